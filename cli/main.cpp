@@ -1,0 +1,12 @@
+// The `ormix` command.
+#include <CLI/CLI.hpp>
+
+#include "cli/run_records.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"ORMIX: oil-spill weathering model"};
+    app.require_subcommand(1);
+    ormix::AddRunRecordsCommand(app);
+    CLI11_PARSE(app, argc, argv);
+    return 0;
+}

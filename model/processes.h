@@ -1,0 +1,44 @@
+// The weathering processes of one LE in one sub-step, and the airborne
+// benzene factor over the slick. The step loop (step_loop.cpp) decides when
+// each is called and what happens to its result.
+#pragma once
+
+#include "model/weathering_model.h"
+
+namespace ormix {
+
+// Evaporation mass-transfer coefficient K (m/s) for wind speed U (m/s), the
+// evaporation constant C and the slick area (m2).
+double EvaporationCoefficient(double U, double C, double slickArea);
+
+// One evaporation mini-step of length dtm (s): raises the LE's exposure and
+// returns the volume (m3) evaporated from the LE's stored volume. `row` is the
+// evaporation-table row in use; h the oil thickness (m).
+double EvaporationMiniStep(double K, double h, const double* row, double dtm, LE& le);
+
+// Emulsification rate constant (1/s) of an hour, from the hour's input wave
+// height (m, NoData when none) and the wind speed U (m/s).
+double EmulsificationRateConstant(const WeatheringModel& m, double waveHeight, double U);
+
+// Water uptake of one LE in one sub-step at time t (whole s), sub-step length
+// dts (s). Sets the LE's Y, S and stabilityTime; returns the droplet diameter
+// (m) that the viscosity uses.
+double Emulsify(const WeatheringModel& m, int t, int dts, double Kem, LE& le, int IB, int pass);
+
+// Density (kg/m3) of the weathered emulsion.
+double EmulsionDensity(const WeatheringModel& m, double fEvap, double Y);
+
+// Kinematic viscosity (m2/s) of the weathered emulsion.
+double EmulsionViscosity(const WeatheringModel& m, double Y, double fEvap, double dropletDiameter);
+
+// Volume (m3) dispersed naturally from one LE in one sub-step of dts seconds.
+// th: seconds since the start of the hour at the end of the sub-step; A: the
+// LE's area (m2); Vr: the volume of its release hour (m3).
+double NaturalDispersion(const WeatheringModel& m, int hour, int dts, const LE& le, int IW,
+                         int windCases, double th, double A, double Vr);
+
+// Airborne benzene factor over a slick of the given area (m2), gas constant
+// R, water temperature T (K) and air pressure P (Pa).
+double BenzeneFactor(double slickArea, double R, double T, double P);
+
+}  // namespace ormix

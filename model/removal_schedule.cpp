@@ -1,0 +1,93 @@
+#include "model/removal_schedule.h"
+
+#include <cmath>
+
+namespace ormix {
+
+namespace {
+
+// Only the slots up to the highest one whose start hour is set are looked at.
+int SlotsLookedAt(const int (&startHour)[kMaxOperations]) {
+    for (int k = kMaxOperations; k >= 1; --k)
+        if (startHour[k - 1] >= 0) return k;
+    return 0;
+}
+
+void Skimming(WeatheringModel& m, int n, double* skim) {
+    for (int i = 0; i < SlotsLookedAt(m.skimStartHour); ++i) {
+        int start = m.skimStartHour[i];
+        int duration = m.skimDuration[i];
+        if (start < 1) continue;
+        int end = start + duration - 1;
+        if (end > n) end = n;
+        double r = 0;
+        if (m.skimRate[i] > 0) {
+            r = m.skimRate[i];
+        } else if (m.skimAmount[i] > 0 && duration > 0) {
+            r = m.skimAmount[i] / (duration * 3600.0);
+        } else {
+            m.Messages().Information("No skim rate or amount");
+            continue;
+        }
+        for (int h = start - 1; h <= end - 1; ++h)
+            skim[h] += r;
+    }
+}
+
+void Dispersant(WeatheringModel& m, int n, double* rate, double* reduction) {
+    for (int i = 0; i < SlotsLookedAt(m.dispStartHour); ++i) {
+        int start = m.dispStartHour[i];
+        int duration = m.dispDuration[i];
+        if (start < 1 || !(m.dispDispersed[i] >= 0) || !(m.dispSprayed[i] >= 0)) continue;
+        int end = start - 1 + duration;
+        if (end > n) {
+            end = n;
+            duration = end - start + 1;
+        }
+        for (int h = start - 1; h <= end - 1; ++h) {
+            rate[h] += m.dispSprayed[i] * m.dispDispersed[i] / (duration * 3600.0);
+            reduction[h] += m.dispSprayed[i];
+        }
+    }
+}
+
+void Burning(WeatheringModel& m, int n, double* burn) {
+    double regression = m.burnRate > 0 ? m.burnRate : m.defaultBurnRate;
+    for (int i = 0; i < SlotsLookedAt(m.burnStartHour); ++i) {
+        int start = m.burnStartHour[i];
+        // A burn needs an hour of the run, an area and an oil thickness.
+        if (start < 1 || start > n || !(m.burnArea[i] > 0) || !(m.burnThick[i] > 0)) continue;
+        double q = regression * m.burnArea[i];
+        // Whole seconds; the small allowance keeps a burn of exactly 250 s
+        // from losing a second to rounding (0.01 / 4e-5 is 249.999...).
+        double t = std::trunc(m.burnThick[i] / regression * (1 + 1e-12));
+        if (t < 3600) {
+            burn[start - 1] += t * q / 3600.0;
+            continue;
+        }
+        double e = start + t / 3600.0;
+        if (e > n) e = n;
+        int E = static_cast<int>(std::floor(e));
+        for (int h = start - 1; h <= E - 2; ++h)
+            burn[h] += q;
+        burn[E - 1] += (e - E) * q;
+    }
+}
+
+}  // namespace
+
+void BuildRemovalSchedules(WeatheringModel& m) {
+    int n = m.numHours < kHours ? m.numHours : kHours;
+    double burn[kHours] = {}, skim[kHours] = {}, rate[kHours] = {}, reduction[kHours] = {};
+    Skimming(m, n, skim);
+    Dispersant(m, n, rate, reduction);
+    Burning(m, n, burn);
+    for (int h = 0; h < kHours; ++h) {
+        m.response[h].burn = burn[h];
+        m.response[h].skim = skim[h];
+        m.response[h].chemDisp = rate[h];
+        m.response[h].natDispReduction = reduction[h];
+    }
+}
+
+}  // namespace ormix

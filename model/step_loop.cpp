@@ -1,0 +1,459 @@
+// The run of the weathering model: pass 0 without uncertainty and, when asked
+// for, pass 1 over every uncertainty case. Each run moves every released LE
+// through all time steps, applies the response removals, lets the oil
+// weather in sub-steps, gathers the property statistics over the LEs and
+// records the per-step results.
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <new>
+
+#include "model/core_dump.h"
+#include "model/processes.h"
+#include "model/smoothing.h"
+#include "model/weathering_model.h"
+
+namespace ormix {
+
+namespace {
+
+using Row = double[kEvapColumns];
+
+struct Statistic {
+    double mean, upper, lower;
+};
+
+// Weighted mean and one standard deviation either side, held within the
+// extremes met in the step.
+Statistic Statistics(double sumWX, double sumWXX, double W, double lo, double hi,
+                     MessageSink& messages) {
+    double mean = sumWX / W;
+    double variance = sumWXX / W - mean * mean;
+    if (variance < 0) variance = 0;
+    double sd = std::sqrt(variance);
+    double upper = mean + sd, lower = mean - sd;
+    if (lo > hi) messages.Warning("limit problem in intrinsic variables");
+    if (upper > hi) upper = hi;
+    if (lower > hi) lower = hi;
+    if (lower < lo) lower = lo;
+    if (upper < lower) upper = lower;
+    if (mean > upper) mean = upper;
+    if (mean < lower) mean = lower;
+    return {mean, upper, lower};
+}
+
+// A removal that is negative, unset or not a number removes nothing.
+double Removal(double v) {
+    return (v > 0 && v != NoData) ? v : 0.0;
+}
+
+void RecordBest(Triple& t, double v) {
+    t.high = t.low = t.best = v;
+}
+
+void Widen(Triple& t, double v) {
+    t.high = std::max(t.high, v);
+    t.low = std::min(t.low, v);
+}
+
+void RecordProperty(Quad& q, const Statistic& st, int pass) {
+    if (pass == 0) {
+        q = {st.upper, st.lower, st.mean, st.mean};
+    } else {
+        q.high = std::max(q.high, st.upper);
+        q.low = std::min(q.low, st.lower);
+    }
+}
+
+class StepLoop {
+public:
+    StepLoop(WeatheringModel& m, const Row* table, int rows, CoreDump* dump)
+        : m_(m), table_(table), rows_(rows), dump_(dump), subStep_(m.deltat) {}
+
+    void RunCase(int pass, int IV, int IW, int IB, double uv, double uw, int windCases);
+
+private:
+    void Step(int s);
+    void UpdateLE(int index, int s, int hour, bool lastHour, int k, double K, double F,
+                  double oilRatio, StepSums& sums);
+
+    WeatheringModel& m_;
+    const Row* table_;
+    int rows_;
+    CoreDump* dump_;
+    int subStep_;  // the evaporation sub-step most recently chosen (s)
+
+    // The case being run.
+    int pass_ = 0, IV_ = 0, IW_ = 0, IB_ = 0, windCases_ = 1;
+    double uw_ = 0, volScale_ = 1;
+    // Values of the current hour.
+    int hourLEs_ = 0, hourCumLEs_ = 0;
+    double natDispReduction_ = 0, wind_ = 0, Kem_ = 0;
+    // State carried from step to step.
+    int released_ = 0;
+    double prevWaterMean_ = 0;
+    double chemVolume_ = 0;
+    double natDispSum_ = 0, evapSum_ = 0;
+};
+
+void StepLoop::RunCase(int pass, int IV, int IW, int IB, double uv, double uw, int windCases) {
+    pass_ = pass;
+    IV_ = IV;
+    IW_ = IW;
+    IB_ = IB;
+    uw_ = uw;
+    windCases_ = windCases;
+    volScale_ = 1.0 + (2 * IV - 1) * uv;
+    double areaScale = std::pow(volScale_, 0.833);
+    for (int i = 0; i < m_.numLEs; ++i) {
+        LE& e = m_.le[i];
+        e.Y = 0;
+        e.visc = m_.InitialOil.visc0;
+        e.rho = m_.InitialOil.rho0;
+        e.evex = 0;
+        e.S = 0;
+        e.Vol = e.initVol * volScale_;
+        for (int h = 0; h < kHours; ++h)
+            e.area[h] = e.areaBase[h] * areaScale;
+    }
+    prevWaterMean_ = 0;
+    chemVolume_ = 0;
+    released_ = 0;
+    RunTotals& t = m_.total;
+    t.evap = t.disp = t.chemDisp = t.burned = t.skimmed = t.beached = 0;
+
+    if (dump_) dump_->Run(IV, IW, IB);
+    for (int s = 0; s < m_.numSteps; ++s)
+        Step(s);
+}
+
+void StepLoop::Step(int s) {
+    WeatheringModel& m = m_;
+    const int sph = m.stepsPerHour;
+    const int hour = s / sph;
+    const bool lastHour = hour >= m.numHours - 1;
+    const bool contained = m.containedArea > 0;
+    const int k = (s + 1) % sph;
+
+    if (s % sph == 0) {
+        hourLEs_ = m.release[hour].nLE;
+        hourCumLEs_ = m.release[hour].cumLE;
+        natDispReduction_ = m.response[hour].natDispReduction;
+        double U = m.wind[hour].speed;
+        if (IW_ == 0)
+            U = std::min(U + uw_, m.maxWind);
+        else
+            U = std::max(U - uw_, m.minWind);
+        wind_ = U;
+        Kem_ = EmulsificationRateConstant(m, m.wave[hour].inputHeight, U);
+    }
+
+    // Release and slick area: an hour's LEs enter in equal parts over its steps.
+    int LEsum;
+    double slick;
+    if (!contained) {
+        LEsum = (hourCumLEs_ - hourLEs_) + hourLEs_ * (s - sph * hour + 1) / sph;
+        for (int i = released_; i < LEsum; ++i)
+            m.le[i].birth = static_cast<double>(s + 1) / sph;
+        double sumA = 0, sumNext = 0;
+        for (int i = 0; i < LEsum; ++i) {
+            sumA += m.le[i].area[hour];
+            if (!lastHour) sumNext += m.le[i].area[hour + 1];
+        }
+        slick = lastHour ? sumA : ((sph - k) * sumA + k * sumNext) / sph;
+    } else {
+        LEsum = 2;
+        m.le[0].birth = m.le[1].birth = 0;
+        slick = m.containedArea;
+    }
+    released_ = LEsum;
+    StepResult& res = m.result[s];
+    res.slickArea = slick;
+
+    // Without a slick there is nothing to evaporate from and no air above it.
+    double K = 0, F = 0;
+    if (slick > 0) {
+        K = EvaporationCoefficient(wind_, m.evapConst, slick);
+        F = BenzeneFactor(slick, m.gasConstant, m.waterTemp, m.airPressure);
+    }
+    double benz0 = F * table_[0][kEvBenz];
+    if (!(benz0 >= m.MinBenzene)) benz0 = m.MinBenzene;
+
+    RunTotals& total = m.total;
+    total.vol = 0;
+    total.spill = 0;
+    for (int i = 0; i < LEsum; ++i) {
+        total.vol += m.le[i].Vol;
+        total.spill += m.le[i].initVol * volScale_;
+    }
+
+    // Response removals.
+    const ResponseHour& rh = m.response[hour];
+    if (chemVolume_ == 0 && rh.chemDisp > 0)
+        chemVolume_ = total.vol;
+    else if (rh.chemDisp == 0)
+        chemVolume_ = 0;
+    double Y = prevWaterMean_ < 0 ? 0 : prevWaterMean_;
+    double dt = m.deltat;
+    double burned = Removal(dt * rh.burn * (1 - Y));
+    double skimmed = Removal(dt * rh.skim * (1 - Y));
+    double beached = Removal(dt * rh.beach);
+    double chem = Removal(dt * rh.chemDisp * chemVolume_);
+    double sum = burned + skimmed + beached + chem;
+    double oilRatio;
+    if (sum > total.vol) {
+        double f = total.vol / sum;
+        burned *= f;
+        skimmed *= f;
+        beached *= f;
+        chem *= f;
+        oilRatio = 0;
+    } else if (sum == total.vol) {
+        oilRatio = 0;
+    } else {
+        oilRatio = 1 - sum / total.vol;
+    }
+    total.burned += burned;
+    total.skimmed += skimmed;
+    total.beached += beached;
+    total.disp += chem;
+    total.chemDisp += chem;
+
+    if (dump_) dump_->Step(s, LEsum, slick, oilRatio, subStep_, total.vol);
+
+    StepSums sums{};
+    sums.rhoMin = m.waterDensity;
+    sums.rhoMax = m.InitialOil.rho0;
+    sums.viscMin = 1e6;
+    sums.viscMax = m.InitialOil.visc0;
+    sums.YMin = 1;
+    sums.YMax = 0;
+    sums.benz0 = benz0;
+    natDispSum_ = evapSum_ = 0;
+    for (int i = 0; i < LEsum; ++i)
+        UpdateLE(i, s, hour, lastHour, k, K, F, oilRatio, sums);
+
+    // Property statistics over the LEs, or the previous step's values when no
+    // oil is left to describe.
+    if (oilRatio > 0 && total.spill > 0 && sums.oilSum / total.spill > 1e-5) {
+        MessageSink& msg = m.Messages();
+        Statistic rho =
+            Statistics(sums.rhoAv, sums.rho2Av, sums.oilSum, sums.rhoMin, sums.rhoMax, msg);
+        Statistic visc =
+            Statistics(sums.viscAv, sums.visc2Av, sums.oilSum, sums.viscMin, sums.viscMax, msg);
+        Statistic water = Statistics(sums.YAv, sums.Y2Av, sums.oilSum, sums.YMin, sums.YMax, msg);
+        Statistic benz = Statistics(sums.benzAv, sums.benz2Av, slick, m.MinBenzene, benz0, msg);
+        prevWaterMean_ = water.mean;
+        if (!contained && hourLEs_ > 0) {
+            // Fresh oil is still entering the water.
+            rho.lower = m.InitialOil.rho0;
+            visc.lower = m.InitialOil.visc0;
+            water.lower = 0;
+        }
+        RecordProperty(res.density, rho, pass_);
+        RecordProperty(res.viscosity, visc, pass_);
+        RecordProperty(res.water, water, pass_);
+        RecordProperty(res.benzene, benz, pass_);
+    } else if (s > 0) {
+        const StepResult& prev = m.result[s - 1];
+        res.density = prev.density;
+        res.viscosity = prev.viscosity;
+        res.water = prev.water;
+        res.benzene = prev.benzene;
+    } else {
+        double r0 = m.InitialOil.rho0, v0 = m.InitialOil.visc0;
+        res.density = {r0, r0, r0, r0};
+        res.viscosity = {v0, v0, v0, v0};
+        res.water = {0, 0, 0, 0};
+        res.benzene = {benz0, benz0, benz0, benz0};
+    }
+
+    total.disp += natDispSum_;
+    total.evap += evapSum_;
+
+    if (pass_ == 0) {
+        RecordBest(res.remaining, sums.oilSum);
+        RecordBest(res.released, total.spill);
+        RecordBest(res.evaporated, total.evap);
+        RecordBest(res.dispersed, total.disp);
+        res.chemDispersed.best = total.chemDisp;
+        res.burned.best = total.burned;
+        res.skimmed.best = total.skimmed;
+        res.beached.best = total.beached;
+    } else {
+        Widen(res.remaining, sums.oilSum);
+        Widen(res.released, total.spill);
+        Widen(res.evaporated, total.evap);
+        Widen(res.dispersed, total.disp);
+    }
+
+    if (dump_) dump_->StepEnd(m, sums, slick, hour);
+}
+
+// The hour whose release record an LE belongs to. `birth` is the end of the
+// LE's release step in hours, so an LE released in the last step of hour h
+// has birth h + 1 exactly; it still belongs to hour h.
+int ReleaseHourIndex(double birth) {
+    int h = static_cast<int>(std::ceil(birth)) - 1;
+    return h < 0 ? 0 : (h >= kHours ? kHours - 1 : h);
+}
+
+void StepLoop::UpdateLE(int i, int s, int hour, bool lastHour, int k, double K, double F,
+                        double oilRatio, StepSums& sums) {
+    WeatheringModel& m = m_;
+    LE& e = m.le[i];
+    const int sph = m.stepsPerHour;
+
+    double V = e.Vol * oilRatio;
+    double Vr = m.release[ReleaseHourIndex(e.birth)].vol;
+    double A = lastHour ? e.area[hour] : ((sph - k) * e.area[hour] + k * e.area[hour + 1]) / sph;
+    if (Vr > 10) A *= std::cbrt(10.0 / Vr);
+    if (A < e.initArea) A = e.initArea;
+    double h = V / A;
+    if (h < m.oil.minThickness && V > 0) {
+        h = m.oil.minThickness;
+        A = V / h;
+    }
+
+    if (V == 0) {
+        e.Vol = 0;
+    } else {
+        int row = 0;
+        while (row < rows_ - 1 && table_[row][kEvEx] < e.evex)
+            ++row;
+        double re = table_[row][kEvRate] * (1 - e.Y) * K / h;
+        int d = re > 1e-4 ? 20 : re > 5e-5 ? 10 : re > 2.222e-5 ? 6 : 4;
+        int sub = m.deltat / d;
+        int n = m.deltat / sub;
+        subStep_ = sub;
+        double natFactor = std::max(0.0, 1.0 - natDispReduction_);
+
+        for (int j = 0; j < n; ++j) {
+            double E = 0;
+            for (int mini = 0; mini < 8; ++mini) {
+                if (n > 1)
+                    while (row < rows_ - 1 && table_[row][kEvEx] < e.evex)
+                        ++row;
+                e.f_evap = std::clamp(table_[row][kEvFevap], 0.0, 1.0);
+                E += EvaporationMiniStep(K, h, table_[row], sub / 8.0, e);
+            }
+            double th = static_cast<double>(s) * m.deltat + (j + 1) * sub - hour * 3600.0;
+            double D = NaturalDispersion(m, hour, sub, e, IW_, windCases_, th, A, Vr) * natFactor;
+            if (E + D <= V) {
+                V -= E + D;
+            } else {
+                double f = V / (E + D);
+                E *= f;
+                D *= f;
+                V = 0;
+            }
+            natDispSum_ += D;
+            evapSum_ += E;
+            e.Vol = V;
+
+            int t = static_cast<int>(static_cast<double>(s) * m.deltat + (j + 0.5) * sub +
+                                     (1 - e.birth) * 3600.0);
+            double de = Emulsify(m, t, sub, Kem_, e, IB_, pass_);
+            e.rho = EmulsionDensity(m, e.f_evap, e.Y);
+            e.visc = EmulsionViscosity(m, e.Y, e.f_evap, de);
+        }
+        e.vp = table_[row][kEvVp];
+        e.mv = table_[row][kEvMv];
+        e.benz = table_[row][kEvBenz];
+
+        sums.rhoAv += V * e.rho;
+        sums.rho2Av += V * e.rho * e.rho;
+        sums.rhoMin = std::min(sums.rhoMin, e.rho);
+        sums.rhoMax = std::max(sums.rhoMax, e.rho);
+        sums.viscAv += V * e.visc;
+        sums.visc2Av += V * e.visc * e.visc;
+        sums.viscMin = std::min(sums.viscMin, e.visc);
+        sums.viscMax = std::max(sums.viscMax, e.visc);
+        sums.YAv += V * e.Y;
+        sums.Y2Av += V * e.Y * e.Y;
+        sums.YMin = std::min(sums.YMin, e.Y);
+        sums.YMax = std::max(sums.YMax, e.Y);
+        double b = std::max(e.benz * F, 1e-200);
+        sums.benzAv += b * A;
+        sums.benz2Av += b * b * A;
+        sums.oilSum += V;
+    }
+    if (dump_ && i == 9) dump_->Element(i, e, A, hour);
+}
+
+void PresenceMarks(WeatheringModel& m) {
+    const StepResult& last = m.result[m.numSteps - 1];
+    StepResult& first = m.result[0];
+    Triple none{NoData, NoData, NoData};
+    if (!(last.burned.best > 0)) first.burned = none;
+    if (!(last.skimmed.best > 0)) first.skimmed = none;
+    if (!(last.beached.best > 0)) first.beached = none;
+    if (!(last.dispersed.best > 0 || last.dispersed.high > 0)) first.dispersed = none;
+    bool water = false;
+    for (int s = 0; s < m.numSteps; ++s)
+        if (m.result[s].water.mean > 0) water = true;
+    if (!water) first.water = {NoData, NoData, NoData, NoData};
+}
+
+void BenzeneRunningAverage(WeatheringModel& m) {
+    for (int s = 1; s < m.numSteps; ++s) {
+        Quad& q = m.result[s].benzene;
+        const Quad& p = m.result[s - 1].benzene;
+        q = {(p.high + q.high) / 2, (p.low + q.low) / 2, (p.mean + q.mean) / 2,
+             (p.mean2 + q.mean2) / 2};
+    }
+}
+
+}  // namespace
+
+bool WeatheringModel::Run(bool coreDump) {
+    if (numSteps < 1 || numSteps > kMaxSteps) return false;
+
+    int rows = std::clamp(evap.rows, 1, kMaxEvapRows);
+    std::unique_ptr<Row[]> table(new (std::nothrow) Row[rows]);
+    if (!table) {
+        Messages().Error("Error: Out of Memory (Core)");
+        return false;
+    }
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < kEvapColumns; ++c)
+            table[r][c] = evap.row[r][c];
+
+    for (int i = 0; i < numLEs; ++i)
+        for (int h = 0; h < kHours; ++h)
+            le[i].areaBase[h] = le[i].area[h];
+
+    std::unique_ptr<CoreDump> dump;
+    if (coreDump) {
+        dump = std::make_unique<CoreDump>(DumpPath("OrmixCore.dmp"));
+        if (!dump->Ok()) {
+            Messages().Error("Core: Cannot create dump file");
+            return false;
+        }
+    }
+
+    StepLoop loop(*this, table.get(), rows, dump.get());
+    loop.RunCase(0, 0, 0, 0, 0.0, 0.0, 1);
+
+    int volCases = 1, windCases = 1, emulCases = 1;
+    if (volFlag || windFlag || emulFlag) {
+        // An uncertainty that is asked for but not given counts as none.
+        double uv = volFlag && volUnc > 0 ? volUnc / 100.0 : 0.0;
+        double uw = windFlag && windUnc > 0 ? windUnc : 0.0;
+        volCases = volFlag + 1;
+        windCases = windFlag + 1;
+        emulCases = emulFlag + 1;
+        for (int IV = 0; IV <= volFlag; ++IV)
+            for (int IW = 0; IW <= windFlag; ++IW)
+                for (int IB = 0; IB <= emulFlag; ++IB)
+                    loop.RunCase(1, IV, IW, IB, uv, uw, windCases);
+    }
+
+    PresenceMarks(*this);
+    SmoothResults(*this, numSteps, volCases, windCases, emulCases);
+    BenzeneRunningAverage(*this);
+    if (dump) dump->Finish();
+    return true;
+}
+
+}  // namespace ormix

@@ -1,0 +1,345 @@
+// The weathering model: its state, its inputs in SI, its Lagrangian elements
+// (LEs), the hourly tables and the per-step results that every graph and
+// table reads.
+//
+// All storage is fixed at its maximum size. The model is large (about 2 MB),
+// so owners keep it on the heap or inside a heap-allocated document.
+#pragma once
+
+#include <string>
+
+#include "model/constants.h"
+#include "model/inputs.h"
+#include "model/messages.h"
+#include "model/random.h"
+
+namespace ormix {
+
+// One Lagrangian element: a parcel of oil.
+struct LE {
+    double birth;  // release time in hours
+    double reserved1[2];
+    double area[kHours];      // m2, per hour
+    double areaBase[kHours];  // area before the volume-uncertainty scaling
+    double initVol;           // m3 at release
+    double Vol;               // m3 now
+    double thick[kHours];     // m, per hour
+    double Y;                 // water content of the emulsion (fraction)
+    double S;                 // water-droplet surface per unit volume of oil (1/m)
+    int stabilityTime;        // s; when the emulsion first met its onset test
+    double f_evap;            // fraction evaporated
+    double visc;              // m2/s
+    double rho;               // kg/m3
+    double vp;                // vapour pressure of the evaporation-table row in use
+    double benz;              // benzene of that row
+    double mv;                // molar volume of that row
+    double vol_disp;          // kept NoData; printed by the core dump
+    double reserved2;
+    double spreadCoeff;  // spreading coefficient of the LE's release hour
+    double alpha3;       // random spreading factor in [0, 1]
+    double evex;         // evaporative exposure so far
+    double initArea;     // m2 at release; the area never falls below it
+    double reserved3;
+};
+
+struct WindHour {
+    double speed;      // m/s, negative when not given
+    double direction;  // rad, where the wind blows from
+    double sinDir, cosDir;
+    double fetch;  // m, derived by the waves
+};
+
+// Wave values of one wind case.
+struct WaveCase {
+    double Hrms;  // root-mean-square wave height (m)
+    double f_bw;  // breaking-wave value (1/s)
+    double De;    // dissipated wave energy
+};
+
+struct WaveHour {
+    double inputHeight;  // m, NoData when not given
+    WaveCase best, high, low;
+};
+
+struct ReleaseHour {
+    double vol;          // m3 released in the hour
+    double cumVol;       // m3 released up to and including the hour
+    double area;         // m2, initial slick area of the hour's oil
+    double radius;       // m, sqrt(area / pi)
+    double spreadCoeff;  // vol^(2/3) x the spreading constant
+    int nLE;             // LEs released in the hour
+    int cumLE;           // LEs released up to and including the hour
+    double volLE;        // m3 per LE of the hour
+};
+
+struct ResponseHour {
+    double burn;              // m3/s of emulsion
+    double skim;              // m3/s of emulsion
+    double chemDisp;          // fraction of the slick volume dispersed per second
+    double natDispReduction;  // fraction of natural dispersion suppressed
+    double beach;             // m3/s
+};
+
+struct RunTotals {
+    double evap, disp, chemDisp, burned, skimmed, beached;
+    double vol;    // afloat at the start of the current step
+    double spill;  // released so far
+};
+
+// A budget quantity: the envelope of the uncertainty runs and the best run.
+struct Triple {
+    double high, low, best;
+};
+
+// An oil property: the envelope, the mean and a second mean that follows the
+// smoothed mean when uncertainty was run.
+struct Quad {
+    double high, low, mean, mean2;
+};
+
+struct StepResult {
+    Triple remaining;      // m3 afloat after the step
+    Triple released;       // m3 released so far
+    Triple emulsified;     // not computed; stays NoData
+    Triple evaporated;     // m3
+    Triple dispersed;      // m3, natural plus chemical
+    Triple chemDispersed;  // m3, best only
+    Triple burned;         // m3
+    Triple skimmed;        // m3
+    Triple beached;        // m3
+    Quad benzene;          // airborne benzene over the slick
+    Quad density;          // kg/m3
+    Quad viscosity;        // m2/s
+    Quad water;            // fraction
+    double reserved[2];
+    double slickArea;  // m2
+};
+
+// Columns of an evaporation-table row.
+enum EvapColumn { kEvEx = 0, kEvRate, kEvFevap, kEvVp, kEvBenz, kEvMv };
+
+struct EvaporationTable {
+    int rows;  // rows in use
+    double row[kMaxEvapRows][kEvapColumns];
+};
+
+// The leaking tank, in SI, and the curves its outflow computation fills.
+struct TankModel {
+    int flag;
+    int startHour;
+    int lastHour;  // last hour with outflow, set by set-up
+    int vent;
+    int aground;
+    double holeDiameter;          // m
+    double holeArea;              // m2
+    double dischargeCoefficient;  // Cd
+    double waterLevel;            // m above the tank bottom, outside
+    double bottomArea;            // m2
+    double tankHeight;            // m
+    double oilHeight;             // m
+    double tankVolume;            // m3
+    double oilVolume;             // m3
+    double holeHeight;            // m above the tank bottom
+    int pointCount;
+    double time[kTankPoints];         // s since the release started
+    double flow[kTankPoints];         // m3/s out of the tank
+    double oilLevel[kTankPoints];     // m above the bottom
+    double waterInside[kTankPoints];  // m above the bottom
+    int durationSeconds;
+};
+
+struct OilState {
+    char productType[8];
+    double api;
+    // Reference points: value, temperature (K), fraction evaporated.
+    double rhoRef_value[kRefSlots], rhoRef_temp[kRefSlots], rhoRef_fevap[kRefSlots];
+    double viscRef_value[kRefSlots], viscRef_temp[kRefSlots], viscRef_fevap[kRefSlots];
+    double dyViscRef_value[kRefSlots], dyViscRef_temp[kRefSlots], dyViscRef_fevap[kRefSlots];
+    int refSlots;
+    double waterContent;        // maximum water content of the emulsion
+    double emulsionAreaFactor;  // S_max (1/m)
+    double waterUptakeRate;
+    double viscMultiplier;
+    double bullwinkleLow, bullwinkleHigh;  // fraction evaporated at the onset
+    double bulltimeLow, bulltimeHigh;      // hours after release at the onset
+    double asphalt, benzene, nickel, vanadium;
+    double dropletMax;     // largest water droplet diameter (m)
+    double dropletMin;     // smallest water droplet diameter (m)
+    double viscEvapConst;  // viscosity-evaporation constant
+    int distKind;          // 1 no cuts, 2 volume fractions, 3 weight fractions
+    int cutCount;
+    double dist_temp[kCuts], dist_frac[kCuts];
+    double T0, TG;         // boiling-point line: initial point (K) and gradient
+    double dispConst;      // natural dispersion constant
+    double sedimentConst;  // oil-sediment constant
+    double minThickness;   // m
+    // Pseudo-components of the evaporation.
+    int componentCount;
+    double compMolarVolume[kMaxPseudoComponents];      // m3/mol
+    double compMolecularWeight[kMaxPseudoComponents];  // kg/mol
+    double compVapourPressure[kMaxPseudoComponents];   // Pa
+    double compFraction[kMaxPseudoComponents];         // of the oil volume
+};
+
+struct WeatheringModel {
+    // 1. Hourly release volumes (m3), indexed by the hour number 1..120.
+    double hourlyVolume[kHours + 1];
+
+    // 2. Releases in SI. The instantaneous and the boomed release share the
+    // first three fields.
+    int instFlag;
+    int instStartHour;
+    double instVol;
+    int contFlag;
+    int contStartHour, contEndHour;
+    double contStartRate, contEndRate;  // m3/s
+    TankModel tank;
+
+    // 3, 4. Wind and waves, hour by hour.
+    WindHour wind[kHours];
+    WaveHour wave[kHours];
+
+    // 5. Water and air.
+    double waterTemp;                       // K
+    double waterDensity;                    // kg/m3
+    double waterViscosity;                  // m2/s
+    double sediment;                        // kg/m3
+    double currentSpeed;                    // m/s
+    double currentDirection;                // rad, flows towards
+    double currentDx, currentDy;            // m per time step, east and north
+    double airPressure;                     // Pa
+    double fetchN, fetchE, fetchS, fetchW;  // m
+    double k1, k2;                          // spreading constants
+    double buoyancy;                        // relative buoyancy of the oil
+    double spreadConst;
+
+    // 6. Lagrangian elements.
+    LE le[kMaxLEs];
+
+    // 7. Response operations in SI.
+    int dispStartHour[kMaxOperations], dispDuration[kMaxOperations];
+    double dispDispersed[kMaxOperations], dispSprayed[kMaxOperations];  // fractions
+    int skimStartHour[kMaxOperations], skimDuration[kMaxOperations];
+    double skimRate[kMaxOperations];    // m3/s
+    double skimAmount[kMaxOperations];  // m3
+    int burnStartHour[kMaxOperations];
+    double burnThick[kMaxOperations];  // m
+    double burnArea[kMaxOperations];   // m2
+    double defaultBurnRate;            // m/s
+    double burnRate;                   // m/s, NoData when not given
+
+    // 8. Hourly release records.
+    ReleaseHour release[kHours];
+
+    // 9. The oil, prepared at the water temperature.
+    OilState oil;
+    InitialOilValues InitialOil;
+
+    // 10. Results, one per time step.
+    StepResult result[kMaxSteps];
+
+    // 11. Hourly removal rates.
+    ResponseHour response[kHours];
+
+    // 12. Run control.
+    int numLEs;
+    int baseLEs;
+    int numHours;
+    double containedArea;     // m2, NoData when there is none
+    double maxWind, minWind;  // m/s
+    int releaseHours;
+    int deltat;  // s
+    int numSteps;
+    int stepsPerHour;
+    int spreadParam;
+    double MinBenzene;
+    int windFlag;
+    double windUnc;  // m/s
+    int volFlag;
+    double volUnc;  // percent
+    int emulFlag;
+    double emulPercent;     // percent, NoData when not used
+    int emulHours;          // whole hours, NoData when not used
+    double gasConstant;     // J/mol/K
+    double gasConstantCal;  // cal/mol/K
+    double evapConst;       // evaporation mass-transfer constant K0
+    EvaporationTable evap;
+
+    // 13. Change flags.
+    bool envChanged, oilChanged, releaseChanged, responseChanged;
+
+    RunTotals total;
+
+    // Where messages go and where the core dump is written.
+    MessageSink* sink;
+    std::string workDir;
+    ModelRandom random;
+
+    WeatheringModel();
+
+    // Every field to its default or NoData; the four change flags set.
+    void Reset();
+
+    // Set-up: hours of the run, waves, oil preparation, hourly release
+    // volumes, release records and time step, current displacement, removal
+    // schedules, LE initialisation. Returns false when the model cannot run
+    // (the reason has been shown); nothing then follows.
+    bool SetUp();
+
+    // Runs pass 0 and, when asked for, every uncertainty case; writes the core
+    // dump when asked. Returns false when the run ended without results.
+    bool Run(bool coreDump);
+
+    // The burned, skimmed and beached amounts have one computed value; give it
+    // to the high and low entries as well, so that they show no band.
+    void CopyRemovalsToEnvelope();
+
+    MessageSink& Messages() const { return *sink; }
+    std::string DumpPath(const char* name) const;
+
+    // Copies are not meant: the model is large and owned by one document.
+    WeatheringModel(const WeatheringModel&) = delete;
+    WeatheringModel& operator=(const WeatheringModel&) = delete;
+};
+
+// Fill operations: convert one input record into the model's SI values and
+// set its change flag. An unknown unit code makes the fill return at once.
+void FillOil(WeatheringModel& m, const InputOil& in);
+void FillWindWave(WeatheringModel& m, const InputWindWave& in);
+void FillWater(WeatheringModel& m, const InputWater& in);
+void FillInstant(WeatheringModel& m, const InputInstant& in);
+void FillBoomed(WeatheringModel& m, const InputBoomed& in);
+void FillContinuous(WeatheringModel& m, const InputContinuous& in);
+void PrepareTank(WeatheringModel& m, const InputTank& in);  // the tank's fill
+void FillUncertainty(WeatheringModel& m, const InputUncertainty& in);
+void FillDispersant(WeatheringModel& m, const InputDispersant& in);
+void FillBurn(WeatheringModel& m, const InputBurn& in);
+void FillSkimmer(WeatheringModel& m, const InputSkimmer& in);
+void FillBeached(WeatheringModel& m, const InputBeached& in);
+
+// Prepares the tank record alone (used by the calculator as well).
+void PrepareTankModel(TankModel& t, const InputTank& in);
+
+// The input records of a run; a null pointer is a record that is not present.
+struct InputRecordSet {
+    const InputOil* oil = nullptr;
+    const InputWindWave* windWave = nullptr;
+    const InputWater* water = nullptr;
+    const InputInstant* instant = nullptr;
+    const InputContinuous* continuous = nullptr;
+    const InputTank* tank = nullptr;
+    const InputBoomed* boomed = nullptr;
+    const InputUncertainty* uncertainty = nullptr;
+    const InputDispersant* dispersant = nullptr;
+    const InputBurn* burn = nullptr;
+    const InputSkimmer* skimmer = nullptr;
+    const InputBeached* beached = nullptr;
+};
+
+// Hands the records to the model in the order a run needs them: oil, wind
+// and waves, water, then each release whose flag is set (the boomed release
+// last, so that it replaces an instantaneous one), the uncertainty, each kind
+// of operation that holds operations, and the beached amounts.
+void FillModel(WeatheringModel& m, const InputRecordSet& in);
+
+}  // namespace ormix

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "model/units.h"
+#include "model_fixture.h"
+
+namespace ormix {
+namespace {
+
+using testing::NewModel;
+using testing::Records;
+
+TEST(Fill, TonsBecomeVolumeThroughTheOilDensity) {
+    auto m = NewModel();
+    Records r;
+    r.oil.rhoRef_value[0] = 850;
+    r.Instant(10);
+    r.instant.volUnits = kVolTons;
+    FillModel(*m, r.Set());
+    EXPECT_NEAR(m->instVol, 10 * 907.2 / 850, 1e-9);
+    EXPECT_NEAR(m->instVol, 10.673, 5e-4);
+}
+
+TEST(Fill, MetricTonsWithoutDensityUseTheApiGravity) {
+    auto m = NewModel();
+    Records r;
+    r.oil.api = 30;
+    r.oil.rhoRef_value[0] = NoData;  // the oil fill then derives one from the API
+    r.Instant(1);
+    r.instant.volUnits = kVolMetricTons;
+    FillModel(*m, r.Set());
+    EXPECT_NEAR(m->oil.rhoRef_value[0], 141500 / 161.5, 1e-9);
+    EXPECT_NEAR(m->oil.rhoRef_temp[0], 288.7, 1e-12);
+    EXPECT_NEAR(m->instVol, 1000 / (141500 / 161.5), 1e-9);
+
+    // When even the derived density is not positive, the water density stands in.
+    m->Reset();
+    m->waterDensity = 1025;
+    m->oil.rhoRef_value[0] = -1;
+    m->oil.api = 30;
+    InputInstant in = r.instant;
+    FillInstant(*m, in);
+    EXPECT_NEAR(m->instVol, 1000 / (141.5 * 1025 / 161.5), 1e-9);
+}
+
+TEST(Fill, WindRecordsAndWater) {
+    auto m = NewModel();
+    Records r(3);
+    r.wind.speedUnits = 2;  // knots
+    r.wind.speed[1] = 10;
+    r.wind.direction[1] = 90;
+    r.wind.waveHtUnits = 2;  // feet
+    r.wind.waveHt[2] = 10;
+    r.water.tempUnits = 1;
+    r.water.temperature = 60;
+    FillModel(*m, r.Set());
+    EXPECT_NEAR(m->wind[1].speed, 5.1444, 1e-4);
+    EXPECT_NEAR(m->wind[1].direction, 1.57, 1e-12);
+    EXPECT_NEAR(m->wave[2].inputHeight, 3.048, 1e-12);
+    EXPECT_EQ(m->wave[1].inputHeight, NoData);
+    EXPECT_EQ(m->wind[3].speed, NoData);
+    EXPECT_NEAR(m->waterTemp, 288.706, 1e-3);
+    EXPECT_NEAR(m->waterDensity, SeawaterDensity(15.5556, 32), 1e-3);
+}
+
+TEST(Fill, ContinuousRatesBecomeCubicMetresPerSecond) {
+    auto m = NewModel();
+    Records r;
+    r.continuous = {true, 1, 10, 1000, 60, 2};  // gal/h
+    FillModel(*m, r.Set());
+    EXPECT_NEAR(m->contStartRate, 0.0010515, 1e-7);
+    r.continuous.rateUnits = 6;  // gal/min
+    FillModel(*m, r.Set());
+    EXPECT_NEAR(m->contEndRate, 60 * 0.003785411784 / 60, 1e-12);
+}
+
+TEST(Fill, BoomedReleaseReplacesInstantaneous) {
+    auto m = NewModel();
+    Records r;
+    r.Instant(50, 3);
+    r.boomed = {true, 1, 10, kVolCubicMetres, 1000, 3};
+    FillModel(*m, r.Set());
+    EXPECT_EQ(m->instStartHour, 1);
+    EXPECT_EQ(m->instVol, 10);
+    EXPECT_EQ(m->containedArea, 1000);
+}
+
+TEST(Fill, UnknownUnitCodeStopsTheFillAndLeavesItsFlag) {
+    auto m = NewModel();
+    m->envChanged = false;
+    InputWater w;
+    w.temperature = 15;
+    w.tempUnits = 2;
+    w.speed = 1;
+    w.speedUnits = 9;  // no such unit
+    w.direction = 90;
+    FillWater(*m, w);
+    EXPECT_NEAR(m->waterTemp, 288.15, 1e-12);  // written before the unknown code
+    EXPECT_EQ(m->currentDirection, NoData);    // after it: untouched
+    EXPECT_FALSE(m->envChanged);
+
+    m->responseChanged = false;
+    InputBurn b;
+    b.num = 1;
+    b.startHour[0] = 1;
+    b.thick[0] = 10;
+    b.thickUnits[0] = 7;
+    FillBurn(*m, b);
+    EXPECT_FALSE(m->responseChanged);
+}
+
+TEST(Fill, ResponseOperationsInSI) {
+    auto m = NewModel();
+    Records r;
+    r.burn.num = 1;
+    r.burn.startHour[0] = 2;
+    r.burn.thick[0] = 10;
+    r.burn.thickUnits[0] = 1;
+    r.burn.area[0] = 100;
+    r.burn.areaUnits[0] = 1;
+    r.burn.burnRegRate = 0.004;
+    r.burn.burnRegRateUnits = 2;
+    r.skimmer.num = 1;
+    r.skimmer.startHour[0] = 1;
+    r.skimmer.duration[0] = 10;
+    r.skimmer.amount[0] = 100;
+    r.skimmer.amountUnits[0] = kVolBarrels;
+    r.dispersant.num = 1;
+    r.dispersant.startHour[0] = 3;
+    r.dispersant.duration[0] = 2;
+    r.dispersant.dispersed[0] = 50;
+    r.dispersant.sprayed[0] = 80;
+    r.beached.volUnits = kVolGallons;
+    r.beached.vol[5] = 3600;
+    FillModel(*m, r.Set());
+    EXPECT_NEAR(m->burnThick[0], 0.01, 1e-15);
+    EXPECT_NEAR(m->burnArea[0], 9.29335225, 1e-9);
+    EXPECT_NEAR(m->burnRate, 0.004 * 0.0254, 1e-15);
+    EXPECT_EQ(m->skimRate[0], NoData);
+    EXPECT_NEAR(m->skimAmount[0], 15.8987294928, 1e-9);
+    EXPECT_NEAR(m->dispDispersed[0], 0.5, 1e-15);
+    EXPECT_NEAR(m->dispSprayed[0], 0.8, 1e-15);
+    EXPECT_NEAR(m->response[5].beach, 0.003785411784, 1e-15);
+    EXPECT_EQ(m->response[4].beach, 0);
+}
+
+}  // namespace
+}  // namespace ormix

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "cli/records_json.h"
+
+namespace ormix {
+namespace {
+
+std::string Refusal(const std::string& json) {
+    ModelRecords records;
+    std::string error;
+    EXPECT_FALSE(ParseModelRecords(json, records, error)) << json;
+    return error;
+}
+
+TEST(RecordsJson, ReadsFieldsAndKeepsDefaultsForTheRest) {
+    ModelRecords r;
+    std::string error;
+    ASSERT_TRUE(ParseModelRecords(R"({
+        "InputWater": {"temperature": 12.5, "tempUnits": 2},
+        "InputInstant": {"flag": true, "startHour": 3, "vol": 50, "volUnits": 3},
+        "InputOil": {"name": "Test oil", "productType": "crude", "api": 31.2,
+                     "rhoRef_value": [870, -999, -999, -999], "InitialOil.rho0": -999,
+                     "dist_volumeFrac": false},
+        "InputUncertainty": {"volFlag": 1, "vol": 10}
+    })",
+                                  r, error))
+        << error;
+    ASSERT_TRUE(r.water && r.instant && r.oil && r.uncertainty);
+    EXPECT_FALSE(r.windWave);
+    EXPECT_EQ(r.water->temperature, 12.5);
+    EXPECT_EQ(r.water->salinity, 32.0);  // default
+    EXPECT_TRUE(r.instant->flag);
+    EXPECT_EQ(r.instant->startHour, 3);
+    EXPECT_STREQ(r.oil->name, "Test oil");
+    EXPECT_EQ(r.oil->rhoRef_value[0], 870);
+    EXPECT_EQ(r.oil->dist_volumeFrac, 0);
+    EXPECT_EQ(r.uncertainty->volFlag, 1);
+    InputRecordSet set = r.RecordSet();
+    EXPECT_EQ(set.water, &*r.water);
+    EXPECT_EQ(set.tank, nullptr);
+}
+
+struct Bad {
+    const char* json;
+    const char* message;
+};
+
+std::ostream& operator<<(std::ostream& os, const Bad& b) {
+    return os << b.json;
+}
+
+class RecordsJsonRefusal : public ::testing::TestWithParam<Bad> {};
+
+TEST_P(RecordsJsonRefusal, NamesTheKey) {
+    EXPECT_EQ(Refusal(GetParam().json), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, RecordsJsonRefusal,
+    ::testing::Values(
+        Bad{R"({"InputWater": {"temprature": 10}})", "InputWater.temprature: unknown key"},
+        Bad{R"({"InputWaves": {}})", "InputWaves: unknown record"},
+        Bad{R"({"InputWater": {"temperature": "warm"}})",
+            "InputWater.temperature: expected a number"},
+        Bad{R"({"InputWater": {"tempUnits": 1.5}})",
+            "InputWater.tempUnits: expected a whole number"},
+        Bad{R"({"InputInstant": {"flag": "yes"}})",
+            "InputInstant.flag: expected true or false (or 0 or 1)"},
+        Bad{R"({"InputOil": {"rhoRef_value": [870]}})",
+            "InputOil.rhoRef_value: expected an array of 4 numbers"},
+        Bad{R"({"InputOil": {"productType": "unrefined"}})",
+            "InputOil.productType: text longer than 7 characters"},
+        Bad{R"({"InputBurn": {"num": 6}})", "InputBurn.num: must be between 0 and 5"},
+        Bad{R"({"InputWindWave": {"num": 121}})", "InputWindWave.num: must be between 0 and 120"},
+        Bad{R"({"InputWater": 5})", "InputWater: expected an object"},
+        Bad{R"([1, 2])", "expected a JSON object of input records"}));
+
+TEST(RecordsJson, TruncatedTextIsRefusedAsInvalidJson) {
+    std::string error = Refusal(R"({"InputWater": {"temperature": 1)");
+    EXPECT_EQ(error.rfind("not valid JSON: ", 0), 0u) << error;
+}
+
+}  // namespace
+}  // namespace ormix

@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <ostream>
+
+#include "model_fixture.h"
+
+namespace ormix {
+namespace {
+
+using testing::NewModel;
+using testing::Records;
+using testing::SetUpFrom;
+
+struct StepCase {
+    int hours, stepsPerHour, deltat;
+};
+
+std::ostream& operator<<(std::ostream& os, const StepCase& c) {
+    return os << c.hours << " hours";
+}
+
+class TimeStepTest : public ::testing::TestWithParam<StepCase> {};
+
+TEST_P(TimeStepTest, StepsPerHourFollowTheLengthOfTheRun) {
+    auto m = NewModel();
+    Records r(GetParam().hours);
+    r.Instant(100);
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    EXPECT_EQ(m->numHours, GetParam().hours);
+    EXPECT_EQ(m->stepsPerHour, GetParam().stepsPerHour);
+    EXPECT_EQ(m->deltat, GetParam().deltat);
+    EXPECT_EQ(m->numSteps, GetParam().hours * GetParam().stepsPerHour);
+}
+
+INSTANTIATE_TEST_SUITE_P(Model, TimeStepTest,
+                         ::testing::Values(StepCase{12, 8, 450}, StepCase{13, 6, 600},
+                                           StepCase{24, 6, 600}, StepCase{25, 4, 900},
+                                           StepCase{48, 4, 900}, StepCase{49, 2, 1800},
+                                           StepCase{120, 2, 1800}));
+
+TEST(SetUp, HoursOfTheRunEndAtTheLastGivenWind) {
+    auto m = NewModel();
+    Records r(120);
+    r.wind.speed[119] = NoData;
+    r.wind.speed[50] = NoData;  // a gap inside still counts
+    r.Instant(100);
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    EXPECT_EQ(m->numHours, 119);
+}
+
+struct LECase {
+    double volume;
+    int expected;
+};
+
+std::ostream& operator<<(std::ostream& os, const LECase& c) {
+    return os << c.volume << " m3";
+}
+
+class LECountTest : public ::testing::TestWithParam<LECase> {};
+
+TEST_P(LECountTest, SingleInstantaneousRelease) {
+    auto m = NewModel();
+    Records r;
+    r.Instant(GetParam().volume);
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    EXPECT_EQ(m->numLEs, GetParam().expected);
+    EXPECT_EQ(m->releaseHours, 1);
+    EXPECT_EQ(m->release[0].nLE, GetParam().expected);
+    EXPECT_DOUBLE_EQ(m->release[0].volLE * m->release[0].nLE, GetParam().volume);
+}
+
+INSTANTIATE_TEST_SUITE_P(Model, LECountTest,
+                         ::testing::Values(LECase{5, 120}, LECase{9.99, 120}, LECase{10, 180},
+                                           LECase{999, 180}, LECase{1000, 240},
+                                           LECase{50000, 240}));
+
+TEST(SetUp, ContinuousReleaseHourlyVolumes) {
+    auto m = NewModel();
+    Records r;
+    // 100 m3/h falling to 20 m3/h over hours 3..6.
+    r.continuous = {true, 3, 6, 100, 20, 3};
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    EXPECT_EQ(m->hourlyVolume[2], 0);
+    double slope = (20.0 - 100.0) / 4 / 3600;
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(m->hourlyVolume[3 + i], ((i + 0.5) * slope + 100.0 / 3600) * 3600, 1e-9);
+    EXPECT_EQ(m->hourlyVolume[7], 0);
+    EXPECT_EQ(m->releaseHours, 4);
+    // Fewer than 6 release hours and under 1000 m3: 180 LEs in all, at least 2 an hour.
+    int total = 0;
+    for (int h = 0; h < m->numHours; ++h) {
+        if (m->release[h].vol > 0) {
+            EXPECT_GE(m->release[h].nLE, 2);
+        }
+        total += m->release[h].nLE;
+    }
+    EXPECT_EQ(total, m->numLEs);
+    EXPECT_LE(m->numLEs, 180 + 2 * 4);
+}
+
+TEST(SetUp, EveryReleaseHourHasAtLeastTwoLEs) {
+    auto m = NewModel();
+    Records r;
+    r.Instant(20000);
+    r.continuous = {true, 1, 120, 0.5, 0.5, 3};  // a trickle beside a large spill
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    EXPECT_EQ(m->releaseHours, 120);
+    for (int h = 0; h < 120; ++h)
+        EXPECT_GE(m->release[h].nLE, 2) << "hour " << h;
+    EXPECT_LE(m->numLEs, 480);
+    EXPECT_EQ(m->release[119].cumLE, m->numLEs);
+}
+
+TEST(SetUp, ContainedReleaseHasTwoLEsSharingTheArea) {
+    auto m = NewModel();
+    Records r;
+    r.boomed = {true, 1, 10, kVolCubicMetres, 1000, 3};
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    EXPECT_EQ(m->numLEs, 2);
+    EXPECT_EQ(m->releaseHours, 1);
+    EXPECT_EQ(m->release[0].area, 1000);
+    EXPECT_EQ(m->release[0].nLE, 2);
+    EXPECT_EQ(m->release[5].cumLE, 2);
+    EXPECT_EQ(m->release[5].cumVol, 10);
+    EXPECT_EQ(m->le[0].initVol, 5);
+    EXPECT_EQ(m->le[1].area[0], 500);
+}
+
+TEST(SetUp, LEsStartFreshWithTheirHoursValues) {
+    auto m = NewModel();
+    Records r;
+    r.Instant(100);
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    for (int i = 0; i < m->numLEs; ++i) {
+        const LE& e = m->le[i];
+        ASSERT_EQ(e.birth, 1);
+        ASSERT_EQ(e.Vol, e.initVol);
+        ASSERT_GT(e.initArea, 0);
+        ASSERT_GE(e.alpha3, 0);
+        ASSERT_LE(e.alpha3, 1);
+        ASSERT_EQ(e.rho, m->InitialOil.rho0);
+    }
+}
+
+TEST(SetUp, CurrentDisplacementPerStep) {
+    auto m = NewModel();
+    Records r(12);
+    r.Instant(100);
+    r.water.speed = 1;
+    r.water.direction = 90;  // flowing east
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    EXPECT_NEAR(m->currentDx, std::sin(1.57) * 450, 1e-9);
+    EXPECT_NEAR(m->currentDy, std::cos(1.57) * 450, 1e-9);
+}
+
+TEST(SetUp, LEWithoutAnAreaStopsTheSetUp) {
+    CollectingSink sink;
+    auto m = NewModel(&sink);
+    Records r;
+    r.Instant(100);
+    m->Reset();
+    FillModel(*m, r.Set());
+    m->k2 = 0;  // no spreading at all: every initial area is 0
+    EXPECT_FALSE(m->SetUp());
+    EXPECT_TRUE(sink.Contains("Initial LE area not properly set"));
+}
+
+// Hourly removal schedules.
+
+TEST(RemovalSchedule, DispersantSpray) {
+    auto m = NewModel();
+    Records r;
+    r.Instant(100);
+    r.dispersant.num = 1;
+    r.dispersant.startHour[0] = 3;
+    r.dispersant.duration[0] = 2;
+    r.dispersant.dispersed[0] = 50;
+    r.dispersant.sprayed[0] = 80;
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    EXPECT_EQ(m->response[1].chemDisp, 0);
+    EXPECT_NEAR(m->response[2].chemDisp, 0.4 / 7200, 1e-15);
+    EXPECT_NEAR(m->response[3].chemDisp, 0.4 / 7200, 1e-15);
+    EXPECT_EQ(m->response[4].chemDisp, 0);
+    EXPECT_NEAR(m->response[2].natDispReduction, 0.8, 1e-15);
+    EXPECT_NEAR(m->response[3].natDispReduction, 0.8, 1e-15);
+}
+
+TEST(RemovalSchedule, OperationsBeforeTheReleaseAreSkipped) {
+    auto m = NewModel();
+    Records r;
+    r.Instant(100);
+    r.dispersant.num = 2;
+    r.dispersant.startHour[0] = 0;
+    r.dispersant.duration[0] = 5;
+    r.dispersant.dispersed[0] = r.dispersant.sprayed[0] = 100;
+    r.dispersant.startHour[1] = 125;  // beyond the run: nothing either
+    r.dispersant.duration[1] = 5;
+    r.dispersant.dispersed[1] = r.dispersant.sprayed[1] = 100;
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    for (const ResponseHour& h : m->response)
+        EXPECT_EQ(h.chemDisp, 0);
+}
+
+TEST(RemovalSchedule, SkimmingByAmountOrRate) {
+    CollectingSink sink;
+    auto m = NewModel(&sink);
+    Records r;
+    r.Instant(100);
+    r.skimmer.num = 3;
+    r.skimmer.startHour[0] = 1;
+    r.skimmer.duration[0] = 10;
+    r.skimmer.amount[0] = 100;
+    r.skimmer.amountUnits[0] = kVolBarrels;
+    r.skimmer.startHour[1] = 115;  // a rate; the run ends at hour 120
+    r.skimmer.duration[1] = 10;
+    r.skimmer.rate[1] = 36;
+    r.skimmer.rateUnits[1] = 3;
+    r.skimmer.startHour[2] = 20;  // neither rate nor amount
+    r.skimmer.duration[2] = 2;
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    EXPECT_NEAR(m->response[0].skim, 15.8987294928 / 36000, 1e-15);
+    EXPECT_NEAR(m->response[9].skim, 15.8987294928 / 36000, 1e-15);
+    EXPECT_EQ(m->response[10].skim, 0);
+    EXPECT_NEAR(m->response[114].skim, 0.01, 1e-15);
+    EXPECT_NEAR(m->response[119].skim, 0.01, 1e-15);
+    EXPECT_EQ(m->response[113].skim, 0);
+    EXPECT_EQ(m->response[19].skim, 0);
+    EXPECT_TRUE(sink.Contains("No skim rate or amount"));
+}
+
+TEST(RemovalSchedule, Burns) {
+    auto m = NewModel();
+    Records r;
+    r.Instant(1000);
+    r.burn.num = 3;
+    // 500 m2 of 10 mm oil at the default 0.04 mm/s: 250 s at 0.02 m3/s.
+    r.burn.startHour[0] = 4;
+    r.burn.thick[0] = 10;
+    r.burn.thickUnits[0] = 1;
+    r.burn.area[0] = 500;
+    r.burn.areaUnits[0] = 3;
+    // A second short burn in the same hour adds to it.
+    r.burn.startHour[1] = 4;
+    r.burn.thick[1] = 10;
+    r.burn.thickUnits[1] = 1;
+    r.burn.area[1] = 500;
+    r.burn.areaUnits[1] = 3;
+    // 2.5 hours from start hour 1: 360 mm at 0.04 mm/s is 9000 s.
+    r.burn.startHour[2] = 1;
+    r.burn.thick[2] = 360;
+    r.burn.thickUnits[2] = 1;
+    r.burn.area[2] = 100;
+    r.burn.areaUnits[2] = 3;
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    EXPECT_NEAR(m->response[3].burn, 2 * 250 * 0.02 / 3600, 1e-12);
+    double q = 4e-5 * 100;
+    EXPECT_NEAR(m->response[0].burn, q, 1e-15);
+    EXPECT_NEAR(m->response[1].burn, q, 1e-15);
+    EXPECT_NEAR(m->response[2].burn, q / 2, 1e-12);
+    EXPECT_EQ(m->response[4].burn, 0);
+}
+
+TEST(RemovalSchedule, UserBurnRateReplacesTheDefault) {
+    auto m = NewModel();
+    Records r;
+    r.Instant(1000);
+    r.burn.num = 1;
+    r.burn.startHour[0] = 1;
+    r.burn.thick[0] = 1;
+    r.burn.thickUnits[0] = 2;  // 1 cm
+    r.burn.area[0] = 100;
+    r.burn.areaUnits[0] = 3;
+    r.burn.burnRegRate = 0.1;  // mm/s: 100 s
+    r.burn.burnRegRateUnits = 1;
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    EXPECT_NEAR(m->response[0].burn, 100 * (1e-4 * 100) / 3600, 1e-12);
+}
+
+}  // namespace
+}  // namespace ormix

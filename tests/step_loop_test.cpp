@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "model_fixture.h"
+
+namespace ormix {
+namespace {
+
+using testing::NewModel;
+using testing::Records;
+using testing::RunFrom;
+
+TEST(StepLoop, InstantaneousReleaseEntersInEqualPartsOverItsHour) {
+    auto m = NewModel();
+    Records r(12);
+    r.Instant(5);  // below 10 m3: 120 LEs; 12 hours: 8 steps an hour
+    ASSERT_TRUE(RunFrom(*m, r));
+    ASSERT_EQ(m->stepsPerHour, 8);
+    ASSERT_EQ(m->numLEs, 120);
+    for (int s = 0; s < 8; ++s)
+        EXPECT_NEAR(m->result[s].released.best, 5.0 * 15 * (s + 1) / 120, 1e-12) << "step " << s;
+    EXPECT_NEAR(m->result[8].released.best, 5.0, 1e-12);
+}
+
+TEST(StepLoop, WithoutUncertaintyTheEnvelopeIsTheBestRun) {
+    auto m = NewModel();
+    Records r(24);
+    r.Instant(200);
+    ASSERT_TRUE(RunFrom(*m, r));
+    for (int s = 0; s < m->numSteps; ++s) {
+        const StepResult& x = m->result[s];
+        EXPECT_EQ(x.remaining.high, x.remaining.best);
+        EXPECT_EQ(x.remaining.low, x.remaining.best);
+        EXPECT_EQ(x.released.high, x.released.low);
+        EXPECT_EQ(x.density.mean, x.density.mean2);
+    }
+}
+
+TEST(StepLoop, ContainedReleaseHasBothLEsAndTheBoomedAreaFromTheFirstStep) {
+    auto m = NewModel();
+    Records r(12);
+    r.boomed = {true, 1, 10, kVolCubicMetres, 1000, 3};
+    ASSERT_TRUE(RunFrom(*m, r));
+    EXPECT_EQ(m->result[0].released.best, 10);
+    EXPECT_EQ(m->result[0].slickArea, 1000);
+    EXPECT_EQ(m->result[m->numSteps - 1].slickArea, 1000);
+}
+
+// Every uncertainty case of the volume scales the released amount with its
+// LE volumes, so no case ever has more oil afloat than it released.
+TEST(StepLoop, VolumeUncertaintyBandsTheReleasedAmount) {
+    auto m = NewModel();
+    Records r(24);
+    r.Instant(200);
+    r.uncertainty.volFlag = 1;
+    r.uncertainty.vol = 10;
+    ASSERT_TRUE(RunFrom(*m, r));
+    const StepResult& last = m->result[m->numSteps - 1];
+    EXPECT_NEAR(last.released.best, 200, 1e-9);
+    EXPECT_NEAR(last.released.high, 220, 1e-9);
+    EXPECT_NEAR(last.released.low, 180, 1e-9);
+    for (int s = 0; s < m->numSteps; ++s) {
+        const StepResult& x = m->result[s];
+        EXPECT_LE(x.remaining.high, x.released.high + 1e-9);
+        EXPECT_LE(x.remaining.low, x.released.low + 1e-9);
+        EXPECT_LE(x.remaining.best, x.released.best + 1e-9);
+    }
+}
+
+TEST(StepLoop, VolumeCasesScaleLEVolumeAndArea) {
+    auto m = NewModel();
+    Records r(24);
+    r.Instant(200);
+    r.uncertainty.volFlag = 1;
+    r.uncertainty.vol = 10;
+    ASSERT_TRUE(RunFrom(*m, r));
+    // The last case run is the larger volume: 1.1 of the volume, 1.1^0.833 of the area.
+    const LE& e = m->le[0];
+    EXPECT_NEAR(e.Vol, e.initVol * 1.1, 1e-12);
+    EXPECT_NEAR(e.area[3], e.areaBase[3] * std::pow(1.1, 0.833), 1e-9);
+}
+
+TEST(StepLoop, RemovalsBeyondTheOilAfloatTakeExactlyTheOilAfloat) {
+    auto m = NewModel();
+    Records r(12);
+    r.Instant(5);
+    r.beached.volUnits = kVolCubicMetres;
+    for (int h = 0; h < 12; ++h)
+        r.beached.vol[h] = 1000;  // far more than was spilled
+    ASSERT_TRUE(RunFrom(*m, r));
+    for (int s = 0; s < m->numSteps; ++s) {
+        const StepResult& x = m->result[s];
+        EXPECT_NEAR(x.beached.best, x.released.best, 1e-12) << "step " << s;
+        EXPECT_EQ(x.remaining.best, 0);
+    }
+    for (int i = 0; i < m->numLEs; ++i)
+        EXPECT_EQ(m->le[i].Vol, 0);
+    // With no oil left, the properties repeat the last described ones.
+    EXPECT_EQ(m->result[5].density.mean, m->result[0].density.mean);
+}
+
+TEST(StepLoop, ChemicalDispersionCountsAsDispersed) {
+    auto m = NewModel();
+    Records r(12);
+    r.Instant(100);
+    r.dispersant.num = 1;
+    r.dispersant.startHour[0] = 2;
+    r.dispersant.duration[0] = 1;
+    r.dispersant.dispersed[0] = 100;
+    r.dispersant.sprayed[0] = 50;
+    ASSERT_TRUE(RunFrom(*m, r));
+    const StepResult& last = m->result[m->numSteps - 1];
+    // Half the oil afloat at the start of the spray, dispersed over its hour.
+    EXPECT_NEAR(last.chemDispersed.best, 50, 0.5);
+    EXPECT_EQ(last.dispersed.best, last.chemDispersed.best);
+    EXPECT_NEAR(last.remaining.best + last.dispersed.best, 100, 1e-9);
+}
+
+TEST(StepLoop, AbsentQuantitiesAreMarkedInTheFirstStep) {
+    auto m = NewModel();
+    Records r(12);
+    r.Instant(100);
+    r.skimmer.num = 1;
+    r.skimmer.startHour[0] = 2;
+    r.skimmer.duration[0] = 2;
+    r.skimmer.rate[0] = 10;
+    r.skimmer.rateUnits[0] = 3;
+    ASSERT_TRUE(RunFrom(*m, r));
+    const StepResult& first = m->result[0];
+    EXPECT_EQ(first.burned.best, NoData);
+    EXPECT_EQ(first.burned.high, NoData);
+    EXPECT_EQ(first.beached.low, NoData);
+    EXPECT_EQ(first.dispersed.best, NoData);  // neutral processes disperse nothing
+    EXPECT_EQ(first.water.mean, NoData);
+    EXPECT_EQ(first.skimmed.best, 0);  // skimming happens later: present
+    EXPECT_GT(m->result[m->numSteps - 1].skimmed.best, 0);
+    EXPECT_EQ(m->result[m->numSteps - 1].skimmed.high, m->result[m->numSteps - 1].skimmed.best);
+}
+
+TEST(StepLoop, WindUncertaintyStaysWithinTheWindLimits) {
+    auto m = NewModel();
+    Records r(12);
+    r.Instant(100);
+    r.wind.speed[0] = 29;
+    r.uncertainty.windFlag = 1;
+    r.uncertainty.wind = 5;
+    r.uncertainty.windUnits = 3;
+    ASSERT_TRUE(RunFrom(*m, r));
+    EXPECT_NEAR(m->windUnc, 5, 1e-12);
+    EXPECT_EQ(m->maxWind, 30);
+    EXPECT_EQ(m->minWind, 1);
+}
+
+TEST(StepLoop, BenzeneStartsAtItsFloorWithoutAnyBenzene) {
+    auto m = NewModel();
+    Records r(12);
+    r.Instant(100);
+    ASSERT_TRUE(RunFrom(*m, r));
+    for (int s = 0; s < m->numSteps; ++s) {
+        EXPECT_NEAR(m->result[s].benzene.mean, m->MinBenzene, 1e-12);
+        EXPECT_NEAR(m->result[s].benzene.high, m->MinBenzene, 1e-12);
+    }
+}
+
+TEST(StepLoop, SeededRunIsReproducibleBitForBit) {
+    Records r(48);
+    r.Instant(300);
+    r.continuous = {true, 2, 20, 5, 1, 3};
+    r.uncertainty.volFlag = 1;
+    r.uncertainty.vol = 20;
+    auto a = NewModel();
+    auto b = NewModel();
+    a->random.Seed(77);
+    b->random.Seed(77);
+    ASSERT_TRUE(RunFrom(*a, r));
+    ASSERT_TRUE(RunFrom(*b, r));
+    EXPECT_EQ(0, std::memcmp(a->result, b->result, sizeof a->result));
+    for (int i = 0; i < a->numLEs; ++i)
+        ASSERT_EQ(a->le[i].alpha3, b->le[i].alpha3);
+}
+
+TEST(StepLoop, RunWithoutHoursHasNoResults) {
+    auto m = NewModel();
+    Records r(0);
+    r.Instant(100);
+    m->Reset();
+    FillModel(*m, r.Set());
+    ASSERT_TRUE(m->SetUp());
+    EXPECT_EQ(m->numSteps, 0);
+    EXPECT_FALSE(m->Run(false));
+}
+
+// The core dump.
+
+class CoreDumpTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() /
+              ("ormix-dump-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    std::string ReadDump() {
+        std::ifstream in(dir / "OrmixCore.dmp");
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+
+    std::filesystem::path dir;
+};
+
+TEST_F(CoreDumpTest, HeaderAndFirstStepOfAContainedRelease) {
+    auto m = NewModel();
+    m->workDir = dir.string();
+    Records r(12);
+    r.boomed = {true, 1, 10, kVolCubicMetres, 1000, 3};
+    ASSERT_TRUE(RunFrom(*m, r, true));
+    std::string dump = ReadDump();
+    const char* expected =
+        "                 CORE DUMP FILE\n"
+        "                 ==============\n"
+        "\n IV = 0\n"
+        "  IW = 0\n"
+        "   IB = 0\n"
+        "\n\t step = 0\n"
+        "\t\t LEsum = 2\n"
+        "\t\t area = 1000.00\n"
+        "\t\t OilRatio = 1.00\n"
+        "\t\t deltat = 450\n"
+        "\t\t total.vol = 10.00\n"
+        "\n\t\t oilSum    = 10.0000\n";
+    EXPECT_EQ(dump.substr(0, std::strlen(expected)), expected);
+    EXPECT_NE(dump.find("\t\t Slick.Area = 1000.0000\n\t\t Wave.Hrms  = "), std::string::npos);
+    EXPECT_NE(dump.find("\n\t *************** end of step ***************\n\n"), std::string::npos);
+    // Two LEs only: the dump lists the LE with index 9 nowhere.
+    EXPECT_EQ(dump.find("LE[9]"), std::string::npos);
+    const std::string end = "\n*************** end of dump file ***************\n\n";
+    ASSERT_GE(dump.size(), end.size());
+    EXPECT_EQ(dump.substr(dump.size() - end.size()), end);
+}
+
+TEST_F(CoreDumpTest, ListsLE9AndEveryRunAndStep) {
+    auto m = NewModel();
+    m->workDir = dir.string();
+    Records r(12);
+    r.Instant(100);
+    r.uncertainty.volFlag = 1;
+    r.uncertainty.vol = 10;
+    ASSERT_TRUE(RunFrom(*m, r, true));
+    std::string dump = ReadDump();
+    auto count = [&](const std::string& what) {
+        size_t n = 0;
+        for (size_t p = dump.find(what); p != std::string::npos; p = dump.find(what, p + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(count("\n IV = "), 3u);  // pass 0 and the two volume cases
+    EXPECT_EQ(count("\n\t step = "), 3u * 96);
+    EXPECT_NE(dump.find("\n\t\t\t LE_area\t= "), std::string::npos);
+    EXPECT_NE(dump.find("\t\t\t LE[9].vol_disp\t= -999.0000\n"), std::string::npos);
+    EXPECT_NE(dump.find("\t\t\t LE[9].Y\t= 0.000000e+00\n"), std::string::npos);
+}
+
+TEST_F(CoreDumpTest, UnwritableDumpEndsTheRunWithoutResults) {
+    CollectingSink sink;
+    auto m = NewModel(&sink);
+    m->workDir = (dir / "no-such-directory").string();
+    Records r(12);
+    r.Instant(100);
+    EXPECT_FALSE(RunFrom(*m, r, true));
+    EXPECT_TRUE(sink.Contains("Core: Cannot create dump file"));
+    EXPECT_EQ(m->result[0].released.best, NoData);
+}
+
+}  // namespace
+}  // namespace ormix
