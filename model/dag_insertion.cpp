@@ -16,25 +16,24 @@ GridVertex Vertex(const DagPoints& p, int i) {
 
 }  // namespace
 
-// The current triangle that contains point p (inside or on its boundary), or
-// -1 if none does (which exact tests rule out).
+// The current triangle that contains point p (inside or on its boundary):
+// one or two side-of-line tests at each replaced triangle on the way down.
 int DagTriangulation::Locate(int p) const {
     const GridVertex q = Vertex(points_, p);
     int node = 0;
     while (nodes_[node].child[0] >= 0) {
-        int next = -1;
-        for (int c : nodes_[node].child) {
-            if (c < 0) break;
-            const DagNode& d = nodes_[c];
-            GridVertex a = Vertex(points_, d.v[0]), b = Vertex(points_, d.v[1]);
-            GridVertex e = Vertex(points_, d.v[2]);
-            if (Orient(a, b, q) >= 0 && Orient(b, e, q) >= 0 && Orient(e, a, q) >= 0) {
-                next = c;
-                break;
-            }
+        const DagNode& d = nodes_[node];
+        const GridVertex from = Vertex(points_, d.line[0]);
+        if (d.child[2] < 0) {
+            node = Orient(from, Vertex(points_, d.line[1]), q) <= 0 ? d.child[0] : d.child[1];
+            continue;
         }
-        if (next < 0) return -1;
-        node = next;
+        // The rays from the inner point to the corners a, b, c part the
+        // children (a, b), (b, c), (c, a); each spans less than a half-turn.
+        if (Orient(from, Vertex(points_, d.v[0]), q) >= 0)
+            node = Orient(from, Vertex(points_, d.v[1]), q) <= 0 ? d.child[0] : d.child[1];
+        else
+            node = Orient(from, Vertex(points_, d.v[2]), q) >= 0 ? d.child[2] : d.child[1];
     }
     return node;
 }
@@ -49,7 +48,6 @@ void DagTriangulation::ReplaceNeighbour(int node, int from, int to) {
 // std::bad_alloc when the working storage cannot grow.
 bool DagTriangulation::Insert(int p) {
     const int t = Locate(p);
-    if (t < 0) return false;
     const GridVertex q = Vertex(points_, p);
     int o[3], zeros = 0;
     for (int k = 0; k < 3; ++k) {
@@ -72,6 +70,7 @@ bool DagTriangulation::Insert(int p) {
         ReplaceNeighbour(nBC, t, t1);
         ReplaceNeighbour(nCA, t, t2);
         nodes_[t].child[0] = t0, nodes_[t].child[1] = t1, nodes_[t].child[2] = t2;
+        nodes_[t].line[0] = p;
         Legalize(p, t0, 3);
         return true;
     }
@@ -99,7 +98,9 @@ bool DagTriangulation::Insert(int p) {
     ReplaceNeighbour(nAD, u, t2);
     ReplaceNeighbour(nDB, u, t3);
     nodes_[t].child[0] = t0, nodes_[t].child[1] = t1;
+    nodes_[t].line[0] = p, nodes_[t].line[1] = c;
     nodes_[u].child[0] = t2, nodes_[u].child[1] = t3;
+    nodes_[u].line[0] = p, nodes_[u].line[1] = d;
     Legalize(p, t0, 4);
     return true;
 }
@@ -137,7 +138,9 @@ void DagTriangulation::Legalize(int p, int first, int count) {
         ReplaceNeighbour(nDB, u, t2);
         ReplaceNeighbour(nBP, t, t2);
         nodes_[t].child[0] = t1, nodes_[t].child[1] = t2;
+        nodes_[t].line[0] = p, nodes_[t].line[1] = d;
         nodes_[u].child[0] = t1, nodes_[u].child[1] = t2;
+        nodes_[u].line[0] = p, nodes_[u].line[1] = d;
         pending_.push_back(t1);
         pending_.push_back(t2);
     }

@@ -103,29 +103,41 @@ void CombineClosePointsByCell(DagPoints& p, MergeIndex& ix) {
             ix.sorted.push_back((static_cast<std::int64_t>(CellKey(p.gx[i], p.gy[i])) << 32) | i);
     std::sort(ix.sorted.begin(), ix.sorted.end());
     const int entries = static_cast<int>(ix.sorted.size());
+    // For the first entry of each cell run: where the run ends, and the first
+    // entry not yet seen to be dead or passed (cursors only move forward: a
+    // point once dead or passed stays so).
     ix.cursor.resize(entries);
-    for (int k = 0; k < entries; ++k)
+    ix.runEnd.resize(entries);
+    for (int k = entries - 1; k >= 0; --k) {
         ix.cursor[k] = k;
+        const bool last = k + 1 == entries || (ix.sorted[k + 1] >> 32) != (ix.sorted[k] >> 32);
+        ix.runEnd[k] = last ? k + 1 : ix.runEnd[k + 1];
+    }
     DoneCells done(ix);
     done.Clear(n);
 
-    // The lowest-numbered live point after `current` that still sits where it
-    // started in this cell. Cursors only move forward: a point once dead or
-    // once past stays so.
-    auto firstWaiting = [&](std::int32_t key, int current) {
-        std::int64_t lo = static_cast<std::int64_t>(key) << 32;
-        auto it = std::lower_bound(ix.sorted.begin(), ix.sorted.end(), lo);
-        if (it == ix.sorted.end() || (*it >> 32) != key) return -1;
-        const int run = static_cast<int>(it - ix.sorted.begin());
-        int k = ix.cursor[run];
-        while (k < entries && (ix.sorted[k] >> 32) == key) {
-            int j = EntryIndex(ix.sorted[k]);
-            if (j > current && p.Live(j)) break;
-            ++k;
+    // The lowest-numbered live point after `current` still where it started,
+    // in the cells from (gx, gy - 1) to (gx, gy + 1): consecutive keys.
+    auto firstWaiting = [&](int gx, int gy, int current) {
+        const std::int32_t lastKey = CellKey(gx, gy + 1);
+        auto it = std::lower_bound(ix.sorted.begin(), ix.sorted.end(),
+                                   static_cast<std::int64_t>(CellKey(gx, gy - 1)) << 32);
+        int best = -1;
+        for (int run = static_cast<int>(it - ix.sorted.begin());
+             run < entries && (ix.sorted[run] >> 32) <= lastKey; run = ix.runEnd[run]) {
+            int k = ix.cursor[run];
+            while (k < ix.runEnd[run]) {
+                const int j = EntryIndex(ix.sorted[k]);
+                if (j > current && p.Live(j)) break;
+                ++k;
+            }
+            ix.cursor[run] = k;
+            if (k < ix.runEnd[run]) {
+                const int j = EntryIndex(ix.sorted[k]);
+                if (best < 0 || j < best) best = j;
+            }
         }
-        ix.cursor[run] = k;
-        if (k < entries && (ix.sorted[k] >> 32) == key) return EntryIndex(ix.sorted[k]);
-        return -1;
+        return best;
     };
 
     for (int i = 0; i < n; ++i) {
@@ -134,12 +146,11 @@ void CombineClosePointsByCell(DagPoints& p, MergeIndex& ix) {
             int best = -1;
             for (int dx = -1; dx <= 1; ++dx) {
                 for (int dy = -1; dy <= 1; ++dy) {
-                    std::int32_t key = CellKey(p.gx[i] + dx, p.gy[i] + dy);
-                    int j = done.Find(key);
+                    const int j = done.Find(CellKey(p.gx[i] + dx, p.gy[i] + dy));
                     if (j >= 0 && p.Live(j) && (best < 0 || j < best)) best = j;
-                    j = firstWaiting(key, i);
-                    if (j >= 0 && (best < 0 || j < best)) best = j;
                 }
+                const int j = firstWaiting(p.gx[i] + dx, p.gy[i], i);
+                if (j >= 0 && (best < 0 || j < best)) best = j;
             }
             if (best < 0) break;
             MergePoint(p, i, best);

@@ -49,6 +49,7 @@ void CombineClosePointsByScan(DagPoints& p);
 struct MergeIndex {
     std::vector<std::int64_t> sorted;  // (cell, index) of every live point where it started
     std::vector<int> cursor;           // per cell run: first entry not yet seen to be dead
+    std::vector<int> runEnd;           // per cell run: one past its last entry
     std::vector<std::int32_t> doneKeys;
     std::vector<int> doneIndex;  // cell -> the one live point that finished there
 };

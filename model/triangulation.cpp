@@ -100,7 +100,7 @@ bool DagTriangulation::CombineClosePoints() {
 int DagTriangulation::NewNode(int a, int b, int c) {
     if (nodes_.size() >= nodeLimit_) throw std::bad_alloc();
     if (nodes_.size() == nodes_.capacity()) nodes_.reserve(nodes_.capacity() + kNodeGrowth);
-    nodes_.push_back({{a, b, c}, {-1, -1, -1}, {-1, -1, -1}});
+    nodes_.push_back({{a, b, c}, {-1, -1, -1}, {-1, -1, -1}, {-1, -1}});
     return static_cast<int>(nodes_.size()) - 1;
 }
 

@@ -28,10 +28,15 @@ struct DagTriangle {
 };
 
 // One triangle of the working storage.
+// One triangle of the working storage. Once replaced, it keeps the line
+// that tells its children apart: with two children, child[0] lies to the
+// right of line[0] -> line[1]; with three (a point line[0] inside it),
+// child[k] is the triangle of line[0] and the edge v[k] -> v[k + 1].
 struct DagNode {
     int v[3];      // corners, counter-clockwise; indices >= the point count are outer points
     int nb[3];     // node across the edge v[k] -> v[k + 1], -1 on the outside
     int child[3];  // the triangles that replaced it, -1 where unused
+    int line[2];
 };
 
 class DagTriangulation {
