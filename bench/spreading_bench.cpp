@@ -8,6 +8,7 @@
 #include "model/spreading.h"
 #include "model/triangulation.h"
 #include "model/weathering_model.h"
+#include "tests/model_fixture.h"
 
 namespace ormix {
 namespace {
@@ -83,53 +84,19 @@ BENCHMARK(BM_Triangulate960)
     ->Unit(benchmark::kMicrosecond);
 
 // The heaviest spreading: 120 hours, about 480 LEs (a large spill at the
-// first hour and a release in every hour), wind turning every hour.
-struct HeaviestSpread {
-    InputOil oil;
-    InputWater water;
-    InputWindWave wind;
-    InputInstant instant;
-    InputContinuous continuous;
-
-    HeaviestSpread() {
-        oil.api = 30;
-        oil.rhoRef_value[0] = 876;
-        oil.rhoRef_temp[0] = 288.7;
-        oil.viscRef_value[0] = 2e-5;
-        oil.viscRef_temp[0] = 288.15;
-        oil.viscRef_fevap[0] = 0;
-        water.temperature = 15;
-        water.tempUnits = 2;
-        water.speed = 0.2;
-        water.speedUnits = 3;
-        water.direction = 45;
-        wind.num = 120;
-        wind.speedUnits = 3;
-        for (int h = 0; h < 120; ++h) {
-            wind.speed[h] = 5 + (h % 24) * 0.5;
-            wind.direction[h] = 200 + (h % 12) * 10;
-        }
-        instant = {true, 1, 20000, kVolCubicMetres};
-        continuous = {true, 1, 120, 0.5, 0.5, 3};
-    }
-
-    InputRecordSet Set() const {
-        InputRecordSet s;
-        s.oil = &oil;
-        s.water = &water;
-        s.windWave = &wind;
-        s.instant = &instant;
-        s.continuous = &continuous;
-        return s;
-    }
-};
-
+// first hour and a release in every hour), the wind turning every hour.
 void BM_SpreadHeaviest120h(benchmark::State& state) {
-    HeaviestSpread scenario;
-    auto m = std::make_unique<WeatheringModel>();
-    m->random.Seed(1);
-    FillModel(*m, scenario.Set());
-    m->SetUp();
+    testing::Records r(120);
+    r.Instant(20000);
+    r.continuous = {true, 1, 120, 0.5, 0.5, 3};
+    r.water.speed = 0.2;
+    r.water.direction = 45;
+    for (int h = 0; h < 120; ++h) {
+        r.wind.speed[h] = 5 + (h % 24) * 0.5;
+        r.wind.direction[h] = 200 + (h % 12) * 10;
+    }
+    auto m = testing::NewModel();
+    testing::SetUpFrom(*m, r);
     for (auto _ : state) {
         Spread(*m);
         benchmark::DoNotOptimize(m->le[0].area[m->numHours - 1]);

@@ -2,38 +2,28 @@
 // the history of the triangles, splitting the triangle (or the two triangles
 // of the edge) it falls in, and flipping edges until every triangle around
 // it has an empty circumcircle again.
-#include "model/grid_predicates.h"
 #include "model/triangulation.h"
 
 namespace ormix {
 
-namespace {
-
-GridVertex Vertex(const DagPoints& p, int i) {
-    const int n = p.Size();
-    return i < n ? GridPoint(p.gx[i], p.gy[i]) : OuterVertex(i - n);
-}
-
-}  // namespace
-
 // The current triangle that contains point p (inside or on its boundary):
 // one or two side-of-line tests at each replaced triangle on the way down.
 int DagTriangulation::Locate(int p) const {
-    const GridVertex q = Vertex(points_, p);
+    const GridVertex q = V(p);
     int node = 0;
     while (nodes_[node].child[0] >= 0) {
         const DagNode& d = nodes_[node];
-        const GridVertex from = Vertex(points_, d.line[0]);
+        const GridVertex from = V(d.line[0]);
         if (d.child[2] < 0) {
-            node = Orient(from, Vertex(points_, d.line[1]), q) <= 0 ? d.child[0] : d.child[1];
+            node = Orient(from, V(d.line[1]), q) <= 0 ? d.child[0] : d.child[1];
             continue;
         }
         // The rays from the inner point to the corners a, b, c part the
         // children (a, b), (b, c), (c, a); each spans less than a half-turn.
-        if (Orient(from, Vertex(points_, d.v[0]), q) >= 0)
-            node = Orient(from, Vertex(points_, d.v[1]), q) <= 0 ? d.child[0] : d.child[1];
+        if (Orient(from, V(d.v[0]), q) >= 0)
+            node = Orient(from, V(d.v[1]), q) <= 0 ? d.child[0] : d.child[1];
         else
-            node = Orient(from, Vertex(points_, d.v[2]), q) >= 0 ? d.child[2] : d.child[1];
+            node = Orient(from, V(d.v[2]), q) >= 0 ? d.child[2] : d.child[1];
     }
     return node;
 }
@@ -48,12 +38,13 @@ void DagTriangulation::ReplaceNeighbour(int node, int from, int to) {
 // std::bad_alloc when the working storage cannot grow.
 bool DagTriangulation::Insert(int p) {
     const int t = Locate(p);
-    const GridVertex q = Vertex(points_, p);
+    const GridVertex q = V(p);
     int o[3], zeros = 0;
     for (int k = 0; k < 3; ++k) {
         const DagNode& d = nodes_[t];
-        o[k] = Orient(Vertex(points_, d.v[k]), Vertex(points_, d.v[(k + 1) % 3]), q);
+        o[k] = Orient(V(d.v[k]), V(d.v[(k + 1) % 3]), q);
         if (o[k] == 0) ++zeros;
+        if (o[k] < 0) return false;  // not in the triangle found: exact tests rule this out
     }
     // On a corner: the same grid position as a point already in (combining
     // rules this out); it stays out of every triangle.
@@ -111,7 +102,7 @@ void DagTriangulation::Legalize(int p, int first, int count) {
     pending_.clear();
     for (int i = 0; i < count; ++i)
         pending_.push_back(first + i);
-    const GridVertex q = Vertex(points_, p);
+    const GridVertex q = V(p);
     while (!pending_.empty()) {
         const int t = pending_.back();
         pending_.pop_back();
@@ -124,9 +115,7 @@ void DagTriangulation::Legalize(int p, int first, int count) {
             ++j;
         if (j == 3) continue;
         const DagNode& du = nodes_[u];
-        if (InCircle(Vertex(points_, du.v[0]), Vertex(points_, du.v[1]), Vertex(points_, du.v[2]),
-                     q) <= 0)
-            continue;
+        if (InCircle(V(du.v[0]), V(du.v[1]), V(du.v[2]), q) <= 0) continue;
         const int d = du.v[(j + 2) % 3];
         const int nAD = du.nb[(j + 1) % 3], nDB = du.nb[(j + 2) % 3];
         const int nPA = nodes_[t].nb[0], nBP = nodes_[t].nb[2];

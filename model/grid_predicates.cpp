@@ -63,9 +63,8 @@ GridVertex OuterVertex(int k) {
     return {0, 0, kOuter[k][0], kOuter[k][1]};
 }
 
-int Orient(const GridVertex& a, const GridVertex& b, const GridVertex& c) {
+int OrientWithOuter(const GridVertex& a, const GridVertex& b, const GridVertex& c) {
     const int outer = a.Outer() + b.Outer() + c.Outer();
-    if (outer == 0) return Sign((b.x0 - a.x0) * (c.y0 - a.y0) - (b.y0 - a.y0) * (c.x0 - a.x0));
     if (outer == 1) {
         // Turn the triangle so that the outer point comes last: the sign is
         // that of the line's direction crossed with the outer direction,
@@ -75,35 +74,36 @@ int Orient(const GridVertex& a, const GridVertex& b, const GridVertex& c) {
         const GridVertex& o = a.Outer() ? a : (b.Outer() ? b : c);
         return Sign((q.x0 - p.x0) * o.y1 - (q.y0 - p.y0) * o.x1);
     }
+    return OrientExpanded(a, b, c);
+}
+
+int OrientExpanded(const GridVertex& a, const GridVertex& b, const GridVertex& c) {
     Poly bx = Linear(b.x0 - a.x0, b.x1 - a.x1), by = Linear(b.y0 - a.y0, b.y1 - a.y1);
     Poly cx = Linear(c.x0 - a.x0, c.x1 - a.x1), cy = Linear(c.y0 - a.y0, c.y1 - a.y1);
     return Sign(bx * cy - by * cx);
 }
 
-int InCircle(const GridVertex& a, const GridVertex& b, const GridVertex& c, const GridVertex& p) {
-    if (!a.Outer() && !b.Outer() && !c.Outer()) {
-        // Grid coordinates are within -2048..2048: differences within 2^13,
-        // lifted terms within 2^27, products within 2^55. 64 bits suffice.
-        std::int64_t adx = a.x0 - p.x0, ady = a.y0 - p.y0;
-        std::int64_t bdx = b.x0 - p.x0, bdy = b.y0 - p.y0;
-        std::int64_t cdx = c.x0 - p.x0, cdy = c.y0 - p.y0;
-        std::int64_t al = adx * adx + ady * ady, bl = bdx * bdx + bdy * bdy;
-        std::int64_t cl = cdx * cdx + cdy * cdy;
-        return Sign(adx * (bdy * cl - bl * cdy) - ady * (bdx * cl - bl * cdx) +
-                    al * (bdx * cdy - bdy * cdx));
-    }
+int InCircleWithOuter(const GridVertex& a, const GridVertex& b, const GridVertex& c,
+                      const GridVertex& p) {
     if (a.Outer() + b.Outer() + c.Outer() == 1) {
         // The circle through two grid points and a point ever further away
         // becomes the half-plane on its side of their line: p is inside when
-        // on that side, or on the line between the two (a chord).
+        // on that side, or on the line between the two (a chord), and on the
+        // circle only at the two.
         const GridVertex& u = a.Outer() ? b : (b.Outer() ? c : a);
         const GridVertex& v = a.Outer() ? c : (b.Outer() ? a : b);
         const int side = Orient(u, v, p);
         if (side != 0) return side;
         const std::int64_t along = (p.x0 - u.x0) * (v.x0 - u.x0) + (p.y0 - u.y0) * (v.y0 - u.y0);
         const std::int64_t length = (v.x0 - u.x0) * (v.x0 - u.x0) + (v.y0 - u.y0) * (v.y0 - u.y0);
+        if (along == 0 || along == length) return 0;  // p is u or v
         return along > 0 && along < length ? 1 : -1;
     }
+    return InCircleExpanded(a, b, c, p);
+}
+
+int InCircleExpanded(const GridVertex& a, const GridVertex& b, const GridVertex& c,
+                     const GridVertex& p) {
     Poly adx = Linear(a.x0 - p.x0, a.x1), ady = Linear(a.y0 - p.y0, a.y1);
     Poly bdx = Linear(b.x0 - p.x0, b.x1), bdy = Linear(b.y0 - p.y0, b.y1);
     Poly cdx = Linear(c.x0 - p.x0, c.x1), cdy = Linear(c.y0 - p.y0, c.y1);

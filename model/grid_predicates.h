@@ -26,12 +26,39 @@ inline GridVertex GridPoint(std::int64_t x, std::int64_t y) {
     return {x, y, 0, 0};
 }
 
+// The tests when an outer point takes part: a closed form where one does,
+// the full expansion in K otherwise.
+int OrientWithOuter(const GridVertex& a, const GridVertex& b, const GridVertex& c);
+int InCircleWithOuter(const GridVertex& a, const GridVertex& b, const GridVertex& c,
+                      const GridVertex& p);
+// The full expansion in K for any vertices: the closed forms must agree.
+int OrientExpanded(const GridVertex& a, const GridVertex& b, const GridVertex& c);
+int InCircleExpanded(const GridVertex& a, const GridVertex& b, const GridVertex& c,
+                     const GridVertex& p);
+
 // +1 when c lies to the left of the line a -> b (a, b, c counter-clockwise),
 // -1 to the right, 0 on the line.
-int Orient(const GridVertex& a, const GridVertex& b, const GridVertex& c);
+inline int Orient(const GridVertex& a, const GridVertex& b, const GridVertex& c) {
+    if (a.Outer() || b.Outer() || c.Outer()) return OrientWithOuter(a, b, c);
+    const std::int64_t d = (b.x0 - a.x0) * (c.y0 - a.y0) - (b.y0 - a.y0) * (c.x0 - a.x0);
+    return (d > 0) - (d < 0);
+}
 
 // For a, b, c counter-clockwise: +1 when the grid point p lies strictly inside
 // their circumcircle, -1 outside, 0 on it.
-int InCircle(const GridVertex& a, const GridVertex& b, const GridVertex& c, const GridVertex& p);
+inline int InCircle(const GridVertex& a, const GridVertex& b, const GridVertex& c,
+                    const GridVertex& p) {
+    if (a.Outer() || b.Outer() || c.Outer()) return InCircleWithOuter(a, b, c, p);
+    // Grid coordinates are within -2048..2048: differences within 2^12,
+    // lifted terms within 2^25, products within 2^50. 64 bits suffice.
+    const std::int64_t adx = a.x0 - p.x0, ady = a.y0 - p.y0;
+    const std::int64_t bdx = b.x0 - p.x0, bdy = b.y0 - p.y0;
+    const std::int64_t cdx = c.x0 - p.x0, cdy = c.y0 - p.y0;
+    const std::int64_t al = adx * adx + ady * ady, bl = bdx * bdx + bdy * bdy;
+    const std::int64_t cl = cdx * cdx + cdy * cdy;
+    const std::int64_t d =
+        adx * (bdy * cl - bl * cdy) - ady * (bdx * cl - bl * cdx) + al * (bdx * cdy - bdy * cdx);
+    return (d > 0) - (d < 0);
+}
 
 }  // namespace ormix

@@ -4,8 +4,6 @@
 #include <cmath>
 #include <new>
 
-#include "model/grid_predicates.h"
-
 namespace ormix {
 
 namespace {
@@ -120,6 +118,11 @@ bool DagTriangulation::InitDagTri() {
         // steps of kNodeGrowth.
         std::size_t estimate = (9 * static_cast<std::size_t>(live) / kNodeGrowth + 1) * kNodeGrowth;
         nodes_.reserve(std::min(estimate, nodeLimit_));
+        vertices_.resize(n + 3);
+        for (int i = 0; i < n; ++i)
+            vertices_[i] = GridPoint(points_.gx[i], points_.gy[i]);
+        for (int k = 0; k < 3; ++k)
+            vertices_[n + k] = OuterVertex(k);
         pending_.reserve(64);
         NewNode(n, n + 1, n + 2);
         if (!Insert(firstPoint_)) throw std::bad_alloc();
@@ -154,10 +157,7 @@ bool DagTriangulation::GetStdTriWithConvex() {
         for (std::size_t t = 0; t < nodes_.size(); ++t) {
             const DagNode& d = nodes_[t];
             if (d.child[0] >= 0 || d.v[0] >= n || d.v[1] >= n || d.v[2] >= n) continue;
-            GridVertex a = GridPoint(points_.gx[d.v[0]], points_.gy[d.v[0]]);
-            GridVertex b = GridPoint(points_.gx[d.v[1]], points_.gy[d.v[1]]);
-            GridVertex c = GridPoint(points_.gx[d.v[2]], points_.gy[d.v[2]]);
-            if (Orient(a, b, c) == 0) continue;
+            if (Orient(V(d.v[0]), V(d.v[1]), V(d.v[2])) == 0) continue;
             outputIndex_[t] = count++;
         }
         triangles_.resize(count);

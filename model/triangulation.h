@@ -14,6 +14,7 @@
 
 #include <vector>
 
+#include "model/grid_predicates.h"
 #include "model/messages.h"
 #include "model/point_merge.h"
 
@@ -68,6 +69,8 @@ private:
     bool AddDagTri();
     bool GetStdTriWithConvex();
 
+    // Vertex i of the triangulation: a grid point, or an outer point from n on.
+    const GridVertex& V(int i) const { return vertices_[i]; }
     int Locate(int p) const;
     bool Insert(int p);
     int NewNode(int a, int b, int c);
@@ -77,6 +80,7 @@ private:
     MessageSink* messages_;
     DagPoints points_;
     MergeIndex mergeIndex_;
+    std::vector<GridVertex> vertices_;
     std::vector<DagNode> nodes_;
     std::vector<int> pending_;  // triangles whose far edge must be checked
     std::vector<int> outputIndex_;

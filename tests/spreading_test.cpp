@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -19,6 +20,15 @@ namespace {
 using testing::NewModel;
 using testing::Records;
 using testing::SetUpFrom;
+
+// 10 m3 inside a boom, set up and not yet spread; null if set-up failed.
+std::unique_ptr<WeatheringModel> BoomedModel(int hours, double contained, MessageSink& sink) {
+    auto m = NewModel(&sink);
+    Records r(hours);
+    r.boomed = {true, 1, 10, kVolCubicMetres, contained, 3};
+    if (!SetUpFrom(*m, r)) return nullptr;
+    return m;
+}
 
 struct BoomCase {
     double contained;  // m2
@@ -35,10 +45,8 @@ class BoomedSpreadTest : public ::testing::TestWithParam<BoomCase> {};
 // Minimum thickness 0.1 mm: 10 m3 may cover at most 100,000 m2.
 TEST_P(BoomedSpreadTest, SharesTheContainedAreaInEveryHour) {
     CollectingSink sink;
-    auto m = NewModel(&sink);
-    Records r(12);
-    r.boomed = {true, 1, 10, kVolCubicMetres, GetParam().contained, 3};
-    ASSERT_TRUE(SetUpFrom(*m, r));
+    auto m = BoomedModel(12, GetParam().contained, sink);
+    ASSERT_TRUE(m);
     Spread(*m);
     EXPECT_TRUE(sink.messages.empty());
     for (int i = 0; i < 2; ++i) {
@@ -56,10 +64,8 @@ INSTANTIATE_TEST_SUITE_P(Spreading, BoomedSpreadTest,
 
 TEST(Spreading, ReleaseRecordsThatAreNotABoomedReleaseFillNothing) {
     CollectingSink sink;
-    auto m = NewModel(&sink);
-    Records r(12);
-    r.boomed = {true, 1, 10, kVolCubicMetres, 1000, 3};
-    ASSERT_TRUE(SetUpFrom(*m, r));
+    auto m = BoomedModel(12, 1000, sink);
+    ASSERT_TRUE(m);
     m->release[1].cumVol = 12;
     Spread(*m);
     ASSERT_EQ(sink.messages.size(), 1u);
@@ -71,10 +77,8 @@ TEST(Spreading, ReleaseRecordsThatAreNotABoomedReleaseFillNothing) {
 // still a boomed release.
 TEST(Spreading, OneHourBoomedRunIsSpread) {
     CollectingSink sink;
-    auto m = NewModel(&sink);
-    Records r(1);
-    r.boomed = {true, 1, 10, kVolCubicMetres, 1000, 3};
-    ASSERT_TRUE(SetUpFrom(*m, r));
+    auto m = BoomedModel(1, 1000, sink);
+    ASSERT_TRUE(m);
     Spread(*m);
     EXPECT_TRUE(sink.messages.empty());
     EXPECT_DOUBLE_EQ(m->le[1].area[0], 500);

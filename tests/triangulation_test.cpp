@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/grid_predicates.h"
 #include "model/random.h"
 #include "model/triangulation.h"
 
@@ -306,6 +307,39 @@ TEST(Triangulation, MergingByCellMatchesTheScanOnManyClouds) {
         ASSERT_EQ(p.x, q.x) << "seed " << seed;
         ASSERT_EQ(p.y, q.y) << "seed " << seed;
         ASSERT_EQ(a, b) << "seed " << seed;
+    }
+}
+
+}  // namespace
+}  // namespace ormix
+
+namespace ormix {
+namespace {
+
+// The closed forms used when one outer point takes part agree with the full
+// expansion in K, on random grid points and on points along one line.
+TEST(GridPredicates, ClosedFormsWithAnOuterPointMatchTheExpansion) {
+    ModelRandom r;
+    r.Seed(3);
+    auto coordinate = [&](bool line) {
+        return line ? (r.Next() % 9 - 4) * 512 : r.Next() % 4097 - 2048;
+    };
+    for (int trial = 0; trial < 20000; ++trial) {
+        const bool line = trial % 2 == 1;  // a, b, p on the line y = x
+        std::int64_t ax = coordinate(line), bx = coordinate(line), px = coordinate(line);
+        GridVertex a = GridPoint(ax, line ? ax : coordinate(false));
+        GridVertex b = GridPoint(bx, line ? bx : coordinate(false));
+        GridVertex p = GridPoint(px, line ? px : coordinate(false));
+        GridVertex o = OuterVertex(trial % 3);
+        if (a.x0 == b.x0 && a.y0 == b.y0) continue;
+        ASSERT_EQ(Orient(a, b, o), OrientExpanded(a, b, o));
+        ASSERT_EQ(Orient(o, a, p), OrientExpanded(o, a, p));
+        ASSERT_NE(Orient(a, b, o), 0);
+        // The triangle counter-clockwise, the outer point in each position.
+        if (Orient(a, b, o) < 0) std::swap(a, b);
+        ASSERT_EQ(InCircle(a, b, o, p), InCircleExpanded(a, b, o, p)) << trial;
+        ASSERT_EQ(InCircle(o, a, b, p), InCircleExpanded(o, a, b, p)) << trial;
+        ASSERT_EQ(InCircle(b, o, a, p), InCircleExpanded(b, o, a, p)) << trial;
     }
 }
 
