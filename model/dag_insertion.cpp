@@ -34,8 +34,9 @@ void DagTriangulation::ReplaceNeighbour(int node, int from, int to) {
         if (nb == from) nb = to;
 }
 
-// Returns false only if the point could not be located. Throws
-// std::bad_alloc when the working storage cannot grow.
+// Returns false only if the triangles found do not hold the point (which
+// exact tests rule out). Throws std::bad_alloc when the working storage
+// cannot grow.
 bool DagTriangulation::Insert(int p) {
     const int t = Locate(p);
     const GridVertex q = V(p);

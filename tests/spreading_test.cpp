@@ -167,7 +167,7 @@ TEST(Spreading, WholeRunKeepsSlickAndLEAreasWithinTheirLimits) {
     ASSERT_TRUE(testing::RunFrom(*m, r, true));
     const double hmin = m->oil.minThickness;
     // From the last step of the release hour on, every LE is out (before, the
-    // LEs already out carry the whole hour's area).
+    // LEs already out carry their areas at the end of the hour).
     for (int s = m->stepsPerHour - 1; s < m->numSteps; ++s)
         EXPECT_LE(m->result[s].slickArea, m->result[s].released.best / hmin * (1 + 1e-12))
             << "step " << s;
