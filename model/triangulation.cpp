@@ -1,0 +1,188 @@
+#include "model/triangulation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+
+namespace ormix {
+
+namespace {
+
+constexpr int kGridHalf = 2048;
+constexpr std::size_t kNodeGrowth = 1000;
+
+// A position relative to the half-width R, on the grid. Anything that is not
+// a number or lies outside goes to the nearest grid value rather than
+// overflowing the 16-bit coordinate.
+std::int16_t GridCoordinate(double v, double R) {
+    double g = kGridHalf * v / R;
+    if (!(g == g)) return 0;
+    if (g > kGridHalf) return kGridHalf;
+    if (g < -kGridHalf) return -kGridHalf;
+    return static_cast<std::int16_t>(g);  // truncated toward zero
+}
+
+}  // namespace
+
+int DagTriangulation::CalculateDagTri(const double* x, const double* y, int n) {
+    triangles_.clear();
+    nodes_.clear();
+    scale_ = 0;
+    firstPoint_ = -1;
+    if (n < 3 || !x || !y) {
+        points_.Resize(0);
+        return 0;
+    }
+    try {
+        points_.Resize(n);
+    } catch (const std::bad_alloc&) {
+        messages_->Error("Out of memory.");
+        return 0;
+    }
+    if (!DagCoordinateSetUp(x, y, n) || !CombineClosePoints() || !InitDagTri() || !AddDagTri() ||
+        !GetStdTriWithConvex()) {
+        triangles_.clear();
+        return 0;
+    }
+    return static_cast<int>(triangles_.size());
+}
+
+// Moves the points so that the centre of their box is the origin and puts
+// them on the grid: the longer half-width R becomes 2048 grid units. A point
+// without finite coordinates takes no part (weight 0).
+bool DagTriangulation::DagCoordinateSetUp(const double* x, const double* y, int n) {
+    double xmin = 0, xmax = 0, ymin = 0, ymax = 0;
+    bool any = false;
+    for (int i = 0; i < n; ++i) {
+        if (!std::isfinite(x[i]) || !std::isfinite(y[i])) continue;
+        if (!any) {
+            xmin = xmax = x[i];
+            ymin = ymax = y[i];
+            any = true;
+        }
+        xmin = std::fmin(xmin, x[i]);
+        xmax = std::fmax(xmax, x[i]);
+        ymin = std::fmin(ymin, y[i]);
+        ymax = std::fmax(ymax, y[i]);
+    }
+    // Halves first: the sum of two large coordinates could overflow.
+    const double cx = xmin / 2 + xmax / 2, cy = ymin / 2 + ymax / 2;
+    const double R = std::fmax(xmax / 2 - xmin / 2, ymax / 2 - ymin / 2);
+    scale_ = R / kGridHalf;
+    for (int i = 0; i < n; ++i) {
+        const bool finite = std::isfinite(x[i]) && std::isfinite(y[i]);
+        points_.x[i] = finite ? x[i] - cx : 0;
+        points_.y[i] = finite ? y[i] - cy : 0;
+        // All points on one spot: every one is at the origin of the grid.
+        points_.gx[i] = finite && R > 0 ? GridCoordinate(points_.x[i], R) : 0;
+        points_.gy[i] = finite && R > 0 ? GridCoordinate(points_.y[i], R) : 0;
+        points_.weight[i] = finite ? 1 : 0;
+        points_.mergedInto[i] = -1;
+    }
+    return true;
+}
+
+bool DagTriangulation::CombineClosePoints() {
+    try {
+        if (scanMerge_)
+            CombineClosePointsByScan(points_);
+        else
+            CombineClosePointsByCell(points_, mergeIndex_);
+    } catch (const std::bad_alloc&) {
+        messages_->Error("CombineClosePoints()");
+        return false;
+    }
+    return true;
+}
+
+int DagTriangulation::NewNode(int a, int b, int c) {
+    if (nodes_.size() >= nodeLimit_) throw std::bad_alloc();
+    if (nodes_.size() == nodes_.capacity()) nodes_.reserve(nodes_.capacity() + kNodeGrowth);
+    nodes_.push_back({{a, b, c}, {-1, -1, -1}, {-1, -1, -1}, {-1, -1}});
+    return static_cast<int>(nodes_.size()) - 1;
+}
+
+// The outer triangle, and in it the first surviving point.
+bool DagTriangulation::InitDagTri() {
+    const int n = points_.Size();
+    int live = 0;
+    for (int i = 0; i < n; ++i) {
+        if (!points_.Live(i)) continue;
+        if (firstPoint_ < 0) firstPoint_ = i;
+        ++live;
+    }
+    if (live < 3) return true;  // nothing to triangulate; AddDagTri adds nothing
+    try {
+        // Each insertion makes 3 or 4 triangles and each edge flip 2 more;
+        // about 9 per point on average. The storage grows beyond this in
+        // steps of kNodeGrowth.
+        std::size_t estimate = (9 * static_cast<std::size_t>(live) / kNodeGrowth + 1) * kNodeGrowth;
+        nodes_.reserve(std::min(estimate, nodeLimit_));
+        vertices_.resize(n + 3);
+        for (int i = 0; i < n; ++i)
+            vertices_[i] = GridPoint(points_.gx[i], points_.gy[i]);
+        for (int k = 0; k < 3; ++k)
+            vertices_[n + k] = OuterVertex(k);
+        pending_.reserve(64);
+        NewNode(n, n + 1, n + 2);
+        if (!Insert(firstPoint_)) throw std::bad_alloc();
+    } catch (const std::bad_alloc&) {
+        messages_->Error("InitDagTri()");
+        return false;
+    }
+    return true;
+}
+
+bool DagTriangulation::AddDagTri() {
+    if (nodes_.empty()) return true;
+    const int n = points_.Size();
+    try {
+        for (int i = firstPoint_ + 1; i < n; ++i)
+            if (points_.Live(i) && !Insert(i)) throw std::bad_alloc();
+    } catch (const std::bad_alloc&) {
+        messages_->Error("AddDagTri()");
+        return false;
+    }
+    return true;
+}
+
+// The triangles that touch no outer point, in the order of the working
+// storage; then those whose corners are on one line are dropped and the
+// neighbours renumbered (a neighbour that was dropped or outside becomes -1).
+bool DagTriangulation::GetStdTriWithConvex() {
+    const int n = points_.Size();
+    try {
+        outputIndex_.assign(nodes_.size(), -1);
+        int count = 0;
+        for (std::size_t t = 0; t < nodes_.size(); ++t) {
+            const DagNode& d = nodes_[t];
+            if (d.child[0] >= 0 || d.v[0] >= n || d.v[1] >= n || d.v[2] >= n) continue;
+            if (Orient(V(d.v[0]), V(d.v[1]), V(d.v[2])) == 0) continue;
+            outputIndex_[t] = count++;
+        }
+        triangles_.resize(count);
+        for (std::size_t t = 0; t < nodes_.size(); ++t) {
+            if (outputIndex_[t] < 0) continue;
+            DagTriangle& out = triangles_[outputIndex_[t]];
+            for (int k = 0; k < 3; ++k) {
+                out.corner[k] = nodes_[t].v[k];
+                int nb = nodes_[t].nb[k];
+                out.neighbour[k] = nb >= 0 ? outputIndex_[nb] : -1;
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        messages_->Error("GetStdTriWithConvex()");
+        return false;
+    }
+    return true;
+}
+
+int Triangulate(const double* x, const double* y, int n, std::vector<DagTriangle>& out,
+                MessageSink& messages) {
+    DagTriangulation t(messages);
+    int count = t.CalculateDagTri(x, y, n);
+    out = t.Triangles();
+    return count;
+}
+
+}  // namespace ormix

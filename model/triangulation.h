@@ -1,0 +1,98 @@
+// Particle triangulation: turns a cloud of points into a Delaunay
+// triangulation, the triangles among which spreading shares out the slick
+// area.
+//
+// The points are put on an integer grid spanning -2048..2048 in the longer
+// direction of their box, points less than 2 grid units apart are combined
+// (merged points belong to no triangle), and the rest are inserted one by one
+// into a triangulation that starts from three outer points enclosing the
+// grid; a history of the triangles (a directed acyclic graph) locates each new
+// point. The outer points behave as if infinitely far away, so the triangles
+// that are left once those touching an outer point are removed cover exactly
+// the convex hull of the surviving points.
+#pragma once
+
+#include <vector>
+
+#include "model/grid_predicates.h"
+#include "model/messages.h"
+#include "model/point_merge.h"
+
+namespace ormix {
+
+// One triangle of the result: three input indices, counter-clockwise, and
+// for each edge (corner k to corner k + 1) the triangle on its other side, or
+// -1 where there is none.
+struct DagTriangle {
+    int corner[3];
+    int neighbour[3];
+};
+
+// One triangle of the working storage.
+// One triangle of the working storage. Once replaced, it keeps the line
+// that tells its children apart: with two children, child[0] lies to the
+// right of line[0] -> line[1]; with three (a point line[0] inside it),
+// child[k] is the triangle of line[0] and the edge v[k] -> v[k + 1].
+struct DagNode {
+    int v[3];      // corners, counter-clockwise; indices >= the point count are outer points
+    int nb[3];     // node across the edge v[k] -> v[k + 1], -1 on the outside
+    int child[3];  // the triangles that replaced it, -1 where unused
+    int line[2];
+};
+
+class DagTriangulation {
+public:
+    explicit DagTriangulation(MessageSink& messages) : messages_(&messages) {}
+
+    // Triangulates n points (metres); the arrays are not changed. Returns the
+    // number of triangles (Triangles() holds them); 0 with fewer than 3 points
+    // and whenever a step fails (the step's name has then been shown).
+    int CalculateDagTri(const double* x, const double* y, int n);
+
+    const std::vector<DagTriangle>& Triangles() const { return triangles_; }
+    // The grid points after the last call: positions, weights, merges.
+    const DagPoints& Points() const { return points_; }
+    // Metres per grid unit of the last call.
+    double Scale() const { return scale_; }
+
+    // Limits the working storage of the point location (nodes); reaching it
+    // makes the insertion fail as running out of memory would.
+    void SetNodeLimit(std::size_t nodes) { nodeLimit_ = nodes; }
+    // Combine close points by the straightforward scan instead of the cell
+    // index (same result, quadratic); for checks and measurements.
+    void UseScanMerge(bool scan) { scanMerge_ = scan; }
+
+private:
+    bool DagCoordinateSetUp(const double* x, const double* y, int n);
+    bool CombineClosePoints();
+    bool InitDagTri();
+    bool AddDagTri();
+    bool GetStdTriWithConvex();
+
+    // Vertex i of the triangulation: a grid point, or an outer point from n on.
+    const GridVertex& V(int i) const { return vertices_[i]; }
+    int Locate(int p) const;
+    bool Insert(int p);
+    int NewNode(int a, int b, int c);
+    void Legalize(int p, int first, int count);
+    void ReplaceNeighbour(int node, int from, int to);
+
+    MessageSink* messages_;
+    DagPoints points_;
+    MergeIndex mergeIndex_;
+    std::vector<GridVertex> vertices_;
+    std::vector<DagNode> nodes_;
+    std::vector<int> pending_;  // triangles whose far edge must be checked
+    std::vector<int> outputIndex_;
+    std::vector<DagTriangle> triangles_;
+    double scale_ = 0;
+    int firstPoint_ = -1;
+    std::size_t nodeLimit_ = static_cast<std::size_t>(-1);
+    bool scanMerge_ = false;
+};
+
+// The triangulation as one call: fills `out` and returns the count.
+int Triangulate(const double* x, const double* y, int n, std::vector<DagTriangle>& out,
+                MessageSink& messages);
+
+}  // namespace ormix

@@ -1,0 +1,276 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/particle_drift.h"
+#include "model_fixture.h"
+
+namespace ormix {
+namespace {
+
+using testing::NewModel;
+using testing::Records;
+using testing::SetUpFrom;
+
+// 10 m3 inside a boom, set up and not yet spread; null if set-up failed.
+std::unique_ptr<WeatheringModel> BoomedModel(int hours, double contained, MessageSink& sink) {
+    auto m = NewModel(&sink);
+    Records r(hours);
+    r.boomed = {true, 1, 10, kVolCubicMetres, contained, 3};
+    if (!SetUpFrom(*m, r)) return nullptr;
+    return m;
+}
+
+struct BoomCase {
+    double contained;  // m2
+    double perLE;      // m2
+    double thick;      // m
+};
+
+std::ostream& operator<<(std::ostream& os, const BoomCase& c) {
+    return os << "10 m3 in " << c.contained << " m2";
+}
+
+class BoomedSpreadTest : public ::testing::TestWithParam<BoomCase> {};
+
+// Minimum thickness 0.1 mm: 10 m3 may cover at most 100,000 m2.
+TEST_P(BoomedSpreadTest, SharesTheContainedAreaInEveryHour) {
+    CollectingSink sink;
+    auto m = BoomedModel(12, GetParam().contained, sink);
+    ASSERT_TRUE(m);
+    Spread(*m);
+    EXPECT_TRUE(sink.messages.empty());
+    for (int i = 0; i < 2; ++i) {
+        for (int h = 0; h < 12; ++h) {
+            EXPECT_DOUBLE_EQ(m->le[i].area[h], GetParam().perLE) << "LE " << i << " hour " << h;
+            EXPECT_DOUBLE_EQ(m->le[i].thick[h], GetParam().thick) << "LE " << i << " hour " << h;
+        }
+    }
+    EXPECT_EQ(m->le[2].area[0], NoData);
+}
+
+INSTANTIATE_TEST_SUITE_P(Spreading, BoomedSpreadTest,
+                         ::testing::Values(BoomCase{1000, 500, 0.01}, BoomCase{10000, 5000, 0.001},
+                                           BoomCase{200000, 50000, 1e-4}));
+
+TEST(Spreading, ReleaseRecordsThatAreNotABoomedReleaseFillNothing) {
+    CollectingSink sink;
+    auto m = BoomedModel(12, 1000, sink);
+    ASSERT_TRUE(m);
+    m->release[1].cumVol = 12;
+    Spread(*m);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text, "Spread: contained release error");
+    EXPECT_EQ(m->le[0].area[1], NoData);
+}
+
+// A one-hour run has no second hour to compare with; its boomed release is
+// still a boomed release.
+TEST(Spreading, OneHourBoomedRunIsSpread) {
+    CollectingSink sink;
+    auto m = BoomedModel(1, 1000, sink);
+    ASSERT_TRUE(m);
+    Spread(*m);
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_DOUBLE_EQ(m->le[1].area[0], 500);
+}
+
+struct OpenCase {
+    const char* name;
+    int hours;
+    double instant;     // m3 at hour 1, 0 for none
+    double continuous;  // m3/h from hour 1 to hour 24, 0 for none
+};
+
+std::ostream& operator<<(std::ostream& os, const OpenCase& c) {
+    return os << c.name;
+}
+
+class OpenWaterSpreadTest : public ::testing::TestWithParam<OpenCase> {
+protected:
+    Records Scenario() const {
+        const OpenCase& c = GetParam();
+        Records r(c.hours);
+        if (c.instant > 0) r.Instant(c.instant);
+        if (c.continuous > 0) r.continuous = {true, 1, 24, c.continuous, c.continuous, 3};
+        r.water.speed = 0.3;  // a current, to the north-east
+        r.water.direction = 45;
+        for (int h = 0; h < c.hours; ++h)
+            r.wind.direction[h] = 200 + (h % 7) * 15;
+        return r;
+    }
+};
+
+TEST_P(OpenWaterSpreadTest, AreasAreLimitedAndThicknessFollowsThem) {
+    CollectingSink sink;
+    auto m = NewModel(&sink);
+    ASSERT_TRUE(SetUpFrom(*m, Scenario()));
+    Spread(*m);
+    EXPECT_TRUE(sink.messages.empty());
+    const double hmin = m->oil.minThickness;
+    bool capped = false;
+    for (int h = 0; h < m->numHours; ++h) {
+        const int released = m->release[h].cumLE;
+        double sum = 0;
+        for (int i = 0; i < m->numLEs; ++i) {
+            const LE& e = m->le[i];
+            if (i >= released) {
+                EXPECT_EQ(e.area[h], NoData) << "LE " << i << " before its release, hour " << h;
+                continue;
+            }
+            ASSERT_TRUE(std::isfinite(e.area[h]) && e.area[h] > 0) << "LE " << i << " hour " << h;
+            EXPECT_NEAR(e.thick[h], e.Vol / e.area[h], 1e-12 * e.thick[h]);
+            // Never thinner than a quarter of the minimum thickness.
+            EXPECT_LE(e.area[h], 4 * e.Vol / hmin * (1 + 1e-12));
+            sum += e.area[h];
+        }
+        const double maxArea = m->release[h].cumVol / hmin;
+        EXPECT_LE(sum, maxArea * (1 + 1e-12)) << "hour " << h;
+        if (sum > 0.99 * maxArea) capped = true;
+    }
+    // The thin, long case reaches the whole-slick limit.
+    if (GetParam().hours == 120 && GetParam().instant < 2) {
+        EXPECT_TRUE(capped);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Spreading, OpenWaterSpreadTest,
+                         ::testing::Values(OpenCase{"small_instant_12h", 12, 5, 0},
+                                           OpenCase{"thin_120h", 120, 1, 0},
+                                           OpenCase{"large_instant_48h", 48, 20000, 0},
+                                           OpenCase{"continuous_and_instant_36h", 36, 500, 40}),
+                         [](const ::testing::TestParamInfo<OpenCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// The whole run of the thin case: once released, the slick never covers more
+// than the oil at the minimum thickness, and no LE is given less than its
+// area at release (the core dump lists the area used for LE 9).
+TEST(Spreading, WholeRunKeepsSlickAndLEAreasWithinTheirLimits) {
+    const auto dir =
+        std::filesystem::temp_directory_path() /
+        ("ormix-spread-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(dir);
+    auto m = NewModel();
+    m->workDir = dir.string();
+    Records r(120);
+    r.Instant(1);
+    ASSERT_TRUE(testing::RunFrom(*m, r, true));
+    const double hmin = m->oil.minThickness;
+    // From the last step of the release hour on, every LE is out (before, the
+    // LEs already out carry their areas at the end of the hour).
+    for (int s = m->stepsPerHour - 1; s < m->numSteps; ++s)
+        EXPECT_LE(m->result[s].slickArea, m->result[s].released.best / hmin * (1 + 1e-12))
+            << "step " << s;
+
+    std::ifstream in(dir / "OrmixCore.dmp");
+    std::stringstream ss;
+    ss << in.rdbuf();
+    const std::string dump = ss.str();
+    std::filesystem::remove_all(dir);
+    int seen = 0;
+    for (size_t at = dump.find("LE_area\t= "); at != std::string::npos;
+         at = dump.find("LE_area\t= ", at + 1), ++seen)
+        EXPECT_GE(std::strtod(dump.c_str() + at + 10, nullptr), m->le[9].initArea - 1e-4);
+    EXPECT_GT(seen, 200);
+}
+
+TEST(Spreading, SeededRunsRepeatAndOtherSeedsDiffer) {
+    Records r(24);
+    r.Instant(300);
+    auto a = NewModel(), b = NewModel(), c = NewModel();
+    c->random.Seed(777);
+    for (auto* m : {a.get(), b.get(), c.get()}) {
+        ASSERT_TRUE(SetUpFrom(*m, r));
+        Spread(*m);
+    }
+    bool differs = false;
+    for (int i = 0; i < a->numLEs; ++i) {
+        EXPECT_EQ(std::memcmp(a->le[i].area, b->le[i].area, sizeof a->le[i].area), 0);
+        EXPECT_EQ(std::memcmp(a->le[i].thick, b->le[i].thick, sizeof a->le[i].thick), 0);
+        if (a->le[i].area[23] != c->le[i].area[23]) differs = true;
+    }
+    EXPECT_TRUE(differs);
+}
+
+// An LE whose two particles form no triangle covers the most its volume may:
+// each particle at a quarter of the minimum thickness.
+TEST(Spreading, ParticlesInNoTriangleTakeTheLargestAreaTheirVolumeAllows) {
+    auto m = NewModel();
+    Records r(12);
+    r.Instant(5);
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    m->numLEs = 1;
+    for (int h = 0; h < 12; ++h)
+        m->release[h].cumLE = 1;
+    m->release[0].nLE = 1;
+    Spread(*m);
+    const LE& e = m->le[0];
+    for (int h = 0; h < 12; ++h)
+        EXPECT_DOUBLE_EQ(e.area[h], 4 * e.Vol / m->oil.minThickness) << "hour " << h;
+    EXPECT_EQ(m->le[1].area[1], NoData);
+}
+
+// Without wind the particles move only by the random walk; a turn of the
+// wind redraws the spreading factors and so takes further random draws,
+// which shows in the areas of the hours after it.
+TEST(Spreading, OnlyATurnOfMoreThanAQuarterRadianRedrawsTheFactors) {
+    auto areasWith = [](double dir0, double dir1) {
+        auto m = NewModel();
+        Records r(6);
+        r.Instant(50);
+        for (int h = 0; h < 6; ++h) {
+            r.wind.speed[h] = 0;
+            r.wind.direction[h] = h == 0 ? dir0 : dir1;
+        }
+        EXPECT_TRUE(SetUpFrom(*m, r));
+        Spread(*m);
+        std::vector<double> a;
+        for (int h = 0; h < 6; ++h)
+            a.push_back(m->le[0].area[h] + m->le[50].area[h]);
+        return a;
+    };
+    const std::vector<double> steady = areasWith(270, 270);
+    const std::vector<double> turned = areasWith(270, 290);  // 20 degrees
+    EXPECT_EQ(turned[0], steady[0]);
+    EXPECT_NE(turned[5], steady[5]);
+    EXPECT_EQ(areasWith(270, 280), steady);  // 10 degrees
+    EXPECT_EQ(areasWith(359, 1), steady);    // 2 degrees, across north
+}
+
+class DriftTest : public ::testing::TestWithParam<double> {};
+
+// Mean drift over many particles: the random walk averages out, the wind
+// drift is 1.2 percent of the wind with factor 0 and 3 percent with factor 1,
+// away from where the wind blows from.
+TEST_P(DriftTest, WindDriftFollowsTheSpreadingFactor) {
+    auto m = NewModel();
+    Records r(12);  // 10 m/s from the west, 450 s steps
+    r.Instant(100);
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    const double alpha = GetParam();
+    std::vector<Particle> p(4000, Particle{1, 0, 0, 0, 1, alpha, m->le[0].spreadCoeff});
+    DriftStep(*m, 0, m->deltat, p.data(), 4000);
+    double mx = 0, my = 0;
+    for (const Particle& q : p) {
+        mx += q.x / 4000;
+        my += q.y / 4000;
+    }
+    const double d = (0.012 + 0.018 * alpha) * 10 * 450;
+    EXPECT_NEAR(mx, -std::sin(270 * 3.14 / 180) * d, 3.0);
+    EXPECT_NEAR(my, -std::cos(270 * 3.14 / 180) * d, 3.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Spreading, DriftTest, ::testing::Values(0.0, 1.0));
+
+}  // namespace
+}  // namespace ormix
