@@ -102,6 +102,14 @@ void DrainUnderwaterTank(TankModel& t, double rhoW, double rhoO, MessageSink& me
         double inflow = k * std::sqrt(a * std::pow(m - z, 3));
         double time = t.time[i - 1] + top * at / inflow;
         double oil = ((rhoO - rhoW) / rhoO) * m + hw * rhoW / rhoO;
+        // With the outside water below the top of the opening, this lump can
+        // come out larger than the oil still in the tank and leave the oil
+        // surface under the water inside. No more oil can leave than the tank
+        // holds: the flow is reduced to empty it over the same time, and the
+        // surface stays on the water.
+        const double left = t.oilLevel[i - 1] * at;
+        if (q * (time - t.time[i - 1]) > left) q = left / (time - t.time[i - 1]);
+        if (oil < top) oil = top;
         WritePoint(t, i, time, q, oil, top);
         ++i;
     }

@@ -16,7 +16,7 @@ namespace {
 constexpr double kFoot = 0.3048;
 
 PageCheck Refuse(const std::string& rule) {
-    return {false, kTankProblemHeading + rule};
+    return Refused(kProblemHeading + rule);
 }
 
 bool Empty(double v) {

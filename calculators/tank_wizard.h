@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "calculators/page_check.h"
 #include "model/constants.h"
 #include "model/inputs.h"
 #include "model/messages.h"
@@ -18,7 +19,6 @@
 namespace ormix {
 
 inline constexpr char kTankWizardTitle[] = "Leaking Tank Setup";
-inline constexpr char kTankProblemHeading[] = "Problem with the Input.\n\n";
 
 // The page values the scenario keeps: the entries as typed, each page's
 // choice before the values it governs. Unit indexes are the pages' choice
@@ -58,12 +58,6 @@ struct TankSizeEntries {
 // initial release.
 struct TankReleaseTime {
     int month = 1, day = 1, hour = 0;
-};
-
-// Acceptance of a page, or the text of the message box that refuses it.
-struct PageCheck {
-    bool accepted = true;
-    std::string message;
 };
 
 PageCheck TankStep1(const TankSizeEntries& typed, InputTank& tank);
