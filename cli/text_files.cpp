@@ -1,12 +1,18 @@
 #include "cli/text_files.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 namespace ormix {
 
 bool ReadTextFile(const std::string& path, std::string& text, std::string& error) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        error = "is a directory, not a file";
+        return false;
+    }
     std::ifstream in(path, std::ios::binary);
     std::ostringstream ss;
     if (in) ss << in.rdbuf();

@@ -156,6 +156,11 @@ TEST(PlumeCommand, MissingFileIsAnError) {
     EXPECT_EQ(RunPlumeCommand({kExamples + "no-such-burn.json", ""}, out, sink), 1);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_NE(sink.messages[0].text.find("cannot read the file"), std::string::npos);
+    sink.messages.clear();
+    EXPECT_EQ(RunPlumeCommand({ORMIX_SOURCE_DIR "/examples", ""}, out, sink), 1);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_NE(sink.messages[0].text.find("is a directory"), std::string::npos);
+    EXPECT_TRUE(out.str().empty());
 }
 
 }  // namespace
