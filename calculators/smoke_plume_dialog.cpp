@@ -17,13 +17,14 @@ PageCheck Problem(const char* rule) {
     return Refused(std::string(kProblemHeading) + rule);
 }
 
-const char* Label(int unit, const char* const (&labels)[3], int count = 3) {
-    return unit >= 0 && unit < count ? labels[unit] : "";
+template <int N>
+const char* Label(int unit, const char* const (&labels)[N]) {
+    return unit >= 0 && unit < N ? labels[unit] : "";
 }
 
-constexpr const char* kAreaLabels[3] = {"sq. feet", "sq. yards", "sq. meters"};
-constexpr const char* kTemperatureLabels[3] = {"F", "C", ""};
-constexpr const char* kWindLabels[3] = {"mph", "knots", "m/s"};
+constexpr const char* kAreaLabels[] = {"sq. feet", "sq. yards", "sq. meters"};
+constexpr const char* kTemperatureLabels[] = {"F", "C"};
+constexpr const char* kWindLabels[] = {"mph", "knots", "m/s"};
 
 }  // namespace
 
@@ -177,7 +178,7 @@ const char* PlumeAreaUnitLabel(int unit) {
     return Label(unit, kAreaLabels);
 }
 const char* PlumeAirTemperatureLabel(int unit) {
-    return Label(unit, kTemperatureLabels, 2);
+    return Label(unit, kTemperatureLabels);
 }
 const char* PlumeWindUnitLabel(int unit) {
     return Label(unit, kWindLabels);
