@@ -24,6 +24,12 @@ inline constexpr char kPlumeErrorCaption[] = "TechError in CalcSmokePlume()";
 inline constexpr char kPlumeErrorText[] =
     "An error occured while calculating the smoke plume. Calculation aborted.";
 
+// The result page's plot, printed under "Smoke Plume".
+inline constexpr char kPlumePrintTitle[] = "Smoke Plume";
+inline constexpr char kPlumeDistanceAxis[] = "Downwind distance (m)";
+inline constexpr char kPlumeHeightAxis[] = "Height above water surface (m)";
+inline constexpr const char* kPlumeLegend[2] = {"Neutral Stability", "Stable Stability"};
+
 // What the scenario keeps for the smoke plume of one burn slot, as typed.
 struct PlumeSlotValues {
     double loc = NoData;             // level of concern, ug/m3

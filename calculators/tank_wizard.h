@@ -19,6 +19,20 @@
 namespace ormix {
 
 inline constexpr char kTankWizardTitle[] = "Leaking Tank Setup";
+inline constexpr const char* kTankPageTitles[7] = {
+    "Step 1: Tank Size",          "Step 2: Amount of Liquid", "Step 3: Type and Area of Leak",
+    "Step 4: Location of Leak",   "Step 5: Water Level",      "Step 6: Time of Release",
+    "Step 7: Release Information"};
+// Shown on Step 6.
+inline constexpr const char* kTankCaveats[3] = {
+    "Important Caveats!", "1. The tank release results will change if a different oil is selected.",
+    "2. The tank release assumes that the tank is vented."};
+// Step 7's two plots, printed under "Leaking Tank".
+inline constexpr char kTankPrintTitle[] = "Leaking Tank";
+inline constexpr char kTankReleasedPlot[] = "Oil Released";
+inline constexpr char kTankLevelsPlot[] = "Levels Inside Tank";
+inline constexpr char kTankTimeAxis[] = "Time in Minutes";
+inline constexpr const char* kTankLevelsLegend[3] = {"Oil", "Water", "Hole"};
 
 // The page values the scenario keeps: the entries as typed, each page's
 // choice before the values it governs. Unit indexes are the pages' choice

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "calculators/plume_json.h"
+#include "calculators/smoke_plume_dialog.h"
 #include "cli/console_sink.h"
 #include "cli/text_files.h"
 
@@ -14,7 +15,7 @@ namespace ormix {
 
 namespace {
 
-constexpr const char* kClassNames[] = {"Neutral Stability", "Stable Stability"};
+const char* const* const kClassNames = kPlumeLegend;
 
 // The class's reach and heights, the source point at the water left out.
 void PrintClass(const PlumeResult& r, int k, std::ostream& out) {
@@ -37,7 +38,7 @@ void PrintClass(const PlumeResult& r, int k, std::ostream& out) {
 }  // namespace
 
 void WritePlumeEnvelopesCsv(const PlumeResult& r, std::ostream& out) {
-    out << "Stability,Downwind distance (m),Lower height (m),Upper height (m)\n";
+    out << "Stability," << kPlumeDistanceAxis << ",Lower height (m),Upper height (m)\n";
     char line[160];
     for (int k = 0; k < 2; ++k)
         for (int i = 0; i < kPlumePoints; ++i) {

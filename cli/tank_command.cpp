@@ -16,10 +16,10 @@ namespace ormix {
 void WriteTankCurvesCsv(const TankCurves& c, std::ostream& out) {
     const char* u = c.levelUnit.c_str();
     char line[256];
-    std::snprintf(line, sizeof line,
-                  "Time in Minutes,Oil Released (%s),Oil (%s),Water (%s),Hole bottom (%s),Hole top "
-                  "(%s),Tank height (%s)\n",
-                  c.releasedUnit.c_str(), u, u, u, u, u);
+    std::snprintf(
+        line, sizeof line,
+        "%s,%s (%s),Oil (%s),Water (%s),Hole bottom (%s),Hole top (%s),Tank height (%s)\n",
+        kTankTimeAxis, kTankReleasedPlot, c.releasedUnit.c_str(), u, u, u, u, u);
     out << line;
     for (const TankCurvePoint& p : c.points) {
         std::snprintf(line, sizeof line, "%.6g,%.6g,%.6g,%.6g,%.6g,%.6g,%.6g\n", p.minutes,
@@ -55,7 +55,7 @@ int RunTankCommand(const TankCommandOptions& options, std::ostream& out, Message
         }
     }
 
-    out << "Step 7: Release Information\n"
+    out << kTankPageTitles[6] << '\n'
         << TankTotalText(release->total) << '\n'
         << TankDurationText(release->duration) << '\n';
     char line[160];
