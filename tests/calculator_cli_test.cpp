@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "calculators/plume_json.h"
+#include "calculators/tank_json.h"
+#include "cli/plume_command.h"
+#include "cli/tank_command.h"
+
+namespace ormix {
+namespace {
+
+const std::string kExamples = ORMIX_SOURCE_DIR "/examples/";
+
+TEST(TankJson, ReadsEveryPageIntoTheTankRecord) {
+    const char* text = R"({
+      "step1": {"length": 30, "width": 20, "height": 10, "unit": "feet"},
+      "step2": {"choice": "percent", "percent": 50},
+      "step3": {"choice": "rectangular", "length": 6, "height": 2, "unit": "inches"},
+      "step4": {"choice": "height", "height": 1, "unit": "feet"},
+      "step5": {"choice": "height", "height": null, "unit": "meters"},
+      "step6": {"month": "December", "day": 31, "hour": 23},
+      "step7": {"unit": "metric tons"}})";
+    TankCalculatorInput in;
+    InputTank t;
+    PageCheck c = LoadTankCalculator(text, in, t);
+    // The empty water level is refused with the page's own text.
+    EXPECT_EQ(c.message,
+              "Problem with the Input.\n\nPlease enter the exterior water level above the bottom "
+              "of the tank.\nYou left the field empty.");
+    EXPECT_EQ(t.oUnits, 4);
+    EXPECT_EQ(t.oVol, 3000);
+    EXPECT_EQ(t.hArea, 12);
+    EXPECT_EQ(t.hUnits, 4);
+    EXPECT_EQ(t.zHeight, 1);
+    EXPECT_EQ(t.zUnits, 2);
+    EXPECT_EQ(in.entries.page.plotUnit, 4);
+    EXPECT_EQ(in.entries.time.month, 12);
+    EXPECT_FALSE(t.flag);  // Step 6 was not reached
+}
+
+struct BadFile {
+    const char* text;
+    const char* message;
+};
+
+class TankJsonBadFile : public ::testing::TestWithParam<BadFile> {};
+
+TEST_P(TankJsonBadFile, NamesTheOffendingKey) {
+    TankCalculatorInput in;
+    InputTank t;
+    PageCheck c = LoadTankCalculator(GetParam().text, in, t);
+    EXPECT_FALSE(c.accepted);
+    EXPECT_NE(c.message.find(GetParam().message), std::string::npos) << c.message;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tank, TankJsonBadFile,
+    ::testing::Values(BadFile{"{", "not valid JSON"},
+                      BadFile{R"({"step1": {"lenght": 3}})", "step1.lenght: unknown key"},
+                      BadFile{R"({"step1": {"unit": "yards"}})", "step1.unit: expected one of"},
+                      BadFile{R"({"step2": {"amount": "lots"}})",
+                              "step2.amount: expected a number"},
+                      BadFile{R"({"step1": {}})", "step6: the time of release is missing"},
+                      BadFile{R"({"step6": {"month": "Jan", "day": 1, "hour": 0}})",
+                              "step6.month: expected one of"},
+                      BadFile{R"({"step6": {"month": "May", "day": 1, "hour": 0}, "extra": 1})",
+                              "tank.extra: unknown key"},
+                      BadFile{R"([1, 2])", "expected an object"}));
+
+TEST(TankCommand, ExampleGivesTheStep7Results) {
+    std::ostringstream out;
+    CollectingSink sink;
+    const std::string csv = ::testing::TempDir() + "tank-curves.csv";
+    ASSERT_EQ(RunTankCommand({kExamples + "tank.json", csv}, out, sink), 0)
+        << (sink.messages.empty() ? "" : sink.messages[0].text);
+    EXPECT_EQ(
+        out.str().substr(0, 104),
+        "Step 7: Release Information\nTotal release from tank = 456 m3\nDuration of release = "
+        "85 minutes (approx.)\n");
+    std::ifstream in(csv);
+    std::string header, first;
+    std::getline(in, header);
+    std::getline(in, first);
+    EXPECT_EQ(header,
+              "Time in Minutes,Oil Released (bbl),Oil (m),Water (m),Hole bottom (m),Hole top "
+              "(m),Tank height (m)");
+    EXPECT_EQ(first.substr(first.find(',', first.find(',') + 1)), ",5.29958,0,1.5,1.7,8");
+    std::remove(csv.c_str());
+}
+
+TEST(TankCommand, UnwritableCsvIsAnErrorAndNothingIsPrinted) {
+    std::ostringstream out;
+    CollectingSink sink;
+    EXPECT_EQ(RunTankCommand({kExamples + "tank.json", "/no-such-dir/curves.csv"}, out, sink), 1);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text, "/no-such-dir/curves.csv: cannot write the file");
+    EXPECT_TRUE(out.str().empty());
+}
+
+TEST(PlumeJson, RefusalsComeInTheDialogsOrder) {
+    const std::string burn =
+        R"("burn": {"month": "July", "day": 4, "hour": 14, "area": 500, "areaUnit": "sq. meters",
+                    "thickness": 10, "thicknessUnit": "mm"})";
+    PlumeDialogInput in;
+    PageCheck c = LoadSmokePlume(
+        "{" + burn + R"(, "smokePlume": {"loc": -1, "airTemperature": 40, "airTemperatureUnit": "C",
+                                         "windSpeed": 0, "windUnit": "m/s"}})",
+        in);
+    EXPECT_EQ(c.message,
+              "Sorry, ORMIX does not support air temperatures above 38 degrees C. Please enter a "
+              "cooler air temperature.");
+    in = PlumeDialogInput{};
+    c = LoadSmokePlume("{" + burn + R"(, "smokePlume": {"loc": 100, "airTemperature": 20,
+                                         "airTemperatureUnit": "C", "windSpeed": 5}, "oil": {"name": "X", "api": 30}})",
+                       in);
+    EXPECT_TRUE(c.accepted) << c.message;
+    EXPECT_TRUE(in.oilChosen);
+    EXPECT_STREQ(in.oilName, "X");
+    EXPECT_EQ(in.rhoRef, NoData);
+    in = PlumeDialogInput{};
+    c = LoadSmokePlume(R"({"burn": {"month": "July", "day": 4, "hour": 14, "thickness": 10},
+                           "smokePlume": {}})",
+                       in);
+    EXPECT_EQ(c.message,
+              "Problem with the Input.\n\nMissing Important Information.\nPlease enter the burn "
+              "area. ORMIX needs this information and you left the field empty.\n");
+}
+
+TEST(PlumeCommand, ExampleReportsBothClasses) {
+    std::ostringstream out;
+    CollectingSink sink;
+    const std::string csv = ::testing::TempDir() + "plume.csv";
+    ASSERT_EQ(RunPlumeCommand({kExamples + "burn.json", csv}, out, sink), 0);
+    const std::string text = out.str();
+    EXPECT_EQ(text.substr(0, 58), "Smoke plume\nassumes long duration burn\nTime of Burn = July");
+    EXPECT_NE(text.find("\nOil Name = PRUDHOE BAY \n"), std::string::npos);
+    EXPECT_NE(text.find("\nNeutral Stability: LOC distance = "), std::string::npos);
+    EXPECT_NE(text.find("\nStable Stability: LOC distance = "), std::string::npos);
+    std::ifstream in(csv);
+    std::string line;
+    int rows = 0;
+    std::getline(in, line);
+    EXPECT_EQ(line, "Stability,Downwind distance (m),Lower height (m),Upper height (m)");
+    while (std::getline(in, line))
+        ++rows;
+    EXPECT_EQ(rows, 2 * kPlumePoints);
+    std::remove(csv.c_str());
+}
+
+TEST(PlumeCommand, MissingFileIsAnError) {
+    std::ostringstream out;
+    CollectingSink sink;
+    EXPECT_EQ(RunPlumeCommand({kExamples + "no-such-burn.json", ""}, out, sink), 1);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_NE(sink.messages[0].text.find("cannot read the file"), std::string::npos);
+    sink.messages.clear();
+    EXPECT_EQ(RunPlumeCommand({ORMIX_SOURCE_DIR "/examples", ""}, out, sink), 1);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_NE(sink.messages[0].text.find("is a directory"), std::string::npos);
+    EXPECT_TRUE(out.str().empty());
+}
+
+}  // namespace
+}  // namespace ormix

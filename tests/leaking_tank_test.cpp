@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calculators/leaking_tank.h"
+#include "model_fixture.h"
+
+namespace ormix {
+namespace {
+
+// A 10 m cube holding 800 m3 (8 m of oil), a 20 cm round hole 1 m above the
+// bottom, the outside water at the tank bottom.
+InputTank Cube() {
+    InputTank t;
+    t.flag = true;
+    t.tHeight = t.tWidth = t.tLength = 10;
+    t.tUnits = 1;
+    t.oVol = 800;
+    t.oUnits = 3;
+    t.hDiam = 0.2;
+    t.hArea = 0.2 * 0.2 * kPi / 4;
+    t.hUnits = 1;
+    t.zHeight = 1;
+    t.zUnits = 1;
+    t.wHeight = 0;
+    t.wUnits = 1;
+    return t;
+}
+
+struct Outflow {
+    TankModel tank;
+    double hourly[kHours];
+    int duration = 0;
+    double total = 0;
+    CollectingSink messages;
+};
+
+void Compute(const InputTank& in, Outflow& out, double rhoW = 1025, double rhoO = 870) {
+    PrepareTankModel(out.tank, in);
+    out.duration = ComputeTankRelease(out.tank, rhoW, rhoO, out.hourly, out.messages);
+    out.total = 0;
+    for (double v : out.hourly)
+        out.total += v;
+}
+
+TEST(LeakingTank, VentedDrainStartsAtTheInitialLevelAfterOneTwoHundredthOfTheDrainingTime) {
+    Outflow o;
+    Compute(Cube(), o);
+    const double head = 8 - 1, ah = 0.2 * 0.2 * kPi / 4;
+    const double T = std::sqrt(19.6 * head) * 100 / (ah * 0.65 * 9.8);
+    ASSERT_GT(o.tank.pointCount, 100);
+    EXPECT_LE(o.tank.pointCount, kTankPoints);
+    EXPECT_NEAR(o.tank.time[0], T / 200, 1e-9);
+    EXPECT_NEAR(o.tank.flow[0], std::sqrt(19.6 * head) * ah * 0.65, 1e-12);
+    EXPECT_DOUBLE_EQ(o.tank.oilLevel[0], 8);
+    EXPECT_DOUBLE_EQ(o.tank.waterInside[0], 0);
+    // The oil above the opening leaves, within one explicit step.
+    EXPECT_NEAR(o.total, 700, 700 * 0.01);
+    EXPECT_EQ(o.duration, static_cast<int>(std::ceil(o.tank.time[o.tank.pointCount - 1])));
+    EXPECT_EQ(o.tank.durationSeconds, o.duration);
+    EXPECT_TRUE(o.messages.messages.empty());
+}
+
+TEST(LeakingTank, HoleAtTheWaterLevelCountsAsUnderwater) {
+    InputTank in = Cube();
+    in.wHeight = in.zHeight;
+    Outflow o;
+    Compute(in, o);
+    // The underwater drain's first point is the start itself.
+    ASSERT_GE(o.tank.pointCount, 2);
+    EXPECT_EQ(o.tank.time[0], 0);
+    EXPECT_EQ(o.tank.flow[0], 0);
+    const int last = o.tank.pointCount - 1;
+    EXPECT_LE(o.tank.pointCount, kTankPoints);
+    EXPECT_DOUBLE_EQ(o.tank.waterInside[last], 1.2);  // the top of the opening
+}
+
+TEST(LeakingTank, UnderwaterDrainNeverReleasesMoreThanTheTankHolds) {
+    for (double water : {1.0, 1.1, 1.19, 1.2, 2.0, 5.0}) {
+        InputTank in = Cube();
+        in.wHeight = water;
+        Outflow o;
+        Compute(in, o);
+        EXPECT_LE(o.total, 800 * (1 + 1e-9)) << "water at " << water << " m";
+        EXPECT_GT(o.total, 0) << "water at " << water << " m";
+        const int last = o.tank.pointCount - 1;
+        EXPECT_GE(o.tank.oilLevel[last], o.tank.waterInside[last]) << "water at " << water << " m";
+    }
+}
+
+TEST(LeakingTank, DeeperWaterOutsideHoldsMoreOilIn) {
+    double previous = 1e9;
+    for (double water : {1.0, 2.0, 4.0, 6.0}) {
+        InputTank in = Cube();
+        in.wHeight = water;
+        Outflow o;
+        Compute(in, o);
+        EXPECT_LT(o.total, previous) << "water at " << water << " m";
+        previous = o.total;
+    }
+}
+
+TEST(LeakingTank, OpeningAtOrAboveTheOilSurfaceReleasesNothingSilently) {
+    for (double hole : {8.0, 9.0}) {
+        InputTank in = Cube();
+        in.zHeight = hole;
+        Outflow o;
+        Compute(in, o);
+        EXPECT_EQ(o.tank.pointCount, 0);
+        EXPECT_EQ(o.duration, 0);
+        EXPECT_EQ(o.total, 0);
+        EXPECT_TRUE(o.messages.messages.empty());
+    }
+}
+
+TEST(LeakingTank, OilHeavierThanTheWaterSinksAndIsNotReleased) {
+    InputTank in = Cube();
+    in.wHeight = 5;
+    Outflow o;
+    Compute(in, o, 1020, 1020);
+    EXPECT_EQ(o.total, 0);
+    EXPECT_EQ(o.duration, 0);
+    ASSERT_EQ(o.messages.messages.size(), 1u);
+    EXPECT_EQ(o.messages.messages[0].text, "Leaking Tank: Oil Sinks");
+    EXPECT_EQ(o.messages.messages[0].kind, MessageKind::Information);
+}
+
+TEST(LeakingTank, UnventedTankHoledAboveTheWaterIsNotComputed) {
+    InputTank in = Cube();
+    in.vent = 0;
+    Outflow o;
+    Compute(in, o);
+    EXPECT_EQ(o.total, 0);
+    EXPECT_TRUE(o.messages.Contains("Leaking Tank: air ingestion not yet supported."));
+}
+
+TEST(LeakingTank, NegativeDensitiesTakeTheDefaults) {
+    InputTank in = Cube();
+    in.wHeight = 3;
+    Outflow given, defaulted;
+    Compute(in, given, 1024, 905.632);
+    Compute(in, defaulted, -1, -1);
+    EXPECT_EQ(given.total, defaulted.total);
+    EXPECT_EQ(given.duration, defaulted.duration);
+}
+
+TEST(LeakingTank, HigherHoleDrainsLessAndLargerHoleDrainsTheSameOilFaster) {
+    Outflow low, high, wide;
+    Compute(Cube(), low);
+    InputTank raised = Cube();
+    raised.zHeight = 4;
+    Compute(raised, high);
+    InputTank widened = Cube();
+    widened.hDiam = 0.4;
+    widened.hArea = 0.4 * 0.4 * kPi / 4;
+    Compute(widened, wide);
+    EXPECT_LT(high.total, low.total);
+    EXPECT_NEAR(wide.total, low.total, low.total * 0.01);
+    EXPECT_LT(wide.duration, low.duration);
+}
+
+TEST(LeakingTank, HourlyVolumesShareEachSegmentAcrossHourEnds) {
+    // A small opening drains for several hours: the hours together hold
+    // every segment's flow times its length.
+    InputTank in = Cube();
+    in.hDiam = 0.03;
+    in.hArea = 0.03 * 0.03 * kPi / 4;
+    Outflow o;
+    Compute(in, o);
+    ASSERT_GT(o.duration, 3 * 3600);
+    double sum = 0, previous = 0;
+    for (int i = 0; i < o.tank.pointCount; ++i) {
+        sum += o.tank.flow[i] * (o.tank.time[i] - previous);
+        previous = o.tank.time[i];
+    }
+    EXPECT_NEAR(o.total, sum, sum * 1e-12);
+    const int hours = static_cast<int>(std::ceil(o.duration / 3600.0));
+    for (int h = 0; h < hours; ++h)
+        EXPECT_GT(o.hourly[h], 0) << "hour " << h;
+    for (int h = hours; h < kHours; ++h)
+        EXPECT_EQ(o.hourly[h], 0) << "hour " << h;
+    // The flow falls as the head drops.
+    EXPECT_GT(o.hourly[0], o.hourly[1]);
+}
+
+TEST(LeakingTank, ReleaseLongerThan120HoursIsCutButItsDurationIsNot) {
+    InputTank in = Cube();
+    in.tHeight = in.tWidth = in.tLength = 20;
+    in.oVol = 7000;
+    in.hDiam = 0.02;
+    in.hArea = 0.02 * 0.02 * kPi / 4;
+    Outflow o;
+    Compute(in, o);
+    EXPECT_GT(o.duration, kHours * 3600);
+    EXPECT_GT(o.hourly[kHours - 1], 0);
+    double full = 0, previous = 0;
+    for (int i = 0; i < o.tank.pointCount; ++i) {
+        full += o.tank.flow[i] * (o.tank.time[i] - previous);
+        previous = o.tank.time[i];
+    }
+    EXPECT_LT(o.total, full * 0.99);
+}
+
+TEST(LeakingTank, IncompleteTankIsToldAndReleasesNothing) {
+    InputTank in = Cube();
+    in.hDiam = in.hArea = NoData;
+    Outflow o;
+    Compute(in, o);
+    EXPECT_EQ(o.total, 0);
+    EXPECT_EQ(o.duration, 0);
+    EXPECT_TRUE(o.messages.Contains(kTankIncomplete));
+}
+
+TEST(LeakingTank, PreparationConvertsFeetGallonsAndInches) {
+    InputTank in = Cube();
+    in.tUnits = 2;
+    in.tHeight = in.tWidth = in.tLength = 10;
+    in.oVol = 1000;
+    in.oUnits = 2;
+    in.hDiam = 2;
+    in.hArea = 3;
+    in.hUnits = 4;
+    in.Cd = 0.5;
+    TankModel t;
+    PrepareTankModel(t, in);
+    EXPECT_NEAR(t.tankHeight, 3.048, 1e-12);
+    EXPECT_NEAR(t.bottomArea, 3.048 * 3.048, 1e-12);
+    EXPECT_NEAR(t.oilVolume, 3.785411784, 1e-12);
+    EXPECT_NEAR(t.oilHeight, 3.785411784 / (3.048 * 3.048), 1e-12);
+    EXPECT_NEAR(t.holeDiameter, 0.0508, 1e-12);
+    EXPECT_NEAR(t.holeArea, 3 * 0.00064516, 1e-15);
+    EXPECT_EQ(t.dischargeCoefficient, 0.5);
+
+    // Unset sizes stay unset instead of becoming products of -999.
+    InputTank empty;
+    PrepareTankModel(t, empty);
+    EXPECT_EQ(t.bottomArea, NoData);
+    EXPECT_EQ(t.oilHeight, NoData);
+    EXPECT_EQ(t.dischargeCoefficient, 0.65);
+    EXPECT_EQ(t.pointCount, 0);
+}
+
+TEST(LeakingTank, ModelRunAddsTheOutflowFromItsStartHour) {
+    auto m = testing::NewModel();
+    testing::Records r(24);
+    r.tank = Cube();
+    r.tank.startHour = 3;
+    r.tank.hDiam = 0.1;
+    r.tank.hArea = 0.1 * 0.1 * kPi / 4;
+    ASSERT_TRUE(testing::SetUpFrom(*m, r));
+    ASSERT_GT(m->tank.durationSeconds, 3600);
+    ASSERT_LT(m->tank.durationSeconds, 20 * 3600);
+    double total = 0;
+    for (int h = 1; h <= m->numHours; ++h)
+        total += m->hourlyVolume[h];
+    EXPECT_EQ(m->hourlyVolume[1], 0);
+    EXPECT_EQ(m->hourlyVolume[2], 0);
+    EXPECT_GT(m->hourlyVolume[3], 0);
+    EXPECT_GT(total, 600);
+    EXPECT_EQ(m->tank.lastHour, 3 + (m->tank.durationSeconds - 1) / 3600);
+}
+
+}  // namespace
+}  // namespace ormix

@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calculators/smoke_plume.h"
+#include "calculators/smoke_plume_dialog.h"
+
+namespace ormix {
+namespace {
+
+// A 500 m2 burn of oil 10 mm thick at the default 0.04 mm/s, 20 deg C air,
+// the default oil at 65 deg F.
+struct Burn {
+    double loc = 150, area = 500, thickness = 0.01, rate = 0.00004;
+    double air = 293.15, oil = (65 + 459.67) * 5 / 9, wind = 5;
+    double api = 24.8, rho = 915, rhoT = 273.15;
+
+    int Compute(PlumeResult& r, MessageSink& sink) const {
+        return ComputeSmokePlume(r, loc, area, thickness, rate, air, oil, wind, api, rho, rhoT,
+                                 sink);
+    }
+};
+
+// The source terms of the same burn, for the single formulas.
+PlumeSource SourceOf(const Burn& b) {
+    PlumeSource s;
+    const double rhoOil = (1 - (b.oil - b.rhoT) * 0.008) * b.rho;
+    s.U = b.wind;
+    s.r = std::sqrt(b.area / 3.14);
+    s.F = (4.245 - 0.018515 * b.api + 0.000028 * b.api * b.api) * 1e7 * rhoOil * b.rate * b.area *
+          0.0000079479;
+    s.Q = (0.04 + 0.03 * std::log10(100 * s.r)) * rhoOil * b.rate * b.area;
+    s.zs = 3 * s.r;
+    s.z0 = 0.000002 * b.wind * b.wind * std::sqrt(b.wind);
+    s.N = std::sqrt(9.8 * 0.0098 / b.air);
+    return s;
+}
+
+TEST(SmokePlume, WindProfilesPassThroughTheTenMetreWindAndJoinUp) {
+    const double z0 = 0.0005, U = 8;
+    EXPECT_NEAR(WindAtHeight(10, z0, U, Stability::Neutral), U, 1e-12);
+    EXPECT_NEAR(WindAtHeight(10, z0, U, Stability::Stable), U, 1e-9);
+    const double L = 1 / (0.0081 * std::pow(z0, -0.3045));
+    for (double z : {L, 10 * L}) {
+        EXPECT_NEAR(WindAtHeight(z * (1 - 1e-9), z0, U, Stability::Stable),
+                    WindAtHeight(z, z0, U, Stability::Stable), 1e-6)
+            << "at " << z << " m";
+    }
+    EXPECT_LT(WindAtHeight(z0 / 2, z0, U, Stability::Neutral), 0);
+}
+
+TEST(SmokePlume, ReachesTheLocDistanceWithinTheTolerance) {
+    Burn b;
+    PlumeResult r;
+    CollectingSink sink;
+    ASSERT_EQ(b.Compute(r, sink), 0);
+    const PlumeSource src = SourceOf(b);
+    const double un = WindAtHeight(src.zs, src.z0, b.wind, Stability::Neutral);
+    const double hn = 38.71 * std::pow(src.F, 0.6) / un + src.zs;
+    const double X = r.Of(Stability::Neutral).x[kPlumePoints - 1];
+    ASSERT_LT(X, 20000);
+    const double conc = CentrelineConcentration(src, Stability::Neutral, un, hn, X);
+    EXPECT_LE(std::fabs(conc - b.loc * 1e-9) / (b.loc * 1e-9), 0.002);
+    EXPECT_EQ(r.loc, b.loc);
+}
+
+TEST(SmokePlume, EnvelopeSurroundsThePlumeCentre) {
+    Burn b;
+    PlumeResult r;
+    CollectingSink sink;
+    ASSERT_EQ(b.Compute(r, sink), 0);
+    for (int k = 0; k < 2; ++k) {
+        const PlumeEnvelope& e = r.envelope[k];
+        EXPECT_EQ(e.x[0], 0);
+        EXPECT_EQ(e.lower[0], 0);
+        EXPECT_EQ(e.upper[0], 0);
+        for (int i = 1; i < kPlumePoints; ++i) {
+            EXPECT_GT(e.x[i], e.x[i - 1]);
+            EXPECT_GE(e.lower[i], 0);
+            EXPECT_LE(e.lower[i], e.upper[i]);
+            EXPECT_LE(e.upper[i], r.maxHeight);
+        }
+    }
+    EXPECT_EQ(r.minHeight, 0);
+    EXPECT_GT(r.maxHeight, 100);
+}
+
+TEST(SmokePlume, LocBelowTheFarthestConcentrationReachesTwentyKilometres) {
+    Burn b;
+    b.loc = 1;
+    PlumeResult r;
+    CollectingSink sink;
+    ASSERT_EQ(b.Compute(r, sink), 0);
+    for (int k = 0; k < 2; ++k) {
+        const PlumeEnvelope& e = r.envelope[k];
+        EXPECT_EQ(e.x[kPlumePoints - 1], 20000);
+        EXPECT_EQ(e.lower[kPlumePoints - 1], e.lower[kPlumePoints - 2]);
+        EXPECT_EQ(e.upper[kPlumePoints - 1], e.upper[kPlumePoints - 2]);
+    }
+}
+
+TEST(SmokePlume, HigherLocReachesLessFar) {
+    double previous = 1e9;
+    for (double loc : {100.0, 300.0, 1000.0, 5000.0}) {
+        Burn b;
+        b.loc = loc;
+        PlumeResult r;
+        CollectingSink sink;
+        ASSERT_EQ(b.Compute(r, sink), 0);
+        const double X = r.Of(Stability::Neutral).x[kPlumePoints - 1];
+        EXPECT_LT(X, previous) << loc;
+        previous = X;
+    }
+}
+
+TEST(SmokePlume, PlumeBelowTheLocAt50MetresFails) {
+    PlumeDialogInput in;
+    in.area = 500;
+    in.areaUnit = 2;
+    in.thickness = 10;
+    in.slot = {1e9, 70, 0, 10, 0};
+    PlumeResult r;
+    CollectingSink sink;
+    EXPECT_EQ(RunSmokePlume(in, r, sink), -1);
+    ASSERT_EQ(sink.messages.size(), 2u);
+    EXPECT_EQ(sink.messages[0].text, "Plume less 50 meters");
+    EXPECT_EQ(sink.messages[1].text,
+              "TechError in CalcSmokePlume()\n\nAn error occured while calculating the smoke "
+              "plume. Calculation aborted.");
+}
+
+TEST(SmokePlume, NegativeOrMissingInputsFail) {
+    Burn b;
+    PlumeResult r;
+    CollectingSink sink;
+    b.thickness = -1;
+    EXPECT_EQ(b.Compute(r, sink), -1);
+    b = Burn{};
+    b.wind = 0;  // a logarithm of zero roughness
+    EXPECT_EQ(b.Compute(r, sink), -1);
+    b = Burn{};
+    b.rho = -1;
+    b.api = -1;
+    EXPECT_EQ(b.Compute(r, sink), -1);
+    // A missing density is taken from the API gravity.
+    b = Burn{};
+    b.rho = -1;
+    EXPECT_EQ(b.Compute(r, sink), 0);
+}
+
+TEST(SmokePlume, BurnDurationIsTruncatedToWholeMinutes) {
+    Burn b;
+    b.thickness = 0.01196;  // 299 s
+    PlumeResult r;
+    CollectingSink sink;
+    ASSERT_EQ(b.Compute(r, sink), 0);
+    EXPECT_EQ(r.burnDuration, 4);
+}
+
+struct AirCase {
+    double t;
+    int unit;
+    bool accepted;
+};
+
+class PlumeAirTemperatureTest : public ::testing::TestWithParam<AirCase> {};
+
+TEST_P(PlumeAirTemperatureTest, Bounds) {
+    PlumeSlotValues s{150, GetParam().t, GetParam().unit, 10, 0};
+    PageCheck c = CheckPlumeInputs(s);
+    EXPECT_EQ(c.accepted, GetParam().accepted) << c.message;
+    if (!c.accepted) {
+        EXPECT_EQ(c.message.rfind("Sorry, ORMIX does not support air temperatures", 0), 0u);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Plume, PlumeAirTemperatureTest,
+                         ::testing::Values(AirCase{38, 1, true}, AirCase{38.9, 1, true},
+                                           AirCase{39, 1, false}, AirCase{-18, 1, true},
+                                           AirCase{-18.1, 1, false}, AirCase{100, 0, true},
+                                           AirCase{100.1, 0, false}, AirCase{0, 0, true},
+                                           AirCase{-0.1, 0, false}));
+
+TEST(SmokePlumeDialog, AirTemperatureMessagesAndWindAndLocChecks) {
+    PlumeSlotValues s{150, 39, 1, 10, 0};
+    EXPECT_EQ(CheckPlumeInputs(s).message,
+              "Sorry, ORMIX does not support air temperatures above 38 degrees C. Please enter a "
+              "cooler air temperature.");
+    s.airTemperature = -1;
+    s.airTemperatureUnit = 0;
+    EXPECT_EQ(CheckPlumeInputs(s).message,
+              "Sorry, ORMIX does not support air temperatures below 0 degrees F. Please enter a "
+              "warmer air temperature.");
+    s.airTemperature = 60;
+    for (double wind : {NoData, -1.0, 0.0}) {
+        s.windSpeed = wind;
+        PageCheck c = CheckPlumeInputs(s);
+        EXPECT_FALSE(c.accepted);
+        EXPECT_EQ(c.message.rfind("Problem with the Input.\n\n", 0), 0u);
+    }
+    s.windSpeed = 10;
+    for (double loc : {NoData, -5.0, 0.0}) {
+        s.loc = loc;
+        EXPECT_FALSE(CheckPlumeInputs(s).accepted) << loc;
+    }
+}
+
+TEST(SmokePlumeDialog, ReportNamesTheDefaultOilAndTheEntriesAsTyped) {
+    PlumeDialogInput in;
+    in.month = 7;
+    in.day = 4;
+    in.hour = 14;
+    in.area = 5000;
+    in.areaUnit = 0;
+    in.thickness = 1;
+    in.thicknessUnit = 1;
+    in.slot = {150, 70, 0, 10, 1};
+    PlumeResult r;
+    CollectingSink sink;
+    ASSERT_EQ(RunSmokePlume(in, r, sink), 0);
+    const std::vector<std::string> expected = {"Time of Burn = July 04, 14:00 hours",
+                                               "Burn Duration = 4 minutes",
+                                               "LOC = 150 ugm/m3",
+                                               "Burn Area = 5000 sq. feet",
+                                               "Air Temperature = 70 F",
+                                               "Wind Speed = 10 knots",
+                                               "Oil Name = PRUDHOE BAY "};
+    EXPECT_EQ(PlumeReportLines(in, r), expected);
+    EXPECT_STREQ(r.title, "Smoke plume");
+    EXPECT_STREQ(r.subtitle, "assumes long duration burn");
+}
+
+TEST(SmokePlumeDialog, StartsFromTheScenariosAverageWind) {
+    InputWindWave w;
+    w.num = 3;
+    w.speedUnits = 2;
+    w.speed[0] = 10;
+    w.speed[1] = 20;
+    w.speed[2] = 30;
+    PlumeSlotValues s;
+    DefaultPlumeWind(w, s);
+    EXPECT_EQ(s.windSpeed, 20);
+    EXPECT_EQ(s.windUnit, 1);
+}
+
+}  // namespace
+}  // namespace ormix

@@ -1,0 +1,296 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calculators/tank_wizard.h"
+#include "output/budget_units.h"
+
+namespace ormix {
+namespace {
+
+const std::string kHead = "Problem with the Input.\n\n";
+
+// A 12 x 10 x 8 m tank, accepted by Step 1.
+InputTank SizedTank(int unit = 0) {
+    InputTank t;
+    TankSizeEntries s{12, 10, 8, unit};
+    EXPECT_TRUE(TankStep1(s, t).accepted);
+    return t;
+}
+
+struct SizeCase {
+    TankSizeEntries size;
+    const char* message;  // nullptr: accepted
+};
+
+class TankStep1Test : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(TankStep1Test, RefusesSizesOutsideTheLimitsInTheUnitTyped) {
+    InputTank t;
+    PageCheck c = TankStep1(GetParam().size, t);
+    if (!GetParam().message) {
+        EXPECT_TRUE(c.accepted) << c.message;
+        EXPECT_EQ(t.tUnits, GetParam().size.unit + 1);
+        EXPECT_EQ(t.tLength, GetParam().size.length);
+    } else {
+        EXPECT_FALSE(c.accepted);
+        EXPECT_EQ(c.message, kHead + GetParam().message);
+        EXPECT_EQ(t.tLength, NoData);  // nothing stored
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tank, TankStep1Test,
+    ::testing::Values(
+        SizeCase{{NoData, 1, 1, 0}, "Please provide estimates for tank length, width and height."},
+        SizeCase{{0.3, 0.3, 0.6, 0}, nullptr}, SizeCase{{20, 20, 20, 0}, nullptr},
+        SizeCase{{0.29, 1, 1, 0}, "The length of the tank must be between 0.3 and 20 meters."},
+        SizeCase{{1, 20.1, 1, 0}, "The width of the tank must be between 0.3 and 20 meters."},
+        SizeCase{{1, 1, 0.5, 0}, "The height of the tank must be between 0.6 and 20 meters."},
+        SizeCase{{1, 1, 2, 1}, nullptr}, SizeCase{{66, 66, 66, 1}, nullptr},
+        SizeCase{{67, 1, 2, 1}, "The length of the tank must be between 1 and 66 feet."},
+        SizeCase{{1, 0.9, 2, 1}, "The width of the tank must be between 1 and 66 feet."},
+        SizeCase{{1, 1, 1.9, 1}, "The height of the tank must be between 2 and 66 feet."}));
+
+TEST(TankStep2, AmountAboveTheTankVolumeIsRefused) {
+    InputTank t = SizedTank();  // 960 m3
+    TankPageValues p;
+    p.amount = 960 / 0.158987294928 * 1.001;
+    p.amountUnit = 0;
+    EXPECT_EQ(TankStep2(p, t).message,
+              kHead + "The tank exceeds 100% full based on the dimensions provided in Step 1.");
+    p.amount = 960 / 0.158987294928 * 0.999;
+    ASSERT_TRUE(TankStep2(p, t).accepted);
+    EXPECT_EQ(t.oVol, p.amount);
+    EXPECT_EQ(t.oUnits, 1);
+}
+
+TEST(TankStep2, EmptyOrNonPositiveAmountIsRefused) {
+    InputTank t = SizedTank();
+    TankPageValues p;
+    EXPECT_FALSE(TankStep2(p, t).accepted);
+    p.amount = 0;
+    EXPECT_EQ(TankStep2(p, t).message,
+              kHead + "The amount of liquid in the tank must be greater than zero.");
+}
+
+TEST(TankStep2, PercentFullOfAFeetTankIsStoredInCubicFeet) {
+    InputTank t = SizedTank(1);
+    TankPageValues p;
+    p.amountChoice = 1;
+    p.percentFull = 50;
+    ASSERT_TRUE(TankStep2(p, t).accepted);
+    EXPECT_EQ(t.oUnits, 4);
+    EXPECT_DOUBLE_EQ(t.oVol, 12 * 10 * 8 * 0.5);
+    for (double bad : {0.0, 100.5, 101.0, 50.5}) {
+        p.percentFull = bad;
+        EXPECT_EQ(TankStep2(p, t).message, kHead + "The tank must be between 1 and 100% full.")
+            << bad;
+    }
+}
+
+TEST(TankStep3, CircularOpeningLimitsAndWhatIsStored) {
+    InputTank t = SizedTank();  // bottom 120 m2
+    TankPageValues p;
+    p.diameterUnit = 1;  // cm
+    p.diameter = 0;
+    EXPECT_EQ(TankStep3(p, t).message,
+              kHead +
+                  "Please enter the diameter of the hole. You either left\nthe field empty or "
+                  "entered zero.");
+    p.diameter = 1.9;
+    EXPECT_EQ(TankStep3(p, t).message,
+              kHead + "The hole diameter must be greater than 2 centimeters.");
+    p.diameterUnit = 3;  // inches
+    p.diameter = 0.78;
+    EXPECT_EQ(TankStep3(p, t).message,
+              kHead + "The hole diameter must be greater than 0.79 inches.");
+    p.diameterUnit = 0;
+    p.diameter = 4;  // 12.56 m2 > 12 m2
+    EXPECT_EQ(
+        TankStep3(p, t).message,
+        kHead + "The area of the hole cannot exceed 10% of the area of the bottom of the tank.");
+    p.diameter = 0.3;
+    ASSERT_TRUE(TankStep3(p, t).accepted);
+    EXPECT_EQ(t.hDiam, 0.3);
+    EXPECT_DOUBLE_EQ(t.hArea, 0.3 * 0.3 * 3.14 / 4);
+    EXPECT_EQ(t.hUnits, 1);
+}
+
+TEST(TankStep3, RectangularOpeningLimitsAndWhatIsStored) {
+    InputTank t = SizedTank();
+    TankPageValues p;
+    p.openingChoice = 1;
+    p.rectUnit = 2;  // feet
+    p.rectLength = 0.1;
+    EXPECT_EQ(TankStep3(p, t).message,
+              kHead +
+                  "Please enter the height of the hole. You either left\nthe field empty or "
+                  "entered zero.");
+    p.rectHeight = 0.1;  // 0.01 ft2
+    EXPECT_EQ(TankStep3(p, t).message,
+              kHead + "The area of the hole must be greater than 0.0135 square feet.");
+    p.rectLength = -1;
+    p.rectHeight = -1;  // a positive product of two negative sides
+    EXPECT_FALSE(TankStep3(p, t).accepted);
+    p.rectLength = 13;
+    p.rectHeight = 10;  // 130 ft2 = 12.08 m2
+    EXPECT_EQ(
+        TankStep3(p, t).message,
+        kHead + "The area of the hole cannot exceed 10% of the area\nof the bottom of the tank.");
+    p.rectLength = 2;
+    p.rectHeight = 0.5;
+    ASSERT_TRUE(TankStep3(p, t).accepted);
+    EXPECT_EQ(t.hArea, 1.0);
+    EXPECT_EQ(t.hDiam, 0.5);
+    EXPECT_EQ(t.hUnits, 3);
+}
+
+TEST(TankStep4, OpeningMustFitBelowTheTopAndNotBelowTheBottom) {
+    InputTank t = SizedTank();  // 8 m high
+    TankPageValues p;
+    p.diameter = 50;
+    p.diameterUnit = 1;  // 0.5 m
+    ASSERT_TRUE(TankStep3(p, t).accepted);
+    EXPECT_EQ(TankStep4(p, t).message,
+              kHead +
+                  "Please enter the height of the hole above the bottom of the tank.\nYou left the "
+                  "field empty.");
+    p.leakHeight = 7.6;
+    EXPECT_EQ(TankStep4(p, t).message,
+              kHead +
+                  "The hole (height up to bottom of hole plus hole diameter/height)\ncannot exceed "
+                  "the height of the tank.");
+    p.leakHeight = -0.5;
+    EXPECT_FALSE(TankStep4(p, t).accepted);
+    p.leakHeight = 7.5;
+    ASSERT_TRUE(TankStep4(p, t).accepted);
+    EXPECT_EQ(t.zHeight, 7.5);
+    p.leakChoice = 1;
+    p.leakPercent = 0;
+    EXPECT_EQ(TankStep4(p, t).message,
+              kHead + "The hole must be between 1 and 100%\nof the way to the top of the tank.");
+    p.leakPercent = 25;
+    ASSERT_TRUE(TankStep4(p, t).accepted);
+    EXPECT_EQ(t.zHeight, 2);
+    EXPECT_EQ(t.zUnits, 1);
+}
+
+TEST(TankStep5, WaterLevelIsComparedWithTheTankHeightInTheLevelsUnit) {
+    InputTank t = SizedTank();  // 8 m = 26.25 ft
+    TankPageValues p;
+    EXPECT_FALSE(TankStep5(p, t).accepted);
+    p.waterHeightUnit = 1;
+    p.waterHeight = 26.2;
+    EXPECT_TRUE(TankStep5(p, t).accepted);
+    EXPECT_EQ(t.wUnits, 2);
+    p.waterHeight = 26.3;
+    EXPECT_EQ(TankStep5(p, t).message,
+              kHead + "The exterior water level cannot exceed the height of the tank.");
+    p.waterChoice = 1;
+    p.waterPercent = 0;
+    ASSERT_TRUE(TankStep5(p, t).accepted);
+    EXPECT_EQ(t.wHeight, 0);
+    p.waterPercent = 101;
+    EXPECT_EQ(TankStep5(p, t).message,
+              kHead +
+                  "The exterior water level (measured from the bottom of the tank) must be "
+                  "between 0 and 100%.");
+}
+
+TEST(TankStep6, SetsTheWizardsFixedValues) {
+    InputTank t;
+    t.vent = 0;
+    t.Cd = 0.8;
+    ASSERT_TRUE(TankStep6({2, 29, 23}, t).accepted);
+    EXPECT_EQ(t.vent, 1);
+    EXPECT_EQ(t.aground, 0);
+    EXPECT_EQ(t.Cd, NoData);
+    EXPECT_TRUE(t.flag);
+    EXPECT_FALSE(TankStep6({4, 31, 0}, t).accepted);
+    EXPECT_FALSE(TankStep6({13, 1, 0}, t).accepted);
+    EXPECT_FALSE(TankStep6({1, 1, 24}, t).accepted);
+}
+
+TEST(TankStep7, DurationTextUnits) {
+    EXPECT_EQ(TankDurationText(7199), "Duration of release = 120 minutes (approx.)");
+    EXPECT_EQ(TankDurationText(7200), "Duration of release = 2 hours (approx.)");
+    EXPECT_EQ(TankDurationText(119), "Duration of release = 119 seconds (approx.)");
+    EXPECT_EQ(TankDurationText(120), "Duration of release = 2 minutes (approx.)");
+    EXPECT_EQ(TankDurationText(9000), "Duration of release = 3 hours (approx.)");
+    EXPECT_EQ(TankTotalText(455.6), "Total release from tank = 456 m3");
+}
+
+TEST(TankStep7, OilDensityRule) {
+    InputOil oil;
+    oil.rhoRef_value[0] = 876;
+    oil.rhoRef_temp[0] = 288.7;
+    oil.api = 30;
+    EXPECT_NEAR(TankOilDensity(&oil, 283.15), (1 - 0.0008 * (283.15 - 288.7)) * 876, 1e-9);
+    EXPECT_NEAR(TankOilDensity(&oil, NoData), (1 - 0.0008 * (289 - 288.7)) * 876, 1e-9);
+    oil.rhoRef_value[0] = NoData;
+    EXPECT_NEAR(TankOilDensity(&oil, 289), 141.5 / 161.5 * 1000, 1e-9);
+    oil.api = NoData;
+    EXPECT_NEAR(TankOilDensity(&oil, 289), 905.632, 1e-9);
+    EXPECT_NEAR(TankOilDensity(nullptr, NoData), 905.632, 1e-9);
+    InputWater w;
+    w.temperature = 50;
+    w.tempUnits = 1;
+    EXPECT_NEAR(TankWaterTemperature(w), 283.15, 1e-9);
+}
+
+TEST(TankStep7, ComputesTheReleaseAndCurvesInThePlotUnit) {
+    TankWizardEntries e;
+    e.size = {10, 10, 20, 1};  // feet
+    e.page.amountChoice = 1;
+    e.page.percentFull = 80;
+    e.page.diameter = 4;
+    e.page.diameterUnit = 3;  // inches
+    e.page.leakChoice = 1;
+    e.page.leakPercent = 10;
+    e.page.waterChoice = 1;
+    e.page.waterPercent = 0;
+    e.page.plotUnit = 0;  // bbl
+    e.time = {6, 1, 12};
+    InputTank t;
+    ASSERT_TRUE(RunTankSteps(e, t).accepted);
+    TankRelease r;
+    CollectingSink sink;
+    ComputeTankStep7(t, nullptr, nullptr, e.page, r, sink);
+    // 70% of the tank lies above the opening.
+    const double above = 10 * 10 * 20 * 0.7 * 0.028316846592;
+    EXPECT_NEAR(r.total, above, above * 0.01);
+    EXPECT_EQ(e.page.totalRelease, r.total);
+    EXPECT_EQ(e.page.duration, r.duration);
+
+    TankCurves c = BuildTankCurves(r.tank, e.page.plotUnit, r.oilDensity, t.tUnits);
+    EXPECT_EQ(c.releasedUnit, "bbl");
+    EXPECT_EQ(c.levelUnit, "ft");
+    EXPECT_NEAR(c.tankHeight, 20, 1e-9);
+    EXPECT_NEAR(c.holeBottom, 2, 1e-9);
+    ASSERT_EQ(static_cast<int>(c.points.size()), r.tank.pointCount);
+    EXPECT_NEAR(c.points.front().oilLevel, 16, 1e-9);
+    EXPECT_NEAR(c.points.back().released, r.total / 0.158987294928, 1e-6);
+    EXPECT_NEAR(c.points.back().minutes * 60, r.tank.time[r.tank.pointCount - 1], 1e-9);
+}
+
+TEST(BudgetUnits, ConversionRules) {
+    EXPECT_EQ(ConvertBudgetValue(kBudgetCubicMetres, 5, 0, 0), 5);
+    EXPECT_EQ(ConvertBudgetValue(kBudgetFraction, 3, 3, 0), 1.0);
+    EXPECT_EQ(ConvertBudgetValue(kBudgetFraction, 0, 0, 0), 1.0);
+    EXPECT_EQ(ConvertBudgetValue(kBudgetFraction, 1, 0, 0), NoData);
+    EXPECT_EQ(ConvertBudgetValue(kBudgetPercent, 1, 4, 0), 25.0);
+    EXPECT_EQ(ConvertBudgetValue(kBudgetPercent, 2, 2, 0), 100.0);
+    EXPECT_NEAR(ConvertBudgetValue(kBudgetBarrels, 0.158987294928, 0, 0), 1, 1e-12);
+    EXPECT_NEAR(ConvertBudgetValue(kBudgetGallons, 0.003785411784, 0, 0), 1, 1e-12);
+    EXPECT_NEAR(ConvertBudgetValue(kBudgetTons, 1, 0, 907.2), 1, 1e-12);
+    EXPECT_NEAR(ConvertBudgetValue(kBudgetMetricTons, 2, 0, 850), 1.7, 1e-12);
+    EXPECT_EQ(ConvertBudgetValue(kBudgetCubicMetres, -1, 0, 0), NoData);
+    EXPECT_EQ(ConvertBudgetValue(7, 1, 1, 1), NoData);
+    EXPECT_EQ(ConvertBudgetValue(-1, 1, 1, 1), NoData);
+    EXPECT_STREQ(BudgetUnitTableLabel(kBudgetMetricTons), "metric tons");
+    EXPECT_STREQ(BudgetUnitGraphLabel(kBudgetMetricTons), "metric tonnes");
+}
+
+}  // namespace
+}  // namespace ormix
