@@ -1,16 +1,25 @@
-// The `ormix` command.
+// The `ormix` command. Exit status: 0 success, 1 refused input or a failed
+// run (the reason printed), 2 a usage error.
 #include <CLI/CLI.hpp>
 
 #include "cli/plume_command.h"
+#include "cli/run_command.h"
 #include "cli/run_records.h"
 #include "cli/tank_command.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"ORMIX: oil-spill weathering model"};
     app.require_subcommand(1);
+    ormix::AddRunCommand(app);
     ormix::AddRunRecordsCommand(app);
     ormix::AddTankCommand(app);
     ormix::AddPlumeCommand(app);
-    CLI11_PARSE(app, argc, argv);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::RuntimeError& e) {
+        return e.get_exit_code();
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e) == 0 ? 0 : 2;
+    }
     return 0;
 }

@@ -15,6 +15,8 @@ struct InputWater {
     double speed = NoData;      // current
     int speedUnits = 1;         // 1 mph, 2 knots, 3 m/s
     double direction = NoData;  // current flows towards, whole degrees
+
+    bool operator==(const InputWater&) const = default;
 };
 
 struct InputWindWave {
@@ -31,6 +33,8 @@ struct InputWindWave {
         for (int i = 0; i < kHours; ++i)
             speed[i] = direction[i] = waveHt[i] = NoData;
     }
+
+    bool operator==(const InputWindWave&) const = default;
 };
 
 // Volume unit codes shared by the releases, skimmed amounts and beaching.
@@ -41,6 +45,8 @@ struct InputInstant {
     int startHour = NoDataInt;
     double vol = NoData;
     int volUnits = 1;
+
+    bool operator==(const InputInstant&) const = default;
 };
 
 struct InputBoomed {
@@ -50,6 +56,8 @@ struct InputBoomed {
     int volUnits = 1;
     double area = NoData;
     int areaUnits = 1;  // 1 ft2, 2 yd2, 3 m2
+
+    bool operator==(const InputBoomed&) const = default;
 };
 
 struct InputContinuous {
@@ -59,6 +67,8 @@ struct InputContinuous {
     double startRate = NoData;
     double endRate = NoData;
     int rateUnits = 1;  // 1 bbl/h, 2 gal/h, 3 m3/h, 4 tons/h, 5 metric tons/h, 6 gal/min
+
+    bool operator==(const InputContinuous&) const = default;
 };
 
 struct InputTank {
@@ -77,11 +87,15 @@ struct InputTank {
     double wHeight = NoData;
     int wUnits = 1;      // 1 m, 2 ft
     double Cd = NoData;  // NoData: the default discharge coefficient
+
+    bool operator==(const InputTank&) const = default;
 };
 
 struct InitialOilValues {
     double rho0 = NoData;   // kg/m3 at the water temperature
     double visc0 = NoData;  // m2/s at the water temperature
+
+    bool operator==(const InitialOilValues&) const = default;
 };
 
 struct InputOil {
@@ -116,6 +130,8 @@ struct InputOil {
         for (int i = 0; i < kCuts; ++i)
             dist_temp[i] = dist_frac[i] = NoData;
     }
+
+    bool operator==(const InputOil&) const = default;
 };
 
 struct InputUncertainty {
@@ -127,6 +143,8 @@ struct InputUncertainty {
     int emulUnits = 1;  // 1 percent, 2 whole hours
     int volFlag = 0;
     double vol = NoData;  // percent of the amount spilled
+
+    bool operator==(const InputUncertainty&) const = default;
 };
 
 struct InputDispersant {
@@ -142,6 +160,8 @@ struct InputDispersant {
             dispersed[i] = sprayed[i] = NoData;
         }
     }
+
+    bool operator==(const InputDispersant&) const = default;
 };
 
 struct InputBurn {
@@ -161,6 +181,8 @@ struct InputBurn {
             thickUnits[i] = areaUnits[i] = 1;
         }
     }
+
+    bool operator==(const InputBurn&) const = default;
 };
 
 struct InputSkimmer {
@@ -179,6 +201,8 @@ struct InputSkimmer {
             rateUnits[i] = amountUnits[i] = 1;
         }
     }
+
+    bool operator==(const InputSkimmer&) const = default;
 };
 
 struct InputBeached {
@@ -189,6 +213,8 @@ struct InputBeached {
         for (double& v : vol)
             v = NoData;
     }
+
+    bool operator==(const InputBeached&) const = default;
 };
 
 }  // namespace ormix

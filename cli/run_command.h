@@ -1,0 +1,37 @@
+// `ormix run SCENARIO.json`: loads a scenario, runs it and reports.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "model/messages.h"
+#include "scenario/spill_doc.h"
+
+namespace CLI {
+class App;
+}
+
+namespace ormix {
+
+struct RunOptions {
+    std::string file;
+    std::optional<std::uint32_t> seed;
+    std::string workDir = ".";
+};
+
+// Loads and runs; 0 on success, 1 when the scenario is refused or the run
+// fails (the reason has gone to `messages`).
+int LoadAndRun(const RunOptions& options, CSpillDoc& doc, MessageSink& messages);
+
+// Reads a scenario file into the document; false when it is refused (the
+// reason has gone to `messages`).
+bool LoadScenarioFile(const std::string& path, CSpillDoc& doc, MessageSink& messages);
+
+// A short account of the run's results.
+void PrintRunSummary(const CSpillDoc& doc, std::ostream& out);
+
+void AddRunCommand(CLI::App& app);
+
+}  // namespace ormix

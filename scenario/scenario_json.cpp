@@ -1,0 +1,408 @@
+#include "scenario/scenario_json.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <set>
+#include <stdexcept>
+
+#include "scenario/calendar.h"
+#include "scenario/environment_dialogs.h"
+#include "scenario/release_dialogs.h"
+#include "scenario/wind_dialogs.h"
+
+namespace ormix {
+
+namespace {
+
+using nlohmann::json;
+
+// A refusal while reading: the path and the message.
+struct Refused {
+    std::string path;
+    Message message;
+};
+
+[[noreturn]] void Fail(const std::string& path, const std::string& what) {
+    throw Refused{path, {MessageKind::Error, what}};
+}
+
+std::string Join(const std::string& path, const std::string& key) {
+    return path.empty() ? key : path + "." + key;
+}
+
+// An object of the scenario: its keys are checked against the ones read.
+class Section {
+public:
+    Section(const json& j, std::string path) : j_(j), path_(std::move(path)) {
+        if (!j_.is_object()) Fail(path_, "expected an object");
+    }
+    const std::string& Path() const { return path_; }
+    bool Has(const char* key) {
+        known_.insert(key);
+        return j_.contains(key) && !j_.at(key).is_null();
+    }
+    const json& Get(const char* key) {
+        known_.insert(key);
+        return j_.at(key);
+    }
+    // A field as the person typed it: numbers and texts alike; missing or
+    // null is an empty field.
+    std::string Text(const char* key) {
+        if (!Has(key)) return "";
+        const json& v = j_.at(key);
+        if (v.is_string()) return v.get<std::string>();
+        if (v.is_number()) return v.dump();
+        Fail(Join(path_, key), "expected a number or a text");
+    }
+    // A choice among labels; `fallback` when missing.
+    int Choice(const char* key, const std::vector<std::string>& labels, int fallback) {
+        if (!Has(key)) return fallback;
+        const json& v = j_.at(key);
+        if (v.is_string()) {
+            for (size_t i = 0; i < labels.size(); ++i)
+                if (labels[i] == v.get<std::string>()) return static_cast<int>(i);
+        }
+        std::string list;
+        for (const std::string& l : labels)
+            list += (list.empty() ? "\"" : ", \"") + l + "\"";
+        Fail(Join(path_, key), "expected one of " + list);
+    }
+    std::time_t Time(const char* key) {
+        if (!Has(key)) Fail(Join(path_, key), "a time is needed (\"YYYY-MM-DD HH:00\")");
+        const json& v = j_.at(key);
+        int y, mo, d, h, mi;
+        char sep;
+        if (!v.is_string() ||
+            std::sscanf(v.get<std::string>().c_str(), "%4d-%2d-%2d%c%2d:%2d", &y, &mo, &d, &sep, &h,
+                        &mi) != 6 ||
+            (sep != ' ' && sep != 'T') || mo < 1 || mo > 12 || d < 1 || d > 31 || h < 0 || h > 23)
+            Fail(Join(path_, key), "expected a time \"YYYY-MM-DD HH:00\"");
+        if (mi != 0) Fail(Join(path_, key), "times are whole hours: the minutes must be 00");
+        return MakeLocalTime(y, mo, d, h);
+    }
+    // Refuses any key the section does not know.
+    void Finish() const {
+        for (auto it = j_.begin(); it != j_.end(); ++it)
+            if (!known_.count(it.key())) Fail(Join(path_, it.key()), "unknown key");
+    }
+
+private:
+    const json& j_;
+    std::string path_;
+    std::set<std::string> known_;
+};
+
+DayAndHour DayAndHourOf(std::time_t t) {
+    CalendarFields f = Fields(t);
+    return {f.month, f.day, f.hour};
+}
+
+// A dialog's refusal becomes the load's refusal; its other messages are kept.
+void Apply(const DialogResult& r, const std::string& path, std::vector<Message>& shown) {
+    if (!r.accepted) throw Refused{path, r.messages.front()};
+    shown.insert(shown.end(), r.messages.begin(), r.messages.end());
+}
+
+const std::vector<std::string> kAmountUnits = {"bbl", "gal", "cu m", "tons", "metric tons"};
+const std::vector<std::string> kRateUnits = {"bbl/hr",  "gal/hr",         "cu m/hr",
+                                             "tons/hr", "metric tons/hr", "gal/min"};
+const std::vector<std::string> kAreaUnits = {"sq. feet", "sq. yards", "sq. meters"};
+const std::vector<std::string> kSpeedUnits = {"mph", "knots", "m/s"};
+const std::vector<std::string> kTemperatureUnits = {"F", "C"};
+const std::vector<std::string> kHeightUnits = {"meters", "feet"};
+const std::vector<std::string> kFetchUnits = {"miles", "km"};
+const std::vector<std::string> kDurationUnits = {"hours", "days"};
+
+void ReadWater(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
+    Section s(j, "water");
+    WaterEntries e;
+    e.temperature = s.Text("temperature");
+    e.temperatureUnit = s.Choice("unit", kTemperatureUnits, 1);
+    // The three usual salinities and sediment loads are the dialog's choices;
+    // any other value is typed in as "Other Value...".
+    std::string salinity = s.Text("salinity");
+    e.salinityChoice = kOceanic;
+    if (salinity == "0")
+        e.salinityChoice = kFreshWater;
+    else if (salinity == "15")
+        e.salinityChoice = kEstuary;
+    else if (salinity == "32" || salinity.empty())
+        e.salinityChoice = kOceanic;
+    else
+        e.salinityChoice = kOtherSalinity;
+    e.salinity = salinity;
+    std::string sediment = s.Text("sediment");
+    if (sediment == "5" || sediment.empty())
+        e.sedimentChoice = kOcean;
+    else if (sediment == "50")
+        e.sedimentChoice = kRiverEstuary;
+    else if (sediment == "500")
+        e.sedimentChoice = kMuddyRiver;
+    else
+        e.sedimentChoice = kOtherSediment;
+    e.sediment = sediment;
+    if (s.Has("current")) {
+        Section c(s.Get("current"), "water.current");
+        e.currentSpeed = c.Text("speed");
+        e.currentUnit = c.Choice("unit", kSpeedUnits, 0);
+        e.currentDirection = c.Text("direction");
+        c.Finish();
+    }
+    s.Finish();
+    Apply(WaterDialogOK(doc, e), "water", shown);
+}
+
+void ReadWind(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
+    Section s(j, "wind");
+    bool timed = s.Has("records");
+    WindUnits units;
+    int waveChoice = kWavesFromWind;
+    std::optional<FetchEntries> fetch;
+    std::string waveText, fetchText;
+    if (s.Has("waves")) {
+        const json& w = s.Get("waves");
+        if (w.is_string()) {
+            if (w.get<std::string>() != "from wind")
+                Fail("wind.waves", "expected \"from wind\" or an object");
+        } else {
+            Section ws(w, "wind.waves");
+            if (ws.Has("fetch")) {
+                waveChoice = kWavesFromFetch;
+                if (timed) {
+                    Section f(ws.Get("fetch"), "wind.waves.fetch");
+                    FetchEntries fe;
+                    fe.north = f.Text("north");
+                    fe.east = f.Text("east");
+                    fe.south = f.Text("south");
+                    fe.west = f.Text("west");
+                    fe.unit = f.Choice("unit", kFetchUnits, 0);
+                    f.Finish();
+                    fetch = fe;
+                    units.varFetch = fe.unit;
+                } else {
+                    fetchText = ws.Text("fetch");
+                    units.fetch = ws.Choice("unit", kFetchUnits, 0);
+                }
+            } else if (ws.Has("height") && !timed) {
+                waveChoice = kKnownWaveHeight;
+                waveText = ws.Text("height");
+                units.waveHeight = ws.Choice("unit", kHeightUnits, 0);
+            } else {
+                Fail("wind.waves", timed ? "expected \"from wind\" or a fetch"
+                                         : "expected \"from wind\", a fetch or a height");
+            }
+            ws.Finish();
+        }
+    }
+
+    if (!timed) {
+        ConstantWindEntries e;
+        e.speed = s.Text("speed");
+        e.direction = s.Text("direction");
+        units.speed = s.Choice("unit", kSpeedUnits, 0);
+        e.units = units;
+        e.waveChoice = waveChoice;
+        e.fetch = fetchText;
+        e.waveHeight = waveText;
+        Apply(ConstantWindDialogOK(doc, e), "wind", shown);
+    } else {
+        units.varSpeed = s.Choice("unit", kSpeedUnits, 0);
+        units.varWaveHeight = s.Choice("waveHeightUnit", kHeightUnits, 0);
+        const json& list = s.Get("records");
+        if (!list.is_array()) Fail("wind.records", "expected an array of wind records");
+        WindRecordList records(doc);
+        for (size_t i = 0; i < list.size(); ++i) {
+            std::string path = "wind.records[" + std::to_string(i) + "]";
+            Section r(list[i], path);
+            WindRecordRow row;
+            row.when = DayAndHourOf(r.Time("time"));
+            row.speed = r.Text("speed");
+            row.direction = r.Text("direction");
+            row.waveHeight = r.Text("waveHeight");
+            r.Finish();
+            DialogResult added;
+            records.Add(row, units.varSpeed, units.varWaveHeight, added);
+            if (!added.accepted) throw Refused{path, added.messages.front()};
+        }
+        if (fetch) Apply(FetchDialogOK(doc, *fetch), "wind.waves.fetch", shown);
+        VariableWindEntries e;
+        e.rows = records.Rows();
+        e.units = units;
+        e.waveChoice = waveChoice;
+        Apply(VariableWindDialogOK(doc, e), "wind", shown);
+    }
+    if (s.Has("uncertainty")) {
+        Section u(s.Get("uncertainty"), "wind.uncertainty");
+        std::string speed = u.Text("speed");
+        int unit = u.Choice("unit", kSpeedUnits, 0);
+        u.Finish();
+        Apply(WindUncertaintyDialogOK(doc, speed, unit), "wind.uncertainty", shown);
+    }
+    s.Finish();
+}
+
+struct ReleaseTimes {
+    std::optional<std::time_t> contained, instantaneous, continuous, tank;
+};
+
+void ReadReleases(const json& j, CSpillDoc& doc, std::vector<Message>& shown, ReleaseTimes& times) {
+    Section s(j, "releases");
+    ReleaseChecks checks;
+    if (s.Has("contained")) {
+        Section r(s.Get("contained"), "releases.contained");
+        ContainedEntries e;
+        times.contained = r.Time("time");
+        e.when = DayAndHourOf(*times.contained);
+        e.amount = r.Text("amount");
+        e.unit = r.Choice("unit", kAmountUnits, 0);
+        e.area = r.Text("area");
+        e.areaUnit = r.Choice("areaUnit", kAreaUnits, 2);
+        r.Finish();
+        Apply(ContainedDialogOK(doc, e), r.Path(), shown);
+        checks.contained = true;
+    }
+    if (s.Has("instantaneous")) {
+        Section r(s.Get("instantaneous"), "releases.instantaneous");
+        InstantaneousEntries e;
+        times.instantaneous = r.Time("time");
+        e.when = DayAndHourOf(*times.instantaneous);
+        e.amount = r.Text("amount");
+        e.unit = r.Choice("unit", kAmountUnits, 0);
+        r.Finish();
+        Apply(InstantaneousDialogOK(doc, e), r.Path(), shown);
+        checks.instantaneous = true;
+    }
+    if (s.Has("continuous")) {
+        Section r(s.Get("continuous"), "releases.continuous");
+        ContinuousEntries e;
+        times.continuous = r.Time("time");
+        e.when = DayAndHourOf(*times.continuous);
+        e.duration = r.Text("duration");
+        e.durationUnit = r.Choice("durationUnit", kDurationUnits, 0);
+        bool byAmount = r.Has("amount"), byRate = r.Has("rate");
+        bool byRates = r.Has("startRate") || r.Has("endRate");
+        if (byAmount + byRate + byRates != 1)
+            Fail(r.Path(), "give exactly one of: an amount, a rate, or a start and an end rate");
+        if (byAmount) {
+            e.mode = 0;
+            e.amount = r.Text("amount");
+            e.amountUnit = r.Choice("unit", kAmountUnits, 0);
+        } else if (byRate) {
+            e.mode = 1;
+            e.rate = r.Text("rate");
+            e.rateUnit1 = r.Choice("rateUnit", kRateUnits, 0);
+        } else {
+            e.mode = 2;
+            e.startRate = r.Text("startRate");
+            e.endRate = r.Text("endRate");
+            e.rateUnit2 = r.Choice("rateUnit", kRateUnits, 0);
+        }
+        r.Finish();
+        Apply(ContinuousDialogOK(doc, e), r.Path(), shown);
+        checks.continuous = true;
+    }
+    if (s.Has("uncertainty"))
+        Apply(AmountUncertaintyDialogOK(doc, s.Text("uncertainty")), "releases.uncertainty", shown);
+    s.Finish();
+    Apply(ReleaseDialogOK(doc, checks), "releases", shown);
+
+    // The dialogs place a release in the year of the spill time (a January
+    // release that goes with December ones in the following year); a time the
+    // scenario gives in another year cannot be entered.
+    auto same = [](const std::optional<std::time_t>& given, std::time_t placed, const char* path) {
+        if (given && *given != placed)
+            Fail(path,
+                 "this time lies in another year than the other times of the scenario: "
+                 "releases are entered as month, day and hour");
+    };
+    same(times.contained, doc.ContainedTime, "releases.contained.time");
+    same(times.instantaneous, doc.InstantaneousTime, "releases.instantaneous.time");
+    same(times.continuous, doc.ContinuousTime, "releases.continuous.time");
+}
+
+void ReadEmulsification(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
+    EmulsificationEntries e;
+    if (j.is_string()) {
+        if (j.get<std::string>() != "default")
+            Fail("emulsification", "expected \"default\" or an object");
+        e.useDefault = true;
+    } else {
+        Section s(j, "emulsification");
+        bool byPercent = s.Has("evaporated"), byHours = s.Has("hours");
+        if (byPercent == byHours)
+            Fail("emulsification", "give the onset as \"evaporated\" (percent) or \"hours\"");
+        e.useDefault = false;
+        e.unit = byPercent ? 0 : 1;
+        e.value = s.Text(byPercent ? "evaporated" : "hours");
+        e.uncertainty = s.Text("uncertainty");
+        s.Finish();
+    }
+    Apply(EmulsificationDialogOK(doc, e), "emulsification", shown);
+}
+
+// The earliest time given anywhere in the scenario: the year the dialogs
+// place their month, day and hour in.
+std::optional<std::time_t> EarliestTime(const json& root) {
+    std::optional<std::time_t> earliest;
+    auto consider = [&](const json& obj) {
+        if (!obj.is_object() || !obj.contains("time") || !obj.at("time").is_string()) return;
+        int y, mo, d, h, mi;
+        char sep;
+        if (std::sscanf(obj.at("time").get<std::string>().c_str(), "%4d-%2d-%2d%c%2d:%2d", &y, &mo,
+                        &d, &sep, &h, &mi) != 6)
+            return;
+        std::time_t t = MakeLocalTime(y, mo, d, h);
+        if (!earliest || t < *earliest) earliest = t;
+    };
+    if (root.contains("releases") && root.at("releases").is_object())
+        for (const auto& [key, value] : root.at("releases").items())
+            consider(value);
+    if (root.contains("wind") && root.at("wind").is_object() &&
+        root.at("wind").contains("records") && root.at("wind").at("records").is_array())
+        for (const json& r : root.at("wind").at("records"))
+            consider(r);
+    return earliest;
+}
+
+}  // namespace
+
+ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
+    ScenarioLoadResult result;
+    json root;
+    try {
+        root = json::parse(text);
+    } catch (const json::parse_error& e) {
+        result.refusal = {MessageKind::Error, std::string("not valid JSON: ") + e.what()};
+        return result;
+    }
+    try {
+        Section top(root, "");
+        std::time_t base = EarliestTime(root).value_or(doc.SpillTime);
+        auto fresh = std::make_unique<CSpillDoc>(base);
+        std::vector<Message> shown;
+        ReleaseTimes times;
+
+        if (top.Has("water")) ReadWater(top.Get("water"), *fresh, shown);
+        if (top.Has("wind")) ReadWind(top.Get("wind"), *fresh, shown);
+        if (top.Has("releases")) ReadReleases(top.Get("releases"), *fresh, shown, times);
+        if (top.Has("emulsification")) ReadEmulsification(top.Get("emulsification"), *fresh, shown);
+        top.Finish();
+
+        static_cast<SpillDocData&>(doc) = static_cast<const SpillDocData&>(*fresh);
+        doc.OnNewDocument();
+        result.ok = true;
+        result.messages = std::move(shown);
+    } catch (const Refused& r) {
+        result.path = r.path;
+        result.refusal = r.message;
+    } catch (const json::exception& e) {
+        result.refusal = {MessageKind::Error, e.what()};
+    }
+    return result;
+}
+
+}  // namespace ormix

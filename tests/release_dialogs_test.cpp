@@ -1,0 +1,362 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "scenario_fixture.h"
+
+namespace ormix {
+namespace {
+
+using testing::NewDoc;
+
+struct AmountCase {
+    int unit;
+    const char* amount;
+    bool accepted;
+    const char* message;  // the line after the heading, when refused
+};
+
+std::ostream& operator<<(std::ostream& os, const AmountCase& c) {
+    return os << c.amount << " in unit " << c.unit;
+}
+
+class InstantaneousLimits : public ::testing::TestWithParam<AmountCase> {};
+
+TEST_P(InstantaneousLimits, BothSidesOfEveryBound) {
+    auto doc = NewDoc();
+    SpillDocData before = *doc;
+    InstantaneousEntries e;
+    e.amount = GetParam().amount;
+    e.unit = GetParam().unit;
+    DialogResult r = InstantaneousDialogOK(*doc, e);
+    EXPECT_EQ(r.accepted, GetParam().accepted);
+    if (!GetParam().accepted) {
+        EXPECT_EQ(r.Text(), std::string("Problem with the Input\n\n") + GetParam().message);
+        EXPECT_TRUE(static_cast<SpillDocData&>(*doc) == before);
+    } else {
+        EXPECT_TRUE(doc->inputInstant.flag);
+        EXPECT_EQ(doc->inputInstant.volUnits, GetParam().unit + 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Releases, InstantaneousLimits,
+    ::testing::Values(
+        AmountCase{0, "2", true, ""}, AmountCase{0, "500000", true, ""},
+        AmountCase{0, "1.99", false,
+                   "Sorry, the amount spilled is too small. ORMIX can only model instantaneous "
+                   "releases between 2 and 500,000 barrels."},
+        AmountCase{0, "500001", false,
+                   "Sorry, the amount spilled is too large. ORMIX can only model instantaneous "
+                   "releases between 2 and 500,000 barrels."},
+        AmountCase{1, "84", true, ""}, AmountCase{1, "21000000", true, ""},
+        AmountCase{1, "83", false,
+                   "Sorry, the amount spilled is too small. ORMIX can only model instantaneous "
+                   "releases between 84 and 21,000,000 gallons."},
+        AmountCase{2, "0.32", true, ""}, AmountCase{2, "79494", true, ""},
+        AmountCase{2, "79495", false,
+                   "Sorry, the amount spilled is too large. ORMIX can only model instantaneous "
+                   "releases between 0.32 and 79,494 cubic meters."},
+        AmountCase{3, "0.35", true, ""},
+        AmountCase{3, "0.34", false,
+                   "Sorry, the amount spilled is too small. ORMIX can only model instantaneous "
+                   "releases between 0.35 and 87,540 tons."},
+        AmountCase{4, "79415", true, ""},
+        AmountCase{4, "79416", false,
+                   "Sorry, the amount spilled is too large. ORMIX can only model instantaneous "
+                   "releases between 0.32 and 79,415 metric tons."},
+        AmountCase{0, "", false, "Please enter an amount spilled. ORMIX needs this information."},
+        AmountCase{0, "lots", false,
+                   "Sorry, the amount spilled is too small. ORMIX can only model instantaneous "
+                   "releases between 2 and 500,000 barrels."}));
+
+TEST(ContainedDialog, ThicknessAndAreaLimits) {
+    struct Case {
+        const char* amount;
+        int unit;
+        const char* area;
+        int areaUnit;
+        const char* line;  // empty when accepted
+    };
+    const Case cases[] = {
+        {"1000", 0, "5", 2,
+         "Sorry, ORMIX cannot model slicks thicker than 20 cm. Please increase\nthe contained area "
+         "or reduce the amount spilled."},
+        {"10", 0, "10000", 2, ""},  // 0.16 mm
+        {"100", 3, "100", 2,
+         "Sorry, ORMIX cannot model slicks thicker than 20 cm. Please increase\nthe contained area "
+         "or reduce the amount spilled."},
+        {"0.1", 2, "10000", 2,
+         "Sorry, ORMIX cannot model slicks thinner than 0.1 mm. Please reduce\nthe contained area "
+         "or increase the amount spilled."},
+        {"10", 2, "10001", 2, "Sorry, the spill area must be between 1 and 10,000 square meters."},
+        {"10", 2, "11961", 1, "Sorry, the spill area must be between 1 and 11,960 square yards."},
+        {"10", 2, "100001", 0, "Sorry, the spill area must be between 1 and 100,000 square feet."},
+        {"", 2, "100", 2, "Please enter an amount spilled. ORMIX needs this information."},
+        {"10", 2, "", 2, "Please enter a spill area. ORMIX needs this information."},
+    };
+    for (const Case& c : cases) {
+        auto doc = NewDoc();
+        doc->inputInstant.flag = true;
+        ContainedEntries e;
+        e.amount = c.amount;
+        e.unit = c.unit;
+        e.area = c.area;
+        e.areaUnit = c.areaUnit;
+        DialogResult r = ContainedDialogOK(*doc, e);
+        if (*c.line == '\0') {
+            EXPECT_TRUE(r.accepted) << c.amount;
+            EXPECT_TRUE(doc->inputBoomed.flag);
+            EXPECT_FALSE(doc->inputInstant.flag);  // a contained release excludes the others
+        } else {
+            EXPECT_EQ(r.Text(), std::string("Problem with the Input.\n\n") + c.line);
+        }
+    }
+}
+
+DialogResult Continuous(CSpillDoc& doc, const char* duration, int durationUnit, int mode,
+                        const char* a, const char* b = "", int unit = 0) {
+    ContinuousEntries e;
+    e.duration = duration;
+    e.durationUnit = durationUnit;
+    e.mode = mode;
+    if (mode == 0) {
+        e.amount = a;
+        e.amountUnit = unit;
+    } else if (mode == 1) {
+        e.rate = a;
+        e.rateUnit1 = unit;
+    } else {
+        e.startRate = a;
+        e.endRate = b;
+        e.rateUnit2 = unit;
+    }
+    return ContinuousDialogOK(doc, e);
+}
+
+TEST(ContinuousDialog, Refusals) {
+    auto doc = NewDoc();
+    SpillDocData before = *doc;
+    EXPECT_EQ(Continuous(*doc, "", 0, 0, "100").Text(),
+              "Please enter the duration of the release. ORMIX needs this information to do a "
+              "continuous release and you either left the field empty or entered zero.");
+    EXPECT_EQ(Continuous(*doc, "10", 0, 0, "-5").Text(),
+              "Please enter information about how much oil was released. ORMIX needs this "
+              "information to do a continuous release.");
+    EXPECT_EQ(Continuous(*doc, "10", 0, 1, "1", "", 5).Text(),
+              "The rate of release is below the minimum of 84 gal/hr.\nPlease change the input to "
+              "fit within this limit.");
+    EXPECT_EQ(Continuous(*doc, "100", 0, 1, "5001").Text(),
+              "The amount released exceeds the limit of 500,000 bbl.\nPlease change the input to "
+              "fit within this limit.");
+    EXPECT_EQ(Continuous(*doc, "10", 0, 0, "").Text(),
+              "The rate of release is below the minimum of 2 bbl/hr.\nPlease change the input to "
+              "fit within this limit.");
+    EXPECT_TRUE(static_cast<SpillDocData&>(*doc) == before);
+    EXPECT_TRUE(Continuous(*doc, "24", 0, 1, "2", "", 5).accepted);  // 2880 gal in all
+}
+
+// The release dialog's OK on a document whose continuous release was entered.
+CSpillDoc& CloseRelease(CSpillDoc& doc, ReleaseChecks checks, DialogResult* out = nullptr) {
+    DialogResult r = ReleaseDialogOK(doc, checks);
+    if (out) *out = r;
+    EXPECT_TRUE(r.accepted) << r.Text();
+    return doc;
+}
+
+TEST(ContinuousRelease, AmountOverHours) {
+    auto doc = NewDoc();
+    ASSERT_TRUE(Continuous(*doc, "10", 0, 0, "1000").accepted);
+    CloseRelease(*doc, {false, false, true, false});
+    const InputContinuous& c = doc->inputContinuous;
+    EXPECT_EQ(c.startHour, 1);
+    EXPECT_EQ(c.endHour, 10);
+    EXPECT_EQ(c.startRate, 100);
+    EXPECT_EQ(c.endRate, 100);
+    EXPECT_EQ(c.rateUnits, 1);
+    EXPECT_TRUE(doc->m_bReleaseInputPassed);
+}
+
+TEST(ContinuousRelease, TenDaysAreTruncatedToFive) {
+    auto doc = NewDoc();
+    ASSERT_TRUE(Continuous(*doc, "10", 1, 0, "12000").accepted);
+    DialogResult r;
+    CloseRelease(*doc, {false, false, true, false}, &r);
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].text.rfind("Continuous release will be truncated\n\n", 0), 0u);
+    EXPECT_EQ(doc->duration, 5);
+    EXPECT_DOUBLE_EQ(doc->amount, 6000);
+    EXPECT_EQ(doc->inputContinuous.endHour, 120);
+    EXPECT_DOUBLE_EQ(doc->inputContinuous.startRate, 50);
+}
+
+TEST(ContinuousRelease, FallingRateCutAtTheLimit) {
+    auto doc = NewDoc();
+    ASSERT_TRUE(Continuous(*doc, "200", 0, 2, "100", "20").accepted);
+    // With constant winds the release dialog refuses a release past 120 hours.
+    DialogResult r = ReleaseDialogOK(*doc, {false, false, true, false});
+    EXPECT_FALSE(r.accepted);
+    EXPECT_EQ(r.Text().rfind("Continuous release will be truncated\n\n", 0), 0u);
+    EXPECT_EQ(r.messages[0].kind, MessageKind::Warning);
+}
+
+TEST(ContinuousRelease, EndHourCountsFromItsOwnStart) {
+    auto doc = NewDoc();
+    ContinuousEntries e;
+    e.when = {3, 14, 15};  // nine hours after the instantaneous release
+    e.duration = "24";
+    e.amount = "2400";
+    ASSERT_TRUE(ContinuousDialogOK(*doc, e).accepted);
+    testing::EnterInstantaneous(*doc, {3, 14, 6});
+    CloseRelease(*doc, {false, true, true, false});
+    EXPECT_EQ(doc->inputContinuous.startHour, 10);
+    EXPECT_EQ(doc->inputContinuous.endHour, 33);  // 24 hours: 10..33
+    EXPECT_DOUBLE_EQ(doc->inputContinuous.startRate, 100);
+}
+
+TEST(ReleaseDialog, NothingCheckedIsRefused) {
+    auto doc = NewDoc();
+    SpillDocData before = *doc;
+    DialogResult r = ReleaseDialogOK(*doc, {});
+    EXPECT_EQ(r.Text(),
+              "Please select a release type. ORMIX cannot build a scenario without this "
+              "information.");
+    EXPECT_TRUE(static_cast<SpillDocData&>(*doc) == before);
+}
+
+TEST(ReleaseDialog, StartHoursAcrossMidnightAndTheYearEnd) {
+    auto doc = NewDoc(2026, 12, 31, 10);
+    testing::EnterInstantaneous(*doc, {12, 31, 23});
+    ContinuousEntries e;
+    e.when = {1, 1, 1};
+    e.duration = "5";
+    e.amount = "500";
+    ASSERT_TRUE(ContinuousDialogOK(*doc, e).accepted);
+    CloseRelease(*doc, {false, true, true, false});
+    EXPECT_EQ(doc->SpillTime, MakeLocalTime(2026, 12, 31, 23));
+    EXPECT_EQ(doc->ContinuousTime, MakeLocalTime(2027, 1, 1, 1));
+    EXPECT_EQ(doc->inputContinuous.startHour, 3);
+    EXPECT_EQ(doc->inputInstant.startHour, 1);
+
+    auto next = NewDoc();
+    testing::EnterInstantaneous(*next, {3, 15, 6});
+    ContinuousEntries c;
+    c.when = {3, 14, 6};
+    c.duration = "5";
+    c.amount = "500";
+    ASSERT_TRUE(ContinuousDialogOK(*next, c).accepted);
+    CloseRelease(*next, {false, true, true, false});
+    EXPECT_EQ(next->inputContinuous.startHour, 1);
+    EXPECT_EQ(next->inputInstant.startHour, 25);
+}
+
+struct WrapCase {
+    int inst, cont, tank;  // months, 0 when not checked
+    bool moveInst, moveCont, moveTank;
+};
+
+std::ostream& operator<<(std::ostream& os, const WrapCase& c) {
+    return os << c.inst << "/" << c.cont << "/" << c.tank;
+}
+
+class YearWrap : public ::testing::TestWithParam<WrapCase> {};
+
+TEST_P(YearWrap, JanuaryReleasesFollowDecemberOnes) {
+    const WrapCase& c = GetParam();
+    auto doc = NewDoc(2025, 12, 20, 0);
+    // December releases on the 31st, January ones on the 1st.
+    auto at = [](int month, int hour) {
+        return MakeLocalTime(2025, month ? month : 6, month == 12 ? 31 : 1, hour);
+    };
+    std::time_t inst = at(c.inst, 5), cont = at(c.cont, 6), tank = at(c.tank, 7);
+    doc->InstantaneousTime = inst;
+    doc->ContinuousTime = cont;
+    doc->TankTime = tank;
+    doc->duration = 2;
+    DialogResult r = ReleaseDialogOK(*doc, {false, c.inst != 0, c.cont != 0, c.tank != 0});
+    EXPECT_TRUE(r.accepted) << r.Text();
+    auto moved = [](std::time_t t) { return AddDays(t, 365); };  // 2025 is not divisible by 4
+    EXPECT_EQ(doc->InstantaneousTime, c.moveInst ? moved(inst) : inst);
+    EXPECT_EQ(doc->ContinuousTime, c.moveCont ? moved(cont) : cont);
+    EXPECT_EQ(doc->TankTime, c.moveTank ? moved(tank) : tank);
+}
+
+INSTANTIATE_TEST_SUITE_P(Releases, YearWrap,
+                         ::testing::Values(WrapCase{0, 1, 12, false, true, false},
+                                           WrapCase{0, 12, 1, false, false, true},
+                                           WrapCase{1, 0, 12, true, false, false},
+                                           WrapCase{1, 1, 12, true, true, false},
+                                           WrapCase{1, 12, 0, true, false, false},
+                                           WrapCase{1, 12, 1, true, false, true},
+                                           WrapCase{12, 1, 1, false, true, true},
+                                           WrapCase{12, 12, 1, false, false, true},
+                                           WrapCase{12, 12, 12, false, false, false}));
+
+TEST(ReleaseDialog, FiveDayLimitWithConstantWinds) {
+    auto doc = NewDoc();
+    testing::EnterInstantaneous(*doc, {3, 14, 6});
+    doc->TankTime = MakeLocalTime(2026, 3, 19, 6);  // 120 hours later: start hour 121
+    DialogResult r = ReleaseDialogOK(*doc, {false, true, false, true});
+    EXPECT_FALSE(r.accepted);
+    EXPECT_EQ(r.Text().rfind("Leaking Tank release will be ignored\n\n", 0), 0u);
+    doc->TankTime = MakeLocalTime(2026, 3, 19, 5);  // start hour 120
+    EXPECT_TRUE(ReleaseDialogOK(*doc, {false, true, false, true}).accepted);
+    EXPECT_EQ(doc->inputTank.startHour, 120);
+}
+
+TEST(ReleaseDialog, TimedWindsMustCoverTheReleases) {
+    auto doc = NewDoc();
+    doc->m_bVarWind = true;
+    doc->m_iVarWindNumber = 2;
+    doc->m_tVarWindTime[0] = MakeLocalTime(2026, 3, 14, 6);
+    doc->m_tVarWindTime[1] = MakeLocalTime(2026, 3, 14, 16);
+    doc->m_dVarWindSpeed[0] = doc->m_dVarWindSpeed[1] = 10;
+    doc->m_dVarWindDirection[0] = doc->m_dVarWindDirection[1] = 90;
+    testing::EnterInstantaneous(*doc, {3, 14, 6});
+    doc->TankTime = MakeLocalTime(2026, 3, 14, 18);
+    DialogResult r = ReleaseDialogOK(*doc, {false, true, false, true});
+    EXPECT_EQ(r.Text(),
+              "Leaking Tank release will be ignored\n\nThe leaking tank release is scheduled to "
+              "occur after the wind data ends. It will not be included in the calculations.");
+
+    testing::EnterInstantaneous(*doc, {3, 14, 5});  // before the first wind
+    r = ReleaseDialogOK(*doc, {false, true, false, false});
+    EXPECT_EQ(r.Text().rfind("Winds do not cover release time\n\nThe first release of oil is "
+                             "scheduled to occur before the first inputed wind.",
+                             0),
+              0u);
+
+    testing::EnterInstantaneous(*doc, {3, 14, 8});
+    r = ReleaseDialogOK(*doc, {false, true, false, false});
+    EXPECT_TRUE(r.accepted);
+    // The hourly winds are rebuilt from the spill time just set.
+    EXPECT_TRUE(doc->m_bWindAndWaveInputPassed);
+    EXPECT_EQ(doc->inputWindWave.num, 9);
+}
+
+TEST(AmountUncertainty, UpToAHundredPercent) {
+    auto doc = NewDoc();
+    EXPECT_TRUE(AmountUncertaintyDialogOK(*doc, "100").accepted);
+    EXPECT_EQ(doc->inputUncertainty.volFlag, 1);
+    EXPECT_EQ(
+        AmountUncertaintyDialogOK(*doc, "100.5").Text(),
+        "Problem with the Input\n\nSorry, but the uncertainty cannot exceed 100% of the total "
+        "amount spilled.");
+    EXPECT_TRUE(AmountUncertaintyDialogOK(*doc, "").accepted);
+    EXPECT_EQ(doc->inputUncertainty.volFlag, 0);
+    EXPECT_EQ(doc->inputUncertainty.vol, NoData);
+}
+
+TEST(ReleaseSummaries, CheckedAndUnchecked) {
+    auto doc = NewDoc();
+    EXPECT_EQ(InstantaneousSummary(*doc), "Oil is spilled in an hour or less.");
+    EXPECT_EQ(ContainedSummary(*doc), "All the oil is spilled into a contained area at once");
+    testing::EnterInstantaneous(*doc, {3, 14, 14}, "1000", 0);
+    EXPECT_EQ(InstantaneousSummary(*doc), "1000 bbl on March 14, 1400 hours");
+    ASSERT_TRUE(Continuous(*doc, "10", 0, 2, "100", "20", 0).accepted);
+    doc->ContinuousTime = MakeLocalTime(2026, 3, 15, 9);
+    EXPECT_EQ(ContinuousSummary(*doc), "100 to 20 bbl/hr starting March 15, 0900 hours");
+}
+
+}  // namespace
+}  // namespace ormix

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "scenario_fixture.h"
+
+namespace ormix {
+namespace {
+
+using testing::NewDoc;
+
+TEST(SpillDoc, NewScenarioHasItsDefaults) {
+    auto doc = NewDoc();
+    EXPECT_TRUE(doc->needsSolving);
+    EXPECT_FALSE(doc->solved);
+    EXPECT_EQ(doc->inputWater.salinity, 32.0);
+    EXPECT_EQ(doc->inputWater.sediment, 5.0);
+    EXPECT_EQ(doc->inputInstant.startHour, NoDataInt);
+    EXPECT_TRUE(doc->m_bEmulsDefault);
+    EXPECT_EQ(doc->m_dBurnRegRate, 0.04);
+    EXPECT_EQ(doc->m_bMechanicalRateUse[4], 1);
+    EXPECT_EQ(doc->budgetGraphUnit, kGraphPercent);
+    EXPECT_EQ(doc->TankTime, doc->SpillTime);
+    EXPECT_EQ(doc->m_tVarWindTime[119], doc->SpillTime);
+    for (bool f : doc->summaryRefresh)
+        EXPECT_TRUE(f);
+}
+
+TEST(SpillDoc, MissingInputsInOrder) {
+    CollectingSink sink;
+    auto doc = NewDoc();
+    doc->sink = &sink;
+    EXPECT_FALSE(doc->Solve());
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text,
+              " ERROR!  Please\n  - select an oil\n  - enter wind speed,\n  - enter a water "
+              "temperature\n  - enter release information\n");
+    EXPECT_EQ(sink.messages[0].kind, MessageKind::Error);
+
+    testing::ChooseMediumCrude(*doc);
+    testing::EnterConstantWind(*doc);
+    doc->m_bReleaseInputPassed = true;
+    EXPECT_EQ(doc->MissingInputs(), "  - enter a water temperature\n");
+}
+
+struct PourCase {
+    const char* pourPoint;
+    const char* temperature;
+    int unit;             // 0 F, 1 C
+    const char* warning;  // the part after the water temperature; empty: no warning
+};
+
+TEST(SpillDoc, PourPointWarning) {
+    const PourCase cases[] = {
+        {"5 deg C", "40", 0,
+         "40 deg F,\nis below the selected oil's minimum pour point\ntemperature, 41 deg F (5 deg "
+         "C)"},
+        {"5 deg C", "4.9", 1,
+         "5 deg C,\nis below the selected oil's minimum pour point\ntemperature, 5 deg C"},
+        {"5 deg C", "5", 1, ""},
+        {"unknown", "1", 1, ""},
+        {"5", "1", 1, ""},  // without a blank the pour point reads as 0
+        {"-7 deg C (19 deg F)", "0", 1, ""},
+    };
+    for (const PourCase& c : cases) {
+        auto doc = NewDoc();
+        doc->PourPoint = c.pourPoint;
+        testing::EnterWater(*doc, c.temperature, c.unit);
+        std::string w = doc->PourPointWarning();
+        if (*c.warning == '\0') {
+            EXPECT_EQ(w, "") << c.pourPoint << " " << c.temperature;
+        } else {
+            EXPECT_EQ(w, std::string("Temperature colder than pour point.\n\nThe water temperature "
+                                     "that you entered, ") +
+                             c.warning + ".\nORMIX calculations may be unreliable.");
+        }
+    }
+}
+
+void CompleteScenario(CSpillDoc& doc) {
+    testing::ChooseMediumCrude(doc);
+    testing::EnterWater(doc);
+    testing::EnterConstantWind(doc);
+}
+
+TEST(SpillDoc, SolveRunsTheModelAndSetsTheBudgetUnit) {
+    CollectingSink sink;
+    auto doc = NewDoc();
+    doc->sink = &sink;
+    doc->workDir = ::testing::TempDir();
+    CompleteScenario(*doc);
+    testing::EnterInstantaneous(*doc, {3, 14, 6}, "20000", 1);  // gal
+    ASSERT_TRUE(ReleaseDialogOK(*doc, {false, true, false, false}).accepted);
+    ASSERT_TRUE(doc->Solve()) << (sink.messages.empty() ? "" : sink.messages[0].text);
+    EXPECT_TRUE(doc->solved);
+    EXPECT_FALSE(doc->needsSolving);
+    EXPECT_TRUE(doc->windowOpen[kWindowBudgetGraph]);
+    EXPECT_EQ(doc->budgetGraphUnit, kGraphGallons);
+    const WeatheringModel& m = doc->Model();
+    EXPECT_EQ(m.numHours, 120);
+    EXPECT_NEAR(m.result[m.numSteps - 1].released.best, 20000 * 0.003785411784, 1e-9);
+    // Burned, skimmed and beached carry one value in all three entries.
+    const StepResult& last = m.result[m.numSteps - 1];
+    EXPECT_EQ(last.burned.high, last.burned.best);
+}
+
+TEST(SpillDoc, ContainedReleaseSetsCubicMetresContinuousKeepsTheUnit) {
+    auto doc = NewDoc();
+    doc->workDir = ::testing::TempDir();
+    CompleteScenario(*doc);
+    ContainedEntries e;
+    e.amount = "10";
+    e.unit = 2;
+    e.area = "1000";
+    ASSERT_TRUE(ContainedDialogOK(*doc, e).accepted);
+    ASSERT_TRUE(ReleaseDialogOK(*doc, {true, false, false, false}).accepted);
+    ASSERT_TRUE(doc->Solve());
+    EXPECT_EQ(doc->budgetGraphUnit, kGraphCubicMetres);
+
+    auto other = NewDoc();
+    other->workDir = ::testing::TempDir();
+    CompleteScenario(*other);
+    ContinuousEntries c;
+    c.duration = "10";
+    c.amount = "100";
+    ASSERT_TRUE(ContinuousDialogOK(*other, c).accepted);
+    ASSERT_TRUE(ReleaseDialogOK(*other, {false, false, true, false}).accepted);
+    ASSERT_TRUE(other->Solve());
+    EXPECT_EQ(other->budgetGraphUnit, kGraphPercent);
+}
+
+TEST(SpillDoc, SeededRunsOfOneScenarioAgree) {
+    auto doc = NewDoc();
+    doc->workDir = ::testing::TempDir();
+    CompleteScenario(*doc);
+    testing::EnterInstantaneous(*doc, {3, 14, 6});
+    ASSERT_TRUE(ReleaseDialogOK(*doc, {false, true, false, false}).accepted);
+    ASSERT_TRUE(doc->Solve());
+    StepResult first = doc->Model().result[100];
+    ASSERT_TRUE(doc->Solve());
+    EXPECT_EQ(0, std::memcmp(&first, &doc->Model().result[100], sizeof first));
+}
+
+}  // namespace
+}  // namespace ormix
