@@ -9,6 +9,9 @@
 #include <set>
 #include <stdexcept>
 
+#include "calculators/json_fields.h"
+#include "calculators/tank_json.h"
+#include "calculators/tank_wizard.h"
 #include "scenario/calendar.h"
 #include "scenario/environment_dialogs.h"
 #include "scenario/release_dialogs.h"
@@ -21,13 +24,13 @@ namespace {
 using nlohmann::json;
 
 // A refusal while reading: the path and the message.
-struct Refused {
+struct LoadRefusal {
     std::string path;
     Message message;
 };
 
 [[noreturn]] void Fail(const std::string& path, const std::string& what) {
-    throw Refused{path, {MessageKind::Error, what}};
+    throw LoadRefusal{path, {MessageKind::Error, what}};
 }
 
 std::string Join(const std::string& path, const std::string& key) {
@@ -103,7 +106,7 @@ DayAndHour DayAndHourOf(std::time_t t) {
 
 // A dialog's refusal becomes the load's refusal; its other messages are kept.
 void Apply(const DialogResult& r, const std::string& path, std::vector<Message>& shown) {
-    if (!r.accepted) throw Refused{path, r.messages.front()};
+    if (!r.accepted) throw LoadRefusal{path, r.messages.front()};
     shown.insert(shown.end(), r.messages.begin(), r.messages.end());
 }
 
@@ -226,7 +229,7 @@ void ReadWind(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
             r.Finish();
             DialogResult added;
             records.Add(row, units.varSpeed, units.varWaveHeight, added);
-            if (!added.accepted) throw Refused{path, added.messages.front()};
+            if (!added.accepted) throw LoadRefusal{path, added.messages.front()};
         }
         if (fetch) Apply(FetchDialogOK(doc, *fetch), "wind.waves.fetch", shown);
         VariableWindEntries e;
@@ -243,6 +246,41 @@ void ReadWind(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
         Apply(WindUncertaintyDialogOK(doc, speed, unit), "wind.uncertainty", shown);
     }
     s.Finish();
+}
+
+// The leaking tank: its set-up pages as a person fills them, Step 6 taken
+// from the release time. Returns the release time given.
+std::time_t ReadTank(const json& j, CSpillDoc& doc, std::vector<Message>&) {
+    Section s(j, "releases.tank");
+    std::time_t when = s.Time("time");
+    json pages = json::object();
+    for (const char* step : {"step1", "step2", "step3", "step4", "step5", "step7"})
+        if (s.Has(step)) pages[step] = s.Get(step);
+    s.Finish();
+    DayAndHour d = DayAndHourOf(when);
+    pages["step6"] = {{"month", *(kMonthNames.begin() + (d.month - 1))},
+                      {"day", d.day},
+                      {"hour", d.hour}};
+    TankWizardEntries entries;
+    try {
+        ReadTankEntries(pages, entries);
+    } catch (const JsonFieldError& e) {
+        Fail("releases.tank", e.what());
+    }
+    InputTank tank = doc.inputTank;
+    PageCheck check = RunTankSteps(entries, tank);
+    if (!check.accepted) Fail("releases.tank", check.message);
+    doc.inputTank = tank;
+    doc.tankPages = entries.page;
+    doc.TankTime = MakeLocalTime(Fields(doc.SpillTime).year, d.month, d.day, d.hour);
+    // The wizard's page values keep the release its Step 7 shows.
+    TankRelease release;
+    SilentSink quiet;
+    ComputeTankStep7(doc.inputTank, doc.m_bWaterInputPassed ? &doc.inputWater : nullptr,
+                     doc.m_bOilInputPassed ? &doc.inputOil : nullptr, doc.tankPages, release,
+                     quiet);
+    doc.inputBoomed.flag = false;
+    return when;
 }
 
 struct ReleaseTimes {
@@ -305,6 +343,10 @@ void ReadReleases(const json& j, CSpillDoc& doc, std::vector<Message>& shown, Re
         Apply(ContinuousDialogOK(doc, e), r.Path(), shown);
         checks.continuous = true;
     }
+    if (s.Has("tank")) {
+        times.tank = ReadTank(s.Get("tank"), doc, shown);
+        checks.tank = true;
+    }
     if (s.Has("uncertainty"))
         Apply(AmountUncertaintyDialogOK(doc, s.Text("uncertainty")), "releases.uncertainty", shown);
     s.Finish();
@@ -322,6 +364,7 @@ void ReadReleases(const json& j, CSpillDoc& doc, std::vector<Message>& shown, Re
     same(times.contained, doc.ContainedTime, "releases.contained.time");
     same(times.instantaneous, doc.InstantaneousTime, "releases.instantaneous.time");
     same(times.continuous, doc.ContinuousTime, "releases.continuous.time");
+    same(times.tank, doc.TankTime, "releases.tank.time");
 }
 
 void ReadEmulsification(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
@@ -396,7 +439,7 @@ ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
         doc.OnNewDocument();
         result.ok = true;
         result.messages = std::move(shown);
-    } catch (const Refused& r) {
+    } catch (const LoadRefusal& r) {
         result.path = r.path;
         result.refusal = r.message;
     } catch (const json::exception& e) {

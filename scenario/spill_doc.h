@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "calculators/tank_wizard.h"
 #include "model/inputs.h"
 #include "model/messages.h"
 #include "model/weathering_model.h"
@@ -105,6 +106,9 @@ struct SpillDocData {
     double startRate = NoData;
     double endRate = NoData;
     int rateUnits2 = 0;
+
+    // The leaking tank's set-up pages as typed (the tank itself is InputTank).
+    TankPageValues tankPages;
 
     // Times.
     std::time_t SpillTime = 0;
