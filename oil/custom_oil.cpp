@@ -108,8 +108,7 @@ std::string Lower(std::string_view s) {
 
 }  // namespace
 
-std::string MakeCustomOilId(CustomOilIdState& state, std::time_t now,
-                            std::clock_t processorClock) {
+std::string MakeCustomOilId(CustomOilIdState& state, std::time_t now, std::clock_t processorClock) {
     if (state.firstClock == 0) state.firstClock = static_cast<std::uint32_t>(processorClock);
     ++state.counter;
     std::uint32_t second = state.firstClock * 65536u + state.counter;
@@ -121,8 +120,8 @@ std::string MakeCustomOilId(CustomOilIdState& state, std::time_t now,
 }
 
 std::string MakeUniqueCustomOilId(CustomOilIdState& state,
-                                  const std::vector<const OilLibrary*>& libraries,
-                                  std::time_t now, std::clock_t processorClock) {
+                                  const std::vector<const OilLibrary*>& libraries, std::time_t now,
+                                  std::clock_t processorClock) {
     for (;;) {
         std::string id = MakeCustomOilId(state, now, processorClock);
         bool used = false;

@@ -37,8 +37,8 @@ std::string MakeCustomOilId(CustomOilIdState& state, std::time_t now, std::clock
 // An identifier that no oil of the given (loaded) libraries holds yet: two
 // programs started in the same second could otherwise make the same one.
 std::string MakeUniqueCustomOilId(CustomOilIdState& state,
-                                  const std::vector<const OilLibrary*>& libraries,
-                                  std::time_t now, std::clock_t processorClock);
+                                  const std::vector<const OilLibrary*>& libraries, std::time_t now,
+                                  std::clock_t processorClock);
 
 // ---- Entered values --------------------------------------------------------
 

@@ -144,9 +144,8 @@ void OilLibrary::AddSummary() {
 }
 
 const OilSummary* OilLibrary::SummaryAt(long position) const {
-    auto it = std::lower_bound(
-        summaries_.begin(), summaries_.end(), position,
-        [](const OilSummary& s, long p) { return s.position < p; });
+    auto it = std::lower_bound(summaries_.begin(), summaries_.end(), position,
+                               [](const OilSummary& s, long p) { return s.position < p; });
     return it != summaries_.end() && it->position == position ? &*it : nullptr;
 }
 
@@ -239,7 +238,8 @@ int OilLibrary::Rewrite(long position, bool save) {
 
     ClearFields();
     for (int n = 1; n <= kFieldCount; ++n)
-        if (!record[static_cast<size_t>(n)].empty()) SetFieldText(n, record[static_cast<size_t>(n)]);
+        if (!record[static_cast<size_t>(n)].empty())
+            SetFieldText(n, record[static_cast<size_t>(n)]);
     std::string recordLine = JoinedLine();
     // A record longer than a line can hold would be cut: refuse it whole.
     if (save && recordLine.size() > static_cast<size_t>(kMaxLineLength - 1))

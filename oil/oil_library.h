@@ -24,18 +24,18 @@ enum class TemperatureUnit { Celsius, Fahrenheit };
 
 // One oil of a library, for the oil lists.
 struct OilSummary {
-    long position = 0;       // byte position of the oil's line
-    float apiKey = 9999;     // API x 10, 9999 without an API
-    float pourKeyC = 9999;   // pour point sort keys
+    long position = 0;      // byte position of the oil's line
+    float apiKey = 9999;    // API x 10, 9999 without an API
+    float pourKeyC = 9999;  // pour point sort keys
     float pourKeyF = 9999;
-    std::string name;        // field 1 up to its first comma (31 characters)
-    std::string source;      // field 1 after its first comma (15 characters)
-    std::string location;    // 31 characters
-    std::string apiText;     // API with 1 decimal (7 characters)
-    std::string pourTextC;   // pour point range in whole degrees (23 characters)
+    std::string name;       // field 1 up to its first comma (31 characters)
+    std::string source;     // field 1 after its first comma (15 characters)
+    std::string location;   // 31 characters
+    std::string apiText;    // API with 1 decimal (7 characters)
+    std::string pourTextC;  // pour point range in whole degrees (23 characters)
     std::string pourTextF;
-    std::string oilId;       // field 2
-    std::string fullName;    // field 1 whole, for look-ups by name
+    std::string oilId;     // field 2
+    std::string fullName;  // field 1 whole, for look-ups by name
 };
 
 class OilLibrary : public TableFile {

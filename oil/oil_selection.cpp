@@ -63,8 +63,7 @@ std::string PourPointText(const OilLibrary& lib) {
 }
 
 // A range for the property pages: "less than ", "more than ", " to ".
-std::string DisplayRange(const OilLibrary& lib, int minField, int maxField,
-                         TemperatureUnit units) {
+std::string DisplayRange(const OilLibrary& lib, int minField, int maxField, TemperatureUnit units) {
     std::string text = lib.RangeText(minField, maxField, units, 0);
     if (text.empty()) return "unknown";
     if (text.rfind("greater than ", 0) == 0) text.replace(0, 7, "more");
@@ -323,8 +322,7 @@ OilPropertyDisplay BuildOilPropertyDisplay(const OilLibrary& lib, TemperatureUni
         return Fixed(v * 1000.0, 2) + " at " + temperature(field + 1);
     };
     more.items.push_back({"Oil/Water Interfacial Tension (mN/m)", tension(kOilWaterTension)});
-    more.items.push_back(
-        {"Oil/Seawater Interfacial Tension (mN/m)", tension(kOilSeawaterTension)});
+    more.items.push_back({"Oil/Seawater Interfacial Tension (mN/m)", tension(kOilSeawaterTension)});
 
     PropertyPage distillation{"Distillation", {}, {}};
     distillation.items = {{"Cut Units", text(kCutUnits)}};
@@ -337,8 +335,7 @@ OilPropertyDisplay BuildOilPropertyDisplay(const OilLibrary& lib, TemperatureUni
     }
     distillation.tables.push_back(std::move(cuts));
 
-    d.pages = {std::move(general), std::move(properties), std::move(more),
-               std::move(distillation)};
+    d.pages = {std::move(general), std::move(properties), std::move(more), std::move(distillation)};
     return d;
 }
 

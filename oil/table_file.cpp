@@ -33,17 +33,20 @@ size_t NumberPrefix(std::string_view s) {
     size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     size_t digits = 0;
-    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+    while (i < s.size() && IsDigit(s[i]))
+        ++i, ++digits;
     if (i < s.size() && s[i] == '.') {
         ++i;
-        while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+        while (i < s.size() && IsDigit(s[i]))
+            ++i, ++digits;
     }
     if (digits == 0) return 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         size_t j = i + 1;
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
         if (j < s.size() && IsDigit(s[j])) {
-            while (j < s.size() && IsDigit(s[j])) ++j;
+            while (j < s.size() && IsDigit(s[j]))
+                ++j;
             i = j;
         }
     }
