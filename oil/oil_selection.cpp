@@ -252,9 +252,10 @@ OilPropertyDisplay BuildOilPropertyDisplay(const OilLibrary& lib, TemperatureUni
     auto text = [&](int field, const char* missing = "unknown") {
         return OrUnknown(std::string(lib.FieldText(field)), missing);
     };
-    // A value in display units: the field times `scale` with `decimals`.
-    auto number = [&](int field, double scale, int decimals, const char* suffix = "") {
-        double v = lib.FieldNumber(field, 10);
+    // A value in display units: the field, read with the decimals the
+    // library keeps for it, times `scale`, with `decimals`.
+    auto number = [&](int field, int read, double scale, int decimals, const char* suffix = "") {
+        double v = lib.FieldNumber(field, read);
         return v == NoData ? std::string("unknown") : Fixed(v * scale, decimals) + suffix;
     };
     auto temperature = [&](int field) {
@@ -275,14 +276,14 @@ OilPropertyDisplay BuildOilPropertyDisplay(const OilLibrary& lib, TemperatureUni
     };
 
     PropertyPage properties{"Properties", {}, {}};
-    properties.items = {{"API", number(kApi, 1.0, 1)}};
+    properties.items = {{"API", number(kApi, 4, 1.0, 1)}};
     // A table of points: value at its temperature, and its weathering.
-    auto points = [&](const char* heading, int (*field)(int), int count, double scale,
+    auto points = [&](const char* heading, int (*field)(int), int count, int read, double scale,
                       int decimals) {
         PropertyTable t{heading, {heading, "Weathering (%)"}, {}};
         for (int i = 1; i <= count; ++i) {
             int f = field(i);
-            double v = lib.FieldNumber(f, 10);
+            double v = lib.FieldNumber(f, read);
             if (v == NoData) continue;
             double w = lib.FieldNumber(Weathering(f), 4);
             t.rows.push_back({Fixed(v * scale, decimals) + " at " + temperature(RefTemp(f)),
@@ -291,33 +292,33 @@ OilPropertyDisplay BuildOilPropertyDisplay(const OilLibrary& lib, TemperatureUni
         return t;
     };
     properties.tables = {
-        points("Density (g/cm3)", Density, kDensityPoints, 0.001, 4),
-        points("Kinematic (cSt)", KinematicViscosity, kViscosityPoints, 1e6, 2),
-        points("Dynamic (cP)", DynamicViscosity, kViscosityPoints, 1000.0, 2),
+        points("Density (g/cm3)", Density, kDensityPoints, 6, 0.001, 4),
+        points("Kinematic (cSt)", KinematicViscosity, kViscosityPoints, 10, 1e6, 2),
+        points("Dynamic (cP)", DynamicViscosity, kViscosityPoints, 10, 1000.0, 2),
     };
 
     PropertyPage more{"More Properties", {}, {}};
     more.items = {
         {"Pour Point", DisplayRange(lib, kPourPointMin, kPourPointMax, units)},
         {"Flash Point", DisplayRange(lib, kFlashPointMin, kFlashPointMax, units)},
-        {"Asphaltene Content (%)", number(kAsphaltene, 100.0, 0)},
-        {"Wax Content (%)", number(kWax, 100.0, 0)},
-        {"Aromatics (%)", number(kAromatics, 100.0, 0)},
-        {"Benzene (%)", number(kBenzene, 100.0, 0)},
-        {"Naphthenes (%)", number(kNaphthenes, 100.0, 0)},
-        {"Paraffins (%)", number(kParaffins, 100.0, 0)},
-        {"Polars (%)", number(kPolars, 100.0, 0)},
-        {"Resins (%)", number(kResins, 100.0, 0)},
-        {"Saturates (%)", number(kSaturates, 100.0, 0)},
-        {"Sulphur (%)", number(kSulphur, 100.0, 0)},
-        {"Water Content of Emulsion", number(kWaterContentEmulsion, 100.0, 1, " %")},
-        {"Emulsification Onset", number(kEmulsConstantMax, 100.0, 1, " %")},
-        {"Adhesion", number(kAdhesion, 1.0, 2, " g/m2")},
-        {"Nickel (ppm)", number(kNickel, 1.0, 2)},
-        {"Vanadium (ppm)", number(kVanadium, 1.0, 2)},
+        {"Asphaltene Content (%)", number(kAsphaltene, 6, 100.0, 0)},
+        {"Wax Content (%)", number(kWax, 6, 100.0, 0)},
+        {"Aromatics (%)", number(kAromatics, 6, 100.0, 0)},
+        {"Benzene (%)", number(kBenzene, 6, 100.0, 0)},
+        {"Naphthenes (%)", number(kNaphthenes, 6, 100.0, 0)},
+        {"Paraffins (%)", number(kParaffins, 6, 100.0, 0)},
+        {"Polars (%)", number(kPolars, 6, 100.0, 0)},
+        {"Resins (%)", number(kResins, 6, 100.0, 0)},
+        {"Saturates (%)", number(kSaturates, 6, 100.0, 0)},
+        {"Sulphur (%)", number(kSulphur, 6, 100.0, 0)},
+        {"Water Content of Emulsion", number(kWaterContentEmulsion, 6, 100.0, 1, " %")},
+        {"Emulsification Onset", number(kEmulsConstantMax, 6, 100.0, 1, " %")},
+        {"Adhesion", number(kAdhesion, 4, 1.0, 2, " g/m2")},
+        {"Nickel (ppm)", number(kNickel, 4, 1.0, 2)},
+        {"Vanadium (ppm)", number(kVanadium, 4, 1.0, 2)},
     };
     auto tension = [&](int field) {
-        double v = lib.FieldNumber(field, 10);
+        double v = lib.FieldNumber(field, 6);
         if (v == NoData) return std::string("unknown");
         return Fixed(v * 1000.0, 2) + " at " + temperature(field + 1);
     };
