@@ -77,7 +77,7 @@ std::string TemperatureOrUnknown(double kelvin, TemperatureUnit units) {
 
 void CopyText(char* dest, size_t size, std::string_view text) {
     size_t n = std::min(text.size(), size - 1);
-    std::memcpy(dest, text.data(), n);
+    if (n > 0) std::memcpy(dest, text.data(), n);  // an empty view may have no data
     std::memset(dest + n, 0, size - n);
 }
 
