@@ -17,12 +17,20 @@
 
 namespace {
 
-// One directory for the whole fuzzing process.
+// One directory for the whole fuzzing process, removed when it exits (its
+// name is kept in storage that outlives every destructor).
+char g_dir[] = "/tmp/ormix-fuzz-XXXXXX";
+char g_file[sizeof g_dir + 8];
+
 const std::string& WorkDir() {
     static const std::string dir = [] {
-        char pattern[] = "/tmp/ormix-fuzz-XXXXXX";
-        if (!mkdtemp(pattern)) std::abort();
-        return std::string(pattern);
+        if (!mkdtemp(g_dir)) std::abort();
+        std::snprintf(g_file, sizeof g_file, "%s/OilLib", g_dir);
+        std::atexit([] {
+            std::remove(g_file);
+            std::remove(g_dir);
+        });
+        return std::string(g_dir);
     }();
     return dir;
 }

@@ -144,6 +144,12 @@ InputOil InputOilOfRecord(const TableFile& r, std::string_view nameText) {
     return oil;
 }
 
+void ClearChosenOil(OilTexts& texts, InputOil& oil) {
+    texts = OilTexts{};
+    oil.api = NoData;
+    oil.rhoRef_value[0] = NoData;
+}
+
 bool ChooseLibraryOil(OilLibrary& lib, long position, OilChoice& out, MessageSink& messages) {
     if ((lib.HasSummaries() && !lib.SummaryAt(position)) || lib.ReadRecordAt(position) != 0) {
         messages.Error("The selected oil could not be read from the oil library.");

@@ -53,6 +53,11 @@ bool ChooseLibraryOil(OilLibrary& library, long position, OilChoice& out, Messag
 // in " (custom oil)".
 bool ChooseCustomOil(OilLibrary& custom, long position, OilChoice& out, MessageSink& messages);
 
+// What the scenario forgets of its chosen oil when a new custom oil starts
+// as a copy of a library oil: every text, and the API and first density of
+// the model record (the rest stays until another oil is chosen).
+void ClearChosenOil(OilTexts& texts, InputOil& oil);
+
 // The texts and the model record of the current record of `library`.
 OilTexts OilTextsOfRecord(const OilLibrary& library, bool custom);
 InputOil InputOilOfRecord(const TableFile& record, std::string_view nameText);

@@ -75,6 +75,14 @@ TEST_F(SelectionTest, ALibraryOilFillsTheTextsAndTheModelRecord) {
     EXPECT_EQ(o.waterUptakeRate, NoData);
     EXPECT_DOUBLE_EQ(o.benzene, 0.002);
     EXPECT_EQ(o.asphalt, NoData);
+
+    OilChoice copy = choice;
+    ClearChosenOil(copy.texts, copy.oil);
+    EXPECT_EQ(copy.texts.OilName, "");
+    EXPECT_EQ(copy.texts.OilLibDate, "");
+    EXPECT_EQ(copy.oil.api, NoData);
+    EXPECT_EQ(copy.oil.rhoRef_value[0], NoData);
+    EXPECT_DOUBLE_EQ(copy.oil.rhoRef_temp[0], 288.15);
 }
 
 TEST_F(SelectionTest, BadLibraryOilsAreRefusedAndThePreviousOilStays) {
