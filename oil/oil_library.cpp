@@ -165,6 +165,7 @@ std::string OilLibrary::RangeText(int minField, int maxField, TemperatureUnit un
                                   int decimals) const {
     char marker = RangeMarker(minField);
     std::string b = TemperatureText(FieldNumber(maxField, 4), units, decimals);
+    if (marker != 0 && b.empty()) return {};  // "less than" nothing says nothing
     if (marker == '<') return "less than " + b;
     if (marker == '>') return "greater than " + b;
     std::string a = TemperatureText(FieldNumber(minField, 4), units, decimals);

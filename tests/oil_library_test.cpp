@@ -176,6 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RangeCase{"270.15", "270.15", "-3", -30, "27", 270},
                       RangeCase{"270.15", "", "-3", -30, "27", 270},
                       RangeCase{"", "270.15", "-3", 9999, "27", 9999},
+                      RangeCase{"<", "", "", 9999, "", 9999},
                       RangeCase{"", "", "", 9999, "", 9999}));
 
 TEST(Summary, NameAndSourceSplitAtTheFirstCommaAndTextsAreCut) {
