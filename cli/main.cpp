@@ -2,6 +2,7 @@
 // run (the reason printed), 2 a usage error.
 #include <CLI/CLI.hpp>
 
+#include "cli/oil_commands.h"
 #include "cli/plume_command.h"
 #include "cli/run_command.h"
 #include "cli/run_records.h"
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
     ormix::AddRunRecordsCommand(app);
     ormix::AddTankCommand(app);
     ormix::AddPlumeCommand(app);
+    ormix::AddOilCommands(app);
+    ormix::AddCustomOilCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::RuntimeError& e) {

@@ -1,0 +1,166 @@
+// The table file: line ends, line and field limits, the header's column map,
+// and how numbers are read and written.
+#include "oil/table_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "model/constants.h"
+#include "tests/temp_dir.h"
+
+namespace ormix {
+namespace {
+
+using testing::TempDir;
+using testing::WriteFile;
+
+const char* const kNames[] = {"Name", "ID", "API"};
+
+struct NumberCase {
+    const char* text;
+    int decimals;
+    double expected;
+};
+
+class ParseNumber : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(ParseNumber, ReadsAsTheLibraryReads) {
+    const NumberCase& c = GetParam();
+    double v = ParseTableNumber(c.text, c.decimals);
+    if (c.expected == NoData)
+        EXPECT_EQ(v, NoData) << c.text;
+    else
+        EXPECT_NEAR(v, c.expected, 1e-12) << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, ParseNumber,
+    ::testing::Values(NumberCase{"", 4, NoData}, NumberCase{"-999", 4, NoData},
+                      NumberCase{"-999.0000", 2, NoData}, NumberCase{"abc", 4, NoData},
+                      NumberCase{"-", 4, NoData}, NumberCase{".", 4, NoData},
+                      NumberCase{"nan", 4, NoData}, NumberCase{"inf", 4, NoData},
+                      NumberCase{"1e40", 4, NoData},  // beyond single precision
+                      NumberCase{"12abc", 4, 12.0}, NumberCase{"  3.14159", 2, 3.14},
+                      NumberCase{"+7", 0, 7.0}, NumberCase{".5", 1, 0.5}, NumberCase{"2.5", 0, 3.0},
+                      NumberCase{"-2.5", 0, -2.0}, NumberCase{"1e-05", 10, 1e-5},
+                      NumberCase{"0.0000123456", 10, 1.23456e-5}, NumberCase{"876.5", 6, 876.5},
+                      NumberCase{"30.12346", 4, 30.1235}));
+
+TEST(FormatNumber, FixedDecimalsAndEmptyForNoData) {
+    EXPECT_EQ(FormatTableNumber(876.5, 6), "876.500000");
+    EXPECT_EQ(FormatTableNumber(2.5, 0), "3");
+    EXPECT_EQ(FormatTableNumber(-0.0001, 2), "0.00");
+    EXPECT_EQ(FormatTableNumber(NoData, 2), "");
+    EXPECT_EQ(FormatTableNumber(NAN, 2), "");
+}
+
+TEST(TableFileLines, EveryPairOfLineEndCharactersEndsOneLine) {
+    TempDir dir;
+    // CR LF, LF, CR, LF CR, CR CR, LF LF, and a last line without an end.
+    WriteFile(dir.File("t"), "a\r\nb\nc\rd\n\re\r\rf\n\ng");
+    TableFile t(dir.File("t"), kNames, 3, 3);
+    ASSERT_EQ(t.Open(true, 0), kTableOk);
+    struct Line {
+        const char* text;
+        long position;
+        int length;
+    };
+    for (Line want : {Line{"a", 0, 3}, Line{"b", 3, 2}, Line{"c", 5, 2}, Line{"d", 7, 3},
+                      Line{"e", 10, 3}, Line{"f", 13, 3}, Line{"g", 16, 1}}) {
+        ASSERT_EQ(t.ReadLine(true), kTableOk);
+        EXPECT_EQ(t.Line(), want.text);
+        EXPECT_EQ(t.LinePosition(), want.position) << want.text;
+        EXPECT_EQ(t.LineLength(), want.length) << want.text;
+    }
+    EXPECT_EQ(t.ReadLine(true), kTableEnd);
+    EXPECT_TRUE(t.AtEnd());
+}
+
+TEST(TableFileLines, ALineHoldsAtMost4095CharactersWithItsEnd) {
+    TempDir dir;
+    TableFile t(dir.File("t"), kNames, 3, 3);
+    WriteFile(dir.File("t"), std::string(4094, 'x') + "\n" + "next\n");
+    ASSERT_EQ(t.Open(true, 0), kTableOk);
+    EXPECT_EQ(t.ReadLine(false), kTableOk);
+    EXPECT_EQ(t.LineLength(), 4095);
+    EXPECT_EQ(t.ReadLine(false), kTableOk);
+    EXPECT_EQ(t.Line(), "next");
+
+    WriteFile(dir.File("t"), std::string(4095, 'x') + "\n");
+    ASSERT_EQ(t.Open(true, 0), kTableOk);
+    EXPECT_EQ(t.ReadLine(false), kTableLineTooLong);
+}
+
+TEST(TableFileFields, At256FieldsFurtherFieldsAreIgnored) {
+    TempDir dir;
+    std::string line;
+    for (int i = 0; i < 300; ++i)
+        line += (i ? "\t" : "") + std::to_string(i);
+    WriteFile(dir.File("t"), line + "\n");
+    TableFile t(dir.File("t"), kNames, 3, 3);
+    ASSERT_EQ(t.ReadRecordAt(0), kTableOk);
+    EXPECT_EQ(t.ColumnCount(), 256);
+    EXPECT_EQ(t.Column(255), "255");
+    EXPECT_EQ(t.Column(256), "");
+}
+
+TEST(TableFileFields, TheHeaderSaysWhereEachNamedFieldStands) {
+    TempDir dir;
+    WriteFile(dir.File("t"), "API\tExtra\tName\nname only\n30.5\tx\tMy Oil\n");
+    TableFile t(dir.File("t"), kNames, 3, 4);  // field 4 has no name
+    ASSERT_EQ(t.ReadHeader(1), kTableOk);
+    EXPECT_EQ(t.ColumnOf(1), 2);
+    EXPECT_EQ(t.ColumnOf(2), -1);
+    EXPECT_EQ(t.ColumnOf(4), -1);
+    ASSERT_EQ(t.Open(true, 0), kTableOk);
+    ASSERT_EQ(t.ReadLine(false), kTableOk);
+    ASSERT_EQ(t.ReadLine(false), kTableOk);
+    ASSERT_EQ(t.ReadLine(true), kTableOk);
+    EXPECT_EQ(t.FieldText(1), "My Oil");
+    EXPECT_NEAR(t.FieldNumber(3, 4), 30.5, 1e-12);
+    EXPECT_TRUE(t.IsFieldEmpty(2));
+    EXPECT_TRUE(t.IsFieldEmpty(4));
+}
+
+TEST(TableFileWrite, FieldsCannotHoldTabsOrLineBreaksAndLongLinesAreCut) {
+    TempDir dir;
+    TableFile t(dir.File("t"), kNames, 3, 3);
+    ASSERT_EQ(t.Create(), kTableOk);
+    ASSERT_EQ(t.Open(false, 0), kTableOk);
+    t.SetFieldText(1, "a\tb\nc");
+    t.SetFieldNumber(3, 30.25, 1);
+    EXPECT_EQ(t.JoinedLine(), "a b c\t\t30.3");
+    ASSERT_EQ(t.WriteLine(), kTableOk);
+    t.ClearFields();
+    t.SetFieldText(1, std::string(5000, 'y'));
+    ASSERT_EQ(t.WriteLine(), kTableOk);
+    ASSERT_EQ(t.Close(), kTableOk);
+    EXPECT_EQ(testing::ReadFile(dir.File("t")), "a b c\t\t30.3\n" + std::string(4094, 'y') + "\n");
+}
+
+TEST(TableFileWrite, CopyRangeCopiesTheAskedBytesAndFailsWhenTheyAreNotThere) {
+    TempDir dir;
+    WriteFile(dir.File("src"), "0123456789");
+    TableFile src(dir.File("src"), kNames, 3, 3), dst(dir.File("dst"), kNames, 3, 3);
+    ASSERT_EQ(dst.Create(), kTableOk);
+    ASSERT_EQ(dst.Open(false, 0), kTableOk);
+    EXPECT_EQ(src.CopyRange(dst, 2, 5), kTableOk);
+    EXPECT_EQ(src.CopyRange(dst, 8, -1), kTableOk);
+    EXPECT_EQ(src.CopyRange(dst, 8, 20), kTableEnd);
+    ASSERT_EQ(dst.Close(), kTableOk);
+    EXPECT_EQ(testing::ReadFile(dir.File("dst")), "2348989");
+}
+
+TEST(TableFileOpen, MissingFileAndDirectory) {
+    TempDir dir;
+    TableFile missing(dir.File("none"), kNames, 3, 3);
+    EXPECT_EQ(missing.Open(true, 0), kTableNotFound);
+    TableFile directory(dir.Path(), kNames, 3, 3);
+    EXPECT_EQ(directory.Open(true, 0), kTableEnd);
+    EXPECT_EQ(directory.ReadLine(true), kTableLineTooLong);  // no open file
+}
+
+}  // namespace
+}  // namespace ormix
