@@ -12,6 +12,7 @@
 #include "calculators/json_fields.h"
 #include "calculators/tank_json.h"
 #include "calculators/tank_wizard.h"
+#include "oil/oil_selection.h"
 #include "scenario/calendar.h"
 #include "scenario/environment_dialogs.h"
 #include "scenario/release_dialogs.h"
@@ -119,6 +120,44 @@ const std::vector<std::string> kTemperatureUnits = {"F", "C"};
 const std::vector<std::string> kHeightUnits = {"meters", "feet"};
 const std::vector<std::string> kFetchUnits = {"miles", "km"};
 const std::vector<std::string> kDurationUnits = {"hours", "days"};
+
+// The oil: a library oil by its name or ID, or a custom oil by its name or
+// ID, chosen as the oil dialogs choose it.
+void ReadOil(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
+    Section s(j, "oil");
+    struct Way {
+        const char* key;
+        bool custom;
+    };
+    const Way ways[] = {{"name", false}, {"id", false}, {"custom", true}};
+    int given = 0;
+    for (const Way& w : ways)
+        given += s.Has(w.key);
+    if (given != 1)
+        Fail("oil",
+             "give the oil as \"name\" or \"id\" (oil library) or \"custom\" (custom oil "
+             "library, by name or ID)");
+    for (const Way& w : ways) {
+        if (!s.Has(w.key)) continue;
+        std::string path = Join("oil", w.key);
+        std::string wanted = s.Text(w.key);
+        s.Finish();
+        OilLibrary& library = w.custom ? doc.CustomLib() : doc.OilLib();
+        int status = library.Load();
+        if (status != 0)
+            Fail(path, w.custom ? "the custom oil library 'CustomLib' cannot be read"
+                                : OilLibraryLoadMessage(status));
+        std::vector<const OilSummary*> found = FindOils(library, wanted);
+        const char* which = w.custom ? "custom oil library" : "oil library";
+        if (found.empty()) Fail(path, "no oil \"" + wanted + "\" in the " + which);
+        if (found.size() > 1)
+            Fail(path, std::to_string(found.size()) + " oils of the " + which + " match \"" +
+                           wanted + "\"; give the oil's ID");
+        DialogResult r = w.custom ? doc.SelectCustomOil(found.front()->position)
+                                  : doc.SelectLibraryOil(found.front()->position);
+        Apply(r, path, shown);
+    }
+}
 
 void ReadWater(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
     Section s(j, "water");
@@ -258,9 +297,8 @@ std::time_t ReadTank(const json& j, CSpillDoc& doc, std::vector<Message>&) {
         if (s.Has(step)) pages[step] = s.Get(step);
     s.Finish();
     DayAndHour d = DayAndHourOf(when);
-    pages["step6"] = {{"month", *(kMonthNames.begin() + (d.month - 1))},
-                      {"day", d.day},
-                      {"hour", d.hour}};
+    pages["step6"] = {
+        {"month", *(kMonthNames.begin() + (d.month - 1))}, {"day", d.day}, {"hour", d.hour}};
     TankWizardEntries entries;
     try {
         ReadTankEntries(pages, entries);
@@ -425,10 +463,11 @@ ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
     try {
         Section top(root, "");
         std::time_t base = EarliestTime(root).value_or(doc.SpillTime);
-        auto fresh = std::make_unique<CSpillDoc>(base);
+        auto fresh = std::make_unique<CSpillDoc>(base, doc.workDir, doc.OilLibFile());
         std::vector<Message> shown;
         ReleaseTimes times;
 
+        if (top.Has("oil")) ReadOil(top.Get("oil"), *fresh, shown);
         if (top.Has("water")) ReadWater(top.Get("water"), *fresh, shown);
         if (top.Has("wind")) ReadWind(top.Get("wind"), *fresh, shown);
         if (top.Has("releases")) ReadReleases(top.Get("releases"), *fresh, shown, times);
