@@ -59,6 +59,8 @@ struct TankPageValues {
     double totalRelease = NoData;  // m3, of the last computation (Step 7)
     double duration = NoData;      // s, of the last computation
     int plotUnit = 0;              // Step 7: 0 bbl, 1 gal, 2 cu m, 3 tons, 4 metric tons
+
+    bool operator==(const TankPageValues&) const = default;
 };
 
 // Step 1's entries; they are stored in InputTank itself.

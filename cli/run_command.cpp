@@ -34,7 +34,6 @@ bool LoadScenarioFile(const std::string& path, CSpillDoc& doc, MessageSink& mess
 
 int LoadAndRun(const RunOptions& options, CSpillDoc& doc, MessageSink& messages) {
     doc.sink = &messages;
-    doc.workDir = options.workDir;
     doc.runSeed = options.seed;
     if (!LoadScenarioFile(options.file, doc, messages)) return 1;
     return doc.Solve() ? 0 : 1;
@@ -58,6 +57,7 @@ void PrintRunSummary(const CSpillDoc& doc, std::ostream& out) {
     const StepResult& last = m.result[m.numSteps - 1];
     double released = last.released.best;
     char buf[200];
+    out << "Oil: " << doc.OilName << "\n";
     out << FormatTime(doc.SpillTime, "Spill time: %B %d, %H%M hours") << "\n";
     std::snprintf(buf, sizeof buf, "Run: %d hours, %d steps of %d s, %d LEs\n", m.numHours,
                   m.numSteps, m.deltat, m.numLEs);
@@ -86,9 +86,12 @@ void AddRunCommand(CLI::App& app) {
     cmd->add_option("--seed", options->seed, "Seed of the random generator (reproducible run)");
     cmd->add_option("--workdir", options->workDir,
                     "Directory of the oil libraries and the diagnostic files (default: .)");
+    cmd->add_option("--library", options->library,
+                    "Oil library file to use instead of OilLib in the working directory");
     cmd->callback([options]() {
         ConsoleSink sink;
-        auto doc = std::make_unique<CSpillDoc>();
+        auto doc =
+            std::make_unique<CSpillDoc>(std::time(nullptr), options->workDir, options->library);
         int rc = LoadAndRun(*options, *doc, sink);
         if (rc != 0) throw CLI::RuntimeError(rc);
         PrintRunSummary(*doc, std::cout);

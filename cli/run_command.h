@@ -19,6 +19,7 @@ struct RunOptions {
     std::string file;
     std::optional<std::uint32_t> seed;
     std::string workDir = ".";
+    std::string library;  // an oil library file in place of OilLib in workDir
 };
 
 // Loads and runs; 0 on success, 1 when the scenario is refused or the run

@@ -9,6 +9,10 @@
 #include <set>
 #include <stdexcept>
 
+#include "calculators/json_fields.h"
+#include "calculators/tank_json.h"
+#include "calculators/tank_wizard.h"
+#include "oil/oil_selection.h"
 #include "scenario/calendar.h"
 #include "scenario/environment_dialogs.h"
 #include "scenario/release_dialogs.h"
@@ -21,13 +25,13 @@ namespace {
 using nlohmann::json;
 
 // A refusal while reading: the path and the message.
-struct Refused {
+struct LoadRefusal {
     std::string path;
     Message message;
 };
 
 [[noreturn]] void Fail(const std::string& path, const std::string& what) {
-    throw Refused{path, {MessageKind::Error, what}};
+    throw LoadRefusal{path, {MessageKind::Error, what}};
 }
 
 std::string Join(const std::string& path, const std::string& key) {
@@ -103,7 +107,7 @@ DayAndHour DayAndHourOf(std::time_t t) {
 
 // A dialog's refusal becomes the load's refusal; its other messages are kept.
 void Apply(const DialogResult& r, const std::string& path, std::vector<Message>& shown) {
-    if (!r.accepted) throw Refused{path, r.messages.front()};
+    if (!r.accepted) throw LoadRefusal{path, r.messages.front()};
     shown.insert(shown.end(), r.messages.begin(), r.messages.end());
 }
 
@@ -116,6 +120,44 @@ const std::vector<std::string> kTemperatureUnits = {"F", "C"};
 const std::vector<std::string> kHeightUnits = {"meters", "feet"};
 const std::vector<std::string> kFetchUnits = {"miles", "km"};
 const std::vector<std::string> kDurationUnits = {"hours", "days"};
+
+// The oil: a library oil by its name or ID, or a custom oil by its name or
+// ID, chosen as the oil dialogs choose it.
+void ReadOil(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
+    Section s(j, "oil");
+    struct Way {
+        const char* key;
+        bool custom;
+    };
+    const Way ways[] = {{"name", false}, {"id", false}, {"custom", true}};
+    int given = 0;
+    for (const Way& w : ways)
+        given += s.Has(w.key);
+    if (given != 1)
+        Fail("oil",
+             "give the oil as \"name\" or \"id\" (oil library) or \"custom\" (custom oil "
+             "library, by name or ID)");
+    for (const Way& w : ways) {
+        if (!s.Has(w.key)) continue;
+        std::string path = Join("oil", w.key);
+        std::string wanted = s.Text(w.key);
+        s.Finish();
+        OilLibrary& library = w.custom ? doc.CustomLib() : doc.OilLib();
+        int status = library.Load();
+        if (status != 0)
+            Fail(path, w.custom ? "the custom oil library 'CustomLib' cannot be read"
+                                : OilLibraryLoadMessage(status));
+        std::vector<const OilSummary*> found = FindOils(library, wanted);
+        const char* which = w.custom ? "custom oil library" : "oil library";
+        if (found.empty()) Fail(path, "no oil \"" + wanted + "\" in the " + which);
+        if (found.size() > 1)
+            Fail(path, std::to_string(found.size()) + " oils of the " + which + " match \"" +
+                           wanted + "\"; give the oil's ID");
+        DialogResult r = w.custom ? doc.SelectCustomOil(found.front()->position)
+                                  : doc.SelectLibraryOil(found.front()->position);
+        Apply(r, path, shown);
+    }
+}
 
 void ReadWater(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
     Section s(j, "water");
@@ -226,7 +268,7 @@ void ReadWind(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
             r.Finish();
             DialogResult added;
             records.Add(row, units.varSpeed, units.varWaveHeight, added);
-            if (!added.accepted) throw Refused{path, added.messages.front()};
+            if (!added.accepted) throw LoadRefusal{path, added.messages.front()};
         }
         if (fetch) Apply(FetchDialogOK(doc, *fetch), "wind.waves.fetch", shown);
         VariableWindEntries e;
@@ -243,6 +285,40 @@ void ReadWind(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
         Apply(WindUncertaintyDialogOK(doc, speed, unit), "wind.uncertainty", shown);
     }
     s.Finish();
+}
+
+// The leaking tank: its set-up pages as a person fills them, Step 6 taken
+// from the release time. Returns the release time given.
+std::time_t ReadTank(const json& j, CSpillDoc& doc, std::vector<Message>&) {
+    Section s(j, "releases.tank");
+    std::time_t when = s.Time("time");
+    json pages = json::object();
+    for (const char* step : {"step1", "step2", "step3", "step4", "step5", "step7"})
+        if (s.Has(step)) pages[step] = s.Get(step);
+    s.Finish();
+    DayAndHour d = DayAndHourOf(when);
+    pages["step6"] = {
+        {"month", *(kMonthNames.begin() + (d.month - 1))}, {"day", d.day}, {"hour", d.hour}};
+    TankWizardEntries entries;
+    try {
+        ReadTankEntries(pages, entries);
+    } catch (const JsonFieldError& e) {
+        Fail("releases.tank", e.what());
+    }
+    InputTank tank = doc.inputTank;
+    PageCheck check = RunTankSteps(entries, tank);
+    if (!check.accepted) Fail("releases.tank", check.message);
+    doc.inputTank = tank;
+    doc.tankPages = entries.page;
+    doc.TankTime = MakeLocalTime(Fields(doc.SpillTime).year, d.month, d.day, d.hour);
+    // The wizard's page values keep the release its Step 7 shows.
+    TankRelease release;
+    SilentSink quiet;
+    ComputeTankStep7(doc.inputTank, doc.m_bWaterInputPassed ? &doc.inputWater : nullptr,
+                     doc.m_bOilInputPassed ? &doc.inputOil : nullptr, doc.tankPages, release,
+                     quiet);
+    doc.inputBoomed.flag = false;
+    return when;
 }
 
 struct ReleaseTimes {
@@ -305,6 +381,10 @@ void ReadReleases(const json& j, CSpillDoc& doc, std::vector<Message>& shown, Re
         Apply(ContinuousDialogOK(doc, e), r.Path(), shown);
         checks.continuous = true;
     }
+    if (s.Has("tank")) {
+        times.tank = ReadTank(s.Get("tank"), doc, shown);
+        checks.tank = true;
+    }
     if (s.Has("uncertainty"))
         Apply(AmountUncertaintyDialogOK(doc, s.Text("uncertainty")), "releases.uncertainty", shown);
     s.Finish();
@@ -322,6 +402,7 @@ void ReadReleases(const json& j, CSpillDoc& doc, std::vector<Message>& shown, Re
     same(times.contained, doc.ContainedTime, "releases.contained.time");
     same(times.instantaneous, doc.InstantaneousTime, "releases.instantaneous.time");
     same(times.continuous, doc.ContinuousTime, "releases.continuous.time");
+    same(times.tank, doc.TankTime, "releases.tank.time");
 }
 
 void ReadEmulsification(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
@@ -382,10 +463,11 @@ ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
     try {
         Section top(root, "");
         std::time_t base = EarliestTime(root).value_or(doc.SpillTime);
-        auto fresh = std::make_unique<CSpillDoc>(base);
+        auto fresh = std::make_unique<CSpillDoc>(base, doc.workDir, doc.OilLibFile());
         std::vector<Message> shown;
         ReleaseTimes times;
 
+        if (top.Has("oil")) ReadOil(top.Get("oil"), *fresh, shown);
         if (top.Has("water")) ReadWater(top.Get("water"), *fresh, shown);
         if (top.Has("wind")) ReadWind(top.Get("wind"), *fresh, shown);
         if (top.Has("releases")) ReadReleases(top.Get("releases"), *fresh, shown, times);
@@ -396,7 +478,7 @@ ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
         doc.OnNewDocument();
         result.ok = true;
         result.messages = std::move(shown);
-    } catch (const Refused& r) {
+    } catch (const LoadRefusal& r) {
         result.path = r.path;
         result.refusal = r.message;
     } catch (const json::exception& e) {

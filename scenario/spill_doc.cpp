@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 #include "model/spreading.h"
+#include "oil/oil_selection.h"
 #include "scenario/input_dump.h"
 
 namespace ormix {
@@ -24,7 +26,23 @@ SpillDocData::SpillDocData() {
     m_dBeachingAmount.fill(NoData);
 }
 
-CSpillDoc::CSpillDoc(std::time_t now) : model_(std::make_unique<WeatheringModel>()) {
+namespace {
+OilLibrary StandardLibrary(const std::string& dir, const std::string& file) {
+    if (file.empty()) return OilLibrary(dir, "OilLib");
+    std::filesystem::path p(file);
+    return OilLibrary(p.parent_path().string(), p.filename().string());
+}
+}  // namespace
+
+CSpillDoc::CSpillDoc(std::time_t now, const std::string& dir, const std::string& oilLibFile)
+    : workDir(dir),
+      oilLibFile_(oilLibFile),
+      model_(std::make_unique<WeatheringModel>()),
+      oilLib_(StandardLibrary(dir, oilLibFile)),
+      customLib_(dir, "CustomLib") {
+    // A library that cannot be read is reported when an oil is chosen.
+    oilLib_.Load();
+    customLib_.Load();
     SpillTime = now;
     InstantaneousTime = ContinuousTime = TankTime = ContainedTime = now;
     DispersantTime.fill(now);
@@ -47,6 +65,73 @@ void CSpillDoc::OnCloseDocument() {
     summaryRefresh.fill(true);
     solved = false;
     windowOpen.fill(false);
+}
+
+void CSpillDoc::OnOpenDocument() {
+    needsSolving = true;
+    solved = false;
+    windowOpen.fill(false);
+    summaryRefresh.fill(true);
+    oilLib_.Load();
+    if (oilLib_.Date() != OilLibDate) {
+        sink->Information(
+            "The selected oil for this scenario could not be read from the current Oil Library. "
+            "Please re-select an oil.");
+        summaryRefresh[kSummaryOil] = false;
+    }
+}
+
+DialogResult CSpillDoc::SelectLibraryOil(long position) {
+    return ApplyOilChoice(oilLib_, false, position);
+}
+
+DialogResult CSpillDoc::SelectCustomOil(long position) {
+    return ApplyOilChoice(customLib_, true, position);
+}
+
+DialogResult CSpillDoc::ApplyOilChoice(OilLibrary& library, bool custom, long position) {
+    int status = library.Load();
+    if (status != 0) {
+        // The custom library's messages name it; the standard library's are fixed texts.
+        std::string text = custom ? "Unable to read the Custom Oil Library\n\nThere was a problem "
+                                    "reading the file 'CustomLib'."
+                                  : OilLibraryLoadMessage(status);
+        return DialogResult::Refuse(text, MessageKind::Information);
+    }
+    CollectingSink messages;
+    OilChoice choice;
+    bool ok = custom ? ChooseCustomOil(library, position, choice, messages)
+                     : ChooseLibraryOil(library, position, choice, messages);
+    if (!ok) {
+        DialogResult r;
+        r.accepted = false;
+        r.messages = messages.messages;
+        return r;
+    }
+    const OilTexts& t = choice.texts;
+    OilLibDate = t.OilLibDate;
+    OilOrmixID = t.OilOrmixID;
+    OilName = t.OilName;
+    Location = t.Location;
+    Synonyms = t.Synonyms;
+    ProductType = t.ProductType;
+    API = t.API;
+    PourPoint = t.PourPoint;
+    FlashPoint = t.FlashPoint;
+    Adhesion = t.Adhesion;
+    Aromatics = t.Aromatics;
+    inputOil = choice.oil;
+    oilFromCustom = custom;
+    oilPosition = position;
+    OilIndex = 0;
+    const auto& summaries = library.Summaries();
+    for (size_t i = 0; i < summaries.size(); ++i)
+        if (summaries[i].position == position) OilIndex = static_cast<int>(i);
+    m_bOilInputPassed = true;
+    summaryRefresh[kSummaryOil] = true;
+    DialogResult r = DialogResult::Accept();
+    r.messages = messages.messages;
+    return r;
 }
 
 std::string CSpillDoc::MissingInputs() const {

@@ -10,9 +10,13 @@
 #include <optional>
 #include <string>
 
+#include "calculators/tank_wizard.h"
 #include "model/inputs.h"
 #include "model/messages.h"
 #include "model/weathering_model.h"
+#include "oil/custom_oil.h"
+#include "oil/oil_library.h"
+#include "scenario/dialog_result.h"
 
 namespace ormix {
 
@@ -75,8 +79,11 @@ struct PlumeSlot {
 // Everything the document holds apart from its libraries and its model; plain
 // values, so that two states of a document can be compared.
 struct SpillDocData {
-    // The chosen oil.
+    // The chosen oil: its index in its library's list, whether it came from
+    // the custom oil library, and its record's byte position (-1 for none).
     int OilIndex = 0;
+    bool oilFromCustom = false;
+    long oilPosition = -1;
     std::string OilLibDate, OilOrmixID, OilName, Location, Synonyms, ProductType, API, PourPoint,
         FlashPoint, Adhesion, Aromatics;
 
@@ -105,6 +112,9 @@ struct SpillDocData {
     double startRate = NoData;
     double endRate = NoData;
     int rateUnits2 = 0;
+
+    // The leaking tank's set-up pages as typed (the tank itself is InputTank).
+    TankPageValues tankPages;
 
     // Times.
     std::time_t SpillTime = 0;
@@ -162,14 +172,34 @@ struct SpillDocData {
 class CSpillDoc : public SpillDocData {
 public:
     // A new scenario: every default, the spill time (and every other time)
-    // set to `now`.
-    explicit CSpillDoc(std::time_t now = std::time(nullptr));
+    // set to `now`. The oil libraries "OilLib" and "CustomLib" are read from
+    // `workDir`, which is also where the diagnostic files are written; a
+    // named `oilLibFile` stands in for the oil library of the directory.
+    explicit CSpillDoc(std::time_t now = std::time(nullptr), const std::string& workDir = ".",
+                       const std::string& oilLibFile = "");
     ~CSpillDoc();
     CSpillDoc(const CSpillDoc&) = delete;
     CSpillDoc& operator=(const CSpillDoc&) = delete;
 
     void OnNewDocument();
     void OnCloseDocument();
+    // What opening a saved scenario does once its values have been read:
+    // needs a run again, every summary section redrawn, and the oil's
+    // library date compared with the current oil library's.
+    void OnOpenDocument();
+
+    // The oil library commands: choose the oil at a byte position of the oil
+    // library or of the custom oil library. A library that cannot be read,
+    // or an oil whose data cannot be used, is refused with its message and
+    // the scenario keeps its oil.
+    DialogResult SelectLibraryOil(long position);
+    DialogResult SelectCustomOil(long position);
+
+    OilLibrary& OilLib() { return oilLib_; }
+    OilLibrary& CustomLib() { return customLib_; }
+    CustomOilIdState& CustomOilIds() { return customOilIds_; }
+    // The oil library file named in place of the working directory's, if any.
+    const std::string& OilLibFile() const { return oilLibFile_; }
 
     // The run ("Solve"). Returns true when the model produced results; the
     // reasons it did not have been shown through the sink.
@@ -178,7 +208,7 @@ public:
     // Where messages go, where the diagnostic files are written, and, when
     // set, the seed of every run (which makes a run reproducible).
     MessageSink* sink = &DiscardMessages();
-    std::string workDir = ".";
+    std::string workDir;
     std::optional<std::uint32_t> runSeed;
 
     WeatheringModel& Model() { return *model_; }
@@ -197,7 +227,12 @@ public:
     std::string PourPointWarning() const;
 
 private:
+    DialogResult ApplyOilChoice(OilLibrary& library, bool custom, long position);
+
+    std::string oilLibFile_;
     std::unique_ptr<WeatheringModel> model_;
+    OilLibrary oilLib_, customLib_;
+    CustomOilIdState customOilIds_;
 };
 
 }  // namespace ormix

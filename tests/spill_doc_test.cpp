@@ -143,3 +143,66 @@ TEST(SpillDoc, SeededRunsOfOneScenarioAgree) {
 
 }  // namespace
 }  // namespace ormix
+
+namespace ormix {
+namespace {
+
+std::unique_ptr<CSpillDoc> DocWithLibrary() {
+    return std::make_unique<CSpillDoc>(MakeLocalTime(2026, 3, 14, 6), ::testing::TempDir(),
+                                       std::string(ORMIX_SOURCE_DIR) + "/data/OilLib");
+}
+
+long PositionOf(CSpillDoc& doc, const std::string& name) {
+    for (const OilSummary& s : doc.OilLib().Summaries())
+        if (s.fullName == name) return s.position;
+    return -1;
+}
+
+TEST(SpillDocOil, ChoosingALibraryOilFillsTheScenario) {
+    auto doc = DocWithLibrary();
+    long pos = PositionOf(*doc, "Maya");
+    ASSERT_GE(pos, 0);
+    DialogResult r = doc->SelectLibraryOil(pos);
+    ASSERT_TRUE(r.accepted) << r.Text();
+    EXPECT_TRUE(doc->m_bOilInputPassed);
+    EXPECT_EQ(doc->OilName, "Maya");
+    EXPECT_EQ(doc->OilLibDate, doc->OilLib().Date());
+    EXPECT_NEAR(doc->inputOil.api, 21.5, 1e-9);
+    EXPECT_EQ(doc->oilPosition, pos);
+    EXPECT_FALSE(doc->oilFromCustom);
+    EXPECT_EQ(doc->OilLib().Summaries()[doc->OilIndex].position, pos);
+}
+
+TEST(SpillDocOil, UnreadableLibraryKeepsTheOil) {
+    auto doc = std::make_unique<CSpillDoc>(MakeLocalTime(2026, 3, 14, 6), ::testing::TempDir(),
+                                           ::testing::TempDir() + "/no-such-library");
+    DialogResult r = doc->SelectLibraryOil(0);
+    EXPECT_FALSE(r.accepted);
+    EXPECT_EQ(r.Text().rfind("Unable to read the Oil Library\n\nORMIX cannot find the file.", 0),
+              0u);
+    EXPECT_FALSE(doc->m_bOilInputPassed);
+}
+
+TEST(SpillDocOil, OpeningChecksTheLibraryDate) {
+    CollectingSink sink;
+    auto doc = DocWithLibrary();
+    doc->sink = &sink;
+    ASSERT_TRUE(doc->SelectLibraryOil(PositionOf(*doc, "Maya")).accepted);
+    doc->OnOpenDocument();
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_TRUE(doc->summaryRefresh[kSummaryOil]);
+
+    doc->OilLibDate = "01/01/1999";
+    doc->OnOpenDocument();
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text,
+              "The selected oil for this scenario could not be read from the current Oil Library. "
+              "Please re-select an oil.");
+    EXPECT_FALSE(doc->summaryRefresh[kSummaryOil]);
+    EXPECT_TRUE(doc->summaryRefresh[kSummaryWater]);
+    EXPECT_TRUE(doc->needsSolving);
+    EXPECT_EQ(doc->OilName, "Maya");  // the oil read from the file stays
+}
+
+}  // namespace
+}  // namespace ormix
