@@ -20,6 +20,15 @@ double EvaporationMiniStep(double K, double h, const double* row, double dtm, LE
 // height (m, NoData when none) and the wind speed U (m/s).
 double EmulsificationRateConstant(const WeatheringModel& m, double waveHeight, double U);
 
+// Onset of water uptake for emulsion case IB (0 the high values, 1 the low
+// ones) in the given pass: the time after release (s; negative when there is
+// none) and the fraction evaporated (not positive when there is none).
+struct EmulsionOnsetValues {
+    double time;
+    double fraction;
+};
+EmulsionOnsetValues OnsetValues(const WeatheringModel& m, int IB, int pass);
+
 // Water uptake of one LE in one sub-step at time t (whole s), sub-step length
 // dts (s). Sets the LE's Y, S and stabilityTime; returns the droplet diameter
 // (m) that the viscosity uses.
@@ -28,8 +37,16 @@ double Emulsify(const WeatheringModel& m, int t, int dts, double Kem, LE& le, in
 // Density (kg/m3) of the weathered emulsion.
 double EmulsionDensity(const WeatheringModel& m, double fEvap, double Y);
 
+// The Mooney constant of the emulsion for the given droplet diameter (m),
+// held within 0.45 and 0.85.
+double MooneyConstant(const WeatheringModel& m, double dropletDiameter);
+
 // Kinematic viscosity (m2/s) of the weathered emulsion.
 double EmulsionViscosity(const WeatheringModel& m, double Y, double fEvap, double dropletDiameter);
+
+// The waves that disperse the oil th seconds into the hour, for wind case IW
+// of windCases, interpolated toward the next hour's.
+WaveCase WavesForDispersion(const WeatheringModel& m, int hour, int IW, int windCases, double th);
 
 // Volume (m3) dispersed naturally from one LE in one sub-step of dts seconds.
 // th: seconds since the start of the hour at the end of the sub-step; A: the
