@@ -104,8 +104,7 @@ double EmulsionViscosity(const WeatheringModel& m, double Y, double fEvap, doubl
            math::Exp(m.oil.viscEvapConst * fEvap);
 }
 
-WaveCase WavesForDispersion(const WeatheringModel& m, int hour, int IW, int windCases,
-                            double th) {
+WaveCase WavesForDispersion(const WeatheringModel& m, int hour, int IW, int windCases, double th) {
     auto pick = [&](const WaveHour& w) -> const WaveCase& {
         if (windCases == 1) return w.best;
         return IW == 0 ? w.high : w.low;

@@ -42,10 +42,8 @@ double Fetch(const WeatheringModel& m, double theta) {
         return math::Sqrt(a * a * ca * ca + b * b * sb * sb);
     };
     if (theta < 1.57) return mix(m.fetchN, std::cos(theta), m.fetchE, std::sin(theta));
-    if (theta < kPi)
-        return mix(m.fetchS, std::cos(kPi - theta), m.fetchE, std::sin(kPi - theta));
-    if (theta < 4.71)
-        return mix(m.fetchS, std::cos(theta - kPi), m.fetchW, std::sin(theta - kPi));
+    if (theta < kPi) return mix(m.fetchS, std::cos(kPi - theta), m.fetchE, std::sin(kPi - theta));
+    if (theta < 4.71) return mix(m.fetchS, std::cos(theta - kPi), m.fetchW, std::sin(theta - kPi));
     return mix(m.fetchN, std::cos(6.28 - theta), m.fetchW, std::sin(6.28 - theta));
 }
 

@@ -12,8 +12,8 @@ namespace ormix {
 
 namespace {
 
-constexpr double kThermalExpansion = 0.0008;  // per K
-constexpr double kDensityEvaporation = 0.18;  // fresh = measured / (1 + 0.18 x fraction)
+constexpr double kThermalExpansion = 0.0008;      // per K
+constexpr double kDensityEvaporation = 0.18;      // fresh = measured / (1 + 0.18 x fraction)
 constexpr double kViscosityTemperature = 5000.0;  // K
 
 double Clamp(double v, double lo, double hi) {
@@ -78,8 +78,7 @@ double DensityAtTemperature(const WeatheringModel& m, double T) {
     return rho;
 }
 
-ViscosityEstimate ViscosityAtTemperature(const WeatheringModel& m, double T, double B,
-                                         double rho) {
+ViscosityEstimate ViscosityAtTemperature(const WeatheringModel& m, double T, double B, double rho) {
     const OilState& o = m.oil;
     const double kv1 = o.viscRef_value[0], dv1 = o.dyViscRef_value[0];
     ViscosityEstimate none{false, NoData, NoData};
