@@ -71,10 +71,7 @@ double Emulsify(const WeatheringModel& m, int t, int dts, double Kem, LE& le, in
         Y = S * o.dropletMax / (S * o.dropletMax + 6);
         de = o.dropletMax;
     }
-    if (Y < 0) {
-        m.Messages().Warning("water content is negative");
-        return 0.0;
-    }
+    if (Y < 0) return 0.0;  // Y and S stay as they were; the caller reports it
     le.Y = Y;
     le.S = S;
     return de;

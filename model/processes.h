@@ -31,7 +31,9 @@ EmulsionOnsetValues OnsetValues(const WeatheringModel& m, int IB, int pass);
 
 // Water uptake of one LE in one sub-step at time t (whole s), sub-step length
 // dts (s). Sets the LE's Y, S and stabilityTime; returns the droplet diameter
-// (m) that the viscosity uses.
+// (m) that the viscosity uses. A water content that would come out negative
+// leaves Y and S as they were and returns 0: the caller shows "water content
+// is negative" (so that the routine can run on any thread).
 double Emulsify(const WeatheringModel& m, int t, int dts, double Kem, LE& le, int IB, int pass);
 
 // Density (kg/m3) of the weathered emulsion.

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "model/step_loop.h"
 #include "model_fixture.h"
 
 namespace ormix {
@@ -277,6 +278,50 @@ TEST_F(CoreDumpTest, ListsLE9AndEveryRunAndStep) {
     EXPECT_NE(dump.find("\n\t\t\t LE_area\t= "), std::string::npos);
     EXPECT_NE(dump.find("\t\t\t LE[9].vol_disp\t= -999.0000\n"), std::string::npos);
     EXPECT_NE(dump.find("\t\t\t LE[9].Y\t= 0.000000e+00\n"), std::string::npos);
+}
+
+// The LEs of a step are updated on several threads; the results and the
+// dump must not depend on how many.
+TEST_F(CoreDumpTest, ThreadsChangeNoBitOfTheResultsOrTheDump) {
+    Records r(49);
+    r.Instant(3000);
+    r.continuous = {true, 2, 40, 30, 5, 3};
+    r.uncertainty.volFlag = 1;
+    r.uncertainty.vol = 20;
+    r.uncertainty.windFlag = 1;
+    r.uncertainty.wind = 3;
+    r.uncertainty.windUnits = 3;
+    r.uncertainty.emulFlag = 1;
+    r.uncertainty.emul = 10;
+    std::string dumps[3];
+    std::unique_ptr<WeatheringModel> models[3];
+    for (int t = 0; t < 3; ++t) {
+        models[t] = NewModel();
+        WeatheringModel& m = *models[t];
+        m.workDir = dir.string();
+        ASSERT_TRUE(testing::SetUpFrom(m, r));
+        Spread(m);
+        ASSERT_TRUE(RunWithThreads(m, true, t + 1));
+        dumps[t] = ReadDump();
+    }
+    ASSERT_GT(models[0]->numLEs, 100);
+    for (int t = 1; t < 3; ++t) {
+        EXPECT_EQ(dumps[t], dumps[0]) << t + 1 << " threads";
+        EXPECT_EQ(0, std::memcmp(models[t]->result, models[0]->result, sizeof models[0]->result));
+        for (int i = 0; i < models[0]->numLEs; ++i) {
+            const LE& a = models[0]->le[i];
+            const LE& b = models[t]->le[i];
+            // Bit for bit, field by field (the record has padding).
+            auto same = [](const auto& x, const auto& y) {
+                return std::memcmp(&x, &y, sizeof x) == 0;
+            };
+            ASSERT_TRUE(same(a.Vol, b.Vol) && same(a.Y, b.Y) && same(a.S, b.S) &&
+                        same(a.f_evap, b.f_evap) && same(a.visc, b.visc) && same(a.rho, b.rho) &&
+                        same(a.evex, b.evex) && same(a.benz, b.benz) && same(a.birth, b.birth) &&
+                        a.stabilityTime == b.stabilityTime && same(a.area, b.area))
+                << "LE " << i << ", " << t + 1 << " threads";
+        }
+    }
 }
 
 TEST_F(CoreDumpTest, UnwritableDumpEndsTheRunWithoutResults) {
