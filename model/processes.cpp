@@ -41,15 +41,22 @@ EmulsionOnsetValues OnsetValues(const WeatheringModel& m, int IB, int pass) {
     return {std::trunc(hours) * 3600, IB == 1 ? fracLow : o.bullwinkleHigh};
 }
 
-double Emulsify(const WeatheringModel& m, int t, int dts, double Kem, LE& le, int IB, int pass) {
+EmulsionConstants EmulsionConstantsFor(const WeatheringModel& m, int IB, int pass) {
     const OilState& o = m.oil;
-    const EmulsionOnsetValues on = OnsetValues(m, IB, pass);
-    const double Ymax = o.waterContent;
-    const double Smax = o.emulsionAreaFactor;
+    EmulsionConstants c;
+    c.onset = OnsetValues(m, IB, pass);
+    c.Ymax = o.waterContent;
+    c.Smax = o.emulsionAreaFactor;
+    c.dmax = o.dropletMax;
+    c.St = (6 / o.dropletMax) * c.Ymax / (1 - c.Ymax);
+    return c;
+}
 
+double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, LE& le) {
+    const EmulsionOnsetValues& on = c.onset;
     double S = 0;
     // An oil without room for water (Smax 0) never starts to take it up.
-    if (Smax > 0 &&
+    if (c.Smax > 0 &&
         ((t >= on.time && on.time >= 0) || (le.f_evap >= on.fraction && on.fraction > 0))) {
         double t0;
         if (on.time > 0)
@@ -58,18 +65,22 @@ double Emulsify(const WeatheringModel& m, int t, int dts, double Kem, LE& le, in
             t0 = le.stabilityTime;
         else
             t0 = le.stabilityTime = t;
-        S = (le.S < 0 ? 0.0 : le.S) + math::Exp(-Kem / Smax * (t - t0)) * dts * Kem;
-        if (S > Smax) S = Smax;
+        double S0 = le.S < 0 ? 0.0 : le.S;
+        if (S0 >= c.Smax) {
+            S = c.Smax;  // full already: whatever is added is held back
+        } else {
+            S = S0 + math::Exp(-Kem / c.Smax * (t - t0)) * dts * Kem;
+            if (S > c.Smax) S = c.Smax;
+        }
     }
 
-    const double St = (6 / o.dropletMax) * Ymax / (1 - Ymax);
     double Y, de;
-    if (S >= St && S > 0) {
-        Y = Ymax;
-        de = (6 / S) * Ymax / (1 - Ymax);
+    if (S >= c.St && S > 0) {
+        Y = c.Ymax;
+        de = (6 / S) * c.Ymax / (1 - c.Ymax);
     } else {
-        Y = S * o.dropletMax / (S * o.dropletMax + 6);
-        de = o.dropletMax;
+        Y = S * c.dmax / (S * c.dmax + 6);
+        de = c.dmax;
     }
     if (Y < 0) return 0.0;  // Y and S stay as they were; the caller reports it
     le.Y = Y;
@@ -77,28 +88,48 @@ double Emulsify(const WeatheringModel& m, int t, int dts, double Kem, LE& le, in
     return de;
 }
 
+double Emulsify(const WeatheringModel& m, int t, int dts, double Kem, LE& le, int IB, int pass) {
+    return EmulsifyWith(EmulsionConstantsFor(m, IB, pass), t, dts, Kem, le);
+}
+
 double EmulsionDensity(const WeatheringModel& m, double fEvap, double Y) {
     double rho = Y * m.waterDensity + (1 - Y) * (1 + 0.18 * fEvap) * m.InitialOil.rho0;
     return rho > m.waterDensity ? m.waterDensity : rho;
 }
 
-double MooneyConstant(const WeatheringModel& m, double dropletDiameter) {
+ViscosityConstants ViscosityConstantsFor(const WeatheringModel& m) {
     const OilState& o = m.oil;
-    double c = 0.65;
-    if (o.viscMultiplier > 0) {
-        double Ymax = o.waterContent;
-        c = o.dropletMin * (1 - 2.5 * Ymax / math::Log(o.viscMultiplier)) /
-            (Ymax * dropletDiameter);
-    }
+    ViscosityConstants c;
+    c.visc0 = m.InitialOil.visc0;
+    c.Ymax = o.waterContent;
+    c.fixedMooney = !(o.viscMultiplier > 0);
+    c.mooneyNumerator =
+        c.fixedMooney ? 0.0 : o.dropletMin * (1 - 2.5 * c.Ymax / math::Log(o.viscMultiplier));
+    return c;
+}
+
+namespace {
+double Mooney(const ViscosityConstants& k, double dropletDiameter) {
+    double c = k.fixedMooney ? 0.65 : k.mooneyNumerator / (k.Ymax * dropletDiameter);
     if (c > 0.85) return 0.85;
     if (!(c >= 0.45)) return 0.45;  // below, or not a number
     return c;
 }
+}  // namespace
+
+double MooneyConstant(const WeatheringModel& m, double dropletDiameter) {
+    return Mooney(ViscosityConstantsFor(m), dropletDiameter);
+}
+
+double EmulsionViscosityWith(const ViscosityConstants& k, double Y, double evapFactor,
+                             double dropletDiameter) {
+    double c = Mooney(k, dropletDiameter);
+    return k.visc0 * math::Exp(2.5 * Y / (1 - c * Y)) * evapFactor;
+}
 
 double EmulsionViscosity(const WeatheringModel& m, double Y, double fEvap, double dropletDiameter) {
-    double c = MooneyConstant(m, dropletDiameter);
-    return m.InitialOil.visc0 * math::Exp(2.5 * Y / (1 - c * Y)) *
-           math::Exp(m.oil.viscEvapConst * fEvap);
+    return EmulsionViscosityWith(ViscosityConstantsFor(m), Y,
+                                 math::Exp(m.oil.viscEvapConst * fEvap), dropletDiameter);
 }
 
 WaveCase WavesForDispersion(const WeatheringModel& m, int hour, int IW, int windCases, double th) {
@@ -120,10 +151,22 @@ WaveCase WavesForDispersion(const WeatheringModel& m, int hour, int IW, int wind
     return c;
 }
 
-double NaturalDispersion(const WeatheringModel& m, int hour, int dts, const LE& le, int IW,
-                         int windCases, double th, double A, double Vr) {
-    WaveCase w = WavesForDispersion(m, hour, IW, windCases, th);
-    if (Vr > 100 && le.visc > 4e-5) w.f_bw *= math::Pow(100 / Vr, 0.2);
+DispersionWaves DispersionWavesAt(const WeatheringModel& m, int hour, int IW, int windCases,
+                                  double th) {
+    DispersionWaves d;
+    d.waves = WavesForDispersion(m, hour, IW, windCases, th);
+    const WaveCase& w = d.waves;
+    d.DeFactor = (w.Hrms > 0 && w.f_bw > 0 && w.De > 0) ? math::Pow(w.De, 0.57) : 0.0;
+    return d;
+}
+
+double NaturalDispersionIn(const WeatheringModel& m, const DispersionWaves& at, int dts,
+                           const LE& le, double A, double Vr, double& breakingFactor) {
+    WaveCase w = at.waves;
+    if (Vr > 100 && le.visc > 4e-5) {
+        if (std::isnan(breakingFactor)) breakingFactor = math::Pow(100 / Vr, 0.2);
+        w.f_bw *= breakingFactor;
+    }
     if (m.containedArea > 0) return 0.0;
     // Without breaking waves (or where the waves of the hour could not be
     // computed) nothing disperses; the terms below carry these factors.
@@ -132,7 +175,7 @@ double NaturalDispersion(const WeatheringModel& m, int hour, int dts, const LE& 
     const double rhoW = m.waterDensity, nuW = m.waterViscosity;
     const double Cvis = 2400 * math::Exp(-73.682 * math::Sqrt(le.visc));
     const double he = (le.Vol / (1 - le.Y)) / A;
-    const double DeFactor = math::Pow(w.De, 0.57);
+    const double DeFactor = at.DeFactor;
 
     double Ts = 0;
     if (m.sediment > 0 && he >= 0.0001) {
@@ -146,6 +189,13 @@ double NaturalDispersion(const WeatheringModel& m, int hour, int dts, const LE& 
     const double Td = Cvis * DeFactor * w.f_bw * m.oil.dispConst * (1 - le.Y) * A / le.rho;
     double D = ((1 - le.Y) * Ts + Td) * dts;
     return D > le.Vol ? le.Vol : D;
+}
+
+double NaturalDispersion(const WeatheringModel& m, int hour, int dts, const LE& le, int IW,
+                         int windCases, double th, double A, double Vr) {
+    double breakingFactor = std::nan("");
+    return NaturalDispersionIn(m, DispersionWavesAt(m, hour, IW, windCases, th), dts, le, A, Vr,
+                               breakingFactor);
 }
 
 double BenzeneFactor(double slickArea, double R, double T, double P) {

@@ -36,6 +36,19 @@ EmulsionOnsetValues OnsetValues(const WeatheringModel& m, int IB, int pass);
 // is negative" (so that the routine can run on any thread).
 double Emulsify(const WeatheringModel& m, int t, int dts, double Kem, LE& le, int IB, int pass);
 
+// What the water uptake needs that stays the same for a whole run of one
+// emulsion case, and the uptake computed from it (the same arithmetic as
+// Emulsify, which the step loop calls for every LE and sub-step).
+struct EmulsionConstants {
+    EmulsionOnsetValues onset;
+    double Ymax;  // maximum water content
+    double Smax;  // emulsion area factor (1/m)
+    double St;    // S at which the water content reaches Ymax
+    double dmax;  // largest droplet diameter (m)
+};
+EmulsionConstants EmulsionConstantsFor(const WeatheringModel& m, int IB, int pass);
+double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, LE& le);
+
 // Density (kg/m3) of the weathered emulsion.
 double EmulsionDensity(const WeatheringModel& m, double fEvap, double Y);
 
@@ -46,9 +59,35 @@ double MooneyConstant(const WeatheringModel& m, double dropletDiameter);
 // Kinematic viscosity (m2/s) of the weathered emulsion.
 double EmulsionViscosity(const WeatheringModel& m, double Y, double fEvap, double dropletDiameter);
 
+// The same from the run's constants and the evaporation factor
+// exp(viscosity-evaporation constant x fraction evaporated).
+struct ViscosityConstants {
+    double visc0;
+    bool fixedMooney;        // no viscosity multiplier: the Mooney constant is 0.65
+    double mooneyNumerator;  // d_min x (1 - 2.5 x Ymax / ln(viscMultiplier))
+    double Ymax;
+};
+ViscosityConstants ViscosityConstantsFor(const WeatheringModel& m);
+double EmulsionViscosityWith(const ViscosityConstants& c, double Y, double evapFactor,
+                             double dropletDiameter);
+
 // The waves that disperse the oil th seconds into the hour, for wind case IW
 // of windCases, interpolated toward the next hour's.
 WaveCase WavesForDispersion(const WeatheringModel& m, int hour, int IW, int windCases, double th);
+
+// The waves of a moment of the hour with the factor De^0.57 that the
+// dispersion takes from them (computed only when the waves break).
+struct DispersionWaves {
+    WaveCase waves;
+    double DeFactor;
+};
+DispersionWaves DispersionWavesAt(const WeatheringModel& m, int hour, int IW, int windCases,
+                                  double th);
+
+// The dispersion of one LE in those waves. `breakingFactor` keeps
+// (100 / Vr)^0.2 once computed for the LE (NaN until then).
+double NaturalDispersionIn(const WeatheringModel& m, const DispersionWaves& at, int dts,
+                           const LE& le, double A, double Vr, double& breakingFactor);
 
 // Volume (m3) dispersed naturally from one LE in one sub-step of dts seconds.
 // th: seconds since the start of the hour at the end of the sub-step; A: the

@@ -84,11 +84,16 @@ struct LEOutcome {
     double evaporated[kMaxSubSteps];
 };
 
+// The sub-step counts an LE can choose, by how fast it evaporates.
+constexpr int kSubStepChoices[] = {20, 10, 6, 4};
+
 // The values of one step that every LE update reads.
 struct StepValues {
     int s, hour, k;
     bool lastHour;
     double K, oilRatio;
+    // The waves at the end of every sub-step, for each choice of sub-steps.
+    DispersionWaves waves[4][kMaxSubSteps];
 };
 
 class StepLoop {
@@ -107,6 +112,7 @@ public:
     void RunCase(int pass, int IV, int IW, int IB, double uv, double uw, int windCases);
 
 private:
+    void StepWaves(int s, int hour);
     void Step(int s);
     void UpdateLE(int index, const StepValues& v, LEOutcome& out) const;
     void AddToSums(int index, const LEOutcome& out, double F, StepSums& sums);
@@ -134,6 +140,10 @@ private:
     double natDispSum_ = 0, evapSum_ = 0;
     // The step being run, for the LE updates.
     StepValues step_{};
+    // Constants of the run case.
+    EmulsionConstants emulsion_{};
+    ViscosityConstants viscosity_{};
+    double areaFactor_[kHours] = {};  // (10 / Vr)^(1/3) of each release hour
 };
 
 void StepLoop::RunCase(int pass, int IV, int IW, int IB, double uv, double uw, int windCases) {
@@ -159,6 +169,12 @@ void StepLoop::RunCase(int pass, int IV, int IW, int IB, double uv, double uw, i
     prevWaterMean_ = 0;
     chemVolume_ = 0;
     released_ = 0;
+    emulsion_ = EmulsionConstantsFor(m_, IB, pass);
+    viscosity_ = ViscosityConstantsFor(m_);
+    for (int h = 0; h < kHours; ++h) {
+        double Vr = m_.release[h].vol;
+        areaFactor_[h] = Vr > 10 ? math::Cbrt(10.0 / Vr) : 1.0;
+    }
     RunTotals& t = m_.total;
     t.evap = t.disp = t.chemDisp = t.burned = t.skimmed = t.beached = 0;
 
@@ -270,7 +286,13 @@ void StepLoop::Step(int s) {
     sums.YMax = 0;
     sums.benz0 = benz0;
     natDispSum_ = evapSum_ = 0;
-    step_ = {s, hour, k, lastHour, K, oilRatio};
+    step_.s = s;
+    step_.hour = hour;
+    step_.k = k;
+    step_.lastHour = lastHour;
+    step_.K = K;
+    step_.oilRatio = oilRatio;
+    StepWaves(s, hour);
     pool_.Run(LEsum, 4, &StepLoop::UpdateOne, this);
     for (int i = 0; i < LEsum; ++i)
         AddToSums(i, outcomes_[i], F, sums);
@@ -332,6 +354,19 @@ void StepLoop::Step(int s) {
     if (dump_) dump_->StepEnd(m, sums, slick, hour);
 }
 
+// The waves at the end of each sub-step of the step are the same for every
+// LE that chooses the same number of sub-steps.
+void StepLoop::StepWaves(int s, int hour) {
+    for (int c = 0; c < 4; ++c) {
+        int sub = m_.deltat / kSubStepChoices[c];
+        int n = m_.deltat / sub;
+        for (int j = 0; j < n && j < kMaxSubSteps; ++j) {
+            double th = static_cast<double>(s) * m_.deltat + (j + 1) * sub - hour * 3600.0;
+            step_.waves[c][j] = DispersionWavesAt(m_, hour, IW_, windCases_, th);
+        }
+    }
+}
+
 // The hour whose release record an LE belongs to. `birth` is the end of the
 // LE's release step in hours, so an LE released in the last step of hour h
 // has birth h + 1 exactly; it still belongs to hour h.
@@ -355,9 +390,10 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
     const int hour = v.hour, k = v.k;
 
     double V = e.Vol * v.oilRatio;
-    double Vr = m.release[ReleaseHourIndex(e.birth)].vol;
+    const int releaseHour = ReleaseHourIndex(e.birth);
+    double Vr = m.release[releaseHour].vol;
     double A = v.lastHour ? e.area[hour] : ((sph - k) * e.area[hour] + k * e.area[hour + 1]) / sph;
-    if (Vr > 10) A *= math::Cbrt(10.0 / Vr);
+    if (Vr > 10) A *= areaFactor_[releaseHour];
     if (A < e.initArea) A = e.initArea;
     double h = V / A;
     if (h < m.oil.minThickness && V > 0) {
@@ -378,25 +414,49 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
     int row =
         static_cast<int>(std::lower_bound(exposure_, exposure_ + rows_ - 1, e.evex) - exposure_);
     double re = table_[row][kEvRate] * (1 - e.Y) * v.K / h;
-    int d = re > 1e-4 ? 20 : re > 5e-5 ? 10 : re > 2.222e-5 ? 6 : 4;
+    int choice = re > 1e-4 ? 0 : re > 5e-5 ? 1 : re > 2.222e-5 ? 2 : 3;
+    int d = kSubStepChoices[choice];
     int sub = m.deltat / d;
     int n = m.deltat / sub;
     if (n > kMaxSubSteps) n = kMaxSubSteps;  // (a step is never shorter than 450 s)
     out.subStep = sub;
     out.subSteps = n;
     double natFactor = std::max(0.0, 1.0 - natDispReduction_);
+    const double dtm = sub / 8.0;
+
+    // Values that repeat from mini-step to mini-step and from sub-step to
+    // sub-step are computed once (the same arguments give the same bits):
+    // the evaporated share of a mini-step for a row and a rate, the
+    // viscosity factor of a fraction evaporated, the wave-breaking factor.
+    int shareRow = -1;
+    double shareK = 0, share = 0;
+    double evapFraction = std::nan(""), evapFactor = 0;
+    double breakingFactor = std::nan("");
 
     for (int j = 0; j < n; ++j) {
         double E = 0;
+        // One evaporation mini-step (EvaporationMiniStep) eight times, on
+        // local copies of the LE's exposure and volume.
+        const double kEvap = (1 - e.Y) * v.K / h;
+        const double vol = e.Vol;
+        const int lastRow = rows_ - 1;
+        double evex = e.evex;
         for (int mini = 0; mini < 8; ++mini) {
             if (n > 1)
-                while (row < rows_ - 1 && exposure_[row] < e.evex)
+                while (row < lastRow && exposure_[row] < evex)
                     ++row;
-            e.f_evap = std::clamp(table_[row][kEvFevap], 0.0, 1.0);
-            E += EvaporationMiniStep(v.K, h, table_[row], sub / 8.0, e);
+            evex += kEvap * dtm;
+            if (row != shareRow || kEvap != shareK) {
+                share = 1 - math::Exp(-kEvap * table_[row][kEvRate] * dtm);
+                shareRow = row;
+                shareK = kEvap;
+            }
+            E += share * vol;
         }
-        double th = static_cast<double>(v.s) * m.deltat + (j + 1) * sub - hour * 3600.0;
-        double D = NaturalDispersion(m, hour, sub, e, IW_, windCases_, th, A, Vr) * natFactor;
+        e.evex = evex;
+        e.f_evap = std::clamp(table_[row][kEvFevap], 0.0, 1.0);
+        double D =
+            NaturalDispersionIn(m, v.waves[choice][j], sub, e, A, Vr, breakingFactor) * natFactor;
         if (E + D <= V) {
             V -= E + D;
         } else {
@@ -411,10 +471,14 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
 
         int t = static_cast<int>(static_cast<double>(v.s) * m.deltat + (j + 0.5) * sub +
                                  (1 - e.birth) * 3600.0);
-        double de = Emulsify(m, t, sub, Kem_, e, IB_, pass_);
+        double de = EmulsifyWith(emulsion_, t, sub, Kem_, e);
         if (de == 0) ++out.negativeWater;
         e.rho = EmulsionDensity(m, e.f_evap, e.Y);
-        e.visc = EmulsionViscosity(m, e.Y, e.f_evap, de);
+        if (!(e.f_evap == evapFraction)) {
+            evapFraction = e.f_evap;
+            evapFactor = math::Exp(m.oil.viscEvapConst * e.f_evap);
+        }
+        e.visc = EmulsionViscosityWith(viscosity_, e.Y, evapFactor, de);
     }
     e.vp = table_[row][kEvVp];
     e.mv = table_[row][kEvMv];
