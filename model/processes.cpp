@@ -13,9 +13,9 @@ double EvaporationCoefficient(double U, double C, double slickArea) {
 }
 
 double EvaporationMiniStep(double K, double h, const double* row, double dtm, LE& le) {
-    double k = (1 - le.Y) * K / h;
+    double k = ExposureRate(K, h, le.Y);
     le.evex += k * dtm;
-    return (1 - math::Exp(-k * row[kEvRate] * dtm)) * le.Vol;
+    return EvaporatedShare(k, row[kEvRate], dtm) * le.Vol;
 }
 
 double EmulsificationRateConstant(const WeatheringModel& m, double waveHeight, double U) {

@@ -3,6 +3,7 @@
 // each is called and what happens to its result.
 #pragma once
 
+#include "model/math_calls.h"
 #include "model/weathering_model.h"
 
 namespace ormix {
@@ -15,6 +16,15 @@ double EvaporationCoefficient(double U, double C, double slickArea);
 // returns the volume (m3) evaporated from the LE's stored volume. `row` is the
 // evaporation-table row in use; h the oil thickness (m).
 double EvaporationMiniStep(double K, double h, const double* row, double dtm, LE& le);
+
+// Its two parts: the exposure rate (1/s) of oil of water content Y, and the
+// share of the oil that a mini-step evaporates at the row's rate factor.
+inline double ExposureRate(double K, double h, double Y) {
+    return (1 - Y) * K / h;
+}
+inline double EvaporatedShare(double k, double rateFactor, double dtm) {
+    return 1 - math::Exp(-k * rateFactor * dtm);
+}
 
 // Emulsification rate constant (1/s) of an hour, from the hour's input wave
 // height (m, NoData when none) and the wind speed U (m/s).

@@ -437,7 +437,7 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
         double E = 0;
         // One evaporation mini-step (EvaporationMiniStep) eight times, on
         // local copies of the LE's exposure and volume.
-        const double kEvap = (1 - e.Y) * v.K / h;
+        const double kEvap = ExposureRate(v.K, h, e.Y);
         const double vol = e.Vol;
         const int lastRow = rows_ - 1;
         double evex = e.evex;
@@ -447,7 +447,7 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
                     ++row;
             evex += kEvap * dtm;
             if (row != shareRow || kEvap != shareK) {
-                share = 1 - math::Exp(-kEvap * table_[row][kEvRate] * dtm);
+                share = EvaporatedShare(kEvap, table_[row][kEvRate], dtm);
                 shareRow = row;
                 shareK = kEvap;
             }

@@ -2,6 +2,22 @@
 
 namespace ormix {
 
+namespace {
+
+// A few tens of microseconds of spinning before a thread sleeps: enough to
+// catch the next step on an idle machine, little lost on a busy one.
+constexpr int kSpins = 500;
+
+void Pause() {
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#else
+    std::this_thread::yield();
+#endif
+}
+
+}  // namespace
+
 WorkerPool::WorkerPool(int threads) {
     for (int t = 1; t < threads; ++t)
         helpers_.emplace_back([this] { Help(); });
@@ -10,7 +26,7 @@ WorkerPool::WorkerPool(int threads) {
 WorkerPool::~WorkerPool() {
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        stop_ = true;
+        stop_.store(true);
     }
     start_.notify_all();
     for (std::thread& t : helpers_)
@@ -35,16 +51,22 @@ void WorkerPool::Work() {
 void WorkerPool::Help() {
     long long seen = 0;
     for (;;) {
-        {
+        int spins = 0;
+        while (generation_.load(std::memory_order_acquire) == seen &&
+               !stop_.load(std::memory_order_acquire)) {
+            if (++spins < kSpins) {
+                Pause();
+                continue;
+            }
             std::unique_lock<std::mutex> lock(mutex_);
-            start_.wait(lock, [&] { return stop_ || generation_ != seen; });
-            if (stop_) return;
-            seen = generation_;
+            start_.wait(lock, [&] { return stop_.load() || generation_.load() != seen; });
         }
+        if (stop_.load(std::memory_order_acquire)) return;
+        seen = generation_.load(std::memory_order_acquire);
         Work();
-        {
+        if (busy_.fetch_sub(1, std::memory_order_acq_rel) == 1) {
             std::lock_guard<std::mutex> lock(mutex_);
-            if (--busy_ == 0) done_.notify_one();
+            done_.notify_one();
         }
     }
 }
@@ -56,20 +78,27 @@ void WorkerPool::Run(int n, int chunk, Body body, void* context) {
             body(context, i);
         return;
     }
+    body_ = body;
+    context_ = context;
+    n_ = n;
+    chunk_ = chunk < 1 ? 1 : chunk;
+    next_.store(0, std::memory_order_relaxed);
+    busy_.store(static_cast<int>(helpers_.size()), std::memory_order_relaxed);
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        body_ = body;
-        context_ = context;
-        n_ = n;
-        chunk_ = chunk < 1 ? 1 : chunk;
-        next_.store(0, std::memory_order_relaxed);
-        busy_ = static_cast<int>(helpers_.size());
-        ++generation_;
+        generation_.fetch_add(1, std::memory_order_release);
     }
     start_.notify_all();
     Work();
-    std::unique_lock<std::mutex> lock(mutex_);
-    done_.wait(lock, [&] { return busy_ == 0; });
+    int spins = 0;
+    while (busy_.load(std::memory_order_acquire) != 0) {
+        if (++spins < kSpins) {
+            Pause();
+            continue;
+        }
+        std::unique_lock<std::mutex> lock(mutex_);
+        done_.wait(lock, [&] { return busy_.load() == 0; });
+    }
 }
 
 }  // namespace ormix

@@ -36,11 +36,14 @@ private:
     void Work();
 
     std::vector<std::thread> helpers_;
+    // Threads wait for a call (and the caller for its end) by spinning a
+    // little, since the next step follows within a fraction of a
+    // millisecond, then by sleeping on the condition.
     std::mutex mutex_;
     std::condition_variable start_, done_;
-    long long generation_ = 0;  // counts the calls of Run
-    int busy_ = 0;              // helpers still working on the current call
-    bool stop_ = false;
+    std::atomic<long long> generation_{0};  // counts the calls of Run
+    std::atomic<int> busy_{0};              // helpers still working on the current call
+    std::atomic<bool> stop_{false};
     // The current call.
     Body body_ = nullptr;
     void* context_ = nullptr;
