@@ -30,11 +30,6 @@ LE FreshLE(const WeatheringModel& m) {
     return e;
 }
 
-TEST(Processes, EvaporationCoefficientExponents) {
-    EXPECT_NEAR(EvaporationCoefficient(8, 0.003, 1e4),
-                0.003 * std::pow(8.0, 7.0 / 9) / std::pow(100.0, 1.0 / 9), 1e-15);
-}
-
 TEST(Processes, EvaporationMiniStepRaisesExposureAndTakesFromTheStoredVolume) {
     LE e{};
     e.Vol = 2;
@@ -204,14 +199,6 @@ TEST(Processes, LargeViscousReleaseBreaksFewerWaves) {
     double small = NaturalDispersion(*m, 3, 90, e, 0, 1, 0, 100, 100);
     double large = NaturalDispersion(*m, 3, 90, e, 0, 1, 0, 100, 3200);
     EXPECT_NEAR(large / small, std::pow(100.0 / 3200, 0.2), 1e-12);
-}
-
-TEST(Processes, BenzeneFactor) {
-    double A = 1e4, x = 29.98 / 100;
-    double g = 1 + 0.117 * (0.9 * std::pow(x, 1.111) - 0.2368 * std::pow(x, 2.111) -
-                            9.0 * std::pow(x, 0.111) + 0.05357 * std::pow(x, 3.111));
-    EXPECT_NEAR(BenzeneFactor(A, 8.3144, 288, 101300), 1e6 * g * 0.078 * 8.3144 * 288 / 101300,
-                1e-9);
 }
 
 }  // namespace
