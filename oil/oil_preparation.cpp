@@ -116,15 +116,16 @@ ViscosityEstimate ViscosityAtTemperature(const WeatheringModel& m, double T, dou
         const double* value = kinematic ? o.viscRef_value : o.dyViscRef_value;
         const double* temp = kinematic ? o.viscRef_temp : o.dyViscRef_temp;
         const double* fevap = kinematic ? o.viscRef_fevap : o.dyViscRef_fevap;
-        const double scale = kinematic ? 1.0 : (rho > 0 ? 1.0 / rho : 0.0);
+        // A dynamic point over the density; without a density no point counts.
+        auto point = [&](int i) { return kinematic ? value[i] : (rho > 0 ? value[i] / rho : 0.0); };
         double corrected[kRefSlots];
         bool used[kRefSlots] = {};
         int best = -1;
         double distance = 100.0 * T;
         for (int i = 0; i < o.refSlots && i < kRefSlots; ++i) {
-            if (!Usable(value[i] * scale, temp[i])) continue;
+            if (!Usable(point(i), temp[i])) continue;
             used[i] = true;
-            corrected[i] = CorrectViscosity(value[i] * scale, temp[i], T, B);
+            corrected[i] = CorrectViscosity(point(i), temp[i], T, B);
             double d = temp[i] > T ? temp[i] - T : T - temp[i];
             if (FreshFraction(fevap[i]) <= 0 && d < distance) {
                 distance = d;

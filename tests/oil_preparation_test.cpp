@@ -137,6 +137,22 @@ TEST(ViscosityAtTemperature, SeveralPointsTakeTheClosestFreshOne) {
     EXPECT_NEAR(e.evapConst, std::clamp(c4, 2.0, 12.0), 1e-12);
 }
 
+TEST(ViscosityAtTemperature, SeveralDynamicPointsAreTurnedKinematic) {
+    Records r;
+    r.oil.viscRef_value[0] = NoData;
+    double v[] = {0.9, 0.5};
+    double T[] = {278, 298};
+    for (int i = 0; i < 2; ++i) {
+        r.oil.dyViscRef_value[i] = v[i];
+        r.oil.dyViscRef_temp[i] = T[i];
+        r.oil.dyViscRef_fevap[i] = 0;
+    }
+    auto m = Filled(r);
+    ViscosityEstimate e = ViscosityAtTemperature(*m, 293, 5000, 900);
+    ASSERT_TRUE(e.ok);
+    EXPECT_NEAR(e.visc, 0.5 / 900 * std::exp(5000 * (1.0 / 293 - 1.0 / 298)), 1e-15);
+}
+
 struct ViscosityFault {
     double kv, kvFevap, dv, dvFevap;
     const char* message;
