@@ -1,84 +1,121 @@
-// Benchmarks of the weathering model.
+// Benchmarks of the weathering model: whole runs of the heaviest and of a
+// typical scenario, on one thread and on all, and the floor of each: the
+// transcendental calls (exp, pow, log, sqrt, cbrt, log10) that the run makes,
+// with the same spread of arguments, alone in a tight loop. A run cannot be
+// cheaper on one thread than its floor.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <memory>
 
+#include "bench/math_census.h"
+#include "bench/scenarios.h"
 #include "model/spreading.h"
+#include "model/step_loop.h"
 #include "model/weathering_model.h"
+#include "model/worker_pool.h"
 
 namespace ormix {
 namespace {
 
-// The heaviest scenario: 120 hours, a large instantaneous spill beside a
-// continuous trickle (so that nearly every hour adds LEs: about 480 in all),
-// with volume, wind and emulsion uncertainty all on (nine runs).
-struct Heaviest {
-    InputOil oil;
-    InputWater water;
-    InputWindWave wind;
-    InputInstant instant;
-    InputContinuous continuous;
-    InputUncertainty uncertainty;
+constexpr int kSamples = 1 << 16;
 
-    Heaviest() {
-        oil.api = 30;
-        oil.rhoRef_value[0] = 876;
-        oil.rhoRef_temp[0] = 288.7;
-        oil.viscRef_value[0] = 2e-5;
-        oil.viscRef_temp[0] = 288.15;
-        oil.viscRef_fevap[0] = 0;
-        water.temperature = 15;
-        water.tempUnits = 2;
-        water.speed = 0.2;
-        water.speedUnits = 3;
-        water.direction = 45;
-        wind.num = 120;
-        wind.speedUnits = 3;
-        for (int h = 0; h < 120; ++h) {
-            wind.speed[h] = 5 + (h % 24) * 0.5;
-            wind.direction[h] = 200 + (h % 12) * 10;
-        }
-        instant = {true, 1, 20000, kVolCubicMetres};
-        continuous = {true, 1, 120, 0.5, 0.5, 3};
-        uncertainty.volFlag = 1;
-        uncertainty.vol = 20;
-        uncertainty.windFlag = 1;
-        uncertainty.wind = 3;
-        uncertainty.windUnits = 3;
-        uncertainty.emulFlag = 1;
-        uncertainty.emul = 10;
-        uncertainty.emulUnits = 1;
+const ormixbench::MathCensus& Census(int which) {
+    static ormixbench::MathCensus census[2];
+    static bool taken[2] = {false, false};
+    if (!taken[which]) {
+        census[which] = ormixbench::TakeCensus(which, kSamples);
+        taken[which] = true;
     }
+    return census[which];
+}
 
-    InputRecordSet Set() const {
-        InputRecordSet s;
-        s.oil = &oil;
-        s.water = &water;
-        s.windWave = &wind;
-        s.instant = &instant;
-        s.continuous = &continuous;
-        s.uncertainty = &uncertainty;
-        return s;
-    }
-};
-
-void BM_FullRun120h(benchmark::State& state) {
-    Heaviest scenario;
+// Arguments: scenario (0 heaviest, 1 typical), threads (0: all cores).
+void BM_Run(benchmark::State& state) {
+    const int which = static_cast<int>(state.range(0));
+    int threads = static_cast<int>(state.range(1));
+    if (threads == 0) threads = WorkerPool::DefaultThreads();
+    bench::Scenario scenario = bench::ByNumber(which);
     auto m = std::make_unique<WeatheringModel>();
     m->random.Seed(1);
     for (auto _ : state) {
         m->Reset();
         FillModel(*m, scenario.Set());
-        m->SetUp();
+        if (!m->SetUp()) {
+            state.SkipWithError("set-up failed");
+            return;
+        }
         Spread(*m);
-        m->Run(false);
+        RunWithThreads(*m, false, threads);
         benchmark::DoNotOptimize(m->result[m->numSteps - 1].remaining.best);
     }
+    state.SetLabel(which == 0 ? "heaviest" : "typical");
+    state.counters["threads"] = threads;
     state.counters["LEs"] = m->numLEs;
     state.counters["steps"] = m->numSteps;
     state.counters["sizeof_model_bytes"] = static_cast<double>(sizeof(WeatheringModel));
 }
-BENCHMARK(BM_FullRun120h)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Run)
+    ->ArgNames({"scenario", "threads"})
+    ->Args({0, 1})
+    ->Args({0, 0})
+    ->Args({1, 1})
+    ->Args({1, 0})
+    ->Unit(benchmark::kMillisecond);
+
+double Call(int f, double x, double y) {
+    switch (f) {
+        case 0:
+            return std::exp(x);
+        case 1:
+            return std::pow(x, y);
+        case 2:
+            return std::log(x);
+        case 3:
+            return std::sqrt(x);
+        case 4:
+            return std::cbrt(x);
+        default:
+            return std::log10(x);
+    }
+}
+
+// Every transcendental call of one run of the scenario, and nothing else.
+template <int F>
+double Replay(const ormixbench::MathCensus& c) {
+    const std::vector<double>& xs = c.x[F];
+    const std::vector<double>& ys = c.y[F];
+    const size_t n = xs.size();
+    double acc = 0;
+    size_t i = 0;
+    for (long long k = 0; k < c.count[F]; ++k) {
+        acc += Call(F, xs[i], ys[i]);
+        if (++i == n) i = 0;
+    }
+    return acc;
+}
+
+void BM_Floor(benchmark::State& state) {
+    const int which = static_cast<int>(state.range(0));
+    const ormixbench::MathCensus& c = Census(which);
+    if (!c.ok) {
+        state.SkipWithError("census run failed");
+        return;
+    }
+    for (auto _ : state) {
+        double acc =
+            Replay<0>(c) + Replay<1>(c) + Replay<2>(c) + Replay<3>(c) + Replay<4>(c) + Replay<5>(c);
+        benchmark::DoNotOptimize(acc);
+    }
+    state.SetLabel(which == 0 ? "heaviest" : "typical");
+    long long total = 0;
+    for (int f = 0; f < ormixbench::kCensusFunctions; ++f) {
+        state.counters[ormixbench::kCensusNames[f]] = static_cast<double>(c.count[f]);
+        total += c.count[f];
+    }
+    state.counters["calls"] = static_cast<double>(total);
+}
+BENCHMARK(BM_Floor)->ArgName("scenario")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ormix

@@ -1,46 +1,208 @@
-// Weathering processes.
-//
-// PLACEHOLDER: the physics of evaporation, water uptake, density, viscosity,
-// natural dispersion and the benzene factor goes here. Until then every
-// routine is neutral: no evaporation, no water uptake, no dispersion, fresh
-// density and viscosity, no airborne benzene above the floor value.
+// Weathering processes of one LE: evaporation through the exposure table,
+// water uptake into a water-in-oil emulsion, the density and viscosity of the
+// weathered emulsion, natural dispersion by breaking waves (with the
+// oil-sediment term), and the airborne benzene factor over the slick.
 #include "model/processes.h"
 
-#include <cmath>
+#include "model/math_calls.h"
 
 namespace ormix {
 
 double EvaporationCoefficient(double U, double C, double slickArea) {
-    return C * std::pow(U, 7.0 / 9.0) / std::pow(std::sqrt(slickArea), 1.0 / 9.0);
+    return C * math::Pow(U, 7.0 / 9.0) / math::Pow(math::Sqrt(slickArea), 1.0 / 9.0);
 }
 
-double EvaporationMiniStep(double, double, const double*, double, LE&) {
-    return 0.0;
+double EvaporationMiniStep(double K, double h, const double* row, double dtm, LE& le) {
+    double k = ExposureRate(K, h, le.Y);
+    le.evex += k * dtm;
+    return EvaporatedShare(k, row[kEvRate], dtm) * le.Vol;
 }
 
-double EmulsificationRateConstant(const WeatheringModel&, double, double) {
-    return 0.0;
+double EmulsificationRateConstant(const WeatheringModel& m, double waveHeight, double U) {
+    if (m.containedArea > 0) return 0.0;  // no water uptake inside a boom
+    double Uw = waveHeight > 0 ? 2.0286 * math::Sqrt(9.8 * waveHeight) : 0.0;
+    if (Uw < 4.429) Uw = math::Pow(Uw / 0.71, 0.813);
+    if (U < Uw) U = Uw;
+    return 6 * m.oil.waterUptakeRate * U * U / m.oil.dropletMax;
 }
 
-double Emulsify(const WeatheringModel& m, int, int, double, LE&, int, int) {
-    return m.oil.dropletMax;
+EmulsionOnsetValues OnsetValues(const WeatheringModel& m, int IB, int pass) {
+    const OilState& o = m.oil;
+    // The low values exist only with emulsion uncertainty; where one was
+    // not set, the high value stands for it.
+    double timeLow = o.bulltimeLow == NoData ? o.bulltimeHigh : o.bulltimeLow;
+    double fracLow = o.bullwinkleLow == NoData ? o.bullwinkleHigh : o.bullwinkleLow;
+    if (pass == 0 && m.emulFlag == 1) {
+        // The middle of the band.
+        return {std::floor((timeLow + o.bulltimeHigh) * 0.5 * 3600 + 0.5),
+                (fracLow + o.bullwinkleHigh) * 0.5};
+    }
+    double hours = IB == 1 ? timeLow : o.bulltimeHigh;
+    return {std::trunc(hours) * 3600, IB == 1 ? fracLow : o.bullwinkleHigh};
 }
 
-double EmulsionDensity(const WeatheringModel& m, double, double) {
-    return m.InitialOil.rho0;
+EmulsionConstants EmulsionConstantsFor(const WeatheringModel& m, int IB, int pass) {
+    const OilState& o = m.oil;
+    EmulsionConstants c;
+    c.onset = OnsetValues(m, IB, pass);
+    c.Ymax = o.waterContent;
+    c.Smax = o.emulsionAreaFactor;
+    c.dmax = o.dropletMax;
+    c.St = (6 / o.dropletMax) * c.Ymax / (1 - c.Ymax);
+    return c;
 }
 
-double EmulsionViscosity(const WeatheringModel& m, double, double, double) {
-    return m.InitialOil.visc0;
+double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, LE& le) {
+    const EmulsionOnsetValues& on = c.onset;
+    double S = 0;
+    // An oil without room for water (Smax 0) never starts to take it up.
+    if (c.Smax > 0 &&
+        ((t >= on.time && on.time >= 0) || (le.f_evap >= on.fraction && on.fraction > 0))) {
+        double t0;
+        if (on.time > 0)
+            t0 = on.time;
+        else if (le.stabilityTime >= 0)
+            t0 = le.stabilityTime;
+        else
+            t0 = le.stabilityTime = t;
+        double S0 = le.S < 0 ? 0.0 : le.S;
+        if (S0 >= c.Smax) {
+            S = c.Smax;  // full already: whatever is added is held back
+        } else {
+            S = S0 + math::Exp(-Kem / c.Smax * (t - t0)) * dts * Kem;
+            if (S > c.Smax) S = c.Smax;
+        }
+    }
+
+    double Y, de;
+    if (S >= c.St && S > 0) {
+        Y = c.Ymax;
+        de = (6 / S) * c.Ymax / (1 - c.Ymax);
+    } else {
+        Y = S * c.dmax / (S * c.dmax + 6);
+        de = c.dmax;
+    }
+    if (Y < 0) return 0.0;  // Y and S stay as they were; the caller reports it
+    le.Y = Y;
+    le.S = S;
+    return de;
 }
 
-double NaturalDispersion(const WeatheringModel&, int, int, const LE&, int, int, double, double,
-                         double) {
-    return 0.0;
+double Emulsify(const WeatheringModel& m, int t, int dts, double Kem, LE& le, int IB, int pass) {
+    return EmulsifyWith(EmulsionConstantsFor(m, IB, pass), t, dts, Kem, le);
 }
 
-double BenzeneFactor(double, double, double, double) {
-    return 0.0;
+double EmulsionDensity(const WeatheringModel& m, double fEvap, double Y) {
+    double rho = Y * m.waterDensity + (1 - Y) * (1 + 0.18 * fEvap) * m.InitialOil.rho0;
+    return rho > m.waterDensity ? m.waterDensity : rho;
+}
+
+ViscosityConstants ViscosityConstantsFor(const WeatheringModel& m) {
+    const OilState& o = m.oil;
+    ViscosityConstants c;
+    c.visc0 = m.InitialOil.visc0;
+    c.Ymax = o.waterContent;
+    c.fixedMooney = !(o.viscMultiplier > 0);
+    c.mooneyNumerator =
+        c.fixedMooney ? 0.0 : o.dropletMin * (1 - 2.5 * c.Ymax / math::Log(o.viscMultiplier));
+    return c;
+}
+
+namespace {
+double Mooney(const ViscosityConstants& k, double dropletDiameter) {
+    double c = k.fixedMooney ? 0.65 : k.mooneyNumerator / (k.Ymax * dropletDiameter);
+    if (c > 0.85) return 0.85;
+    if (!(c >= 0.45)) return 0.45;  // below, or not a number
+    return c;
+}
+}  // namespace
+
+double MooneyConstant(const WeatheringModel& m, double dropletDiameter) {
+    return Mooney(ViscosityConstantsFor(m), dropletDiameter);
+}
+
+double EmulsionViscosityWith(const ViscosityConstants& k, double Y, double evapFactor,
+                             double dropletDiameter) {
+    double c = Mooney(k, dropletDiameter);
+    return k.visc0 * math::Exp(2.5 * Y / (1 - c * Y)) * evapFactor;
+}
+
+double EmulsionViscosity(const WeatheringModel& m, double Y, double fEvap, double dropletDiameter) {
+    return EmulsionViscosityWith(ViscosityConstantsFor(m), Y,
+                                 math::Exp(m.oil.viscEvapConst * fEvap), dropletDiameter);
+}
+
+WaveCase WavesForDispersion(const WeatheringModel& m, int hour, int IW, int windCases, double th) {
+    auto pick = [&](const WaveHour& w) -> const WaveCase& {
+        if (windCases == 1) return w.best;
+        return IW == 0 ? w.high : w.low;
+    };
+    WaveCase c = pick(m.wave[hour]);
+    if (hour < m.numHours - 1 && hour + 1 < kHours) {
+        const WaveCase& n = pick(m.wave[hour + 1]);
+        // Toward the next hour's sea, unless that hour has no waves computed.
+        if (n.Hrms >= 0 && n.f_bw >= 0 && n.De >= 0) {
+            double w = th / 3600;
+            c.Hrms += (n.Hrms - c.Hrms) * w;
+            c.f_bw += (n.f_bw - c.f_bw) * w;
+            c.De += (n.De - c.De) * w;
+        }
+    }
+    return c;
+}
+
+DispersionWaves DispersionWavesAt(const WeatheringModel& m, int hour, int IW, int windCases,
+                                  double th) {
+    DispersionWaves d;
+    d.waves = WavesForDispersion(m, hour, IW, windCases, th);
+    const WaveCase& w = d.waves;
+    d.DeFactor = (w.Hrms > 0 && w.f_bw > 0 && w.De > 0) ? math::Pow(w.De, 0.57) : 0.0;
+    return d;
+}
+
+double NaturalDispersionIn(const WeatheringModel& m, const DispersionWaves& at, int dts,
+                           const LE& le, double A, double Vr, double& breakingFactor) {
+    WaveCase w = at.waves;
+    if (Vr > 100 && le.visc > 4e-5) {
+        if (std::isnan(breakingFactor)) breakingFactor = math::Pow(100 / Vr, 0.2);
+        w.f_bw *= breakingFactor;
+    }
+    if (m.containedArea > 0) return 0.0;
+    // Without breaking waves (or where the waves of the hour could not be
+    // computed) nothing disperses; the terms below carry these factors.
+    if (!(w.Hrms > 0 && w.f_bw > 0 && w.De > 0)) return 0.0;
+
+    const double rhoW = m.waterDensity, nuW = m.waterViscosity;
+    const double Cvis = 2400 * math::Exp(-73.682 * math::Sqrt(le.visc));
+    const double he = (le.Vol / (1 - le.Y)) / A;
+    const double DeFactor = at.DeFactor;
+
+    double Ts = 0;
+    if (m.sediment > 0 && he >= 0.0001) {
+        double sd = 0.588 * (math::Pow(he, 1.7) - 5e-8);
+        if (sd < 0) sd = 0;
+        double rise = (1 - le.rho / rhoW) * (0.613 * he) * (0.613 * he) * 9.8 / (18 * nuW);
+        Ts = math::Sqrt(w.Hrms * w.De * w.f_bw / (rhoW * nuW)) * 1.6 * m.oil.sedimentConst *
+             (dts * Cvis * DeFactor * w.f_bw * sd * A / (1.5 * w.Hrms + dts * rise)) * m.sediment /
+             le.rho;
+    }
+    const double Td = Cvis * DeFactor * w.f_bw * m.oil.dispConst * (1 - le.Y) * A / le.rho;
+    double D = ((1 - le.Y) * Ts + Td) * dts;
+    return D > le.Vol ? le.Vol : D;
+}
+
+double NaturalDispersion(const WeatheringModel& m, int hour, int dts, const LE& le, int IW,
+                         int windCases, double th, double A, double Vr) {
+    double breakingFactor = std::nan("");
+    return NaturalDispersionIn(m, DispersionWavesAt(m, hour, IW, windCases, th), dts, le, A, Vr,
+                               breakingFactor);
+}
+
+double BenzeneFactor(double slickArea, double R, double T, double P) {
+    const double x = 29.98 / math::Sqrt(slickArea);
+    const double g = 1 + 0.117 * (0.9 * math::Pow(x, 1.111) - 0.2368 * math::Pow(x, 2.111) -
+                                  9.0 * math::Pow(x, 0.111) + 0.05357 * math::Pow(x, 3.111));
+    return 1e6 * g * 0.078 * R * T / P;
 }
 
 }  // namespace ormix

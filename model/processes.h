@@ -3,6 +3,7 @@
 // each is called and what happens to its result.
 #pragma once
 
+#include "model/math_calls.h"
 #include "model/weathering_model.h"
 
 namespace ormix {
@@ -16,20 +17,87 @@ double EvaporationCoefficient(double U, double C, double slickArea);
 // evaporation-table row in use; h the oil thickness (m).
 double EvaporationMiniStep(double K, double h, const double* row, double dtm, LE& le);
 
+// Its two parts: the exposure rate (1/s) of oil of water content Y, and the
+// share of the oil that a mini-step evaporates at the row's rate factor.
+inline double ExposureRate(double K, double h, double Y) {
+    return (1 - Y) * K / h;
+}
+inline double EvaporatedShare(double k, double rateFactor, double dtm) {
+    return 1 - math::Exp(-k * rateFactor * dtm);
+}
+
 // Emulsification rate constant (1/s) of an hour, from the hour's input wave
 // height (m, NoData when none) and the wind speed U (m/s).
 double EmulsificationRateConstant(const WeatheringModel& m, double waveHeight, double U);
 
+// Onset of water uptake for emulsion case IB (0 the high values, 1 the low
+// ones) in the given pass: the time after release (s; negative when there is
+// none) and the fraction evaporated (not positive when there is none).
+struct EmulsionOnsetValues {
+    double time;
+    double fraction;
+};
+EmulsionOnsetValues OnsetValues(const WeatheringModel& m, int IB, int pass);
+
 // Water uptake of one LE in one sub-step at time t (whole s), sub-step length
 // dts (s). Sets the LE's Y, S and stabilityTime; returns the droplet diameter
-// (m) that the viscosity uses.
+// (m) that the viscosity uses. A water content that would come out negative
+// leaves Y and S as they were and returns 0: the caller shows "water content
+// is negative" (so that the routine can run on any thread).
 double Emulsify(const WeatheringModel& m, int t, int dts, double Kem, LE& le, int IB, int pass);
+
+// What the water uptake needs that stays the same for a whole run of one
+// emulsion case, and the uptake computed from it (the same arithmetic as
+// Emulsify, which the step loop calls for every LE and sub-step).
+struct EmulsionConstants {
+    EmulsionOnsetValues onset;
+    double Ymax;  // maximum water content
+    double Smax;  // emulsion area factor (1/m)
+    double St;    // S at which the water content reaches Ymax
+    double dmax;  // largest droplet diameter (m)
+};
+EmulsionConstants EmulsionConstantsFor(const WeatheringModel& m, int IB, int pass);
+double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, LE& le);
 
 // Density (kg/m3) of the weathered emulsion.
 double EmulsionDensity(const WeatheringModel& m, double fEvap, double Y);
 
+// The Mooney constant of the emulsion for the given droplet diameter (m),
+// held within 0.45 and 0.85.
+double MooneyConstant(const WeatheringModel& m, double dropletDiameter);
+
 // Kinematic viscosity (m2/s) of the weathered emulsion.
 double EmulsionViscosity(const WeatheringModel& m, double Y, double fEvap, double dropletDiameter);
+
+// The same from the run's constants and the evaporation factor
+// exp(viscosity-evaporation constant x fraction evaporated).
+struct ViscosityConstants {
+    double visc0;
+    bool fixedMooney;        // no viscosity multiplier: the Mooney constant is 0.65
+    double mooneyNumerator;  // d_min x (1 - 2.5 x Ymax / ln(viscMultiplier))
+    double Ymax;
+};
+ViscosityConstants ViscosityConstantsFor(const WeatheringModel& m);
+double EmulsionViscosityWith(const ViscosityConstants& c, double Y, double evapFactor,
+                             double dropletDiameter);
+
+// The waves that disperse the oil th seconds into the hour, for wind case IW
+// of windCases, interpolated toward the next hour's.
+WaveCase WavesForDispersion(const WeatheringModel& m, int hour, int IW, int windCases, double th);
+
+// The waves of a moment of the hour with the factor De^0.57 that the
+// dispersion takes from them (computed only when the waves break).
+struct DispersionWaves {
+    WaveCase waves;
+    double DeFactor;
+};
+DispersionWaves DispersionWavesAt(const WeatheringModel& m, int hour, int IW, int windCases,
+                                  double th);
+
+// The dispersion of one LE in those waves. `breakingFactor` keeps
+// (100 / Vr)^0.2 once computed for the LE (NaN until then).
+double NaturalDispersionIn(const WeatheringModel& m, const DispersionWaves& at, int dts,
+                           const LE& le, double A, double Vr, double& breakingFactor);
 
 // Volume (m3) dispersed naturally from one LE in one sub-step of dts seconds.
 // th: seconds since the start of the hour at the end of the sub-step; A: the

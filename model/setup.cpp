@@ -13,6 +13,9 @@ namespace ormix {
 
 namespace {
 
+// The least relative buoyancy that spreading works with.
+constexpr double kMinBuoyancy = 0.001;
+
 int HoursOfRun(const WeatheringModel& m) {
     for (int h = kHours - 1; h >= 0; --h)
         if (m.wind[h].speed >= 0) return h + 1;
@@ -190,6 +193,12 @@ bool WeatheringModel::SetUp() {
     }
     if (env || oilc || rel) {
         buoyancy = (waterDensity - InitialOil.rho0) / waterDensity;
+        // Oil as dense as the water or denser (the preparation has warned
+        // that it will sink) is still followed afloat, but has no buoyancy
+        // to spread it: it spreads as oil only just lighter than the water,
+        // 1 kg/m3 in 1000, rather than not at all (a zero or negative
+        // buoyancy leaves the initial areas undefined).
+        if (!(buoyancy > kMinBuoyancy)) buoyancy = kMinBuoyancy;
         spreadConst = (k2 * k2 / 16.0) * std::pow(9.8 * buoyancy / std::sqrt(waterViscosity), 0.33);
         HourlyReleaseVolumes(*this);
         ReleaseRecords(*this);

@@ -9,9 +9,12 @@
 #include <new>
 
 #include "model/core_dump.h"
+#include "model/math_calls.h"
 #include "model/processes.h"
 #include "model/smoothing.h"
+#include "model/step_loop.h"
 #include "model/weathering_model.h"
+#include "model/worker_pool.h"
 
 namespace ormix {
 
@@ -65,22 +68,63 @@ void RecordProperty(Quad& q, const Statistic& st, int pass) {
     }
 }
 
+// The most sub-steps an LE's evaporation asks for in one time step.
+constexpr int kMaxSubSteps = 20;
+
+// What the update of one LE leaves for the sums of its step. The sums are
+// added afterwards in LE order, so that they come out the same however the
+// updates were shared among threads.
+struct LEOutcome {
+    bool oil;  // the LE held oil this step
+    int subStep;
+    int subSteps;
+    int negativeWater;  // sub-steps whose water content came out negative
+    double V, A;
+    double dispersed[kMaxSubSteps];
+    double evaporated[kMaxSubSteps];
+};
+
+// The sub-step counts an LE can choose, by how fast it evaporates.
+constexpr int kSubStepChoices[] = {20, 10, 6, 4};
+
+// The values of one step that every LE update reads.
+struct StepValues {
+    int s, hour, k;
+    bool lastHour;
+    double K, oilRatio;
+    // The waves at the end of every sub-step, for each choice of sub-steps.
+    DispersionWaves waves[4][kMaxSubSteps];
+};
+
 class StepLoop {
 public:
-    StepLoop(WeatheringModel& m, const Row* table, int rows, CoreDump* dump)
-        : m_(m), table_(table), rows_(rows), dump_(dump), subStep_(m.deltat) {}
+    StepLoop(WeatheringModel& m, const Row* table, const double* exposure, int rows, CoreDump* dump,
+             WorkerPool& pool, LEOutcome* outcomes)
+        : m_(m),
+          table_(table),
+          exposure_(exposure),
+          rows_(rows),
+          dump_(dump),
+          pool_(pool),
+          outcomes_(outcomes),
+          subStep_(m.deltat) {}
 
     void RunCase(int pass, int IV, int IW, int IB, double uv, double uw, int windCases);
 
 private:
+    void StepWaves(int s, int hour);
     void Step(int s);
-    void UpdateLE(int index, int s, int hour, bool lastHour, int k, double K, double F,
-                  double oilRatio, StepSums& sums);
+    void UpdateLE(int index, const StepValues& v, LEOutcome& out) const;
+    void AddToSums(int index, const LEOutcome& out, double F, StepSums& sums);
+    static void UpdateOne(void* loop, int index);
 
     WeatheringModel& m_;
     const Row* table_;
+    const double* exposure_;  // the table's first column, for the row search
     int rows_;
     CoreDump* dump_;
+    WorkerPool& pool_;
+    LEOutcome* outcomes_;
     int subStep_;  // the evaporation sub-step most recently chosen (s)
 
     // The case being run.
@@ -94,6 +138,12 @@ private:
     double prevWaterMean_ = 0;
     double chemVolume_ = 0;
     double natDispSum_ = 0, evapSum_ = 0;
+    // The step being run, for the LE updates.
+    StepValues step_{};
+    // Constants of the run case.
+    EmulsionConstants emulsion_{};
+    ViscosityConstants viscosity_{};
+    double areaFactor_[kHours] = {};  // (10 / Vr)^(1/3) of each release hour
 };
 
 void StepLoop::RunCase(int pass, int IV, int IW, int IB, double uv, double uw, int windCases) {
@@ -104,7 +154,7 @@ void StepLoop::RunCase(int pass, int IV, int IW, int IB, double uv, double uw, i
     uw_ = uw;
     windCases_ = windCases;
     volScale_ = 1.0 + (2 * IV - 1) * uv;
-    double areaScale = std::pow(volScale_, 0.833);
+    double areaScale = math::Pow(volScale_, 0.833);
     for (int i = 0; i < m_.numLEs; ++i) {
         LE& e = m_.le[i];
         e.Y = 0;
@@ -119,6 +169,12 @@ void StepLoop::RunCase(int pass, int IV, int IW, int IB, double uv, double uw, i
     prevWaterMean_ = 0;
     chemVolume_ = 0;
     released_ = 0;
+    emulsion_ = EmulsionConstantsFor(m_, IB, pass);
+    viscosity_ = ViscosityConstantsFor(m_);
+    for (int h = 0; h < kHours; ++h) {
+        double Vr = m_.release[h].vol;
+        areaFactor_[h] = Vr > 10 ? math::Cbrt(10.0 / Vr) : 1.0;
+    }
     RunTotals& t = m_.total;
     t.evap = t.disp = t.chemDisp = t.burned = t.skimmed = t.beached = 0;
 
@@ -230,8 +286,16 @@ void StepLoop::Step(int s) {
     sums.YMax = 0;
     sums.benz0 = benz0;
     natDispSum_ = evapSum_ = 0;
+    step_.s = s;
+    step_.hour = hour;
+    step_.k = k;
+    step_.lastHour = lastHour;
+    step_.K = K;
+    step_.oilRatio = oilRatio;
+    StepWaves(s, hour);
+    pool_.Run(LEsum, 4, &StepLoop::UpdateOne, this);
     for (int i = 0; i < LEsum; ++i)
-        UpdateLE(i, s, hour, lastHour, k, K, F, oilRatio, sums);
+        AddToSums(i, outcomes_[i], F, sums);
 
     // Property statistics over the LEs, or the previous step's values when no
     // oil is left to describe.
@@ -290,6 +354,19 @@ void StepLoop::Step(int s) {
     if (dump_) dump_->StepEnd(m, sums, slick, hour);
 }
 
+// The waves at the end of each sub-step of the step are the same for every
+// LE that chooses the same number of sub-steps.
+void StepLoop::StepWaves(int s, int hour) {
+    for (int c = 0; c < 4; ++c) {
+        int sub = m_.deltat / kSubStepChoices[c];
+        int n = m_.deltat / sub;
+        for (int j = 0; j < n && j < kMaxSubSteps; ++j) {
+            double th = static_cast<double>(s) * m_.deltat + (j + 1) * sub - hour * 3600.0;
+            step_.waves[c][j] = DispersionWavesAt(m_, hour, IW_, windCases_, th);
+        }
+    }
+}
+
 // The hour whose release record an LE belongs to. `birth` is the end of the
 // LE's release step in hours, so an LE released in the last step of hour h
 // has birth h + 1 exactly; it still belongs to hour h.
@@ -298,69 +375,129 @@ int ReleaseHourIndex(double birth) {
     return h < 0 ? 0 : (h >= kHours ? kHours - 1 : h);
 }
 
-void StepLoop::UpdateLE(int i, int s, int hour, bool lastHour, int k, double K, double F,
-                        double oilRatio, StepSums& sums) {
-    WeatheringModel& m = m_;
-    LE& e = m.le[i];
-    const int sph = m.stepsPerHour;
+void StepLoop::UpdateOne(void* loop, int index) {
+    StepLoop& self = *static_cast<StepLoop*>(loop);
+    self.UpdateLE(index, self.step_, self.outcomes_[index]);
+}
 
-    double V = e.Vol * oilRatio;
-    double Vr = m.release[ReleaseHourIndex(e.birth)].vol;
-    double A = lastHour ? e.area[hour] : ((sph - k) * e.area[hour] + k * e.area[hour + 1]) / sph;
-    if (Vr > 10) A *= std::cbrt(10.0 / Vr);
+// Moves one LE through the step: its area and thickness, then evaporation,
+// natural dispersion and water uptake in sub-steps. Touches no other LE and
+// nothing shared; what the step's sums need goes into `out`.
+void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
+    const WeatheringModel& m = m_;
+    LE& e = m_.le[i];
+    const int sph = m.stepsPerHour;
+    const int hour = v.hour, k = v.k;
+
+    double V = e.Vol * v.oilRatio;
+    const int releaseHour = ReleaseHourIndex(e.birth);
+    double Vr = m.release[releaseHour].vol;
+    double A = v.lastHour ? e.area[hour] : ((sph - k) * e.area[hour] + k * e.area[hour + 1]) / sph;
+    if (Vr > 10) A *= areaFactor_[releaseHour];
     if (A < e.initArea) A = e.initArea;
     double h = V / A;
     if (h < m.oil.minThickness && V > 0) {
         h = m.oil.minThickness;
         A = V / h;
     }
+    out.A = A;
+    out.V = V;
+    out.negativeWater = 0;
 
     if (V == 0) {
         e.Vol = 0;
-    } else {
-        int row = 0;
-        while (row < rows_ - 1 && table_[row][kEvEx] < e.evex)
-            ++row;
-        double re = table_[row][kEvRate] * (1 - e.Y) * K / h;
-        int d = re > 1e-4 ? 20 : re > 5e-5 ? 10 : re > 2.222e-5 ? 6 : 4;
-        int sub = m.deltat / d;
-        int n = m.deltat / sub;
-        subStep_ = sub;
-        double natFactor = std::max(0.0, 1.0 - natDispReduction_);
+        out.oil = false;
+        return;
+    }
+    out.oil = true;
+    // The first row whose exposure is not below the LE's (the last if none).
+    int row =
+        static_cast<int>(std::lower_bound(exposure_, exposure_ + rows_ - 1, e.evex) - exposure_);
+    double re = table_[row][kEvRate] * (1 - e.Y) * v.K / h;
+    int choice = re > 1e-4 ? 0 : re > 5e-5 ? 1 : re > 2.222e-5 ? 2 : 3;
+    int d = kSubStepChoices[choice];
+    int sub = m.deltat / d;
+    int n = m.deltat / sub;
+    if (n > kMaxSubSteps) n = kMaxSubSteps;  // (a step is never shorter than 450 s)
+    out.subStep = sub;
+    out.subSteps = n;
+    double natFactor = std::max(0.0, 1.0 - natDispReduction_);
+    const double dtm = sub / 8.0;
 
-        for (int j = 0; j < n; ++j) {
-            double E = 0;
-            for (int mini = 0; mini < 8; ++mini) {
-                if (n > 1)
-                    while (row < rows_ - 1 && table_[row][kEvEx] < e.evex)
-                        ++row;
-                e.f_evap = std::clamp(table_[row][kEvFevap], 0.0, 1.0);
-                E += EvaporationMiniStep(K, h, table_[row], sub / 8.0, e);
-            }
-            double th = static_cast<double>(s) * m.deltat + (j + 1) * sub - hour * 3600.0;
-            double D = NaturalDispersion(m, hour, sub, e, IW_, windCases_, th, A, Vr) * natFactor;
-            if (E + D <= V) {
-                V -= E + D;
-            } else {
-                double f = V / (E + D);
-                E *= f;
-                D *= f;
-                V = 0;
-            }
-            natDispSum_ += D;
-            evapSum_ += E;
-            e.Vol = V;
+    // Values that repeat from mini-step to mini-step and from sub-step to
+    // sub-step are computed once (the same arguments give the same bits):
+    // the evaporated share of a mini-step for a row and a rate, the
+    // viscosity factor of a fraction evaporated, the wave-breaking factor.
+    int shareRow = -1;
+    double shareK = 0, share = 0;
+    double evapFraction = std::nan(""), evapFactor = 0;
+    double breakingFactor = std::nan("");
 
-            int t = static_cast<int>(static_cast<double>(s) * m.deltat + (j + 0.5) * sub +
-                                     (1 - e.birth) * 3600.0);
-            double de = Emulsify(m, t, sub, Kem_, e, IB_, pass_);
-            e.rho = EmulsionDensity(m, e.f_evap, e.Y);
-            e.visc = EmulsionViscosity(m, e.Y, e.f_evap, de);
+    for (int j = 0; j < n; ++j) {
+        double E = 0;
+        // One evaporation mini-step (EvaporationMiniStep) eight times, on
+        // local copies of the LE's exposure and volume.
+        const double kEvap = ExposureRate(v.K, h, e.Y);
+        const double vol = e.Vol;
+        const int lastRow = rows_ - 1;
+        double evex = e.evex;
+        for (int mini = 0; mini < 8; ++mini) {
+            if (n > 1)
+                while (row < lastRow && exposure_[row] < evex)
+                    ++row;
+            evex += kEvap * dtm;
+            if (row != shareRow || kEvap != shareK) {
+                share = EvaporatedShare(kEvap, table_[row][kEvRate], dtm);
+                shareRow = row;
+                shareK = kEvap;
+            }
+            E += share * vol;
         }
-        e.vp = table_[row][kEvVp];
-        e.mv = table_[row][kEvMv];
-        e.benz = table_[row][kEvBenz];
+        e.evex = evex;
+        e.f_evap = std::clamp(table_[row][kEvFevap], 0.0, 1.0);
+        double D =
+            NaturalDispersionIn(m, v.waves[choice][j], sub, e, A, Vr, breakingFactor) * natFactor;
+        if (E + D <= V) {
+            V -= E + D;
+        } else {
+            double f = V / (E + D);
+            E *= f;
+            D *= f;
+            V = 0;
+        }
+        out.dispersed[j] = D;
+        out.evaporated[j] = E;
+        e.Vol = V;
 
+        int t = static_cast<int>(static_cast<double>(v.s) * m.deltat + (j + 0.5) * sub +
+                                 (1 - e.birth) * 3600.0);
+        double de = EmulsifyWith(emulsion_, t, sub, Kem_, e);
+        if (de == 0) ++out.negativeWater;
+        e.rho = EmulsionDensity(m, e.f_evap, e.Y);
+        if (!(e.f_evap == evapFraction)) {
+            evapFraction = e.f_evap;
+            evapFactor = math::Exp(m.oil.viscEvapConst * e.f_evap);
+        }
+        e.visc = EmulsionViscosityWith(viscosity_, e.Y, evapFactor, de);
+    }
+    e.vp = table_[row][kEvVp];
+    e.mv = table_[row][kEvMv];
+    e.benz = table_[row][kEvBenz];
+    out.V = V;
+}
+
+// Adds one updated LE to the step's sums, in the order of the LEs.
+void StepLoop::AddToSums(int i, const LEOutcome& out, double F, StepSums& sums) {
+    const LE& e = m_.le[i];
+    if (out.oil) {
+        subStep_ = out.subStep;
+        for (int j = 0; j < out.subSteps; ++j) {
+            natDispSum_ += out.dispersed[j];
+            evapSum_ += out.evaporated[j];
+        }
+        for (int w = 0; w < out.negativeWater; ++w)
+            m_.Messages().Warning("water content is negative");
+        const double V = out.V;
         sums.rhoAv += V * e.rho;
         sums.rho2Av += V * e.rho * e.rho;
         sums.rhoMin = std::min(sums.rhoMin, e.rho);
@@ -374,11 +511,11 @@ void StepLoop::UpdateLE(int i, int s, int hour, bool lastHour, int k, double K, 
         sums.YMin = std::min(sums.YMin, e.Y);
         sums.YMax = std::max(sums.YMax, e.Y);
         double b = std::max(e.benz * F, 1e-200);
-        sums.benzAv += b * A;
-        sums.benz2Av += b * b * A;
+        sums.benzAv += b * out.A;
+        sums.benz2Av += b * b * out.A;
         sums.oilSum += V;
     }
-    if (dump_ && i == 9) dump_->Element(i, e, A, hour);
+    if (dump_ && i == 9) dump_->Element(i, e, out.A, step_.hour);
 }
 
 void PresenceMarks(WeatheringModel& m) {
@@ -407,51 +544,60 @@ void BenzeneRunningAverage(WeatheringModel& m) {
 }  // namespace
 
 bool WeatheringModel::Run(bool coreDump) {
-    if (numSteps < 1 || numSteps > kMaxSteps) return false;
+    return RunWithThreads(*this, coreDump, WorkerPool::DefaultThreads());
+}
 
-    int rows = std::clamp(evap.rows, 1, kMaxEvapRows);
+bool RunWithThreads(WeatheringModel& m, bool coreDump, int threads) {
+    if (m.numSteps < 1 || m.numSteps > kMaxSteps) return false;
+
+    int rows = std::clamp(m.evap.rows, 1, kMaxEvapRows);
     std::unique_ptr<Row[]> table(new (std::nothrow) Row[rows]);
-    if (!table) {
-        Messages().Error("Error: Out of Memory (Core)");
+    std::unique_ptr<double[]> exposure(new (std::nothrow) double[rows]);
+    std::unique_ptr<LEOutcome[]> outcomes(new (std::nothrow) LEOutcome[kMaxLEs]);
+    if (!table || !exposure || !outcomes) {
+        m.Messages().Error("Error: Out of Memory (Core)");
         return false;
     }
-    for (int r = 0; r < rows; ++r)
+    for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < kEvapColumns; ++c)
-            table[r][c] = evap.row[r][c];
+            table[r][c] = m.evap.row[r][c];
+        exposure[r] = m.evap.row[r][kEvEx];
+    }
 
-    for (int i = 0; i < numLEs; ++i)
+    for (int i = 0; i < m.numLEs; ++i)
         for (int h = 0; h < kHours; ++h)
-            le[i].areaBase[h] = le[i].area[h];
+            m.le[i].areaBase[h] = m.le[i].area[h];
 
     std::unique_ptr<CoreDump> dump;
     if (coreDump) {
-        dump = std::make_unique<CoreDump>(DumpPath("OrmixCore.dmp"));
+        dump = std::make_unique<CoreDump>(m.DumpPath("OrmixCore.dmp"));
         if (!dump->Ok()) {
-            Messages().Error("Core: Cannot create dump file");
+            m.Messages().Error("Core: Cannot create dump file");
             return false;
         }
     }
 
-    StepLoop loop(*this, table.get(), rows, dump.get());
+    WorkerPool pool(threads);
+    StepLoop loop(m, table.get(), exposure.get(), rows, dump.get(), pool, outcomes.get());
     loop.RunCase(0, 0, 0, 0, 0.0, 0.0, 1);
 
     int volCases = 1, windCases = 1, emulCases = 1;
-    if (volFlag || windFlag || emulFlag) {
+    if (m.volFlag || m.windFlag || m.emulFlag) {
         // An uncertainty that is asked for but not given counts as none.
-        double uv = volFlag && volUnc > 0 ? volUnc / 100.0 : 0.0;
-        double uw = windFlag && windUnc > 0 ? windUnc : 0.0;
-        volCases = volFlag + 1;
-        windCases = windFlag + 1;
-        emulCases = emulFlag + 1;
-        for (int IV = 0; IV <= volFlag; ++IV)
-            for (int IW = 0; IW <= windFlag; ++IW)
-                for (int IB = 0; IB <= emulFlag; ++IB)
+        double uv = m.volFlag && m.volUnc > 0 ? m.volUnc / 100.0 : 0.0;
+        double uw = m.windFlag && m.windUnc > 0 ? m.windUnc : 0.0;
+        volCases = m.volFlag + 1;
+        windCases = m.windFlag + 1;
+        emulCases = m.emulFlag + 1;
+        for (int IV = 0; IV <= m.volFlag; ++IV)
+            for (int IW = 0; IW <= m.windFlag; ++IW)
+                for (int IB = 0; IB <= m.emulFlag; ++IB)
                     loop.RunCase(1, IV, IW, IB, uv, uw, windCases);
     }
 
-    PresenceMarks(*this);
-    SmoothResults(*this, numSteps, volCases, windCases, emulCases);
-    BenzeneRunningAverage(*this);
+    PresenceMarks(m);
+    SmoothResults(m, m.numSteps, volCases, windCases, emulCases);
+    BenzeneRunningAverage(m);
     if (dump) dump->Finish();
     return true;
 }

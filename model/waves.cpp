@@ -1,17 +1,105 @@
-// Waves from wind and fetch.
-//
-// PLACEHOLDER: the wave computation goes here. Until then the sea is calm:
-// every hour of the run has no waves and no fetch.
+// Waves from wind and fetch: the wave height of every hour from an entered
+// height, or from the wind over the fetch of its quadrant (fully developed
+// sea when there is no fetch), and from it the breaking-wave value and the
+// dissipated energy that drive natural dispersion.
 #include "model/waves.h"
+
+#include "model/math_calls.h"
 
 namespace ormix {
 
+namespace {
+
+constexpr double kG = 9.8;
+
+// Wind speed (m/s) that breaks waves the way an entered wave height H (m)
+// does.
+double BreakingSpeedOfHeight(double H) {
+    double U = 2.0286 * math::Sqrt(kG * H);
+    if (U < 4.429) U = math::Pow(U / 0.71, 0.813);
+    return U;
+}
+
+// Wave height (m) raised by wind speed U with stress speed UA over fetch F.
+double WaveHeight(double U, double UA, double F) {
+    if (!(F > 0) || F > 2268 * UA * UA) {
+        // Fully developed sea.
+        if (U < 4.429) return 0.243 * UA * UA / kG;
+        if (U <= 20.65) return 0.243 * U * U / kG;
+        return 0.0016 * U * math::Sqrt(1000 * 1000 / kG);  // a fetch of 1000 km
+    }
+    return 0.0016 * math::Sqrt(F / kG) * (U < 4.429 ? UA : U);
+}
+
+double StressSpeed(double U) {
+    return 0.71 * math::Pow(U, 1.23);
+}
+
+// The fetch that a wind from direction theta (rad) blows over, from the two
+// fetches of its quadrant.
+double Fetch(const WeatheringModel& m, double theta) {
+    auto mix = [](double a, double ca, double b, double sb) {
+        return math::Sqrt(a * a * ca * ca + b * b * sb * sb);
+    };
+    if (theta < 1.57) return mix(m.fetchN, std::cos(theta), m.fetchE, std::sin(theta));
+    if (theta < kPi) return mix(m.fetchS, std::cos(kPi - theta), m.fetchE, std::sin(kPi - theta));
+    if (theta < 4.71) return mix(m.fetchS, std::cos(theta - kPi), m.fetchW, std::sin(theta - kPi));
+    return mix(m.fetchN, std::cos(6.28 - theta), m.fetchW, std::sin(6.28 - theta));
+}
+
+WaveCase Wave(double rhoW, double H, double Ub) {
+    double b = 0;
+    if (Ub >= 4)
+        b = (0.01 * Ub + 0.01) * 0.5;
+    else if (Ub >= 3)
+        b = (Ub - 3) * 0.025;
+    if (b < 0) b = 0;
+    if (b > 1) b = 1;
+    double Hrms = 0.707 * H;
+    return {Hrms, b / 3.85, rhoW * 0.0034 * kG * Hrms * Hrms};
+}
+
+}  // namespace
+
 void ComputeWaves(WeatheringModel& m) {
-    WaveCase calm{0.0, 0.0, 0.0};
-    for (int h = 0; h < m.numHours; ++h) {
-        m.wind[h].fetch = 0.0;
-        m.wave[h].best = calm;
-        if (m.windFlag) m.wave[h].high = m.wave[h].low = calm;
+    const bool cases = m.windFlag != 0;
+    const double uw = m.windUnc == NoData ? 0.0 : m.windUnc;
+    for (int h = 0; h < m.numHours && h < kHours; ++h) {
+        WaveHour& w = m.wave[h];
+        const double Hin = w.inputHeight;
+        if (Hin >= 0) {
+            // An entered wave height stands for every wind case.
+            WaveCase c = Wave(m.waterDensity, Hin, BreakingSpeedOfHeight(Hin));
+            w.best = c;
+            if (cases) w.high = w.low = c;
+            continue;
+        }
+
+        // The wind of the hour, smoothed over the two hours before it.
+        double U;
+        if (h == 0)
+            U = m.wind[0].speed;
+        else if (h == 1)
+            U = (m.wind[0].speed + m.wind[1].speed) * 0.5;
+        else
+            U = (m.wind[h - 2].speed + m.wind[h - 1].speed + m.wind[h].speed) * 0.333;
+        double Uhi = U + uw, Ulo = U - uw;
+        if (Uhi > m.maxWind) Uhi = m.maxWind;
+        if (Ulo < m.minWind) Ulo = m.minWind;
+
+        const double theta = m.wind[h].direction;
+        if (!(theta >= 0 && theta <= 2.01 * kPi)) {
+            m.Messages().Error("Wave_Energy: angle must be between 0 and pi");
+            return;
+        }
+        const double F = Fetch(m, theta);
+        m.wind[h].fetch = F;
+
+        w.best = Wave(m.waterDensity, WaveHeight(U, StressSpeed(U), F), U);
+        if (cases) {
+            w.high = Wave(m.waterDensity, WaveHeight(Uhi, StressSpeed(Uhi), F), Uhi);
+            w.low = Wave(m.waterDensity, WaveHeight(Ulo, StressSpeed(Ulo), F), Ulo);
+        }
     }
 }
 

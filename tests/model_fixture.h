@@ -2,6 +2,7 @@
 // from them, shared by the model tests.
 #pragma once
 
+#include <cstring>
 #include <memory>
 
 #include "model/spreading.h"
@@ -26,6 +27,7 @@ struct Records {
     // A medium crude on 15 deg C seawater, a constant 10 m/s wind for the
     // given number of hours, and no release yet.
     explicit Records(int hours = 120) {
+        std::strcpy(oil.productType, "crude");
         oil.api = 30;
         oil.rhoRef_value[0] = 876;
         oil.rhoRef_temp[0] = 288.7;

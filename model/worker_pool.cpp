@@ -1,0 +1,104 @@
+#include "model/worker_pool.h"
+
+namespace ormix {
+
+namespace {
+
+// A few tens of microseconds of spinning before a thread sleeps: enough to
+// catch the next step on an idle machine, little lost on a busy one.
+constexpr int kSpins = 500;
+
+void Pause() {
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#else
+    std::this_thread::yield();
+#endif
+}
+
+}  // namespace
+
+WorkerPool::WorkerPool(int threads) {
+    for (int t = 1; t < threads; ++t)
+        helpers_.emplace_back([this] { Help(); });
+}
+
+WorkerPool::~WorkerPool() {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stop_.store(true);
+    }
+    start_.notify_all();
+    for (std::thread& t : helpers_)
+        t.join();
+}
+
+int WorkerPool::DefaultThreads() {
+    unsigned n = std::thread::hardware_concurrency();
+    return n == 0 ? 1 : (n > 16 ? 16 : static_cast<int>(n));
+}
+
+void WorkerPool::Work() {
+    for (;;) {
+        int first = next_.fetch_add(chunk_, std::memory_order_relaxed);
+        if (first >= n_) return;
+        int last = first + chunk_ < n_ ? first + chunk_ : n_;
+        for (int i = first; i < last; ++i)
+            body_(context_, i);
+    }
+}
+
+void WorkerPool::Help() {
+    long long seen = 0;
+    for (;;) {
+        int spins = 0;
+        while (generation_.load(std::memory_order_acquire) == seen &&
+               !stop_.load(std::memory_order_acquire)) {
+            if (++spins < kSpins) {
+                Pause();
+                continue;
+            }
+            std::unique_lock<std::mutex> lock(mutex_);
+            start_.wait(lock, [&] { return stop_.load() || generation_.load() != seen; });
+        }
+        if (stop_.load(std::memory_order_acquire)) return;
+        seen = generation_.load(std::memory_order_acquire);
+        Work();
+        if (busy_.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            done_.notify_one();
+        }
+    }
+}
+
+void WorkerPool::Run(int n, int chunk, Body body, void* context) {
+    if (n <= 0) return;
+    if (helpers_.empty() || n <= chunk) {
+        for (int i = 0; i < n; ++i)
+            body(context, i);
+        return;
+    }
+    body_ = body;
+    context_ = context;
+    n_ = n;
+    chunk_ = chunk < 1 ? 1 : chunk;
+    next_.store(0, std::memory_order_relaxed);
+    busy_.store(static_cast<int>(helpers_.size()), std::memory_order_relaxed);
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        generation_.fetch_add(1, std::memory_order_release);
+    }
+    start_.notify_all();
+    Work();
+    int spins = 0;
+    while (busy_.load(std::memory_order_acquire) != 0) {
+        if (++spins < kSpins) {
+            Pause();
+            continue;
+        }
+        std::unique_lock<std::mutex> lock(mutex_);
+        done_.wait(lock, [&] { return busy_.load() == 0; });
+    }
+}
+
+}  // namespace ormix

@@ -1,0 +1,189 @@
+#include "oil/evaporation_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "model_fixture.h"
+#include "oil_samples.h"
+
+namespace ormix {
+namespace {
+
+using testing::NewModel;
+
+double BoilingPointOf(const WeatheringModel& m, int j) {
+    // Invert the molar-volume line V = 7e-5 - 2.102e-7 TB + 1e-9 TB^2.
+    double V = m.oil.compMolarVolume[j];
+    return (2.102e-7 + std::sqrt(2.102e-7 * 2.102e-7 - 4e-9 * (7e-5 - V))) / 2e-9;
+}
+
+std::unique_ptr<WeatheringModel> WithCuts(std::vector<double> T, std::vector<double> F,
+                                          int kind = 2) {
+    auto m = NewModel();
+    m->waterTemp = 288.15;
+    std::strcpy(m->oil.productType, "crude");
+    m->oil.distKind = kind;
+    m->oil.cutCount = static_cast<int>(T.size());
+    for (size_t i = 0; i < T.size(); ++i) {
+        m->oil.dist_temp[i] = T[i];
+        m->oil.dist_frac[i] = F[i];
+    }
+    return m;
+}
+
+TEST(PseudoComponents, CrudeWithoutCutsFollowsItsBoilingLine) {
+    auto m = NewModel();
+    m->waterTemp = 288.15;
+    std::strcpy(m->oil.productType, "crude");
+    m->oil.distKind = 1;
+    m->oil.T0 = 400;
+    m->oil.TG = 600;
+    ASSERT_TRUE(BuildPseudoComponents(*m));
+    ASSERT_EQ(m->oil.componentCount, 5);
+    double TB[] = {460, 580, 700, 820, 940};
+    for (int j = 0; j < 5; ++j) {
+        EXPECT_NEAR(BoilingPointOf(*m, j), TB[j], 1e-6);
+        EXPECT_NEAR(m->oil.compFraction[j], 0.2, 1e-12);
+        EXPECT_NEAR(m->oil.compMolecularWeight[j],
+                    0.04132 - 1.985e-4 * TB[j] + 9.494e-7 * TB[j] * TB[j], 1e-15);
+        EXPECT_NEAR(m->oil.compVapourPressure[j], VapourPressure(TB[j], 101300, 288.15), 1e-9);
+    }
+}
+
+TEST(PseudoComponents, CutsByVolume) {
+    auto m = WithCuts({400, 450, 500}, {0.1, 0.3, 0.5});
+    ASSERT_TRUE(BuildPseudoComponents(*m));
+    ASSERT_EQ(m->oil.componentCount, 4);
+    double TB[] = {387.5, 425, 475, 562.5};
+    double f[] = {0.1, 0.2, 0.2, 0.5};
+    for (int j = 0; j < 4; ++j) {
+        EXPECT_NEAR(BoilingPointOf(*m, j), TB[j], 1e-6) << j;
+        EXPECT_NEAR(m->oil.compFraction[j], f[j], 1e-12) << j;
+    }
+}
+
+TEST(PseudoComponents, VeryLightFirstCutAndHeavyResidueAreHeld) {
+    // Extrapolated back, the first boiling point falls below 273 K.
+    auto m = WithCuts({280, 500}, {0.4, 0.5});
+    ASSERT_TRUE(BuildPseudoComponents(*m));
+    EXPECT_NEAR(BoilingPointOf(*m, 0), (280 + 273) / 2.0, 1e-6);
+    // 500 + 0.5 x 0.5 x 220 / 0.1 = 1050 K: below the limit.
+    EXPECT_NEAR(BoilingPointOf(*m, 2), 1050, 1e-6);
+
+    auto heavy = WithCuts({400, 600}, {0.05, 0.1});
+    ASSERT_TRUE(BuildPseudoComponents(*heavy));
+    EXPECT_NEAR(BoilingPointOf(*heavy, 2), 1500, 1e-6);
+}
+
+TEST(PseudoComponents, WeightFractionsBecomeVolumeFractionsFavouringLightOnes) {
+    auto byVolume = WithCuts({400, 450, 500}, {0.1, 0.3, 0.5}, 2);
+    auto byWeight = WithCuts({400, 450, 500}, {0.1, 0.3, 0.5}, 3);
+    ASSERT_TRUE(BuildPseudoComponents(*byVolume));
+    ASSERT_TRUE(BuildPseudoComponents(*byWeight));
+    double sum = 0;
+    for (int j = 0; j < 4; ++j)
+        sum += byWeight->oil.compFraction[j];
+    EXPECT_NEAR(sum, 1, 1e-12);
+    // Light components take more volume per kilogram.
+    EXPECT_GT(byWeight->oil.compFraction[0], byVolume->oil.compFraction[0]);
+    EXPECT_LT(byWeight->oil.compFraction[3], byVolume->oil.compFraction[3]);
+    const OilState& o = byWeight->oil;
+    double norm = 0;
+    double w[] = {0.1, 0.2, 0.2, 0.5};
+    for (int k = 0; k < 4; ++k)
+        norm += o.compMolarVolume[k] / o.compMolecularWeight[k] * w[k];
+    EXPECT_NEAR(o.compFraction[1], w[1] * o.compMolarVolume[1] / o.compMolecularWeight[1] / norm,
+                1e-15);
+}
+
+TEST(PseudoComponents, UnknownDistillationKindIsAnError) {
+    CollectingSink sink;
+    auto m = WithCuts({400, 450}, {0.1, 0.3}, 7);
+    m->sink = &sink;
+    EXPECT_FALSE(BuildPseudoComponents(*m));
+    EXPECT_TRUE(sink.Contains(" pseudo component calculation error "));
+    EXPECT_EQ(m->oil.componentCount, NoDataInt);
+}
+
+TEST(VapourPressure, IsTheAmbientPressureAtTheBoilingPoint) {
+    EXPECT_NEAR(VapourPressure(450, 101300, 450), 101300, 1e-9);
+    EXPECT_LT(VapourPressure(450, 101300, 288), VapourPressure(400, 101300, 288));
+}
+
+class EvaporationTableTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m = WithCuts({400, 450, 500}, {0.1, 0.3, 0.5});
+        m->InitialOil.rho0 = 870;
+        m->oil.api = 31;
+        m->oil.benzene = 0.004;
+        for (int h = 0; h < 24; ++h)
+            m->wind[h].speed = h == 5 ? 12 : 8;
+        ASSERT_TRUE(BuildPseudoComponents(*m));
+        ASSERT_TRUE(BuildEvaporationTable(*m));
+    }
+    std::unique_ptr<WeatheringModel> m;
+};
+
+TEST_F(EvaporationTableTest, RowZeroIsTheFreshOil) {
+    const OilState& o = m->oil;
+    const double* row = m->evap.row[0];
+    double Sn = 0, Mn = 0;
+    for (int j = 0; j < o.componentCount; ++j) {
+        Sn += o.compFraction[j] / o.compMolarVolume[j];
+        Mn += o.compMolecularWeight[j] * o.compFraction[j] / o.compMolarVolume[j];
+    }
+    EXPECT_EQ(row[kEvEx], 0);
+    EXPECT_NEAR(row[kEvFevap], 0, 1e-15);
+    EXPECT_NEAR(row[kEvMv], 1 / Sn, 1e-18);
+    double xb = 0.004 * 870 / 877, Mb = 0.07811, Vb = Mb / 877;
+    double Cb = 133 * std::pow(10.0, 7.9622 - 1785 / 288.15) / (8.3144 * 288.15);
+    EXPECT_NEAR(row[kEvBenz], xb * (row[kEvMv] / Vb) * Mb * Cb, 1e-15);
+    EXPECT_NEAR(m->evapConst, 0.006564 * std::pow(0.018 / (Mn / Sn), 0.333), 1e-15);
+    EXPECT_EQ(m->evap.rows, kMaxEvapRows);
+}
+
+TEST_F(EvaporationTableTest, ExposuresRiseToTheLargestAndTheOilOnlyLoses) {
+    const int R = m->evap.rows;
+    double EXmax = 4.32e9 * m->evapConst * std::pow(12.0, 7.0 / 9.0);
+    EXPECT_NEAR(m->evap.row[R - 1][kEvEx], EXmax, 1e-9 * EXmax);
+    EXPECT_NEAR(m->evap.row[1][kEvEx], EXmax * 2 / (R * (R - 1.0)), 1e-12 * EXmax);
+    for (int r = 1; r < R; ++r) {
+        const double* a = m->evap.row[r - 1];
+        const double* b = m->evap.row[r];
+        ASSERT_GT(b[kEvEx], a[kEvEx]) << r;
+        ASSERT_GE(b[kEvFevap], a[kEvFevap]) << r;
+        ASSERT_LE(b[kEvRate], a[kEvRate] * (1 + 1e-12)) << r;  // the light components go first
+        ASSERT_LE(b[kEvVp], a[kEvVp] * (1 + 1e-12)) << r;
+        ASSERT_LE(b[kEvBenz], a[kEvBenz] * (1 + 1e-12)) << r;
+        ASSERT_LE(b[kEvFevap], 1.0);
+    }
+    // The light half of the oil is gone by the end of the table.
+    EXPECT_GT(m->evap.row[R - 1][kEvFevap], 0.3);
+}
+
+TEST_F(EvaporationTableTest, CalmWindCollapsesTheExposures) {
+    for (int h = 0; h < kHours; ++h)
+        m->wind[h].speed = h < 24 ? 0 : NoData;
+    ASSERT_TRUE(BuildEvaporationTable(*m));
+    for (int r = 0; r < m->evap.rows; ++r)
+        ASSERT_EQ(m->evap.row[r][kEvEx], 0);
+    EXPECT_NEAR(m->evap.row[m->evap.rows - 1][kEvFevap], 0, 1e-15);
+}
+
+TEST_F(EvaporationTableTest, WithoutABenzeneValueItIsEstimatedFromTheApi) {
+    m->oil.benzene = NoData;
+    ASSERT_TRUE(BuildEvaporationTable(*m));
+    double xb = (31 - 10) * 0.014 + 0.001, Mb = 0.07811, Vb = Mb / 877;
+    double Cb = 133 * std::pow(10.0, 7.9622 - 1785 / 288.15) / (8.3144 * 288.15);
+    EXPECT_NEAR(m->evap.row[0][kEvBenz], xb * (m->evap.row[0][kEvMv] / Vb) * Mb * Cb, 1e-15);
+    // A very heavy crude would be estimated below nothing: it has none.
+    m->oil.api = 8;
+    ASSERT_TRUE(BuildEvaporationTable(*m));
+    EXPECT_EQ(m->evap.row[0][kEvBenz], 0);
+}
+
+}  // namespace
+}  // namespace ormix

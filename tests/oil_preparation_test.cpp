@@ -1,0 +1,397 @@
+#include "oil/oil_preparation.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model_fixture.h"
+#include "oil_samples.h"
+
+namespace ormix {
+namespace {
+
+using testing::NewModel;
+using testing::Records;
+using testing::SetUpFrom;
+
+// A model filled from the records, not yet prepared.
+std::unique_ptr<WeatheringModel> Filled(const Records& r, MessageSink* sink = nullptr) {
+    auto m = NewModel(sink);
+    m->Reset();
+    FillModel(*m, r.Set());
+    return m;
+}
+
+TEST(DensityAtTemperature, FromTheApiAloneThroughTheFill) {
+    Records r;
+    for (int i = 0; i < kDensityPoints; ++i)
+        r.oil.rhoRef_value[i] = r.oil.rhoRef_temp[i] = r.oil.rhoRef_fevap[i] = NoData;
+    r.oil.api = 30;
+    auto m = Filled(r);
+    EXPECT_NEAR(m->oil.rhoRef_value[0], 876.2, 0.05);
+    double expected = m->oil.rhoRef_value[0] * (1 + 0.0008 * (288.7 - 283.15));
+    EXPECT_NEAR(DensityAtTemperature(*m, 283.15), expected, 1e-9);
+}
+
+TEST(DensityAtTemperature, MeanOfFreshAndWeatheredPoints) {
+    Records r;
+    r.oil.rhoRef_value[0] = 900;
+    r.oil.rhoRef_temp[0] = 288;
+    r.oil.rhoRef_fevap[0] = 0;
+    r.oil.rhoRef_value[1] = 954;
+    r.oil.rhoRef_temp[1] = 288;
+    r.oil.rhoRef_fevap[1] = 0.2;
+    auto m = Filled(r);
+    // 900 and 954 / 1.036 = 920.8.
+    EXPECT_NEAR(DensityAtTemperature(*m, 288), (900 + 954 / 1.036) / 2, 1e-9);
+    EXPECT_NEAR(DensityAtTemperature(*m, 288), 910.4, 0.05);
+}
+
+// A weathered first point cannot give the fresh density: the preparation
+// stops with the message instead of running on with 1 kg/m3 oil.
+TEST(PrepareOil, BadDensityDataStopsThePreparation) {
+    CollectingSink sink;
+    Records r;
+    r.oil.rhoRef_fevap[0] = 0.1;
+    r.Instant(100);
+    auto m = NewModel(&sink);
+    EXPECT_FALSE(SetUpFrom(*m, r));
+    EXPECT_TRUE(sink.Contains("bad density data"));
+    EXPECT_EQ(m->InitialOil.rho0, NoData);
+}
+
+TEST(PrepareOil, NeitherDensityNorApiIsBadDensityData) {
+    CollectingSink sink;
+    Records r;
+    r.oil.rhoRef_value[0] = NoData;
+    r.oil.api = NoData;
+    r.Instant(100);
+    auto m = NewModel(&sink);
+    EXPECT_FALSE(SetUpFrom(*m, r));
+    EXPECT_TRUE(sink.Contains("bad density data"));
+}
+
+TEST(ViscosityAtTemperature, OneKinematicPointCorrectedToTheWater) {
+    Records r;
+    r.oil.viscRef_value[0] = 1e-5;
+    r.oil.viscRef_temp[0] = 288;
+    auto m = Filled(r);
+    ViscosityEstimate v = ViscosityAtTemperature(*m, 278, 5000, 876);
+    ASSERT_TRUE(v.ok);
+    EXPECT_NEAR(v.visc, 1e-5 * std::exp(5000 * (1.0 / 278 - 1.0 / 288)), 1e-18);
+    EXPECT_NEAR(v.visc, 1.867e-5, 0.001e-5);
+    EXPECT_NEAR(v.evapConst, 1.5 * std::sqrt(v.visc * 1e6), 1e-12);
+    EXPECT_NEAR(v.evapConst, 6.48, 0.01);
+}
+
+TEST(ViscosityAtTemperature, OneDynamicPointIsTurnedKinematic) {
+    Records r;
+    r.oil.viscRef_value[0] = NoData;
+    r.oil.dyViscRef_value[0] = 0.876;  // 1000 cP
+    r.oil.dyViscRef_temp[0] = 288;
+    r.oil.dyViscRef_fevap[0] = 0;
+    auto m = Filled(r);
+    ViscosityEstimate v = ViscosityAtTemperature(*m, 288, 5000, 876);
+    ASSERT_TRUE(v.ok);
+    EXPECT_NEAR(v.visc, 1e-3, 1e-15);
+}
+
+struct EvapConstCase {
+    double cSt;
+    double expected;
+};
+
+class EvapConstLimits : public ::testing::TestWithParam<EvapConstCase> {};
+
+TEST_P(EvapConstLimits, HeldWithinTwoAndTwelve) {
+    Records r;
+    r.oil.viscRef_value[0] = GetParam().cSt * 1e-6;
+    r.oil.viscRef_temp[0] = 288;
+    auto m = Filled(r);
+    EXPECT_NEAR(ViscosityAtTemperature(*m, 288, 5000, 876).evapConst, GetParam().expected, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Oil, EvapConstLimits,
+                         ::testing::Values(EvapConstCase{1, 2}, EvapConstCase{16, 6},
+                                           EvapConstCase{100, 12}, EvapConstCase{5000, 12}));
+
+// Several points: the fresh one closest to the water temperature, and the
+// weathered ones tell how evaporation raises viscosity.
+TEST(ViscosityAtTemperature, SeveralPointsTakeTheClosestFreshOne) {
+    Records r;
+    double v[] = {2e-5, 1e-5, 4e-5};
+    double T[] = {278, 298, 298};
+    double f[] = {0, 0, 0.2};
+    for (int i = 0; i < 3; ++i) {
+        r.oil.viscRef_value[i] = v[i];
+        r.oil.viscRef_temp[i] = T[i];
+        r.oil.viscRef_fevap[i] = f[i];
+    }
+    auto m = Filled(r);
+    ViscosityEstimate e = ViscosityAtTemperature(*m, 293, 5000, 876);
+    ASSERT_TRUE(e.ok);
+    double fresh = 1e-5 * std::exp(5000 * (1.0 / 293 - 1.0 / 298));
+    EXPECT_NEAR(e.visc, fresh, 1e-18);
+    double weathered = std::log(4e-5 * std::exp(5000 * (1.0 / 293 - 1.0 / 298)) / fresh) / 0.2;
+    double c4 = (1.5 * std::sqrt(fresh * 1e6) + weathered) / 2;
+    EXPECT_NEAR(e.evapConst, std::clamp(c4, 2.0, 12.0), 1e-12);
+}
+
+TEST(ViscosityAtTemperature, SeveralDynamicPointsAreTurnedKinematic) {
+    Records r;
+    r.oil.viscRef_value[0] = NoData;
+    double v[] = {0.9, 0.5};
+    double T[] = {278, 298};
+    for (int i = 0; i < 2; ++i) {
+        r.oil.dyViscRef_value[i] = v[i];
+        r.oil.dyViscRef_temp[i] = T[i];
+        r.oil.dyViscRef_fevap[i] = 0;
+    }
+    auto m = Filled(r);
+    ViscosityEstimate e = ViscosityAtTemperature(*m, 293, 5000, 900);
+    ASSERT_TRUE(e.ok);
+    EXPECT_NEAR(e.visc, 0.5 / 900 * std::exp(5000 * (1.0 / 293 - 1.0 / 298)), 1e-15);
+}
+
+struct ViscosityFault {
+    double kv, kvFevap, dv, dvFevap;
+    const char* message;
+};
+
+class ViscosityFaults : public ::testing::TestWithParam<ViscosityFault> {};
+
+TEST_P(ViscosityFaults, StopThePreparationWithTheMessage) {
+    CollectingSink sink;
+    Records r;
+    r.oil.viscRef_value[0] = GetParam().kv;
+    r.oil.viscRef_fevap[0] = GetParam().kvFevap;
+    r.oil.dyViscRef_value[0] = GetParam().dv;
+    r.oil.dyViscRef_temp[0] = 288;
+    r.oil.dyViscRef_fevap[0] = GetParam().dvFevap;
+    r.Instant(100);
+    auto m = NewModel(&sink);
+    EXPECT_FALSE(SetUpFrom(*m, r));
+    EXPECT_TRUE(sink.Contains(GetParam().message));
+    EXPECT_EQ(m->InitialOil.visc0, NoData);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Oil, ViscosityFaults,
+    ::testing::Values(ViscosityFault{NoData, 0, NoData, 0, "no viscosity data"},
+                      ViscosityFault{2e-5, 0.1, NoData, 0, "initial viscosity must be unweathered"},
+                      ViscosityFault{NoData, 0, 0.02, 0.1,
+                                     "initial viscosity must be unweathered"}));
+
+TEST(PrepareOil, MinimumThicknessOfRefinedProductsAndCrudes) {
+    Records r;
+    r.oil = testing::Diesel();
+    r.Instant(100);
+    auto m = NewModel();
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    EXPECT_EQ(m->oil.minThickness, 5e-5);
+    r.oil = testing::HeavyFuelOil();  // refined, but far above 100 cSt
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    EXPECT_EQ(m->oil.minThickness, 1e-4);
+    r.oil = testing::LightCrude();
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    EXPECT_EQ(m->oil.minThickness, 1e-4);
+}
+
+TEST(PrepareOil, EstimatesApiAndBoilingLineWhenMissing) {
+    Records r;
+    r.oil.api = NoData;
+    r.Instant(100);
+    auto m = NewModel();
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    double T = m->waterTemp;
+    EXPECT_NEAR(m->oil.api, 141500 / ((1 - 0.0008 * (289.0 - T)) * m->InitialOil.rho0) - 131.5,
+                1e-9);
+    EXPECT_NEAR(m->oil.T0, 457.16 - 3.3447 * m->oil.api, 1e-9);
+    EXPECT_NEAR(m->oil.TG, 1356.7 - 247.36 * std::log(m->oil.api), 1e-9);
+}
+
+TEST(PrepareOil, DenserThanTheWaterWarnsAndTheRunGoesOn) {
+    CollectingSink sink;
+    Records r;
+    r.oil = testing::BasicOil("crude", 8, 1040, 5000, 15);
+    r.Instant(100);
+    auto m = NewModel(&sink);
+    ASSERT_TRUE(testing::RunFrom(*m, r));
+    EXPECT_TRUE(sink.Contains("Oil is denser than surrounding water. Will sink"));
+    EXPECT_FALSE(sink.Contains("Initial LE area not properly set"));
+    EXPECT_GT(m->buoyancy, 0);
+    const StepResult& last = m->result[m->numSteps - 1];
+    EXPECT_NEAR(last.released.best, 100, 1e-9);
+    EXPECT_GT(last.remaining.best, 0);
+    // The emulsion is held at the water density (to the last digits of the
+    // weighted mean).
+    EXPECT_NEAR(last.density.mean, m->waterDensity, 1e-9);
+}
+
+struct WaterCase {
+    double mu;  // kg/(m s)
+    double Y;
+};
+
+class WaterContent : public ::testing::TestWithParam<WaterCase> {};
+
+TEST_P(WaterContent, FromTheDynamicViscosity) {
+    auto m = NewModel();
+    double rho = 900;
+    EmulsionLimits e = EmulsionWaterContent(*m, GetParam().mu / rho, rho);
+    EXPECT_NEAR(e.waterContent, GetParam().Y, 5e-4);
+    EXPECT_NEAR(e.areaFactor, 6 / 1e-6 * e.waterContent / (1 - e.waterContent), 1e-3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Oil, WaterContent,
+                         ::testing::Values(WaterCase{0.01, 0.9}, WaterCase{0.05, 0.9},
+                                           WaterCase{0.5, 0.681},
+                                           // Beyond about 635 kg/(m s) no water at all.
+                                           WaterCase{5000, 0.0}));
+
+TEST(PrepareOil, WaterContentGivenIsKept) {
+    auto m = NewModel();
+    m->oil.waterContent = 0.5;
+    EXPECT_EQ(EmulsionWaterContent(*m, 1, 900).waterContent, 0.5);
+}
+
+TEST(PrepareOil, WaterUptakeRateOfAViscousOilIsRaisedToItsFloor) {
+    Records r;
+    r.oil = testing::BasicOil("crude", 15, 960, 1e6 / 960.0, 15);  // 1 kg/(m s) at 15 deg C
+    r.Instant(100);
+    auto m = NewModel();
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    EXPECT_EQ(m->oil.waterUptakeRate, 1e-6);
+    r.oil = testing::LightCrude();
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    double mu = m->InitialOil.rho0 * m->InitialOil.visc0;
+    EXPECT_NEAR(m->oil.waterUptakeRate, (3.11 - 3.63 * mu) * 1e-6, 1e-18);
+}
+
+// Onset of emulsification.
+
+TEST(EmulsionOnset, CrudeRichInMetalsStartsAtOnceUpToTheBoilingTerm) {
+    auto m = NewModel();
+    std::strcpy(m->oil.productType, "crude");
+    m->oil.api = 30;
+    m->oil.TG = 600;
+    m->oil.nickel = 10;
+    m->oil.vanadium = 20;
+    EmulsionOnset(*m);
+    double X = std::clamp((483 - (532.98 - 3.1295 * 30)) / 600, 0.0, 0.4);
+    EXPECT_NEAR(m->oil.bullwinkleHigh, X / 2, 1e-12);
+}
+
+TEST(EmulsionOnset, CrudeByAsphaltenesOrApi) {
+    auto m = NewModel();
+    std::strcpy(m->oil.productType, "crude");
+    m->oil.TG = 600;
+    m->oil.api = 30;
+    m->oil.asphalt = 0.5;
+    double X = std::clamp((483 - (532.98 - 3.1295 * 30)) / 600, 0.0, 0.4);
+    EmulsionOnset(*m);
+    EXPECT_NEAR(m->oil.bullwinkleHigh, (0.20219 - 0.168 * std::log10(0.5) + X) / 2, 1e-12);
+    m->oil.asphalt = 0.05;  // held at 0.303
+    m->oil.bullwinkleHigh = NoData;
+    EmulsionOnset(*m);
+    EXPECT_NEAR(m->oil.bullwinkleHigh, (0.303 + X) / 2, 1e-12);
+    m->oil.asphalt = NoData;
+    m->oil.bullwinkleHigh = NoData;
+    EmulsionOnset(*m);
+    EXPECT_NEAR(m->oil.bullwinkleHigh, (-1.038 - 0.78935 * std::log10(1.0 / 30) + X) / 2, 1e-12);
+}
+
+TEST(EmulsionOnset, RefinedProductWithoutOnsetWaitsForTotalEvaporation) {
+    auto m = NewModel();
+    std::strcpy(m->oil.productType, "refined");
+    EmulsionOnset(*m);
+    EXPECT_EQ(m->oil.bullwinkleHigh, 1);
+    EXPECT_EQ(m->oil.bullwinkleLow, NoData);
+}
+
+TEST(EmulsionOnset, TimeWithUncertaintyInHours) {
+    auto m = NewModel();
+    m->oil.bulltimeHigh = 5;
+    m->emulFlag = 1;
+    m->emulHours = 8;
+    EmulsionOnset(*m);
+    EXPECT_EQ(m->oil.bulltimeHigh, 13);
+    EXPECT_EQ(m->oil.bulltimeLow, 0);  // not below 0
+    EXPECT_EQ(m->oil.bullwinkleHigh, NoData);
+}
+
+TEST(EmulsionOnset, FractionWithUncertaintyInPercent) {
+    auto m = NewModel();
+    std::strcpy(m->oil.productType, "crude");
+    m->oil.bullwinkleHigh = 0.95;
+    m->emulFlag = 1;
+    m->emulPercent = 10;
+    EmulsionOnset(*m);
+    EXPECT_EQ(m->oil.bullwinkleHigh, 1.0);  // at most 1
+    EXPECT_NEAR(m->oil.bullwinkleLow, 0.85, 1e-12);
+}
+
+// Distillation cuts.
+
+struct CutCase {
+    std::vector<double> temps, fracs;
+    int kept;
+    const char* message;  // nullptr: none
+};
+
+class Distillation : public ::testing::TestWithParam<CutCase> {};
+
+TEST_P(Distillation, KeepsTheValidCuts) {
+    CollectingSink sink;
+    auto m = NewModel(&sink);
+    const CutCase& c = GetParam();
+    m->oil.distKind = 2;
+    m->oil.cutCount = static_cast<int>(c.temps.size());
+    for (size_t i = 0; i < c.temps.size(); ++i) {
+        m->oil.dist_temp[i] = c.temps[i];
+        m->oil.dist_frac[i] = c.fracs[i];
+    }
+    CheckDistillation(*m);
+    EXPECT_EQ(m->oil.cutCount, c.kept);
+    if (c.message)
+        EXPECT_TRUE(sink.Contains(c.message));
+    else
+        EXPECT_TRUE(sink.messages.empty());
+    for (int i = c.kept; i < kCuts; ++i)
+        EXPECT_EQ(m->oil.dist_frac[i], NoData);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Oil, Distillation,
+    ::testing::Values(
+        CutCase{{350, 400, 400}, {0.1, 0.2, 0.3}, 2, "bad distillation temperature data"},
+        CutCase{{350, 400, 450, 500, 550, 600, 600}, {.1, .2, .3, .4, .5, .6, .7}, 6, nullptr},
+        CutCase{{350, 400, 450}, {0.1, 0.3, 0.2}, 2, "bad distillation fraction data"},
+        CutCase{{270, 400, 450}, {0.1, 0.3, 0.5}, 0, "bad distillation temperature data"},
+        CutCase{{350, 400, 450}, {0.1, 0.3, 30}, 2, "bad distillation fraction data"},
+        CutCase{{350, 400, 450}, {0.1, 0.3, 0.5}, 3, nullptr}));
+
+TEST(PrepareOil, FewerThanTwoCutsStopThePreparation) {
+    CollectingSink sink;
+    Records r;
+    r.oil = testing::MediumCrude();
+    r.oil.dist_temp[1] = r.oil.dist_temp[0];  // the second cut does not rise
+    r.Instant(100);
+    auto m = NewModel(&sink);
+    EXPECT_FALSE(SetUpFrom(*m, r));
+    EXPECT_TRUE(sink.Contains("bad distillation temperature data"));
+    EXPECT_TRUE(sink.Contains(" pseudo component calculation error "));
+}
+
+TEST(PrepareOil, RefinedProductWithoutCutsStopsThePreparation) {
+    CollectingSink sink;
+    Records r;
+    std::strcpy(r.oil.productType, "refined");
+    r.Instant(100);
+    auto m = NewModel(&sink);
+    EXPECT_FALSE(SetUpFrom(*m, r));
+    EXPECT_TRUE(sink.Contains("Refined oils must have distillation cuts."));
+}
+
+}  // namespace
+}  // namespace ormix

@@ -1,0 +1,205 @@
+#include "model/processes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model_fixture.h"
+
+namespace ormix {
+namespace {
+
+using testing::NewModel;
+
+// A prepared medium crude on 15 deg C water with a 10 m/s wind for a day.
+std::unique_ptr<WeatheringModel> Prepared(MessageSink* sink = nullptr) {
+    auto m = NewModel(sink);
+    testing::Records r(24);
+    r.Instant(100);
+    EXPECT_TRUE(testing::SetUpFrom(*m, r));
+    return m;
+}
+
+LE FreshLE(const WeatheringModel& m) {
+    LE e{};
+    e.Vol = e.initVol = 1;
+    e.rho = m.InitialOil.rho0;
+    e.visc = m.InitialOil.visc0;
+    e.stabilityTime = NoDataInt;
+    e.birth = 1;
+    return e;
+}
+
+TEST(Processes, EvaporationMiniStepRaisesExposureAndTakesFromTheStoredVolume) {
+    LE e{};
+    e.Vol = 2;
+    e.Y = 0.5;
+    e.evex = 10;
+    double row[kEvapColumns] = {0, 1e-3, 0, 0, 0, 0};
+    double K = 0.004, h = 0.001, dt = 50;
+    double k = 0.5 * K / h;
+    double E = EvaporationMiniStep(K, h, row, dt, e);
+    EXPECT_NEAR(e.evex, 10 + k * dt, 1e-12);
+    EXPECT_NEAR(E, (1 - std::exp(-k * 1e-3 * dt)) * 2, 1e-15);
+    EXPECT_EQ(e.Vol, 2);  // the step subtracts the sum afterwards
+}
+
+TEST(Processes, EmulsificationRateConstantFromWavesOrWind) {
+    auto m = Prepared();
+    double kw = m->oil.waterUptakeRate, dmax = m->oil.dropletMax;
+    // A 1 m wave acts like a 6.35 m/s wind, stronger than 5 m/s.
+    double Uw = 2.0286 * std::sqrt(9.8);
+    EXPECT_NEAR(Uw, 6.35, 0.005);
+    EXPECT_NEAR(EmulsificationRateConstant(*m, 1, 5), 6 * kw * Uw * Uw / dmax, 1e-9);
+    EXPECT_NEAR(EmulsificationRateConstant(*m, 1, 9), 6 * kw * 81 / dmax, 1e-9);
+    EXPECT_NEAR(EmulsificationRateConstant(*m, NoData, 9), 6 * kw * 81 / dmax, 1e-9);
+    // A small wave is lifted by the light-wind form.
+    double small = std::pow(2.0286 * std::sqrt(9.8 * 0.2) / 0.71, 0.813);
+    EXPECT_NEAR(EmulsificationRateConstant(*m, 0.2, 1), 6 * kw * small * small / dmax, 1e-9);
+    m->containedArea = 1000;
+    EXPECT_EQ(EmulsificationRateConstant(*m, 1, 9), 0);
+}
+
+TEST(Processes, OnsetByTimeStartsEveryLEAtTheSameMoment) {
+    auto m = Prepared();
+    m->oil.bulltimeHigh = 2;
+    m->oil.bullwinkleHigh = NoData;
+    double Kem = EmulsificationRateConstant(*m, NoData, 10);
+    LE e = FreshLE(*m);
+    Emulsify(*m, 7199, 22, Kem, e, 0, 0);
+    EXPECT_EQ(e.Y, 0);
+    EXPECT_EQ(e.S, 0);
+    double d = Emulsify(*m, 7200, 22, Kem, e, 0, 0);
+    EXPECT_NEAR(e.S, 22 * Kem, 1e-9);  // t0 = 7200 s: exp(0)
+    EXPECT_EQ(d, m->oil.dropletMax);
+    EXPECT_NEAR(e.Y, e.S * 1e-5 / (e.S * 1e-5 + 6), 1e-15);
+    EXPECT_EQ(e.stabilityTime, NoDataInt);  // not needed: the onset time is known
+}
+
+TEST(Processes, OnsetByEvaporationRemembersItsMoment) {
+    auto m = Prepared();
+    m->oil.bulltimeHigh = NoData;
+    m->oil.bullwinkleHigh = 0.1;
+    double Kem = EmulsificationRateConstant(*m, NoData, 10);
+    LE e = FreshLE(*m);
+    e.f_evap = 0.05;
+    Emulsify(*m, 1000, 22, Kem, e, 0, 0);
+    EXPECT_EQ(e.S, 0);
+    e.f_evap = 0.1;
+    Emulsify(*m, 3000, 22, Kem, e, 0, 0);
+    EXPECT_EQ(e.stabilityTime, 3000);
+    double S1 = e.S;
+    Emulsify(*m, 5000, 22, Kem, e, 0, 0);
+    EXPECT_EQ(e.stabilityTime, 3000);
+    EXPECT_NEAR(e.S, S1 + std::exp(-Kem / m->oil.emulsionAreaFactor * 2000) * 22 * Kem, 1e-9);
+}
+
+TEST(Processes, WaterContentReachesItsMaximumAndDropletsShrink) {
+    auto m = Prepared();
+    m->oil.bulltimeHigh = 0.5;  // truncated to hour 0: under way at once
+    double Ymax = m->oil.waterContent;
+    double Smax = m->oil.emulsionAreaFactor;
+    LE e = FreshLE(*m);
+    double d = 0;
+    for (int t = 0; t < 400000; t += 1800)
+        d = Emulsify(*m, t, 1800, 1e4, e, 0, 0);
+    EXPECT_EQ(e.S, Smax);
+    EXPECT_EQ(e.Y, Ymax);
+    EXPECT_NEAR(d, m->oil.dropletMin, 1e-18);
+    // At full emulsification the Mooney constant makes the emulsion exactly
+    // viscMultiplier times as viscous as the oil.
+    m->oil.viscMultiplier = 200;
+    double c = MooneyConstant(*m, m->oil.dropletMin);
+    EXPECT_NEAR(std::exp(2.5 * Ymax / (1 - c * Ymax)), 200, 1e-9);
+}
+
+TEST(Processes, NoOnsetValuesMeansNoWaterEver) {
+    auto m = Prepared();
+    m->oil.bulltimeHigh = NoData;
+    m->oil.bullwinkleHigh = NoData;
+    LE e = FreshLE(*m);
+    e.f_evap = 0.9;
+    for (int t = 0; t < 100000; t += 900)
+        Emulsify(*m, t, 900, 1e3, e, 0, 0);
+    EXPECT_EQ(e.Y, 0);
+    EXPECT_NEAR(EmulsionViscosity(*m, e.Y, 0.3, m->oil.dropletMax),
+                m->InitialOil.visc0 * std::exp(m->oil.viscEvapConst * 0.3), 1e-15);
+}
+
+TEST(Processes, MiddleOnsetInThePassWithoutUncertainty) {
+    auto m = Prepared();
+    m->emulFlag = 1;
+    m->oil.bulltimeLow = 2;
+    m->oil.bulltimeHigh = 5;
+    m->oil.bullwinkleLow = 0.1;
+    m->oil.bullwinkleHigh = 0.3;
+    EmulsionOnsetValues mid = OnsetValues(*m, 0, 0);
+    EXPECT_EQ(mid.time, std::floor(3.5 * 3600 + 0.5));
+    EXPECT_NEAR(mid.fraction, 0.2, 1e-15);
+    EXPECT_EQ(OnsetValues(*m, 1, 1).time, 7200);
+    EXPECT_EQ(OnsetValues(*m, 0, 1).time, 18000);
+    // An unset low value: the high one stands for it.
+    m->oil.bulltimeLow = NoData;
+    EXPECT_EQ(OnsetValues(*m, 1, 1).time, 18000);
+    EXPECT_EQ(OnsetValues(*m, 0, 0).time, 18000);
+}
+
+TEST(Processes, DensityOfTheEmulsionNeverExceedsTheWater) {
+    auto m = Prepared();
+    double rho0 = m->InitialOil.rho0, rw = m->waterDensity;
+    EXPECT_NEAR(EmulsionDensity(*m, 0.2, 0.3), 0.3 * rw + 0.7 * 1.036 * rho0, 1e-9);
+    EXPECT_EQ(EmulsionDensity(*m, 1.0, 0.8), rw);
+}
+
+TEST(Processes, MooneyConstantIsHeld) {
+    auto m = Prepared();
+    m->oil.viscMultiplier = NoData;
+    EXPECT_EQ(MooneyConstant(*m, 1e-5), 0.65);
+    m->oil.viscMultiplier = 1;  // ln 1 = 0: not a number of any use
+    EXPECT_EQ(MooneyConstant(*m, 1e-5), 0.45);
+    m->oil.viscMultiplier = 1e6;
+    EXPECT_EQ(MooneyConstant(*m, 1e-6), 0.85);
+}
+
+TEST(Processes, NaturalDispersionDirectTermWithoutSediment) {
+    auto m = Prepared();
+    m->sediment = 0;
+    LE e = FreshLE(*m);
+    e.Vol = 1;
+    const WaveCase& w = m->wave[3].best;
+    double A = 100;
+    double D = NaturalDispersion(*m, 3, 90, e, 0, 1, 0, A, 50);
+    double Cvis = 2400 * std::exp(-73.682 * std::sqrt(e.visc));
+    EXPECT_NEAR(D, Cvis * std::pow(w.De, 0.57) * w.f_bw * 3.9e-8 * A / e.rho * 90, 1e-15);
+    // With sediment in the water the oil-sediment term adds to it.
+    m->sediment = 0.05;
+    EXPECT_GT(NaturalDispersion(*m, 3, 90, e, 0, 1, 0, A, 50), D);
+    // Never more than the LE holds; nothing inside a boom.
+    EXPECT_EQ(NaturalDispersion(*m, 3, 90, e, 0, 1, 0, 1e12, 50), e.Vol);
+    m->containedArea = 1000;
+    EXPECT_EQ(NaturalDispersion(*m, 3, 90, e, 0, 1, 0, A, 50), 0);
+}
+
+TEST(Processes, DispersionWavesFollowTheWindCaseAndTheHour) {
+    auto m = Prepared();
+    m->wave[3].high = {2, 0.02, 50};
+    m->wave[4].high = {4, 0.04, 100};
+    m->wave[3].low = {1, 0.01, 10};
+    WaveCase w = WavesForDispersion(*m, 3, 0, 2, 900);
+    EXPECT_NEAR(w.Hrms, 2.5, 1e-12);
+    EXPECT_NEAR(w.De, 62.5, 1e-12);
+    EXPECT_EQ(WavesForDispersion(*m, 23, 0, 1, 900).Hrms, m->wave[23].best.Hrms);  // last hour
+}
+
+TEST(Processes, LargeViscousReleaseBreaksFewerWaves) {
+    auto m = Prepared();
+    m->sediment = 0;
+    LE e = FreshLE(*m);
+    e.visc = 5e-5;
+    double small = NaturalDispersion(*m, 3, 90, e, 0, 1, 0, 100, 100);
+    double large = NaturalDispersion(*m, 3, 90, e, 0, 1, 0, 100, 3200);
+    EXPECT_NEAR(large / small, std::pow(100.0 / 3200, 0.2), 1e-12);
+}
+
+}  // namespace
+}  // namespace ormix
