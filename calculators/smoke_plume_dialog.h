@@ -37,6 +37,8 @@ struct PlumeSlotValues {
     int airTemperatureUnit = 0;      // 0 "F", 1 "C"
     double windSpeed = NoData;       // as typed
     int windUnit = 0;                // 0 "mph", 1 "knots", 2 "m/s"
+
+    bool operator==(const PlumeSlotValues&) const = default;
 };
 
 // Everything the dialog reads, filled by the scenario from the burn slot, the

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "calculators/smoke_plume_dialog.h"
 #include "calculators/tank_wizard.h"
 #include "model/inputs.h"
 #include "model/messages.h"
@@ -66,15 +67,6 @@ enum BudgetGraphUnit {
     kGraphMetricTonnes = 6
 };
 
-// The per-burn inputs of the smoke plume calculator, kept with each burn.
-struct PlumeSlot {
-    double loc = NoData;  // level of concern, micrograms per cubic metre
-    double airTemperature = NoData;
-    int airTemperatureUnit = 0;  // 0 F, 1 C
-    double windSpeed = NoData;
-    int windSpeedUnit = 0;  // 0 mph, 1 knots, 2 m/s
-    bool operator==(const PlumeSlot&) const = default;
-};
 
 // Everything the document holds apart from its libraries and its model; plain
 // values, so that two states of a document can be compared.
@@ -150,7 +142,7 @@ struct SpillDocData {
     std::array<double, kOperationSlots> m_dBurnArea;       // as typed
     std::array<double, kOperationSlots> m_dBurnThickness;  // as typed
     std::array<int, kOperationSlots> m_iAreaUnits{}, m_iThicknessUnits{};
-    std::array<PlumeSlot, kOperationSlots> plume{};
+    std::array<PlumeSlotValues, kOperationSlots> plume{};  // smoke plume inputs per burn
     int m_iBurnRegRateCombo = 0;  // 0 default, 1 other value
     double m_dBurnRegRate = 0.04;
     int m_iBurnRegRateUnit = 0;  // 0 mm/s, 1 in/s
