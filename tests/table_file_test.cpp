@@ -96,8 +96,10 @@ TEST(TableFileLines, ALineHoldsAtMost4095CharactersWithItsEnd) {
 TEST(TableFileFields, At256FieldsFurtherFieldsAreIgnored) {
     TempDir dir;
     std::string line;
-    for (int i = 0; i < 300; ++i)
-        line += (i ? "\t" : "") + std::to_string(i);
+    for (int i = 0; i < 300; ++i) {
+        if (i) line += '\t';
+        line += std::to_string(i);
+    }
     WriteFile(dir.File("t"), line + "\n");
     TableFile t(dir.File("t"), kNames, 3, 3);
     ASSERT_EQ(t.ReadRecordAt(0), kTableOk);
