@@ -175,20 +175,15 @@ TEST(BudgetTable, RowTimesKeepLeapDaysAndDaylightSaving) {
     EXPECT_EQ(FormatTime(ModelHourStart(release, 15), "%m/%d %H%M"), "03/08 0300");
 }
 
-TEST(BudgetTable, FirstReleasedUnitComesFromTheReleases) {
+TEST(BudgetTable, TheReleasedColumnStartsInTheReleasesUnit) {
     SpillDocData doc;
     EXPECT_EQ(InitialReleasedUnit(doc), kBudgetBarrels);
     doc.inputContinuous.flag = true;
     doc.inputContinuous.rateUnits = 6;  // gal/min
     EXPECT_EQ(InitialReleasedUnit(doc), kBudgetGallons);
-    doc.inputContinuous.rateUnits = 3;
-    EXPECT_EQ(InitialReleasedUnit(doc), kBudgetCubicMetres);
-    doc.inputBoomed.flag = true;
-    doc.inputBoomed.volUnits = kVolMetricTons;
-    EXPECT_EQ(InitialReleasedUnit(doc), kBudgetMetricTons);
     doc.inputInstant.flag = true;
-    doc.inputInstant.volUnits = kVolTons;
-    EXPECT_EQ(InitialReleasedUnit(doc), kBudgetTons);
+    doc.inputInstant.volUnits = kVolMetricTons;
+    EXPECT_EQ(InitialReleasedUnit(doc), kBudgetMetricTons);
 }
 
 TEST(BudgetTable, WithoutResultsOnlyNA) {

@@ -57,8 +57,17 @@ TEST(ScenarioSummary, ALeakingTankAloneListsItsTime) {
               "    Time of Release = February 11, 0300 hours\n");
 }
 
-TEST(ScenarioSummary, ReleasesInTheirOwnUnits) {
+// Every kind of line, each in the unit it was typed in.
+TEST(ScenarioSummary, EverySection) {
     auto doc = NewDoc();
+    testing::ChooseMediumCrude(*doc);
+    testing::EnterConstantWind(*doc, "15", 1);
+    doc->m_iWaveHeightChooser = 1;
+    doc->m_dFetch = 20;
+    doc->m_iFetchUnit = 1;
+    doc->inputUncertainty.windFlag = 1;
+    doc->inputUncertainty.wind = 3;
+    doc->inputUncertainty.windUnits = 3;
     doc->inputContinuous.flag = true;
     doc->ContinuousTime = MakeLocalTime(2026, 6, 2, 14);
     doc->spilledType = 2;
@@ -69,44 +78,27 @@ TEST(ScenarioSummary, ReleasesInTheirOwnUnits) {
     doc->durationUnits = 1;
     doc->inputUncertainty.volFlag = 1;
     doc->inputUncertainty.vol = 20;
-    EXPECT_EQ(Lines(ReleaseSection(*doc)),
-              "Release Information\n  Continuous Release\n"
-              "    Time of Release = June 02, 1400 hours\n"
-              "    Starting Spill Rate = 100 gal/min\n    Final Spill Rate = 20 gal/min\n"
-              "    Duration of Release = 3 days\n"
-              "  Release Uncertainty\n    Amount Spilled = (+/-) 20% of the total oil spilled\n");
-    doc->inputContinuous.flag = false;
-    doc->inputBoomed.flag = true;
-    doc->inputBoomed.vol = 50;
-    doc->inputBoomed.volUnits = 3;
-    doc->inputBoomed.area = 2000;
-    doc->inputBoomed.areaUnits = 3;
-    doc->inputUncertainty.volFlag = 0;
-    EXPECT_NE(
-        Lines(ReleaseSection(*doc))
-            .find("    Amount Spilled = 50 cu m\n    Area of Contained Oil = 2000 sq. meters\n"),
-        std::string::npos);
-}
-
-TEST(ScenarioSummary, WindAndWaves) {
-    auto doc = NewDoc();
-    EXPECT_EQ(Lines(WindSection(*doc)), "Wind and Wave Conditions\n  No wind entered yet\n");
-    testing::EnterConstantWind(*doc, "15", 1);
-    doc->m_iWaveHeightChooser = 1;
-    doc->m_dFetch = 20;
-    doc->m_iFetchUnit = 1;
-    EXPECT_EQ(Lines(WindSection(*doc)),
-              "Wind and Wave Conditions\n  Wind Speed = 15 knots from 270 degrees\n"
-              "  Wave Height = computed from wind speed and fetch\n    Fetch = 20 km\n");
-    doc->m_iWaveHeightChooser = 2;
-    doc->m_dWaveHeight = 1.5;
-    doc->inputUncertainty.windFlag = 1;
-    doc->inputUncertainty.wind = 3;
-    doc->inputUncertainty.windUnits = 3;
-    EXPECT_NE(Lines(WindSection(*doc))
-                  .find("  Wave Height = 1.5 meters\n  Wind Uncertainty\n"
-                        "    Wind speed = (+/-) 3 m/s\n"),
-              std::string::npos);
+    doc->mDispersantPageUse[1] = 1;
+    doc->DispersantTime[1] = MakeLocalTime(2026, 3, 14, 9);
+    doc->m_nDispersantDuration[1] = 2;
+    doc->m_dDispersantDispersed[1] = 50;
+    doc->m_dDispersantSprayed[1] = 80;
+    doc->mInSituBurnPageUse[0] = 1;
+    doc->m_dBurnArea[0] = 500;
+    doc->m_iAreaUnits[0] = 2;
+    doc->m_dBurnThickness[0] = 0.2;
+    doc->m_iThicknessUnits[0] = 1;
+    doc->mMechanicalPageUse[3] = doc->mMechanicalPageUse[4] = 1;
+    doc->m_dRecoveryRate[3] = 30;
+    doc->m_iRecoveryUnits[3] = 5;
+    doc->m_bMechanicalRateUse[4] = 0;
+    doc->m_dRecoveredAmount[4] = 100;
+    doc->m_dBeachingAmount[2] = 24;
+    doc->m_iBeachingUnits = 2;
+    doc->m_bEmulsDefault = false;
+    doc->m_bEmulsBullwinkleDefined = false;
+    doc->m_dEmulsValue = 12;
+    testing::ExpectGolden(SummaryText(BuildScenarioSummary(*doc)), "summary-every-section.txt");
 }
 
 struct BenzeneCase {
@@ -156,43 +148,13 @@ TEST(ScenarioSummary, OilReferenceAndWaterTemperatureValues) {
         << text;
 }
 
-TEST(ScenarioSummary, ResponseOperationSections) {
+TEST(ScenarioSummary, OperationSectionsWithoutLinesAreLeftOut) {
     auto doc = NewDoc();
-    EXPECT_TRUE(DispersantSection(*doc).text.empty());
-    doc->mDispersantPageUse[1] = 1;
-    doc->DispersantTime[1] = MakeLocalTime(2026, 3, 14, 9);
-    doc->m_nDispersantDuration[1] = 2;
-    doc->m_dDispersantDispersed[1] = 50;
-    doc->m_dDispersantSprayed[1] = 80;
-    EXPECT_EQ(Lines(DispersantSection(*doc)),
-              "Dispersant Operations\n  Dispersant Operation = 2\n"
-              "    Time of Application = March 14, 0900 hours\n    Duration of Spray = 2 hours\n"
-              "    Percent of Slick Sprayed = 50 %\n    Dispersant Effectiveness = 80 %\n");
-    doc->mInSituBurnPageUse[0] = 1;
-    doc->m_dBurnArea[0] = 500;
-    doc->m_iAreaUnits[0] = 2;
-    doc->m_dBurnThickness[0] = 0.2;
-    doc->m_iThicknessUnits[0] = 1;
-    EXPECT_NE(Lines(BurnSection(*doc))
-                  .find("    Area of Burn = 500 sq. meters\n    Oil Thickness = 0.2 cm\n"),
-              std::string::npos);
-    doc->mMechanicalPageUse[4] = 1;
-    doc->m_bMechanicalRateUse[4] = 0;
-    doc->m_dRecoveredAmount[4] = 100;
-    doc->m_iAmountUnits[4] = 0;
-    EXPECT_NE(Lines(MechanicalSection(*doc))
-                  .find("  Mechanical Cleanup Operation = 5\n    Time of Application = March 14, "
-                        "0600 hours\n    AmountRecovered = 100 bbl\n"),
-              std::string::npos);
-    doc->m_bMechanicalRateUse[4] = 1;
-    doc->m_dRecoveryRate[4] = 30;
-    doc->m_iRecoveryUnits[4] = 5;
-    EXPECT_NE(Lines(MechanicalSection(*doc)).find("    Recovery Rate = 30 gal/min\n"),
-              std::string::npos);
-    EXPECT_TRUE(BeachedSection(*doc).text.empty());
-    doc->m_dBeachingAmount[2] = 24;
-    doc->m_iBeachingUnits = 2;
-    EXPECT_EQ(Lines(BeachedSection(*doc)), "Beached Oil\n  Day 3 = 24 cu m\n");
+    doc->m_dBeachingAmount.fill(0);
+    const std::vector<SummaryNode> sections = BuildScenarioSummary(*doc);
+    ASSERT_EQ(sections.size(), 4u);
+    EXPECT_EQ(sections[3].text, "Release Information");
+    EXPECT_FALSE(sections[3].expanded);
 }
 
 TEST(ScenarioSummary, Emulsification) {
@@ -201,11 +163,9 @@ TEST(ScenarioSummary, Emulsification) {
     EXPECT_EQ(Lines(EmulsificationSection(*doc, true, 0.234)),
               "Emulsification\n  Mousse begins to form when 23% of the oil has evaporated.\n");
     doc->m_bEmulsDefault = false;
-    doc->m_dEmulsValue = 12;
-    doc->m_bEmulsBullwinkleDefined = false;
+    doc->m_dEmulsValue = 25;
     EXPECT_EQ(Lines(EmulsificationSection(*doc, false, NoData)),
-              "Emulsification\n  Mousse begins to form when 12 hours after the start of the "
-              "spill.\n");
+              "Emulsification\n  Mousse begins to form when 25% of the oil has evaporated.\n");
     doc->inputUncertainty.emulFlag = 1;
     EXPECT_EQ(Lines(EmulsificationSection(*doc, false, NoData)),
               "Emulsification\n  Emulsification onset varies\n");
