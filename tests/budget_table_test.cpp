@@ -128,26 +128,6 @@ TEST(BudgetTable, AQuantityThatStaysZeroHasNoColumn) {
     EXPECT_NE(t.find("         3\t   629    \t \t   100    \t\n"), std::string::npos) << t;
 }
 
-TEST(BudgetTable, FractionAndVolumeColumns) {
-    auto m = SyntheticRun(12, 8, 5);  // 5 m3: two decimals
-    for (int s = 0; s < m->numSteps; ++s) {
-        m->result[s].evaporated.best = 1;
-        m->result[s].remaining.best = 4;
-    }
-    OutputSeries s = BuildBudgetTableSeries(*m, kBudgetCubicMetres);
-    s.units = "cu m";
-    BudgetTableChoices c;
-    c.other = BudgetOtherColumns::Fraction;
-    std::string t = BudgetTableRows(s, 0, c);
-    EXPECT_NE(t.find("         2\t   5.00   \t-\t   0.20   \t-\t   0.80   \t\n"), std::string::npos)
-        << t;
-    c.other = BudgetOtherColumns::Same;
-    t = BudgetTableRows(s, 0, c);
-    EXPECT_NE(t.find(" \t   cu m   \t \t   cu m   \t\n"), std::string::npos) << t;
-    EXPECT_NE(t.find("         2\t   5.00   \t-\t   1.00   \t-\t   4.00   \t\n"), std::string::npos)
-        << t;
-}
-
 TEST(BudgetTable, DatesRollOverTheYearEndFromTheReleaseHour) {
     auto m = SyntheticRun(24, 6);
     OutputSeries s = BuildBudgetTableSeries(*m, kBudgetBarrels);
