@@ -182,6 +182,10 @@ struct GoldenCase {
     const char* golden;
 };
 
+void PrintTo(const GoldenCase& c, std::ostream* os) {
+    *os << c.golden;
+}
+
 class BudgetTableGolden : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(BudgetTableGolden, MatchesTheStoredTable) {

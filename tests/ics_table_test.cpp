@@ -50,6 +50,10 @@ struct PeriodCase {
     double volumePeriod, volumeTotal;
 };
 
+void PrintTo(const PeriodCase& c, std::ostream* os) {
+    *os << "opStart " << c.opStart << ", " << c.duration << " hours";
+}
+
 class IcsPeriods : public ::testing::TestWithParam<PeriodCase> {};
 
 TEST_P(IcsPeriods, VolumeSpilled) {

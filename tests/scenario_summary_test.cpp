@@ -107,6 +107,10 @@ struct BenzeneCase {
     bool warned;
 };
 
+void PrintTo(const BenzeneCase& c, std::ostream* os) {
+    *os << c.type << " with benzene " << c.benzene;
+}
+
 class BenzeneWarning : public ::testing::TestWithParam<BenzeneCase> {};
 
 TEST_P(BenzeneWarning, RefinedProductsOfFivePercentOrUnknown) {
