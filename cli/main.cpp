@@ -2,10 +2,13 @@
 // run (the reason printed), 2 a usage error.
 #include <CLI/CLI.hpp>
 
+#include "cli/ics_command.h"
 #include "cli/oil_commands.h"
 #include "cli/plume_command.h"
 #include "cli/run_command.h"
 #include "cli/run_records.h"
+#include "cli/series_command.h"
+#include "cli/summary_command.h"
 #include "cli/tank_command.h"
 
 int main(int argc, char** argv) {
@@ -17,6 +20,9 @@ int main(int argc, char** argv) {
     ormix::AddPlumeCommand(app);
     ormix::AddOilCommands(app);
     ormix::AddCustomOilCommands(app);
+    ormix::AddIcsCommand(app);
+    ormix::AddSeriesCommand(app);
+    ormix::AddSummaryCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::RuntimeError& e) {

@@ -7,7 +7,9 @@
 #include <memory>
 #include <sstream>
 
+#include "cli/budget_table_options.h"
 #include "cli/console_sink.h"
+#include "cli/scenario_options.h"
 #include "scenario/calendar.h"
 #include "scenario/scenario_json.h"
 
@@ -81,20 +83,23 @@ void PrintRunSummary(const CSpillDoc& doc, std::ostream& out) {
 
 void AddRunCommand(CLI::App& app) {
     auto options = std::make_shared<RunOptions>();
-    auto* cmd = app.add_subcommand("run", "Run a spill scenario and report its oil budget");
-    cmd->add_option("SCENARIO", options->file, "Scenario file (.json)")->required();
-    cmd->add_option("--seed", options->seed, "Seed of the random generator (reproducible run)");
-    cmd->add_option("--workdir", options->workDir,
-                    "Directory of the oil libraries and the diagnostic files (default: .)");
-    cmd->add_option("--library", options->library,
-                    "Oil library file to use instead of OilLib in the working directory");
-    cmd->callback([options]() {
+    auto table = std::make_shared<BudgetTableOptions>();
+    auto account = std::make_shared<bool>(false);
+    auto* cmd = app.add_subcommand("run", "Run a spill scenario and print its oil budget table");
+    AddScenarioOptions(cmd, *options);
+    AddBudgetTableOptions(cmd, *table);
+    cmd->add_flag("--account", *account,
+                  "Print a short account of the run (hours, steps, LEs, the final budget and "
+                  "oil properties) instead of the table");
+    cmd->callback([options, table, account]() {
         ConsoleSink sink;
-        auto doc =
-            std::make_unique<CSpillDoc>(std::time(nullptr), options->workDir, options->library);
-        int rc = LoadAndRun(*options, *doc, sink);
+        int rc = 0;
+        auto doc = LoadAndSolve(*options, sink, rc);
         if (rc != 0) throw CLI::RuntimeError(rc);
-        PrintRunSummary(*doc, std::cout);
+        if (*account)
+            PrintRunSummary(*doc, std::cout);
+        else
+            PrintBudgetTable(*doc, BudgetTableChoicesFor(*doc, *table), std::cout);
     });
 }
 

@@ -67,6 +67,8 @@ enum BudgetGraphUnit {
     kGraphMetricTonnes = 6
 };
 
+// Codes of the graph kinds whose unit the document keeps (0..10).
+inline constexpr int kGraphKindCodes = 11;
 
 // Everything the document holds apart from its libraries and its model; plain
 // values, so that two states of a document can be compared.
@@ -156,6 +158,11 @@ struct SpillDocData {
 
     // Unit of the oil budget graph.
     int budgetGraphUnit = kGraphPercent;
+    // Unit of each single-quantity graph, by its kind's code: 0 benzene
+    // (ppm), 1 density (1 kg/cu m), 2 viscosity (0 cSt), 3 water content
+    // (1 percent), 4 and 6 to 10 the budget quantities (budget graph units,
+    // 2 percent); 5 is no graph.
+    std::array<int, kGraphKindCodes> graphUnit{0, 1, 0, 1, 2, 2, 2, 2, 2, 2, 2};
 
     SpillDocData();
     bool operator==(const SpillDocData&) const = default;

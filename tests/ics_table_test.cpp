@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "output/ics_table.h"
+#include "output_fixture.h"
+#include "scenario/calendar.h"
+
+namespace ormix {
+namespace {
+
+using testing::SyntheticRun;
+
+constexpr double kBbl = 0.158987294928;
+
+// 24 hours at 6 steps an hour: 10 bbl released per hour, 4 bbl of it
+// evaporated and 2 dispersed (1 of them chemically), the rest afloat.
+std::unique_ptr<WeatheringModel> Hourly() {
+    auto m = SyntheticRun(24, 6);
+    for (int s = 0; s < m->numSteps; ++s) {
+        const double hours = (s + 1) / 6.0;
+        StepResult& r = m->result[s];
+        r.released.best = 10 * hours * kBbl;
+        r.evaporated.best = 4 * hours * kBbl;
+        r.dispersed.best = 2 * hours * kBbl;
+        r.chemDispersed.best = 1 * hours * kBbl;
+        r.remaining.best = 4 * hours * kBbl;
+    }
+    return m;
+}
+
+TEST(IcsSeries, NaturalDispersionIsTheDispersedLessTheChemical) {
+    auto m = Hourly();
+    OutputSeries s = BuildIcsSeries(*m);
+    ASSERT_EQ(s.series.size(), 8u);
+    EXPECT_NEAR(s.series[kIcsNaturalDispersion][5], 1, 1e-9);
+    EXPECT_NEAR(s.series[kIcsChemicalDispersion][5], 1, 1e-9);
+    EXPECT_EQ(s.names[kIcsNaturalDispersion], "Natural Disp");
+    EXPECT_EQ(s.names[kIcsBurned], "");
+    EXPECT_EQ(s.names[kIcsReleased], "Total");
+    EXPECT_EQ(s.units, "bbl");
+    EXPECT_NEAR(s.maximum, 240, 1e-9);
+    EXPECT_EQ(s.minimum, 0);
+}
+
+struct PeriodCase {
+    const char* name;
+    int opStart, duration;
+    double volumePeriod, volumeTotal;
+};
+
+void PrintTo(const PeriodCase& c, std::ostream* os) {
+    *os << "opStart " << c.opStart << ", " << c.duration << " hours";
+}
+
+class IcsPeriods : public ::testing::TestWithParam<PeriodCase> {};
+
+TEST_P(IcsPeriods, VolumeSpilled) {
+    const PeriodCase& c = GetParam();
+    auto m = Hourly();
+    IcsSlots slots = ComputeIcsSlots(BuildIcsSeries(*m), c.opStart, c.duration);
+    EXPECT_NEAR(slots.period[0], c.volumePeriod, 1e-9);
+    EXPECT_NEAR(slots.total[0], c.volumeTotal, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edges, IcsPeriods,
+                         ::testing::Values(PeriodCase{"BeforeTheRelease", 0, 8, 0, 0},
+                                           PeriodCase{"DurationZero", 3, 0, 0, 0},
+                                           PeriodCase{"AfterTheRun", 25, 8, 0, 0},
+                                           PeriodCase{"FromTheRelease", 1, 8, 80, 80},
+                                           PeriodCase{"Middle", 5, 8, 80, 120},
+                                           PeriodCase{"PastTheEndIsCut", 21, 8, 40, 240},
+                                           PeriodCase{"LastHour", 24, 1, 10, 240}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(IcsPeriod, SlotsOfAPeriod) {
+    auto m = Hourly();
+    IcsSlots s = ComputeIcsSlots(BuildIcsSeries(*m), 5, 8);
+    EXPECT_NEAR(s.period[2], 32, 1e-9);  // evaporation
+    EXPECT_NEAR(s.total[2], 48, 1e-9);
+    EXPECT_NEAR(s.period[3], 8, 1e-9);  // natural dispersion
+    EXPECT_NEAR(s.period[4], 8, 1e-9);  // chemical dispersion
+    // Floating, uncontained is the amount afloat at the end in both columns.
+    EXPECT_NEAR(s.period[6], 48, 1e-9);
+    EXPECT_NEAR(s.total[6], 48, 1e-9);
+    EXPECT_EQ(s.period[5], 0);  // nothing burned
+    EXPECT_NEAR(s.total[8], 48 + 12 + 12 + 48, 1e-9);
+    EXPECT_NEAR(s.period[8], 32 + 8 + 8 + 48, 1e-9);
+}
+
+TEST(IcsPeriod, BeginningAndDuration) {
+    const std::time_t release = MakeLocalTime(2026, 3, 14, 6);
+    IcsPeriod p = InitialIcsPeriod(release);
+    EXPECT_EQ(p.month, 3);
+    EXPECT_EQ(p.day, 14);
+    EXPECT_EQ(p.hour, 6);
+    EXPECT_EQ(p.duration, 8);
+    EXPECT_EQ(IcsOperationalStart(release, p), 1);
+    p.hour = 5;
+    EXPECT_EQ(IcsOperationalStart(release, p), 0);
+    p.day = 15;
+    EXPECT_EQ(IcsOperationalStart(release, p), 24);
+    EXPECT_EQ(ClampIcsDuration(30), 24);
+    EXPECT_EQ(ClampIcsDuration(-3), 0);
+    EXPECT_EQ(ClampIcsDuration(12), 12);
+    // A January beginning of a December spill is in the following year.
+    const std::time_t newYear = MakeLocalTime(2026, 12, 31, 23);
+    EXPECT_EQ(IcsOperationalStart(newYear, {1, 1, 2, 8}), 4);
+}
+
+TEST(IcsExport, TwoCarriageReturnLinesInTheYearOfTheSpill) {
+    IcsSlots slots;
+    for (int i = 0; i < kIcsSlots; ++i) {
+        slots.period[i] = i + 0.25;
+        slots.total[i] = 10 * i + 0.5;
+    }
+    // A spill on 29 February of a leap year: the period starts that day.
+    const std::string x = IcsExportText(MakeLocalTime(2028, 2, 29, 6), 3, 8, slots, 1);
+    EXPECT_EQ(std::count(x.begin(), x.end(), '\r'), 2);
+    EXPECT_EQ(x.find('\n'), std::string::npos);
+    EXPECT_EQ(x,
+              "op_from\top_to\tvol_op\trecov_op\tevap_op\tdispNat_op\tdispChem_op\tburn_op\t"
+              "floatUnc_op\tbeach_op\tvol_tot\trecov_tot\tevap_tot\tdispNat_tot\tdispChem_tot\t"
+              "burn_tot\tfloatUnc_tot\tbeach_tot\ttotal\r"
+              "02/29 0800\t02/29 1600\t0.2\t1.2\t2.2\t3.2\t4.2\t5.2\t6.2\t7.2\t"
+              "0.5\t10.5\t20.5\t30.5\t40.5\t50.5\t60.5\t70.5\t80.5\r");
+}
+
+TEST(IcsExport, AnUnwritableFileIsReportedAndNothingIsWritten) {
+    testing::TempDir dir;
+    IcsTable table;
+    table.hasResults = true;
+    table.exportText = "x\r";
+    CollectingSink messages;
+    const std::string path = dir.File("missing/ICS209.txt");
+    EXPECT_FALSE(WriteIcsExport(path, table, messages));
+    EXPECT_TRUE(messages.Contains("Cannot create file for ICS table."));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_TRUE(WriteIcsExport(dir.File("ICS209.txt"), table, messages));
+    EXPECT_EQ(testing::ReadFile(dir.File("ICS209.txt")), "x\r");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1);  // no temporary file left beside it
+}
+
+TEST(IcsTableGolden, DieselContinuousEveningPeriod) {
+    testing::ExampleRun run("diesel-continuous");
+    ASSERT_TRUE(run.Loaded());
+    ASSERT_TRUE(run.Solve());
+    IcsTable t = BuildIcsTable(run.Doc(), {6, 2, 18, 30});
+    EXPECT_EQ(t.period.duration, 24);  // typed as 30
+    EXPECT_EQ(t.opStart, 5);
+    testing::ExpectGolden(t.text, "ics-diesel-continuous.txt");
+    testing::ExpectGolden(t.exportText, "ics-diesel-continuous-export.txt");
+}
+
+TEST(IcsTableGolden, BeforeTheReleaseEverythingIsZero) {
+    testing::ExampleRun run("open-sea-crude");
+    ASSERT_TRUE(run.Loaded());
+    ASSERT_TRUE(run.Solve());
+    IcsTable t = BuildIcsTable(run.Doc(), {3, 14, 5, 8});
+    EXPECT_EQ(t.opStart, 0);
+    for (int i = 0; i < kIcsSlots; ++i) {
+        EXPECT_EQ(t.slots.period[i], 0);
+        EXPECT_EQ(t.slots.total[i], 0);
+    }
+    EXPECT_NE(t.text.find("Chemical Dispersion   \t             0\t             0\t"),
+              std::string::npos);
+    EXPECT_NE(t.exportText.find("\r03/14 0500\t03/14 1300\t0\t0\t"), std::string::npos)
+        << t.exportText;
+}
+
+}  // namespace
+}  // namespace ormix
