@@ -238,7 +238,12 @@ bool CSpillDoc::Solve() {
         ok = m.Run(true);
     }
     WriteInputDump(*this);
-    if (!ok) return false;
+    if (!ok) {
+        // The model was reset: whatever an earlier run showed is gone.
+        solved = false;
+        needsSolving = true;
+        return false;
+    }
 
     m.CopyRemovalsToEnvelope();
     windowOpen[kWindowBudgetGraph] = true;

@@ -206,3 +206,28 @@ TEST(SpillDocOil, OpeningChecksTheLibraryDate) {
 
 }  // namespace
 }  // namespace ormix
+
+namespace ormix {
+namespace {
+
+TEST(SpillDocRun, AFailedRerunLeavesNoResultsShown) {
+    CollectingSink sink;
+    auto doc = testing::NewDoc();
+    doc->sink = &sink;
+    doc->workDir = ::testing::TempDir();
+    testing::ChooseMediumCrude(*doc);
+    testing::EnterWater(*doc);
+    testing::EnterConstantWind(*doc);
+    testing::EnterInstantaneous(*doc, {3, 14, 6});
+    ASSERT_TRUE(ReleaseDialogOK(*doc, {false, true, false, false}).accepted);
+    ASSERT_TRUE(doc->Solve());
+    ASSERT_TRUE(doc->solved);
+    doc->inputOil.rhoRef_fevap[0] = 0.2;  // a weathered first density: bad density data
+    EXPECT_FALSE(doc->Solve());
+    EXPECT_FALSE(doc->solved);
+    EXPECT_TRUE(doc->needsSolving);
+    EXPECT_TRUE(sink.Contains("bad density data"));
+}
+
+}  // namespace
+}  // namespace ormix
