@@ -14,8 +14,11 @@
 #include "calculators/tank_wizard.h"
 #include "oil/oil_selection.h"
 #include "scenario/calendar.h"
+#include "scenario/document_json.h"
 #include "scenario/environment_dialogs.h"
 #include "scenario/release_dialogs.h"
+#include "scenario/response_dialogs.h"
+#include "scenario/typed_text.h"
 #include "scenario/wind_dialogs.h"
 
 namespace ormix {
@@ -425,6 +428,187 @@ void ReadEmulsification(const json& j, CSpillDoc& doc, std::vector<Message>& sho
     Apply(EmulsificationDialogOK(doc, e), "emulsification", shown);
 }
 
+const std::vector<std::string> kThicknessUnits = {"mm", "cm", "inches"};
+const std::vector<std::string> kBurnRateUnits = {"mm/sec", "in/sec"};
+const std::vector<std::string> kPlumeTemperatureUnits = {"F", "C"};
+
+// The operations of one sheet: an array of at most five pages, element i
+// the page of slot i; null for a page not in use.
+const json& OperationPages(Section& s, const char* key) {
+    const json& list = s.Get(key);
+    std::string path = Join(s.Path(), key);
+    if (!list.is_array() || list.size() > static_cast<size_t>(kOperationSlots))
+        Fail(path, "expected an array of at most 5 operations (null for a page not in use)");
+    return list;
+}
+
+std::string PagePath(const char* sheet, size_t i) {
+    return std::string("response.") + sheet + "[" + std::to_string(i) + "]";
+}
+
+// The sheets place a page's month, day and hour in the spill time's year; a
+// time given in another year cannot be entered.
+void SameTime(std::time_t given, std::time_t placed, const std::string& path) {
+    if (given != placed)
+        Fail(path + ".time",
+             "this time lies in another year than the spill time: operations are entered as "
+             "month, day and hour");
+}
+
+void ReadDispersant(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
+    const json& list = OperationPages(s, "dispersant");
+    DispersantPages pages = DispersantPagesOf(doc);
+    std::vector<std::optional<std::time_t>> times(list.size());
+    for (size_t i = 0; i < list.size(); ++i) {
+        pages[i].use = !list[i].is_null();
+        if (list[i].is_null()) continue;
+        Section p(list[i], PagePath("dispersant", i));
+        times[i] = p.Time("time");
+        pages[i].when = DayAndHourOf(*times[i]);
+        pages[i].duration = p.Text("duration");
+        pages[i].percentSprayed = p.Text("percentSprayed");
+        pages[i].percentDispersed = p.Text("percentDispersed");
+        p.Finish();
+    }
+    int refused = 0;
+    DialogResult r = DispersantSheetOK(doc, pages, &refused);
+    Apply(r, r.accepted ? "response.dispersant" : PagePath("dispersant", refused), shown);
+    for (size_t i = 0; i < times.size(); ++i)
+        if (times[i]) SameTime(*times[i], doc.DispersantTime[i], PagePath("dispersant", i));
+}
+
+void ReadBurns(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
+    const json& list = OperationPages(s, "burns");
+    BurnPages pages = BurnPagesOf(doc);
+    std::vector<std::optional<std::time_t>> times(list.size());
+    std::vector<std::optional<PlumeSlotValues>> plumes(list.size());
+    for (size_t i = 0; i < list.size(); ++i) {
+        pages[i].use = !list[i].is_null();
+        if (list[i].is_null()) continue;
+        std::string path = PagePath("burns", i);
+        Section p(list[i], path);
+        times[i] = p.Time("time");
+        pages[i].when = DayAndHourOf(*times[i]);
+        pages[i].area = p.Text("area");
+        pages[i].areaUnit = p.Choice("areaUnit", kAreaUnits, 0);
+        pages[i].thickness = p.Text("thickness");
+        pages[i].thicknessUnit = p.Choice("thicknessUnit", kThicknessUnits, 0);
+        if (p.Has("smokePlume")) {
+            // The smoke plume inputs kept with the burn, checked as the smoke
+            // plume dialog checks them.
+            Section sp(p.Get("smokePlume"), path + ".smokePlume");
+            auto number = [](const std::string& text) {
+                return IsEmptyText(text) ? NoData : TextToDouble(text);
+            };
+            PlumeSlotValues v;
+            v.loc = number(sp.Text("loc"));
+            v.airTemperature = number(sp.Text("airTemperature"));
+            v.airTemperatureUnit = sp.Choice("airTemperatureUnit", kPlumeTemperatureUnits, 0);
+            v.windSpeed = number(sp.Text("windSpeed"));
+            v.windUnit = sp.Choice("windUnit", kSpeedUnits, 0);
+            sp.Finish();
+            PageCheck check = CheckPlumeInputs(v);
+            if (!check.accepted) Fail(sp.Path(), check.message);
+            plumes[i] = v;
+        }
+        p.Finish();
+    }
+    int refused = 0;
+    DialogResult r = BurnSheetOK(doc, pages, &refused);
+    Apply(r, r.accepted ? "response.burns" : PagePath("burns", refused), shown);
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (times[i]) SameTime(*times[i], doc.InSituBurnTime[i], PagePath("burns", i));
+        if (plumes[i]) doc.plume[i] = *plumes[i];
+    }
+}
+
+void ReadCleanup(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
+    const json& list = OperationPages(s, "cleanup");
+    CleanupPages pages = CleanupPagesOf(doc);
+    std::vector<std::optional<std::time_t>> times(list.size());
+    for (size_t i = 0; i < list.size(); ++i) {
+        pages[i].use = !list[i].is_null();
+        if (list[i].is_null()) continue;
+        Section p(list[i], PagePath("cleanup", i));
+        times[i] = p.Time("time");
+        pages[i].when = DayAndHourOf(*times[i]);
+        pages[i].duration = p.Text("duration");
+        bool byRate = p.Has("rate"), byAmount = p.Has("amount");
+        if (byRate == byAmount)
+            Fail(p.Path(),
+                 "give either a recovery rate (\"rate\") or a recovered amount "
+                 "(\"amount\")");
+        pages[i].rateGiven = byRate;
+        if (byRate) {
+            pages[i].rate = p.Text("rate");
+            pages[i].rateUnit = p.Choice("rateUnit", kRateUnits, 0);
+        } else {
+            pages[i].amount = p.Text("amount");
+            pages[i].amountUnit = p.Choice("unit", kAmountUnits, 0);
+        }
+        p.Finish();
+    }
+    int refused = 0;
+    DialogResult r = CleanupSheetOK(doc, pages, &refused);
+    Apply(r, r.accepted ? "response.cleanup" : PagePath("cleanup", refused), shown);
+    for (size_t i = 0; i < times.size(); ++i)
+        if (times[i]) SameTime(*times[i], doc.SkimmerTime[i], PagePath("cleanup", i));
+}
+
+void ReadBurnRate(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
+    const json& j = s.Get("burnRate");
+    BurnRateEntries e;  // the default keeps the rate and unit last typed
+    e.unit = doc.m_iBurnRegRateUnit;
+    if (j.is_string()) {
+        if (j.get<std::string>() != "default")
+            Fail("response.burnRate", "expected \"default\" or an object");
+        e.choice = 0;
+    } else {
+        Section r(j, "response.burnRate");
+        e.choice = 1;
+        e.rate = r.Text("rate");
+        e.unit = r.Choice("unit", kBurnRateUnits, 0);
+        r.Finish();
+    }
+    Apply(BurnRateDialogOK(doc, e), "response.burnRate", shown);
+}
+
+void ReadBeaching(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
+    Section b(s.Get("beaching"), "response.beaching");
+    BeachingEntries e;
+    e.unit = b.Choice("unit", kAmountUnits, 0);
+    if (b.Has("days")) {
+        const json& days = b.Get("days");
+        if (!days.is_array() || days.size() > static_cast<size_t>(kBeachingDays))
+            Fail("response.beaching.days", "expected an array of at most 6 daily amounts");
+        for (size_t d = 0; d < days.size(); ++d) {
+            const json& v = days[d];
+            if (v.is_null()) continue;
+            if (v.is_number())
+                e.amounts[d] = v.dump();
+            else if (v.is_string())
+                e.amounts[d] = v.get<std::string>();
+            else
+                Fail("response.beaching.days[" + std::to_string(d) + "]",
+                     "expected a number or a text");
+        }
+    }
+    b.Finish();
+    Apply(BeachingDialogOK(doc, e), "response.beaching", shown);
+}
+
+// The response operations, each sheet closed with OK once the releases have
+// set the spill time.
+void ReadResponse(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
+    Section s(j, "response");
+    if (s.Has("dispersant")) ReadDispersant(s, doc, shown);
+    if (s.Has("burnRate")) ReadBurnRate(s, doc, shown);
+    if (s.Has("burns")) ReadBurns(s, doc, shown);
+    if (s.Has("cleanup")) ReadCleanup(s, doc, shown);
+    if (s.Has("beaching")) ReadBeaching(s, doc, shown);
+    s.Finish();
+}
+
 // The earliest time given anywhere in the scenario: the year the dialogs
 // place their month, day and hour in.
 std::optional<std::time_t> EarliestTime(const json& root) {
@@ -449,6 +633,35 @@ std::optional<std::time_t> EarliestTime(const json& root) {
     return earliest;
 }
 
+// A saved scenario ({"document": ...}): the document's values as they are,
+// then the steps of opening a saved scenario.
+ScenarioLoadResult LoadSavedScenario(const json& root, CSpillDoc& doc) {
+    ScenarioLoadResult result;
+    if (root.size() != 1) {
+        for (auto it = root.begin(); it != root.end(); ++it)
+            if (it.key() != kDocumentKey) result.path = it.key();
+        result.refusal = {MessageKind::Error,
+                          "a saved scenario (\"document\") stands alone: it cannot be mixed "
+                          "with dialog entries"};
+        return result;
+    }
+    auto fresh = std::make_unique<SpillDocData>();
+    std::string why;
+    if (!ReadDocumentJson(root.at(kDocumentKey), *fresh, result.path, why)) {
+        result.refusal = {MessageKind::Error, why};
+        return result;
+    }
+    static_cast<SpillDocData&>(doc) = *fresh;
+    CollectingSink opened;
+    MessageSink* sink = doc.sink;
+    doc.sink = &opened;
+    doc.OnOpenDocument();
+    doc.sink = sink;
+    result.ok = true;
+    result.messages = std::move(opened.messages);
+    return result;
+}
+
 }  // namespace
 
 ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
@@ -460,6 +673,7 @@ ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
         result.refusal = {MessageKind::Error, std::string("not valid JSON: ") + e.what()};
         return result;
     }
+    if (root.is_object() && root.contains(kDocumentKey)) return LoadSavedScenario(root, doc);
     try {
         Section top(root, "");
         std::time_t base = EarliestTime(root).value_or(doc.SpillTime);
@@ -472,6 +686,7 @@ ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
         if (top.Has("wind")) ReadWind(top.Get("wind"), *fresh, shown);
         if (top.Has("releases")) ReadReleases(top.Get("releases"), *fresh, shown, times);
         if (top.Has("emulsification")) ReadEmulsification(top.Get("emulsification"), *fresh, shown);
+        if (top.Has("response")) ReadResponse(top.Get("response"), *fresh, shown);
         top.Finish();
 
         static_cast<SpillDocData&>(doc) = static_cast<const SpillDocData&>(*fresh);
