@@ -2,6 +2,7 @@
 // run (the reason printed), 2 a usage error.
 #include <CLI/CLI.hpp>
 
+#include "cli/convert_command.h"
 #include "cli/oil_commands.h"
 #include "cli/plume_command.h"
 #include "cli/run_command.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     ormix::AddPlumeCommand(app);
     ormix::AddOilCommands(app);
     ormix::AddCustomOilCommands(app);
+    ormix::AddConvertCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::RuntimeError& e) {

@@ -1,6 +1,7 @@
 #include "scenario/response_dialogs.h"
 
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -35,11 +36,17 @@ double KeptDecimal(const std::string& text) {
     return IsEmptyText(text) ? NoData : TextToDouble(text);
 }
 
-// The field text that shows a kept number: the shortest that reads back as
-// the same value; empty for unset.
+// The field text that shows a kept number: whole numbers without a
+// fraction or an exponent (the pages that read whole numbers stop at either),
+// others the shortest text that reads back as the same value; empty for
+// unset.
 std::string FieldText(double v) {
     if (v == NoData) return "";
     char buf[40];
+    if (v == std::trunc(v) && std::fabs(v) < 1e15) {
+        std::snprintf(buf, sizeof buf, "%.0f", v);
+        return buf;
+    }
     for (int precision = 1; precision <= 17; ++precision) {
         std::snprintf(buf, sizeof buf, "%.*g", precision, v);
         if (std::strtod(buf, nullptr) == v) break;

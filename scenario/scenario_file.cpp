@@ -1,9 +1,6 @@
 #include "scenario/scenario_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +10,7 @@
 
 #include "scenario/calendar.h"
 #include "scenario/field_path.h"
+#include "scenario/file_replace.h"
 #include "scenario/scenario_fields.h"
 
 namespace ormix {
@@ -268,31 +266,14 @@ std::string SystemError(int err) {
     return std::strerror(err);
 }
 
-// Writes all of `bytes` to `fd`.
-bool WriteAll(int fd, const std::vector<unsigned char>& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// The permissions a saved scenario gets: those of the file it replaces, or
-// what a newly created file would get.
-mode_t ModeFor(const std::string& path) {
-    struct stat st;
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 }  // namespace
+
+bool HasScenarioFileExtension(const std::string& path) {
+    std::string ext = std::filesystem::path(path).extension().string();
+    for (char& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == kScenarioExtension;
+}
 
 bool EncodeScenario(const SpillDocData& d, std::vector<unsigned char>& bytes, std::string& error) {
     std::vector<unsigned char> out;
@@ -329,40 +310,13 @@ ScenarioFileResult SaveScenarioFile(const SpillDocData& d, const std::string& pa
         result.message = "The scenario cannot be saved to " + Quoted(path) + ": " + why + ".";
         return result;
     }
-    namespace fs = std::filesystem;
-    fs::path target(path);
-    fs::path dir = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
-    std::vector<char> name(temp.begin(), temp.end());
-    name.push_back('\0');
-    auto failed = [&](const std::string& what, int err) {
-        result.message = "The scenario cannot be saved to " + Quoted(path) + ": " + what + " (" +
-                         SystemError(err) + "). Nothing was changed.";
+    std::string error;
+    if (!ReplaceFile(path,
+                     std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                     error)) {
+        result.message = "The scenario cannot be saved to " + Quoted(path) + ": " + error +
+                         ". Nothing was changed.";
         return result;
-    };
-    int fd = ::mkstemp(name.data());
-    if (fd < 0) return failed("no file can be created in its folder", errno);
-    const std::string tempName(name.data());
-    bool ok = ::fchmod(fd, ModeFor(path)) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    int err = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok) {
-        ::unlink(tempName.c_str());
-        return failed("the file could not be written", err);
-    }
-    if (::rename(tempName.c_str(), path.c_str()) != 0) {
-        err = errno;
-        ::unlink(tempName.c_str());
-        return failed("the file could not be replaced", err);
-    }
-    // The rename itself reaches the disk with the folder.
-    int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
     }
     result.ok = true;
     return result;

@@ -21,6 +21,9 @@ inline constexpr char kScenarioTitle[] = "Spill Scenario";
 // (a few kilobytes plus its texts), so a file this large is something else.
 inline constexpr std::size_t kMaxScenarioFileBytes = 64u << 20;
 
+// Whether a path names a scenario file by its extension (".qsx", any case).
+bool HasScenarioFileExtension(const std::string& path);
+
 struct ScenarioFileResult {
     bool ok = false;
     std::string message;  // why it failed, ready for a message box
