@@ -35,4 +35,30 @@ private:
     std::vector<std::string> parts_;
 };
 
+// The groups and repeated elements of a visitor that keeps only its place at
+// them (the scenario file's writer and reader). `Derived::Stopped()` ends a
+// repeat early once the visitor has failed.
+template <class Derived>
+class PathVisitor {
+public:
+    template <class F>
+    void Group(const char* name, F body) {
+        path_.Enter(name);
+        body();
+        path_.Leave();
+    }
+    template <class F>
+    void Repeat(const char* name, int n, F body) {
+        path_.Enter(name);
+        for (int i = 0; i < n && !static_cast<Derived*>(this)->Stopped(); ++i) {
+            path_.Element(name, i);
+            body(i);
+        }
+        path_.Leave();
+    }
+
+protected:
+    FieldPath path_;
+};
+
 }  // namespace ormix

@@ -23,25 +23,11 @@ constexpr unsigned kShortTextEscape = 255;
 constexpr unsigned kMediumTextEscape = 0xFFFF;
 constexpr unsigned kMediumTextLimit = 0xFFFE;
 
-class Writer {
+class Writer : public PathVisitor<Writer> {
 public:
     explicit Writer(std::vector<unsigned char>& out) : out_(out) {}
+    bool Stopped() const { return false; }
 
-    template <class F>
-    void Group(const char* name, F body) {
-        path_.Enter(name);
-        body();
-        path_.Leave();
-    }
-    template <class F>
-    void Repeat(const char* name, int n, F body) {
-        path_.Enter(name);
-        for (int i = 0; i < n; ++i) {
-            path_.Element(name, i);
-            body(i);
-        }
-        path_.Leave();
-    }
     void Int(const char*, const int& v) { Put32(static_cast<std::uint32_t>(v)); }
     void Flag(const char*, const bool& v) { Put32(v ? 1 : 0); }
     void Flag(const char*, const int& v) { Put32(v != 0 ? 1 : 0); }
@@ -110,29 +96,14 @@ private:
     }
 
     std::vector<unsigned char>& out_;
-    FieldPath path_;
     std::string error_;
 };
 
-class Reader {
+class Reader : public PathVisitor<Reader> {
 public:
     Reader(const unsigned char* data, std::size_t size) : p_(data), size_(size) {}
+    bool Stopped() const { return !error_.empty(); }
 
-    template <class F>
-    void Group(const char* name, F body) {
-        path_.Enter(name);
-        body();
-        path_.Leave();
-    }
-    template <class F>
-    void Repeat(const char* name, int n, F body) {
-        path_.Enter(name);
-        for (int i = 0; i < n && error_.empty(); ++i) {
-            path_.Element(name, i);
-            body(i);
-        }
-        path_.Leave();
-    }
     void Int(const char* name, int& v) {
         std::uint32_t u;
         if (Get32(name, u)) v = static_cast<std::int32_t>(u);
@@ -254,7 +225,6 @@ private:
     const unsigned char* p_;
     std::size_t size_;
     std::size_t pos_ = 0;
-    FieldPath path_;
     std::string error_;
 };
 
