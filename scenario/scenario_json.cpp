@@ -1,6 +1,7 @@
 #include "scenario/scenario_json.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -446,113 +447,94 @@ std::string PagePath(const char* sheet, size_t i) {
     return std::string("response.") + sheet + "[" + std::to_string(i) + "]";
 }
 
-// The sheets place a page's month, day and hour in the spill time's year; a
-// time given in another year cannot be entered.
-void SameTime(std::time_t given, std::time_t placed, const std::string& path) {
-    if (given != placed)
-        Fail(path + ".time",
-             "this time lies in another year than the spill time: operations are entered as "
-             "month, day and hour");
+// One sheet: its pages start as the document holds them, the pages given
+// are read by `readPage` and put in use, the sheet is closed with OK, and
+// each page's time must be the one the sheet placed in the calendar.
+template <class Pages, class ReadPage, class SheetOK>
+void ReadSheet(Section& s, const char* sheet, Pages pages, CSpillDoc& doc,
+               std::vector<Message>& shown, ReadPage readPage, SheetOK sheetOK,
+               const std::array<std::time_t, kOperationSlots>& placed) {
+    const json& list = OperationPages(s, sheet);
+    std::vector<std::optional<std::time_t>> times(list.size());
+    for (size_t i = 0; i < list.size(); ++i) {
+        pages[i].use = !list[i].is_null();
+        if (list[i].is_null()) continue;
+        Section p(list[i], PagePath(sheet, i));
+        times[i] = p.Time("time");
+        pages[i].when = DayAndHourOf(*times[i]);
+        readPage(p, i, pages[i]);
+        p.Finish();
+    }
+    int refused = 0;
+    DialogResult r = sheetOK(doc, pages, &refused);
+    Apply(r, r.accepted ? std::string("response.") + sheet : PagePath(sheet, refused), shown);
+    for (size_t i = 0; i < times.size(); ++i)
+        if (times[i] && *times[i] != placed[i])
+            Fail(PagePath(sheet, i) + ".time",
+                 "this time lies in another year than the spill time: operations are entered "
+                 "as month, day and hour");
 }
 
 void ReadDispersant(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
-    const json& list = OperationPages(s, "dispersant");
-    DispersantPages pages = DispersantPagesOf(doc);
-    std::vector<std::optional<std::time_t>> times(list.size());
-    for (size_t i = 0; i < list.size(); ++i) {
-        pages[i].use = !list[i].is_null();
-        if (list[i].is_null()) continue;
-        Section p(list[i], PagePath("dispersant", i));
-        times[i] = p.Time("time");
-        pages[i].when = DayAndHourOf(*times[i]);
-        pages[i].duration = p.Text("duration");
-        pages[i].percentSprayed = p.Text("percentSprayed");
-        pages[i].percentDispersed = p.Text("percentDispersed");
-        p.Finish();
-    }
-    int refused = 0;
-    DialogResult r = DispersantSheetOK(doc, pages, &refused);
-    Apply(r, r.accepted ? "response.dispersant" : PagePath("dispersant", refused), shown);
-    for (size_t i = 0; i < times.size(); ++i)
-        if (times[i]) SameTime(*times[i], doc.DispersantTime[i], PagePath("dispersant", i));
+    auto read = [](Section& p, size_t, DispersantPage& page) {
+        page.duration = p.Text("duration");
+        page.percentSprayed = p.Text("percentSprayed");
+        page.percentDispersed = p.Text("percentDispersed");
+    };
+    ReadSheet(s, "dispersant", DispersantPagesOf(doc), doc, shown, read, DispersantSheetOK,
+              doc.DispersantTime);
+}
+
+// The smoke plume inputs kept with a burn, checked as the smoke plume dialog
+// checks them.
+PlumeSlotValues ReadSmokePlume(Section& burn) {
+    Section sp(burn.Get("smokePlume"), burn.Path() + ".smokePlume");
+    auto number = [](const std::string& text) {
+        return IsEmptyText(text) ? NoData : TextToDouble(text);
+    };
+    PlumeSlotValues v;
+    v.loc = number(sp.Text("loc"));
+    v.airTemperature = number(sp.Text("airTemperature"));
+    v.airTemperatureUnit = sp.Choice("airTemperatureUnit", kPlumeTemperatureUnits, 0);
+    v.windSpeed = number(sp.Text("windSpeed"));
+    v.windUnit = sp.Choice("windUnit", kSpeedUnits, 0);
+    sp.Finish();
+    PageCheck check = CheckPlumeInputs(v);
+    if (!check.accepted) Fail(sp.Path(), check.message);
+    return v;
 }
 
 void ReadBurns(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
-    const json& list = OperationPages(s, "burns");
-    BurnPages pages = BurnPagesOf(doc);
-    std::vector<std::optional<std::time_t>> times(list.size());
-    std::vector<std::optional<PlumeSlotValues>> plumes(list.size());
-    for (size_t i = 0; i < list.size(); ++i) {
-        pages[i].use = !list[i].is_null();
-        if (list[i].is_null()) continue;
-        std::string path = PagePath("burns", i);
-        Section p(list[i], path);
-        times[i] = p.Time("time");
-        pages[i].when = DayAndHourOf(*times[i]);
-        pages[i].area = p.Text("area");
-        pages[i].areaUnit = p.Choice("areaUnit", kAreaUnits, 0);
-        pages[i].thickness = p.Text("thickness");
-        pages[i].thicknessUnit = p.Choice("thicknessUnit", kThicknessUnits, 0);
-        if (p.Has("smokePlume")) {
-            // The smoke plume inputs kept with the burn, checked as the smoke
-            // plume dialog checks them.
-            Section sp(p.Get("smokePlume"), path + ".smokePlume");
-            auto number = [](const std::string& text) {
-                return IsEmptyText(text) ? NoData : TextToDouble(text);
-            };
-            PlumeSlotValues v;
-            v.loc = number(sp.Text("loc"));
-            v.airTemperature = number(sp.Text("airTemperature"));
-            v.airTemperatureUnit = sp.Choice("airTemperatureUnit", kPlumeTemperatureUnits, 0);
-            v.windSpeed = number(sp.Text("windSpeed"));
-            v.windUnit = sp.Choice("windUnit", kSpeedUnits, 0);
-            sp.Finish();
-            PageCheck check = CheckPlumeInputs(v);
-            if (!check.accepted) Fail(sp.Path(), check.message);
-            plumes[i] = v;
-        }
-        p.Finish();
-    }
-    int refused = 0;
-    DialogResult r = BurnSheetOK(doc, pages, &refused);
-    Apply(r, r.accepted ? "response.burns" : PagePath("burns", refused), shown);
-    for (size_t i = 0; i < list.size(); ++i) {
-        if (times[i]) SameTime(*times[i], doc.InSituBurnTime[i], PagePath("burns", i));
+    std::array<std::optional<PlumeSlotValues>, kOperationSlots> plumes;
+    auto read = [&plumes](Section& p, size_t i, BurnPage& page) {
+        page.area = p.Text("area");
+        page.areaUnit = p.Choice("areaUnit", kAreaUnits, 0);
+        page.thickness = p.Text("thickness");
+        page.thicknessUnit = p.Choice("thicknessUnit", kThicknessUnits, 0);
+        if (p.Has("smokePlume")) plumes[i] = ReadSmokePlume(p);
+    };
+    ReadSheet(s, "burns", BurnPagesOf(doc), doc, shown, read, BurnSheetOK, doc.InSituBurnTime);
+    for (int i = 0; i < kOperationSlots; ++i)
         if (plumes[i]) doc.plume[i] = *plumes[i];
-    }
 }
 
 void ReadCleanup(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
-    const json& list = OperationPages(s, "cleanup");
-    CleanupPages pages = CleanupPagesOf(doc);
-    std::vector<std::optional<std::time_t>> times(list.size());
-    for (size_t i = 0; i < list.size(); ++i) {
-        pages[i].use = !list[i].is_null();
-        if (list[i].is_null()) continue;
-        Section p(list[i], PagePath("cleanup", i));
-        times[i] = p.Time("time");
-        pages[i].when = DayAndHourOf(*times[i]);
-        pages[i].duration = p.Text("duration");
+    auto read = [](Section& p, size_t, CleanupPage& page) {
+        page.duration = p.Text("duration");
         bool byRate = p.Has("rate"), byAmount = p.Has("amount");
         if (byRate == byAmount)
             Fail(p.Path(),
-                 "give either a recovery rate (\"rate\") or a recovered amount "
-                 "(\"amount\")");
-        pages[i].rateGiven = byRate;
+                 "give either a recovery rate (\"rate\") or a recovered amount (\"amount\")");
+        page.rateGiven = byRate;
         if (byRate) {
-            pages[i].rate = p.Text("rate");
-            pages[i].rateUnit = p.Choice("rateUnit", kRateUnits, 0);
+            page.rate = p.Text("rate");
+            page.rateUnit = p.Choice("rateUnit", kRateUnits, 0);
         } else {
-            pages[i].amount = p.Text("amount");
-            pages[i].amountUnit = p.Choice("unit", kAmountUnits, 0);
+            page.amount = p.Text("amount");
+            page.amountUnit = p.Choice("unit", kAmountUnits, 0);
         }
-        p.Finish();
-    }
-    int refused = 0;
-    DialogResult r = CleanupSheetOK(doc, pages, &refused);
-    Apply(r, r.accepted ? "response.cleanup" : PagePath("cleanup", refused), shown);
-    for (size_t i = 0; i < times.size(); ++i)
-        if (times[i]) SameTime(*times[i], doc.SkimmerTime[i], PagePath("cleanup", i));
+    };
+    ReadSheet(s, "cleanup", CleanupPagesOf(doc), doc, shown, read, CleanupSheetOK, doc.SkimmerTime);
 }
 
 void ReadBurnRate(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
