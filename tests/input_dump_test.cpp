@@ -43,7 +43,7 @@ TEST(InputDump, GoldenListingOfTheResponseExample) {
     ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
     doc->runSeed = 1;
     ASSERT_TRUE(doc->Solve());
-    const std::string golden = ReadText(kSource + "/tests/data/response-operations-input.dmp");
+    const std::string golden = ReadText(kSource + "/tests/golden/response-operations-input.dmp");
     const std::string written = ReadText(dir + "/OrmixInput.dmp");
     ASSERT_FALSE(golden.empty());
     EXPECT_EQ(written, golden);
