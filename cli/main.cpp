@@ -2,6 +2,7 @@
 // run (the reason printed), 2 a usage error.
 #include <CLI/CLI.hpp>
 
+#include "cli/convert_command.h"
 #include "cli/ics_command.h"
 #include "cli/oil_commands.h"
 #include "cli/plume_command.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     ormix::AddIcsCommand(app);
     ormix::AddSeriesCommand(app);
     ormix::AddSummaryCommand(app);
+    ormix::AddConvertCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::RuntimeError& e) {

@@ -11,11 +11,22 @@
 #include "cli/console_sink.h"
 #include "cli/scenario_options.h"
 #include "scenario/calendar.h"
+#include "scenario/scenario_file.h"
 #include "scenario/scenario_json.h"
 
 namespace ormix {
 
 bool LoadScenarioFile(const std::string& path, CSpillDoc& doc, MessageSink& messages) {
+    // A saved scenario file is opened as the desktop opens it; anything else
+    // is read as a JSON scenario.
+    if (HasScenarioFileExtension(path)) {
+        MessageSink* sink = doc.sink;
+        doc.sink = &messages;
+        ScenarioFileResult r = OpenScenarioFile(doc, path);
+        doc.sink = sink;
+        if (!r.ok) messages.Error(r.message);
+        return r.ok;
+    }
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     if (in) text << in.rdbuf();

@@ -6,7 +6,8 @@
 namespace ormix {
 
 void AddScenarioOptions(CLI::App* cmd, RunOptions& options) {
-    cmd->add_option("SCENARIO", options.file, "Scenario file (.json)")->required();
+    cmd->add_option("SCENARIO", options.file, "Scenario: JSON (.json) or scenario file (.qsx)")
+        ->required();
     cmd->add_option("--seed", options.seed, "Seed of the random generator (reproducible run)");
     cmd->add_option("--workdir", options.workDir,
                     "Directory of the oil libraries and the diagnostic files (default: .)");

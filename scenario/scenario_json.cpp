@@ -1,6 +1,7 @@
 #include "scenario/scenario_json.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -14,8 +15,11 @@
 #include "calculators/tank_wizard.h"
 #include "oil/oil_selection.h"
 #include "scenario/calendar.h"
+#include "scenario/document_json.h"
 #include "scenario/environment_dialogs.h"
 #include "scenario/release_dialogs.h"
+#include "scenario/response_dialogs.h"
+#include "scenario/typed_text.h"
 #include "scenario/wind_dialogs.h"
 
 namespace ormix {
@@ -425,6 +429,168 @@ void ReadEmulsification(const json& j, CSpillDoc& doc, std::vector<Message>& sho
     Apply(EmulsificationDialogOK(doc, e), "emulsification", shown);
 }
 
+const std::vector<std::string> kThicknessUnits = {"mm", "cm", "inches"};
+const std::vector<std::string> kBurnRateUnits = {"mm/sec", "in/sec"};
+const std::vector<std::string> kPlumeTemperatureUnits = {"F", "C"};
+
+// The operations of one sheet: an array of at most five pages, element i
+// the page of slot i; null for a page not in use.
+const json& OperationPages(Section& s, const char* key) {
+    const json& list = s.Get(key);
+    std::string path = Join(s.Path(), key);
+    if (!list.is_array() || list.size() > static_cast<size_t>(kOperationSlots))
+        Fail(path, "expected an array of at most 5 operations (null for a page not in use)");
+    return list;
+}
+
+std::string PagePath(const char* sheet, size_t i) {
+    return std::string("response.") + sheet + "[" + std::to_string(i) + "]";
+}
+
+// One sheet: its pages start as the document holds them, the pages given
+// are read by `readPage` and put in use, the sheet is closed with OK, and
+// each page's time must be the one the sheet placed in the calendar.
+template <class Pages, class ReadPage, class SheetOK>
+void ReadSheet(Section& s, const char* sheet, Pages pages, CSpillDoc& doc,
+               std::vector<Message>& shown, ReadPage readPage, SheetOK sheetOK,
+               const std::array<std::time_t, kOperationSlots>& placed) {
+    const json& list = OperationPages(s, sheet);
+    std::vector<std::optional<std::time_t>> times(list.size());
+    for (size_t i = 0; i < list.size(); ++i) {
+        pages[i].use = !list[i].is_null();
+        if (list[i].is_null()) continue;
+        Section p(list[i], PagePath(sheet, i));
+        times[i] = p.Time("time");
+        pages[i].when = DayAndHourOf(*times[i]);
+        readPage(p, i, pages[i]);
+        p.Finish();
+    }
+    int refused = 0;
+    DialogResult r = sheetOK(doc, pages, &refused);
+    Apply(r, r.accepted ? std::string("response.") + sheet : PagePath(sheet, refused), shown);
+    for (size_t i = 0; i < times.size(); ++i)
+        if (times[i] && *times[i] != placed[i])
+            Fail(PagePath(sheet, i) + ".time",
+                 "this time lies in another year than the spill time: operations are entered "
+                 "as month, day and hour");
+}
+
+void ReadDispersant(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
+    auto read = [](Section& p, size_t, DispersantPage& page) {
+        page.duration = p.Text("duration");
+        page.percentSprayed = p.Text("percentSprayed");
+        page.percentDispersed = p.Text("percentDispersed");
+    };
+    ReadSheet(s, "dispersant", DispersantPagesOf(doc), doc, shown, read, DispersantSheetOK,
+              doc.DispersantTime);
+}
+
+// The smoke plume inputs kept with a burn, checked as the smoke plume dialog
+// checks them.
+PlumeSlotValues ReadSmokePlume(Section& burn) {
+    Section sp(burn.Get("smokePlume"), burn.Path() + ".smokePlume");
+    auto number = [](const std::string& text) {
+        return IsEmptyText(text) ? NoData : TextToDouble(text);
+    };
+    PlumeSlotValues v;
+    v.loc = number(sp.Text("loc"));
+    v.airTemperature = number(sp.Text("airTemperature"));
+    v.airTemperatureUnit = sp.Choice("airTemperatureUnit", kPlumeTemperatureUnits, 0);
+    v.windSpeed = number(sp.Text("windSpeed"));
+    v.windUnit = sp.Choice("windUnit", kSpeedUnits, 0);
+    sp.Finish();
+    PageCheck check = CheckPlumeInputs(v);
+    if (!check.accepted) Fail(sp.Path(), check.message);
+    return v;
+}
+
+void ReadBurns(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
+    std::array<std::optional<PlumeSlotValues>, kOperationSlots> plumes;
+    auto read = [&plumes](Section& p, size_t i, BurnPage& page) {
+        page.area = p.Text("area");
+        page.areaUnit = p.Choice("areaUnit", kAreaUnits, 0);
+        page.thickness = p.Text("thickness");
+        page.thicknessUnit = p.Choice("thicknessUnit", kThicknessUnits, 0);
+        if (p.Has("smokePlume")) plumes[i] = ReadSmokePlume(p);
+    };
+    ReadSheet(s, "burns", BurnPagesOf(doc), doc, shown, read, BurnSheetOK, doc.InSituBurnTime);
+    for (int i = 0; i < kOperationSlots; ++i)
+        if (plumes[i]) doc.plume[i] = *plumes[i];
+}
+
+void ReadCleanup(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
+    auto read = [](Section& p, size_t, CleanupPage& page) {
+        page.duration = p.Text("duration");
+        bool byRate = p.Has("rate"), byAmount = p.Has("amount");
+        if (byRate == byAmount)
+            Fail(p.Path(),
+                 "give either a recovery rate (\"rate\") or a recovered amount (\"amount\")");
+        page.rateGiven = byRate;
+        if (byRate) {
+            page.rate = p.Text("rate");
+            page.rateUnit = p.Choice("rateUnit", kRateUnits, 0);
+        } else {
+            page.amount = p.Text("amount");
+            page.amountUnit = p.Choice("unit", kAmountUnits, 0);
+        }
+    };
+    ReadSheet(s, "cleanup", CleanupPagesOf(doc), doc, shown, read, CleanupSheetOK, doc.SkimmerTime);
+}
+
+void ReadBurnRate(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
+    const json& j = s.Get("burnRate");
+    BurnRateEntries e;  // the default keeps the rate and unit last typed
+    e.unit = doc.m_iBurnRegRateUnit;
+    if (j.is_string()) {
+        if (j.get<std::string>() != "default")
+            Fail("response.burnRate", "expected \"default\" or an object");
+        e.choice = 0;
+    } else {
+        Section r(j, "response.burnRate");
+        e.choice = 1;
+        e.rate = r.Text("rate");
+        e.unit = r.Choice("unit", kBurnRateUnits, 0);
+        r.Finish();
+    }
+    Apply(BurnRateDialogOK(doc, e), "response.burnRate", shown);
+}
+
+void ReadBeaching(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
+    Section b(s.Get("beaching"), "response.beaching");
+    BeachingEntries e;
+    e.unit = b.Choice("unit", kAmountUnits, 0);
+    if (b.Has("days")) {
+        const json& days = b.Get("days");
+        if (!days.is_array() || days.size() > static_cast<size_t>(kBeachingDays))
+            Fail("response.beaching.days", "expected an array of at most 6 daily amounts");
+        for (size_t d = 0; d < days.size(); ++d) {
+            const json& v = days[d];
+            if (v.is_null()) continue;
+            if (v.is_number())
+                e.amounts[d] = v.dump();
+            else if (v.is_string())
+                e.amounts[d] = v.get<std::string>();
+            else
+                Fail("response.beaching.days[" + std::to_string(d) + "]",
+                     "expected a number or a text");
+        }
+    }
+    b.Finish();
+    Apply(BeachingDialogOK(doc, e), "response.beaching", shown);
+}
+
+// The response operations, each sheet closed with OK once the releases have
+// set the spill time.
+void ReadResponse(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
+    Section s(j, "response");
+    if (s.Has("dispersant")) ReadDispersant(s, doc, shown);
+    if (s.Has("burnRate")) ReadBurnRate(s, doc, shown);
+    if (s.Has("burns")) ReadBurns(s, doc, shown);
+    if (s.Has("cleanup")) ReadCleanup(s, doc, shown);
+    if (s.Has("beaching")) ReadBeaching(s, doc, shown);
+    s.Finish();
+}
+
 // The earliest time given anywhere in the scenario: the year the dialogs
 // place their month, day and hour in.
 std::optional<std::time_t> EarliestTime(const json& root) {
@@ -449,6 +615,35 @@ std::optional<std::time_t> EarliestTime(const json& root) {
     return earliest;
 }
 
+// A saved scenario ({"document": ...}): the document's values as they are,
+// then the steps of opening a saved scenario.
+ScenarioLoadResult LoadSavedScenario(const json& root, CSpillDoc& doc) {
+    ScenarioLoadResult result;
+    if (root.size() != 1) {
+        for (auto it = root.begin(); it != root.end(); ++it)
+            if (it.key() != kDocumentKey) result.path = it.key();
+        result.refusal = {MessageKind::Error,
+                          "a saved scenario (\"document\") stands alone: it cannot be mixed "
+                          "with dialog entries"};
+        return result;
+    }
+    auto fresh = std::make_unique<SpillDocData>();
+    std::string why;
+    if (!ReadDocumentJson(root.at(kDocumentKey), *fresh, result.path, why)) {
+        result.refusal = {MessageKind::Error, why};
+        return result;
+    }
+    static_cast<SpillDocData&>(doc) = *fresh;
+    CollectingSink opened;
+    MessageSink* sink = doc.sink;
+    doc.sink = &opened;
+    doc.OnOpenDocument();
+    doc.sink = sink;
+    result.ok = true;
+    result.messages = std::move(opened.messages);
+    return result;
+}
+
 }  // namespace
 
 ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
@@ -460,6 +655,7 @@ ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
         result.refusal = {MessageKind::Error, std::string("not valid JSON: ") + e.what()};
         return result;
     }
+    if (root.is_object() && root.contains(kDocumentKey)) return LoadSavedScenario(root, doc);
     try {
         Section top(root, "");
         std::time_t base = EarliestTime(root).value_or(doc.SpillTime);
@@ -472,6 +668,7 @@ ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
         if (top.Has("wind")) ReadWind(top.Get("wind"), *fresh, shown);
         if (top.Has("releases")) ReadReleases(top.Get("releases"), *fresh, shown, times);
         if (top.Has("emulsification")) ReadEmulsification(top.Get("emulsification"), *fresh, shown);
+        if (top.Has("response")) ReadResponse(top.Get("response"), *fresh, shown);
         top.Finish();
 
         static_cast<SpillDocData&>(doc) = static_cast<const SpillDocData&>(*fresh);

@@ -1,0 +1,95 @@
+#include "scenario/input_dump.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "scenario/calendar.h"
+#include "scenario/scenario_json.h"
+#include "scenario/spill_doc.h"
+#include "scenario_fixture.h"
+
+namespace ormix {
+namespace {
+
+namespace fs = std::filesystem;
+const std::string kSource = ORMIX_SOURCE_DIR;
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string FreshDir(const std::string& name) {
+    fs::path dir = fs::path(::testing::TempDir()) / name;
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir.string();
+}
+
+// The example scenario with every kind of response operation, run, gives
+// exactly the listing kept beside the tests.
+TEST(InputDump, GoldenListingOfTheResponseExample) {
+    std::string dir = FreshDir("input-dump-golden");
+    auto doc =
+        std::make_unique<CSpillDoc>(MakeLocalTime(2026, 1, 5, 9), dir, kSource + "/data/OilLib");
+    ScenarioLoadResult r =
+        LoadScenarioJson(ReadText(kSource + "/examples/scenarios/response-operations.json"), *doc);
+    ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
+    doc->runSeed = 1;
+    ASSERT_TRUE(doc->Solve());
+    const std::string golden = ReadText(kSource + "/tests/golden/response-operations-input.dmp");
+    const std::string written = ReadText(dir + "/OrmixInput.dmp");
+    ASSERT_FALSE(golden.empty());
+    EXPECT_EQ(written, golden);
+    EXPECT_EQ(InputDumpText(*doc), golden);
+}
+
+TEST(InputDump, NewScenarioListsUnsetValues) {
+    auto doc = testing::NewDoc(2026, 3, 14, 6);
+    std::string text = InputDumpText(*doc);
+    EXPECT_EQ(text.rfind("          INPUT DATA FILE\n          ===============\n"
+                         "  Spill Time=Sat 14, 06:00\n",
+                         0),
+              0u);
+    EXPECT_NE(text.find("emulsifiaction dialog variables\n  m_bEmulsDefault=true\n"),
+              std::string::npos);
+    for (int i : {0, 57, 119}) {
+        std::string line = "\n  m_dVarWindSpeed[" + std::to_string(i) + "]=-999\n";
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    }
+    EXPECT_NE(text.find("  m_iBeachingUnits=0\nm_dBeachingAmount[0]=-999\n"), std::string::npos);
+    EXPECT_NE(text.find("\nInput structures\nInput Water\n  temperature=-999\n  tempUnits=1\n"),
+              std::string::npos);
+    const std::string end =
+        "  SkimmerTime[4]=Sat 14, 06:00\n\n  InputBeached.volUnits=1\n\n  OilIndex=0\n\n\n";
+    EXPECT_EQ(text.substr(text.size() - end.size()), end);
+}
+
+TEST(InputDump, AFailedDumpIsReportedAndTheRunGoesOn) {
+    std::string dir = FreshDir("input-dump-blocked");
+    fs::create_directories(fs::path(dir) / "OrmixInput.dmp");  // cannot be opened as a file
+    auto doc = testing::NewDoc();
+    doc->workDir = dir;
+    CollectingSink messages;
+    doc->sink = &messages;
+    testing::ChooseMediumCrude(*doc);
+    testing::EnterWater(*doc);
+    testing::EnterConstantWind(*doc);
+    testing::EnterInstantaneous(*doc, {3, 14, 6});
+    ASSERT_TRUE(ReleaseDialogOK(*doc, ReleaseChecks{false, true, false, false}).accepted);
+    EXPECT_TRUE(doc->Solve());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Core: Cannot create dump file");
+    EXPECT_TRUE(doc->solved);
+    EXPECT_FALSE(doc->needsSolving);
+    EXPECT_TRUE(fs::exists(fs::path(dir) / "OrmixCore.dmp"));
+}
+
+}  // namespace
+}  // namespace ormix

@@ -1,0 +1,412 @@
+#include "scenario/response_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include "scenario_fixture.h"
+
+namespace ormix {
+namespace {
+
+using testing::NewDoc;
+
+const std::string kProblem = "Problem with the Input.\n\n";
+
+// A spill at 06:00 on 14 March: a page at hour h of that day has start hour
+// h - 5.
+DispersantPage Spray(int hour, const char* duration, const char* sprayed, const char* dispersed,
+                     int day = 14) {
+    DispersantPage p;
+    p.use = true;
+    p.when = {3, day, hour};
+    p.duration = duration;
+    p.percentSprayed = sprayed;
+    p.percentDispersed = dispersed;
+    return p;
+}
+
+struct PageRefusal {
+    DispersantPage page;
+    const char* text;
+};
+
+class DispersantRefusal : public ::testing::TestWithParam<PageRefusal> {};
+
+TEST_P(DispersantRefusal, RefusesTheSheetAndKeepsTheDocument) {
+    auto doc = NewDoc();
+    SpillDocData before = *doc;
+    DispersantPages pages = DispersantPagesOf(*doc);
+    pages[1] = GetParam().page;
+    int refused = -1;
+    DialogResult r = DispersantSheetOK(*doc, pages, &refused);
+    EXPECT_FALSE(r.accepted);
+    EXPECT_EQ(refused, 1);
+    EXPECT_EQ(r.Text(), kProblem + GetParam().text);
+    EXPECT_TRUE(static_cast<SpillDocData&>(*doc) == before);
+}
+
+const char* kDuration =
+    "Dispersant applications are limited to a duration of between 1 hour\nand 120 hours. Please "
+    "enter a duration within these limits.";
+const char* kSprayedTooMuch =
+    "The percentage of the spill area which was sprayed\nwith dispersant cannot exceed 100%.";
+const char* kSprayedNone =
+    "Please enter the percent of the spill area which was\nsprayed with dispersant. The minimum "
+    "is 1%.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, DispersantRefusal,
+    ::testing::Values(PageRefusal{Spray(8, "0", "50", "80"), kDuration},
+                      PageRefusal{Spray(8, "121", "50", "80"), kDuration},
+                      PageRefusal{Spray(8, "-3", "50", "80"), kDuration},
+                      PageRefusal{Spray(8, "", "50", "80"), kDuration},
+                      PageRefusal{Spray(8, "2", "101", "80"), kSprayedTooMuch},
+                      PageRefusal{Spray(8, "2", "-5", "80"), kSprayedTooMuch},
+                      PageRefusal{Spray(8, "2", "", "80"), kSprayedNone},
+                      PageRefusal{Spray(8, "2", "0.9", "80"), kSprayedNone},
+                      PageRefusal{Spray(8, "2", "50", "101"),
+                                  "The percent dispersed cannot exceed 100%."},
+                      PageRefusal{Spray(8, "2", "50", "0"),
+                                  "Please enter the percent dispersed. The minimum is 1%."}));
+
+// The page's fields are whole numbers: "100.5" is 100 and accepted.
+TEST(DispersantPageCheck, ReadsWholeNumbers) {
+    auto doc = NewDoc();
+    EXPECT_TRUE(CheckDispersantPage(*doc, 0, Spray(8, "2.9", "100.5", "1.7")).accepted);
+}
+
+TEST(DispersantPageCheck, TimingWarningsNameTheSpray) {
+    auto doc = NewDoc();
+    DialogResult before = CheckDispersantPage(*doc, 0, Spray(5, "2", "50", "80"));
+    ASSERT_TRUE(before.accepted);
+    ASSERT_EQ(before.messages.size(), 1u);
+    EXPECT_EQ(before.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(before.messages[0].text,
+              "Dispersant operation will be ignored\n\nSpray 1 is scheduled to occur before the "
+              "first release of oil and therefore will not be included in the calculations.");
+    // 120 hours after the spill time is start hour 121.
+    DialogResult late = CheckDispersantPage(*doc, 2, Spray(6, "2", "50", "80", 19));
+    ASSERT_EQ(late.messages.size(), 1u);
+    EXPECT_EQ(late.messages[0].text,
+              "Dispersant operation will be ignored\n\nSpray 3 is scheduled to occur greater than "
+              "120 hours after the first release of oil, exceeding ORMIX's 5 day limit. Any "
+              "removal operation planned 120 hours or more after the first release will not be "
+              "included in the calculations.");
+    EXPECT_TRUE(CheckDispersantPage(*doc, 2, Spray(5, "2", "50", "80", 19)).messages.empty());
+    EXPECT_TRUE(CheckDispersantPage(*doc, 0, Spray(6, "2", "50", "80")).messages.empty());
+}
+
+TEST(DispersantSheet, PacksTheSlotsInUseAndKeepsEveryPage) {
+    auto doc = NewDoc();
+    DispersantPages pages = DispersantPagesOf(*doc);
+    pages[1] = Spray(8, "2", "50", "80");
+    pages[3] = Spray(5, "4", "30", "60");  // before the spill: kept, with its warning
+    pages[4] = Spray(9, "999", "", "");    // not in use: not checked, entries kept
+    pages[4].use = false;
+    DialogResult r = DispersantSheetOK(*doc, pages);
+    ASSERT_TRUE(r.accepted) << r.Text();
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_NE(r.messages[0].text.find("Spray 4 is scheduled"), std::string::npos);
+
+    const InputDispersant& rec = doc->inputDispersant;
+    EXPECT_EQ(rec.num, 2);
+    EXPECT_EQ(rec.startHour[0], 3);
+    EXPECT_EQ(rec.duration[0], 2);
+    EXPECT_EQ(rec.dispersed[0], 50);  // the percentage of the area sprayed
+    EXPECT_EQ(rec.sprayed[0], 80);    // the percentage effectively dispersed
+    EXPECT_EQ(rec.startHour[1], 0);
+    EXPECT_EQ(rec.startHour[2], NoDataInt);
+    EXPECT_EQ(doc->mDispersantPageUse[1], 1);
+    EXPECT_EQ(doc->mDispersantPageUse[4], 0);
+    EXPECT_EQ(doc->m_nDispersantDuration[4], 999);
+    EXPECT_EQ(doc->m_dDispersantDispersed[4], NoData);
+    EXPECT_EQ(doc->DispersantTime[4], MakeLocalTime(2026, 3, 14, 9));
+    EXPECT_TRUE(doc->summaryRefresh[kSummaryDispersant]);
+
+    // Opening the sheet again and closing it with OK changes nothing.
+    SpillDocData after = *doc;
+    ASSERT_TRUE(DispersantSheetOK(*doc, DispersantPagesOf(*doc)).accepted);
+    EXPECT_TRUE(static_cast<SpillDocData&>(*doc) == after);
+}
+
+TEST(ResponsePages, JanuaryDateWithDecemberSpillIsNextYear) {
+    auto doc = NewDoc(2026, 12, 31, 22);
+    CleanupPages pages = CleanupPagesOf(*doc);
+    pages[0].use = true;
+    pages[0].when = {1, 1, 2};
+    pages[0].duration = "5";
+    pages[0].amount = "10";
+    pages[0].rateGiven = false;
+    ASSERT_TRUE(CleanupSheetOK(*doc, pages).accepted);
+    EXPECT_EQ(doc->SkimmerTime[0], MakeLocalTime(2027, 1, 1, 2));
+    EXPECT_EQ(doc->inputSkimmer.startHour[0], 5);
+}
+
+BurnPage Burn(const char* area, int areaUnit, const char* thickness, int thicknessUnit) {
+    BurnPage p;
+    p.use = true;
+    p.when = {3, 14, 6};
+    p.area = area;
+    p.areaUnit = areaUnit;
+    p.thickness = thickness;
+    p.thicknessUnit = thicknessUnit;
+    return p;
+}
+
+TEST(BurnPageCheck, MessagesAndLimits) {
+    const std::string missing = kProblem + "Missing Important Information.\n";
+    const std::string within = "Please enter a value within these limits.";
+    struct Case {
+        BurnPage page;
+        std::string text;  // empty: accepted
+    };
+    const Case cases[] = {
+        {Burn("", 2, "10", 0),
+         missing + "Please enter the burn area. ORMIX needs this information and you left the "
+                   "field empty.\n"},
+        {Burn("500", 2, "", 0),
+         missing + "Please enter the oil thickness. ORMIX needs this information and you left the "
+                   "field empty."},
+        {Burn("500", 2, "0", 0),
+         missing + "Please enter the oil thickness. ORMIX needs this information and you left the "
+                   "field empty."},
+        {Burn("1", 2, "2", 0), ""},
+        {Burn("10000", 2, "200", 0), ""},
+        {Burn("0.9", 2, "10", 0),
+         kProblem + "The burn area is limited to between 1 and 10,000 square meters.\n" + within},
+        {Burn("10001", 2, "10", 0),
+         kProblem + "The burn area is limited to between 1 and 10,000 square meters.\n" + within},
+        {Burn("9", 0, "10", 0),
+         kProblem + "The burn area is limited to between 10 and 100,000 square feet.\n" + within},
+        {Burn("100000", 0, "10", 0), ""},
+        {Burn("11961", 1, "10", 0),
+         kProblem + "The burn area is limited to between 1 and 11,960 square yards.\n" + within},
+        {Burn("500", 2, "1.9", 0),
+         kProblem + "The oil thickness is limited to between 2 and 200 milimeters.\n" + within},
+        {Burn("500", 2, "0.2", 1), ""},
+        {Burn("500", 2, "20.1", 1),
+         kProblem + "The oil thickness is limited to between 0.2 and 20 centimeters.\n" + within},
+        {Burn("500", 2, "0.078", 2), ""},
+        {Burn("500", 2, "7.8", 2), ""},
+        {Burn("500", 2, "0.077", 2),
+         kProblem + "The oil thickness is limited to between 0.078 and 7.8 inches.\n" + within},
+    };
+    for (const Case& c : cases) {
+        DialogResult r = CheckBurnPage(c.page);
+        EXPECT_EQ(r.accepted, c.text.empty()) << c.page.area << " " << c.page.thickness;
+        if (!c.text.empty()) {
+            EXPECT_EQ(r.Text(), c.text);
+        }
+    }
+    BurnPage unused = Burn("", 2, "", 0);
+    unused.use = false;
+    EXPECT_TRUE(CheckBurnPage(unused).accepted);
+}
+
+TEST(BurnSheet, RecordCarriesCodesAndTheRegressionRate) {
+    auto doc = NewDoc();
+    BurnRateEntries rate;
+    rate.choice = 1;
+    rate.rate = "0.002";
+    rate.unit = 1;
+    ASSERT_TRUE(BurnRateDialogOK(*doc, rate).accepted);
+    BurnPages pages = BurnPagesOf(*doc);
+    pages[2] = Burn("2000", 1, "2", 1);
+    pages[2].when = {3, 14, 9};
+    ASSERT_TRUE(BurnSheetOK(*doc, pages).accepted);
+    const InputBurn& rec = doc->inputBurn;
+    EXPECT_EQ(rec.num, 1);
+    EXPECT_EQ(rec.startHour[0], 4);
+    EXPECT_EQ(rec.areaUnits[0], 2);
+    EXPECT_EQ(rec.thickUnits[0], 2);
+    EXPECT_EQ(rec.area[0], 2000);
+    EXPECT_EQ(rec.thick[0], 2);
+    EXPECT_EQ(rec.burnRegRate, 0.002);
+    EXPECT_EQ(rec.burnRegRateUnits, 2);
+    EXPECT_EQ(doc->m_iAreaUnits[2], 1);
+}
+
+TEST(BurnRateDialog, LimitsAndTheDefault) {
+    struct Case {
+        int choice;
+        const char* rate;
+        int unit;
+        bool accepted;
+    };
+    const Case cases[] = {{1, "0.01", 0, true},    {1, "0.1", 0, true},     {1, "0.009", 0, false},
+                          {1, "0.11", 0, false},   {1, "0.004", 1, true},   {1, "0.0004", 1, true},
+                          {1, "0.0041", 1, false}, {1, "0.0003", 1, false}, {0, "", 0, true},
+                          {0, "7", 1, true}};
+    for (const Case& c : cases) {
+        auto doc = NewDoc();
+        BurnRateEntries e{c.choice, c.rate, c.unit};
+        DialogResult r = BurnRateDialogOK(*doc, e);
+        EXPECT_EQ(r.accepted, c.accepted) << c.rate;
+        if (!r.accepted) {
+            EXPECT_EQ(
+                r.Text().rfind(kProblem + "The burn regression rate is limited to between ", 0),
+                0u);
+            continue;
+        }
+        EXPECT_EQ(doc->inputBurn.burnRegRate, c.choice == 1 ? std::atof(c.rate) : 0.04);
+        EXPECT_EQ(doc->inputBurn.burnRegRateUnits, c.choice == 1 ? c.unit + 1 : 1);
+    }
+    auto doc = NewDoc();
+    EXPECT_EQ(BurnRateDialogOK(*doc, BurnRateEntries{1, "", 0}).Text(),
+              kProblem +
+                  "Please enter a burn regression rate or choose the default value. You chose to "
+                  "use a non-default value and then left the field empty.");
+}
+
+TEST(CleanupSheet, DurationLimitsAndOnlyTheChosenQuantity) {
+    auto doc = NewDoc();
+    CleanupPages pages = CleanupPagesOf(*doc);
+    CleanupPage& p = pages[0];
+    p.use = true;
+    p.when = {3, 14, 10};
+    p.rate = "20";
+    p.rateUnit = 2;
+    p.amount = "100";
+    p.amountUnit = 0;
+    for (const char* duration : {"0", "121", "-1", ""}) {
+        p.duration = duration;
+        EXPECT_EQ(CleanupSheetOK(*doc, pages).Text(),
+                  kProblem +
+                      "Cleanup operations are limited to a duration of between 1 hour\nand 120 "
+                      "hours. Please enter a duration within these limits.");
+    }
+    p.duration = "10";
+    ASSERT_TRUE(CleanupSheetOK(*doc, pages).accepted);
+    EXPECT_EQ(doc->inputSkimmer.rate[0], 20);
+    EXPECT_EQ(doc->inputSkimmer.rateUnits[0], 3);
+    EXPECT_EQ(doc->inputSkimmer.amount[0], NoData);
+    // Switched to the amount: only the amount is carried; both are kept.
+    p.rateGiven = false;
+    ASSERT_TRUE(CleanupSheetOK(*doc, pages).accepted);
+    EXPECT_EQ(doc->inputSkimmer.rate[0], NoData);
+    EXPECT_EQ(doc->inputSkimmer.amount[0], 100);
+    EXPECT_EQ(doc->inputSkimmer.amountUnits[0], 1);
+    EXPECT_EQ(doc->inputSkimmer.startHour[0], 5);
+    EXPECT_EQ(doc->m_dRecoveryRate[0], 20);
+    EXPECT_EQ(doc->m_bMechanicalRateUse[0], 0);
+}
+
+TEST(BeachingDialog, DaysFollowTheSpillClockHour) {
+    auto doc = NewDoc(2026, 7, 10, 14);
+    BeachingEntries e;
+    e.unit = 0;
+    e.amounts = {"50", "240", "", "0", "", "24"};
+    ASSERT_TRUE(BeachingDialogOK(*doc, e).accepted);
+    const InputBeached& b = doc->inputBeached;
+    EXPECT_EQ(b.volUnits, 1);
+    for (int h = 0; h <= 9; ++h)
+        EXPECT_DOUBLE_EQ(b.vol[h], 5.0) << h;  // day 1: 10 hours
+    for (int h = 10; h <= 33; ++h)
+        EXPECT_DOUBLE_EQ(b.vol[h], 10.0) << h;
+    for (int h = 34; h <= 57; ++h)
+        EXPECT_EQ(b.vol[h], NoData) << h;  // unset: unchanged in every hour
+    for (int h = 58; h <= 81; ++h)
+        EXPECT_EQ(b.vol[h], 0.0) << h;
+    for (int h = 106; h <= 119; ++h)
+        EXPECT_DOUBLE_EQ(b.vol[h], 1.0) << h;  // day 6: 14 hours of 24 bbl / 24
+    EXPECT_EQ(doc->m_dBeachingAmount[2], NoData);
+    EXPECT_TRUE(doc->summaryRefresh[kSummaryBeaching]);
+
+    // A spill at midnight: day 1 is a whole day and day 6 has no hours.
+    auto midnight = NewDoc(2026, 7, 10, 0);
+    ASSERT_TRUE(BeachingDialogOK(*midnight, e).accepted);
+    EXPECT_DOUBLE_EQ(midnight->inputBeached.vol[23], 50.0 / 24);
+    EXPECT_DOUBLE_EQ(midnight->inputBeached.vol[24], 10.0);
+    EXPECT_EQ(midnight->inputBeached.vol[119], NoData);  // day 5 unset
+}
+
+// Records built by the pages, handed to the model and turned into hourly
+// removal schedules by the run.
+class ResponseRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        doc_ = NewDoc();
+        doc_->workDir = ::testing::TempDir();
+        doc_->sink = &messages_;
+        testing::ChooseMediumCrude(*doc_);
+        testing::EnterWater(*doc_);
+        testing::EnterConstantWind(*doc_);
+        testing::EnterInstantaneous(*doc_, {3, 14, 6});
+        ReleaseChecks checks;
+        checks.instantaneous = true;
+        ASSERT_TRUE(ReleaseDialogOK(*doc_, checks).accepted);
+    }
+    const ResponseHour& Hour(int h) { return doc_->Model().response[h]; }
+
+    std::unique_ptr<CSpillDoc> doc_;
+    CollectingSink messages_;
+};
+
+TEST_F(ResponseRun, DispersantAndCleanupSchedules) {
+    DispersantPages sprays = DispersantPagesOf(*doc_);
+    sprays[0] = Spray(8, "2", "50", "80");  // start hour 3
+    ASSERT_TRUE(DispersantSheetOK(*doc_, sprays).accepted);
+    CleanupPages cleanup = CleanupPagesOf(*doc_);
+    cleanup[1].use = true;
+    cleanup[1].when = {3, 14, 10};  // start hour 5
+    cleanup[1].duration = "10";
+    cleanup[1].rateGiven = false;
+    cleanup[1].amount = "100";
+    ASSERT_TRUE(CleanupSheetOK(*doc_, cleanup).accepted);
+    ASSERT_TRUE(doc_->Solve());
+
+    EXPECT_EQ(Hour(1).chemDisp, 0.0);
+    EXPECT_DOUBLE_EQ(Hour(2).chemDisp, 0.4 / 7200);
+    EXPECT_DOUBLE_EQ(Hour(3).chemDisp, 0.4 / 7200);
+    EXPECT_EQ(Hour(4).chemDisp, 0.0);
+    EXPECT_DOUBLE_EQ(Hour(2).natDispReduction, 0.8);
+    EXPECT_DOUBLE_EQ(Hour(3).natDispReduction, 0.8);
+    EXPECT_EQ(Hour(3).skim, 0.0);
+    for (int h = 4; h <= 13; ++h)
+        EXPECT_DOUBLE_EQ(Hour(h).skim, 15.8987294928 / 36000) << h;
+    EXPECT_EQ(Hour(14).skim, 0.0);
+    EXPECT_GT(doc_->Model().result[doc_->Model().numSteps - 1].skimmed.best, 0.0);
+}
+
+TEST_F(ResponseRun, BurnsShortAndLong) {
+    BurnPages burns = BurnPagesOf(*doc_);
+    burns[0] = Burn("500", 2, "10", 0);  // 250 s at 0.04 mm/s, start hour 1
+    burns[1] = Burn("500", 2, "10", 0);  // the same hour: both count
+    ASSERT_TRUE(BurnSheetOK(*doc_, burns).accepted);
+    ASSERT_TRUE(doc_->Solve());
+    EXPECT_NEAR(Hour(0).burn, 2 * 250 * 0.02 / 3600, 1e-12);
+    EXPECT_EQ(Hour(1).burn, 0.0);
+
+    // 90 mm at 0.01 mm/s burns for 2.5 hours from start hour 2.
+    ASSERT_TRUE(BurnRateDialogOK(*doc_, BurnRateEntries{1, "0.01", 0}).accepted);
+    burns[1].use = false;
+    burns[0] = Burn("1000", 2, "90", 0);
+    burns[0].when = {3, 14, 7};
+    ASSERT_TRUE(BurnSheetOK(*doc_, burns).accepted);
+    ASSERT_TRUE(doc_->Solve());
+    const double q = 0.00001 * 1000;
+    EXPECT_EQ(Hour(0).burn, 0.0);
+    EXPECT_DOUBLE_EQ(Hour(1).burn, q);
+    EXPECT_DOUBLE_EQ(Hour(2).burn, q);
+    EXPECT_NEAR(Hour(3).burn, q / 2, 1e-12);
+    EXPECT_EQ(Hour(4).burn, 0.0);
+}
+
+TEST_F(ResponseRun, IgnoredSprayAndBeachingReachTheModel) {
+    DispersantPages sprays = DispersantPagesOf(*doc_);
+    sprays[0] = Spray(5, "2", "50", "80");  // an hour before the release
+    DialogResult r = DispersantSheetOK(*doc_, sprays);
+    ASSERT_TRUE(r.accepted);
+    EXPECT_EQ(r.messages.size(), 1u);
+    BeachingEntries e;
+    e.unit = 2;  // cu m
+    e.amounts = {"18"};
+    ASSERT_TRUE(BeachingDialogOK(*doc_, e).accepted);
+    ASSERT_TRUE(doc_->Solve());
+    for (int h = 0; h < kHours; ++h)
+        EXPECT_EQ(Hour(h).chemDisp, 0.0) << h;
+    EXPECT_DOUBLE_EQ(Hour(17).beach, 1.0 / 3600);  // 18 cu m over the 18 hours of day 1
+    EXPECT_EQ(Hour(18).beach, 0.0);
+}
+
+}  // namespace
+}  // namespace ormix

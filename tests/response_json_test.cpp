@@ -1,0 +1,126 @@
+// The response operations of the JSON scenario format.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "scenario/calendar.h"
+#include "scenario/scenario_json.h"
+
+namespace ormix {
+namespace {
+
+const std::string kSource = ORMIX_SOURCE_DIR;
+
+std::unique_ptr<CSpillDoc> Doc() {
+    return std::make_unique<CSpillDoc>(MakeLocalTime(2026, 1, 5, 9), ::testing::TempDir(),
+                                       kSource + "/data/OilLib");
+}
+
+// A complete scenario with the given "response" section.
+std::string WithResponse(const std::string& response) {
+    return R"({
+  "oil": {"name": "Arabian Light"},
+  "water": {"temperature": 15, "unit": "C"},
+  "wind": {"speed": 15, "unit": "knots", "direction": 270},
+  "releases": {"instantaneous": {"time": "2026-12-31 20:00", "amount": 5000, "unit": "bbl"}},
+  "response": )" +
+           response + "}";
+}
+
+TEST(ResponseJson, ExampleFillsEveryKind) {
+    auto doc = Doc();
+    std::ifstream in(kSource + "/examples/scenarios/response-operations.json");
+    std::stringstream text;
+    text << in.rdbuf();
+    ScenarioLoadResult r = LoadScenarioJson(text.str(), *doc);
+    ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
+    EXPECT_TRUE(r.messages.empty());
+    EXPECT_EQ(doc->inputDispersant.num, 2);
+    EXPECT_EQ(doc->inputDispersant.startHour[1], 19);  // Spray 3, 18 hours after 14:00
+    EXPECT_EQ(doc->mDispersantPageUse[1], 0);
+    EXPECT_EQ(doc->inputBurn.num, 2);
+    EXPECT_EQ(doc->inputBurn.burnRegRate, 0.05);
+    EXPECT_EQ(doc->inputBurn.areaUnits[1], 2);
+    EXPECT_EQ(doc->plume[0].loc, 150);
+    EXPECT_EQ(doc->plume[0].windUnit, 1);
+    EXPECT_EQ(doc->plume[1].loc, NoData);
+    EXPECT_EQ(doc->inputSkimmer.amount[0], 100);
+    EXPECT_EQ(doc->inputSkimmer.rate[1], 50);
+    EXPECT_DOUBLE_EQ(doc->inputBeached.vol[10], 200.0 / 24);  // day 2 begins at hour 10
+    EXPECT_EQ(doc->inputBeached.vol[58], NoData);             // day 4 left out
+    EXPECT_EQ(doc->inputBeached.vol[119], 1.0);
+}
+
+TEST(ResponseJson, WarningsAndTheYearOfJanuaryOperations) {
+    auto doc = Doc();
+    ScenarioLoadResult r = LoadScenarioJson(WithResponse(R"({
+    "dispersant": [null, {"time": "2026-12-31 19:00", "duration": 3, "percentSprayed": 40,
+                          "percentDispersed": 70}],
+    "cleanup": [{"time": "2027-01-01 02:00", "duration": 5, "rate": 10}]})"),
+                                            *doc);
+    ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(r.messages[0].text.rfind("Dispersant operation will be ignored\n\nSpray 2 is", 0),
+              0u);
+    EXPECT_EQ(doc->inputDispersant.startHour[0], 0);
+    EXPECT_EQ(doc->inputSkimmer.startHour[0], 7);
+}
+
+struct Refusal {
+    const char* response;
+    const char* path;
+    const char* text;  // the start of the message
+};
+
+std::ostream& operator<<(std::ostream& os, const Refusal& r) {
+    return os << r.path;
+}
+
+class ResponseJsonRefusal : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(ResponseJsonRefusal, NamesThePageAndKeepsTheDocument) {
+    auto doc = Doc();
+    const SpillDocData before = *doc;
+    ScenarioLoadResult r = LoadScenarioJson(WithResponse(GetParam().response), *doc);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.path, GetParam().path);
+    EXPECT_EQ(r.refusal.text.rfind(GetParam().text, 0), 0u) << r.refusal.text;
+    EXPECT_TRUE(static_cast<SpillDocData&>(*doc) == before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scenarios, ResponseJsonRefusal,
+    ::testing::Values(
+        Refusal{R"({"burns": [null, {"time": "2026-12-31 22:00", "area": 500,
+                    "areaUnit": "sq. meters", "thickness": 250}]})",
+                "response.burns[1]",
+                "Problem with the Input.\n\nThe oil thickness is limited to between 2 and 200 "
+                "milimeters.\n"},
+        Refusal{R"({"dispersant": [{"time": "2026-12-31 22:00", "duration": 0,
+                    "percentSprayed": 50, "percentDispersed": 50}]})",
+                "response.dispersant[0]",
+                "Problem with the Input.\n\nDispersant applications are limited"},
+        Refusal{R"({"cleanup": [{"time": "2026-12-31 22:00", "duration": 5, "rate": 1,
+                    "amount": 2}]})",
+                "response.cleanup[0]", "give either a recovery rate"},
+        Refusal{R"({"cleanup": [null, null, null, null, null, null]})", "response.cleanup",
+                "expected an array of at most 5 operations"},
+        Refusal{R"({"cleanup": [{"time": "2027-02-01 01:00", "duration": 5, "rate": 1}]})",
+                "response.cleanup[0].time", "this time lies in another year"},
+        Refusal{R"({"burns": [{"time": "2026-12-31 22:00", "area": 500, "thickness": 10,
+                    "smokePlume": {"loc": 150, "airTemperature": 120, "windSpeed": 5}}]})",
+                "response.burns[0].smokePlume",
+                "Sorry, ORMIX does not support air temperatures above 100 degrees F."},
+        Refusal{R"({"burnRate": {"rate": 0.2, "unit": "mm/sec"}})", "response.burnRate",
+                "Problem with the Input.\n\nThe burn regression rate is limited"},
+        Refusal{R"({"beaching": {"unit": "bbl", "days": [1, 2, 3, 4, 5, 6, 7]}})",
+                "response.beaching.days", "expected an array of at most 6"},
+        Refusal{R"({"dispersant": [{"time": "2026-12-31 22:00", "duration": 2,
+                    "percentSprayed": 50, "percentDispersd": 50}]})",
+                "response.dispersant[0].percentDispersd", "unknown key"}));
+
+}  // namespace
+}  // namespace ormix

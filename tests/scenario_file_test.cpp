@@ -1,0 +1,515 @@
+#include "scenario/scenario_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+
+#include "scenario/calendar.h"
+#include "scenario/document_json.h"
+#include "scenario/scenario_json.h"
+
+namespace ormix {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<unsigned char>;
+
+const std::string kSource = ORMIX_SOURCE_DIR;
+
+std::unique_ptr<CSpillDoc> NewDoc() {
+    return std::make_unique<CSpillDoc>(MakeLocalTime(2026, 1, 5, 9), ::testing::TempDir(),
+                                       kSource + "/data/OilLib");
+}
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// An example scenario loaded through the dialogs.
+std::unique_ptr<CSpillDoc> Example(const std::string& name) {
+    auto doc = NewDoc();
+    ScenarioLoadResult r =
+        LoadScenarioJson(ReadText(kSource + "/examples/scenarios/" + name + ".json"), *doc);
+    EXPECT_TRUE(r.ok) << name << ": " << r.path << ": " << r.refusal.text;
+    return doc;
+}
+
+Bytes Encode(const SpillDocData& d) {
+    Bytes b;
+    std::string error;
+    EXPECT_TRUE(EncodeScenario(d, b, error)) << error;
+    return b;
+}
+
+std::string TempPath(const std::string& name, const std::string& folder = "scenario-file-test") {
+    fs::path dir = fs::path(::testing::TempDir()) / folder;
+    fs::create_directories(dir);
+    return (dir / name).string();
+}
+
+void WriteBytes(const std::string& path, const Bytes& b) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+
+std::int32_t Int32At(const Bytes& b, size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 0; i < 4; ++i)
+        v |= static_cast<std::uint32_t>(b.at(at + i)) << (8 * i);
+    return static_cast<std::int32_t>(v);
+}
+
+double DoubleAt(const Bytes& b, size_t at) {
+    std::uint64_t v = 0;
+    for (int i = 0; i < 8; ++i)
+        v |= static_cast<std::uint64_t>(b.at(at + i)) << (8 * i);
+    double d;
+    std::memcpy(&d, &v, sizeof d);
+    return d;
+}
+
+void PutInt32(Bytes& b, size_t at, std::int32_t v) {
+    for (int i = 0; i < 4; ++i)
+        b.at(at + i) = static_cast<unsigned char>(static_cast<std::uint32_t>(v) >> (8 * i));
+}
+
+void PutDouble(Bytes& b, size_t at, double d) {
+    std::uint64_t v;
+    std::memcpy(&v, &d, sizeof v);
+    for (int i = 0; i < 8; ++i)
+        b.at(at + i) = static_cast<unsigned char>(v >> (8 * i));
+}
+
+// Offsets worked out by hand from the layout, independently of the field
+// list the writer and the reader share.
+constexpr size_t kWindRecords = 4 + 16 + 16 + 68;               // item 5
+constexpr size_t kWindUnits = kWindRecords + 120 * 28;          // item 6
+constexpr size_t kTankPages = kWindUnits + 32;                  // item 7
+constexpr size_t kOperationPages = kTankPages + 128;            // item 8, 120 bytes a slot
+constexpr size_t kBurnSettings = kOperationPages + 600;         // item 9
+constexpr size_t kSelF = kBurnSettings + 68;                    // item 10
+constexpr size_t kTexts = kSelF + 4;                            // item 11
+constexpr size_t kAfterTexts = 48 + 3888 + 20 + 32 + 32 + 108;  // items 12 to 17
+constexpr size_t kFromOilName = 1376;  // items 18 to 27, counted back from the end
+constexpr size_t kEmptyFileSize = kTexts + 11 + kAfterTexts + kFromOilName;
+
+TEST(ScenarioFile, SaveOpenSaveIsByteIdentical) {
+    for (const char* name : {"response-operations", "variable-winds-midnight", "leaking-tank",
+                             "boomed-spill", "uncertainty"}) {
+        auto doc = Example(name);
+        Bytes first = Encode(*doc);
+        std::string path = TempPath(std::string(name) + ".qsx");
+        ASSERT_TRUE(SaveScenarioFile(*doc, path).ok);
+        EXPECT_EQ(ReadText(path), std::string(first.begin(), first.end()));
+        auto opened = NewDoc();
+        ScenarioFileResult r = OpenScenarioFile(*opened, path);
+        ASSERT_TRUE(r.ok) << r.message;
+        EXPECT_EQ(Encode(*opened), first) << name;
+        // Every value of the file comes back; the oil's place in its library
+        // is not part of the file.
+        SpillDocData expected = *doc;
+        expected.oilFromCustom = false;
+        expected.oilPosition = -1;
+        EXPECT_TRUE(static_cast<SpillDocData&>(*opened) == expected) << name;
+        EXPECT_TRUE(opened->needsSolving);
+    }
+}
+
+TEST(ScenarioFile, WriterPutsFieldsWhereTheLayoutSays) {
+    auto doc = Example("response-operations");
+    doc->m_dVarWindSpeed[1] = 12.5;
+    doc->m_tVarWindTime[119] = 1234567890;
+    doc->m_iVarWindNumber = 7;
+    doc->tankPages.plotUnit = 3;
+    doc->m_dBeachingAmount[5] = -2.25;
+    doc->selF = true;
+    doc->OilLibDate = "12/06/2026";
+    doc->OilName = std::string(40, 'N');
+    std::snprintf(doc->inputOil.name, sizeof doc->inputOil.name, "%s", doc->OilName.c_str());
+    Bytes b = Encode(*doc);
+
+    EXPECT_EQ(static_cast<std::uint32_t>(Int32At(b, 0)), doc->SpillTime);
+    EXPECT_EQ(Int32At(b, 12), 1);  // m_bOilInputPassed
+    EXPECT_EQ(DoubleAt(b, kWindRecords + 28), 12.5);
+    EXPECT_EQ(Int32At(b, kWindRecords + 119 * 28 + 24), 1234567890);
+    EXPECT_EQ(Int32At(b, kWindUnits), 7);
+    EXPECT_EQ(Int32At(b, kTankPages + 124), 3);
+    // Slot 1 of the pages: a burn in use, its area and the smoke plume's LOC.
+    const size_t slot0 = kOperationPages, slot1 = kOperationPages + 120;
+    EXPECT_EQ(Int32At(b, slot0 + 108), 1);  // mDispersantPageUse of Spray 1
+    EXPECT_EQ(Int32At(b, slot1 + 108), 0);  // Spray 2 not in use
+    EXPECT_EQ(Int32At(b, slot1 + 112), 1);  // mInSituBurnPageUse of Burn 2
+    EXPECT_EQ(DoubleAt(b, slot1 + 52), 2000.0);
+    EXPECT_EQ(Int32At(b, slot1 + 60), 1);  // sq. yards
+    EXPECT_EQ(DoubleAt(b, slot0 + 76), 150.0);
+    // Spray 1 and Cleanup 1 and 2 as typed.
+    EXPECT_EQ(Int32At(b, slot0), 4);
+    EXPECT_EQ(DoubleAt(b, slot0 + 4), 50.0);   // % of the area sprayed
+    EXPECT_EQ(DoubleAt(b, slot0 + 12), 80.0);  // % effectively dispersed
+    EXPECT_EQ(Int32At(b, slot0 + 20), 0);      // an amount, not a rate
+    EXPECT_EQ(Int32At(b, slot0 + 36), 10);
+    EXPECT_EQ(DoubleAt(b, slot0 + 40), 100.0);
+    EXPECT_EQ(Int32At(b, slot1 + 20), 1);
+    EXPECT_EQ(DoubleAt(b, slot1 + 24), 50.0);
+    EXPECT_EQ(Int32At(b, slot1 + 36), 24);
+    EXPECT_EQ(Int32At(b, kBurnSettings), 1);  // "Other Value..."
+    EXPECT_EQ(DoubleAt(b, kBurnSettings + 4), 0.05);
+    EXPECT_EQ(DoubleAt(b, kBurnSettings + 20 + 40), -2.25);
+    EXPECT_EQ(Int32At(b, kSelF), 1);
+    EXPECT_EQ(b[kTexts], 10);
+    EXPECT_EQ(std::string(b.begin() + kTexts + 1, b.begin() + kTexts + 11), "12/06/2026");
+    EXPECT_EQ(b[kTexts + 11], doc->OilOrmixID.size());
+
+    // From the end: OilIndex, the beached unit, the regression rate.
+    const size_t n = b.size();
+    EXPECT_EQ(Int32At(b, n - 4), doc->OilIndex);
+    EXPECT_EQ(Int32At(b, n - 8), 1);
+    EXPECT_EQ(Int32At(b, n - 12), 1);
+    EXPECT_EQ(DoubleAt(b, n - 20), 0.05);
+    // The last operation slot: its times, then the counts before the slots.
+    EXPECT_EQ(static_cast<std::uint32_t>(Int32At(b, n - 20 - 96 + 84)), doc->DispersantTime[4]);
+    EXPECT_EQ(Int32At(b, n - 20 - 480 - 12), 2);  // InputDispersant.num
+    EXPECT_EQ(Int32At(b, n - 20 - 480 - 4), 2);   // InputSkimmer.num
+    EXPECT_EQ(Int32At(b, n - 20 - 480 + 4), 4);   // InputDispersant.duration[0]
+    EXPECT_EQ(DoubleAt(b, n - 20 - 480 + 8), 50.0);
+    EXPECT_EQ(DoubleAt(b, n - 20 - 480 + 16), 80.0);
+    EXPECT_EQ(Int32At(b, n - 20 - 480 + 96 + 60), 1);        // InputSkimmer.rateUnits[1]
+    EXPECT_EQ(DoubleAt(b, n - 20 - 480 + 96 + 68), 50.0);    // InputSkimmer.rate[1]
+    EXPECT_EQ(DoubleAt(b, n - 20 - 480 + 76), 100.0);        // InputSkimmer.amount[0]
+    EXPECT_EQ(DoubleAt(b, n - 20 - 480 + 96 + 44), 2000.0);  // InputBurn.area[1]
+    // The oil name is cut to 31 characters and the last byte is zero; the
+    // product type follows in 8 bytes.
+    const size_t name = n - kFromOilName;
+    EXPECT_EQ(std::string(b.begin() + name, b.begin() + name + 32), std::string(31, 'N') + '\0');
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&b[name + 32])), "crude");
+    EXPECT_EQ(b[name + 39], 0);
+    EXPECT_EQ(DoubleAt(b, name + 40), doc->inputOil.api);
+    EXPECT_EQ(doc->OilName.size(), 40u);
+}
+
+TEST(ScenarioFile, ReaderTakesAHandBuiltFile) {
+    Bytes b(kEmptyFileSize, 0);
+    const std::time_t spill = MakeLocalTime(2026, 7, 10, 14);
+    PutInt32(b, 0, static_cast<std::int32_t>(spill));
+    PutInt32(b, 4, 1);
+    PutDouble(b, kWindRecords + 2 * 28 + 8, 275.0);  // m_dVarWindDirection[2]
+    PutInt32(b, kWindUnits, 3);
+    PutInt32(b, kOperationPages + 4 * 120 + 116, 1);  // mMechanicalPageUse of Cleanup 5
+    PutDouble(b, kTexts + 11, 12.5);                  // InputWater.temperature
+    PutInt32(b, kTexts + 11 + 8, 2);                  // tempUnits
+    const size_t n = b.size();
+    PutInt32(b, n - 4, 17);
+    PutInt32(b, n - 20 - 480 - 8, 5);  // InputBurn.num
+    std::memcpy(&b[n - kFromOilName], "Hand Built", 10);
+
+    SpillDocData d;
+    std::string error;
+    ASSERT_TRUE(DecodeScenario(b.data(), b.size(), d, error)) << error;
+    EXPECT_EQ(d.SpillTime, spill);
+    EXPECT_TRUE(d.m_bWaterInputPassed);
+    EXPECT_FALSE(d.m_bOilInputPassed);
+    EXPECT_FALSE(d.m_bEmulsDefault);
+    EXPECT_EQ(d.m_dVarWindDirection[2], 275.0);
+    EXPECT_EQ(d.m_iVarWindNumber, 3);
+    EXPECT_EQ(d.mMechanicalPageUse[4], 1);
+    EXPECT_EQ(d.inputWater.temperature, 12.5);
+    EXPECT_EQ(d.inputWater.tempUnits, 2);
+    EXPECT_EQ(d.OilIndex, 17);
+    EXPECT_EQ(d.inputBurn.num, 5);
+    EXPECT_STREQ(d.inputOil.name, "Hand Built");
+    EXPECT_EQ(d.OilName, "");
+    EXPECT_EQ(d.ContainedTime, 0);
+    EXPECT_EQ(Encode(d), b);
+}
+
+TEST(ScenarioFile, EveryTruncationIsRefusedAndChangesNothing) {
+    auto doc = Example("response-operations");
+    Bytes b = Encode(*doc);
+    const SpillDocData before = *doc;
+    SpillDocData d = before;
+    for (size_t len = 0; len < b.size(); ++len) {
+        std::string error;
+        ASSERT_FALSE(DecodeScenario(b.data(), len, d, error)) << len;
+        ASSERT_FALSE(error.empty()) << len;
+        ASSERT_TRUE(d == before) << len;
+    }
+    std::string error;
+    Bytes longer = b;
+    longer.push_back(0);
+    EXPECT_FALSE(DecodeScenario(longer.data(), longer.size(), d, error));
+    EXPECT_EQ(error, "1 bytes follow the last field of a scenario");
+}
+
+struct Damaged {
+    const char* name;
+    std::function<void(Bytes&)> damage;
+    const char* reason;
+};
+
+TEST(ScenarioFile, DamagedAndForeignFilesLeaveTheOpenDocumentAlone) {
+    auto source = Example("response-operations");
+    const Bytes good = Encode(*source);
+    const Damaged cases[] = {
+        {"empty", [](Bytes& b) { b.clear(); }, "the file is empty"},
+        {"short", [](Bytes& b) { b.resize(5000); }, "the file ends before"},
+        {"png",
+         [](Bytes& b) {
+             const unsigned char png[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n', 0,    0,   0,
+                                          13,   'I', 'H', 'D', 'R',  0,    0,    1,    0,    0,   0,
+                                          1,    0,   8,   6,   0,    0,    0,    0x5c, 0x72, 0xa8};
+             b.assign(png, png + sizeof png);
+             b.resize(12000, 0x42);
+         },
+         "the flag passed.m_bWaterInputPassed holds"},
+        {"text past the end",
+         [](Bytes& b) {
+             b[kTexts] = 255;
+             b[kTexts + 1] = 0xFF;
+             b[kTexts + 2] = 0xFF;
+             b.insert(b.begin() + kTexts + 3, {0xFF, 0xFF, 0xFF, 0xFF});
+         },
+         "the text oilTexts.OilLibDate is said to hold 4294967295 characters"},
+        {"flag", [](Bytes& b) { b[kSelF] = 2; }, "the flag selF holds 2 where 0 or 1 belongs"},
+        {"count", [](Bytes& b) { PutInt32(b, kWindUnits, 121); },
+         "the count windUnits.m_iVarWindNumber holds 121 where 0 to 120 belongs"},
+        {"trailing", [](Bytes& b) { b.push_back(7); }, "1 bytes follow the last field"},
+    };
+    for (const Damaged& c : cases) {
+        Bytes b = good;
+        c.damage(b);
+        std::string path = TempPath(std::string("damaged-") + c.name + ".qsx");
+        WriteBytes(path, b);
+        auto doc = Example("variable-winds-midnight");
+        doc->needsSolving = false;
+        doc->solved = true;
+        const SpillDocData before = *doc;
+        ScenarioFileResult r = OpenScenarioFile(*doc, path);
+        EXPECT_FALSE(r.ok) << c.name;
+        EXPECT_NE(r.message.find(c.reason), std::string::npos) << c.name << ": " << r.message;
+        EXPECT_NE(r.message.find("is not an ORMIX scenario, or it is damaged"), std::string::npos)
+            << r.message;
+        EXPECT_TRUE(static_cast<SpillDocData&>(*doc) == before) << c.name;
+        EXPECT_FALSE(doc->needsSolving);
+        EXPECT_TRUE(doc->solved);
+    }
+    auto doc = NewDoc();
+    EXPECT_NE(OpenScenarioFile(*doc, TempPath("none.qsx")).message.find("cannot be found"),
+              std::string::npos);
+    EXPECT_FALSE(OpenScenarioFile(*doc, ::testing::TempDir()).ok);
+}
+
+TEST(ScenarioFile, TextLengthPrefixes) {
+    struct Case {
+        size_t length;
+        std::vector<unsigned char> prefix;
+    };
+    const Case cases[] = {{0, {0}},
+                          {254, {254}},
+                          {255, {255, 255, 0}},
+                          {300, {255, 44, 1}},
+                          {65533, {255, 0xFD, 0xFF}},
+                          {65534, {255, 0xFF, 0xFF, 0xFE, 0xFF, 0, 0}},
+                          {70000, {255, 0xFF, 0xFF, 0x70, 0x11, 1, 0}}};
+    for (const Case& c : cases) {
+        SpillDocData d;
+        d.OilLibDate = std::string(c.length, 'x');
+        Bytes b = Encode(d);
+        EXPECT_EQ(Bytes(b.begin() + kTexts, b.begin() + kTexts + c.prefix.size()), c.prefix)
+            << c.length;
+        EXPECT_EQ(b[kTexts + c.prefix.size()], c.length ? 'x' : 0) << c.length;
+        SpillDocData back;
+        std::string error;
+        ASSERT_TRUE(DecodeScenario(b.data(), b.size(), back, error)) << error;
+        EXPECT_EQ(back.OilLibDate.size(), c.length);
+    }
+}
+
+TEST(ScenarioFile, SavingNeverDestroysThePreviousFile) {
+    auto doc = Example("open-sea-crude");
+    const std::string folder = "scenario-file-save-test";
+    std::string path = TempPath("kept.qsx", folder);
+    ASSERT_TRUE(SaveScenarioFile(*doc, path).ok);
+    const std::string saved = ReadText(path);
+
+    // A time the file cannot hold is refused before anything is written.
+    auto later = Example("open-sea-crude");
+    later->SkimmerTime[3] = MakeLocalTime(2107, 1, 1, 0);
+    ScenarioFileResult r = SaveScenarioFile(*later, path);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("the time operations[3].SkimmerTime (2107-01-01 00:00) lies outside "
+                             "1970 to 2106"),
+              std::string::npos)
+        << r.message;
+    later->SkimmerTime[3] = -3600;
+    EXPECT_FALSE(SaveScenarioFile(*later, path).ok);
+    EXPECT_EQ(ReadText(path), saved);
+
+    // A target that cannot be replaced keeps what it was and leaves no
+    // temporary file behind.
+    std::string dirTarget = TempPath("a-folder.qsx", folder);
+    fs::create_directories(dirTarget);
+    r = SaveScenarioFile(*doc, dirTarget);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("Nothing was changed."), std::string::npos) << r.message;
+    EXPECT_TRUE(fs::is_directory(dirTarget));
+    EXPECT_FALSE(SaveScenarioFile(*doc, TempPath("missing/x.qsx")).ok);
+    for (const auto& entry : fs::directory_iterator(fs::path(path).parent_path()))
+        EXPECT_NE(entry.path().filename().string().rfind(".", 0), 0u) << entry.path();
+}
+
+TEST(ScenarioFile, OpeningWithAnotherOilLibraryAsksToReselect) {
+    auto doc = Example("open-sea-crude");
+    doc->OilLibDate = "01/01/1999";
+    std::string path = TempPath("old-library.qsx");
+    ASSERT_TRUE(SaveScenarioFile(*doc, path).ok);
+    auto opened = NewDoc();
+    CollectingSink messages;
+    opened->sink = &messages;
+    ASSERT_TRUE(OpenScenarioFile(*opened, path).ok);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              "The selected oil for this scenario could not be read from the current Oil Library. "
+              "Please re-select an oil.");
+    EXPECT_FALSE(opened->summaryRefresh[kSummaryOil]);
+    EXPECT_TRUE(opened->summaryRefresh[kSummaryWind]);
+    EXPECT_EQ(opened->OilName, "Arabian Light");
+    opened->runSeed = 1;
+    EXPECT_TRUE(opened->Solve());
+}
+
+// A document with what no dialog writes but a file may hold.
+SpillDocData OddDocument() {
+    auto doc = Example("response-operations");
+    SpillDocData d = *doc;
+    d.Location =
+        "Bah\xED"
+        "a Blanca, caf\xE9 \x01\x7F";
+    d.Synonyms = std::string(300, 's');
+    d.m_dVarWindSpeed[5] = -0.0;
+    d.m_dVarWaveHeight[6] = 1e-310;
+    d.m_dFetchN = 0.1 + 0.2;
+    d.m_tVarWindTime[7] = 4294967295;
+    d.SkimmerTime[2] = 1234567891;
+    d.m_nCleanupDuration[4] = 999;
+    d.m_dDispersantSprayed[3] = 55.5;
+    return d;
+}
+
+TEST(ScenarioJsonForm, FileToJsonToFileIsByteIdentical) {
+    for (const SpillDocData& d :
+         {OddDocument(), SpillDocData(), SpillDocData(*Example("leaking-tank"))}) {
+        Bytes file = Encode(d);
+        SpillDocData opened;
+        std::string error, text, path;
+        ASSERT_TRUE(DecodeScenario(file.data(), file.size(), opened, error)) << error;
+        ASSERT_TRUE(WriteDocumentJson(opened, text, error)) << error;
+        SpillDocData back;
+        ASSERT_TRUE(ReadDocumentJson(nlohmann::json::parse(text).at("document"), back, path, error))
+            << path << ": " << error;
+        EXPECT_EQ(Encode(back), file);
+        EXPECT_TRUE(back == opened);
+    }
+}
+
+TEST(ScenarioJsonForm, PersonsJsonToFileToJsonGivesTheSameDocument) {
+    auto person = Example("response-operations");
+    std::string path = TempPath("person.qsx");
+    ASSERT_TRUE(SaveScenarioFile(*person, path).ok);
+    SpillDocData fromFile;
+    ASSERT_TRUE(ReadScenarioFile(path, fromFile).ok);
+    std::string text, error;
+    ASSERT_TRUE(WriteDocumentJson(fromFile, text, error));
+    auto loaded = NewDoc();
+    ScenarioLoadResult r = LoadScenarioJson(text, *loaded);
+    ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
+    EXPECT_TRUE(r.messages.empty());
+    SpillDocData expected = *person;
+    expected.oilFromCustom = false;
+    expected.oilPosition = -1;
+    EXPECT_TRUE(static_cast<SpillDocData&>(*loaded) == expected);
+    EXPECT_TRUE(loaded->needsSolving);
+}
+
+TEST(ScenarioJsonForm, RefusesWhatTheFileCouldNotHold) {
+    std::string text, error, path;
+    SpillDocData d;
+    d.m_dRecoveryRate[2] = std::nan("");
+    EXPECT_FALSE(WriteDocumentJson(d, text, error));
+    EXPECT_EQ(error,
+              "operationPages[2].m_dRecoveryRate is not a finite number, which JSON "
+              "cannot hold");
+
+    ASSERT_TRUE(WriteDocumentJson(SpillDocData(), text, error));
+    struct Edit {
+        std::function<void(nlohmann::json&)> edit;
+        const char* path;
+        const char* error;
+    };
+    const Edit edits[] = {
+        {[](nlohmann::json& j) { j.erase("selF"); }, "document.selF", "missing"},
+        {[](nlohmann::json& j) { j["InputWater"]["temprature"] = 1; },
+         "document.InputWater.temprature", "unknown key"},
+        {[](nlohmann::json& j) { j["InputWater"]["tempUnits"] = 1.5; },
+         "document.InputWater.tempUnits", "expected a whole number"},
+        {[](nlohmann::json& j) { j["operationCounts"]["InputBurn.num"] = 6; },
+         "document.operationCounts.InputBurn.num", "expected a count of 0 to 5"},
+        {[](nlohmann::json& j) { j["windRecords"].erase(0); }, "document.windRecords",
+         "expected an array of 120 objects"},
+        {[](nlohmann::json& j) {
+             j["windRecords"][3]["m_tVarWindTime"] = "2026-02-30 00:00:00 +00:00";
+         },
+         "document.windRecords[3].m_tVarWindTime", "expected a time"},
+        {[](nlohmann::json& j) { j["InputOil"]["name"] = std::string(32, 'n'); },
+         "document.InputOil.name", "expected a text of at most 31 characters"},
+        {[](nlohmann::json& j) { j["oilTexts"]["OilName"] = "\xE2\x82\xAC"; },
+         "document.oilTexts.OilName", "texts hold only the characters U+0000 to U+00FF"},
+        {[](nlohmann::json& j) { j["passed"]["m_bOilInputPassed"] = 1; },
+         "document.passed.m_bOilInputPassed", "expected true or false"},
+    };
+    for (const Edit& e : edits) {
+        nlohmann::json root = nlohmann::json::parse(text);
+        e.edit(root["document"]);
+        auto doc = NewDoc();
+        const SpillDocData before = *doc;
+        ScenarioLoadResult r = LoadScenarioJson(root.dump(), *doc);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.path, e.path);
+        EXPECT_EQ(r.refusal.text.rfind(e.error, 0), 0u) << r.refusal.text;
+        EXPECT_TRUE(static_cast<SpillDocData&>(*doc) == before);
+    }
+    auto doc = NewDoc();
+    nlohmann::json mixed = nlohmann::json::parse(text);
+    mixed["water"] = {{"temperature", 10}};
+    ScenarioLoadResult r = LoadScenarioJson(mixed.dump(), *doc);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.path, "water");
+}
+
+TEST(ScenarioJsonForm, TimesNameOneInstant) {
+    // The hour that occurs twice when daylight saving ends.
+    for (std::time_t t :
+         {MakeLocalTime(2026, 11, 1, 0) + 5400, MakeLocalTime(2026, 11, 1, 0) + 9000,
+          std::time_t(0), std::time_t(4294967295)}) {
+        std::string text;
+        ASSERT_TRUE(FormatDocumentTime(t, text));
+        std::time_t back = 0;
+        ASSERT_TRUE(ParseDocumentTime(text, back)) << text;
+        EXPECT_EQ(back, t) << text;
+    }
+    std::string text;
+    ASSERT_TRUE(FormatDocumentTime(MakeLocalTime(2026, 3, 14, 6), text));
+    EXPECT_EQ(text, "2026-03-14 06:00:00 -04:00");
+}
+
+}  // namespace
+}  // namespace ormix
