@@ -42,7 +42,10 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, std::string& e
     namespace fs = std::filesystem;
     fs::path target(path);
     fs::path dir = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    std::string pattern = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string hidden = ".";
+    hidden += target.filename().string();
+    hidden += ".XXXXXX";
+    std::string pattern = (dir / hidden).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     auto failed = [&](const char* what, int err) {

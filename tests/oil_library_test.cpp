@@ -25,8 +25,10 @@ const std::string kLine1 = "1.0\t01/02/2024\tormix\n";
 
 std::string Header() {
     std::string h;
-    for (int n = 0; n < oilfield::kNamedFields; ++n)
-        h += (n ? "\t" : "") + std::string(oilfield::kColumnNames[n]);
+    for (int n = 0; n < oilfield::kNamedFields; ++n) {
+        if (n) h += '\t';
+        h += oilfield::kColumnNames[n];
+    }
     return h + "\n";
 }
 
@@ -63,8 +65,10 @@ std::string BinaryLine() {
 
 std::string ManyFields(int n) {
     std::string s = "Wide Oil";
-    for (int i = 1; i < n; ++i)
-        s += "\t" + std::to_string(i);
+    for (int i = 1; i < n; ++i) {
+        s += '\t';
+        s += std::to_string(i);
+    }
     return s + "\n";
 }
 
