@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "scenario/calendar.h"
 #include "scenario/scenario_json.h"
 #include "scenario/spill_doc.h"
 #include "scenario_fixture.h"
+#include "temp_dir.h"
 
 namespace ormix {
 namespace {
@@ -18,33 +17,20 @@ namespace {
 namespace fs = std::filesystem;
 const std::string kSource = ORMIX_SOURCE_DIR;
 
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string FreshDir(const std::string& name) {
-    fs::path dir = fs::path(::testing::TempDir()) / name;
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir.string();
-}
-
 // The example scenario with every kind of response operation, run, gives
 // exactly the listing kept beside the tests.
 TEST(InputDump, GoldenListingOfTheResponseExample) {
-    std::string dir = FreshDir("input-dump-golden");
-    auto doc =
-        std::make_unique<CSpillDoc>(MakeLocalTime(2026, 1, 5, 9), dir, kSource + "/data/OilLib");
-    ScenarioLoadResult r =
-        LoadScenarioJson(ReadText(kSource + "/examples/scenarios/response-operations.json"), *doc);
+    testing::TempDir dir;
+    auto doc = std::make_unique<CSpillDoc>(MakeLocalTime(2026, 1, 5, 9), dir.Path(),
+                                           kSource + "/data/OilLib");
+    ScenarioLoadResult r = LoadScenarioJson(
+        testing::ReadFile(kSource + "/examples/scenarios/response-operations.json"), *doc);
     ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
     doc->runSeed = 1;
     ASSERT_TRUE(doc->Solve());
-    const std::string golden = ReadText(kSource + "/tests/golden/response-operations-input.dmp");
-    const std::string written = ReadText(dir + "/OrmixInput.dmp");
+    const std::string golden =
+        testing::ReadFile(kSource + "/tests/golden/response-operations-input.dmp");
+    const std::string written = testing::ReadFile(dir.File("OrmixInput.dmp"));
     ASSERT_FALSE(golden.empty());
     EXPECT_EQ(written, golden);
     EXPECT_EQ(InputDumpText(*doc), golden);
@@ -72,10 +58,10 @@ TEST(InputDump, NewScenarioListsUnsetValues) {
 }
 
 TEST(InputDump, AFailedDumpIsReportedAndTheRunGoesOn) {
-    std::string dir = FreshDir("input-dump-blocked");
-    fs::create_directories(fs::path(dir) / "OrmixInput.dmp");  // cannot be opened as a file
+    testing::TempDir dir;
+    fs::create_directories(dir.File("OrmixInput.dmp"));  // cannot be opened as a file
     auto doc = testing::NewDoc();
-    doc->workDir = dir;
+    doc->workDir = dir.Path();
     CollectingSink messages;
     doc->sink = &messages;
     testing::ChooseMediumCrude(*doc);
@@ -88,7 +74,7 @@ TEST(InputDump, AFailedDumpIsReportedAndTheRunGoesOn) {
     EXPECT_EQ(messages.messages[0].text, "Core: Cannot create dump file");
     EXPECT_TRUE(doc->solved);
     EXPECT_FALSE(doc->needsSolving);
-    EXPECT_TRUE(fs::exists(fs::path(dir) / "OrmixCore.dmp"));
+    EXPECT_TRUE(fs::exists(dir.File("OrmixCore.dmp")));
 }
 
 }  // namespace

@@ -43,6 +43,16 @@ void Compute(const InputTank& in, Outflow& out, double rhoW = 1025, double rhoO 
         out.total += v;
 }
 
+// What the drain curve holds: every segment's flow times its length.
+double CurveVolume(const TankModel& t) {
+    double sum = 0, previous = 0;
+    for (int i = 0; i < t.pointCount; ++i) {
+        sum += t.flow[i] * (t.time[i] - previous);
+        previous = t.time[i];
+    }
+    return sum;
+}
+
 TEST(LeakingTank, VentedDrainStartsAtTheInitialLevelAfterOneTwoHundredthOfTheDrainingTime) {
     Outflow o;
     Compute(Cube(), o);
@@ -76,7 +86,8 @@ TEST(LeakingTank, HoleAtTheWaterLevelCountsAsUnderwater) {
 }
 
 TEST(LeakingTank, UnderwaterDrainNeverReleasesMoreThanTheTankHolds) {
-    for (double water : {1.0, 1.1, 1.19, 1.2, 2.0, 5.0}) {
+    double previous = 1e9;
+    for (double water : {1.0, 1.1, 1.19, 1.2, 2.0, 4.0, 6.0}) {
         InputTank in = Cube();
         in.wHeight = water;
         Outflow o;
@@ -85,18 +96,11 @@ TEST(LeakingTank, UnderwaterDrainNeverReleasesMoreThanTheTankHolds) {
         EXPECT_GT(o.total, 0) << "water at " << water << " m";
         const int last = o.tank.pointCount - 1;
         EXPECT_GE(o.tank.oilLevel[last], o.tank.waterInside[last]) << "water at " << water << " m";
-    }
-}
-
-TEST(LeakingTank, DeeperWaterOutsideHoldsMoreOilIn) {
-    double previous = 1e9;
-    for (double water : {1.0, 2.0, 4.0, 6.0}) {
-        InputTank in = Cube();
-        in.wHeight = water;
-        Outflow o;
-        Compute(in, o);
-        EXPECT_LT(o.total, previous) << "water at " << water << " m";
-        previous = o.total;
+        // Deeper water outside holds more oil in (1, 2, 4 and 6 m).
+        if (water == std::floor(water)) {
+            EXPECT_LT(o.total, previous) << "water at " << water << " m";
+            previous = o.total;
+        }
     }
 }
 
@@ -168,11 +172,7 @@ TEST(LeakingTank, HourlyVolumesShareEachSegmentAcrossHourEnds) {
     Outflow o;
     Compute(in, o);
     ASSERT_GT(o.duration, 3 * 3600);
-    double sum = 0, previous = 0;
-    for (int i = 0; i < o.tank.pointCount; ++i) {
-        sum += o.tank.flow[i] * (o.tank.time[i] - previous);
-        previous = o.tank.time[i];
-    }
+    const double sum = CurveVolume(o.tank);
     EXPECT_NEAR(o.total, sum, sum * 1e-12);
     const int hours = static_cast<int>(std::ceil(o.duration / 3600.0));
     for (int h = 0; h < hours; ++h)
@@ -193,12 +193,7 @@ TEST(LeakingTank, ReleaseLongerThan120HoursIsCutButItsDurationIsNot) {
     Compute(in, o);
     EXPECT_GT(o.duration, kHours * 3600);
     EXPECT_GT(o.hourly[kHours - 1], 0);
-    double full = 0, previous = 0;
-    for (int i = 0; i < o.tank.pointCount; ++i) {
-        full += o.tank.flow[i] * (o.tank.time[i] - previous);
-        previous = o.tank.time[i];
-    }
-    EXPECT_LT(o.total, full * 0.99);
+    EXPECT_LT(o.total, CurveVolume(o.tank) * 0.99);
 }
 
 TEST(LeakingTank, IncompleteTankIsToldAndReleasesNothing) {

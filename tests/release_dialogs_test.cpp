@@ -156,6 +156,15 @@ TEST(ContinuousDialog, Refusals) {
     EXPECT_TRUE(Continuous(*doc, "24", 0, 1, "2", "", 5).accepted);  // 2880 gal in all
 }
 
+// A continuous release of `amount` bbl over `hours` hours from the given time.
+DialogResult ContinuousAt(CSpillDoc& doc, DayAndHour when, const char* hours, const char* amount) {
+    ContinuousEntries e;
+    e.when = when;
+    e.duration = hours;
+    e.amount = amount;
+    return ContinuousDialogOK(doc, e);
+}
+
 // The release dialog's OK on a document whose continuous release was entered.
 CSpillDoc& CloseRelease(CSpillDoc& doc, ReleaseChecks checks, DialogResult* out = nullptr) {
     DialogResult r = ReleaseDialogOK(doc, checks);
@@ -202,11 +211,8 @@ TEST(ContinuousRelease, FallingRateCutAtTheLimit) {
 
 TEST(ContinuousRelease, EndHourCountsFromItsOwnStart) {
     auto doc = NewDoc();
-    ContinuousEntries e;
-    e.when = {3, 14, 15};  // nine hours after the instantaneous release
-    e.duration = "24";
-    e.amount = "2400";
-    ASSERT_TRUE(ContinuousDialogOK(*doc, e).accepted);
+    // Nine hours after the instantaneous release.
+    ASSERT_TRUE(ContinuousAt(*doc, {3, 14, 15}, "24", "2400").accepted);
     testing::EnterInstantaneous(*doc, {3, 14, 6});
     CloseRelease(*doc, {false, true, true, false});
     EXPECT_EQ(doc->inputContinuous.startHour, 10);
@@ -227,11 +233,7 @@ TEST(ReleaseDialog, NothingCheckedIsRefused) {
 TEST(ReleaseDialog, StartHoursAcrossMidnightAndTheYearEnd) {
     auto doc = NewDoc(2026, 12, 31, 10);
     testing::EnterInstantaneous(*doc, {12, 31, 23});
-    ContinuousEntries e;
-    e.when = {1, 1, 1};
-    e.duration = "5";
-    e.amount = "500";
-    ASSERT_TRUE(ContinuousDialogOK(*doc, e).accepted);
+    ASSERT_TRUE(ContinuousAt(*doc, {1, 1, 1}, "5", "500").accepted);
     CloseRelease(*doc, {false, true, true, false});
     EXPECT_EQ(doc->SpillTime, MakeLocalTime(2026, 12, 31, 23));
     EXPECT_EQ(doc->ContinuousTime, MakeLocalTime(2027, 1, 1, 1));
@@ -240,11 +242,7 @@ TEST(ReleaseDialog, StartHoursAcrossMidnightAndTheYearEnd) {
 
     auto next = NewDoc();
     testing::EnterInstantaneous(*next, {3, 15, 6});
-    ContinuousEntries c;
-    c.when = {3, 14, 6};
-    c.duration = "5";
-    c.amount = "500";
-    ASSERT_TRUE(ContinuousDialogOK(*next, c).accepted);
+    ASSERT_TRUE(ContinuousAt(*next, {3, 14, 6}, "5", "500").accepted);
     CloseRelease(*next, {false, true, true, false});
     EXPECT_EQ(next->inputContinuous.startHour, 1);
     EXPECT_EQ(next->inputInstant.startHour, 25);

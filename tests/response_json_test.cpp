@@ -1,22 +1,17 @@
 // The response operations of the JSON scenario format.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "scenario/calendar.h"
 #include "scenario/scenario_json.h"
+#include "scenario_fixture.h"
+#include "temp_dir.h"
 
 namespace ormix {
 namespace {
 
 const std::string kSource = ORMIX_SOURCE_DIR;
-
-std::unique_ptr<CSpillDoc> Doc() {
-    return std::make_unique<CSpillDoc>(MakeLocalTime(2026, 1, 5, 9), ::testing::TempDir(),
-                                       kSource + "/data/OilLib");
-}
 
 // A complete scenario with the given "response" section.
 std::string WithResponse(const std::string& response) {
@@ -30,11 +25,9 @@ std::string WithResponse(const std::string& response) {
 }
 
 TEST(ResponseJson, ExampleFillsEveryKind) {
-    auto doc = Doc();
-    std::ifstream in(kSource + "/examples/scenarios/response-operations.json");
-    std::stringstream text;
-    text << in.rdbuf();
-    ScenarioLoadResult r = LoadScenarioJson(text.str(), *doc);
+    auto doc = testing::NewLibraryDoc();
+    ScenarioLoadResult r = LoadScenarioJson(
+        testing::ReadFile(kSource + "/examples/scenarios/response-operations.json"), *doc);
     ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
     EXPECT_TRUE(r.messages.empty());
     EXPECT_EQ(doc->inputDispersant.num, 2);
@@ -54,7 +47,7 @@ TEST(ResponseJson, ExampleFillsEveryKind) {
 }
 
 TEST(ResponseJson, WarningsAndTheYearOfJanuaryOperations) {
-    auto doc = Doc();
+    auto doc = testing::NewLibraryDoc();
     ScenarioLoadResult r = LoadScenarioJson(WithResponse(R"({
     "dispersant": [null, {"time": "2026-12-31 19:00", "duration": 3, "percentSprayed": 40,
                           "percentDispersed": 70}],
@@ -82,7 +75,7 @@ std::ostream& operator<<(std::ostream& os, const Refusal& r) {
 class ResponseJsonRefusal : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(ResponseJsonRefusal, NamesThePageAndKeepsTheDocument) {
-    auto doc = Doc();
+    auto doc = testing::NewLibraryDoc();
     const SpillDocData before = *doc;
     ScenarioLoadResult r = LoadScenarioJson(WithResponse(GetParam().response), *doc);
     EXPECT_FALSE(r.ok);

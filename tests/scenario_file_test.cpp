@@ -9,11 +9,12 @@
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 
 #include "scenario/calendar.h"
 #include "scenario/document_json.h"
 #include "scenario/scenario_json.h"
+#include "scenario_fixture.h"
+#include "temp_dir.h"
 
 namespace ormix {
 namespace {
@@ -23,23 +24,11 @@ using Bytes = std::vector<unsigned char>;
 
 const std::string kSource = ORMIX_SOURCE_DIR;
 
-std::unique_ptr<CSpillDoc> NewDoc() {
-    return std::make_unique<CSpillDoc>(MakeLocalTime(2026, 1, 5, 9), ::testing::TempDir(),
-                                       kSource + "/data/OilLib");
-}
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // An example scenario loaded through the dialogs.
 std::unique_ptr<CSpillDoc> Example(const std::string& name) {
-    auto doc = NewDoc();
-    ScenarioLoadResult r =
-        LoadScenarioJson(ReadText(kSource + "/examples/scenarios/" + name + ".json"), *doc);
+    auto doc = testing::NewLibraryDoc();
+    ScenarioLoadResult r = LoadScenarioJson(
+        testing::ReadFile(kSource + "/examples/scenarios/" + name + ".json"), *doc);
     EXPECT_TRUE(r.ok) << name << ": " << r.path << ": " << r.refusal.text;
     return doc;
 }
@@ -110,8 +99,8 @@ TEST(ScenarioFile, SaveOpenSaveIsByteIdentical) {
         Bytes first = Encode(*doc);
         std::string path = TempPath(std::string(name) + ".qsx");
         ASSERT_TRUE(SaveScenarioFile(*doc, path).ok);
-        EXPECT_EQ(ReadText(path), std::string(first.begin(), first.end()));
-        auto opened = NewDoc();
+        EXPECT_EQ(testing::ReadFile(path), std::string(first.begin(), first.end()));
+        auto opened = testing::NewLibraryDoc();
         ScenarioFileResult r = OpenScenarioFile(*opened, path);
         ASSERT_TRUE(r.ok) << r.message;
         EXPECT_EQ(Encode(*opened), first) << name;
@@ -302,7 +291,7 @@ TEST(ScenarioFile, DamagedAndForeignFilesLeaveTheOpenDocumentAlone) {
         EXPECT_FALSE(doc->needsSolving);
         EXPECT_TRUE(doc->solved);
     }
-    auto doc = NewDoc();
+    auto doc = testing::NewLibraryDoc();
     EXPECT_NE(OpenScenarioFile(*doc, TempPath("none.qsx")).message.find("cannot be found"),
               std::string::npos);
     EXPECT_FALSE(OpenScenarioFile(*doc, ::testing::TempDir()).ok);
@@ -339,7 +328,7 @@ TEST(ScenarioFile, SavingNeverDestroysThePreviousFile) {
     const std::string folder = "scenario-file-save-test";
     std::string path = TempPath("kept.qsx", folder);
     ASSERT_TRUE(SaveScenarioFile(*doc, path).ok);
-    const std::string saved = ReadText(path);
+    const std::string saved = testing::ReadFile(path);
 
     // A time the file cannot hold is refused before anything is written.
     auto later = Example("open-sea-crude");
@@ -352,7 +341,7 @@ TEST(ScenarioFile, SavingNeverDestroysThePreviousFile) {
         << r.message;
     later->SkimmerTime[3] = -3600;
     EXPECT_FALSE(SaveScenarioFile(*later, path).ok);
-    EXPECT_EQ(ReadText(path), saved);
+    EXPECT_EQ(testing::ReadFile(path), saved);
 
     // A target that cannot be replaced keeps what it was and leaves no
     // temporary file behind.
@@ -372,7 +361,7 @@ TEST(ScenarioFile, OpeningWithAnotherOilLibraryAsksToReselect) {
     doc->OilLibDate = "01/01/1999";
     std::string path = TempPath("old-library.qsx");
     ASSERT_TRUE(SaveScenarioFile(*doc, path).ok);
-    auto opened = NewDoc();
+    auto opened = testing::NewLibraryDoc();
     CollectingSink messages;
     opened->sink = &messages;
     ASSERT_TRUE(OpenScenarioFile(*opened, path).ok);
@@ -429,7 +418,7 @@ TEST(ScenarioJsonForm, PersonsJsonToFileToJsonGivesTheSameDocument) {
     ASSERT_TRUE(ReadScenarioFile(path, fromFile).ok);
     std::string text, error;
     ASSERT_TRUE(WriteDocumentJson(fromFile, text, error));
-    auto loaded = NewDoc();
+    auto loaded = testing::NewLibraryDoc();
     ScenarioLoadResult r = LoadScenarioJson(text, *loaded);
     ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
     EXPECT_TRUE(r.messages.empty());
@@ -479,7 +468,7 @@ TEST(ScenarioJsonForm, RefusesWhatTheFileCouldNotHold) {
     for (const Edit& e : edits) {
         nlohmann::json root = nlohmann::json::parse(text);
         e.edit(root["document"]);
-        auto doc = NewDoc();
+        auto doc = testing::NewLibraryDoc();
         const SpillDocData before = *doc;
         ScenarioLoadResult r = LoadScenarioJson(root.dump(), *doc);
         EXPECT_FALSE(r.ok);
@@ -487,7 +476,7 @@ TEST(ScenarioJsonForm, RefusesWhatTheFileCouldNotHold) {
         EXPECT_EQ(r.refusal.text.rfind(e.error, 0), 0u) << r.refusal.text;
         EXPECT_TRUE(static_cast<SpillDocData&>(*doc) == before);
     }
-    auto doc = NewDoc();
+    auto doc = testing::NewLibraryDoc();
     nlohmann::json mixed = nlohmann::json::parse(text);
     mixed["water"] = {{"temperature", 10}};
     ScenarioLoadResult r = LoadScenarioJson(mixed.dump(), *doc);

@@ -21,6 +21,12 @@ inline std::unique_ptr<CSpillDoc> NewDoc(int year = 2026, int month = 3, int day
     return doc;
 }
 
+// A new scenario that reads the starter oil library.
+inline std::unique_ptr<CSpillDoc> NewLibraryDoc(std::time_t spill = MakeLocalTime(2026, 1, 5, 9)) {
+    return std::make_unique<CSpillDoc>(spill, ::testing::TempDir(),
+                                       std::string(ORMIX_SOURCE_DIR) + "/data/OilLib");
+}
+
 inline void EnterWater(CSpillDoc& doc, const char* temperature = "15", int unit = 1) {
     WaterEntries e;
     e.temperature = temperature;

@@ -4,14 +4,10 @@
 
 #include "scenario/calendar.h"
 #include "scenario/scenario_json.h"
+#include "scenario_fixture.h"
 
 namespace ormix {
 namespace {
-
-std::unique_ptr<CSpillDoc> Doc() {
-    return std::make_unique<CSpillDoc>(MakeLocalTime(2026, 1, 5, 9), ::testing::TempDir(),
-                                       std::string(ORMIX_SOURCE_DIR) + "/data/OilLib");
-}
 
 const char* kComplete = R"({
   "oil": {"name": "Arabian Light"},
@@ -26,7 +22,7 @@ const char* kComplete = R"({
 })";
 
 TEST(ScenarioJson, LoadsEveryDialogAndRuns) {
-    auto doc = Doc();
+    auto doc = testing::NewLibraryDoc();
     ScenarioLoadResult r = LoadScenarioJson(kComplete, *doc);
     ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
     EXPECT_EQ(doc->OilName, "Arabian Light");
@@ -56,7 +52,7 @@ std::ostream& operator<<(std::ostream& os, const Refusal& r) {
 class ScenarioJsonRefusal : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(ScenarioJsonRefusal, ReportsPathAndMessageAndKeepsTheDocument) {
-    auto doc = Doc();
+    auto doc = testing::NewLibraryDoc();
     ASSERT_TRUE(LoadScenarioJson(kComplete, *doc).ok);
     SpillDocData before = *doc;
     ScenarioLoadResult r = LoadScenarioJson(GetParam().json, *doc);
@@ -101,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{R"({"water": )", "", "not valid JSON"}));
 
 TEST(ScenarioJson, JanuaryWithDecemberIsTheFollowingYear) {
-    auto doc = Doc();
+    auto doc = testing::NewLibraryDoc();
     ScenarioLoadResult r = LoadScenarioJson(R"({
       "releases": {"instantaneous": {"time": "2026-12-31 23:00", "amount": 100},
                    "continuous": {"time": "2027-01-01 01:00", "duration": 5, "amount": 50}}})",
@@ -112,7 +108,7 @@ TEST(ScenarioJson, JanuaryWithDecemberIsTheFollowingYear) {
 }
 
 TEST(ScenarioJson, TankReleaseFromItsPages) {
-    auto doc = Doc();
+    auto doc = testing::NewLibraryDoc();
     ScenarioLoadResult r = LoadScenarioJson(R"({
       "releases": {"tank": {"time": "2026-03-14 06:00",
         "step1": {"length": 10, "width": 10, "height": 10, "unit": "meters"},

@@ -230,29 +230,27 @@ TEST(RemovalSchedule, SkimmingByAmountOrRate) {
     EXPECT_TRUE(sink.Contains("No skim rate or amount"));
 }
 
+// A burn of `area` m2 from the given start hour, of oil `thick` mm thick
+// (or cm with unit 2).
+void AddBurn(Records& r, int startHour, double thick, double area, int unit = 1) {
+    const int i = r.burn.num++;
+    r.burn.startHour[i] = startHour;
+    r.burn.thick[i] = thick;
+    r.burn.thickUnits[i] = unit;
+    r.burn.area[i] = area;
+    r.burn.areaUnits[i] = 3;
+}
+
 TEST(RemovalSchedule, Burns) {
     auto m = NewModel();
     Records r;
     r.Instant(1000);
-    r.burn.num = 3;
-    // 500 m2 of 10 mm oil at the default 0.04 mm/s: 250 s at 0.02 m3/s.
-    r.burn.startHour[0] = 4;
-    r.burn.thick[0] = 10;
-    r.burn.thickUnits[0] = 1;
-    r.burn.area[0] = 500;
-    r.burn.areaUnits[0] = 3;
-    // A second short burn in the same hour adds to it.
-    r.burn.startHour[1] = 4;
-    r.burn.thick[1] = 10;
-    r.burn.thickUnits[1] = 1;
-    r.burn.area[1] = 500;
-    r.burn.areaUnits[1] = 3;
+    // 500 m2 of 10 mm oil at the default 0.04 mm/s: 250 s at 0.02 m3/s; a
+    // second short burn in the same hour adds to it.
+    AddBurn(r, 4, 10, 500);
+    AddBurn(r, 4, 10, 500);
     // 2.5 hours from start hour 1: 360 mm at 0.04 mm/s is 9000 s.
-    r.burn.startHour[2] = 1;
-    r.burn.thick[2] = 360;
-    r.burn.thickUnits[2] = 1;
-    r.burn.area[2] = 100;
-    r.burn.areaUnits[2] = 3;
+    AddBurn(r, 1, 360, 100);
     ASSERT_TRUE(SetUpFrom(*m, r));
     EXPECT_NEAR(m->response[3].burn, 2 * 250 * 0.02 / 3600, 1e-12);
     double q = 4e-5 * 100;
@@ -260,19 +258,11 @@ TEST(RemovalSchedule, Burns) {
     EXPECT_NEAR(m->response[1].burn, q, 1e-15);
     EXPECT_NEAR(m->response[2].burn, q / 2, 1e-12);
     EXPECT_EQ(m->response[4].burn, 0);
-}
 
-TEST(RemovalSchedule, UserBurnRateReplacesTheDefault) {
-    auto m = NewModel();
-    Records r;
-    r.Instant(1000);
-    r.burn.num = 1;
-    r.burn.startHour[0] = 1;
-    r.burn.thick[0] = 1;
-    r.burn.thickUnits[0] = 2;  // 1 cm
-    r.burn.area[0] = 100;
-    r.burn.areaUnits[0] = 3;
-    r.burn.burnRegRate = 0.1;  // mm/s: 100 s
+    // A regression rate given replaces the default: 1 cm at 0.1 mm/s is 100 s.
+    r.burn.num = 0;
+    AddBurn(r, 1, 1, 100, 2);
+    r.burn.burnRegRate = 0.1;
     r.burn.burnRegRateUnits = 1;
     ASSERT_TRUE(SetUpFrom(*m, r));
     EXPECT_NEAR(m->response[0].burn, 100 * (1e-4 * 100) / 3600, 1e-12);

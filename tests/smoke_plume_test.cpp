@@ -157,10 +157,17 @@ TEST(SmokePlume, BurnDurationIsTruncatedToWholeMinutes) {
     EXPECT_EQ(r.burnDuration, 4);
 }
 
+const char* kTooWarm =
+    "Sorry, ORMIX does not support air temperatures above 38 degrees C. Please enter a cooler "
+    "air temperature.";
+const char* kTooCold =
+    "Sorry, ORMIX does not support air temperatures below 0 degrees F. Please enter a warmer "
+    "air temperature.";
+
 struct AirCase {
     double t;
     int unit;
-    bool accepted;
+    const char* message;  // nullptr: accepted
 };
 
 class PlumeAirTemperatureTest : public ::testing::TestWithParam<AirCase> {};
@@ -168,30 +175,24 @@ class PlumeAirTemperatureTest : public ::testing::TestWithParam<AirCase> {};
 TEST_P(PlumeAirTemperatureTest, Bounds) {
     PlumeSlotValues s{150, GetParam().t, GetParam().unit, 10, 0};
     PageCheck c = CheckPlumeInputs(s);
-    EXPECT_EQ(c.accepted, GetParam().accepted) << c.message;
-    if (!c.accepted) {
+    EXPECT_EQ(c.accepted, GetParam().message == nullptr) << c.message;
+    if (GetParam().message) {
         EXPECT_EQ(c.message.rfind("Sorry, ORMIX does not support air temperatures", 0), 0u);
+        if (*GetParam().message) {
+            EXPECT_EQ(c.message, GetParam().message);
+        }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Plume, PlumeAirTemperatureTest,
-                         ::testing::Values(AirCase{38, 1, true}, AirCase{38.9, 1, true},
-                                           AirCase{39, 1, false}, AirCase{-18, 1, true},
-                                           AirCase{-18.1, 1, false}, AirCase{100, 0, true},
-                                           AirCase{100.1, 0, false}, AirCase{0, 0, true},
-                                           AirCase{-0.1, 0, false}));
+                         ::testing::Values(AirCase{38, 1, nullptr}, AirCase{38.9, 1, nullptr},
+                                           AirCase{39, 1, kTooWarm}, AirCase{-18, 1, nullptr},
+                                           AirCase{-18.1, 1, ""}, AirCase{100, 0, nullptr},
+                                           AirCase{100.1, 0, ""}, AirCase{0, 0, nullptr},
+                                           AirCase{-0.1, 0, ""}, AirCase{-1, 0, kTooCold}));
 
-TEST(SmokePlumeDialog, AirTemperatureMessagesAndWindAndLocChecks) {
-    PlumeSlotValues s{150, 39, 1, 10, 0};
-    EXPECT_EQ(CheckPlumeInputs(s).message,
-              "Sorry, ORMIX does not support air temperatures above 38 degrees C. Please enter a "
-              "cooler air temperature.");
-    s.airTemperature = -1;
-    s.airTemperatureUnit = 0;
-    EXPECT_EQ(CheckPlumeInputs(s).message,
-              "Sorry, ORMIX does not support air temperatures below 0 degrees F. Please enter a "
-              "warmer air temperature.");
-    s.airTemperature = 60;
+TEST(SmokePlumeDialog, WindAndLocChecks) {
+    PlumeSlotValues s{150, 60, 0, 10, 0};
     for (double wind : {NoData, -1.0, 0.0}) {
         s.windSpeed = wind;
         PageCheck c = CheckPlumeInputs(s);

@@ -83,6 +83,16 @@ void CompleteScenario(CSpillDoc& doc) {
     testing::EnterConstantWind(doc);
 }
 
+// A complete scenario of 1000 bbl spilled at once, solved.
+void SolvedInstantaneous(CSpillDoc& doc) {
+    doc.workDir = ::testing::TempDir();
+    CompleteScenario(doc);
+    testing::EnterInstantaneous(doc, {3, 14, 6});
+    ASSERT_TRUE(ReleaseDialogOK(doc, {false, true, false, false}).accepted);
+    ASSERT_TRUE(doc.Solve());
+    ASSERT_TRUE(doc.solved);
+}
+
 TEST(SpillDoc, SolveRunsTheModelAndSetsTheBudgetUnit) {
     CollectingSink sink;
     auto doc = NewDoc();
@@ -129,27 +139,22 @@ TEST(SpillDoc, ContainedReleaseSetsCubicMetresContinuousKeepsTheUnit) {
     EXPECT_EQ(other->budgetGraphUnit, kGraphPercent);
 }
 
-TEST(SpillDoc, SeededRunsOfOneScenarioAgree) {
+// Runs again from the same seed give the same results; a rerun that fails
+// leaves no results shown.
+TEST(SpillDoc, RerunsRepeatTheResultsOrLeaveNoneShown) {
+    CollectingSink sink;
     auto doc = NewDoc();
-    doc->workDir = ::testing::TempDir();
-    CompleteScenario(*doc);
-    testing::EnterInstantaneous(*doc, {3, 14, 6});
-    ASSERT_TRUE(ReleaseDialogOK(*doc, {false, true, false, false}).accepted);
-    ASSERT_TRUE(doc->Solve());
+    doc->sink = &sink;
+    SolvedInstantaneous(*doc);
     StepResult first = doc->Model().result[100];
     ASSERT_TRUE(doc->Solve());
     EXPECT_EQ(0, std::memcmp(&first, &doc->Model().result[100], sizeof first));
-}
 
-}  // namespace
-}  // namespace ormix
-
-namespace ormix {
-namespace {
-
-std::unique_ptr<CSpillDoc> DocWithLibrary() {
-    return std::make_unique<CSpillDoc>(MakeLocalTime(2026, 3, 14, 6), ::testing::TempDir(),
-                                       std::string(ORMIX_SOURCE_DIR) + "/data/OilLib");
+    doc->inputOil.rhoRef_fevap[0] = 0.2;  // a weathered first density: bad density data
+    EXPECT_FALSE(doc->Solve());
+    EXPECT_FALSE(doc->solved);
+    EXPECT_TRUE(doc->needsSolving);
+    EXPECT_TRUE(sink.Contains("bad density data"));
 }
 
 long PositionOf(CSpillDoc& doc, const std::string& name) {
@@ -159,7 +164,7 @@ long PositionOf(CSpillDoc& doc, const std::string& name) {
 }
 
 TEST(SpillDocOil, ChoosingALibraryOilFillsTheScenario) {
-    auto doc = DocWithLibrary();
+    auto doc = testing::NewLibraryDoc(MakeLocalTime(2026, 3, 14, 6));
     long pos = PositionOf(*doc, "Maya");
     ASSERT_GE(pos, 0);
     DialogResult r = doc->SelectLibraryOil(pos);
@@ -185,7 +190,7 @@ TEST(SpillDocOil, UnreadableLibraryKeepsTheOil) {
 
 TEST(SpillDocOil, OpeningChecksTheLibraryDate) {
     CollectingSink sink;
-    auto doc = DocWithLibrary();
+    auto doc = testing::NewLibraryDoc(MakeLocalTime(2026, 3, 14, 6));
     doc->sink = &sink;
     ASSERT_TRUE(doc->SelectLibraryOil(PositionOf(*doc, "Maya")).accepted);
     doc->OnOpenDocument();
@@ -202,31 +207,6 @@ TEST(SpillDocOil, OpeningChecksTheLibraryDate) {
     EXPECT_TRUE(doc->summaryRefresh[kSummaryWater]);
     EXPECT_TRUE(doc->needsSolving);
     EXPECT_EQ(doc->OilName, "Maya");  // the oil read from the file stays
-}
-
-}  // namespace
-}  // namespace ormix
-
-namespace ormix {
-namespace {
-
-TEST(SpillDocRun, AFailedRerunLeavesNoResultsShown) {
-    CollectingSink sink;
-    auto doc = testing::NewDoc();
-    doc->sink = &sink;
-    doc->workDir = ::testing::TempDir();
-    testing::ChooseMediumCrude(*doc);
-    testing::EnterWater(*doc);
-    testing::EnterConstantWind(*doc);
-    testing::EnterInstantaneous(*doc, {3, 14, 6});
-    ASSERT_TRUE(ReleaseDialogOK(*doc, {false, true, false, false}).accepted);
-    ASSERT_TRUE(doc->Solve());
-    ASSERT_TRUE(doc->solved);
-    doc->inputOil.rhoRef_fevap[0] = 0.2;  // a weathered first density: bad density data
-    EXPECT_FALSE(doc->Solve());
-    EXPECT_FALSE(doc->solved);
-    EXPECT_TRUE(doc->needsSolving);
-    EXPECT_TRUE(sink.Contains("bad density data"));
 }
 
 }  // namespace

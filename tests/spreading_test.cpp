@@ -3,16 +3,14 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "model/particle_drift.h"
 #include "model_fixture.h"
+#include "temp_dir.h"
 
 namespace ormix {
 namespace {
@@ -156,12 +154,9 @@ INSTANTIATE_TEST_SUITE_P(Spreading, OpenWaterSpreadTest,
 // than the oil at the minimum thickness, and no LE is given less than its
 // area at release (the core dump lists the area used for LE 9).
 TEST(Spreading, WholeRunKeepsSlickAndLEAreasWithinTheirLimits) {
-    const auto dir =
-        std::filesystem::temp_directory_path() /
-        ("ormix-spread-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::create_directories(dir);
+    testing::TempDir dir;
     auto m = NewModel();
-    m->workDir = dir.string();
+    m->workDir = dir.Path();
     Records r(120);
     r.Instant(1);
     ASSERT_TRUE(testing::RunFrom(*m, r, true));
@@ -172,11 +167,7 @@ TEST(Spreading, WholeRunKeepsSlickAndLEAreasWithinTheirLimits) {
         EXPECT_LE(m->result[s].slickArea, m->result[s].released.best / hmin * (1 + 1e-12))
             << "step " << s;
 
-    std::ifstream in(dir / "OrmixCore.dmp");
-    std::stringstream ss;
-    ss << in.rdbuf();
-    const std::string dump = ss.str();
-    std::filesystem::remove_all(dir);
+    const std::string dump = testing::ReadFile(dir.File("OrmixCore.dmp"));
     int seen = 0;
     for (size_t at = dump.find("LE_area\t= "); at != std::string::npos;
          at = dump.find("LE_area\t= ", at + 1), ++seen)

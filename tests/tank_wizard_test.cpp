@@ -52,9 +52,13 @@ INSTANTIATE_TEST_SUITE_P(
         SizeCase{{1, 0.9, 2, 1}, "The width of the tank must be between 1 and 66 feet."},
         SizeCase{{1, 1, 1.9, 1}, "The height of the tank must be between 2 and 66 feet."}));
 
-TEST(TankStep2, AmountAboveTheTankVolumeIsRefused) {
+TEST(TankStep2, AmountMustBePositiveAndFitTheTank) {
     InputTank t = SizedTank();  // 960 m3
     TankPageValues p;
+    EXPECT_FALSE(TankStep2(p, t).accepted);
+    p.amount = 0;
+    EXPECT_EQ(TankStep2(p, t).message,
+              kHead + "The amount of liquid in the tank must be greater than zero.");
     p.amount = 960 / 0.158987294928 * 1.001;
     p.amountUnit = 0;
     EXPECT_EQ(TankStep2(p, t).message,
@@ -63,15 +67,6 @@ TEST(TankStep2, AmountAboveTheTankVolumeIsRefused) {
     ASSERT_TRUE(TankStep2(p, t).accepted);
     EXPECT_EQ(t.oVol, p.amount);
     EXPECT_EQ(t.oUnits, 1);
-}
-
-TEST(TankStep2, EmptyOrNonPositiveAmountIsRefused) {
-    InputTank t = SizedTank();
-    TankPageValues p;
-    EXPECT_FALSE(TankStep2(p, t).accepted);
-    p.amount = 0;
-    EXPECT_EQ(TankStep2(p, t).message,
-              kHead + "The amount of liquid in the tank must be greater than zero.");
 }
 
 TEST(TankStep2, PercentFullOfAFeetTankIsStoredInCubicFeet) {

@@ -310,12 +310,6 @@ TEST(Triangulation, MergingByCellMatchesTheScanOnManyClouds) {
     }
 }
 
-}  // namespace
-}  // namespace ormix
-
-namespace ormix {
-namespace {
-
 // The closed forms used when one outer point takes part agree with the full
 // expansion in K, on random grid points and on points along one line.
 TEST(GridPredicates, ClosedFormsWithAnOuterPointMatchTheExpansion) {
