@@ -107,7 +107,23 @@ public:
           dump_(dump),
           pool_(pool),
           outcomes_(outcomes),
-          subStep_(m.deltat) {}
+          subStep_(m.deltat) {
+        // The release volumes stay as they are for the whole run; hours of
+        // equal volume (a steady continuous release) share one power.
+        double prevVr = std::nan(""), prevFactor = 0;
+        for (int h = 0; h < kHours; ++h) {
+            const double Vr = m.release[h].vol;
+            if (!(Vr > 100)) {
+                breakingFactor_[h] = std::nan("");
+                continue;
+            }
+            if (Vr != prevVr) {
+                prevVr = Vr;
+                prevFactor = math::Pow(100 / Vr, 0.2);
+            }
+            breakingFactor_[h] = prevFactor;
+        }
+    }
 
     void RunCase(int pass, int IV, int IW, int IB, double uv, double uw, int windCases);
 
@@ -144,6 +160,11 @@ private:
     EmulsionConstants emulsion_{};
     ViscosityConstants viscosity_{};
     double areaFactor_[kHours] = {};  // (10 / Vr)^(1/3) of each release hour
+    // (100 / Vr)^0.2 of each release hour above 100 m3, by which breaking
+    // waves disperse less from a large release (NaN for the other hours).
+    double breakingFactor_[kHours] = {};
+    // The last wave energy raised to 0.57 for the step's waves.
+    double lastDe_ = std::nan(""), lastDeFactor_ = 0;
 };
 
 void StepLoop::RunCase(int pass, int IV, int IW, int IB, double uv, double uw, int windCases) {
@@ -355,14 +376,40 @@ void StepLoop::Step(int s) {
 }
 
 // The waves at the end of each sub-step of the step are the same for every
-// LE that chooses the same number of sub-steps.
+// LE that chooses the same number of sub-steps. Sub-steps of different
+// choices that end at the same second have the same waves; and a wave
+// energy met before (steady wind) gives the same factor De^0.57.
 void StepLoop::StepWaves(int s, int hour) {
+    int subs[4], counts[4];
     for (int c = 0; c < 4; ++c) {
-        int sub = m_.deltat / kSubStepChoices[c];
-        int n = m_.deltat / sub;
-        for (int j = 0; j < n && j < kMaxSubSteps; ++j) {
-            double th = static_cast<double>(s) * m_.deltat + (j + 1) * sub - hour * 3600.0;
-            step_.waves[c][j] = DispersionWavesAt(m_, hour, IW_, windCases_, th);
+        subs[c] = m_.deltat / kSubStepChoices[c];
+        counts[c] = std::min(m_.deltat / subs[c], kMaxSubSteps);
+        for (int j = 0; j < counts[c]; ++j) {
+            const int end = (j + 1) * subs[c];
+            // The same end in a choice of more sub-steps, done already.
+            int from = -1, at = 0;
+            for (int p = 0; p < c && from < 0; ++p)
+                if (end % subs[p] == 0 && end / subs[p] <= counts[p]) {
+                    from = p;
+                    at = end / subs[p] - 1;
+                }
+            if (from >= 0) {
+                step_.waves[c][j] = step_.waves[from][at];
+                continue;
+            }
+            double th = static_cast<double>(s) * m_.deltat + end - hour * 3600.0;
+            DispersionWaves& d = step_.waves[c][j];
+            d.waves = WavesForDispersion(m_, hour, IW_, windCases_, th);
+            const WaveCase& w = d.waves;
+            if (w.Hrms > 0 && w.f_bw > 0 && w.De > 0) {
+                if (w.De != lastDe_) {
+                    lastDe_ = w.De;
+                    lastDeFactor_ = math::Pow(w.De, 0.57);
+                }
+                d.DeFactor = lastDeFactor_;
+            } else {
+                d.DeFactor = 0.0;
+            }
         }
     }
 }
@@ -431,7 +478,7 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
     int shareRow = -1;
     double shareK = 0, share = 0;
     double evapFraction = std::nan(""), evapFactor = 0;
-    double breakingFactor = std::nan("");
+    double breakingFactor = breakingFactor_[releaseHour];
 
     for (int j = 0; j < n; ++j) {
         double E = 0;
