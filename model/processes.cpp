@@ -52,7 +52,7 @@ EmulsionConstants EmulsionConstantsFor(const WeatheringModel& m, int IB, int pas
     return c;
 }
 
-double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, LE& le) {
+double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, double decay, LE& le) {
     const EmulsionOnsetValues& on = c.onset;
     double S = 0;
     // An oil without room for water (Smax 0) never starts to take it up.
@@ -69,7 +69,7 @@ double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, LE& 
         if (S0 >= c.Smax) {
             S = c.Smax;  // full already: whatever is added is held back
         } else {
-            S = S0 + math::Exp(-Kem / c.Smax * (t - t0)) * dts * Kem;
+            S = S0 + math::Exp(decay * (t - t0)) * dts * Kem;
             if (S > c.Smax) S = c.Smax;
         }
     }
@@ -86,6 +86,10 @@ double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, LE& 
     le.Y = Y;
     le.S = S;
     return de;
+}
+
+double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, LE& le) {
+    return EmulsifyWith(c, t, dts, Kem, -Kem / c.Smax, le);
 }
 
 double Emulsify(const WeatheringModel& m, int t, int dts, double Kem, LE& le, int IB, int pass) {
@@ -121,10 +125,14 @@ double MooneyConstant(const WeatheringModel& m, double dropletDiameter) {
     return Mooney(ViscosityConstantsFor(m), dropletDiameter);
 }
 
+double EmulsionFactor(const ViscosityConstants& k, double Y, double dropletDiameter) {
+    double c = Mooney(k, dropletDiameter);
+    return math::Exp(2.5 * Y / (1 - c * Y));
+}
+
 double EmulsionViscosityWith(const ViscosityConstants& k, double Y, double evapFactor,
                              double dropletDiameter) {
-    double c = Mooney(k, dropletDiameter);
-    return k.visc0 * math::Exp(2.5 * Y / (1 - c * Y)) * evapFactor;
+    return k.visc0 * EmulsionFactor(k, Y, dropletDiameter) * evapFactor;
 }
 
 double EmulsionViscosity(const WeatheringModel& m, double Y, double fEvap, double dropletDiameter) {
@@ -161,11 +169,11 @@ DispersionWaves DispersionWavesAt(const WeatheringModel& m, int hour, int IW, in
 }
 
 double NaturalDispersionIn(const WeatheringModel& m, const DispersionWaves& at, int dts,
-                           const LE& le, double A, double Vr, double& breakingFactor) {
+                           const LE& le, double A, double Vr, DispersionMemo& memo) {
     WaveCase w = at.waves;
     if (Vr > 100 && le.visc > 4e-5) {
-        if (std::isnan(breakingFactor)) breakingFactor = math::Pow(100 / Vr, 0.2);
-        w.f_bw *= breakingFactor;
+        if (std::isnan(memo.breakingFactor)) memo.breakingFactor = math::Pow(100 / Vr, 0.2);
+        w.f_bw *= memo.breakingFactor;
     }
     if (m.containedArea > 0) return 0.0;
     // Without breaking waves (or where the waves of the hour could not be
@@ -173,7 +181,8 @@ double NaturalDispersionIn(const WeatheringModel& m, const DispersionWaves& at, 
     if (!(w.Hrms > 0 && w.f_bw > 0 && w.De > 0)) return 0.0;
 
     const double rhoW = m.waterDensity, nuW = m.waterViscosity;
-    const double Cvis = 2400 * math::Exp(-73.682 * math::Sqrt(le.visc));
+    const double Cvis = memo.viscosityTerm.Of(
+        le.visc, [](double visc) { return 2400 * math::Exp(-73.682 * math::Sqrt(visc)); });
     const double he = (le.Vol / (1 - le.Y)) / A;
     const double DeFactor = at.DeFactor;
 
@@ -193,9 +202,9 @@ double NaturalDispersionIn(const WeatheringModel& m, const DispersionWaves& at, 
 
 double NaturalDispersion(const WeatheringModel& m, int hour, int dts, const LE& le, int IW,
                          int windCases, double th, double A, double Vr) {
-    double breakingFactor = std::nan("");
+    DispersionMemo memo;
     return NaturalDispersionIn(m, DispersionWavesAt(m, hour, IW, windCases, th), dts, le, A, Vr,
-                               breakingFactor);
+                               memo);
 }
 
 double BenzeneFactor(double slickArea, double R, double T, double P) {

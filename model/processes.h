@@ -3,10 +3,35 @@
 // each is called and what happens to its result.
 #pragma once
 
+#include <cmath>
+#include <limits>
+
 #include "model/math_calls.h"
 #include "model/weathering_model.h"
 
 namespace ormix {
+
+// Whether two arguments are the same number, the sign of zero included, so
+// that any function of them gives the same bits (a NaN is never the same).
+inline bool SameArgument(double a, double b) {
+    return a == b && std::signbit(a) == std::signbit(b);
+}
+
+// The last argument of a function and the value it gave: the step loop
+// asks again before computing, since the same argument often comes back
+// (an LE whose properties have settled, or LEs released together).
+struct Remembered {
+    double arg = std::numeric_limits<double>::quiet_NaN();
+    double value = 0;
+    template <class F>
+    double Of(double x, F f) {
+        if (!SameArgument(x, arg)) {
+            arg = x;
+            value = f(x);
+        }
+        return value;
+    }
+};
 
 // Evaporation mass-transfer coefficient K (m/s) for wind speed U (m/s), the
 // evaporation constant C and the slick area (m2).
@@ -58,6 +83,9 @@ struct EmulsionConstants {
 };
 EmulsionConstants EmulsionConstantsFor(const WeatheringModel& m, int IB, int pass);
 double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, LE& le);
+// The same with -Kem / Smax computed beforehand (`decay`: it changes only
+// with the hour's wind).
+double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, double decay, LE& le);
 
 // Density (kg/m3) of the weathered emulsion.
 double EmulsionDensity(const WeatheringModel& m, double fEvap, double Y);
@@ -81,6 +109,18 @@ ViscosityConstants ViscosityConstantsFor(const WeatheringModel& m);
 double EmulsionViscosityWith(const ViscosityConstants& c, double Y, double evapFactor,
                              double dropletDiameter);
 
+// The emulsion factor exp(2.5 Y / (1 - c Y)) of the viscosity for a water
+// content and droplet diameter, kept with them.
+struct RememberedEmulsionFactor {
+    double Y = std::numeric_limits<double>::quiet_NaN();
+    double dropletDiameter = std::numeric_limits<double>::quiet_NaN();
+    double value = 0;
+    bool Holds(double y, double d) const {
+        return SameArgument(y, Y) && SameArgument(d, dropletDiameter);
+    }
+};
+double EmulsionFactor(const ViscosityConstants& c, double Y, double dropletDiameter);
+
 // The waves that disperse the oil th seconds into the hour, for wind case IW
 // of windCases, interpolated toward the next hour's.
 WaveCase WavesForDispersion(const WeatheringModel& m, int hour, int IW, int windCases, double th);
@@ -94,10 +134,17 @@ struct DispersionWaves {
 DispersionWaves DispersionWavesAt(const WeatheringModel& m, int hour, int IW, int windCases,
                                   double th);
 
-// The dispersion of one LE in those waves. `breakingFactor` keeps
-// (100 / Vr)^0.2 once computed for the LE (NaN until then).
+// What the dispersion of one LE keeps from call to call: (100 / Vr)^0.2
+// once computed (NaN until then) and the viscosity term of the last
+// viscosity.
+struct DispersionMemo {
+    double breakingFactor = std::numeric_limits<double>::quiet_NaN();
+    Remembered viscosityTerm;
+};
+
+// The dispersion of one LE in those waves.
 double NaturalDispersionIn(const WeatheringModel& m, const DispersionWaves& at, int dts,
-                           const LE& le, double A, double Vr, double& breakingFactor);
+                           const LE& le, double A, double Vr, DispersionMemo& memo);
 
 // Volume (m3) dispersed naturally from one LE in one sub-step of dts seconds.
 // th: seconds since the start of the hour at the end of the sub-step; A: the

@@ -87,6 +87,16 @@ struct LEOutcome {
 // The sub-step counts an LE can choose, by how fast it evaporates.
 constexpr int kSubStepChoices[] = {20, 10, 6, 4};
 
+// What one LE keeps from sub-step to sub-step and from step to step of a run
+// case, so that a function met again with the same argument is not computed
+// again: an LE whose water content and evaporated fraction have settled
+// keeps its viscosity and the terms that follow from it.
+struct LEMemo {
+    DispersionMemo dispersion;
+    Remembered evapFactor;  // exp(viscosity-evaporation constant x fraction evaporated)
+    RememberedEmulsionFactor emulsion;
+};
+
 // The values of one step that every LE update reads.
 struct StepValues {
     int s, hour, k;
@@ -99,7 +109,7 @@ struct StepValues {
 class StepLoop {
 public:
     StepLoop(WeatheringModel& m, const Row* table, const double* exposure, int rows, CoreDump* dump,
-             WorkerPool& pool, LEOutcome* outcomes)
+             WorkerPool& pool, LEOutcome* outcomes, LEMemo* memos)
         : m_(m),
           table_(table),
           exposure_(exposure),
@@ -107,6 +117,7 @@ public:
           dump_(dump),
           pool_(pool),
           outcomes_(outcomes),
+          memos_(memos),
           subStep_(m.deltat) {
         // The release volumes stay as they are for the whole run; hours of
         // equal volume (a steady continuous release) share one power.
@@ -141,6 +152,7 @@ private:
     CoreDump* dump_;
     WorkerPool& pool_;
     LEOutcome* outcomes_;
+    LEMemo* memos_;
     int subStep_;  // the evaporation sub-step most recently chosen (s)
 
     // The case being run.
@@ -149,6 +161,7 @@ private:
     // Values of the current hour.
     int hourLEs_ = 0, hourCumLEs_ = 0;
     double natDispReduction_ = 0, wind_ = 0, Kem_ = 0;
+    double uptakeDecay_ = 0;  // -Kem / Smax of the hour
     // State carried from step to step.
     int released_ = 0;
     double prevWaterMean_ = 0;
@@ -186,6 +199,7 @@ void StepLoop::RunCase(int pass, int IV, int IW, int IB, double uv, double uw, i
         e.Vol = e.initVol * volScale_;
         for (int h = 0; h < kHours; ++h)
             e.area[h] = e.areaBase[h] * areaScale;
+        memos_[i] = LEMemo{};
     }
     prevWaterMean_ = 0;
     chemVolume_ = 0;
@@ -223,6 +237,7 @@ void StepLoop::Step(int s) {
             U = std::max(U - uw_, m.minWind);
         wind_ = U;
         Kem_ = EmulsificationRateConstant(m, m.wave[hour].inputHeight, U);
+        uptakeDecay_ = -Kem_ / emulsion_.Smax;
     }
 
     // Release and slick area: an hour's LEs enter in equal parts over its steps.
@@ -433,6 +448,7 @@ void StepLoop::UpdateOne(void* loop, int index) {
 void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
     const WeatheringModel& m = m_;
     LE& e = m_.le[i];
+    LEMemo& memo = memos_[i];
     const int sph = m.stepsPerHour;
     const int hour = v.hour, k = v.k;
 
@@ -473,12 +489,11 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
 
     // Values that repeat from mini-step to mini-step and from sub-step to
     // sub-step are computed once (the same arguments give the same bits):
-    // the evaporated share of a mini-step for a row and a rate, the
-    // viscosity factor of a fraction evaporated, the wave-breaking factor.
+    // the evaporated share of a mini-step for a row and a rate, and through
+    // the memos the viscosity terms and the wave-breaking factor.
     int shareRow = -1;
     double shareK = 0, share = 0;
-    double evapFraction = std::nan(""), evapFactor = 0;
-    double breakingFactor = breakingFactor_[releaseHour];
+    memo.dispersion.breakingFactor = breakingFactor_[releaseHour];
 
     for (int j = 0; j < n; ++j) {
         double E = 0;
@@ -503,7 +518,7 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
         e.evex = evex;
         e.f_evap = std::clamp(table_[row][kEvFevap], 0.0, 1.0);
         double D =
-            NaturalDispersionIn(m, v.waves[choice][j], sub, e, A, Vr, breakingFactor) * natFactor;
+            NaturalDispersionIn(m, v.waves[choice][j], sub, e, A, Vr, memo.dispersion) * natFactor;
         if (E + D <= V) {
             V -= E + D;
         } else {
@@ -518,14 +533,14 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
 
         int t = static_cast<int>(static_cast<double>(v.s) * m.deltat + (j + 0.5) * sub +
                                  (1 - e.birth) * 3600.0);
-        double de = EmulsifyWith(emulsion_, t, sub, Kem_, e);
+        double de = EmulsifyWith(emulsion_, t, sub, Kem_, uptakeDecay_, e);
         if (de == 0) ++out.negativeWater;
         e.rho = EmulsionDensity(m, e.f_evap, e.Y);
-        if (!(e.f_evap == evapFraction)) {
-            evapFraction = e.f_evap;
-            evapFactor = math::Exp(m.oil.viscEvapConst * e.f_evap);
-        }
-        e.visc = EmulsionViscosityWith(viscosity_, e.Y, evapFactor, de);
+        const double evapFactor = memo.evapFactor.Of(
+            e.f_evap, [&](double f) { return math::Exp(m.oil.viscEvapConst * f); });
+        RememberedEmulsionFactor& emulsion = memo.emulsion;
+        if (!emulsion.Holds(e.Y, de)) emulsion = {e.Y, de, EmulsionFactor(viscosity_, e.Y, de)};
+        e.visc = viscosity_.visc0 * emulsion.value * evapFactor;
     }
     e.vp = table_[row][kEvVp];
     e.mv = table_[row][kEvMv];
@@ -601,7 +616,8 @@ bool RunWithThreads(WeatheringModel& m, bool coreDump, int threads) {
     std::unique_ptr<Row[]> table(new (std::nothrow) Row[rows]);
     std::unique_ptr<double[]> exposure(new (std::nothrow) double[rows]);
     std::unique_ptr<LEOutcome[]> outcomes(new (std::nothrow) LEOutcome[kMaxLEs]);
-    if (!table || !exposure || !outcomes) {
+    std::unique_ptr<LEMemo[]> memos(new (std::nothrow) LEMemo[kMaxLEs]);
+    if (!table || !exposure || !outcomes || !memos) {
         m.Messages().Error("Error: Out of Memory (Core)");
         return false;
     }
@@ -625,7 +641,8 @@ bool RunWithThreads(WeatheringModel& m, bool coreDump, int threads) {
     }
 
     WorkerPool pool(threads);
-    StepLoop loop(m, table.get(), exposure.get(), rows, dump.get(), pool, outcomes.get());
+    StepLoop loop(m, table.get(), exposure.get(), rows, dump.get(), pool, outcomes.get(),
+                  memos.get());
     loop.RunCase(0, 0, 0, 0, 0.0, 0.0, 1);
 
     int volCases = 1, windCases = 1, emulCases = 1;
