@@ -52,53 +52,12 @@ EmulsionConstants EmulsionConstantsFor(const WeatheringModel& m, int IB, int pas
     return c;
 }
 
-double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, double decay, LE& le) {
-    const EmulsionOnsetValues& on = c.onset;
-    double S = 0;
-    // An oil without room for water (Smax 0) never starts to take it up.
-    if (c.Smax > 0 &&
-        ((t >= on.time && on.time >= 0) || (le.f_evap >= on.fraction && on.fraction > 0))) {
-        double t0;
-        if (on.time > 0)
-            t0 = on.time;
-        else if (le.stabilityTime >= 0)
-            t0 = le.stabilityTime;
-        else
-            t0 = le.stabilityTime = t;
-        double S0 = le.S < 0 ? 0.0 : le.S;
-        if (S0 >= c.Smax) {
-            S = c.Smax;  // full already: whatever is added is held back
-        } else {
-            S = S0 + math::Exp(decay * (t - t0)) * dts * Kem;
-            if (S > c.Smax) S = c.Smax;
-        }
-    }
-
-    double Y, de;
-    if (S >= c.St && S > 0) {
-        Y = c.Ymax;
-        de = (6 / S) * c.Ymax / (1 - c.Ymax);
-    } else {
-        Y = S * c.dmax / (S * c.dmax + 6);
-        de = c.dmax;
-    }
-    if (Y < 0) return 0.0;  // Y and S stay as they were; the caller reports it
-    le.Y = Y;
-    le.S = S;
-    return de;
-}
-
 double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, LE& le) {
     return EmulsifyWith(c, t, dts, Kem, -Kem / c.Smax, le);
 }
 
 double Emulsify(const WeatheringModel& m, int t, int dts, double Kem, LE& le, int IB, int pass) {
     return EmulsifyWith(EmulsionConstantsFor(m, IB, pass), t, dts, Kem, le);
-}
-
-double EmulsionDensity(const WeatheringModel& m, double fEvap, double Y) {
-    double rho = Y * m.waterDensity + (1 - Y) * (1 + 0.18 * fEvap) * m.InitialOil.rho0;
-    return rho > m.waterDensity ? m.waterDensity : rho;
 }
 
 ViscosityConstants ViscosityConstantsFor(const WeatheringModel& m) {
@@ -112,22 +71,8 @@ ViscosityConstants ViscosityConstantsFor(const WeatheringModel& m) {
     return c;
 }
 
-namespace {
-double Mooney(const ViscosityConstants& k, double dropletDiameter) {
-    double c = k.fixedMooney ? 0.65 : k.mooneyNumerator / (k.Ymax * dropletDiameter);
-    if (c > 0.85) return 0.85;
-    if (!(c >= 0.45)) return 0.45;  // below, or not a number
-    return c;
-}
-}  // namespace
-
 double MooneyConstant(const WeatheringModel& m, double dropletDiameter) {
-    return Mooney(ViscosityConstantsFor(m), dropletDiameter);
-}
-
-double EmulsionFactor(const ViscosityConstants& k, double Y, double dropletDiameter) {
-    double c = Mooney(k, dropletDiameter);
-    return math::Exp(2.5 * Y / (1 - c * Y));
+    return MooneyWith(ViscosityConstantsFor(m), dropletDiameter);
 }
 
 double EmulsionViscosityWith(const ViscosityConstants& k, double Y, double evapFactor,
@@ -166,38 +111,6 @@ DispersionWaves DispersionWavesAt(const WeatheringModel& m, int hour, int IW, in
     const WaveCase& w = d.waves;
     d.DeFactor = (w.Hrms > 0 && w.f_bw > 0 && w.De > 0) ? math::Pow(w.De, 0.57) : 0.0;
     return d;
-}
-
-double NaturalDispersionIn(const WeatheringModel& m, const DispersionWaves& at, int dts,
-                           const LE& le, double A, double Vr, DispersionMemo& memo) {
-    WaveCase w = at.waves;
-    if (Vr > 100 && le.visc > 4e-5) {
-        if (std::isnan(memo.breakingFactor)) memo.breakingFactor = math::Pow(100 / Vr, 0.2);
-        w.f_bw *= memo.breakingFactor;
-    }
-    if (m.containedArea > 0) return 0.0;
-    // Without breaking waves (or where the waves of the hour could not be
-    // computed) nothing disperses; the terms below carry these factors.
-    if (!(w.Hrms > 0 && w.f_bw > 0 && w.De > 0)) return 0.0;
-
-    const double rhoW = m.waterDensity, nuW = m.waterViscosity;
-    const double Cvis = memo.viscosityTerm.Of(
-        le.visc, [](double visc) { return 2400 * math::Exp(-73.682 * math::Sqrt(visc)); });
-    const double he = (le.Vol / (1 - le.Y)) / A;
-    const double DeFactor = at.DeFactor;
-
-    double Ts = 0;
-    if (m.sediment > 0 && he >= 0.0001) {
-        double sd = 0.588 * (math::Pow(he, 1.7) - 5e-8);
-        if (sd < 0) sd = 0;
-        double rise = (1 - le.rho / rhoW) * (0.613 * he) * (0.613 * he) * 9.8 / (18 * nuW);
-        Ts = math::Sqrt(w.Hrms * w.De * w.f_bw / (rhoW * nuW)) * 1.6 * m.oil.sedimentConst *
-             (dts * Cvis * DeFactor * w.f_bw * sd * A / (1.5 * w.Hrms + dts * rise)) * m.sediment /
-             le.rho;
-    }
-    const double Td = Cvis * DeFactor * w.f_bw * m.oil.dispConst * (1 - le.Y) * A / le.rho;
-    double D = ((1 - le.Y) * Ts + Td) * dts;
-    return D > le.Vol ? le.Vol : D;
 }
 
 double NaturalDispersion(const WeatheringModel& m, int hour, int dts, const LE& le, int IW,
