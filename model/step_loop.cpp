@@ -95,6 +95,10 @@ struct LEMemo {
     DispersionMemo dispersion;
     Remembered evapFactor;  // exp(viscosity-evaporation constant x fraction evaporated)
     RememberedEmulsionFactor emulsion;
+    // The evaporation-table row the LE reached in its last step: every row
+    // before it has an exposure below the LE's, as long as the exposure did
+    // not fall, so the search of the next step can start there.
+    int row = 0;
 };
 
 // The values of one step that every LE update reads.
@@ -108,12 +112,14 @@ struct StepValues {
 
 class StepLoop {
 public:
-    StepLoop(WeatheringModel& m, const Row* table, const double* exposure, int rows, CoreDump* dump,
-             WorkerPool& pool, LEOutcome* outcomes, LEMemo* memos)
+    StepLoop(WeatheringModel& m, const Row* table, const double* exposure, int rows,
+             bool exposureRises, CoreDump* dump, WorkerPool& pool, LEOutcome* outcomes,
+             LEMemo* memos)
         : m_(m),
           table_(table),
           exposure_(exposure),
           rows_(rows),
+          exposureRises_(exposureRises),
           dump_(dump),
           pool_(pool),
           outcomes_(outcomes),
@@ -149,6 +155,7 @@ private:
     const Row* table_;
     const double* exposure_;  // the table's first column, for the row search
     int rows_;
+    bool exposureRises_;  // the exposures never fall from row to row (and are numbers)
     CoreDump* dump_;
     WorkerPool& pool_;
     LEOutcome* outcomes_;
@@ -474,8 +481,16 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
     }
     out.oil = true;
     // The first row whose exposure is not below the LE's (the last if none).
-    int row =
-        static_cast<int>(std::lower_bound(exposure_, exposure_ + rows_ - 1, e.evex) - exposure_);
+    int row = memo.row;
+    if (row > 0 && exposureRises_ && exposure_[row - 1] < e.evex) {
+        // The rows before the last one reached all lie below the exposure:
+        // the first row not below it lies ahead, a few rows at most.
+        while (row < rows_ - 1 && exposure_[row] < e.evex)
+            ++row;
+    } else {
+        row = static_cast<int>(std::lower_bound(exposure_, exposure_ + rows_ - 1, e.evex) -
+                               exposure_);
+    }
     double re = table_[row][kEvRate] * (1 - e.Y) * v.K / h;
     int choice = re > 1e-4 ? 0 : re > 5e-5 ? 1 : re > 2.222e-5 ? 2 : 3;
     int d = kSubStepChoices[choice];
@@ -503,15 +518,19 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
         const double vol = e.Vol;
         const int lastRow = rows_ - 1;
         double evex = e.evex;
+        // A new rate asks for a new share whatever the row.
+        if (kEvap != shareK) {
+            shareK = kEvap;
+            shareRow = -1;
+        }
         for (int mini = 0; mini < 8; ++mini) {
             if (n > 1)
                 while (row < lastRow && exposure_[row] < evex)
                     ++row;
             evex += kEvap * dtm;
-            if (row != shareRow || kEvap != shareK) {
+            if (row != shareRow) {
                 share = EvaporatedShare(kEvap, table_[row][kEvRate], dtm);
                 shareRow = row;
-                shareK = kEvap;
             }
             E += share * vol;
         }
@@ -542,6 +561,7 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
         if (!emulsion.Holds(e.Y, de)) emulsion = {e.Y, de, EmulsionFactor(viscosity_, e.Y, de)};
         e.visc = viscosity_.visc0 * emulsion.value * evapFactor;
     }
+    memo.row = row;
     e.vp = table_[row][kEvVp];
     e.mv = table_[row][kEvMv];
     e.benz = table_[row][kEvBenz];
@@ -631,6 +651,11 @@ bool RunWithThreads(WeatheringModel& m, bool coreDump, int threads) {
         for (int h = 0; h < kHours; ++h)
             m.le[i].areaBase[h] = m.le[i].area[h];
 
+    bool exposureRises = true;
+    for (int r = 1; r < rows; ++r)
+        if (!(exposure[r] >= exposure[r - 1])) exposureRises = false;
+    if (rows > 0 && std::isnan(exposure[0])) exposureRises = false;
+
     std::unique_ptr<CoreDump> dump;
     if (coreDump) {
         dump = std::make_unique<CoreDump>(m.DumpPath("OrmixCore.dmp"));
@@ -641,8 +666,8 @@ bool RunWithThreads(WeatheringModel& m, bool coreDump, int threads) {
     }
 
     WorkerPool pool(threads);
-    StepLoop loop(m, table.get(), exposure.get(), rows, dump.get(), pool, outcomes.get(),
-                  memos.get());
+    StepLoop loop(m, table.get(), exposure.get(), rows, exposureRises, dump.get(), pool,
+                  outcomes.get(), memos.get());
     loop.RunCase(0, 0, 0, 0, 0.0, 0.0, 1);
 
     int volCases = 1, windCases = 1, emulCases = 1;
