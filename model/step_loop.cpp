@@ -5,6 +5,7 @@
 // records the per-step results.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <new>
 
@@ -83,6 +84,9 @@ struct LEOutcome {
     double dispersed[kMaxSubSteps];
     double evaporated[kMaxSubSteps];
 };
+
+// No row follows: an exposure that nothing lies above.
+constexpr double kNoNextRow = std::numeric_limits<double>::infinity();
 
 // The sub-step counts an LE can choose, by how fast it evaporates.
 constexpr int kSubStepChoices[] = {20, 10, 6, 4};
@@ -523,10 +527,15 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
             shareK = kEvap;
             shareRow = -1;
         }
+        // The exposure whose passing moves the LE to the next row: none in
+        // the last row, nor when the step is not divided.
+        auto next = [&] { return n > 1 && row < lastRow ? exposure_[row] : kNoNextRow; };
+        double nextExposure = next();
         for (int mini = 0; mini < 8; ++mini) {
-            if (n > 1)
-                while (row < lastRow && exposure_[row] < evex)
-                    ++row;
+            while (nextExposure < evex) {
+                ++row;
+                nextExposure = next();
+            }
             evex += kEvap * dtm;
             if (row != shareRow) {
                 share = EvaporatedShare(kEvap, table_[row][kEvRate], dtm);
