@@ -99,9 +99,9 @@ struct LEMemo {
     DispersionMemo dispersion;
     Remembered evapFactor;  // exp(viscosity-evaporation constant x fraction evaporated)
     RememberedEmulsionFactor emulsion;
-    // The evaporation-table row the LE reached in its last step: every row
-    // before it has an exposure below the LE's, as long as the exposure did
-    // not fall, so the search of the next step can start there.
+    // The evaporation-table row the LE reached in its last step: when the
+    // row before it still lies below the LE's exposure, so do all earlier
+    // rows, and the next step's search can start there.
     int row = 0;
 };
 
