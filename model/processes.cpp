@@ -53,48 +53,11 @@ EmulsionConstants EmulsionConstantsFor(const WeatheringModel& m, int IB, int pas
 }
 
 double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, LE& le) {
-    const EmulsionOnsetValues& on = c.onset;
-    double S = 0;
-    // An oil without room for water (Smax 0) never starts to take it up.
-    if (c.Smax > 0 &&
-        ((t >= on.time && on.time >= 0) || (le.f_evap >= on.fraction && on.fraction > 0))) {
-        double t0;
-        if (on.time > 0)
-            t0 = on.time;
-        else if (le.stabilityTime >= 0)
-            t0 = le.stabilityTime;
-        else
-            t0 = le.stabilityTime = t;
-        double S0 = le.S < 0 ? 0.0 : le.S;
-        if (S0 >= c.Smax) {
-            S = c.Smax;  // full already: whatever is added is held back
-        } else {
-            S = S0 + math::Exp(-Kem / c.Smax * (t - t0)) * dts * Kem;
-            if (S > c.Smax) S = c.Smax;
-        }
-    }
-
-    double Y, de;
-    if (S >= c.St && S > 0) {
-        Y = c.Ymax;
-        de = (6 / S) * c.Ymax / (1 - c.Ymax);
-    } else {
-        Y = S * c.dmax / (S * c.dmax + 6);
-        de = c.dmax;
-    }
-    if (Y < 0) return 0.0;  // Y and S stay as they were; the caller reports it
-    le.Y = Y;
-    le.S = S;
-    return de;
+    return EmulsifyWith(c, t, dts, Kem, -Kem / c.Smax, le);
 }
 
 double Emulsify(const WeatheringModel& m, int t, int dts, double Kem, LE& le, int IB, int pass) {
     return EmulsifyWith(EmulsionConstantsFor(m, IB, pass), t, dts, Kem, le);
-}
-
-double EmulsionDensity(const WeatheringModel& m, double fEvap, double Y) {
-    double rho = Y * m.waterDensity + (1 - Y) * (1 + 0.18 * fEvap) * m.InitialOil.rho0;
-    return rho > m.waterDensity ? m.waterDensity : rho;
 }
 
 ViscosityConstants ViscosityConstantsFor(const WeatheringModel& m) {
@@ -108,23 +71,13 @@ ViscosityConstants ViscosityConstantsFor(const WeatheringModel& m) {
     return c;
 }
 
-namespace {
-double Mooney(const ViscosityConstants& k, double dropletDiameter) {
-    double c = k.fixedMooney ? 0.65 : k.mooneyNumerator / (k.Ymax * dropletDiameter);
-    if (c > 0.85) return 0.85;
-    if (!(c >= 0.45)) return 0.45;  // below, or not a number
-    return c;
-}
-}  // namespace
-
 double MooneyConstant(const WeatheringModel& m, double dropletDiameter) {
-    return Mooney(ViscosityConstantsFor(m), dropletDiameter);
+    return MooneyWith(ViscosityConstantsFor(m), dropletDiameter);
 }
 
 double EmulsionViscosityWith(const ViscosityConstants& k, double Y, double evapFactor,
                              double dropletDiameter) {
-    double c = Mooney(k, dropletDiameter);
-    return k.visc0 * math::Exp(2.5 * Y / (1 - c * Y)) * evapFactor;
+    return k.visc0 * EmulsionFactor(k, Y, dropletDiameter) * evapFactor;
 }
 
 double EmulsionViscosity(const WeatheringModel& m, double Y, double fEvap, double dropletDiameter) {
@@ -160,42 +113,11 @@ DispersionWaves DispersionWavesAt(const WeatheringModel& m, int hour, int IW, in
     return d;
 }
 
-double NaturalDispersionIn(const WeatheringModel& m, const DispersionWaves& at, int dts,
-                           const LE& le, double A, double Vr, double& breakingFactor) {
-    WaveCase w = at.waves;
-    if (Vr > 100 && le.visc > 4e-5) {
-        if (std::isnan(breakingFactor)) breakingFactor = math::Pow(100 / Vr, 0.2);
-        w.f_bw *= breakingFactor;
-    }
-    if (m.containedArea > 0) return 0.0;
-    // Without breaking waves (or where the waves of the hour could not be
-    // computed) nothing disperses; the terms below carry these factors.
-    if (!(w.Hrms > 0 && w.f_bw > 0 && w.De > 0)) return 0.0;
-
-    const double rhoW = m.waterDensity, nuW = m.waterViscosity;
-    const double Cvis = 2400 * math::Exp(-73.682 * math::Sqrt(le.visc));
-    const double he = (le.Vol / (1 - le.Y)) / A;
-    const double DeFactor = at.DeFactor;
-
-    double Ts = 0;
-    if (m.sediment > 0 && he >= 0.0001) {
-        double sd = 0.588 * (math::Pow(he, 1.7) - 5e-8);
-        if (sd < 0) sd = 0;
-        double rise = (1 - le.rho / rhoW) * (0.613 * he) * (0.613 * he) * 9.8 / (18 * nuW);
-        Ts = math::Sqrt(w.Hrms * w.De * w.f_bw / (rhoW * nuW)) * 1.6 * m.oil.sedimentConst *
-             (dts * Cvis * DeFactor * w.f_bw * sd * A / (1.5 * w.Hrms + dts * rise)) * m.sediment /
-             le.rho;
-    }
-    const double Td = Cvis * DeFactor * w.f_bw * m.oil.dispConst * (1 - le.Y) * A / le.rho;
-    double D = ((1 - le.Y) * Ts + Td) * dts;
-    return D > le.Vol ? le.Vol : D;
-}
-
 double NaturalDispersion(const WeatheringModel& m, int hour, int dts, const LE& le, int IW,
                          int windCases, double th, double A, double Vr) {
-    double breakingFactor = std::nan("");
+    DispersionMemo memo;
     return NaturalDispersionIn(m, DispersionWavesAt(m, hour, IW, windCases, th), dts, le, A, Vr,
-                               breakingFactor);
+                               memo);
 }
 
 double BenzeneFactor(double slickArea, double R, double T, double P) {

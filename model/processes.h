@@ -1,12 +1,39 @@
 // The weathering processes of one LE in one sub-step, and the airborne
 // benzene factor over the slick. The step loop (step_loop.cpp) decides when
-// each is called and what happens to its result.
+// each is called and what happens to its result. The processes that it
+// calls for every LE and sub-step are defined here, so that they compile
+// into the loop.
 #pragma once
+
+#include <cmath>
+#include <limits>
 
 #include "model/math_calls.h"
 #include "model/weathering_model.h"
 
 namespace ormix {
+
+// Whether two arguments are the same number, the sign of zero included, so
+// that any function of them gives the same bits (a NaN is never the same).
+inline bool SameArgument(double a, double b) {
+    return a == b && std::signbit(a) == std::signbit(b);
+}
+
+// The last argument of a function and the value it gave: the step loop
+// asks again before computing, since the same argument often comes back
+// (an LE whose properties have settled, or LEs released together).
+struct Remembered {
+    double arg = std::numeric_limits<double>::quiet_NaN();
+    double value = 0;
+    template <class F>
+    double Of(double x, F f) {
+        if (!SameArgument(x, arg)) {
+            arg = x;
+            value = f(x);
+        }
+        return value;
+    }
+};
 
 // Evaporation mass-transfer coefficient K (m/s) for wind speed U (m/s), the
 // evaporation constant C and the slick area (m2).
@@ -58,9 +85,50 @@ struct EmulsionConstants {
 };
 EmulsionConstants EmulsionConstantsFor(const WeatheringModel& m, int IB, int pass);
 double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, LE& le);
+// The same with -Kem / Smax computed beforehand (`decay`: it changes only
+// with the hour's wind).
+inline double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, double decay,
+                           LE& le) {
+    const EmulsionOnsetValues& on = c.onset;
+    double S = 0;
+    // An oil without room for water (Smax 0) never starts to take it up.
+    if (c.Smax > 0 &&
+        ((t >= on.time && on.time >= 0) || (le.f_evap >= on.fraction && on.fraction > 0))) {
+        double t0;
+        if (on.time > 0)
+            t0 = on.time;
+        else if (le.stabilityTime >= 0)
+            t0 = le.stabilityTime;
+        else
+            t0 = le.stabilityTime = t;
+        double S0 = le.S < 0 ? 0.0 : le.S;
+        if (S0 >= c.Smax) {
+            S = c.Smax;  // full already: whatever is added is held back
+        } else {
+            S = S0 + math::Exp(decay * (t - t0)) * dts * Kem;
+            if (S > c.Smax) S = c.Smax;
+        }
+    }
+
+    double Y, de;
+    if (S >= c.St && S > 0) {
+        Y = c.Ymax;
+        de = (6 / S) * c.Ymax / (1 - c.Ymax);
+    } else {
+        Y = S * c.dmax / (S * c.dmax + 6);
+        de = c.dmax;
+    }
+    if (Y < 0) return 0.0;  // Y and S stay as they were; the caller reports it
+    le.Y = Y;
+    le.S = S;
+    return de;
+}
 
 // Density (kg/m3) of the weathered emulsion.
-double EmulsionDensity(const WeatheringModel& m, double fEvap, double Y);
+inline double EmulsionDensity(const WeatheringModel& m, double fEvap, double Y) {
+    double rho = Y * m.waterDensity + (1 - Y) * (1 + 0.18 * fEvap) * m.InitialOil.rho0;
+    return rho > m.waterDensity ? m.waterDensity : rho;
+}
 
 // The Mooney constant of the emulsion for the given droplet diameter (m),
 // held within 0.45 and 0.85.
@@ -81,6 +149,30 @@ ViscosityConstants ViscosityConstantsFor(const WeatheringModel& m);
 double EmulsionViscosityWith(const ViscosityConstants& c, double Y, double evapFactor,
                              double dropletDiameter);
 
+// An emulsion factor kept with the water content and droplet diameter it
+// was computed for.
+struct RememberedEmulsionFactor {
+    double Y = std::numeric_limits<double>::quiet_NaN();
+    double dropletDiameter = std::numeric_limits<double>::quiet_NaN();
+    double value = 0;
+    bool Holds(double y, double d) const {
+        return SameArgument(y, Y) && SameArgument(d, dropletDiameter);
+    }
+};
+// The Mooney constant of the run's constants for a droplet diameter.
+inline double MooneyWith(const ViscosityConstants& k, double dropletDiameter) {
+    const double c = k.fixedMooney ? 0.65 : k.mooneyNumerator / (k.Ymax * dropletDiameter);
+    if (c > 0.85) return 0.85;
+    if (!(c >= 0.45)) return 0.45;  // below, or not a number
+    return c;
+}
+// The emulsion factor exp(2.5 Y / (1 - c Y)) of the viscosity for a water
+// content and droplet diameter.
+inline double EmulsionFactor(const ViscosityConstants& k, double Y, double dropletDiameter) {
+    double c = MooneyWith(k, dropletDiameter);
+    return math::Exp(2.5 * Y / (1 - c * Y));
+}
+
 // The waves that disperse the oil th seconds into the hour, for wind case IW
 // of windCases, interpolated toward the next hour's.
 WaveCase WavesForDispersion(const WeatheringModel& m, int hour, int IW, int windCases, double th);
@@ -94,10 +186,46 @@ struct DispersionWaves {
 DispersionWaves DispersionWavesAt(const WeatheringModel& m, int hour, int IW, int windCases,
                                   double th);
 
-// The dispersion of one LE in those waves. `breakingFactor` keeps
-// (100 / Vr)^0.2 once computed for the LE (NaN until then).
-double NaturalDispersionIn(const WeatheringModel& m, const DispersionWaves& at, int dts,
-                           const LE& le, double A, double Vr, double& breakingFactor);
+// What the dispersion of one LE keeps from call to call: (100 / Vr)^0.2
+// once computed (NaN until then) and the viscosity term of the last
+// viscosity.
+struct DispersionMemo {
+    double breakingFactor = std::numeric_limits<double>::quiet_NaN();
+    Remembered viscosityTerm;
+};
+
+// The dispersion of one LE in those waves.
+inline double NaturalDispersionIn(const WeatheringModel& m, const DispersionWaves& at, int dts,
+                                  const LE& le, double A, double Vr, DispersionMemo& memo) {
+    WaveCase w = at.waves;
+    if (Vr > 100 && le.visc > 4e-5) {
+        if (std::isnan(memo.breakingFactor)) memo.breakingFactor = math::Pow(100 / Vr, 0.2);
+        w.f_bw *= memo.breakingFactor;
+    }
+    if (m.containedArea > 0) return 0.0;
+    // Without breaking waves (or where the waves of the hour could not be
+    // computed) nothing disperses; the terms below carry these factors.
+    if (!(w.Hrms > 0 && w.f_bw > 0 && w.De > 0)) return 0.0;
+
+    const double rhoW = m.waterDensity, nuW = m.waterViscosity;
+    const double Cvis = memo.viscosityTerm.Of(
+        le.visc, [](double visc) { return 2400 * math::Exp(-73.682 * math::Sqrt(visc)); });
+    const double he = (le.Vol / (1 - le.Y)) / A;
+    const double DeFactor = at.DeFactor;
+
+    double Ts = 0;
+    if (m.sediment > 0 && he >= 0.0001) {
+        double sd = 0.588 * (math::Pow(he, 1.7) - 5e-8);
+        if (sd < 0) sd = 0;
+        double rise = (1 - le.rho / rhoW) * (0.613 * he) * (0.613 * he) * 9.8 / (18 * nuW);
+        Ts = math::Sqrt(w.Hrms * w.De * w.f_bw / (rhoW * nuW)) * 1.6 * m.oil.sedimentConst *
+             (dts * Cvis * DeFactor * w.f_bw * sd * A / (1.5 * w.Hrms + dts * rise)) * m.sediment /
+             le.rho;
+    }
+    const double Td = Cvis * DeFactor * w.f_bw * m.oil.dispConst * (1 - le.Y) * A / le.rho;
+    double D = ((1 - le.Y) * Ts + Td) * dts;
+    return D > le.Vol ? le.Vol : D;
+}
 
 // Volume (m3) dispersed naturally from one LE in one sub-step of dts seconds.
 // th: seconds since the start of the hour at the end of the sub-step; A: the

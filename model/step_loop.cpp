@@ -5,6 +5,7 @@
 // records the per-step results.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <new>
 
@@ -84,8 +85,25 @@ struct LEOutcome {
     double evaporated[kMaxSubSteps];
 };
 
+// No row follows: an exposure that nothing lies above.
+constexpr double kNoNextRow = std::numeric_limits<double>::infinity();
+
 // The sub-step counts an LE can choose, by how fast it evaporates.
 constexpr int kSubStepChoices[] = {20, 10, 6, 4};
+
+// What one LE keeps from sub-step to sub-step and from step to step of a run
+// case, so that a function met again with the same argument is not computed
+// again: an LE whose water content and evaporated fraction have settled
+// keeps its viscosity and the terms that follow from it.
+struct LEMemo {
+    DispersionMemo dispersion;
+    Remembered evapFactor;  // exp(viscosity-evaporation constant x fraction evaporated)
+    RememberedEmulsionFactor emulsion;
+    // The evaporation-table row the LE reached in its last step: when the
+    // row before it still lies below the LE's exposure, so do all earlier
+    // rows, and the next step's search can start there.
+    int row = 0;
+};
 
 // The values of one step that every LE update reads.
 struct StepValues {
@@ -98,16 +116,35 @@ struct StepValues {
 
 class StepLoop {
 public:
-    StepLoop(WeatheringModel& m, const Row* table, const double* exposure, int rows, CoreDump* dump,
-             WorkerPool& pool, LEOutcome* outcomes)
+    StepLoop(WeatheringModel& m, const Row* table, const double* exposure, int rows,
+             bool exposureRises, CoreDump* dump, WorkerPool& pool, LEOutcome* outcomes,
+             LEMemo* memos)
         : m_(m),
           table_(table),
           exposure_(exposure),
           rows_(rows),
+          exposureRises_(exposureRises),
           dump_(dump),
           pool_(pool),
           outcomes_(outcomes),
-          subStep_(m.deltat) {}
+          memos_(memos),
+          subStep_(m.deltat) {
+        // The release volumes stay as they are for the whole run; hours of
+        // equal volume (a steady continuous release) share one power.
+        double prevVr = std::nan(""), prevFactor = 0;
+        for (int h = 0; h < kHours; ++h) {
+            const double Vr = m.release[h].vol;
+            if (!(Vr > 100)) {
+                breakingFactor_[h] = std::nan("");
+                continue;
+            }
+            if (Vr != prevVr) {
+                prevVr = Vr;
+                prevFactor = math::Pow(100 / Vr, 0.2);
+            }
+            breakingFactor_[h] = prevFactor;
+        }
+    }
 
     void RunCase(int pass, int IV, int IW, int IB, double uv, double uw, int windCases);
 
@@ -122,9 +159,11 @@ private:
     const Row* table_;
     const double* exposure_;  // the table's first column, for the row search
     int rows_;
+    bool exposureRises_;  // the exposures never fall from row to row (and are numbers)
     CoreDump* dump_;
     WorkerPool& pool_;
     LEOutcome* outcomes_;
+    LEMemo* memos_;
     int subStep_;  // the evaporation sub-step most recently chosen (s)
 
     // The case being run.
@@ -133,6 +172,7 @@ private:
     // Values of the current hour.
     int hourLEs_ = 0, hourCumLEs_ = 0;
     double natDispReduction_ = 0, wind_ = 0, Kem_ = 0;
+    double uptakeDecay_ = 0;  // -Kem / Smax of the hour
     // State carried from step to step.
     int released_ = 0;
     double prevWaterMean_ = 0;
@@ -144,6 +184,11 @@ private:
     EmulsionConstants emulsion_{};
     ViscosityConstants viscosity_{};
     double areaFactor_[kHours] = {};  // (10 / Vr)^(1/3) of each release hour
+    // (100 / Vr)^0.2 of each release hour above 100 m3, by which breaking
+    // waves disperse less from a large release (NaN for the other hours).
+    double breakingFactor_[kHours] = {};
+    // The last wave energy raised to 0.57 for the step's waves.
+    double lastDe_ = std::nan(""), lastDeFactor_ = 0;
 };
 
 void StepLoop::RunCase(int pass, int IV, int IW, int IB, double uv, double uw, int windCases) {
@@ -165,6 +210,7 @@ void StepLoop::RunCase(int pass, int IV, int IW, int IB, double uv, double uw, i
         e.Vol = e.initVol * volScale_;
         for (int h = 0; h < kHours; ++h)
             e.area[h] = e.areaBase[h] * areaScale;
+        memos_[i] = LEMemo{};
     }
     prevWaterMean_ = 0;
     chemVolume_ = 0;
@@ -202,6 +248,7 @@ void StepLoop::Step(int s) {
             U = std::max(U - uw_, m.minWind);
         wind_ = U;
         Kem_ = EmulsificationRateConstant(m, m.wave[hour].inputHeight, U);
+        uptakeDecay_ = -Kem_ / emulsion_.Smax;
     }
 
     // Release and slick area: an hour's LEs enter in equal parts over its steps.
@@ -355,14 +402,40 @@ void StepLoop::Step(int s) {
 }
 
 // The waves at the end of each sub-step of the step are the same for every
-// LE that chooses the same number of sub-steps.
+// LE that chooses the same number of sub-steps. Sub-steps of different
+// choices that end at the same second have the same waves; and a wave
+// energy met before (steady wind) gives the same factor De^0.57.
 void StepLoop::StepWaves(int s, int hour) {
+    int subs[4], counts[4];
     for (int c = 0; c < 4; ++c) {
-        int sub = m_.deltat / kSubStepChoices[c];
-        int n = m_.deltat / sub;
-        for (int j = 0; j < n && j < kMaxSubSteps; ++j) {
-            double th = static_cast<double>(s) * m_.deltat + (j + 1) * sub - hour * 3600.0;
-            step_.waves[c][j] = DispersionWavesAt(m_, hour, IW_, windCases_, th);
+        subs[c] = m_.deltat / kSubStepChoices[c];
+        counts[c] = std::min(m_.deltat / subs[c], kMaxSubSteps);
+        for (int j = 0; j < counts[c]; ++j) {
+            const int end = (j + 1) * subs[c];
+            // The same end in a choice of more sub-steps, done already.
+            int from = -1, at = 0;
+            for (int p = 0; p < c && from < 0; ++p)
+                if (end % subs[p] == 0 && end / subs[p] <= counts[p]) {
+                    from = p;
+                    at = end / subs[p] - 1;
+                }
+            if (from >= 0) {
+                step_.waves[c][j] = step_.waves[from][at];
+                continue;
+            }
+            double th = static_cast<double>(s) * m_.deltat + end - hour * 3600.0;
+            DispersionWaves& d = step_.waves[c][j];
+            d.waves = WavesForDispersion(m_, hour, IW_, windCases_, th);
+            const WaveCase& w = d.waves;
+            if (w.Hrms > 0 && w.f_bw > 0 && w.De > 0) {
+                if (w.De != lastDe_) {
+                    lastDe_ = w.De;
+                    lastDeFactor_ = math::Pow(w.De, 0.57);
+                }
+                d.DeFactor = lastDeFactor_;
+            } else {
+                d.DeFactor = 0.0;
+            }
         }
     }
 }
@@ -386,6 +459,7 @@ void StepLoop::UpdateOne(void* loop, int index) {
 void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
     const WeatheringModel& m = m_;
     LE& e = m_.le[i];
+    LEMemo& memo = memos_[i];
     const int sph = m.stepsPerHour;
     const int hour = v.hour, k = v.k;
 
@@ -411,8 +485,16 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
     }
     out.oil = true;
     // The first row whose exposure is not below the LE's (the last if none).
-    int row =
-        static_cast<int>(std::lower_bound(exposure_, exposure_ + rows_ - 1, e.evex) - exposure_);
+    int row = memo.row;
+    if (row > 0 && exposureRises_ && exposure_[row - 1] < e.evex) {
+        // The rows before the last one reached all lie below the exposure:
+        // the first row not below it lies ahead, a few rows at most.
+        while (row < rows_ - 1 && exposure_[row] < e.evex)
+            ++row;
+    } else {
+        row = static_cast<int>(std::lower_bound(exposure_, exposure_ + rows_ - 1, e.evex) -
+                               exposure_);
+    }
     double re = table_[row][kEvRate] * (1 - e.Y) * v.K / h;
     int choice = re > 1e-4 ? 0 : re > 5e-5 ? 1 : re > 2.222e-5 ? 2 : 3;
     int d = kSubStepChoices[choice];
@@ -426,12 +508,11 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
 
     // Values that repeat from mini-step to mini-step and from sub-step to
     // sub-step are computed once (the same arguments give the same bits):
-    // the evaporated share of a mini-step for a row and a rate, the
-    // viscosity factor of a fraction evaporated, the wave-breaking factor.
+    // the evaporated share of a mini-step for a row and a rate, and through
+    // the memos the viscosity terms and the wave-breaking factor.
     int shareRow = -1;
     double shareK = 0, share = 0;
-    double evapFraction = std::nan(""), evapFactor = 0;
-    double breakingFactor = std::nan("");
+    memo.dispersion.breakingFactor = breakingFactor_[releaseHour];
 
     for (int j = 0; j < n; ++j) {
         double E = 0;
@@ -441,22 +522,31 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
         const double vol = e.Vol;
         const int lastRow = rows_ - 1;
         double evex = e.evex;
+        // A new rate asks for a new share whatever the row.
+        if (kEvap != shareK) {
+            shareK = kEvap;
+            shareRow = -1;
+        }
+        // The exposure whose passing moves the LE to the next row: none in
+        // the last row, nor when the step is not divided.
+        auto next = [&] { return n > 1 && row < lastRow ? exposure_[row] : kNoNextRow; };
+        double nextExposure = next();
         for (int mini = 0; mini < 8; ++mini) {
-            if (n > 1)
-                while (row < lastRow && exposure_[row] < evex)
-                    ++row;
+            while (nextExposure < evex) {
+                ++row;
+                nextExposure = next();
+            }
             evex += kEvap * dtm;
-            if (row != shareRow || kEvap != shareK) {
+            if (row != shareRow) {
                 share = EvaporatedShare(kEvap, table_[row][kEvRate], dtm);
                 shareRow = row;
-                shareK = kEvap;
             }
             E += share * vol;
         }
         e.evex = evex;
         e.f_evap = std::clamp(table_[row][kEvFevap], 0.0, 1.0);
         double D =
-            NaturalDispersionIn(m, v.waves[choice][j], sub, e, A, Vr, breakingFactor) * natFactor;
+            NaturalDispersionIn(m, v.waves[choice][j], sub, e, A, Vr, memo.dispersion) * natFactor;
         if (E + D <= V) {
             V -= E + D;
         } else {
@@ -471,15 +561,16 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
 
         int t = static_cast<int>(static_cast<double>(v.s) * m.deltat + (j + 0.5) * sub +
                                  (1 - e.birth) * 3600.0);
-        double de = EmulsifyWith(emulsion_, t, sub, Kem_, e);
+        double de = EmulsifyWith(emulsion_, t, sub, Kem_, uptakeDecay_, e);
         if (de == 0) ++out.negativeWater;
         e.rho = EmulsionDensity(m, e.f_evap, e.Y);
-        if (!(e.f_evap == evapFraction)) {
-            evapFraction = e.f_evap;
-            evapFactor = math::Exp(m.oil.viscEvapConst * e.f_evap);
-        }
-        e.visc = EmulsionViscosityWith(viscosity_, e.Y, evapFactor, de);
+        const double evapFactor = memo.evapFactor.Of(
+            e.f_evap, [&](double f) { return math::Exp(m.oil.viscEvapConst * f); });
+        RememberedEmulsionFactor& emulsion = memo.emulsion;
+        if (!emulsion.Holds(e.Y, de)) emulsion = {e.Y, de, EmulsionFactor(viscosity_, e.Y, de)};
+        e.visc = viscosity_.visc0 * emulsion.value * evapFactor;
     }
+    memo.row = row;
     e.vp = table_[row][kEvVp];
     e.mv = table_[row][kEvMv];
     e.benz = table_[row][kEvBenz];
@@ -554,7 +645,8 @@ bool RunWithThreads(WeatheringModel& m, bool coreDump, int threads) {
     std::unique_ptr<Row[]> table(new (std::nothrow) Row[rows]);
     std::unique_ptr<double[]> exposure(new (std::nothrow) double[rows]);
     std::unique_ptr<LEOutcome[]> outcomes(new (std::nothrow) LEOutcome[kMaxLEs]);
-    if (!table || !exposure || !outcomes) {
+    std::unique_ptr<LEMemo[]> memos(new (std::nothrow) LEMemo[kMaxLEs]);
+    if (!table || !exposure || !outcomes || !memos) {
         m.Messages().Error("Error: Out of Memory (Core)");
         return false;
     }
@@ -568,6 +660,11 @@ bool RunWithThreads(WeatheringModel& m, bool coreDump, int threads) {
         for (int h = 0; h < kHours; ++h)
             m.le[i].areaBase[h] = m.le[i].area[h];
 
+    bool exposureRises = true;
+    for (int r = 1; r < rows; ++r)
+        if (!(exposure[r] >= exposure[r - 1])) exposureRises = false;
+    if (rows > 0 && std::isnan(exposure[0])) exposureRises = false;
+
     std::unique_ptr<CoreDump> dump;
     if (coreDump) {
         dump = std::make_unique<CoreDump>(m.DumpPath("OrmixCore.dmp"));
@@ -578,7 +675,8 @@ bool RunWithThreads(WeatheringModel& m, bool coreDump, int threads) {
     }
 
     WorkerPool pool(threads);
-    StepLoop loop(m, table.get(), exposure.get(), rows, dump.get(), pool, outcomes.get());
+    StepLoop loop(m, table.get(), exposure.get(), rows, exposureRises, dump.get(), pool,
+                  outcomes.get(), memos.get());
     loop.RunCase(0, 0, 0, 0, 0.0, 0.0, 1);
 
     int volCases = 1, windCases = 1, emulCases = 1;
