@@ -120,9 +120,10 @@ bool DagTriangulation::InitDagTri() {
         nodes_.reserve(std::min(estimate, nodeLimit_));
         vertices_.resize(n + 3);
         for (int i = 0; i < n; ++i)
-            vertices_[i] = GridPoint(points_.gx[i], points_.gy[i]);
+            vertices_[i] = {points_.gx[i], points_.gy[i], 1};
         for (int k = 0; k < 3; ++k)
-            vertices_[n + k] = OuterVertex(k);
+            vertices_[n + k] = Compact(OuterVertex(k));
+        pointCount_ = n;
         pending_.reserve(64);
         NewNode(n, n + 1, n + 2);
         if (!Insert(firstPoint_)) throw std::bad_alloc();
@@ -157,7 +158,7 @@ bool DagTriangulation::GetStdTriWithConvex() {
         for (std::size_t t = 0; t < nodes_.size(); ++t) {
             const DagNode& d = nodes_[t];
             if (d.child[0] >= 0 || d.v[0] >= n || d.v[1] >= n || d.v[2] >= n) continue;
-            if (Orient(V(d.v[0]), V(d.v[1]), V(d.v[2])) == 0) continue;
+            if (OrientGrid(vertices_[d.v[0]], vertices_[d.v[1]], vertices_[d.v[2]]) == 0) continue;
             outputIndex_[t] = count++;
         }
         triangles_.resize(count);

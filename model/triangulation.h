@@ -70,7 +70,11 @@ private:
     bool GetStdTriWithConvex();
 
     // Vertex i of the triangulation: a grid point, or an outer point from n on.
-    const GridVertex& V(int i) const { return vertices_[i]; }
+    GridVertex V(int i) const { return Expand(vertices_[i]); }
+    bool IsOuter(int i) const { return i >= pointCount_; }
+    // Orient(V(a), V(b), V(p)) for a grid point p; cheap unless a and b are
+    // both outer points.
+    int OrientToPoint(int a, int b, int p) const;
     int Locate(int p) const;
     bool Insert(int p);
     int NewNode(int a, int b, int c);
@@ -80,12 +84,13 @@ private:
     MessageSink* messages_;
     DagPoints points_;
     MergeIndex mergeIndex_;
-    std::vector<GridVertex> vertices_;
+    std::vector<CompactVertex> vertices_;
     std::vector<DagNode> nodes_;
     std::vector<int> pending_;  // triangles whose far edge must be checked
     std::vector<int> outputIndex_;
     std::vector<DagTriangle> triangles_;
     double scale_ = 0;
+    int pointCount_ = 0;
     int firstPoint_ = -1;
     std::size_t nodeLimit_ = static_cast<std::size_t>(-1);
     bool scanMerge_ = false;
