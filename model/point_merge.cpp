@@ -1,6 +1,7 @@
 #include "model/point_merge.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace ormix {
 
@@ -91,12 +92,70 @@ int EntryIndex(std::int64_t e) {
     return static_cast<int>(e & 0xffffffff);
 }
 
-}  // namespace
+// Blocks of 16 x 16 cells over the grid and one cell of margin either side
+// (-2049..2049). The 3 x 3 cells around a point lie in at most 2 x 2 blocks.
+constexpr int kGridLimit = 2048;
+constexpr int kBlockShift = 4;
+constexpr int kBlocks = ((2 * kGridLimit + 2) >> kBlockShift) + 1;
 
-void CombineClosePointsByCell(DagPoints& p, MergeIndex& ix) {
+int BlockOf(int g) {
+    return (g + kGridLimit + 1) >> kBlockShift;
+}
+
+// How many live points each block holds.
+class BlockCounts {
+public:
+    explicit BlockCounts(MergeIndex& ix) : ix_(ix) {}
+
+    // Counts the live points; false (nothing counted) when a count could
+    // overflow or a point lies off the grid.
+    bool Count(const DagPoints& p) {
+        const int n = p.Size();
+        if (n > std::numeric_limits<std::uint16_t>::max()) return false;
+        for (int i = 0; i < n; ++i)
+            if (p.gx[i] < -kGridLimit || p.gx[i] > kGridLimit || p.gy[i] < -kGridLimit ||
+                p.gy[i] > kGridLimit)
+                return false;
+        if (!ix_.countsClear || ix_.blockCount.size() != kBlocks * kBlocks)
+            ix_.blockCount.assign(kBlocks * kBlocks, 0);
+        ix_.countsClear = false;
+        for (int i = 0; i < n; ++i)
+            if (p.Live(i)) ++At(p.gx[i], p.gy[i]);
+        return true;
+    }
+    // Whether the point at (gx, gy) is the only live point in the blocks
+    // around it, so that no live point is close to it.
+    bool Alone(int gx, int gy) const {
+        const int x0 = BlockOf(gx - 1), x1 = BlockOf(gx + 1);
+        const int y0 = BlockOf(gy - 1), y1 = BlockOf(gy + 1);
+        const std::uint16_t* c = ix_.blockCount.data();
+        int sum = c[x0 * kBlocks + y0];
+        if (y1 != y0) sum += c[x0 * kBlocks + y1];
+        if (x1 != x0) {
+            sum += c[x1 * kBlocks + y0];
+            if (y1 != y0) sum += c[x1 * kBlocks + y1];
+        }
+        return sum == 1;
+    }
+    void Remove(int gx, int gy) { --At(gx, gy); }
+    void Add(int gx, int gy) { ++At(gx, gy); }
+    // Back to all 0: only the blocks of live points can hold any.
+    void Clear(const DagPoints& p) {
+        for (int i = 0; i < p.Size(); ++i)
+            if (p.Live(i)) At(p.gx[i], p.gy[i]) = 0;
+        ix_.countsClear = true;
+    }
+
+private:
+    std::uint16_t& At(int gx, int gy) {
+        return ix_.blockCount[BlockOf(gx) * kBlocks + BlockOf(gy)];
+    }
+    MergeIndex& ix_;
+};
+
+// The cell table of the live points where they start, and their cell runs.
+void SortCells(const DagPoints& p, MergeIndex& ix) {
     const int n = p.Size();
-    // Every live point where it starts, sorted by cell and, within a cell, by
-    // index. A point keeps its starting place until its own turn comes.
     ix.sorted.clear();
     for (int i = 0; i < n; ++i)
         if (p.Live(i))
@@ -113,12 +172,21 @@ void CombineClosePointsByCell(DagPoints& p, MergeIndex& ix) {
         const bool last = k + 1 == entries || (ix.sorted[k + 1] >> 32) != (ix.sorted[k] >> 32);
         ix.runEnd[k] = last ? k + 1 : ix.runEnd[k + 1];
     }
+}
+
+}  // namespace
+
+void CombineClosePointsByCell(DagPoints& p, MergeIndex& ix) {
+    const int n = p.Size();
+    BlockCounts blocks(ix);
+    const bool counted = blocks.Count(p);
     DoneCells done(ix);
-    done.Clear(n);
+    bool indexed = false;
 
     // The lowest-numbered live point after `current` still where it started,
     // in the cells from (gx, gy - 1) to (gx, gy + 1): consecutive keys.
     auto firstWaiting = [&](int gx, int gy, int current) {
+        const int entries = static_cast<int>(ix.sorted.size());
         const std::int32_t lastKey = CellKey(gx, gy + 1);
         auto it = std::lower_bound(ix.sorted.begin(), ix.sorted.end(),
                                    static_cast<std::int64_t>(CellKey(gx, gy - 1)) << 32);
@@ -142,6 +210,19 @@ void CombineClosePointsByCell(DagPoints& p, MergeIndex& ix) {
 
     for (int i = 0; i < n; ++i) {
         if (!p.Live(i)) continue;
+        if (counted && blocks.Alone(p.gx[i], p.gy[i])) {
+            if (indexed) done.Put(CellKey(p.gx[i], p.gy[i]), i);
+            continue;
+        }
+        if (!indexed) {
+            // Nothing has merged yet: the points before i finished where
+            // they started, each alone in its cell.
+            SortCells(p, ix);
+            done.Clear(n);
+            for (int j = 0; j < i; ++j)
+                if (p.Live(j)) done.Put(CellKey(p.gx[j], p.gy[j]), j);
+            indexed = true;
+        }
         for (;;) {
             int best = -1;
             for (int dx = -1; dx <= 1; ++dx) {
@@ -153,12 +234,18 @@ void CombineClosePointsByCell(DagPoints& p, MergeIndex& ix) {
                 if (j >= 0 && (best < 0 || j < best)) best = j;
             }
             if (best < 0) break;
+            if (counted) {
+                blocks.Remove(p.gx[i], p.gy[i]);
+                blocks.Remove(p.gx[best], p.gy[best]);
+            }
             MergePoint(p, i, best);
+            if (counted) blocks.Add(p.gx[i], p.gy[i]);
         }
         // Nothing live is close to it now, and whatever comes later and moves
         // close will absorb it: it is the only live finished point of its cell.
         done.Put(CellKey(p.gx[i], p.gy[i]), i);
     }
+    if (counted) blocks.Clear(p);
 }
 
 }  // namespace ormix

@@ -52,12 +52,17 @@ struct MergeIndex {
     std::vector<int> runEnd;           // per cell run: one past its last entry
     std::vector<std::int32_t> doneKeys;
     std::vector<int> doneIndex;  // cell -> the one live point that finished there
+    // Live points in each block of 16 x 16 cells; all 0 between calls.
+    std::vector<std::uint16_t> blockCount;
+    bool countsClear = false;
 };
 
 // The same merges in the same order, found through the grid cells: points not
 // yet looked at are still where they started (a sorted cell table), points
 // already looked at are each alone in their cell (a hash table). Near-linear.
-// May throw std::bad_alloc.
+// Most points have no other point in the blocks around them (a count per
+// block tells): those need neither table, and the tables are only built once
+// a point does. May throw std::bad_alloc.
 void CombineClosePointsByCell(DagPoints& p, MergeIndex& index);
 
 }  // namespace ormix
