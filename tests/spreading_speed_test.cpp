@@ -225,5 +225,56 @@ TEST(TriangulationSpeedUps, ReusedStorageGivesWhatFreshStorageGives) {
     }
 }
 
+// Points one or two grid units apart over many blocks of cells, most of
+// them merging in chains that carry survivors across block edges.
+Cloud NearNeighbours(std::uint32_t seed) {
+    ModelRandom r;
+    r.Seed(seed);
+    Cloud c;
+    c.Add(0, 0);  // the box is 4.1 km: one grid unit is about 1 m
+    c.Add(4096, 4096);
+    const double x0 = r.Fraction() * 4000, y0 = r.Fraction() * 4000;
+    for (int i = 0; i < 600; ++i) {
+        const double px = x0 + r.Next() % 40 * 1.4;
+        c.Add(px, y0 + r.Next() % 40 * 1.4);
+    }
+    return c;
+}
+
+// The merge through cells and blocks gives what the plain scan gives.
+TEST(TriangulationSpeedUps, MergingMatchesTheScanWhereMergesChain) {
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+        const Cloud c = seed % 2 ? NearNeighbours(seed) : Chains(seed);
+        CollectingSink sink;
+        DagTriangulation byCell(sink), byScan(sink);
+        byScan.UseScanMerge(true);
+        EXPECT_EQ(FingerprintOf(byCell, c), FingerprintOf(byScan, c)) << "seed " << seed;
+        int merged = 0;
+        for (int w : byCell.Points().weight)
+            merged += w == 0;
+        EXPECT_GT(merged, c.Size() / 4) << "seed " << seed;
+    }
+}
+
+// The one-product side test agrees with the full expansion in K, toward grid
+// points and outer points alike, on and off the line.
+TEST(TriangulationSpeedUps, SideOfRayMatchesTheExpandedOrientation) {
+    ModelRandom r;
+    r.Seed(5);
+    auto coordinate = [&](bool line) {
+        return line ? (r.Next() % 9 - 4) * 512 : r.Next() % 4097 - 2048;
+    };
+    for (int trial = 0; trial < 30000; ++trial) {
+        const bool line = trial % 3 == 1;  // f, v and q on the line y = x
+        const std::int64_t fx = coordinate(line), vx = coordinate(line), qx = coordinate(line);
+        const GridVertex f = GridPoint(fx, line ? fx : coordinate(false));
+        const GridVertex q = GridPoint(qx, line ? qx : coordinate(false));
+        const GridVertex v =
+            trial % 4 == 3 ? OuterVertex(trial % 3) : GridPoint(vx, line ? vx : coordinate(false));
+        const std::int64_t side = SideOfRay(Compact(f), Compact(v), Compact(q));
+        ASSERT_EQ((side > 0) - (side < 0), OrientExpanded(f, v, q)) << trial;
+    }
+}
+
 }  // namespace
 }  // namespace ormix
