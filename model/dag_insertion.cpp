@@ -79,10 +79,10 @@ bool DagTriangulation::Insert(int p) {
     if (zeros == 0) {
         const int a = nodes_[t].v[0], b = nodes_[t].v[1], c = nodes_[t].v[2];
         const int nAB = nodes_[t].nb[0], nBC = nodes_[t].nb[1], nCA = nodes_[t].nb[2];
-        const int t0 = NewNode(p, a, b), t1 = NewNode(p, b, c), t2 = NewNode(p, c, a);
-        nodes_[t0].nb[0] = t2, nodes_[t0].nb[1] = nAB, nodes_[t0].nb[2] = t1;
-        nodes_[t1].nb[0] = t0, nodes_[t1].nb[1] = nBC, nodes_[t1].nb[2] = t2;
-        nodes_[t2].nb[0] = t1, nodes_[t2].nb[1] = nCA, nodes_[t2].nb[2] = t0;
+        const int t0 = NextNode(), t1 = t0 + 1, t2 = t0 + 2;
+        NewNode(p, a, b, t2, nAB, t1);
+        NewNode(p, b, c, t0, nBC, t2);
+        NewNode(p, c, a, t1, nCA, t0);
         ReplaceNeighbour(nAB, t, t0);
         ReplaceNeighbour(nBC, t, t1);
         ReplaceNeighbour(nCA, t, t2);
@@ -102,12 +102,11 @@ bool DagTriangulation::Insert(int p) {
     if (j == 3 || nodes_[u].v[Next(j)] != a) return false;
     const int d = nodes_[u].v[Prev(j)];
     const int nAD = nodes_[u].nb[Next(j)], nDB = nodes_[u].nb[Prev(j)];
-    const int t0 = NewNode(p, b, c), t1 = NewNode(p, c, a);
-    const int t2 = NewNode(p, a, d), t3 = NewNode(p, d, b);
-    nodes_[t0].nb[0] = t3, nodes_[t0].nb[1] = nBC, nodes_[t0].nb[2] = t1;
-    nodes_[t1].nb[0] = t0, nodes_[t1].nb[1] = nCA, nodes_[t1].nb[2] = t2;
-    nodes_[t2].nb[0] = t1, nodes_[t2].nb[1] = nAD, nodes_[t2].nb[2] = t3;
-    nodes_[t3].nb[0] = t2, nodes_[t3].nb[1] = nDB, nodes_[t3].nb[2] = t0;
+    const int t0 = NextNode(), t1 = t0 + 1, t2 = t0 + 2, t3 = t0 + 3;
+    NewNode(p, b, c, t3, nBC, t1);
+    NewNode(p, c, a, t0, nCA, t2);
+    NewNode(p, a, d, t1, nAD, t3);
+    NewNode(p, d, b, t2, nDB, t0);
     ReplaceNeighbour(nBC, t, t0);
     ReplaceNeighbour(nCA, t, t1);
     ReplaceNeighbour(nAD, u, t2);
@@ -147,9 +146,9 @@ void DagTriangulation::Legalize(int p, int first, int count) {
         }
         const int nAD = du.nb[Next(j)], nDB = du.nb[Prev(j)];
         const int nPA = nodes_[t].nb[0], nBP = nodes_[t].nb[2];
-        const int t1 = NewNode(p, a, d), t2 = NewNode(p, d, b);
-        nodes_[t1].nb[0] = nPA, nodes_[t1].nb[1] = nAD, nodes_[t1].nb[2] = t2;
-        nodes_[t2].nb[0] = t1, nodes_[t2].nb[1] = nDB, nodes_[t2].nb[2] = nBP;
+        const int t1 = NextNode(), t2 = t1 + 1;
+        NewNode(p, a, d, nPA, nAD, t2);
+        NewNode(p, d, b, t1, nDB, nBP);
         ReplaceNeighbour(nPA, t, t1);
         ReplaceNeighbour(nAD, u, t1);
         ReplaceNeighbour(nDB, u, t2);

@@ -9,7 +9,6 @@ namespace ormix {
 namespace {
 
 constexpr int kGridHalf = 2048;
-constexpr std::size_t kNodeGrowth = 1000;
 
 // A position relative to the half-width R, on the grid. Anything that is not
 // a number or lies outside goes to the nearest grid value rather than
@@ -95,13 +94,6 @@ bool DagTriangulation::CombineClosePoints() {
     return true;
 }
 
-int DagTriangulation::NewNode(int a, int b, int c) {
-    if (nodes_.size() >= nodeLimit_) throw std::bad_alloc();
-    if (nodes_.size() == nodes_.capacity()) nodes_.reserve(nodes_.capacity() + kNodeGrowth);
-    nodes_.push_back({{a, b, c}, {-1, -1, -1}, {-1, -1, -1}, {-1, -1}});
-    return static_cast<int>(nodes_.size()) - 1;
-}
-
 // The outer triangle, and in it the first surviving point.
 bool DagTriangulation::InitDagTri() {
     const int n = points_.Size();
@@ -125,7 +117,7 @@ bool DagTriangulation::InitDagTri() {
             vertices_[n + k] = Compact(OuterVertex(k));
         pointCount_ = n;
         pending_.reserve(64);
-        NewNode(n, n + 1, n + 2);
+        NewNode(n, n + 1, n + 2, -1, -1, -1);
         if (!Insert(firstPoint_)) throw std::bad_alloc();
     } catch (const std::bad_alloc&) {
         messages_->Error("InitDagTri()");

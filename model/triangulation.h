@@ -12,6 +12,7 @@
 // the convex hull of the surviving points.
 #pragma once
 
+#include <new>
 #include <vector>
 
 #include "model/grid_predicates.h"
@@ -77,9 +78,22 @@ private:
     int OrientToPoint(int a, int b, int p) const;
     int Locate(int p) const;
     bool Insert(int p);
-    int NewNode(int a, int b, int c);
+    // Appends the triangle a, b, c with the given neighbours across
+    // a -> b, b -> c and c -> a; returns its index. Throws std::bad_alloc at
+    // the node limit or when the storage cannot grow.
+    int NewNode(int a, int b, int c, int nbAB, int nbBC, int nbCA) {
+        const std::size_t size = nodes_.size();
+        if (size >= nodeLimit_) throw std::bad_alloc();
+        if (size == nodes_.capacity()) nodes_.reserve(size + kNodeGrowth);
+        nodes_.push_back({{a, b, c}, {nbAB, nbBC, nbCA}, {-1, -1, -1}, {-1, -1}});
+        return static_cast<int>(size);
+    }
+    // The index the next new node will take.
+    int NextNode() const { return static_cast<int>(nodes_.size()); }
     void Legalize(int p, int first, int count);
     void ReplaceNeighbour(int node, int from, int to);
+
+    static constexpr std::size_t kNodeGrowth = 1000;
 
     MessageSink* messages_;
     DagPoints points_;
