@@ -145,22 +145,25 @@ bool DagTriangulation::AddDagTri() {
 bool DagTriangulation::GetStdTriWithConvex() {
     const int n = points_.Size();
     try {
-        outputIndex_.assign(nodes_.size(), -1);
-        int count = 0;
-        for (std::size_t t = 0; t < nodes_.size(); ++t) {
+        const int nodes = static_cast<int>(nodes_.size());
+        outputIndex_.assign(nodes, -1);
+        kept_.clear();
+        const CompactVertex* v = vertices_.data();
+        for (int t = 0; t < nodes; ++t) {
             const DagNode& d = nodes_[t];
             if (d.child[0] >= 0 || d.v[0] >= n || d.v[1] >= n || d.v[2] >= n) continue;
-            if (OrientGrid(vertices_[d.v[0]], vertices_[d.v[1]], vertices_[d.v[2]]) == 0) continue;
-            outputIndex_[t] = count++;
+            if (OrientGrid(v[d.v[0]], v[d.v[1]], v[d.v[2]]) == 0) continue;
+            outputIndex_[t] = static_cast<int>(kept_.size());
+            kept_.push_back(t);
         }
+        const int count = static_cast<int>(kept_.size());
         triangles_.resize(count);
-        for (std::size_t t = 0; t < nodes_.size(); ++t) {
-            if (outputIndex_[t] < 0) continue;
-            DagTriangle& out = triangles_[outputIndex_[t]];
-            for (int k = 0; k < 3; ++k) {
-                out.corner[k] = nodes_[t].v[k];
-                int nb = nodes_[t].nb[k];
-                out.neighbour[k] = nb >= 0 ? outputIndex_[nb] : -1;
+        for (int k = 0; k < count; ++k) {
+            const DagNode& d = nodes_[kept_[k]];
+            DagTriangle& out = triangles_[k];
+            for (int j = 0; j < 3; ++j) {
+                out.corner[j] = d.v[j];
+                out.neighbour[j] = d.nb[j] >= 0 ? outputIndex_[d.nb[j]] : -1;
             }
         }
     } catch (const std::bad_alloc&) {

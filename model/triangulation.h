@@ -100,8 +100,9 @@ private:
     MergeIndex mergeIndex_;
     std::vector<CompactVertex> vertices_;
     std::vector<DagNode> nodes_;
-    std::vector<int> pending_;  // triangles whose far edge must be checked
-    std::vector<int> outputIndex_;
+    std::vector<int> pending_;      // triangles whose far edge must be checked
+    std::vector<int> outputIndex_;  // node -> its number in the result, or -1
+    std::vector<int> kept_;         // the nodes of the result, in order
     std::vector<DagTriangle> triangles_;
     double scale_ = 0;
     int pointCount_ = 0;
