@@ -51,46 +51,67 @@ std::int32_t CellKey(int gx, int gy) {
 
 constexpr std::int32_t kEmptyKey = -1;
 
-// Open-addressing table: cell -> the point that finished there.
-class DoneCells {
+// The cells of the live points: where each point not yet looked at started
+// (a list in index order) and which point finished there.
+class CellTable {
 public:
-    explicit DoneCells(MergeIndex& ix) : keys_(ix.doneKeys), values_(ix.doneIndex) {}
+    explicit CellTable(MergeIndex& ix) : cells_(ix.cells), next_(ix.nextInCell) {}
 
-    void Clear(int points) {
+    // Every live point where it is now, and the points before `first` as
+    // finished (each alone in its cell).
+    void Build(const DagPoints& p, int first) {
+        const int n = p.Size();
         std::size_t size = 16;
-        while (size < 2 * static_cast<std::size_t>(points))
+        while (size < 4 * static_cast<std::size_t>(n))
             size *= 2;
-        keys_.assign(size, kEmptyKey);
-        values_.assign(size, -1);
+        cells_.assign(size, {kEmptyKey, -1, -1, -1});
         mask_ = size - 1;
-    }
-    int Find(std::int32_t key) const {
-        for (std::size_t s = Hash(key);; s = (s + 1) & mask_) {
-            if (keys_[s] == key) return values_[s];
-            if (keys_[s] == kEmptyKey) return -1;
+        next_.assign(n, -1);
+        for (int j = 0; j < n; ++j) {
+            if (!p.Live(j)) continue;
+            MergeCell& c = Slot(CellKey(p.gx[j], p.gy[j]));
+            if (c.waiting < 0)
+                c.waiting = j;
+            else
+                next_[c.last] = j;
+            c.last = j;
+            if (j < first) c.done = j;
         }
     }
-    // At most one entry per point: the table never fills.
-    void Put(std::int32_t key, int point) {
-        std::size_t s = Hash(key);
-        while (keys_[s] != key && keys_[s] != kEmptyKey)
-            s = (s + 1) & mask_;
-        keys_[s] = key;
-        values_[s] = point;
+    // The lowest-numbered live point in the cell, other than `current`, that
+    // either finished there or started there and comes after `current`.
+    int First(std::int32_t key, int current, const DagPoints& p) {
+        for (std::size_t s = Hash(key);; s = (s + 1) & mask_) {
+            MergeCell& c = cells_[s];
+            if (c.key == kEmptyKey) return -1;
+            if (c.key != key) continue;
+            // Points once dead or passed stay so: the list start moves on.
+            int j = c.waiting;
+            while (j >= 0 && !(j > current && p.Live(j)))
+                j = next_[j];
+            c.waiting = j;
+            const int done = c.done >= 0 && c.done != current && p.Live(c.done) ? c.done : -1;
+            if (done >= 0 && (j < 0 || done < j)) return done;
+            return j;
+        }
     }
+    void Finish(std::int32_t key, int point) { Slot(key).done = point; }
 
 private:
+    MergeCell& Slot(std::int32_t key) {
+        std::size_t s = Hash(key);
+        while (cells_[s].key != key && cells_[s].key != kEmptyKey)
+            s = (s + 1) & mask_;
+        cells_[s].key = key;
+        return cells_[s];
+    }
     std::size_t Hash(std::int32_t key) const {
         return (static_cast<std::uint32_t>(key) * 2654435761u) & mask_;
     }
-    std::vector<std::int32_t>& keys_;
-    std::vector<int>& values_;
+    std::vector<MergeCell>& cells_;
+    std::vector<int>& next_;
     std::size_t mask_ = 0;
 };
-
-int EntryIndex(std::int64_t e) {
-    return static_cast<int>(e & 0xffffffff);
-}
 
 // Blocks of 16 x 16 cells over the grid and one cell of margin either side
 // (-2049..2049). The 3 x 3 cells around a point lie in at most 2 x 2 blocks.
@@ -153,86 +174,32 @@ private:
     MergeIndex& ix_;
 };
 
-// The cell table of the live points where they start, and their cell runs.
-void SortCells(const DagPoints& p, MergeIndex& ix) {
-    const int n = p.Size();
-    ix.sorted.clear();
-    for (int i = 0; i < n; ++i)
-        if (p.Live(i))
-            ix.sorted.push_back((static_cast<std::int64_t>(CellKey(p.gx[i], p.gy[i])) << 32) | i);
-    std::sort(ix.sorted.begin(), ix.sorted.end());
-    const int entries = static_cast<int>(ix.sorted.size());
-    // For the first entry of each cell run: where the run ends, and the first
-    // entry not yet seen to be dead or passed (cursors only move forward: a
-    // point once dead or passed stays so).
-    ix.cursor.resize(entries);
-    ix.runEnd.resize(entries);
-    for (int k = entries - 1; k >= 0; --k) {
-        ix.cursor[k] = k;
-        const bool last = k + 1 == entries || (ix.sorted[k + 1] >> 32) != (ix.sorted[k] >> 32);
-        ix.runEnd[k] = last ? k + 1 : ix.runEnd[k + 1];
-    }
-}
-
 }  // namespace
 
 void CombineClosePointsByCell(DagPoints& p, MergeIndex& ix) {
     const int n = p.Size();
     BlockCounts blocks(ix);
     const bool counted = blocks.Count(p);
-    DoneCells done(ix);
+    CellTable cells(ix);
     bool indexed = false;
-
-    // The lowest-numbered live point after `current` still where it started,
-    // in the cells from (gx, gy - 1) to (gx, gy + 1): consecutive keys.
-    auto firstWaiting = [&](int gx, int gy, int current) {
-        const int entries = static_cast<int>(ix.sorted.size());
-        const std::int32_t lastKey = CellKey(gx, gy + 1);
-        auto it = std::lower_bound(ix.sorted.begin(), ix.sorted.end(),
-                                   static_cast<std::int64_t>(CellKey(gx, gy - 1)) << 32);
-        int best = -1;
-        for (int run = static_cast<int>(it - ix.sorted.begin());
-             run < entries && (ix.sorted[run] >> 32) <= lastKey; run = ix.runEnd[run]) {
-            int k = ix.cursor[run];
-            while (k < ix.runEnd[run]) {
-                const int j = EntryIndex(ix.sorted[k]);
-                if (j > current && p.Live(j)) break;
-                ++k;
-            }
-            ix.cursor[run] = k;
-            if (k < ix.runEnd[run]) {
-                const int j = EntryIndex(ix.sorted[k]);
-                if (best < 0 || j < best) best = j;
-            }
-        }
-        return best;
-    };
 
     for (int i = 0; i < n; ++i) {
         if (!p.Live(i)) continue;
         if (counted && blocks.Alone(p.gx[i], p.gy[i])) {
-            if (indexed) done.Put(CellKey(p.gx[i], p.gy[i]), i);
+            if (indexed) cells.Finish(CellKey(p.gx[i], p.gy[i]), i);
             continue;
         }
-        if (!indexed) {
-            // Nothing has merged yet: the points before i finished where
-            // they started, each alone in its cell.
-            SortCells(p, ix);
-            done.Clear(n);
-            for (int j = 0; j < i; ++j)
-                if (p.Live(j)) done.Put(CellKey(p.gx[j], p.gy[j]), j);
-            indexed = true;
-        }
+        // Nothing has merged yet: the points before i finished where they
+        // started, the others are where they started.
+        if (!indexed) cells.Build(p, i);
+        indexed = true;
         for (;;) {
             int best = -1;
-            for (int dx = -1; dx <= 1; ++dx) {
+            for (int dx = -1; dx <= 1; ++dx)
                 for (int dy = -1; dy <= 1; ++dy) {
-                    const int j = done.Find(CellKey(p.gx[i] + dx, p.gy[i] + dy));
-                    if (j >= 0 && p.Live(j) && (best < 0 || j < best)) best = j;
+                    const int j = cells.First(CellKey(p.gx[i] + dx, p.gy[i] + dy), i, p);
+                    if (j >= 0 && (best < 0 || j < best)) best = j;
                 }
-                const int j = firstWaiting(p.gx[i] + dx, p.gy[i], i);
-                if (j >= 0 && (best < 0 || j < best)) best = j;
-            }
             if (best < 0) break;
             if (counted) {
                 blocks.Remove(p.gx[i], p.gy[i]);
@@ -243,7 +210,7 @@ void CombineClosePointsByCell(DagPoints& p, MergeIndex& ix) {
         }
         // Nothing live is close to it now, and whatever comes later and moves
         // close will absorb it: it is the only live finished point of its cell.
-        done.Put(CellKey(p.gx[i], p.gy[i]), i);
+        cells.Finish(CellKey(p.gx[i], p.gy[i]), i);
     }
     if (counted) blocks.Clear(p);
 }
