@@ -34,11 +34,11 @@ struct DagTriangle {
 // that tells its children apart: with two children, child[0] lies to the
 // right of line[0] -> line[1]; with three (a point line[0] inside it),
 // child[k] is the triangle of line[0] and the edge v[k] -> v[k + 1].
-struct DagNode {
-    int v[3];      // corners, counter-clockwise; indices >= the point count are outer points
-    int nb[3];     // node across the edge v[k] -> v[k + 1], -1 on the outside
+struct alignas(16) DagNode {
     int child[3];  // the triangles that replaced it, -1 where unused
     int line[2];
+    int v[3];   // corners, counter-clockwise; indices >= the point count are outer points
+    int nb[3];  // node across the edge v[k] -> v[k + 1], -1 on the outside
 };
 
 class DagTriangulation {
@@ -85,7 +85,7 @@ private:
         const std::size_t size = nodes_.size();
         if (size >= nodeLimit_) throw std::bad_alloc();
         if (size == nodes_.capacity()) nodes_.reserve(size + kNodeGrowth);
-        nodes_.push_back({{a, b, c}, {nbAB, nbBC, nbCA}, {-1, -1, -1}, {-1, -1}});
+        nodes_.push_back({{-1, -1, -1}, {-1, -1}, {a, b, c}, {nbAB, nbBC, nbCA}});
         return static_cast<int>(size);
     }
     // The index the next new node will take.
