@@ -29,11 +29,11 @@ struct DagTriangle {
     int neighbour[3];
 };
 
-// One triangle of the working storage.
 // One triangle of the working storage. Once replaced, it keeps the line
 // that tells its children apart: with two children, child[0] lies to the
 // right of line[0] -> line[1]; with three (a point line[0] inside it),
-// child[k] is the triangle of line[0] and the edge v[k] -> v[k + 1].
+// child[k] is the triangle of line[0] and the edge v[k] -> v[k + 1]. What
+// the point location reads comes first, within 32 of the 48 bytes.
 struct alignas(16) DagNode {
     int child[3];  // the triangles that replaced it, -1 where unused
     int line[2];
