@@ -6,26 +6,52 @@
 
 namespace ormix {
 
+namespace {
+
+// The corner after and before corner k of a triangle.
+int Next(int k) {
+    return k == 2 ? 0 : k + 1;
+}
+int Prev(int k) {
+    return k == 0 ? 2 : k - 1;
+}
+
+// The corner of triangle v that is vertex b, or 3 when none is.
+int CornerOf(const int* v, int b) {
+    return v[0] == b ? 0 : (v[1] == b ? 1 : (v[2] == b ? 2 : 3));
+}
+
+}  // namespace
+
+int DagTriangulation::OrientToPoint(int a, int b, int p) const {
+    const CompactVertex* v = vertices_.data();
+    if (!IsOuter(a)) return SignOf(SideOfRay(v[a], v[b], v[p]));
+    if (!IsOuter(b)) return -SignOf(SideOfRay(v[b], v[a], v[p]));
+    return Orient(V(a), V(b), V(p));
+}
+
 // The current triangle that contains point p (inside or on its boundary):
 // one or two side-of-line tests at each replaced triangle on the way down.
+// Every line starts at an inserted point, so each test is one SideOfRay.
 int DagTriangulation::Locate(int p) const {
-    const GridVertex q = V(p);
+    const CompactVertex* v = vertices_.data();
+    const CompactVertex q = v[p];
     int node = 0;
-    while (nodes_[node].child[0] >= 0) {
+    for (;;) {
         const DagNode& d = nodes_[node];
-        const GridVertex from = V(d.line[0]);
+        if (d.child[0] < 0) return node;
+        const CompactVertex from = v[d.line[0]];
         if (d.child[2] < 0) {
-            node = Orient(from, V(d.line[1]), q) <= 0 ? d.child[0] : d.child[1];
+            node = SideOfRay(from, v[d.line[1]], q) <= 0 ? d.child[0] : d.child[1];
             continue;
         }
         // The rays from the inner point to the corners a, b, c part the
         // children (a, b), (b, c), (c, a); each spans less than a half-turn.
-        if (Orient(from, V(d.v[0]), q) >= 0)
-            node = Orient(from, V(d.v[1]), q) <= 0 ? d.child[0] : d.child[1];
+        if (SideOfRay(from, v[d.v[0]], q) >= 0)
+            node = SideOfRay(from, v[d.v[1]], q) <= 0 ? d.child[0] : d.child[1];
         else
-            node = Orient(from, V(d.v[2]), q) >= 0 ? d.child[2] : d.child[1];
+            node = SideOfRay(from, v[d.v[2]], q) >= 0 ? d.child[2] : d.child[1];
     }
-    return node;
 }
 
 void DagTriangulation::ReplaceNeighbour(int node, int from, int to) {
@@ -39,11 +65,10 @@ void DagTriangulation::ReplaceNeighbour(int node, int from, int to) {
 // cannot grow.
 bool DagTriangulation::Insert(int p) {
     const int t = Locate(p);
-    const GridVertex q = V(p);
     int o[3], zeros = 0;
     for (int k = 0; k < 3; ++k) {
         const DagNode& d = nodes_[t];
-        o[k] = Orient(V(d.v[k]), V(d.v[(k + 1) % 3]), q);
+        o[k] = OrientToPoint(d.v[k], d.v[Next(k)], p);
         if (o[k] == 0) ++zeros;
         if (o[k] < 0) return false;  // not in the triangle found: exact tests rule this out
     }
@@ -54,10 +79,10 @@ bool DagTriangulation::Insert(int p) {
     if (zeros == 0) {
         const int a = nodes_[t].v[0], b = nodes_[t].v[1], c = nodes_[t].v[2];
         const int nAB = nodes_[t].nb[0], nBC = nodes_[t].nb[1], nCA = nodes_[t].nb[2];
-        const int t0 = NewNode(p, a, b), t1 = NewNode(p, b, c), t2 = NewNode(p, c, a);
-        nodes_[t0].nb[0] = t2, nodes_[t0].nb[1] = nAB, nodes_[t0].nb[2] = t1;
-        nodes_[t1].nb[0] = t0, nodes_[t1].nb[1] = nBC, nodes_[t1].nb[2] = t2;
-        nodes_[t2].nb[0] = t1, nodes_[t2].nb[1] = nCA, nodes_[t2].nb[2] = t0;
+        const int t0 = NextNode(), t1 = t0 + 1, t2 = t0 + 2;
+        NewNode(p, a, b, t2, nAB, t1);
+        NewNode(p, b, c, t0, nBC, t2);
+        NewNode(p, c, a, t1, nCA, t0);
         ReplaceNeighbour(nAB, t, t0);
         ReplaceNeighbour(nBC, t, t1);
         ReplaceNeighbour(nCA, t, t2);
@@ -69,22 +94,19 @@ bool DagTriangulation::Insert(int p) {
 
     // On the edge a -> b: split both triangles of the edge in two.
     int k = o[0] == 0 ? 0 : (o[1] == 0 ? 1 : 2);
-    const int a = nodes_[t].v[k], b = nodes_[t].v[(k + 1) % 3], c = nodes_[t].v[(k + 2) % 3];
+    const int a = nodes_[t].v[k], b = nodes_[t].v[Next(k)], c = nodes_[t].v[Prev(k)];
     const int u = nodes_[t].nb[k];
-    const int nBC = nodes_[t].nb[(k + 1) % 3], nCA = nodes_[t].nb[(k + 2) % 3];
+    const int nBC = nodes_[t].nb[Next(k)], nCA = nodes_[t].nb[Prev(k)];
     if (u < 0) return false;  // the outer edges hold no grid point
-    int j = 0;
-    while (j < 3 && !(nodes_[u].v[j] == b && nodes_[u].v[(j + 1) % 3] == a))
-        ++j;
-    if (j == 3) return false;
-    const int d = nodes_[u].v[(j + 2) % 3];
-    const int nAD = nodes_[u].nb[(j + 1) % 3], nDB = nodes_[u].nb[(j + 2) % 3];
-    const int t0 = NewNode(p, b, c), t1 = NewNode(p, c, a);
-    const int t2 = NewNode(p, a, d), t3 = NewNode(p, d, b);
-    nodes_[t0].nb[0] = t3, nodes_[t0].nb[1] = nBC, nodes_[t0].nb[2] = t1;
-    nodes_[t1].nb[0] = t0, nodes_[t1].nb[1] = nCA, nodes_[t1].nb[2] = t2;
-    nodes_[t2].nb[0] = t1, nodes_[t2].nb[1] = nAD, nodes_[t2].nb[2] = t3;
-    nodes_[t3].nb[0] = t2, nodes_[t3].nb[1] = nDB, nodes_[t3].nb[2] = t0;
+    const int j = CornerOf(nodes_[u].v, b);
+    if (j == 3 || nodes_[u].v[Next(j)] != a) return false;
+    const int d = nodes_[u].v[Prev(j)];
+    const int nAD = nodes_[u].nb[Next(j)], nDB = nodes_[u].nb[Prev(j)];
+    const int t0 = NextNode(), t1 = t0 + 1, t2 = t0 + 2, t3 = t0 + 3;
+    NewNode(p, b, c, t3, nBC, t1);
+    NewNode(p, c, a, t0, nCA, t2);
+    NewNode(p, a, d, t1, nAD, t3);
+    NewNode(p, d, b, t2, nDB, t0);
     ReplaceNeighbour(nBC, t, t0);
     ReplaceNeighbour(nCA, t, t1);
     ReplaceNeighbour(nAD, u, t2);
@@ -103,7 +125,8 @@ void DagTriangulation::Legalize(int p, int first, int count) {
     pending_.clear();
     for (int i = 0; i < count; ++i)
         pending_.push_back(first + i);
-    const GridVertex q = V(p);
+    const CompactVertex* v = vertices_.data();
+    const CompactVertex q = v[p];
     while (!pending_.empty()) {
         const int t = pending_.back();
         pending_.pop_back();
@@ -111,18 +134,21 @@ void DagTriangulation::Legalize(int p, int first, int count) {
         const int u = nodes_[t].nb[1];
         if (u < 0) continue;  // an outer edge
         const int a = nodes_[t].v[1], b = nodes_[t].v[2];
-        int j = 0;
-        while (j < 3 && !(nodes_[u].v[j] == b && nodes_[u].v[(j + 1) % 3] == a))
-            ++j;
-        if (j == 3) continue;
         const DagNode& du = nodes_[u];
-        if (InCircle(V(du.v[0]), V(du.v[1]), V(du.v[2]), q) <= 0) continue;
-        const int d = du.v[(j + 2) % 3];
-        const int nAD = du.nb[(j + 1) % 3], nDB = du.nb[(j + 2) % 3];
+        const int j = CornerOf(du.v, b);
+        if (j == 3 || du.v[Next(j)] != a) continue;
+        const int d = du.v[Prev(j)];
+        if (IsOuter(du.v[0]) || IsOuter(du.v[1]) || IsOuter(du.v[2])) {
+            if (InCircleWithOuter(V(du.v[0]), V(du.v[1]), V(du.v[2]), V(p)) <= 0) continue;
+        } else {
+            const CompactVertex &e = v[du.v[0]], &f = v[du.v[1]], &g = v[du.v[2]];
+            if (InCircleGrid(e.x, e.y, f.x, f.y, g.x, g.y, q.x, q.y) <= 0) continue;
+        }
+        const int nAD = du.nb[Next(j)], nDB = du.nb[Prev(j)];
         const int nPA = nodes_[t].nb[0], nBP = nodes_[t].nb[2];
-        const int t1 = NewNode(p, a, d), t2 = NewNode(p, d, b);
-        nodes_[t1].nb[0] = nPA, nodes_[t1].nb[1] = nAD, nodes_[t1].nb[2] = t2;
-        nodes_[t2].nb[0] = t1, nodes_[t2].nb[1] = nDB, nodes_[t2].nb[2] = nBP;
+        const int t1 = NextNode(), t2 = t1 + 1;
+        NewNode(p, a, d, nPA, nAD, t2);
+        NewNode(p, d, b, t1, nDB, nBP);
         ReplaceNeighbour(nPA, t, t1);
         ReplaceNeighbour(nAD, u, t1);
         ReplaceNeighbour(nDB, u, t2);

@@ -45,19 +45,29 @@ void MergePoint(DagPoints& p, int survivor, int other);
 // kept as the definition the fast version is checked against.
 void CombineClosePointsByScan(DagPoints& p);
 
+// One grid cell in the table of the fast merge.
+struct MergeCell {
+    std::int32_t key;  // the cell, or -1 for an empty slot
+    int done;          // the one live point that finished here, or -1
+    int waiting;       // the first point that started here not yet seen to be dead or passed
+    int last;          // the last point that started here
+};
+
 // Working storage of the fast merge, kept between calls.
 struct MergeIndex {
-    std::vector<std::int64_t> sorted;  // (cell, index) of every live point where it started
-    std::vector<int> cursor;           // per cell run: first entry not yet seen to be dead
-    std::vector<int> runEnd;           // per cell run: one past its last entry
-    std::vector<std::int32_t> doneKeys;
-    std::vector<int> doneIndex;  // cell -> the one live point that finished there
+    std::vector<MergeCell> cells;  // open addressing by cell
+    std::vector<int> nextInCell;   // per point: the next point that started in its cell, or -1
+    // Live points in each block of 16 x 16 cells; all 0 between calls.
+    std::vector<std::uint16_t> blockCount;
+    bool countsClear = false;
 };
 
 // The same merges in the same order, found through the grid cells: points not
-// yet looked at are still where they started (a sorted cell table), points
-// already looked at are each alone in their cell (a hash table). Near-linear.
-// May throw std::bad_alloc.
+// yet looked at are still where they started (a list per cell, in index
+// order), points already looked at are each alone in their cell; one hash
+// table of cells holds both. Near-linear. Most points have no other point in
+// the blocks around them (a count per block tells): those need no table, and
+// the table is only built once a point does. May throw std::bad_alloc.
 void CombineClosePointsByCell(DagPoints& p, MergeIndex& index);
 
 }  // namespace ormix

@@ -9,7 +9,6 @@ namespace ormix {
 namespace {
 
 constexpr int kGridHalf = 2048;
-constexpr std::size_t kNodeGrowth = 1000;
 
 // A position relative to the half-width R, on the grid. Anything that is not
 // a number or lies outside goes to the nearest grid value rather than
@@ -95,13 +94,6 @@ bool DagTriangulation::CombineClosePoints() {
     return true;
 }
 
-int DagTriangulation::NewNode(int a, int b, int c) {
-    if (nodes_.size() >= nodeLimit_) throw std::bad_alloc();
-    if (nodes_.size() == nodes_.capacity()) nodes_.reserve(nodes_.capacity() + kNodeGrowth);
-    nodes_.push_back({{a, b, c}, {-1, -1, -1}, {-1, -1, -1}, {-1, -1}});
-    return static_cast<int>(nodes_.size()) - 1;
-}
-
 // The outer triangle, and in it the first surviving point.
 bool DagTriangulation::InitDagTri() {
     const int n = points_.Size();
@@ -120,11 +112,12 @@ bool DagTriangulation::InitDagTri() {
         nodes_.reserve(std::min(estimate, nodeLimit_));
         vertices_.resize(n + 3);
         for (int i = 0; i < n; ++i)
-            vertices_[i] = GridPoint(points_.gx[i], points_.gy[i]);
+            vertices_[i] = {points_.gx[i], points_.gy[i], 1};
         for (int k = 0; k < 3; ++k)
-            vertices_[n + k] = OuterVertex(k);
+            vertices_[n + k] = Compact(OuterVertex(k));
+        pointCount_ = n;
         pending_.reserve(64);
-        NewNode(n, n + 1, n + 2);
+        NewNode(n, n + 1, n + 2, -1, -1, -1);
         if (!Insert(firstPoint_)) throw std::bad_alloc();
     } catch (const std::bad_alloc&) {
         messages_->Error("InitDagTri()");
@@ -152,22 +145,25 @@ bool DagTriangulation::AddDagTri() {
 bool DagTriangulation::GetStdTriWithConvex() {
     const int n = points_.Size();
     try {
-        outputIndex_.assign(nodes_.size(), -1);
-        int count = 0;
-        for (std::size_t t = 0; t < nodes_.size(); ++t) {
+        const int nodes = static_cast<int>(nodes_.size());
+        outputIndex_.assign(nodes, -1);
+        kept_.clear();
+        const CompactVertex* v = vertices_.data();
+        for (int t = 0; t < nodes; ++t) {
             const DagNode& d = nodes_[t];
             if (d.child[0] >= 0 || d.v[0] >= n || d.v[1] >= n || d.v[2] >= n) continue;
-            if (Orient(V(d.v[0]), V(d.v[1]), V(d.v[2])) == 0) continue;
-            outputIndex_[t] = count++;
+            if (OrientGrid(v[d.v[0]], v[d.v[1]], v[d.v[2]]) == 0) continue;
+            outputIndex_[t] = static_cast<int>(kept_.size());
+            kept_.push_back(t);
         }
+        const int count = static_cast<int>(kept_.size());
         triangles_.resize(count);
-        for (std::size_t t = 0; t < nodes_.size(); ++t) {
-            if (outputIndex_[t] < 0) continue;
-            DagTriangle& out = triangles_[outputIndex_[t]];
-            for (int k = 0; k < 3; ++k) {
-                out.corner[k] = nodes_[t].v[k];
-                int nb = nodes_[t].nb[k];
-                out.neighbour[k] = nb >= 0 ? outputIndex_[nb] : -1;
+        for (int k = 0; k < count; ++k) {
+            const DagNode& d = nodes_[kept_[k]];
+            DagTriangle& out = triangles_[k];
+            for (int j = 0; j < 3; ++j) {
+                out.corner[j] = d.v[j];
+                out.neighbour[j] = d.nb[j] >= 0 ? outputIndex_[d.nb[j]] : -1;
             }
         }
     } catch (const std::bad_alloc&) {

@@ -12,6 +12,7 @@
 // the convex hull of the surviving points.
 #pragma once
 
+#include <new>
 #include <vector>
 
 #include "model/grid_predicates.h"
@@ -28,16 +29,16 @@ struct DagTriangle {
     int neighbour[3];
 };
 
-// One triangle of the working storage.
 // One triangle of the working storage. Once replaced, it keeps the line
 // that tells its children apart: with two children, child[0] lies to the
 // right of line[0] -> line[1]; with three (a point line[0] inside it),
-// child[k] is the triangle of line[0] and the edge v[k] -> v[k + 1].
-struct DagNode {
-    int v[3];      // corners, counter-clockwise; indices >= the point count are outer points
-    int nb[3];     // node across the edge v[k] -> v[k + 1], -1 on the outside
+// child[k] is the triangle of line[0] and the edge v[k] -> v[k + 1]. What
+// the point location reads comes first, within 32 of the 48 bytes.
+struct alignas(16) DagNode {
     int child[3];  // the triangles that replaced it, -1 where unused
     int line[2];
+    int v[3];   // corners, counter-clockwise; indices >= the point count are outer points
+    int nb[3];  // node across the edge v[k] -> v[k + 1], -1 on the outside
 };
 
 class DagTriangulation {
@@ -70,22 +71,41 @@ private:
     bool GetStdTriWithConvex();
 
     // Vertex i of the triangulation: a grid point, or an outer point from n on.
-    const GridVertex& V(int i) const { return vertices_[i]; }
+    GridVertex V(int i) const { return Expand(vertices_[i]); }
+    bool IsOuter(int i) const { return i >= pointCount_; }
+    // Orient(V(a), V(b), V(p)) for a grid point p; cheap unless a and b are
+    // both outer points.
+    int OrientToPoint(int a, int b, int p) const;
     int Locate(int p) const;
     bool Insert(int p);
-    int NewNode(int a, int b, int c);
+    // Appends the triangle a, b, c with the given neighbours across
+    // a -> b, b -> c and c -> a; returns its index. Throws std::bad_alloc at
+    // the node limit or when the storage cannot grow.
+    int NewNode(int a, int b, int c, int nbAB, int nbBC, int nbCA) {
+        const std::size_t size = nodes_.size();
+        if (size >= nodeLimit_) throw std::bad_alloc();
+        if (size == nodes_.capacity()) nodes_.reserve(size + kNodeGrowth);
+        nodes_.push_back({{-1, -1, -1}, {-1, -1}, {a, b, c}, {nbAB, nbBC, nbCA}});
+        return static_cast<int>(size);
+    }
+    // The index the next new node will take.
+    int NextNode() const { return static_cast<int>(nodes_.size()); }
     void Legalize(int p, int first, int count);
     void ReplaceNeighbour(int node, int from, int to);
+
+    static constexpr std::size_t kNodeGrowth = 1000;
 
     MessageSink* messages_;
     DagPoints points_;
     MergeIndex mergeIndex_;
-    std::vector<GridVertex> vertices_;
+    std::vector<CompactVertex> vertices_;
     std::vector<DagNode> nodes_;
-    std::vector<int> pending_;  // triangles whose far edge must be checked
-    std::vector<int> outputIndex_;
+    std::vector<int> pending_;      // triangles whose far edge must be checked
+    std::vector<int> outputIndex_;  // node -> its number in the result, or -1
+    std::vector<int> kept_;         // the nodes of the result, in order
     std::vector<DagTriangle> triangles_;
     double scale_ = 0;
+    int pointCount_ = 0;
     int firstPoint_ = -1;
     std::size_t nodeLimit_ = static_cast<std::size_t>(-1);
     bool scanMerge_ = false;

@@ -1,0 +1,280 @@
+// The particle triangulation takes short cuts for speed (cheap tests for the
+// common case, storage kept between calls); none of them may change a result
+// bit. Each cloud below has a fingerprint of everything the triangulation
+// gives (the merges, the grid and metre positions, the triangles with their
+// order and neighbours), recorded from the version without the short cuts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <type_traits>
+#include <vector>
+
+#include "model/grid_predicates.h"
+#include "model/random.h"
+#include "model/triangulation.h"
+
+namespace ormix {
+namespace {
+
+struct Cloud {
+    std::vector<double> x, y;
+    int Size() const { return static_cast<int>(x.size()); }
+    void Add(double px, double py) {
+        x.push_back(px);
+        y.push_back(py);
+    }
+};
+
+class Fingerprint {
+public:
+    void Add(std::uint64_t v) {
+        for (int i = 0; i < 8; ++i) {
+            hash_ ^= (v >> (8 * i)) & 0xff;
+            hash_ *= 1099511628211ull;
+        }
+    }
+    void Add(double v) {
+        std::uint64_t bits;
+        std::memcpy(&bits, &v, sizeof bits);
+        Add(bits);
+    }
+    template <typename T>
+    void AddAll(const std::vector<T>& values) {
+        Add(static_cast<std::uint64_t>(values.size()));
+        for (T v : values) {
+            if constexpr (std::is_floating_point_v<T>)
+                Add(static_cast<double>(v));
+            else
+                Add(static_cast<std::uint64_t>(static_cast<std::int64_t>(v)));
+        }
+    }
+    std::uint64_t Value() const { return hash_; }
+
+private:
+    std::uint64_t hash_ = 14695981039346656037ull;
+};
+
+void AddResult(Fingerprint& f, const DagTriangulation& t, int count) {
+    f.Add(static_cast<std::uint64_t>(count));
+    for (const DagTriangle& d : t.Triangles())
+        for (int k = 0; k < 3; ++k) {
+            f.Add(static_cast<std::uint64_t>(d.corner[k]));
+            f.Add(static_cast<std::uint64_t>(static_cast<std::int64_t>(d.neighbour[k])));
+        }
+    const DagPoints& p = t.Points();
+    f.AddAll(p.weight);
+    f.AddAll(p.mergedInto);
+    f.AddAll(p.gx);
+    f.AddAll(p.gy);
+    f.AddAll(p.x);
+    f.AddAll(p.y);
+}
+
+std::uint64_t FingerprintOf(DagTriangulation& t, const Cloud& c) {
+    Fingerprint f;
+    AddResult(f, t, t.CalculateDagTri(c.x.data(), c.y.data(), c.Size()));
+    return f.Value();
+}
+
+Cloud Uniform(std::uint32_t seed, int n, double width, double height) {
+    ModelRandom r;
+    r.Seed(seed);
+    Cloud c;
+    for (int i = 0; i < n; ++i) {
+        const double px = r.Fraction() * width;
+        c.Add(px, r.Fraction() * height);
+    }
+    return c;
+}
+
+// Patches a few grid units across: most points merge, and survivors move
+// into the reach of others.
+Cloud Patches(std::uint32_t seed, int n) {
+    ModelRandom r;
+    r.Seed(seed);
+    Cloud c;
+    double cx[12], cy[12];
+    for (int k = 0; k < 12; ++k) {
+        cx[k] = r.Fraction() * 5000;
+        cy[k] = r.Fraction() * 5000;
+    }
+    for (int i = 0; i < n; ++i) {
+        if (i % 10 == 0) {
+            const double px = r.Fraction() * 5000;
+            c.Add(px, r.Fraction() * 5000);
+            continue;
+        }
+        const int k = r.Next() % 12;
+        const double px = cx[k] + (r.Fraction() - 0.5) * 8;
+        c.Add(px, cy[k] + (r.Fraction() - 0.5) * 8);
+    }
+    return c;
+}
+
+// Whole-numbered positions on a small lattice: repeated points, many points
+// on one line and four on one circle, points on the edges of triangles.
+Cloud Lattice(std::uint32_t seed, int n, int columns, int rows, double step) {
+    ModelRandom r;
+    r.Seed(seed);
+    Cloud c;
+    for (int i = 0; i < n; ++i) {
+        const double px = r.Next() % columns * step;
+        c.Add(px, r.Next() % rows * step);
+    }
+    return c;
+}
+
+// Points about 1.5 grid units apart along a few lines: merges chain along
+// them, each survivor moving toward the next point.
+Cloud Chains(std::uint32_t seed) {
+    ModelRandom r;
+    r.Seed(seed);
+    Cloud c;
+    // Two far corners make the box about 4.1 km: one grid unit is about 1 m.
+    const double unit = 1;
+    c.Add(0, 0);
+    c.Add(4096, 4096);
+    for (int line = 0; line < 6; ++line) {
+        const double x0 = r.Fraction() * 3000, y0 = r.Fraction() * 3000;
+        const double angle = r.Fraction() * 6.283;
+        for (int i = 0; i < 120; ++i) {
+            const double s = i * 1.5 * unit;
+            c.Add(x0 + s * std::cos(angle), y0 + s * std::sin(angle));
+        }
+    }
+    return c;
+}
+
+Cloud Circle(int n) {
+    Cloud c;
+    for (int i = 0; i < n; ++i) {
+        const double a = 6.283185307179586 * i / n;
+        c.Add(1000 * std::cos(a), 1000 * std::sin(a));
+    }
+    c.Add(0, 0);
+    return c;
+}
+
+Cloud WithNonFinite(std::uint32_t seed) {
+    Cloud c = Uniform(seed, 200, 800, 800);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (int i = 0; i < c.Size(); i += 17)
+        c.x[i] = i % 2 ? nan : inf;
+    return c;
+}
+
+struct Case {
+    const char* name;
+    Cloud cloud;
+    std::uint64_t fingerprint;
+};
+
+std::vector<Case> Cases() {
+    return {
+        {"uniform 960", Uniform(11, 960, 5000, 5000), 2197477027142344277ull},
+        {"uniform 2000", Uniform(21, 2000, 3000, 3000), 15587526754066924303ull},
+        {"long and thin", Uniform(22, 700, 20000, 15), 12534361905479122793ull},
+        {"patches", Patches(12, 960), 3233432104833176075ull},
+        {"patches 1000", Patches(23, 1000), 8454392073609014553ull},
+        {"lattice 9 x 7", Lattice(24, 300, 9, 7, 100), 6766262100571824811ull},
+        {"lattice 40 x 40", Lattice(25, 900, 40, 40, 3), 9327406353044563841ull},
+        {"lattice 3 x 200", Lattice(26, 500, 3, 200, 7), 18397708878081078263ull},
+        {"chains", Chains(27), 5557626312210753927ull},
+        {"circle", Circle(360), 12261709017688048475ull},
+        {"non-finite", WithNonFinite(28), 160494849667532747ull},
+    };
+}
+
+TEST(TriangulationSpeedUps, GiveTheRecordedResultsOnAwkwardClouds) {
+    for (const Case& k : Cases()) {
+        CollectingSink sink;
+        DagTriangulation t(sink);
+        EXPECT_EQ(FingerprintOf(t, k.cloud), k.fingerprint) << k.name;
+        EXPECT_TRUE(sink.messages.empty()) << k.name;
+    }
+}
+
+// Many small lattice clouds: every degenerate arrangement a few points can
+// take, each with a result that must not change.
+TEST(TriangulationSpeedUps, GiveTheRecordedResultsOnManySmallLatticeClouds) {
+    CollectingSink sink;
+    DagTriangulation t(sink);
+    Fingerprint f;
+    for (std::uint32_t seed = 1; seed <= 400; ++seed) {
+        const int n = 3 + static_cast<int>(seed % 40);
+        const int side = 2 + static_cast<int>(seed % 7);
+        const Cloud c = Lattice(1000 + seed, n, side, side + 1, seed % 3 == 0 ? 1e-3 : 50);
+        AddResult(f, t, t.CalculateDagTri(c.x.data(), c.y.data(), c.Size()));
+    }
+    EXPECT_EQ(f.Value(), 5439060530865028247ull);
+}
+
+// Storage kept from a larger or different cloud leaves nothing behind.
+TEST(TriangulationSpeedUps, ReusedStorageGivesWhatFreshStorageGives) {
+    const std::vector<Case> cases = Cases();
+    CollectingSink sink;
+    DagTriangulation reused(sink);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& k = cases[(i * 7) % cases.size()];
+        DagTriangulation fresh(sink);
+        EXPECT_EQ(FingerprintOf(reused, k.cloud), FingerprintOf(fresh, k.cloud)) << k.name;
+    }
+}
+
+// Points one or two grid units apart over many blocks of cells, most of
+// them merging in chains that carry survivors across block edges.
+Cloud NearNeighbours(std::uint32_t seed) {
+    ModelRandom r;
+    r.Seed(seed);
+    Cloud c;
+    c.Add(0, 0);  // the box is 4.1 km: one grid unit is about 1 m
+    c.Add(4096, 4096);
+    const double x0 = r.Fraction() * 4000, y0 = r.Fraction() * 4000;
+    for (int i = 0; i < 600; ++i) {
+        const double px = x0 + r.Next() % 40 * 1.4;
+        c.Add(px, y0 + r.Next() % 40 * 1.4);
+    }
+    return c;
+}
+
+// The merge through cells and blocks gives what the plain scan gives.
+TEST(TriangulationSpeedUps, MergingMatchesTheScanWhereMergesChain) {
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+        const Cloud c = seed % 2 ? NearNeighbours(seed) : Chains(seed);
+        CollectingSink sink;
+        DagTriangulation byCell(sink), byScan(sink);
+        byScan.UseScanMerge(true);
+        EXPECT_EQ(FingerprintOf(byCell, c), FingerprintOf(byScan, c)) << "seed " << seed;
+        int merged = 0;
+        for (int w : byCell.Points().weight)
+            merged += w == 0;
+        EXPECT_GT(merged, c.Size() / 4) << "seed " << seed;
+    }
+}
+
+// The one-product side test agrees with the full expansion in K, toward grid
+// points and outer points alike, on and off the line.
+TEST(TriangulationSpeedUps, SideOfRayMatchesTheExpandedOrientation) {
+    ModelRandom r;
+    r.Seed(5);
+    auto coordinate = [&](bool line) {
+        return line ? (r.Next() % 9 - 4) * 512 : r.Next() % 4097 - 2048;
+    };
+    for (int trial = 0; trial < 30000; ++trial) {
+        const bool line = trial % 3 == 1;  // f, v and q on the line y = x
+        const std::int64_t fx = coordinate(line), vx = coordinate(line), qx = coordinate(line);
+        const GridVertex f = GridPoint(fx, line ? fx : coordinate(false));
+        const GridVertex q = GridPoint(qx, line ? qx : coordinate(false));
+        const GridVertex v =
+            trial % 4 == 3 ? OuterVertex(trial % 3) : GridPoint(vx, line ? vx : coordinate(false));
+        const std::int64_t side = SideOfRay(Compact(f), Compact(v), Compact(q));
+        ASSERT_EQ((side > 0) - (side < 0), OrientExpanded(f, v, q)) << trial;
+    }
+}
+
+}  // namespace
+}  // namespace ormix
