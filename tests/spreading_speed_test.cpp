@@ -15,18 +15,10 @@
 #include "model/grid_predicates.h"
 #include "model/random.h"
 #include "model/triangulation.h"
+#include "tests/point_clouds.h"
 
 namespace ormix {
 namespace {
-
-struct Cloud {
-    std::vector<double> x, y;
-    int Size() const { return static_cast<int>(x.size()); }
-    void Add(double px, double py) {
-        x.push_back(px);
-        y.push_back(py);
-    }
-};
 
 class Fingerprint {
 public:
@@ -77,17 +69,6 @@ std::uint64_t FingerprintOf(DagTriangulation& t, const Cloud& c) {
     Fingerprint f;
     AddResult(f, t, t.CalculateDagTri(c.x.data(), c.y.data(), c.Size()));
     return f.Value();
-}
-
-Cloud Uniform(std::uint32_t seed, int n, double width, double height) {
-    ModelRandom r;
-    r.Seed(seed);
-    Cloud c;
-    for (int i = 0; i < n; ++i) {
-        const double px = r.Fraction() * width;
-        c.Add(px, r.Fraction() * height);
-    }
-    return c;
 }
 
 // Patches a few grid units across: most points merge, and survivors move
@@ -159,7 +140,7 @@ Cloud Circle(int n) {
 }
 
 Cloud WithNonFinite(std::uint32_t seed) {
-    Cloud c = Uniform(seed, 200, 800, 800);
+    Cloud c = UniformCloud(seed, 200, 800, 800);
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     for (int i = 0; i < c.Size(); i += 17)
@@ -175,9 +156,9 @@ struct Case {
 
 std::vector<Case> Cases() {
     return {
-        {"uniform 960", Uniform(11, 960, 5000, 5000), 2197477027142344277ull},
-        {"uniform 2000", Uniform(21, 2000, 3000, 3000), 15587526754066924303ull},
-        {"long and thin", Uniform(22, 700, 20000, 15), 12534361905479122793ull},
+        {"uniform 960", UniformCloud(11, 960, 5000, 5000), 2197477027142344277ull},
+        {"uniform 2000", UniformCloud(21, 2000, 3000, 3000), 15587526754066924303ull},
+        {"long and thin", UniformCloud(22, 700, 20000, 15), 12534361905479122793ull},
         {"patches", Patches(12, 960), 3233432104833176075ull},
         {"patches 1000", Patches(23, 1000), 8454392073609014553ull},
         {"lattice 9 x 7", Lattice(24, 300, 9, 7, 100), 6766262100571824811ull},

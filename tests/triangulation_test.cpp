@@ -12,30 +12,10 @@
 #include "model/grid_predicates.h"
 #include "model/random.h"
 #include "model/triangulation.h"
+#include "tests/point_clouds.h"
 
 namespace ormix {
 namespace {
-
-struct Cloud {
-    std::vector<double> x, y;
-    int Size() const { return static_cast<int>(x.size()); }
-    void Add(double px, double py) {
-        x.push_back(px);
-        y.push_back(py);
-    }
-};
-
-// Uniform in a square of the given width.
-Cloud UniformCloud(std::uint32_t seed, int n, double width) {
-    ModelRandom r;
-    r.Seed(seed);
-    Cloud c;
-    for (int i = 0; i < n; ++i) {
-        double px = r.Fraction() * width;
-        c.Add(px, r.Fraction() * width);
-    }
-    return c;
-}
 
 // Tight clusters (a few centimetres) spread over a kilometre, with stray
 // points, so that many points fall within the merging distance.
@@ -217,7 +197,7 @@ TEST(Triangulation, IdenticalAndNonFinitePointsTakeNoPart) {
 }
 
 TEST(Triangulation, StorageThatCannotGrowEndsWithTheStepName) {
-    Cloud c = UniformCloud(7, 300, 500);
+    Cloud c = UniformCloud(7, 300, 500, 500);
     CollectingSink sink;
     DagTriangulation t(sink);
     t.SetNodeLimit(1000);  // 300 points need about 2700
@@ -244,7 +224,8 @@ class RandomCloudTest : public ::testing::TestWithParam<CloudCase> {};
 
 TEST_P(RandomCloudTest, IsTheDelaunayTriangulationOfTheSurvivingPoints) {
     const CloudCase& k = GetParam();
-    Cloud c = k.clustered ? ClusteredCloud(k.seed, k.points) : UniformCloud(k.seed, k.points, 2e3);
+    Cloud c =
+        k.clustered ? ClusteredCloud(k.seed, k.points) : UniformCloud(k.seed, k.points, 2e3, 2e3);
     CollectingSink sink;
     DagTriangulation t(sink);
     const int count = t.CalculateDagTri(c.x.data(), c.y.data(), c.Size());
@@ -259,7 +240,7 @@ TEST_P(RandomCloudTest, IsTheDelaunayTriangulationOfTheSurvivingPoints) {
     }
     // The input is not changed.
     Cloud again =
-        k.clustered ? ClusteredCloud(k.seed, k.points) : UniformCloud(k.seed, k.points, 2e3);
+        k.clustered ? ClusteredCloud(k.seed, k.points) : UniformCloud(k.seed, k.points, 2e3, 2e3);
     EXPECT_EQ(c.x, again.x);
     EXPECT_EQ(c.y, again.y);
 }
