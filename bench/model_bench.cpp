@@ -45,8 +45,7 @@ void BM_Run(benchmark::State& state) {
             state.SkipWithError("set-up failed");
             return;
         }
-        Spread(*m);
-        RunWithThreads(*m, false, threads);
+        SpreadAndRun(*m, false, threads);
         benchmark::DoNotOptimize(m->result[m->numSteps - 1].remaining.best);
     }
     state.SetLabel(which == 0 ? "heaviest" : "typical");

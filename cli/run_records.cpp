@@ -9,7 +9,6 @@
 
 #include "cli/console_sink.h"
 #include "cli/records_json.h"
-#include "model/spreading.h"
 
 namespace ormix {
 
@@ -63,8 +62,7 @@ int RunRecords(const RunRecordsOptions& options, WeatheringModel& m, MessageSink
         messages.Error("No wind speed is given for any hour: the run has no hours.");
         return 1;
     }
-    Spread(m);
-    if (!m.Run(true)) return 1;
+    if (!m.Solve(true)) return 1;
     m.CopyRemovalsToEnvelope();
     return 0;
 }

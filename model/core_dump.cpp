@@ -1,5 +1,7 @@
 #include "model/core_dump.h"
 
+#include <cstdlib>
+
 namespace ormix {
 
 CoreDump::CoreDump(const std::string& path) : file_(std::fopen(path.c_str(), "w")) {
@@ -8,8 +10,62 @@ CoreDump::CoreDump(const std::string& path) : file_(std::fopen(path.c_str(), "w"
     std::fputs("                 ==============\n", file_);
 }
 
+CoreDump::CoreDump() : file_(open_memstream(&memory_, &memorySize_)) {}
+
 CoreDump::~CoreDump() {
     if (file_) std::fclose(file_);
+    std::free(memory_);
+}
+
+namespace {
+
+// The marks of the values left open in a case's text: the sub-step, and
+// each carried LE value (the mark and a letter).
+constexpr char kOpenSubStep = '\x01';
+constexpr char kOpenValue = '\x02';
+
+}  // namespace
+
+std::string CoreDump::TakeText() {
+    if (!memory_ && !file_) return {};
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
+    std::string text(memory_ ? memory_ : "", memorySize_);
+    std::free(memory_);
+    memory_ = nullptr;
+    memorySize_ = 0;
+    return text;
+}
+
+void CoreDump::AppendCase(const std::string& text, int subStep, const LE& carried) {
+    std::size_t from = 0;
+    while (from < text.size()) {
+        std::size_t mark = text.find_first_of("\x01\x02", from);
+        if (mark == std::string::npos) mark = text.size();
+        std::fwrite(text.data() + from, 1, mark - from, file_);
+        if (mark == text.size()) break;
+        if (text[mark] == kOpenSubStep) {
+            std::fprintf(file_, "%d", subStep);
+            from = mark + 1;
+            continue;
+        }
+        const char which = mark + 1 < text.size() ? text[mark + 1] : ' ';
+        switch (which) {
+            case 'f':
+                std::fprintf(file_, "%e", carried.f_evap);
+                break;
+            case 'v':
+                std::fprintf(file_, "%.4f", carried.vp);
+                break;
+            case 'b':
+                std::fprintf(file_, "%e", carried.benz);
+                break;
+            default:
+                std::fprintf(file_, "%.4f", carried.mv);
+                break;
+        }
+        from = mark + 2;
+    }
 }
 
 void CoreDump::Run(int IV, int IW, int IB) {
@@ -24,28 +80,43 @@ void CoreDump::Step(int s, int LEsum, double slickArea, double oilRatio, int sub
     std::fprintf(file_, "\t\t LEsum = %d\n", LEsum);
     std::fprintf(file_, "\t\t area = %.2f\n", slickArea);
     std::fprintf(file_, "\t\t OilRatio = %.2f\n", oilRatio);
-    std::fprintf(file_, "\t\t deltat = %d\n", subStep);
+    if (subStep >= 0)
+        std::fprintf(file_, "\t\t deltat = %d\n", subStep);
+    else
+        std::fprintf(file_, "\t\t deltat = %c\n", kOpenSubStep);
     std::fprintf(file_, "\t\t total.vol = %.2f\n", totalVol);
 }
 
-void CoreDump::Element(int i, const LE& e, double area, int hour) {
+void CoreDump::Element(int i, const LE& e, double area, int hour, bool carried) {
     std::FILE* f = file_;
+    // A carried value is left open: its mark and letter.
+    auto value = [&](const char* format, double v, char letter) {
+        if (carried)
+            std::fprintf(f, "%c%c\n", kOpenValue, letter);
+        else
+            std::fprintf(f, format, v);
+    };
     std::fprintf(f, "\n\t\t\t LE_area\t= %.4f\n", area);
     std::fprintf(f, "\t\t\t LE[%d].Vol\t= %.4f\n", i, e.Vol);
     std::fprintf(f, "\t\t\t LE[%d].thick\t= %.4f\n", i, e.thick[hour]);
     std::fprintf(f, "\t\t\t LE[%d].Y\t= %e\n", i, e.Y);
     std::fprintf(f, "\t\t\t LE[%d].S\t= %e\n", i, e.S);
-    std::fprintf(f, "\t\t\t LE[%d].f_evap\t= %e\n", i, e.f_evap);
+    std::fprintf(f, "\t\t\t LE[%d].f_evap\t= ", i);
+    value("%e\n", e.f_evap, 'f');
     std::fprintf(f, "\t\t\t LE[%d].visc\t= %e\n", i, e.visc);
     std::fprintf(f, "\t\t\t LE[%d].rho\t= %.4f\n", i, e.rho);
-    std::fprintf(f, "\t\t\t LE[%d].vp\t= %.4f\n", i, e.vp);
-    std::fprintf(f, "\t\t\t LE[%d].benz\t= %e\n", i, e.benz);
-    std::fprintf(f, "\t\t\t LE[%d].mv\t= %.4f\n", i, e.mv);
+    std::fprintf(f, "\t\t\t LE[%d].vp\t= ", i);
+    value("%.4f\n", e.vp, 'v');
+    std::fprintf(f, "\t\t\t LE[%d].benz\t= ", i);
+    value("%e\n", e.benz, 'b');
+    std::fprintf(f, "\t\t\t LE[%d].mv\t= ", i);
+    value("%.4f\n", e.mv, 'm');
     std::fprintf(f, "\t\t\t LE[%d].vol_disp\t= %.4f\n", i, e.vol_disp);
     std::fprintf(f, "\t\t\t LE[%d].evex\t= %.4f\n", i, e.evex);
 }
 
-void CoreDump::StepEnd(const WeatheringModel& m, const StepSums& s, double slickArea, int hour) {
+void CoreDump::StepEnd(const WeatheringModel& m, const RunTotals& total, const StepSums& s,
+                       double slickArea, int hour) {
     std::FILE* f = file_;
     std::fprintf(f, "\n\t\t oilSum    = %.4f\n", s.oilSum);
     std::fprintf(f, "\n\t\t rhoAv     = %.4f\n", s.rhoAv);
@@ -64,9 +135,9 @@ void CoreDump::StepEnd(const WeatheringModel& m, const StepSums& s, double slick
     std::fprintf(f, "\t\t benz2Av    = %e\n", s.benz2Av);
     std::fprintf(f, "\t\t MinBenzene = %e\n", m.MinBenzene);
     std::fprintf(f, "\t\t benz0      = %e\n", s.benz0);
-    std::fprintf(f, "\n\t\t total.disp = %e\n", m.total.disp);
-    std::fprintf(f, "\t\t total.evap = %e\n", m.total.evap);
-    std::fprintf(f, "\t\t total.spill = %e\n", m.total.spill);
+    std::fprintf(f, "\n\t\t total.disp = %e\n", total.disp);
+    std::fprintf(f, "\t\t total.evap = %e\n", total.evap);
+    std::fprintf(f, "\t\t total.spill = %e\n", total.spill);
     const WaveCase& w = m.wave[hour].best;
     std::fprintf(f, "\n\t\t Slick.Area = %.4f\n", slickArea);
     std::fprintf(f, "\t\t Wave.Hrms  = %.4f\n", w.Hrms);

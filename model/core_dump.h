@@ -19,10 +19,18 @@ struct StepSums {
     double benz0;
 };
 
+// An uncertainty case run beside others cannot know two things that the
+// cases before it leave behind: the evaporation sub-step chosen last, and
+// what an LE that has held no oil in the case still shows from earlier ones
+// (fraction evaporated, vapour pressure, benzene, molar volume). Its dump
+// is kept in memory with these values left open, and filled in when the
+// cases are written in their order.
 class CoreDump {
 public:
     // Creates the file anew; Ok() tells whether that worked.
     explicit CoreDump(const std::string& path);
+    // A dump kept in memory, for one uncertainty case.
+    CoreDump();
     ~CoreDump();
     CoreDump(const CoreDump&) = delete;
     CoreDump& operator=(const CoreDump&) = delete;
@@ -30,13 +38,25 @@ public:
     bool Ok() const { return file_ != nullptr; }
 
     void Run(int IV, int IW, int IB);
+    // A negative sub-step is the one left by the case before (left open).
     void Step(int s, int LEsum, double slickArea, double oilRatio, int subStep, double totalVol);
-    void Element(int index, const LE& e, double area, int hour);
-    void StepEnd(const WeatheringModel& m, const StepSums& sums, double slickArea, int hour);
+    // `carried`: the LE has held no oil in this case, and shows what the
+    // cases before left (left open).
+    void Element(int index, const LE& e, double area, int hour, bool carried);
+    void StepEnd(const WeatheringModel& m, const RunTotals& total, const StepSums& sums,
+                 double slickArea, int hour);
     void Finish();
+
+    // The text of a dump kept in memory; the dump is closed.
+    std::string TakeText();
+    // Writes a case's text with the open values filled in: the sub-step and
+    // the LE values that the cases before it left.
+    void AppendCase(const std::string& text, int subStep, const LE& carried);
 
 private:
     std::FILE* file_;
+    char* memory_ = nullptr;
+    std::size_t memorySize_ = 0;
 };
 
 }  // namespace ormix

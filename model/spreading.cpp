@@ -56,9 +56,12 @@ double WindTurn(double a, double b) {
     return d > kPi ? 2 * kPi - d : d;
 }
 
+}  // namespace
+
 class OpenWaterSpread {
 public:
-    OpenWaterSpread(WeatheringModel& m, int les) : m_(m), les_(les), triangulation_(m.Messages()) {}
+    OpenWaterSpread(WeatheringModel& m, int les, MessageSink& messages)
+        : m_(m), les_(les), messages_(messages), triangulation_(messages) {}
 
     // Takes the working storage; throws std::bad_alloc when it cannot.
     void Allocate() {
@@ -68,22 +71,28 @@ public:
         y_.resize(n);
         triangleCount_.resize(n);
         triangleSum_.resize(n);
+        vol_.resize(les_);
     }
 
-    void Run();
+    // Places the particles. Reads what it needs of the LEs (release hour,
+    // area, volume, spreading factor), so that the hours can then be spread
+    // while the run changes the LEs' volumes.
+    void Start();
+    // Spreads hour h: its LE areas and thicknesses are then final (smoothed
+    // with the hour before).
+    void Hour(int h);
 
 private:
-    void InitialiseParticles();
-    void Hour(int h);
     void ShareTriangles(int moved, int placed);
     void LEAreas(int h, int les, int placed);
-    void Smooth();
+    void Smooth(int h);
     // The largest area that a volume may cover: at a quarter of the minimum
     // thickness. Without a minimum thickness there is no limit.
     bool Limited() const { return q_ > 0; }
 
     WeatheringModel& m_;
     const int les_;
+    MessageSink& messages_;
     double q_ = 0;
     int placed_ = 0;
     DagTriangulation triangulation_;
@@ -91,17 +100,13 @@ private:
     std::vector<double> x_, y_;
     std::vector<int> triangleCount_;
     std::vector<double> triangleSum_;
+    std::vector<double> vol_;  // each LE's volume when the spreading started
 };
 
-void OpenWaterSpread::Run() {
+void OpenWaterSpread::Start() {
     q_ = 0.25 * m_.oil.minThickness;
-    InitialiseParticles();
-    for (int h = 0; h < m_.numHours; ++h)
-        Hour(h);
-    Smooth();
-}
-
-void OpenWaterSpread::InitialiseParticles() {
+    for (int i = 0; i < les_; ++i)
+        vol_[i] = m_.le[i].Vol;
     for (int i = 0; i < kParticlesPerLE * les_; ++i) {
         const LE& e = m_.le[i / kParticlesPerLE];
         Particle& p = particles_[i];
@@ -145,6 +150,7 @@ void OpenWaterSpread::Hour(int h) {
 
     ShareTriangles(moved, placed);
     LEAreas(h, les, placed);
+    Smooth(h);
 }
 
 // Each particle's share of the triangles of the particles that moved last.
@@ -164,7 +170,7 @@ void OpenWaterSpread::ShareTriangles(int moved, int placed) {
         for (int k = 0; k < 3; ++k)
             if (c[k] < 0 || c[k] >= moved) valid = false;
         if (!valid) {
-            m_.Messages().Error("Spread: Something wrong in LEarea calculation");
+            messages_.Error("Spread: Something wrong in LEarea calculation");
             continue;
         }
         double twice = 0;
@@ -206,7 +212,7 @@ void OpenWaterSpread::LEAreas(int h, int les, int placed) {
     double sum = 0;
     for (int i = 0; i < les; ++i) {
         LE& e = m.le[i];
-        e.thick[h] = e.area[h] > 0 ? e.Vol / e.area[h] : 0.0;
+        e.thick[h] = e.area[h] > 0 ? vol_[i] / e.area[h] : 0.0;
         sum += e.area[h];
     }
     if (!Limited()) return;
@@ -222,35 +228,92 @@ void OpenWaterSpread::LEAreas(int h, int les, int placed) {
 
 // Each hour's area becomes the mean of its own and the (already smoothed)
 // previous hour's, from the hour after the LE's release on. The thickness
-// follows the smoothed area.
-void OpenWaterSpread::Smooth() {
+// follows the smoothed area. No later hour changes an earlier one, so the
+// hours can be smoothed one by one as they are spread.
+void OpenWaterSpread::Smooth(int h) {
+    if (h < 1) return;
     for (int i = 0; i < les_; ++i) {
         LE& e = m_.le[i];
-        for (int h = 1; h < m_.numHours; ++h) {
-            if (!(e.area[h - 1] > 0)) continue;
-            e.area[h] = (e.area[h] + e.area[h - 1]) / 2;
-            e.thick[h] = e.Vol / e.area[h];
-        }
+        if (!(e.area[h - 1] > 0)) continue;
+        e.area[h] = (e.area[h] + e.area[h - 1]) / 2;
+        e.thick[h] = vol_[i] / e.area[h];
     }
+}
+
+namespace {
+
+bool SpreadableModel(const WeatheringModel& m) {
+    return m.numHours >= 0 && m.numHours <= kHours && m.numLEs >= 0 && m.numLEs <= kMaxLEs;
+}
+
+// The open-water spreading, ready for its first hour; null (the reason
+// given) when its storage cannot be had.
+std::unique_ptr<OpenWaterSpread> StartOpenWater(WeatheringModel& m, MessageSink& messages) {
+    std::unique_ptr<OpenWaterSpread> spread;
+    try {
+        spread = std::make_unique<OpenWaterSpread>(m, m.numLEs, messages);
+        spread->Allocate();
+    } catch (const std::bad_alloc&) {
+        messages.Error("Error: Out of Memory (Spread)");
+        return nullptr;
+    }
+    spread->Start();
+    return spread;
 }
 
 }  // namespace
 
 void Spread(WeatheringModel& m) {
-    if (m.numHours < 0 || m.numHours > kHours || m.numLEs < 0 || m.numLEs > kMaxLEs) return;
+    if (!SpreadableModel(m)) return;
     if (m.containedArea > 0) {
         ContainedSpread(m);
         return;
     }
-    std::unique_ptr<OpenWaterSpread> spread;
-    try {
-        spread = std::make_unique<OpenWaterSpread>(m, m.numLEs);
-        spread->Allocate();
-    } catch (const std::bad_alloc&) {
-        m.Messages().Error("Error: Out of Memory (Spread)");
+    std::unique_ptr<OpenWaterSpread> spread = StartOpenWater(m, m.Messages());
+    if (!spread) return;
+    for (int h = 0; h < m.numHours; ++h)
+        spread->Hour(h);
+}
+
+BackgroundSpread::BackgroundSpread(WeatheringModel& m) : hours_(m.numHours) {
+    if (!SpreadableModel(m) || m.containedArea > 0) {
+        Spread(m);
+        published_.store(kHours + 1);
         return;
     }
-    spread->Run();
+    spread_ = StartOpenWater(m, messages_);
+    if (!spread_) {
+        published_.store(kHours + 1);
+        return;
+    }
+    thread_ = std::thread([this] {
+        for (int h = 0; h < hours_; ++h) {
+            spread_->Hour(h);
+            published_.store(h + 1, std::memory_order_release);
+            published_.notify_all();
+        }
+        published_.store(kHours + 1, std::memory_order_release);
+        published_.notify_all();
+    });
+}
+
+BackgroundSpread::~BackgroundSpread() {
+    if (thread_.joinable()) thread_.join();
+}
+
+void BackgroundSpread::WaitForHours(int hours) const {
+    int done = published_.load(std::memory_order_acquire);
+    while (done < hours) {
+        published_.wait(done, std::memory_order_acquire);
+        done = published_.load(std::memory_order_acquire);
+    }
+}
+
+void BackgroundSpread::Finish(MessageSink& sink) {
+    if (thread_.joinable()) thread_.join();
+    for (const Message& message : messages_.messages)
+        sink.Show(message.kind, message.text);
+    messages_.messages.clear();
 }
 
 }  // namespace ormix

@@ -8,11 +8,15 @@
 #include <limits>
 #include <memory>
 #include <new>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "model/core_dump.h"
 #include "model/math_calls.h"
 #include "model/processes.h"
 #include "model/smoothing.h"
+#include "model/spreading.h"
 #include "model/step_loop.h"
 #include "model/weathering_model.h"
 #include "model/worker_pool.h"
@@ -103,6 +107,36 @@ struct LEMemo {
     // row before it still lies below the LE's exposure, so do all earlier
     // rows, and the next step's search can start there.
     int row = 0;
+    bool wet = false;  // the LE has held oil in this run case
+};
+
+// What one step of an uncertainty case leaves in the results, kept so that
+// cases run side by side can be entered in their order afterwards.
+enum class CaseProperties { Statistics, Previous, Initial };
+struct CaseStep {
+    double slickArea;
+    CaseProperties properties;
+    Statistic rho, visc, water, benz;
+    double benz0;
+    double remaining, released, evaporated, dispersed;
+};
+
+// The values an LE that has held no oil in a case still shows from earlier
+// cases.
+struct CarriedValues {
+    double f_evap, vp, benz, mv;
+};
+
+// Everything an uncertainty case leaves, for its entry in order.
+struct CaseRecord {
+    int IV = 0, IW = 0, IB = 0;
+    std::vector<CaseStep> steps;
+    CollectingSink messages;
+    std::string dump;
+    int subStep = -1;                 // the sub-step chosen last (-1: none in this case)
+    std::vector<char> wet;            // each LE held oil in the case
+    std::vector<CarriedValues> last;  // each LE's values at the end of the case
+    RunTotals total{};
 };
 
 // The values of one step that every LE update reads.
@@ -117,15 +151,16 @@ struct StepValues {
 class StepLoop {
 public:
     StepLoop(WeatheringModel& m, const Row* table, const double* exposure, int rows,
-             bool exposureRises, CoreDump* dump, WorkerPool& pool, LEOutcome* outcomes,
-             LEMemo* memos)
+             bool exposureRises, CoreDump* dump, LE* le, LEOutcome* outcomes, LEMemo* memos)
         : m_(m),
+          le_(le),
+          total_(&m.total),
+          messages_(&m.Messages()),
           table_(table),
           exposure_(exposure),
           rows_(rows),
           exposureRises_(exposureRises),
           dump_(dump),
-          pool_(pool),
           outcomes_(outcomes),
           memos_(memos),
           subStep_(m.deltat) {
@@ -148,6 +183,21 @@ public:
 
     void RunCase(int pass, int IV, int IW, int IB, double uv, double uw, int windCases);
 
+    // Runs one uncertainty case on the LEs of this loop (a copy of the
+    // model's LEs after pass 0), leaving its results, messages and dump in
+    // `record` rather than in the model.
+    void RunRecordedCase(CaseRecord& record, double uv, double uw, int windCases);
+
+    // The sub-step chosen last: where the next case's dump begins.
+    int SubStep() const { return subStep_; }
+
+    // The threads that update the LEs of a step, and the spreading that the
+    // run follows hour by hour (none: the spreading is done).
+    void Use(WorkerPool& pool, const BackgroundSpread* spread) {
+        pool_ = &pool;
+        spread_ = spread;
+    }
+
 private:
     void StepWaves(int s, int hour);
     void Step(int s);
@@ -156,15 +206,20 @@ private:
     static void UpdateOne(void* loop, int index);
 
     WeatheringModel& m_;
+    LE* le_;            // the LEs this loop moves
+    RunTotals* total_;  // the budget of the case being run
+    MessageSink* messages_;
+    CaseRecord* record_ = nullptr;  // where an uncertainty case's results go
     const Row* table_;
     const double* exposure_;  // the table's first column, for the row search
     int rows_;
     bool exposureRises_;  // the exposures never fall from row to row (and are numbers)
     CoreDump* dump_;
-    WorkerPool& pool_;
+    WorkerPool* pool_ = nullptr;
+    const BackgroundSpread* spread_ = nullptr;
     LEOutcome* outcomes_;
     LEMemo* memos_;
-    int subStep_;  // the evaporation sub-step most recently chosen (s)
+    int subStep_;  // the evaporation sub-step most recently chosen (s); -1: left by the case before
 
     // The case being run.
     int pass_ = 0, IV_ = 0, IW_ = 0, IB_ = 0, windCases_ = 1;
@@ -199,17 +254,21 @@ void StepLoop::RunCase(int pass, int IV, int IW, int IB, double uv, double uw, i
     uw_ = uw;
     windCases_ = windCases;
     volScale_ = 1.0 + (2 * IV - 1) * uv;
-    double areaScale = math::Pow(volScale_, 0.833);
+    // Pass 0 keeps the areas as spread (a scale of 1 would change no bit);
+    // the spreading may still be writing the later hours.
+    const bool scaleAreas = pass != 0;
+    double areaScale = scaleAreas ? math::Pow(volScale_, 0.833) : 1.0;
     for (int i = 0; i < m_.numLEs; ++i) {
-        LE& e = m_.le[i];
+        LE& e = le_[i];
         e.Y = 0;
         e.visc = m_.InitialOil.visc0;
         e.rho = m_.InitialOil.rho0;
         e.evex = 0;
         e.S = 0;
         e.Vol = e.initVol * volScale_;
-        for (int h = 0; h < kHours; ++h)
-            e.area[h] = e.areaBase[h] * areaScale;
+        if (scaleAreas)
+            for (int h = 0; h < kHours; ++h)
+                e.area[h] = e.areaBase[h] * areaScale;
         memos_[i] = LEMemo{};
     }
     prevWaterMean_ = 0;
@@ -221,12 +280,37 @@ void StepLoop::RunCase(int pass, int IV, int IW, int IB, double uv, double uw, i
         double Vr = m_.release[h].vol;
         areaFactor_[h] = Vr > 10 ? math::Cbrt(10.0 / Vr) : 1.0;
     }
-    RunTotals& t = m_.total;
+    RunTotals& t = *total_;
     t.evap = t.disp = t.chemDisp = t.burned = t.skimmed = t.beached = 0;
 
     if (dump_) dump_->Run(IV, IW, IB);
     for (int s = 0; s < m_.numSteps; ++s)
         Step(s);
+}
+
+void StepLoop::RunRecordedCase(CaseRecord& record, double uv, double uw, int windCases) {
+    const int les = m_.numLEs;
+    std::copy(m_.le, m_.le + les, le_);
+    record_ = &record;
+    messages_ = &record.messages;
+    CoreDump* fileDump = dump_;
+    std::unique_ptr<CoreDump> caseDump;
+    if (fileDump) {
+        caseDump = std::make_unique<CoreDump>();
+        dump_ = caseDump.get();
+    }
+    subStep_ = -1;
+    total_ = &record.total;
+    RunCase(1, record.IV, record.IW, record.IB, uv, uw, windCases);
+    if (caseDump) record.dump = caseDump->TakeText();
+    dump_ = fileDump;
+    record_ = nullptr;
+    record.subStep = subStep_;
+    for (int i = 0; i < les; ++i) {
+        const LE& e = le_[i];
+        record.wet[i] = memos_[i].wet;
+        record.last[i] = {e.f_evap, e.vp, e.benz, e.mv};
+    }
 }
 
 void StepLoop::Step(int s) {
@@ -238,6 +322,8 @@ void StepLoop::Step(int s) {
     const int k = (s + 1) % sph;
 
     if (s % sph == 0) {
+        // This hour's areas and the next's are needed.
+        if (spread_) spread_->WaitForHours(std::min(hour + 2, m.numHours));
         hourLEs_ = m.release[hour].nLE;
         hourCumLEs_ = m.release[hour].cumLE;
         natDispReduction_ = m.response[hour].natDispReduction;
@@ -257,21 +343,26 @@ void StepLoop::Step(int s) {
     if (!contained) {
         LEsum = (hourCumLEs_ - hourLEs_) + hourLEs_ * (s - sph * hour + 1) / sph;
         for (int i = released_; i < LEsum; ++i)
-            m.le[i].birth = static_cast<double>(s + 1) / sph;
+            le_[i].birth = static_cast<double>(s + 1) / sph;
         double sumA = 0, sumNext = 0;
         for (int i = 0; i < LEsum; ++i) {
-            sumA += m.le[i].area[hour];
-            if (!lastHour) sumNext += m.le[i].area[hour + 1];
+            sumA += le_[i].area[hour];
+            if (!lastHour) sumNext += le_[i].area[hour + 1];
         }
         slick = lastHour ? sumA : ((sph - k) * sumA + k * sumNext) / sph;
     } else {
         LEsum = 2;
-        m.le[0].birth = m.le[1].birth = 0;
+        le_[0].birth = le_[1].birth = 0;
         slick = m.containedArea;
     }
     released_ = LEsum;
-    StepResult& res = m.result[s];
+    // Pass 0 writes the results; an uncertainty case keeps what it adds to
+    // them for its entry in order.
+    StepResult ownResult{};
+    StepResult& res = record_ ? ownResult : m.result[s];
+    CaseStep* entry = record_ ? &record_->steps[s] : nullptr;
     res.slickArea = slick;
+    if (entry) entry->slickArea = slick;
 
     // Without a slick there is nothing to evaporate from and no air above it.
     double K = 0, F = 0;
@@ -282,12 +373,12 @@ void StepLoop::Step(int s) {
     double benz0 = F * table_[0][kEvBenz];
     if (!(benz0 >= m.MinBenzene)) benz0 = m.MinBenzene;
 
-    RunTotals& total = m.total;
+    RunTotals& total = *total_;
     total.vol = 0;
     total.spill = 0;
     for (int i = 0; i < LEsum; ++i) {
-        total.vol += m.le[i].Vol;
-        total.spill += m.le[i].initVol * volScale_;
+        total.vol += le_[i].Vol;
+        total.spill += le_[i].initVol * volScale_;
     }
 
     // Response removals.
@@ -340,14 +431,14 @@ void StepLoop::Step(int s) {
     step_.K = K;
     step_.oilRatio = oilRatio;
     StepWaves(s, hour);
-    pool_.Run(LEsum, 4, &StepLoop::UpdateOne, this);
+    pool_->Run(LEsum, 16, &StepLoop::UpdateOne, this);
     for (int i = 0; i < LEsum; ++i)
         AddToSums(i, outcomes_[i], F, sums);
 
     // Property statistics over the LEs, or the previous step's values when no
     // oil is left to describe.
     if (oilRatio > 0 && total.spill > 0 && sums.oilSum / total.spill > 1e-5) {
-        MessageSink& msg = m.Messages();
+        MessageSink& msg = *messages_;
         Statistic rho =
             Statistics(sums.rhoAv, sums.rho2Av, sums.oilSum, sums.rhoMin, sums.rhoMax, msg);
         Statistic visc =
@@ -361,10 +452,21 @@ void StepLoop::Step(int s) {
             visc.lower = m.InitialOil.visc0;
             water.lower = 0;
         }
-        RecordProperty(res.density, rho, pass_);
-        RecordProperty(res.viscosity, visc, pass_);
-        RecordProperty(res.water, water, pass_);
-        RecordProperty(res.benzene, benz, pass_);
+        if (entry) {
+            entry->properties = CaseProperties::Statistics;
+            entry->rho = rho;
+            entry->visc = visc;
+            entry->water = water;
+            entry->benz = benz;
+        } else {
+            RecordProperty(res.density, rho, pass_);
+            RecordProperty(res.viscosity, visc, pass_);
+            RecordProperty(res.water, water, pass_);
+            RecordProperty(res.benzene, benz, pass_);
+        }
+    } else if (entry) {
+        entry->properties = s > 0 ? CaseProperties::Previous : CaseProperties::Initial;
+        entry->benz0 = benz0;
     } else if (s > 0) {
         const StepResult& prev = m.result[s - 1];
         res.density = prev.density;
@@ -392,13 +494,13 @@ void StepLoop::Step(int s) {
         res.skimmed.best = total.skimmed;
         res.beached.best = total.beached;
     } else {
-        Widen(res.remaining, sums.oilSum);
-        Widen(res.released, total.spill);
-        Widen(res.evaporated, total.evap);
-        Widen(res.dispersed, total.disp);
+        entry->remaining = sums.oilSum;
+        entry->released = total.spill;
+        entry->evaporated = total.evap;
+        entry->dispersed = total.disp;
     }
 
-    if (dump_) dump_->StepEnd(m, sums, slick, hour);
+    if (dump_) dump_->StepEnd(m, total, sums, slick, hour);
 }
 
 // The waves at the end of each sub-step of the step are the same for every
@@ -458,7 +560,7 @@ void StepLoop::UpdateOne(void* loop, int index) {
 // nothing shared; what the step's sums need goes into `out`.
 void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
     const WeatheringModel& m = m_;
-    LE& e = m_.le[i];
+    LE& e = le_[i];
     LEMemo& memo = memos_[i];
     const int sph = m.stepsPerHour;
     const int hour = v.hour, k = v.k;
@@ -484,6 +586,7 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
         return;
     }
     out.oil = true;
+    memo.wet = true;
     // The first row whose exposure is not below the LE's (the last if none).
     int row = memo.row;
     if (row > 0 && exposureRises_ && exposure_[row - 1] < e.evex) {
@@ -579,7 +682,7 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
 
 // Adds one updated LE to the step's sums, in the order of the LEs.
 void StepLoop::AddToSums(int i, const LEOutcome& out, double F, StepSums& sums) {
-    const LE& e = m_.le[i];
+    const LE& e = le_[i];
     if (out.oil) {
         subStep_ = out.subStep;
         for (int j = 0; j < out.subSteps; ++j) {
@@ -587,7 +690,7 @@ void StepLoop::AddToSums(int i, const LEOutcome& out, double F, StepSums& sums) 
             evapSum_ += out.evaporated[j];
         }
         for (int w = 0; w < out.negativeWater; ++w)
-            m_.Messages().Warning("water content is negative");
+            messages_->Warning("water content is negative");
         const double V = out.V;
         sums.rhoAv += V * e.rho;
         sums.rho2Av += V * e.rho * e.rho;
@@ -606,7 +709,194 @@ void StepLoop::AddToSums(int i, const LEOutcome& out, double F, StepSums& sums) 
         sums.benz2Av += b * b * out.A;
         sums.oilSum += V;
     }
-    if (dump_ && i == 9) dump_->Element(i, e, out.A, step_.hour);
+    if (dump_ && i == 9) dump_->Element(i, e, out.A, step_.hour, record_ && !memos_[i].wet);
+}
+
+// Enters one uncertainty case into the results, as if it had been run
+// after the cases before it: its envelope widens the results, a step
+// without oil repeats the step before as it stands by then.
+void EnterCase(WeatheringModel& m, const CaseRecord& record) {
+    for (int s = 0; s < m.numSteps; ++s) {
+        const CaseStep& c = record.steps[s];
+        StepResult& res = m.result[s];
+        res.slickArea = c.slickArea;
+        switch (c.properties) {
+            case CaseProperties::Statistics:
+                RecordProperty(res.density, c.rho, 1);
+                RecordProperty(res.viscosity, c.visc, 1);
+                RecordProperty(res.water, c.water, 1);
+                RecordProperty(res.benzene, c.benz, 1);
+                break;
+            case CaseProperties::Previous: {
+                const StepResult& prev = m.result[s - 1];
+                res.density = prev.density;
+                res.viscosity = prev.viscosity;
+                res.water = prev.water;
+                res.benzene = prev.benzene;
+                break;
+            }
+            case CaseProperties::Initial: {
+                double r0 = m.InitialOil.rho0, v0 = m.InitialOil.visc0, b0 = c.benz0;
+                res.density = {r0, r0, r0, r0};
+                res.viscosity = {v0, v0, v0, v0};
+                res.water = {0, 0, 0, 0};
+                res.benzene = {b0, b0, b0, b0};
+                break;
+            }
+        }
+        Widen(res.remaining, c.remaining);
+        Widen(res.released, c.released);
+        Widen(res.evaporated, c.evaporated);
+        Widen(res.dispersed, c.dispersed);
+    }
+}
+
+// The uncertainty cases are independent of one another once pass 0 is
+// done: each starts from the LEs as pass 0 left them. They run side by side
+// on `threads` threads, each on its own copy of the LEs, and are entered in
+// their order, so that results, messages and core dump are those of cases
+// run one after another.
+class UncertaintyCases {
+public:
+    UncertaintyCases(WeatheringModel& m, const Row* table, const double* exposure, int rows,
+                     bool exposureRises, CoreDump* dump)
+        : m_(m),
+          table_(table),
+          exposure_(exposure),
+          rows_(rows),
+          exposureRises_(exposureRises),
+          dump_(dump) {}
+
+    // False when the storage for the cases cannot be had.
+    bool Run(int threads, int firstSubStep);
+
+private:
+    void Work(int worker);
+
+    struct Worker {
+        int lastCase = -1;  // the case whose LEs this worker holds
+        std::unique_ptr<LE[]> le;
+        std::unique_ptr<LEOutcome[]> outcomes;
+        std::unique_ptr<LEMemo[]> memos;
+    };
+
+    WeatheringModel& m_;
+    const Row* table_;
+    const double* exposure_;
+    int rows_;
+    bool exposureRises_;
+    CoreDump* dump_;
+    double uv_ = 0, uw_ = 0;
+    int windCases_ = 1;
+    std::vector<CaseRecord> cases_;
+    std::vector<Worker> workers_;
+    std::atomic<int> next_{0};
+    std::atomic<bool> failed_{false};
+};
+
+bool UncertaintyCases::Run(int threads, int firstSubStep) {
+    WeatheringModel& m = m_;
+    // An uncertainty that is asked for but not given counts as none.
+    uv_ = m.volFlag && m.volUnc > 0 ? m.volUnc / 100.0 : 0.0;
+    uw_ = m.windFlag && m.windUnc > 0 ? m.windUnc : 0.0;
+    windCases_ = m.windFlag + 1;
+    try {
+        for (int IV = 0; IV <= m.volFlag; ++IV)
+            for (int IW = 0; IW <= m.windFlag; ++IW)
+                for (int IB = 0; IB <= m.emulFlag; ++IB) {
+                    cases_.emplace_back();
+                    cases_.back().IV = IV;
+                    cases_.back().IW = IW;
+                    cases_.back().IB = IB;
+                    cases_.back().steps.resize(m.numSteps);
+                    cases_.back().wet.resize(m.numLEs);
+                    cases_.back().last.resize(m.numLEs);
+                }
+        const int n = std::clamp(threads, 1, static_cast<int>(cases_.size()));
+        workers_.resize(n);
+        for (Worker& w : workers_) {
+            w.le.reset(new LE[std::max(m.numLEs, 1)]);
+            w.outcomes.reset(new LEOutcome[std::max(m.numLEs, 1)]);
+            w.memos.reset(new LEMemo[std::max(m.numLEs, 1)]);
+        }
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+
+    std::vector<std::thread> helpers;
+    for (int w = 1; w < static_cast<int>(workers_.size()); ++w) {
+        try {
+            helpers.emplace_back([this, w] { Work(w); });
+        } catch (const std::system_error&) {
+            break;  // the cases are shared among the threads that started
+        }
+    }
+    Work(0);
+    for (std::thread& t : helpers)
+        t.join();
+    if (failed_) return false;
+
+    // Enter the cases in their order, filling in what each leaves open.
+    const int les = m.numLEs;
+    std::vector<CarriedValues> carried(les);
+    for (int i = 0; i < les; ++i) {
+        const LE& e = m.le[i];
+        carried[i] = {e.f_evap, e.vp, e.benz, e.mv};
+    }
+    int subStep = firstSubStep;
+    for (const CaseRecord& c : cases_) {
+        EnterCase(m, c);
+        for (const Message& message : c.messages.messages)
+            m.Messages().Show(message.kind, message.text);
+        if (dump_) {
+            LE shown{};
+            if (les > 9) {
+                shown.f_evap = carried[9].f_evap;
+                shown.vp = carried[9].vp;
+                shown.benz = carried[9].benz;
+                shown.mv = carried[9].mv;
+            }
+            dump_->AppendCase(c.dump, subStep, shown);
+        }
+        if (c.subStep >= 0) subStep = c.subStep;
+        for (int i = 0; i < les; ++i)
+            if (c.wet[i]) carried[i] = c.last[i];
+    }
+
+    // The model's LEs and budget end as the last case left them.
+    const CaseRecord& last = cases_.back();
+    const LE* finalLEs = nullptr;
+    for (const Worker& w : workers_)
+        if (w.lastCase == static_cast<int>(cases_.size()) - 1) finalLEs = w.le.get();
+    std::copy(finalLEs, finalLEs + les, m.le);
+    for (int i = 0; i < les; ++i) {
+        LE& e = m.le[i];
+        e.f_evap = carried[i].f_evap;
+        e.vp = carried[i].vp;
+        e.benz = carried[i].benz;
+        e.mv = carried[i].mv;
+    }
+    m.total = last.total;
+    return true;
+}
+
+void UncertaintyCases::Work(int worker) {
+    Worker& w = workers_[worker];
+    StepLoop loop(m_, table_, exposure_, rows_, exposureRises_, dump_, w.le.get(), w.outcomes.get(),
+                  w.memos.get());
+    WorkerPool one(1);
+    loop.Use(one, nullptr);
+    for (;;) {
+        const int c = next_.fetch_add(1);
+        if (c >= static_cast<int>(cases_.size())) return;
+        try {
+            loop.RunRecordedCase(cases_[c], uv_, uw_, windCases_);
+        } catch (const std::bad_alloc&) {
+            failed_ = true;  // a case without its messages or dump
+            return;
+        }
+        w.lastCase = c;
+    }
 }
 
 void PresenceMarks(WeatheringModel& m) {
@@ -634,11 +924,59 @@ void BenzeneRunningAverage(WeatheringModel& m) {
 
 }  // namespace
 
+// Messages of the run held back while the spreading still goes on beside
+// it, and handed on after the spreading's own: in the order of a spreading
+// done before the run.
+class HeldMessages {
+public:
+    HeldMessages(WeatheringModel& m, BackgroundSpread* spread) : m_(m), spread_(spread) {
+        if (spread_) {
+            sink_ = m.sink;
+            m.sink = &held_;
+        }
+    }
+    ~HeldMessages() { Release(); }
+
+    // Waits for the spreading and hands every message on.
+    void Release() {
+        if (!spread_) return;
+        m_.sink = sink_;
+        spread_->Finish(*sink_);
+        for (const Message& message : held_.messages)
+            sink_->Show(message.kind, message.text);
+        spread_ = nullptr;
+    }
+
+private:
+    WeatheringModel& m_;
+    BackgroundSpread* spread_;
+    MessageSink* sink_ = nullptr;
+    CollectingSink held_;
+};
+
 bool WeatheringModel::Run(bool coreDump) {
     return RunWithThreads(*this, coreDump, WorkerPool::DefaultThreads());
 }
 
+bool WeatheringModel::Solve(bool coreDump) {
+    return SpreadAndRun(*this, coreDump, WorkerPool::DefaultThreads());
+}
+
+bool SpreadAndRun(WeatheringModel& m, bool coreDump, int threads) {
+    if (threads < 2) {
+        Spread(m);
+        return RunWithThreads(m, coreDump, threads);
+    }
+    BackgroundSpread spread(m);
+    return RunAfterSpread(m, coreDump, threads, &spread);
+}
+
 bool RunWithThreads(WeatheringModel& m, bool coreDump, int threads) {
+    return RunAfterSpread(m, coreDump, threads, nullptr);
+}
+
+bool RunAfterSpread(WeatheringModel& m, bool coreDump, int threads, BackgroundSpread* spread) {
+    HeldMessages held(m, spread);
     if (m.numSteps < 1 || m.numSteps > kMaxSteps) return false;
 
     int rows = std::clamp(m.evap.rows, 1, kMaxEvapRows);
@@ -656,10 +994,6 @@ bool RunWithThreads(WeatheringModel& m, bool coreDump, int threads) {
         exposure[r] = m.evap.row[r][kEvEx];
     }
 
-    for (int i = 0; i < m.numLEs; ++i)
-        for (int h = 0; h < kHours; ++h)
-            m.le[i].areaBase[h] = m.le[i].area[h];
-
     bool exposureRises = true;
     for (int r = 1; r < rows; ++r)
         if (!(exposure[r] >= exposure[r - 1])) exposureRises = false;
@@ -674,23 +1008,29 @@ bool RunWithThreads(WeatheringModel& m, bool coreDump, int threads) {
         }
     }
 
-    WorkerPool pool(threads);
-    StepLoop loop(m, table.get(), exposure.get(), rows, exposureRises, dump.get(), pool,
+    StepLoop loop(m, table.get(), exposure.get(), rows, exposureRises, dump.get(), m.le,
                   outcomes.get(), memos.get());
+    // While the spreading has a core of its own, pass 0 keeps to one.
+    std::unique_ptr<WorkerPool> pool = std::make_unique<WorkerPool>(spread ? 1 : threads);
+    loop.Use(*pool, spread);
     loop.RunCase(0, 0, 0, 0, 0.0, 0.0, 1);
+    held.Release();
 
     int volCases = 1, windCases = 1, emulCases = 1;
     if (m.volFlag || m.windFlag || m.emulFlag) {
-        // An uncertainty that is asked for but not given counts as none.
-        double uv = m.volFlag && m.volUnc > 0 ? m.volUnc / 100.0 : 0.0;
-        double uw = m.windFlag && m.windUnc > 0 ? m.windUnc : 0.0;
+        // The uncertainty cases scale the areas as spread.
+        for (int i = 0; i < m.numLEs; ++i)
+            for (int h = 0; h < kHours; ++h)
+                m.le[i].areaBase[h] = m.le[i].area[h];
+        pool.reset();
+        UncertaintyCases cases(m, table.get(), exposure.get(), rows, exposureRises, dump.get());
+        if (!cases.Run(threads, loop.SubStep())) {
+            m.Messages().Error("Error: Out of Memory (Core)");
+            return false;
+        }
         volCases = m.volFlag + 1;
         windCases = m.windFlag + 1;
         emulCases = m.emulFlag + 1;
-        for (int IV = 0; IV <= m.volFlag; ++IV)
-            for (int IW = 0; IW <= m.windFlag; ++IW)
-                for (int IB = 0; IB <= m.emulFlag; ++IB)
-                    loop.RunCase(1, IV, IW, IB, uv, uw, windCases);
     }
 
     PresenceMarks(m);

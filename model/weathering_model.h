@@ -290,6 +290,10 @@ struct WeatheringModel {
     // dump when asked. Returns false when the run ended without results.
     bool Run(bool coreDump);
 
+    // Spreads the oil (the LE areas of every hour) and runs the model, the
+    // spreading of the later hours going on beside the first pass.
+    bool Solve(bool coreDump);
+
     // The burned, skimmed and beached amounts have one computed value; give it
     // to the high and low entries as well, so that they show no band.
     void CopyRemovalsToEnvelope();

@@ -6,7 +6,7 @@ namespace {
 
 // A few tens of microseconds of spinning before a thread sleeps: enough to
 // catch the next step on an idle machine, little lost on a busy one.
-constexpr int kSpins = 500;
+constexpr int kSpins = 20000;
 
 void Pause() {
 #if defined(__x86_64__) || defined(__i386__)
@@ -18,9 +18,11 @@ void Pause() {
 
 }  // namespace
 
-WorkerPool::WorkerPool(int threads) {
+WorkerPool::WorkerPool(int threads) : taken_(new std::atomic<bool>[threads > 1 ? threads : 1]) {
+    for (int t = 0; t < (threads > 1 ? threads : 1); ++t)
+        taken_[t].store(true);
     for (int t = 1; t < threads; ++t)
-        helpers_.emplace_back([this] { Help(); });
+        helpers_.emplace_back([this, t] { Help(t); });
 }
 
 WorkerPool::~WorkerPool() {
@@ -38,17 +40,16 @@ int WorkerPool::DefaultThreads() {
     return n == 0 ? 1 : (n > 16 ? 16 : static_cast<int>(n));
 }
 
-void WorkerPool::Work() {
-    for (;;) {
-        int first = next_.fetch_add(chunk_, std::memory_order_relaxed);
-        if (first >= n_) return;
-        int last = first + chunk_ < n_ ? first + chunk_ : n_;
+void WorkerPool::DoShare(int share) {
+    const int threads = Threads();
+    for (int first = share * chunk_; first < n_; first += threads * chunk_) {
+        const int last = first + chunk_ < n_ ? first + chunk_ : n_;
         for (int i = first; i < last; ++i)
             body_(context_, i);
     }
 }
 
-void WorkerPool::Help() {
+void WorkerPool::Help(int share) {
     long long seen = 0;
     for (;;) {
         int spins = 0;
@@ -63,11 +64,11 @@ void WorkerPool::Help() {
         }
         if (stop_.load(std::memory_order_acquire)) return;
         seen = generation_.load(std::memory_order_acquire);
-        Work();
-        if (busy_.fetch_sub(1, std::memory_order_acq_rel) == 1) {
-            std::lock_guard<std::mutex> lock(mutex_);
-            done_.notify_one();
-        }
+        if (taken_[share].exchange(true, std::memory_order_acq_rel)) continue;
+        DoShare(share);
+        finished_.fetch_add(1, std::memory_order_acq_rel);
+        std::lock_guard<std::mutex> lock(mutex_);
+        done_.notify_one();
     }
 }
 
@@ -82,22 +83,33 @@ void WorkerPool::Run(int n, int chunk, Body body, void* context) {
     context_ = context;
     n_ = n;
     chunk_ = chunk < 1 ? 1 : chunk;
-    next_.store(0, std::memory_order_relaxed);
-    busy_.store(static_cast<int>(helpers_.size()), std::memory_order_relaxed);
+    finished_.store(0, std::memory_order_relaxed);
+    const int threads = Threads();
+    for (int t = 1; t < threads; ++t)
+        taken_[t].store(false, std::memory_order_release);
     {
         std::lock_guard<std::mutex> lock(mutex_);
         generation_.fetch_add(1, std::memory_order_release);
     }
     start_.notify_all();
-    Work();
+    DoShare(0);
+    // The shares no helper has taken yet are the caller's; then wait for
+    // the helpers that took theirs.
+    int helped = 0;
+    for (int t = 1; t < threads; ++t) {
+        if (taken_[t].exchange(true, std::memory_order_acq_rel))
+            ++helped;
+        else
+            DoShare(t);
+    }
     int spins = 0;
-    while (busy_.load(std::memory_order_acquire) != 0) {
+    while (finished_.load(std::memory_order_acquire) != helped) {
         if (++spins < kSpins) {
             Pause();
             continue;
         }
         std::unique_lock<std::mutex> lock(mutex_);
-        done_.wait(lock, [&] { return busy_.load() == 0; });
+        done_.wait(lock, [&] { return finished_.load() == helped; });
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -23,8 +24,10 @@ public:
 
     int Threads() const { return static_cast<int>(helpers_.size()) + 1; }
 
-    // Calls body(context, i) once for every i in [0, n), in chunks of
-    // `chunk` indices taken in turn by whichever thread is free.
+    // Calls body(context, i) once for every i in [0, n). The indices go in
+    // chunks of `chunk` to the threads in turn, the same chunks to the same
+    // thread at every call, so that an LE's data stays in the cache of the
+    // core that updates it from step to step.
     using Body = void (*)(void* context, int i);
     void Run(int n, int chunk, Body body, void* context);
 
@@ -32,8 +35,8 @@ public:
     static int DefaultThreads();
 
 private:
-    void Help();
-    void Work();
+    void Help(int share);
+    void DoShare(int share);
 
     std::vector<std::thread> helpers_;
     // Threads wait for a call (and the caller for its end) by spinning a
@@ -42,13 +45,16 @@ private:
     std::mutex mutex_;
     std::condition_variable start_, done_;
     std::atomic<long long> generation_{0};  // counts the calls of Run
-    std::atomic<int> busy_{0};              // helpers still working on the current call
     std::atomic<bool> stop_{false};
+    // Share t of a call (t >= 1) is done by whichever takes it first: helper
+    // t, or the caller once its own share is done, so that a helper slow to
+    // wake never holds the call up.
+    std::unique_ptr<std::atomic<bool>[]> taken_;
+    std::atomic<int> finished_{0};  // shares done by helpers in the current call
     // The current call.
     Body body_ = nullptr;
     void* context_ = nullptr;
     int n_ = 0, chunk_ = 1;
-    std::atomic<int> next_{0};
 };
 
 }  // namespace ormix

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "model/spreading.h"
 #include "oil/oil_selection.h"
 #include "scenario/input_dump.h"
 
@@ -234,8 +233,7 @@ bool CSpillDoc::Solve() {
         ok = false;
     }
     if (ok) {
-        Spread(m);
-        ok = m.Run(true);
+        ok = m.Solve(true);
     }
     WriteInputDump(*this);
     if (!ok) {
