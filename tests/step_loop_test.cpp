@@ -2,6 +2,9 @@
 
 #include <cmath>
 #include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "model/step_loop.h"
 #include "model_fixture.h"
@@ -256,7 +259,8 @@ TEST_F(CoreDumpTest, ListsLE9AndEveryRunAndStep) {
     EXPECT_NE(dump.find("\t\t\t LE[9].Y\t= 0.000000e+00\n"), std::string::npos);
 }
 
-// The LEs of a step are updated on several threads; the results and the
+// The spreading runs beside pass 0, the uncertainty cases side by side and
+// the LEs of a step on several threads; the results, the messages and the
 // dump must not depend on how many.
 TEST_F(CoreDumpTest, ThreadsChangeNoBitOfTheResultsOrTheDump) {
     Records r(49);
@@ -269,21 +273,30 @@ TEST_F(CoreDumpTest, ThreadsChangeNoBitOfTheResultsOrTheDump) {
     r.uncertainty.windUnits = 3;
     r.uncertainty.emulFlag = 1;
     r.uncertainty.emul = 10;
-    std::string dumps[3];
-    std::unique_ptr<WeatheringModel> models[3];
-    for (int t = 0; t < 3; ++t) {
-        models[t] = NewModel();
+    constexpr int kWays = 4;  // spread first then run on 1 thread; spread beside on 1..3
+    std::string dumps[kWays];
+    CollectingSink sinks[kWays];
+    std::unique_ptr<WeatheringModel> models[kWays];
+    for (int t = 0; t < kWays; ++t) {
+        models[t] = NewModel(&sinks[t]);
         WeatheringModel& m = *models[t];
         m.workDir = dir.Path();
         ASSERT_TRUE(testing::SetUpFrom(m, r));
-        Spread(m);
-        ASSERT_TRUE(RunWithThreads(m, true, t + 1));
+        if (t == 0) {
+            Spread(m);
+            ASSERT_TRUE(RunWithThreads(m, true, 1));
+        } else {
+            ASSERT_TRUE(SpreadAndRun(m, true, t));
+        }
         dumps[t] = ReadDump();
     }
     ASSERT_GT(models[0]->numLEs, 100);
-    for (int t = 1; t < 3; ++t) {
-        EXPECT_EQ(dumps[t], dumps[0]) << t + 1 << " threads";
+    for (int t = 1; t < kWays; ++t) {
+        EXPECT_EQ(dumps[t], dumps[0]) << t << " threads";
         EXPECT_EQ(0, std::memcmp(models[t]->result, models[0]->result, sizeof models[0]->result));
+        ASSERT_EQ(sinks[t].messages.size(), sinks[0].messages.size());
+        for (size_t k = 0; k < sinks[0].messages.size(); ++k)
+            EXPECT_EQ(sinks[t].messages[k].text, sinks[0].messages[k].text);
         for (int i = 0; i < models[0]->numLEs; ++i) {
             const LE& a = models[0]->le[i];
             const LE& b = models[t]->le[i];
@@ -294,9 +307,54 @@ TEST_F(CoreDumpTest, ThreadsChangeNoBitOfTheResultsOrTheDump) {
             ASSERT_TRUE(same(a.Vol, b.Vol) && same(a.Y, b.Y) && same(a.S, b.S) &&
                         same(a.f_evap, b.f_evap) && same(a.visc, b.visc) && same(a.rho, b.rho) &&
                         same(a.evex, b.evex) && same(a.benz, b.benz) && same(a.birth, b.birth) &&
-                        a.stabilityTime == b.stabilityTime && same(a.area, b.area))
-                << "LE " << i << ", " << t + 1 << " threads";
+                        a.stabilityTime == b.stabilityTime && same(a.area, b.area) &&
+                        same(a.thick, b.thick))
+                << "LE " << i << ", " << t << " threads";
         }
+    }
+}
+
+// Cases run side by side cannot know what the cases before them leave; the
+// dump fills it in. Here the low-volume cases beach all the oil of the first
+// step, so LE 9 holds no oil in them and still shows the fraction
+// evaporated that pass 0 left it with.
+TEST_F(CoreDumpTest, ACaseWhereLE9HoldsNoOilShowsWhatTheCaseBeforeLeft) {
+    Records r(12);
+    r.Instant(100);
+    r.beached.volUnits = kVolCubicMetres;
+    r.beached.vol[0] = 90;  // more than 80 m3 (low case), less than 100 (pass 0)
+    r.uncertainty.volFlag = 1;
+    r.uncertainty.vol = 20;
+    r.uncertainty.emulFlag = 1;
+    r.uncertainty.emul = 10;
+    std::string dumps[2];
+    for (int t = 0; t < 2; ++t) {
+        auto m = NewModel();
+        m->workDir = dir.Path();
+        ASSERT_TRUE(testing::SetUpFrom(*m, r));
+        ASSERT_TRUE(SpreadAndRun(*m, true, t + 1));
+        dumps[t] = ReadDump();
+    }
+    EXPECT_EQ(dumps[1], dumps[0]);
+    const std::string& dump = dumps[0];
+    EXPECT_EQ(dump.find_first_of(std::string("\x01\x02", 2)), std::string::npos);
+    // The f_evap lines of LE 9, run by run.
+    std::vector<std::vector<std::string>> runs;
+    std::istringstream in(dump);
+    for (std::string line; std::getline(in, line);) {
+        if (line.find(" IV = ") == 0) runs.emplace_back();
+        if (line.find("LE[9].f_evap") != std::string::npos) runs.back().push_back(line);
+        if (line.find("LE[9].Vol") != std::string::npos && runs.size() == 2) {
+            EXPECT_EQ(line, "\t\t\t LE[9].Vol\t= 0.0000");
+        }
+    }
+    ASSERT_EQ(runs.size(), 5u);
+    const std::string passZeroEnd = runs[0].back();
+    ASSERT_NE(passZeroEnd, runs[0].front());  // pass 0 evaporates
+    for (int c : {1, 2}) {  // the two low-volume cases
+        ASSERT_FALSE(runs[c].empty());
+        for (const std::string& line : runs[c])
+            EXPECT_EQ(line, passZeroEnd) << "case " << c;
     }
 }
 

@@ -1,0 +1,266 @@
+// One run case of the weathering model: the step loop that moves every
+// released LE through all time steps of pass 0 or of one uncertainty case,
+// and what an uncertainty case leaves for its entry into the results.
+#pragma once
+
+#include <algorithm>
+#include <atomic>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/core_dump.h"
+#include "model/messages.h"
+#include "model/processes.h"
+#include "model/weathering_model.h"
+#include "model/worker_pool.h"
+
+namespace ormix {
+
+class BackgroundSpread;
+
+using Row = double[kEvapColumns];
+
+struct Statistic {
+    double mean, upper, lower;
+};
+
+// The most sub-steps an LE's evaporation asks for in one time step.
+inline constexpr int kMaxSubSteps = 20;
+
+// What the update of one LE leaves for the sums of its step. The sums are
+// added afterwards in LE order, so that they come out the same however the
+// updates were shared among threads.
+struct LEOutcome {
+    bool oil;  // the LE held oil this step
+    int subStep;
+    int subSteps;
+    int negativeWater;  // sub-steps whose water content came out negative
+    double V, A;
+    double dispersed[kMaxSubSteps];
+    double evaporated[kMaxSubSteps];
+};
+
+// No row follows: an exposure that nothing lies above.
+inline constexpr double kNoNextRow = std::numeric_limits<double>::infinity();
+
+// The sub-step counts an LE can choose, by how fast it evaporates.
+inline constexpr int kSubStepChoices[] = {20, 10, 6, 4};
+
+// What one LE keeps from sub-step to sub-step and from step to step of a run
+// case, so that a function met again with the same argument is not computed
+// again: an LE whose water content and evaporated fraction have settled
+// keeps its viscosity and the terms that follow from it.
+struct LEMemo {
+    DispersionMemo dispersion;
+    Remembered evapFactor;  // exp(viscosity-evaporation constant x fraction evaporated)
+    RememberedEmulsionFactor emulsion;
+    // The evaporation-table row the LE reached in its last step: when the
+    // row before it still lies below the LE's exposure, so do all earlier
+    // rows, and the next step's search can start there.
+    int row = 0;
+    bool wet = false;  // the LE has held oil in this run case
+};
+
+// What one step of an uncertainty case leaves in the results, kept so that
+// cases run side by side can be entered in their order afterwards.
+enum class CaseProperties { Statistics, Previous, Initial };
+struct CaseStep {
+    double slickArea;
+    CaseProperties properties;
+    Statistic rho, visc, water, benz;
+    double benz0;
+    double remaining, released, evaporated, dispersed;
+};
+
+// The values an LE that has held no oil in a case still shows from earlier
+// cases.
+struct CarriedValues {
+    double f_evap, vp, benz, mv;
+};
+
+// Everything an uncertainty case leaves, for its entry in order.
+struct CaseRecord {
+    int IV = 0, IW = 0, IB = 0;
+    std::vector<CaseStep> steps;
+    CollectingSink messages;
+    std::string dump;
+    int subStep = -1;                 // the sub-step chosen last (-1: none in this case)
+    std::vector<char> wet;            // each LE held oil in the case
+    std::vector<CarriedValues> last;  // each LE's values at the end of the case
+    RunTotals total{};
+};
+
+// The values of one step that every LE update reads.
+struct StepValues {
+    int s, hour, k;
+    bool lastHour;
+    double K, oilRatio;
+    // The waves at the end of every sub-step, for each choice of sub-steps.
+    DispersionWaves waves[4][kMaxSubSteps];
+};
+
+class StepLoop {
+public:
+    StepLoop(WeatheringModel& m, const Row* table, const double* exposure, int rows,
+             bool exposureRises, CoreDump* dump, LE* le, LEOutcome* outcomes, LEMemo* memos)
+        : m_(m),
+          le_(le),
+          total_(&m.total),
+          messages_(&m.Messages()),
+          table_(table),
+          exposure_(exposure),
+          rows_(rows),
+          exposureRises_(exposureRises),
+          dump_(dump),
+          outcomes_(outcomes),
+          memos_(memos),
+          subStep_(m.deltat) {
+        // The release volumes stay as they are for the whole run; hours of
+        // equal volume (a steady continuous release) share one power.
+        double prevVr = std::nan(""), prevFactor = 0;
+        for (int h = 0; h < kHours; ++h) {
+            const double Vr = m.release[h].vol;
+            if (!(Vr > 100)) {
+                breakingFactor_[h] = std::nan("");
+                continue;
+            }
+            if (Vr != prevVr) {
+                prevVr = Vr;
+                prevFactor = math::Pow(100 / Vr, 0.2);
+            }
+            breakingFactor_[h] = prevFactor;
+        }
+    }
+
+    void RunCase(int pass, int IV, int IW, int IB, double uv, double uw, int windCases);
+
+    // Runs one uncertainty case on the LEs of this loop (a copy of the
+    // model's LEs after pass 0), leaving its results, messages and dump in
+    // `record` rather than in the model.
+    void RunRecordedCase(CaseRecord& record, double uv, double uw, int windCases);
+
+    // The sub-step chosen last: where the next case's dump begins.
+    int SubStep() const { return subStep_; }
+
+    // The threads that update the LEs of a step, and the spreading that the
+    // run follows hour by hour (none: the spreading is done).
+    void Use(WorkerPool& pool, const BackgroundSpread* spread) {
+        pool_ = &pool;
+        spread_ = spread;
+    }
+
+private:
+    void StepWaves(int s, int hour);
+    void Step(int s);
+    void UpdateLE(int index, const StepValues& v, LEOutcome& out) const;
+    void AddToSums(int index, const LEOutcome& out, double F, StepSums& sums);
+    static void UpdateOne(void* loop, int index);
+
+    WeatheringModel& m_;
+    LE* le_;            // the LEs this loop moves
+    RunTotals* total_;  // the budget of the case being run
+    MessageSink* messages_;
+    CaseRecord* record_ = nullptr;  // where an uncertainty case's results go
+    const Row* table_;
+    const double* exposure_;  // the table's first column, for the row search
+    int rows_;
+    bool exposureRises_;  // the exposures never fall from row to row (and are numbers)
+    CoreDump* dump_;
+    WorkerPool* pool_ = nullptr;
+    const BackgroundSpread* spread_ = nullptr;
+    LEOutcome* outcomes_;
+    LEMemo* memos_;
+    int subStep_;  // the evaporation sub-step most recently chosen (s); -1: left by the case before
+
+    // The case being run.
+    int pass_ = 0, IV_ = 0, IW_ = 0, IB_ = 0, windCases_ = 1;
+    double uw_ = 0, volScale_ = 1;
+    // Values of the current hour.
+    int hourLEs_ = 0, hourCumLEs_ = 0;
+    double natDispReduction_ = 0, wind_ = 0, Kem_ = 0;
+    double uptakeDecay_ = 0;  // -Kem / Smax of the hour
+    // State carried from step to step.
+    int released_ = 0;
+    double prevWaterMean_ = 0;
+    double chemVolume_ = 0;
+    double natDispSum_ = 0, evapSum_ = 0;
+    // The step being run, for the LE updates.
+    StepValues step_{};
+    // Constants of the run case.
+    EmulsionConstants emulsion_{};
+    ViscosityConstants viscosity_{};
+    double areaFactor_[kHours] = {};  // (10 / Vr)^(1/3) of each release hour
+    // (100 / Vr)^0.2 of each release hour above 100 m3, by which breaking
+    // waves disperse less from a large release (NaN for the other hours).
+    double breakingFactor_[kHours] = {};
+    // The last wave energy raised to 0.57 for the step's waves.
+    double lastDe_ = std::nan(""), lastDeFactor_ = 0;
+};
+
+inline void RecordBest(Triple& t, double v) {
+    t.high = t.low = t.best = v;
+}
+
+inline void Widen(Triple& t, double v) {
+    t.high = std::max(t.high, v);
+    t.low = std::min(t.low, v);
+}
+
+inline void RecordProperty(Quad& q, const Statistic& st, int pass) {
+    if (pass == 0) {
+        q = {st.upper, st.lower, st.mean, st.mean};
+    } else {
+        q.high = std::max(q.high, st.upper);
+        q.low = std::min(q.low, st.lower);
+    }
+}
+
+// Enters one uncertainty case into the results, after the cases before it.
+void EnterCase(WeatheringModel& m, const CaseRecord& record);
+
+// The uncertainty cases are independent of one another once pass 0 is
+// done: each starts from the LEs as pass 0 left them. They run side by side
+// on `threads` threads, each on its own copy of the LEs, and are entered in
+// their order, so that results, messages and core dump are those of cases
+// run one after another.
+class UncertaintyCases {
+public:
+    UncertaintyCases(WeatheringModel& m, const Row* table, const double* exposure, int rows,
+                     bool exposureRises, CoreDump* dump)
+        : m_(m),
+          table_(table),
+          exposure_(exposure),
+          rows_(rows),
+          exposureRises_(exposureRises),
+          dump_(dump) {}
+
+    // False when the storage for the cases cannot be had.
+    bool Run(int threads, int firstSubStep);
+
+private:
+    void Work(int worker);
+
+    struct Worker {
+        int lastCase = -1;  // the case whose LEs this worker holds
+        std::unique_ptr<LE[]> le;
+        std::unique_ptr<LEOutcome[]> outcomes;
+        std::unique_ptr<LEMemo[]> memos;
+    };
+
+    WeatheringModel& m_;
+    const Row* table_;
+    const double* exposure_;
+    int rows_;
+    bool exposureRises_;
+    CoreDump* dump_;
+    double uv_ = 0, uw_ = 0;
+    int windCases_ = 1;
+    std::vector<CaseRecord> cases_;
+    std::vector<Worker> workers_;
+    std::atomic<int> next_{0};
+    std::atomic<bool> failed_{false};
+};
+
+}  // namespace ormix
