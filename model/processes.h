@@ -85,15 +85,27 @@ struct EmulsionConstants {
 };
 EmulsionConstants EmulsionConstantsFor(const WeatheringModel& m, int IB, int pass);
 double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, LE& le);
+
+// Whether the LE's emulsion is under way at time t (s).
+inline bool EmulsionUnderWay(const EmulsionConstants& c, int t, const LE& le) {
+    const EmulsionOnsetValues& on = c.onset;
+    // An oil without room for water (Smax 0) never starts to take it up.
+    return c.Smax > 0 &&
+           ((t >= on.time && on.time >= 0) || (le.f_evap >= on.fraction && on.fraction > 0));
+}
+
+// Whether the emulsification at time t reads (or sets) the LE's onset
+// time: under way, and without an onset time of the oil's own.
+inline bool EmulsionUsesStabilityTime(const EmulsionConstants& c, int t, const LE& le) {
+    return !(c.onset.time > 0) && EmulsionUnderWay(c, t, le);
+}
 // The same with -Kem / Smax computed beforehand (`decay`: it changes only
 // with the hour's wind).
 inline double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, double decay,
                            LE& le) {
     const EmulsionOnsetValues& on = c.onset;
     double S = 0;
-    // An oil without room for water (Smax 0) never starts to take it up.
-    if (c.Smax > 0 &&
-        ((t >= on.time && on.time >= 0) || (le.f_evap >= on.fraction && on.fraction > 0))) {
+    if (EmulsionUnderWay(c, t, le)) {
         double t0;
         if (on.time > 0)
             t0 = on.time;

@@ -88,9 +88,12 @@ void StepLoop::RunCase(int pass, int IV, int IW, int IB, double uv, double uw, i
         Step(s);
 }
 
-void StepLoop::RunRecordedCase(CaseRecord& record, double uv, double uw, int windCases) {
+void StepLoop::RunRecordedCase(CaseRecord& record, double uv, double uw, int windCases,
+                               const std::vector<int>& stability) {
     const int les = m_.numLEs;
     std::copy(m_.le, m_.le + les, le_);
+    for (int i = 0; i < les; ++i)
+        le_[i].stabilityTime = record.stabilityIn[i] = stability[i];
     record_ = &record;
     messages_ = &record.messages;
     CoreDump* fileDump = dump_;
@@ -110,6 +113,8 @@ void StepLoop::RunRecordedCase(CaseRecord& record, double uv, double uw, int win
         const LE& e = le_[i];
         record.wet[i] = memos_[i].wet;
         record.last[i] = {e.f_evap, e.vp, e.benz, e.mv};
+        record.stabilityOut[i] = e.stabilityTime;
+        record.onsetUsed[i] = memos_[i].onsetUsed;
     }
 }
 
@@ -456,6 +461,8 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
 
         int t = static_cast<int>(static_cast<double>(v.s) * m.deltat + (j + 0.5) * sub +
                                  (1 - e.birth) * 3600.0);
+        // Whether this case's results hang on the onset time it found.
+        if (!memo.onsetUsed && EmulsionUsesStabilityTime(emulsion_, t, e)) memo.onsetUsed = true;
         double de = EmulsifyWith(emulsion_, t, sub, Kem_, uptakeDecay_, e);
         if (de == 0) ++out.negativeWater;
         e.rho = EmulsionDensity(m, e.f_evap, e.Y);

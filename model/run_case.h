@@ -7,6 +7,7 @@
 #include <atomic>
 #include <limits>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -60,7 +61,8 @@ struct LEMemo {
     // row before it still lies below the LE's exposure, so do all earlier
     // rows, and the next step's search can start there.
     int row = 0;
-    bool wet = false;  // the LE has held oil in this run case
+    bool wet = false;        // the LE has held oil in this run case
+    bool onsetUsed = false;  // its emulsification has read or set its onset time
 };
 
 // What one step of an uncertainty case leaves in the results, kept so that
@@ -89,6 +91,11 @@ struct CaseRecord {
     int subStep = -1;                 // the sub-step chosen last (-1: none in this case)
     std::vector<char> wet;            // each LE held oil in the case
     std::vector<CarriedValues> last;  // each LE's values at the end of the case
+    // When each LE's emulsion first met its onset test (s; negative: not
+    // yet), as the case found it and as it left it. This one value of an LE
+    // carries from case to case into the emulsification itself.
+    std::vector<int> stabilityIn, stabilityOut;
+    std::vector<char> onsetUsed;  // the case read or set the LE's onset time
     RunTotals total{};
 };
 
@@ -137,9 +144,10 @@ public:
     void RunCase(int pass, int IV, int IW, int IB, double uv, double uw, int windCases);
 
     // Runs one uncertainty case on the LEs of this loop (a copy of the
-    // model's LEs after pass 0), leaving its results, messages and dump in
-    // `record` rather than in the model.
-    void RunRecordedCase(CaseRecord& record, double uv, double uw, int windCases);
+    // model's LEs after pass 0, with the onset times given), leaving its
+    // results, messages and dump in `record` rather than in the model.
+    void RunRecordedCase(CaseRecord& record, double uv, double uw, int windCases,
+                         const std::vector<int>& stability);
 
     // The sub-step chosen last: where the next case's dump begins.
     int SubStep() const { return subStep_; }
@@ -239,8 +247,18 @@ public:
     // False when the storage for the cases cannot be had.
     bool Run(int threads, int firstSubStep);
 
+    // The cases that had to be run again because a case before them set an
+    // onset time that pass 0 had not (for the tests).
+    int RunAgain() const { return runAgain_; }
+
 private:
+    struct Worker;
+    bool Allocate(Worker& w);
     void Work(int worker);
+    void RunOn(Worker& w, int c, const std::vector<int>& stability);
+    // The onset times case c most likely finds: those of pass 0 and of the
+    // cases before it that have ended.
+    std::vector<int> LikelyOnsets(int c);
 
     struct Worker {
         int lastCase = -1;  // the case whose LEs this worker holds
@@ -259,6 +277,12 @@ private:
     int windCases_ = 1;
     std::vector<CaseRecord> cases_;
     std::vector<Worker> workers_;
+    Worker* again_ = nullptr;  // the LEs of the cases run again
+    std::unique_ptr<Worker> againStorage_;
+    std::vector<int> stabilityAfterPass0_;
+    std::mutex doneMutex_;
+    std::vector<char> done_;  // the cases that have ended (under doneMutex_)
+    int runAgain_ = 0;
     std::atomic<int> next_{0};
     std::atomic<bool> failed_{false};
 };

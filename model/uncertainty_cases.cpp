@@ -45,8 +45,21 @@ void EnterCase(WeatheringModel& m, const CaseRecord& record) {
     }
 }
 
+bool UncertaintyCases::Allocate(Worker& w) {
+    const int n = std::max(m_.numLEs, 1);
+    try {
+        w.le.reset(new LE[n]);
+        w.outcomes.reset(new LEOutcome[n]);
+        w.memos.reset(new LEMemo[n]);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
 bool UncertaintyCases::Run(int threads, int firstSubStep) {
     WeatheringModel& m = m_;
+    const int les = m.numLEs;
     // An uncertainty that is asked for but not given counts as none.
     uv_ = m.volFlag && m.volUnc > 0 ? m.volUnc / 100.0 : 0.0;
     uw_ = m.windFlag && m.windUnc > 0 ? m.windUnc : 0.0;
@@ -55,25 +68,32 @@ bool UncertaintyCases::Run(int threads, int firstSubStep) {
         for (int IV = 0; IV <= m.volFlag; ++IV)
             for (int IW = 0; IW <= m.windFlag; ++IW)
                 for (int IB = 0; IB <= m.emulFlag; ++IB) {
-                    cases_.emplace_back();
-                    cases_.back().IV = IV;
-                    cases_.back().IW = IW;
-                    cases_.back().IB = IB;
-                    cases_.back().steps.resize(m.numSteps);
-                    cases_.back().wet.resize(m.numLEs);
-                    cases_.back().last.resize(m.numLEs);
+                    CaseRecord& c = cases_.emplace_back();
+                    c.IV = IV;
+                    c.IW = IW;
+                    c.IB = IB;
+                    c.steps.resize(m.numSteps);
+                    c.wet.resize(les);
+                    c.last.resize(les);
+                    c.stabilityIn.resize(les);
+                    c.stabilityOut.resize(les);
+                    c.onsetUsed.resize(les);
                 }
-        const int n = std::clamp(threads, 1, static_cast<int>(cases_.size()));
-        workers_.resize(n);
-        for (Worker& w : workers_) {
-            w.le.reset(new LE[std::max(m.numLEs, 1)]);
-            w.outcomes.reset(new LEOutcome[std::max(m.numLEs, 1)]);
-            w.memos.reset(new LEMemo[std::max(m.numLEs, 1)]);
-        }
+        stabilityAfterPass0_.resize(les);
+        done_.assign(cases_.size(), 0);
+        workers_.resize(std::clamp(threads, 1, static_cast<int>(cases_.size())));
     } catch (const std::bad_alloc&) {
         return false;
     }
+    for (Worker& w : workers_)
+        if (!Allocate(w)) return false;
+    for (int i = 0; i < les; ++i)
+        stabilityAfterPass0_[i] = m.le[i].stabilityTime;
 
+    // An LE's onset time, once set, carries from case to case. Each case
+    // starts from the onset times the cases ended so far have set; one that
+    // proves to have read a time that an earlier case, still running, then
+    // set differently is run again below.
     std::vector<std::thread> helpers;
     for (int w = 1; w < static_cast<int>(workers_.size()); ++w) {
         try {
@@ -88,14 +108,31 @@ bool UncertaintyCases::Run(int threads, int firstSubStep) {
     if (failed_) return false;
 
     // Enter the cases in their order, filling in what each leaves open.
-    const int les = m.numLEs;
     std::vector<CarriedValues> carried(les);
     for (int i = 0; i < les; ++i) {
         const LE& e = m.le[i];
         carried[i] = {e.f_evap, e.vp, e.benz, e.mv};
     }
+    std::vector<int> stability = stabilityAfterPass0_;
+    const LE* finalLEs = nullptr;
     int subStep = firstSubStep;
-    for (const CaseRecord& c : cases_) {
+    auto foundRightOnsets = [&](const CaseRecord& c) {
+        for (int i = 0; i < les; ++i)
+            if (c.onsetUsed[i] && c.stabilityIn[i] != stability[i]) return false;
+        return true;
+    };
+    for (int k = 0; k < static_cast<int>(cases_.size()); ++k) {
+        CaseRecord& c = cases_[k];
+        if (!foundRightOnsets(c)) {
+            if (!again_) {
+                againStorage_ = std::make_unique<Worker>();
+                if (!Allocate(*againStorage_)) return false;
+                again_ = againStorage_.get();
+            }
+            ++runAgain_;
+            RunOn(*again_, k, stability);
+            if (failed_) return false;
+        }
         EnterCase(m, c);
         for (const Message& message : c.messages.messages)
             m.Messages().Show(message.kind, message.text);
@@ -112,41 +149,68 @@ bool UncertaintyCases::Run(int threads, int firstSubStep) {
         if (c.subStep >= 0) subStep = c.subStep;
         for (int i = 0; i < les; ++i)
             if (c.wet[i]) carried[i] = c.last[i];
+        // A case that never reached its onset leaves the onset times alone.
+        for (int i = 0; i < les; ++i)
+            if (c.onsetUsed[i]) stability[i] = c.stabilityOut[i];
     }
 
     // The model's LEs and budget end as the last case left them.
-    const CaseRecord& last = cases_.back();
-    const LE* finalLEs = nullptr;
+    const int lastCase = static_cast<int>(cases_.size()) - 1;
     for (const Worker& w : workers_)
-        if (w.lastCase == static_cast<int>(cases_.size()) - 1) finalLEs = w.le.get();
+        if (w.lastCase == lastCase) finalLEs = w.le.get();
+    if (again_ && again_->lastCase == lastCase) finalLEs = again_->le.get();
     std::copy(finalLEs, finalLEs + les, m.le);
     for (int i = 0; i < les; ++i) {
         LE& e = m.le[i];
+        e.stabilityTime = stability[i];
         e.f_evap = carried[i].f_evap;
         e.vp = carried[i].vp;
         e.benz = carried[i].benz;
         e.mv = carried[i].mv;
     }
-    m.total = last.total;
+    m.total = cases_.back().total;
     return true;
 }
 
-void UncertaintyCases::Work(int worker) {
-    Worker& w = workers_[worker];
+void UncertaintyCases::RunOn(Worker& w, int c, const std::vector<int>& stability) {
     StepLoop loop(m_, table_, exposure_, rows_, exposureRises_, dump_, w.le.get(), w.outcomes.get(),
                   w.memos.get());
     WorkerPool one(1);
     loop.Use(one, nullptr);
+    try {
+        loop.RunRecordedCase(cases_[c], uv_, uw_, windCases_, stability);
+    } catch (const std::bad_alloc&) {
+        failed_ = true;  // a case without its messages or dump
+        return;
+    }
+    w.lastCase = c;
+}
+
+std::vector<int> UncertaintyCases::LikelyOnsets(int c) {
+    std::vector<int> onsets = stabilityAfterPass0_;
+    std::lock_guard<std::mutex> lock(doneMutex_);
+    for (int k = 0; k < c; ++k) {
+        if (!done_[k]) continue;
+        const CaseRecord& r = cases_[k];
+        for (size_t i = 0; i < onsets.size(); ++i)
+            if (r.onsetUsed[i]) onsets[i] = r.stabilityOut[i];
+    }
+    return onsets;
+}
+
+void UncertaintyCases::Work(int worker) {
+    Worker& w = workers_[worker];
     for (;;) {
         const int c = next_.fetch_add(1);
-        if (c >= static_cast<int>(cases_.size())) return;
+        if (c >= static_cast<int>(cases_.size()) || failed_) return;
         try {
-            loop.RunRecordedCase(cases_[c], uv_, uw_, windCases_);
+            RunOn(w, c, LikelyOnsets(c));
         } catch (const std::bad_alloc&) {
-            failed_ = true;  // a case without its messages or dump
+            failed_ = true;
             return;
         }
-        w.lastCase = c;
+        std::lock_guard<std::mutex> lock(doneMutex_);
+        done_[c] = 1;
     }
 }
 
