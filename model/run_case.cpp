@@ -4,6 +4,8 @@
 #include "model/run_case.h"
 
 #include <cmath>
+#include <cstddef>
+#include <cstring>
 
 #include "model/math_calls.h"
 #include "model/spreading.h"
@@ -54,10 +56,13 @@ void StepLoop::RunCase(int pass, int IV, int IW, int IB, double uv, double uw, i
     uw_ = uw;
     windCases_ = windCases;
     volScale_ = 1.0 + (2 * IV - 1) * uv;
-    // Pass 0 keeps the areas as spread (a scale of 1 would change no bit);
-    // the spreading may still be writing the later hours.
+    // Pass 0 keeps the areas as spread (a scale of 1 would change no bit).
+    // An uncertainty case scales them hour by hour as the spreading, which
+    // may still be under way, hands them over (the hours past the run at
+    // once: the spreading never writes them).
     const bool scaleAreas = pass != 0;
-    double areaScale = scaleAreas ? math::Pow(volScale_, 0.833) : 1.0;
+    areaScale_ = scaleAreas ? math::Pow(volScale_, 0.833) : 1.0;
+    areasIn_ = 0;
     for (int i = 0; i < m_.numLEs; ++i) {
         LE& e = le_[i];
         e.Y = 0;
@@ -67,8 +72,8 @@ void StepLoop::RunCase(int pass, int IV, int IW, int IB, double uv, double uw, i
         e.S = 0;
         e.Vol = e.initVol * volScale_;
         if (scaleAreas)
-            for (int h = 0; h < kHours; ++h)
-                e.area[h] = e.areaBase[h] * areaScale;
+            for (int h = std::max(m_.numHours, 0); h < kHours; ++h)
+                TakeArea(e, m_.le[i], h);
         memos_[i] = LEMemo{};
     }
     prevWaterMean_ = 0;
@@ -86,14 +91,40 @@ void StepLoop::RunCase(int pass, int IV, int IW, int IB, double uv, double uw, i
     if (dump_) dump_->Run(IV, IW, IB);
     for (int s = 0; s < m_.numSteps; ++s)
         Step(s);
+    if (scaleAreas) TakeAreas(m_.numHours);
+}
+
+void StepLoop::TakeArea(LE& e, const LE& spread, int h) const {
+    e.areaBase[h] = spread.area[h];
+    e.area[h] = e.areaBase[h] * areaScale_;
+    e.thick[h] = spread.thick[h];
+}
+
+void StepLoop::TakeAreas(int hours) {
+    if (spread_) spread_->WaitForHours(hours);
+    for (; areasIn_ < hours; ++areasIn_)
+        for (int i = 0; i < m_.numLEs; ++i)
+            TakeArea(le_[i], m_.le[i], areasIn_);
+}
+
+// Copies an LE but for its hourly areas and thicknesses, which the
+// spreading may still be writing.
+void CopyAllButHours(LE& to, const LE& from) {
+    to.birth = from.birth;
+    to.reserved1[0] = from.reserved1[0];
+    to.reserved1[1] = from.reserved1[1];
+    to.initVol = from.initVol;
+    to.Vol = from.Vol;
+    std::memcpy(static_cast<void*>(&to.Y), &from.Y, sizeof(LE) - offsetof(LE, Y));
 }
 
 void StepLoop::RunRecordedCase(CaseRecord& record, double uv, double uw, int windCases,
                                const std::vector<int>& stability) {
     const int les = m_.numLEs;
-    std::copy(m_.le, m_.le + les, le_);
-    for (int i = 0; i < les; ++i)
+    for (int i = 0; i < les; ++i) {
+        CopyAllButHours(le_[i], m_.le[i]);
         le_[i].stabilityTime = record.stabilityIn[i] = stability[i];
+    }
     record_ = &record;
     messages_ = &record.messages;
     CoreDump* fileDump = dump_;
@@ -128,7 +159,11 @@ void StepLoop::Step(int s) {
 
     if (s % sph == 0) {
         // This hour's areas and the next's are needed.
-        if (spread_) spread_->WaitForHours(std::min(hour + 2, m.numHours));
+        const int hours = std::min(hour + 2, m.numHours);
+        if (record_)
+            TakeAreas(hours);
+        else if (spread_)
+            spread_->WaitForHours(hours);
         hourLEs_ = m.release[hour].nLE;
         hourCumLEs_ = m.release[hour].cumLE;
         natDispReduction_ = m.response[hour].natDispReduction;

@@ -161,6 +161,10 @@ public:
 
 private:
     void StepWaves(int s, int hour);
+    // An uncertainty case's areas of hour h: those spread, scaled.
+    void TakeArea(LE& e, const LE& spread, int h) const;
+    // Takes the areas of hours [0, hours), once spread.
+    void TakeAreas(int hours);
     void Step(int s);
     void UpdateLE(int index, const StepValues& v, LEOutcome& out) const;
     void AddToSums(int index, const LEOutcome& out, double F, StepSums& sums);
@@ -185,6 +189,8 @@ private:
     // The case being run.
     int pass_ = 0, IV_ = 0, IW_ = 0, IB_ = 0, windCases_ = 1;
     double uw_ = 0, volScale_ = 1;
+    double areaScale_ = 1;  // by which an uncertainty case scales the areas
+    int areasIn_ = 0;       // hours whose areas it has taken
     // Values of the current hour.
     int hourLEs_ = 0, hourCumLEs_ = 0;
     double natDispReduction_ = 0, wind_ = 0, Kem_ = 0;
@@ -244,8 +250,14 @@ public:
           exposureRises_(exposureRises),
           dump_(dump) {}
 
-    // False when the storage for the cases cannot be had.
-    bool Run(int threads, int firstSubStep);
+    // Runs every case on up to `threads` threads (false when the storage
+    // for the cases cannot be had). With the spreading still under way the
+    // cases follow it, and one thread joins them only when it has ended.
+    bool RunAll(int threads, const BackgroundSpread* spread);
+    // Enters the cases into the results in their order, running again any
+    // that found onset times other than the cases before it left; then the
+    // model's LEs and budget are those the last case left.
+    bool Enter(int firstSubStep);
 
     // The cases that had to be run again because a case before them set an
     // onset time that pass 0 had not (for the tests).
@@ -275,6 +287,8 @@ private:
     CoreDump* dump_;
     double uv_ = 0, uw_ = 0;
     int windCases_ = 1;
+    int threads_ = 1;
+    const BackgroundSpread* spread_ = nullptr;
     std::vector<CaseRecord> cases_;
     std::vector<Worker> workers_;
     Worker* again_ = nullptr;  // the LEs of the cases run again

@@ -133,23 +133,26 @@ bool RunAfterSpread(WeatheringModel& m, bool coreDump, int threads, BackgroundSp
     std::unique_ptr<WorkerPool> pool = std::make_unique<WorkerPool>(spread ? 1 : threads);
     loop.Use(*pool, spread);
     loop.RunCase(0, 0, 0, 0, 0.0, 0.0, 1);
-    held.Release();
 
     int volCases = 1, windCases = 1, emulCases = 1;
     if (m.volFlag || m.windFlag || m.emulFlag) {
-        // The uncertainty cases scale the areas as spread.
-        for (int i = 0; i < m.numLEs; ++i)
-            for (int h = 0; h < kHours; ++h)
-                m.le[i].areaBase[h] = m.le[i].area[h];
         pool.reset();
         UncertaintyCases cases(m, table.get(), exposure.get(), rows, exposureRises, dump.get());
-        if (!cases.Run(threads, loop.SubStep())) {
+        const bool ran = cases.RunAll(threads, spread);
+        held.Release();
+        if (!ran || !cases.Enter(loop.SubStep())) {
             m.Messages().Error("Error: Out of Memory (Core)");
             return false;
         }
         volCases = m.volFlag + 1;
         windCases = m.windFlag + 1;
         emulCases = m.emulFlag + 1;
+    } else {
+        held.Release();
+        // The areas as spread, which an uncertainty case would scale.
+        for (int i = 0; i < m.numLEs; ++i)
+            for (int h = 0; h < kHours; ++h)
+                m.le[i].areaBase[h] = m.le[i].area[h];
     }
 
     PresenceMarks(m);

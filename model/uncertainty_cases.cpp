@@ -2,6 +2,8 @@
 // results in their order.
 #include <thread>
 
+#include "model/spreading.h"
+
 #include "model/run_case.h"
 
 namespace ormix {
@@ -57,8 +59,9 @@ bool UncertaintyCases::Allocate(Worker& w) {
     return true;
 }
 
-bool UncertaintyCases::Run(int threads, int firstSubStep) {
+bool UncertaintyCases::RunAll(int threads, const BackgroundSpread* spread) {
     WeatheringModel& m = m_;
+    spread_ = spread;
     const int les = m.numLEs;
     // An uncertainty that is asked for but not given counts as none.
     uv_ = m.volFlag && m.volUnc > 0 ? m.volUnc / 100.0 : 0.0;
@@ -94,6 +97,7 @@ bool UncertaintyCases::Run(int threads, int firstSubStep) {
     // starts from the onset times the cases ended so far have set; one that
     // proves to have read a time that an earlier case, still running, then
     // set differently is run again below.
+    threads_ = threads;
     std::vector<std::thread> helpers;
     for (int w = 1; w < static_cast<int>(workers_.size()); ++w) {
         try {
@@ -105,7 +109,12 @@ bool UncertaintyCases::Run(int threads, int firstSubStep) {
     Work(0);
     for (std::thread& t : helpers)
         t.join();
-    if (failed_) return false;
+    return !failed_;
+}
+
+bool UncertaintyCases::Enter(int firstSubStep) {
+    WeatheringModel& m = m_;
+    const int les = m.numLEs;
 
     // Enter the cases in their order, filling in what each leaves open.
     std::vector<CarriedValues> carried(les);
@@ -176,7 +185,7 @@ void UncertaintyCases::RunOn(Worker& w, int c, const std::vector<int>& stability
     StepLoop loop(m_, table_, exposure_, rows_, exposureRises_, dump_, w.le.get(), w.outcomes.get(),
                   w.memos.get());
     WorkerPool one(1);
-    loop.Use(one, nullptr);
+    loop.Use(one, spread_);
     try {
         loop.RunRecordedCase(cases_[c], uv_, uw_, windCases_, stability);
     } catch (const std::bad_alloc&) {
@@ -200,6 +209,8 @@ std::vector<int> UncertaintyCases::LikelyOnsets(int c) {
 
 void UncertaintyCases::Work(int worker) {
     Worker& w = workers_[worker];
+    // While the spreading has a core of its own, the last thread waits.
+    if (spread_ && worker > 0 && worker >= threads_ - 1) spread_->WaitForHours(kHours + 1);
     for (;;) {
         const int c = next_.fetch_add(1);
         if (c >= static_cast<int>(cases_.size()) || failed_) return;
