@@ -99,6 +99,24 @@ int InCircleWithOuter(const GridVertex& a, const GridVertex& b, const GridVertex
         if (along == 0 || along == length) return 0;  // p is u or v
         return along > 0 && along < length ? 1 : -1;
     }
+    if (a.Outer() + b.Outer() + c.Outer() == 2) {
+        // Turned (an even permutation keeps the sign) so that the grid point
+        // g comes first and outer points K d1, K d2 follow. The determinant
+        // is then of degree 3 in K, and its K^3 coefficient is
+        // (g - p) . (d1y L2 - L1 d2y, L1 d2x - d1x L2) with L = |d|^2: the
+        // circle has become a half-plane. Where p lies on its edge the
+        // coefficient is 0 and the full expansion decides.
+        const GridVertex& g = !a.Outer() ? a : (!b.Outer() ? b : c);
+        const GridVertex& o1 = !a.Outer() ? b : (!b.Outer() ? c : a);
+        const GridVertex& o2 = !a.Outer() ? c : (!b.Outer() ? a : b);
+        const std::int64_t L1 = o1.x1 * o1.x1 + o1.y1 * o1.y1;
+        const std::int64_t L2 = o2.x1 * o2.x1 + o2.y1 * o2.y1;
+        // |g - p| <= 2^13, |d| < 2^14, L < 2^28: every product below 2^56.
+        const std::int64_t wx = o1.y1 * L2 - L1 * o2.y1;
+        const std::int64_t wy = L1 * o2.x1 - o1.x1 * L2;
+        const std::int64_t leading = (g.x0 - p.x0) * wx + (g.y0 - p.y0) * wy;
+        if (leading != 0) return Sign(leading);
+    }
     return InCircleExpanded(a, b, c, p);
 }
 

@@ -291,9 +291,10 @@ TEST(Triangulation, MergingByCellMatchesTheScanOnManyClouds) {
     }
 }
 
-// The closed forms used when one outer point takes part agree with the full
-// expansion in K, on random grid points and on points along one line.
-TEST(GridPredicates, ClosedFormsWithAnOuterPointMatchTheExpansion) {
+// The closed forms used when one or two outer points take part agree with
+// the full expansion in K, on random grid points and on points along one
+// line.
+TEST(GridPredicates, ClosedFormsWithOuterPointsMatchTheExpansion) {
     ModelRandom r;
     r.Seed(3);
     auto coordinate = [&](bool line) {
@@ -315,6 +316,14 @@ TEST(GridPredicates, ClosedFormsWithAnOuterPointMatchTheExpansion) {
         ASSERT_EQ(InCircle(a, b, o, p), InCircleExpanded(a, b, o, p)) << trial;
         ASSERT_EQ(InCircle(o, a, b, p), InCircleExpanded(o, a, b, p)) << trial;
         ASSERT_EQ(InCircle(b, o, a, p), InCircleExpanded(b, o, a, p)) << trial;
+        // Two outer points with a grid point, in each position, and p on
+        // the edge of the half-plane they leave as often as chance allows.
+        GridVertex o2 = OuterVertex((trial + 1) % 3);
+        if (Orient(a, o, o2) < 0) std::swap(o, o2);
+        ASSERT_EQ(InCircle(a, o, o2, p), InCircleExpanded(a, o, o2, p)) << trial;
+        ASSERT_EQ(InCircle(o, o2, a, p), InCircleExpanded(o, o2, a, p)) << trial;
+        ASSERT_EQ(InCircle(o2, a, o, p), InCircleExpanded(o2, a, o, p)) << trial;
+        ASSERT_EQ(InCircle(a, o, o2, a), InCircleExpanded(a, o, o2, a)) << trial;
     }
 }
 
