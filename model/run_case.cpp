@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstring>
+#include <new>
 
 #include "model/math_calls.h"
 #include "model/spreading.h"
@@ -131,6 +132,7 @@ void StepLoop::RunRecordedCase(CaseRecord& record, double uv, double uw, int win
     std::unique_ptr<CoreDump> caseDump;
     if (fileDump) {
         caseDump = std::make_unique<CoreDump>();
+        if (!caseDump->Ok()) throw std::bad_alloc();  // no memory for the case's dump
         dump_ = caseDump.get();
     }
     subStep_ = -1;

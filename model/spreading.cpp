@@ -13,6 +13,7 @@
 #include <cmath>
 #include <memory>
 #include <new>
+#include <system_error>
 #include <vector>
 
 #include "model/particle_drift.h"
@@ -286,15 +287,21 @@ BackgroundSpread::BackgroundSpread(WeatheringModel& m) : hours_(m.numHours) {
         published_.store(kHours + 1);
         return;
     }
-    thread_ = std::thread([this] {
-        for (int h = 0; h < hours_; ++h) {
-            spread_->Hour(h);
-            published_.store(h + 1, std::memory_order_release);
-            published_.notify_all();
-        }
-        published_.store(kHours + 1, std::memory_order_release);
+    try {
+        thread_ = std::thread([this] { SpreadHours(); });
+    } catch (const std::system_error&) {
+        SpreadHours();  // no thread to be had: all hours now, in this one
+    }
+}
+
+void BackgroundSpread::SpreadHours() {
+    for (int h = 0; h < hours_; ++h) {
+        spread_->Hour(h);
+        published_.store(h + 1, std::memory_order_release);
         published_.notify_all();
-    });
+    }
+    published_.store(kHours + 1, std::memory_order_release);
+    published_.notify_all();
 }
 
 BackgroundSpread::~BackgroundSpread() {

@@ -34,6 +34,8 @@ public:
     void Finish(MessageSink& sink);
 
 private:
+    void SpreadHours();
+
     const int hours_;
     CollectingSink messages_;
     std::unique_ptr<OpenWaterSpread> spread_;

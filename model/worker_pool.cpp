@@ -1,5 +1,7 @@
 #include "model/worker_pool.h"
 
+#include <system_error>
+
 namespace ormix {
 
 namespace {
@@ -21,8 +23,13 @@ void Pause() {
 WorkerPool::WorkerPool(int threads) : taken_(new std::atomic<bool>[threads > 1 ? threads : 1]) {
     for (int t = 0; t < (threads > 1 ? threads : 1); ++t)
         taken_[t].store(true);
-    for (int t = 1; t < threads; ++t)
-        helpers_.emplace_back([this, t] { Help(t); });
+    for (int t = 1; t < threads; ++t) {
+        try {
+            helpers_.emplace_back([this, t] { Help(t); });
+        } catch (const std::system_error&) {
+            break;  // the work is shared among the threads that started
+        }
+    }
 }
 
 WorkerPool::~WorkerPool() {
