@@ -1,8 +1,8 @@
-// The run of the weathering model: pass 0 without uncertainty and, when asked
-// for, pass 1 over every uncertainty case. Each run moves every released LE
-// through all time steps, applies the response removals, lets the oil
-// weather in sub-steps, gathers the property statistics over the LEs and
-// records the per-step results.
+// The run of the weathering model: pass 0 without uncertainty, following the
+// spreading hour by hour when it goes on beside it, then, when asked for,
+// every uncertainty case; then the presence marks, the smoother and the
+// benzene running average. One case's step loop is in run_case.cpp, the
+// uncertainty cases side by side in uncertainty_cases.cpp.
 #include "model/step_loop.h"
 
 #include <algorithm>
@@ -41,8 +41,6 @@ void BenzeneRunningAverage(WeatheringModel& m) {
     }
 }
 
-}  // namespace
-
 // Messages of the run held back while the spreading still goes on beside
 // it, and handed on after the spreading's own: in the order of a spreading
 // done before the run.
@@ -72,6 +70,8 @@ private:
     MessageSink* sink_ = nullptr;
     CollectingSink held_;
 };
+
+}  // namespace
 
 bool WeatheringModel::Run(bool coreDump) {
     return RunWithThreads(*this, coreDump, WorkerPool::DefaultThreads());
