@@ -2,6 +2,9 @@
 // run (the reason printed), 2 a usage error.
 #include <CLI/CLI.hpp>
 
+#include <cstdio>
+#include <new>
+
 #include "cli/convert_command.h"
 #include "cli/ics_command.h"
 #include "cli/oil_commands.h"
@@ -31,6 +34,11 @@ int main(int argc, char** argv) {
         return e.get_exit_code();
     } catch (const CLI::ParseError& e) {
         return app.exit(e) == 0 ? 0 : 2;
+    } catch (const std::bad_alloc&) {
+        // Storage the engine asks for is handled where it is asked for; this
+        // is what is left (reading a file, building a table).
+        std::fputs("error: out of memory\n", stderr);
+        return 1;
     }
     return 0;
 }

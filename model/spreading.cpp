@@ -287,10 +287,14 @@ BackgroundSpread::BackgroundSpread(WeatheringModel& m) : hours_(m.numHours) {
         published_.store(kHours + 1);
         return;
     }
+    // Without a thread to be had (none left, or no memory for one), all
+    // hours are spread now, in this one.
     try {
         thread_ = std::thread([this] { SpreadHours(); });
     } catch (const std::system_error&) {
-        SpreadHours();  // no thread to be had: all hours now, in this one
+        SpreadHours();
+    } catch (const std::bad_alloc&) {
+        SpreadHours();
     }
 }
 

@@ -73,6 +73,10 @@ private:
 
 }  // namespace
 
+namespace {
+bool RunCases(WeatheringModel& m, bool coreDump, int threads, BackgroundSpread* spread);
+}  // namespace
+
 bool WeatheringModel::Run(bool coreDump) {
     return RunWithThreads(*this, coreDump, WorkerPool::DefaultThreads());
 }
@@ -95,6 +99,20 @@ bool RunWithThreads(WeatheringModel& m, bool coreDump, int threads) {
 }
 
 bool RunAfterSpread(WeatheringModel& m, bool coreDump, int threads, BackgroundSpread* spread) {
+    // Storage the run cannot do without (the threads' pool, the records of
+    // the uncertainty cases, their entry) ends it as the storage taken
+    // beforehand does: with the message and without results.
+    try {
+        return RunCases(m, coreDump, threads, spread);
+    } catch (const std::bad_alloc&) {
+        m.Messages().Error("Error: Out of Memory (Core)");
+        return false;
+    }
+}
+
+namespace {
+
+bool RunCases(WeatheringModel& m, bool coreDump, int threads, BackgroundSpread* spread) {
     HeldMessages held(m, spread);
     if (m.numSteps < 1 || m.numSteps > kMaxSteps) return false;
 
@@ -161,5 +179,7 @@ bool RunAfterSpread(WeatheringModel& m, bool coreDump, int threads, BackgroundSp
     if (dump) dump->Finish();
     return true;
 }
+
+}  // namespace
 
 }  // namespace ormix

@@ -104,6 +104,8 @@ bool UncertaintyCases::RunAll(int threads, const BackgroundSpread* spread) {
             helpers.emplace_back([this, w] { Work(w); });
         } catch (const std::system_error&) {
             break;  // the cases are shared among the threads that started
+        } catch (const std::bad_alloc&) {
+            break;  // no memory for another thread: the same
         }
     }
     Work(0);

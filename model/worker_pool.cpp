@@ -1,5 +1,6 @@
 #include "model/worker_pool.h"
 
+#include <new>
 #include <system_error>
 
 namespace ormix {
@@ -28,6 +29,8 @@ WorkerPool::WorkerPool(int threads) : taken_(new std::atomic<bool>[threads > 1 ?
             helpers_.emplace_back([this, t] { Help(t); });
         } catch (const std::system_error&) {
             break;  // the work is shared among the threads that started
+        } catch (const std::bad_alloc&) {
+            break;  // no memory for another thread: the same
         }
     }
 }

@@ -1,0 +1,228 @@
+// A run whose memory runs out at any one point must end with a message or
+// with the results of a run that had enough memory: never a crash, a hang,
+// an exception escaping the engine, or results silently changed. This test
+// program replaces the global allocation functions so that the k-th
+// allocation after arming fails, and tries every k of a run in turn.
+#include <gtest/gtest.h>
+
+// The replacements below pair malloc with free, which the compiler cannot see.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
+#include <execinfo.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <new>
+
+#include "model/spreading.h"
+#include "model/step_loop.h"
+#include "tests/model_fixture.h"
+
+namespace {
+
+// Allocations left before the one that fails (negative: none fails).
+std::atomic<long long> g_countdown{-1};
+std::atomic<int> g_failures{0};
+void* g_trace[24];  // the call stack of the allocation that failed
+int g_frames = 0;
+
+bool FailThisOne() {
+    if (g_countdown.load(std::memory_order_relaxed) < 0) return false;
+    if (g_countdown.fetch_sub(1, std::memory_order_relaxed) != 0) return false;
+    g_failures.fetch_add(1, std::memory_order_relaxed);
+    g_frames = backtrace(g_trace, 24);
+    return true;
+}
+
+void* Allocate(std::size_t n) {
+    return std::malloc(n == 0 ? 1 : n);
+}
+
+void* AllocateAligned(std::size_t n, std::align_val_t a) {
+    const std::size_t align = static_cast<std::size_t>(a);
+    const std::size_t size = (n + align - 1) / align * align;
+    return std::aligned_alloc(align, size == 0 ? align : size);
+}
+
+}  // namespace
+
+void* operator new(std::size_t n) {
+    void* p = FailThisOne() ? nullptr : Allocate(n);
+    if (!p) throw std::bad_alloc();
+    return p;
+}
+void* operator new[](std::size_t n) {
+    return operator new(n);
+}
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept {
+    return FailThisOne() ? nullptr : Allocate(n);
+}
+void* operator new[](std::size_t n, const std::nothrow_t&) noexcept {
+    return FailThisOne() ? nullptr : Allocate(n);
+}
+void* operator new(std::size_t n, std::align_val_t a) {
+    void* p = FailThisOne() ? nullptr : AllocateAligned(n, a);
+    if (!p) throw std::bad_alloc();
+    return p;
+}
+void* operator new[](std::size_t n, std::align_val_t a) {
+    return operator new(n, a);
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::align_val_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::align_val_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t, std::align_val_t) noexcept {
+    std::free(p);
+}
+
+namespace ormix {
+namespace {
+
+using testing::Records;
+
+// Keeps the messages of a run without allocating, so that the test's own
+// bookkeeping never takes the failing allocation.
+class FixedSink final : public MessageSink {
+public:
+    void Show(MessageKind kind, const std::string& text) override {
+        if (kind == MessageKind::Error) ++errors;
+        if (count < kKept) {
+            std::strncpy(texts[count], text.c_str(), sizeof texts[count] - 1);
+            texts[count][sizeof texts[count] - 1] = '\0';
+        }
+        ++count;
+    }
+    bool Contains(const char* text) const {
+        for (int i = 0; i < count && i < kKept; ++i)
+            if (std::strcmp(texts[i], text) == 0) return true;
+        return false;
+    }
+    static constexpr int kKept = 32;
+    char texts[kKept][160] = {};
+    int count = 0, errors = 0;
+};
+
+// A short run that takes every path of the engine's storage: an
+// open-water spill with all three uncertainties, so that the spreading, pass
+// 0 and the uncertainty cases each have their own storage and threads.
+Records ShortRunWithUncertainty() {
+    Records r(6);
+    r.Instant(500);
+    r.uncertainty.volFlag = 1;
+    r.uncertainty.vol = 20;
+    r.uncertainty.windFlag = 1;
+    r.uncertainty.wind = 3;
+    r.uncertainty.windUnits = 3;
+    r.uncertainty.emulFlag = 1;
+    r.uncertainty.emul = 10;
+    r.uncertainty.emulUnits = 1;
+    return r;
+}
+
+struct Outcome {
+    bool escaped = false;  // an exception left the engine
+    bool ran = false;
+    bool failed = false;  // the armed allocation did fail
+};
+
+Outcome RunWithFailingAllocation(WeatheringModel& m, const Records& r, int threads, long long k) {
+    Outcome out;
+    m.Reset();
+    FillModel(m, r.Set());
+    g_failures = 0;
+    g_countdown = k;
+    try {
+        out.ran = m.SetUp() && SpreadAndRun(m, false, threads);
+    } catch (...) {
+        out.escaped = true;
+        // Where the failed allocation was asked for (addresses for addr2line).
+        backtrace_symbols_fd(g_trace, g_frames, 2);
+    }
+    g_countdown = -1;
+    out.failed = g_failures > 0;
+    return out;
+}
+
+bool SameResults(const WeatheringModel& a, const WeatheringModel& b) {
+    return a.numSteps == b.numSteps &&
+           std::memcmp(a.result, b.result, sizeof(StepResult) * a.numSteps) == 0;
+}
+
+class AllocationFailureTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(AllocationFailureTest, EveryFailingAllocationEndsInAMessageOrTheSameResults) {
+    const int threads = GetParam();
+    const Records r = ShortRunWithUncertainty();
+    FixedSink referenceSink;
+    auto reference = testing::NewModel(&referenceSink);
+    Outcome ok = RunWithFailingAllocation(*reference, r, threads, -1);
+    ASSERT_TRUE(ok.ran);
+    ASSERT_EQ(referenceSink.count, 0);
+
+    int tried = 0, reported = 0;
+    for (long long k = 0;; ++k) {
+        FixedSink sink;
+        auto m = testing::NewModel(&sink);
+        const Outcome out = RunWithFailingAllocation(*m, r, threads, k);
+        ASSERT_FALSE(out.escaped) << "allocation " << k;
+        if (!out.failed) break;  // the run makes fewer than k + 1 allocations
+        ++tried;
+        if (sink.errors > 0) {
+            ++reported;
+            continue;
+        }
+        // Without a word, the run must have coped: a thread it could not
+        // start, storage it could do without.
+        ASSERT_TRUE(out.ran) << "allocation " << k << ": failed without a message";
+        ASSERT_TRUE(SameResults(*m, *reference))
+            << "allocation " << k << ": results changed without a message";
+    }
+    EXPECT_GT(tried, 10);
+    EXPECT_GT(reported, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Threads, AllocationFailureTest, ::testing::Values(1, 2));
+
+TEST(AllocationFailure, SpreadingWithoutStorageSaysSoAndFillsNoArea) {
+    FixedSink sink;
+    auto m = testing::NewModel(&sink);
+    Records r(6);
+    r.Instant(500);
+    ASSERT_TRUE(testing::SetUpFrom(*m, r));
+    for (int i = 0; i < m->numLEs; ++i)
+        for (int h = 0; h < kHours; ++h)
+            m->le[i].area[h] = -1;
+    g_failures = 0;
+    g_countdown = 0;
+    Spread(*m);
+    g_countdown = -1;
+    ASSERT_EQ(g_failures, 1);
+    EXPECT_TRUE(sink.Contains("Error: Out of Memory (Spread)"));
+    for (int i = 0; i < m->numLEs; ++i)
+        for (int h = 0; h < kHours; ++h)
+            ASSERT_EQ(m->le[i].area[h], -1) << "LE " << i << " hour " << h;
+}
+
+}  // namespace
+}  // namespace ormix
