@@ -24,6 +24,11 @@ void PlaceParticles(Particle* p, int from, int to, double radius, ModelRandom& r
     }
 }
 
+int MovingLEs(int s, int h, int sph, int c, int n) {
+    const int movers = (s >= (h + 0.5) * sph || n < 1) ? c : c - n / 2;
+    return movers < 0 ? 0 : (movers > c ? c : movers);
+}
+
 void DriftStep(WeatheringModel& m, int hour, double T, Particle* p, int count) {
     m.random.ReseedFromClock();
     const double dt = m.deltat;

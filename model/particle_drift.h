@@ -27,6 +27,13 @@ double DrawSpreadingFactor(ModelRandom& random);
 // around the release point.
 void PlaceParticles(Particle* p, int from, int to, double radius, ModelRandom& random);
 
+// The LEs whose particles move in step s (counted from the start of the
+// run) of hour h, with sph steps per hour, c LEs released by the end of the
+// hour and n of them in the hour: all c in the second half of the hour's
+// steps or when the hour releases none; in the first half, only those
+// released before the middle of the hour, the first c - n / 2.
+int MovingLEs(int s, int h, int sph, int c, int n);
+
 // One time step of drift and random walk for particles [0, count) during the
 // given hour (0-based); T is the time at the end of the step (s).
 void DriftStep(WeatheringModel& m, int hour, double T, Particle* p, int count);

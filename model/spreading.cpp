@@ -143,9 +143,7 @@ void OpenWaterSpread::Hour(int h) {
     int moved = 0;
     for (int s = h * sph; s < (h + 1) * sph; ++s) {
         const double T = static_cast<double>(m.deltat) * (s + 1);
-        int movers = (s >= (h + 0.5) * sph || newLEs < 1) ? les : les - newLEs / 2;
-        movers = std::clamp(movers, 0, les);
-        moved = kParticlesPerLE * movers;
+        moved = kParticlesPerLE * MovingLEs(s, h, sph, les, newLEs);
         DriftStep(m, h, T, particles_.data(), moved);
     }
 

@@ -263,5 +263,31 @@ TEST_P(DriftTest, WindDriftFollowsTheSpreadingFactor) {
 
 INSTANTIATE_TEST_SUITE_P(Spreading, DriftTest, ::testing::Values(0.0, 1.0));
 
+// In the first half of an hour's steps only the LEs released before its
+// middle move (of an odd number released in the hour, the larger half);
+// from the middle on, all that are out.
+struct MovingCase {
+    int h, sph, c, n;
+    int firstHalf, secondHalf;  // LEs moving in each step of each half
+};
+
+class MovingLEsTest : public ::testing::TestWithParam<MovingCase> {};
+
+TEST_P(MovingLEsTest, TheLEsReleasedLateInTheHourStartMovingAtItsMiddle) {
+    const MovingCase& c = GetParam();
+    for (int k = 0; k < c.sph; ++k) {
+        const int s = c.h * c.sph + k;
+        const int expected = 2 * k < c.sph ? c.firstHalf : c.secondHalf;
+        EXPECT_EQ(MovingLEs(s, c.h, c.sph, c.c, c.n), expected) << "step " << k << " of the hour";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Spreading, MovingLEsTest,
+                         ::testing::Values(MovingCase{2, 8, 30, 10, 25, 30},    // 20 out before
+                                           MovingCase{0, 2, 5, 5, 3, 5},        // odd: 3 of 5 first
+                                           MovingCase{4, 2, 12, 0, 12, 12},     // no release
+                                           MovingCase{0, 8, 1, 1, 1, 1},        // a lone LE moves
+                                           MovingCase{1, 8, 40, 40, 20, 40}));  // all new
+
 }  // namespace
 }  // namespace ormix
