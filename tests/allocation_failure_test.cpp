@@ -16,10 +16,12 @@
 #include <cstring>
 #include <exception>
 #include <new>
+#include <tuple>
 
 #include "model/spreading.h"
 #include "model/step_loop.h"
 #include "tests/model_fixture.h"
+#include "tests/temp_dir.h"
 
 namespace {
 
@@ -146,14 +148,15 @@ struct Outcome {
     bool failed = false;  // the armed allocation did fail
 };
 
-Outcome RunWithFailingAllocation(WeatheringModel& m, const Records& r, int threads, long long k) {
+Outcome RunWithFailingAllocation(WeatheringModel& m, const Records& r, int threads, bool dump,
+                                 long long k) {
     Outcome out;
     m.Reset();
-    FillModel(m, r.Set());
     g_failures = 0;
     g_countdown = k;
     try {
-        out.ran = m.SetUp() && SpreadAndRun(m, false, threads);
+        FillModel(m, r.Set());
+        out.ran = m.SetUp() && SpreadAndRun(m, dump, threads);
     } catch (...) {
         out.escaped = true;
         // Where the failed allocation was asked for (addresses for addr2line).
@@ -169,14 +172,17 @@ bool SameResults(const WeatheringModel& a, const WeatheringModel& b) {
            std::memcmp(a.result, b.result, sizeof(StepResult) * a.numSteps) == 0;
 }
 
-class AllocationFailureTest : public ::testing::TestWithParam<int> {};
+// Threads of the run, and whether it writes the core dump.
+class AllocationFailureTest : public ::testing::TestWithParam<std::tuple<int, bool>> {};
 
 TEST_P(AllocationFailureTest, EveryFailingAllocationEndsInAMessageOrTheSameResults) {
-    const int threads = GetParam();
+    const auto [threads, dump] = GetParam();
     const Records r = ShortRunWithUncertainty();
+    testing::TempDir dir;
     FixedSink referenceSink;
     auto reference = testing::NewModel(&referenceSink);
-    Outcome ok = RunWithFailingAllocation(*reference, r, threads, -1);
+    reference->workDir = dir.Path();
+    Outcome ok = RunWithFailingAllocation(*reference, r, threads, dump, -1);
     ASSERT_TRUE(ok.ran);
     ASSERT_EQ(referenceSink.count, 0);
 
@@ -184,7 +190,8 @@ TEST_P(AllocationFailureTest, EveryFailingAllocationEndsInAMessageOrTheSameResul
     for (long long k = 0;; ++k) {
         FixedSink sink;
         auto m = testing::NewModel(&sink);
-        const Outcome out = RunWithFailingAllocation(*m, r, threads, k);
+        m->workDir = dir.Path();
+        const Outcome out = RunWithFailingAllocation(*m, r, threads, dump, k);
         ASSERT_FALSE(out.escaped) << "allocation " << k;
         if (!out.failed) break;  // the run makes fewer than k + 1 allocations
         ++tried;
@@ -202,7 +209,8 @@ TEST_P(AllocationFailureTest, EveryFailingAllocationEndsInAMessageOrTheSameResul
     EXPECT_GT(reported, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Threads, AllocationFailureTest, ::testing::Values(1, 2));
+INSTANTIATE_TEST_SUITE_P(Runs, AllocationFailureTest,
+                         ::testing::Combine(::testing::Values(1, 2), ::testing::Bool()));
 
 TEST(AllocationFailure, SpreadingWithoutStorageSaysSoAndFillsNoArea) {
     FixedSink sink;
