@@ -41,6 +41,30 @@ void BenzeneRunningAverage(WeatheringModel& m) {
     }
 }
 
+bool Finite(const Triple& t) {
+    return std::isfinite(t.high) && std::isfinite(t.low) && std::isfinite(t.best);
+}
+bool Finite(const Quad& q) {
+    return std::isfinite(q.high) && std::isfinite(q.low) && std::isfinite(q.mean) &&
+           std::isfinite(q.mean2);
+}
+
+// Whether every result of the run is a finite number. Values that the
+// dialogs refuse but that a scenario file carries as it stands (a water
+// uptake rate of 1e308, say) can drive a process to infinity and on to
+// values that are not numbers; such a run must not show them as results.
+bool ResultsAreNumbers(const WeatheringModel& m) {
+    for (int s = 0; s < m.numSteps; ++s) {
+        const StepResult& r = m.result[s];
+        if (!(Finite(r.remaining) && Finite(r.released) && Finite(r.evaporated) &&
+              Finite(r.dispersed) && Finite(r.chemDispersed) && Finite(r.burned) &&
+              Finite(r.skimmed) && Finite(r.beached) && Finite(r.benzene) && Finite(r.density) &&
+              Finite(r.viscosity) && Finite(r.water) && std::isfinite(r.slickArea)))
+            return false;
+    }
+    return true;
+}
+
 // Messages of the run held back while the spreading still goes on beside
 // it, and handed on after the spreading's own: in the order of a spreading
 // done before the run.
@@ -177,6 +201,10 @@ bool RunCases(WeatheringModel& m, bool coreDump, int threads, BackgroundSpread* 
     SmoothResults(m, m.numSteps, volCases, windCases, emulCases);
     BenzeneRunningAverage(m);
     if (dump) dump->Finish();
+    if (!ResultsAreNumbers(m)) {
+        m.Messages().Error(kResultsNotNumbers);
+        return false;
+    }
     return true;
 }
 

@@ -19,6 +19,12 @@ bool RunWithThreads(WeatheringModel& m, bool coreDump, int threads);
 // spreading done before the run.
 bool SpreadAndRun(WeatheringModel& m, bool coreDump, int threads);
 
+// A run whose results came out as values that are not numbers (or are
+// infinite) ends with this message and without results.
+inline constexpr const char* kResultsNotNumbers =
+    "The run's results are not numbers: an input of the scenario lies far outside what "
+    "ORMIX can model. Please review the oil and the other inputs.";
+
 // The run that follows `spread` (null: the spreading is done).
 bool RunAfterSpread(WeatheringModel& m, bool coreDump, int threads, BackgroundSpread* spread);
 

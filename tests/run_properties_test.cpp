@@ -8,6 +8,7 @@
 #include <random>
 #include <sstream>
 
+#include "model/step_loop.h"
 #include "model_fixture.h"
 #include "oil_samples.h"
 
@@ -201,6 +202,26 @@ TEST(RunProperties, HoldOverAGridOfOilsWatersAndWinds) {
         CheckRun(c);
         if (::testing::Test::HasFatalFailure()) return;
     }
+}
+
+// A scenario file carries the oil's values as they stand: one far outside
+// what any oil has drives the water uptake to infinity. The run must say so
+// and end without results rather than show results that are not numbers.
+TEST(RunProperties, ResultsThatAreNotNumbersEndTheRunWithAMessage) {
+    CollectingSink sink;
+    auto m = NewModel(&sink);
+    Records r(24);
+    r.Instant(1000);
+    r.oil.waterUptakeRate = 1e308;
+    EXPECT_FALSE(RunFrom(*m, r));
+    EXPECT_TRUE(sink.Contains(kResultsNotNumbers));
+
+    // The same oil with a water uptake rate an oil can have runs.
+    CollectingSink fine;
+    auto n = NewModel(&fine);
+    r.oil.waterUptakeRate = 2e-6;
+    EXPECT_TRUE(RunFrom(*n, r));
+    EXPECT_FALSE(fine.Contains(kResultsNotNumbers));
 }
 
 }  // namespace
