@@ -129,7 +129,7 @@ public:
 // open-water spill with all three uncertainties, so that the spreading, pass
 // 0 and the uncertainty cases each have their own storage and threads.
 Records ShortRunWithUncertainty() {
-    Records r(6);
+    Records r(3);
     r.Instant(500);
     r.uncertainty.volFlag = 1;
     r.uncertainty.vol = 20;
