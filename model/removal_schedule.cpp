@@ -1,5 +1,6 @@
 #include "model/removal_schedule.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ormix {
@@ -18,8 +19,9 @@ void Skimming(WeatheringModel& m, int n, double* skim) {
         int start = m.skimStartHour[i];
         int duration = m.skimDuration[i];
         if (start < 1) continue;
-        int end = start + duration - 1;
-        if (end > n) end = n;
+        // The hours are counted wide: a scenario file may hold any start
+        // hour and duration, and their sum must not overflow.
+        const long long end = std::min(static_cast<long long>(start) + duration - 1, 0LL + n);
         double r = 0;
         if (m.skimRate[i] > 0) {
             r = m.skimRate[i];
@@ -39,10 +41,10 @@ void Dispersant(WeatheringModel& m, int n, double* rate, double* reduction) {
         int start = m.dispStartHour[i];
         int duration = m.dispDuration[i];
         if (start < 1 || !(m.dispDispersed[i] >= 0) || !(m.dispSprayed[i] >= 0)) continue;
-        int end = start - 1 + duration;
+        long long end = static_cast<long long>(start) - 1 + duration;
         if (end > n) {
             end = n;
-            duration = end - start + 1;
+            duration = n - start + 1;
         }
         for (int h = start - 1; h <= end - 1; ++h) {
             rate[h] += m.dispSprayed[i] * m.dispDispersed[i] / (duration * 3600.0);

@@ -230,6 +230,38 @@ TEST(RemovalSchedule, SkimmingByAmountOrRate) {
     EXPECT_TRUE(sink.Contains("No skim rate or amount"));
 }
 
+// A scenario file carries the operations' hours as they stand: the largest
+// whole numbers must neither overflow nor reach past the run.
+TEST(RemovalSchedule, HoursAsLargeAsAWholeNumberGoes) {
+    auto m = NewModel();
+    Records r;
+    r.Instant(100);
+    constexpr int kLargest = 2147483647;
+    r.skimmer.num = 2;
+    r.skimmer.startHour[0] = 117;  // to the end of the run
+    r.skimmer.duration[0] = kLargest;
+    r.skimmer.rate[0] = 36;
+    r.skimmer.rateUnits[0] = 3;
+    r.skimmer.startHour[1] = kLargest;  // never
+    r.skimmer.duration[1] = kLargest;
+    r.skimmer.rate[1] = 36;
+    r.skimmer.rateUnits[1] = 3;
+    r.dispersant.num = 2;
+    r.dispersant.startHour[0] = 118;
+    r.dispersant.duration[0] = kLargest;
+    r.dispersant.dispersed[0] = 50;
+    r.dispersant.sprayed[0] = 80;
+    r.dispersant.startHour[1] = kLargest;
+    r.dispersant.duration[1] = kLargest;
+    r.dispersant.dispersed[1] = r.dispersant.sprayed[1] = 100;
+    ASSERT_TRUE(SetUpFrom(*m, r));
+    for (int h = 0; h < kHours; ++h) {
+        EXPECT_EQ(m->response[h].skim, h >= 116 ? 0.01 : 0.0) << "hour " << h;
+        // The spray shortened to the run's last three hours.
+        EXPECT_NEAR(m->response[h].chemDisp, h >= 117 ? 0.4 / (3 * 3600.0) : 0.0, 1e-15);
+    }
+}
+
 // A burn of `area` m2 from the given start hour, of oil `thick` mm thick
 // (or cm with unit 2).
 void AddBurn(Records& r, int startHour, double thick, double area, int unit = 1) {
