@@ -16,8 +16,7 @@
 #include <system_error>
 #include <vector>
 
-#include "model/particle_drift.h"
-#include "model/triangulation.h"
+#include "model/open_water_spread.h"
 
 namespace ormix {
 
@@ -59,50 +58,21 @@ double WindTurn(double a, double b) {
 
 }  // namespace
 
-class OpenWaterSpread {
-public:
-    OpenWaterSpread(WeatheringModel& m, int les, MessageSink& messages)
-        : m_(m), les_(les), messages_(messages), triangulation_(messages) {}
-
-    // Takes the working storage; throws std::bad_alloc when it cannot.
-    void Allocate() {
-        const int n = kParticlesPerLE * les_;
-        particles_.resize(n);
-        x_.resize(n);
-        y_.resize(n);
-        triangleCount_.resize(n);
-        triangleSum_.resize(n);
-        vol_.resize(les_);
+void OpenWaterSpread::Allocate() {
+    const int n = kParticlesPerLE * les_;
+    particles_.resize(n);
+    vol_.resize(les_);
+    hours_.resize(std::clamp(m_.numHours, 0, kHours));
+    for (int h = 0; h < Hours(); ++h) {
+        HourCloud& c = hours_[h];
+        c.les = std::clamp(m_.release[h].cumLE, 0, les_);
+        c.placed = kParticlesPerLE * c.les;
+        c.x.resize(c.placed);
+        c.y.resize(c.placed);
+        c.count.resize(c.placed);
+        c.sum.resize(c.placed);
     }
-
-    // Places the particles. Reads what it needs of the LEs (release hour,
-    // area, volume, spreading factor), so that the hours can then be spread
-    // while the run changes the LEs' volumes.
-    void Start();
-    // Spreads hour h: its LE areas and thicknesses are then final (smoothed
-    // with the hour before).
-    void Hour(int h);
-
-private:
-    void ShareTriangles(int moved, int placed);
-    void LEAreas(int h, int les, int placed);
-    void Smooth(int h);
-    // The largest area that a volume may cover: at a quarter of the minimum
-    // thickness. Without a minimum thickness there is no limit.
-    bool Limited() const { return q_ > 0; }
-
-    WeatheringModel& m_;
-    const int les_;
-    MessageSink& messages_;
-    double q_ = 0;
-    int placed_ = 0;
-    DagTriangulation triangulation_;
-    std::vector<Particle> particles_;
-    std::vector<double> x_, y_;
-    std::vector<int> triangleCount_;
-    std::vector<double> triangleSum_;
-    std::vector<double> vol_;  // each LE's volume when the spreading started
-};
+}
 
 void OpenWaterSpread::Start() {
     q_ = 0.25 * m_.oil.minThickness;
@@ -120,16 +90,15 @@ void OpenWaterSpread::Start() {
     }
 }
 
-void OpenWaterSpread::Hour(int h) {
+void OpenWaterSpread::Drift(int h) {
     WeatheringModel& m = m_;
     const ReleaseHour& r = m.release[h];
-    const int les = std::clamp(r.cumLE, 0, les_);
+    HourCloud& c = hours_[h];
     const int newLEs = r.nLE;
-    const int placed = kParticlesPerLE * les;
 
-    if (newLEs > 0 && placed > placed_)
-        PlaceParticles(particles_.data(), placed_, placed, r.radius, m.random);
-    placed_ = std::max(placed_, placed);
+    if (newLEs > 0 && c.placed > placed_)
+        PlaceParticles(particles_.data(), placed_, c.placed, r.radius, m.random);
+    placed_ = std::max(placed_, c.placed);
 
     if (h > 0 && m.wind[h].speed >= 0 && m.wind[h - 1].speed >= 0 &&
         WindTurn(m.wind[h].direction, m.wind[h - 1].direction) > kWindTurn)
@@ -143,61 +112,75 @@ void OpenWaterSpread::Hour(int h) {
     int moved = 0;
     for (int s = h * sph; s < (h + 1) * sph; ++s) {
         const double T = static_cast<double>(m.deltat) * (s + 1);
-        moved = kParticlesPerLE * MovingLEs(s, h, sph, les, newLEs);
+        moved = kParticlesPerLE * MovingLEs(s, h, sph, c.les, newLEs);
         DriftStep(m, h, T, particles_.data(), moved);
     }
+    c.moved = moved;
+    for (int i = 0; i < moved; ++i) {
+        c.x[i] = particles_[i].x;
+        c.y[i] = particles_[i].y;
+    }
+}
 
-    ShareTriangles(moved, placed);
-    LEAreas(h, les, placed);
+void OpenWaterSpread::Triangulate(int h, DagTriangulation& triangulation) {
+    HourCloud& c = hours_[h];
+    triangulation.SetMessages(c.messages);
+    ShareTriangles(c, triangulation);
+}
+
+void OpenWaterSpread::Finish(int h) {
+    HourCloud& c = hours_[h];
+    for (const Message& message : c.messages.messages)
+        messages_.Show(message.kind, message.text);
+    c.messages.messages.clear();
+    LEAreas(h, c);
     Smooth(h);
 }
 
 // Each particle's share of the triangles of the particles that moved last.
-void OpenWaterSpread::ShareTriangles(int moved, int placed) {
-    for (int i = 0; i < moved; ++i) {
-        x_[i] = particles_[i].x;
-        y_[i] = particles_[i].y;
-    }
-    std::fill(triangleCount_.begin(), triangleCount_.begin() + placed, 0);
-    std::fill(triangleSum_.begin(), triangleSum_.begin() + placed, 0.0);
+void OpenWaterSpread::ShareTriangles(HourCloud& c, DagTriangulation& triangulation) {
+    const int moved = c.moved;
+    std::fill(c.count.begin(), c.count.end(), 0);
+    std::fill(c.sum.begin(), c.sum.end(), 0.0);
 
-    const int count = triangulation_.CalculateDagTri(x_.data(), y_.data(), moved);
-    const std::vector<DagTriangle>& tri = triangulation_.Triangles();
+    const int count = triangulation.CalculateDagTri(c.x.data(), c.y.data(), moved);
+    const std::vector<DagTriangle>& tri = triangulation.Triangles();
     for (int t = 0; t < count; ++t) {
-        const int* c = tri[t].corner;
+        const int* corner = tri[t].corner;
         bool valid = true;
         for (int k = 0; k < 3; ++k)
-            if (c[k] < 0 || c[k] >= moved) valid = false;
+            if (corner[k] < 0 || corner[k] >= moved) valid = false;
         if (!valid) {
-            messages_.Error("Spread: Something wrong in LEarea calculation");
+            c.messages.Error("Spread: Something wrong in LEarea calculation");
             continue;
         }
         double twice = 0;
         for (int k = 0; k < 3; ++k) {
-            const Particle& a = particles_[c[k]];
-            const Particle& b = particles_[c[(k + 1) % 3]];
-            twice += a.x * b.y - a.y * b.x;
+            const int a = corner[k], b = corner[(k + 1) % 3];
+            twice += c.x[a] * c.y[b] - c.y[a] * c.x[b];
         }
         // The corners are counter-clockwise on the grid; a sliver whose
         // corners were rounded onto the grid may turn the other way in metres,
         // and an area is never negative.
         double area = std::fabs(twice) / 2;
-        const double vol = particles_[c[0]].vol + particles_[c[1]].vol + particles_[c[2]].vol;
+        const double vol =
+            particles_[corner[0]].vol + particles_[corner[1]].vol + particles_[corner[2]].vol;
         if (Limited() && area * q_ > vol) area = vol / q_;
         for (int k = 0; k < 3; ++k) {
-            ++triangleCount_[c[k]];
-            triangleSum_[c[k]] += area;
+            ++c.count[corner[k]];
+            c.sum[corner[k]] += area;
         }
     }
 }
 
-void OpenWaterSpread::LEAreas(int h, int les, int placed) {
+void OpenWaterSpread::LEAreas(int h, const HourCloud& c) {
     WeatheringModel& m = m_;
+    const int les = c.les, placed = c.placed;
     for (int i = 0; i < les; ++i)
         m.le[i].area[h] = 0;
     for (int i = 0; i < placed; ++i) {
         Particle& p = particles_[i];
-        double a = triangleCount_[i] > 0 ? triangleSum_[i] / (3.0 * triangleCount_[i]) : 0.0;
+        double a = c.count[i] > 0 ? c.sum[i] / (3.0 * c.count[i]) : 0.0;
         // A particle in no triangle (or in a merged point) covers what its
         // volume may at the thinnest.
         if (Limited() && (a * q_ > p.vol || !(a > 0)))
@@ -239,14 +222,10 @@ void OpenWaterSpread::Smooth(int h) {
     }
 }
 
-namespace {
-
 bool SpreadableModel(const WeatheringModel& m) {
     return m.numHours >= 0 && m.numHours <= kHours && m.numLEs >= 0 && m.numLEs <= kMaxLEs;
 }
 
-// The open-water spreading, ready for its first hour; null (the reason
-// given) when its storage cannot be had.
 std::unique_ptr<OpenWaterSpread> StartOpenWater(WeatheringModel& m, MessageSink& messages) {
     std::unique_ptr<OpenWaterSpread> spread;
     try {
@@ -260,8 +239,6 @@ std::unique_ptr<OpenWaterSpread> StartOpenWater(WeatheringModel& m, MessageSink&
     return spread;
 }
 
-}  // namespace
-
 void Spread(WeatheringModel& m) {
     if (!SpreadableModel(m)) return;
     if (m.containedArea > 0) {
@@ -272,57 +249,6 @@ void Spread(WeatheringModel& m) {
     if (!spread) return;
     for (int h = 0; h < m.numHours; ++h)
         spread->Hour(h);
-}
-
-BackgroundSpread::BackgroundSpread(WeatheringModel& m) : hours_(m.numHours) {
-    if (!SpreadableModel(m) || m.containedArea > 0) {
-        Spread(m);
-        published_.store(kHours + 1);
-        return;
-    }
-    spread_ = StartOpenWater(m, messages_);
-    if (!spread_) {
-        published_.store(kHours + 1);
-        return;
-    }
-    // Without a thread to be had (none left, or no memory for one), all
-    // hours are spread now, in this one.
-    try {
-        thread_ = std::thread([this] { SpreadHours(); });
-    } catch (const std::system_error&) {
-        SpreadHours();
-    } catch (const std::bad_alloc&) {
-        SpreadHours();
-    }
-}
-
-void BackgroundSpread::SpreadHours() {
-    for (int h = 0; h < hours_; ++h) {
-        spread_->Hour(h);
-        published_.store(h + 1, std::memory_order_release);
-        published_.notify_all();
-    }
-    published_.store(kHours + 1, std::memory_order_release);
-    published_.notify_all();
-}
-
-BackgroundSpread::~BackgroundSpread() {
-    if (thread_.joinable()) thread_.join();
-}
-
-void BackgroundSpread::WaitForHours(int hours) const {
-    int done = published_.load(std::memory_order_acquire);
-    while (done < hours) {
-        published_.wait(done, std::memory_order_acquire);
-        done = published_.load(std::memory_order_acquire);
-    }
-}
-
-void BackgroundSpread::Finish(MessageSink& sink) {
-    if (thread_.joinable()) thread_.join();
-    for (const Message& message : messages_.messages)
-        sink.Show(message.kind, message.text);
-    messages_.messages.clear();
 }
 
 }  // namespace ormix

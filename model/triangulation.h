@@ -56,6 +56,9 @@ public:
     // Metres per grid unit of the last call.
     double Scale() const { return scale_; }
 
+    // Where the messages of the next calls go.
+    void SetMessages(MessageSink& messages) { messages_ = &messages; }
+
     // Limits the working storage of the point location (nodes); reaching it
     // makes the insertion fail as running out of memory would.
     void SetNodeLimit(std::size_t nodes) { nodeLimit_ = nodes; }

@@ -6,9 +6,11 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "model/particle_drift.h"
+#include "model/spreading.h"
 #include "model_fixture.h"
 #include "temp_dir.h"
 
@@ -236,6 +238,47 @@ TEST(Spreading, OnlyATurnOfMoreThanAQuarterRadianRedrawsTheFactors) {
     EXPECT_NE(turned[5], steady[5]);
     EXPECT_EQ(areasWith(270, 280), steady);  // 10 degrees
     EXPECT_EQ(areasWith(359, 1), steady);    // 2 degrees, across north
+}
+
+// Threads that wait for the spreading beside the run triangulate hours
+// meanwhile; the areas, thicknesses and messages must be those of the
+// spreading done alone, before the run.
+TEST(Spreading, ThreadsWaitingForTheSpreadingTakeHoursAndChangeNoBit) {
+    Records r(49);
+    r.Instant(3000);
+    r.continuous = {true, 2, 40, 30, 5, 3};
+    CollectingSink aloneSink, besideSink;
+    auto alone = NewModel(&aloneSink);
+    auto beside = NewModel(&besideSink);
+    ASSERT_TRUE(SetUpFrom(*alone, r));
+    ASSERT_TRUE(SetUpFrom(*beside, r));
+    Spread(*alone);
+
+    BackgroundSpread spread(*beside);
+    std::vector<std::thread> waiters;
+    for (int t = 0; t < 3; ++t)
+        waiters.emplace_back([&spread, t] {
+            for (int h = t; h <= 49; h += 7)
+                spread.WaitForHours(h);
+            spread.WaitForHours(kHours + 1);
+        });
+    for (std::thread& w : waiters)
+        w.join();
+    spread.Finish(besideSink);
+
+    EXPECT_GT(spread.HoursTriangulatedByWaiters(), 0);
+    ASSERT_EQ(alone->numLEs, beside->numLEs);
+    ASSERT_GT(alone->numLEs, 100);
+    for (int i = 0; i < alone->numLEs; ++i) {
+        ASSERT_EQ(std::memcmp(alone->le[i].area, beside->le[i].area, sizeof alone->le[i].area), 0)
+            << "LE " << i;
+        ASSERT_EQ(std::memcmp(alone->le[i].thick, beside->le[i].thick, sizeof alone->le[i].thick),
+                  0)
+            << "LE " << i;
+    }
+    ASSERT_EQ(aloneSink.messages.size(), besideSink.messages.size());
+    for (size_t k = 0; k < aloneSink.messages.size(); ++k)
+        EXPECT_EQ(aloneSink.messages[k].text, besideSink.messages[k].text);
 }
 
 class DriftTest : public ::testing::TestWithParam<double> {};
