@@ -130,15 +130,7 @@ public:
 // 0 and the uncertainty cases each have their own storage and threads.
 Records ShortRunWithUncertainty() {
     Records r(3);
-    r.Instant(500);
-    r.uncertainty.volFlag = 1;
-    r.uncertainty.vol = 20;
-    r.uncertainty.windFlag = 1;
-    r.uncertainty.wind = 3;
-    r.uncertainty.windUnits = 3;
-    r.uncertainty.emulFlag = 1;
-    r.uncertainty.emul = 10;
-    r.uncertainty.emulUnits = 1;
+    r.Instant(500).AllUncertainties(10);
     return r;
 }
 

@@ -57,6 +57,20 @@ struct Records {
         return *this;
     }
 
+    // Volume (20 %), wind (3 m/s) and emulsion uncertainty (the onset
+    // fraction give or take emulPercent).
+    Records& AllUncertainties(double emulPercent) {
+        uncertainty.volFlag = 1;
+        uncertainty.vol = 20;
+        uncertainty.windFlag = 1;
+        uncertainty.wind = 3;
+        uncertainty.windUnits = 3;
+        uncertainty.emulFlag = 1;
+        uncertainty.emul = emulPercent;
+        uncertainty.emulUnits = 1;
+        return *this;
+    }
+
     InputRecordSet Set() const {
         InputRecordSet s;
         s.oil = &oil;

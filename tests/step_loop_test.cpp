@@ -210,19 +210,6 @@ size_t FirstDifference(const std::string& a, const std::string& b) {
     return a.size() == b.size() ? std::string::npos : n;
 }
 
-// Volume (20 %), wind (3 m/s) and emulsion (the given percent) uncertainty:
-// all eight cases.
-void AllUncertainties(Records& r, double emulPercent) {
-    r.uncertainty.volFlag = 1;
-    r.uncertainty.vol = 20;
-    r.uncertainty.windFlag = 1;
-    r.uncertainty.wind = 3;
-    r.uncertainty.windUnits = 3;
-    r.uncertainty.emulFlag = 1;
-    r.uncertainty.emul = emulPercent;
-    r.uncertainty.emulUnits = 1;
-}
-
 class CoreDumpTest : public ::testing::Test {
 protected:
     std::string ReadDump() { return testing::ReadFile(dir.File("OrmixCore.dmp")); }
@@ -289,7 +276,7 @@ TEST_F(CoreDumpTest, ThreadsChangeNoBitOfTheResultsOrTheDump) {
     Records r(49);
     r.Instant(3000);
     r.continuous = {true, 2, 40, 30, 5, 3};
-    AllUncertainties(r, 10);
+    r.AllUncertainties(10);
     constexpr int kWays = 4;  // spread first then run on 1 thread; spread beside on 1..3
     std::string dumps[kWays];
     CollectingSink sinks[kWays];
@@ -385,7 +372,7 @@ TEST_F(CoreDumpTest, OnsetTimesCarryFromCaseToCaseHoweverTheCasesAreShared) {
     r.Instant(500);
     r.continuous = {true, 2, 40, 30, 5, 3};
     r.oil.bullwinkle = 0.2;  // onset by evaporation: 0.05 in the low cases
-    AllUncertainties(r, 15);
+    r.AllUncertainties(15);
     std::string dumps[2];
     std::unique_ptr<WeatheringModel> models[2];
     const int threads[2] = {1, 8};
