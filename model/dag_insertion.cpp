@@ -33,7 +33,7 @@ int DagTriangulation::OrientToPoint(int a, int b, int p) const {
 // The current triangle that contains point p (inside or on its boundary):
 // one or two side-of-line tests at each replaced triangle on the way down.
 // Every line starts at an inserted point, so each test is one SideOfRay.
-int DagTriangulation::Locate(int p) const {
+int DagTriangulation::LocateByHistory(int p) const {
     const CompactVertex* v = vertices_.data();
     const CompactVertex q = v[p];
     int node = 0;
@@ -54,6 +54,73 @@ int DagTriangulation::Locate(int p) const {
     }
 }
 
+// Cells of the start table: about one inserted point per cell for a cloud
+// spread over the grid, at most 257 x 257 cells.
+void DagTriangulation::PrepareStarts(int live) {
+    int shift = 12;
+    while (shift > 4 && (4096 >> shift) * (4096 >> shift) < live)
+        --shift;
+    cellShift_ = shift;
+    cellColumns_ = (4096 >> shift) + 1;
+    cellPoint_.assign(static_cast<std::size_t>(cellColumns_) * cellColumns_, -1);
+    lastInserted_ = -1;
+}
+
+int DagTriangulation::StartCell(int p) const {
+    const CompactVertex& v = vertices_[p];
+    return ((v.y + 2048) >> cellShift_) * cellColumns_ + ((v.x + 2048) >> cellShift_);
+}
+
+// A point strictly inside a current triangle lies in no other one, so the
+// history would find that same triangle; only a point on an edge needs the
+// history's own choice between the two triangles of the edge.
+int DagTriangulation::Locate(int p, bool& inside) const {
+    // Without an inserted point in its cell the walk could be long, while
+    // the history is still shallow.
+    const int start = cellPoint_[StartCell(p)];
+    if (start >= 0) {
+        const int t = Walk(vertexNode_[start], p);
+        inside = t >= 0;
+        if (inside) return t;
+    }
+    inside = false;
+    return LocateByHistory(p);
+}
+
+// Steps into the neighbour across the first edge that has p on its outer
+// side, until none has. The edge just crossed has p strictly on its inner
+// side; the side of an edge between two outer points is never tested, as
+// every grid point lies within the outer triangle.
+int DagTriangulation::Walk(int t, int p) const {
+    const int limit = 16 + 2 * cellColumns_;
+    int from = -1;
+    for (int step = 0; step < limit; ++step) {
+        const DagNode& d = nodes_[t];
+        if (d.child[0] >= 0) return -1;
+        int next = -2;
+        bool onEdge = false;
+        for (int k = 0; k < 3; ++k) {
+            if (d.nb[k] == from && from >= 0) {
+                from = -1;  // only the one edge shared with it
+                continue;
+            }
+            const int a = d.v[k], b = d.v[Next(k)];
+            if (IsOuter(a) && IsOuter(b)) continue;
+            const int o = OrientToPoint(a, b, p);
+            if (o < 0) {
+                next = d.nb[k];
+                break;
+            }
+            if (o == 0) onEdge = true;
+        }
+        if (next == -2) return onEdge ? -1 : t;
+        if (next < 0) return -1;
+        from = t;
+        t = next;
+    }
+    return -1;
+}
+
 void DagTriangulation::ReplaceNeighbour(int node, int from, int to) {
     if (node < 0) return;
     for (int& nb : nodes_[node].nb)
@@ -64,9 +131,10 @@ void DagTriangulation::ReplaceNeighbour(int node, int from, int to) {
 // exact tests rule out). Throws std::bad_alloc when the working storage
 // cannot grow.
 bool DagTriangulation::Insert(int p) {
-    const int t = Locate(p);
-    int o[3], zeros = 0;
-    for (int k = 0; k < 3; ++k) {
+    bool inside;
+    const int t = Locate(p, inside);
+    int o[3] = {1, 1, 1}, zeros = 0;
+    for (int k = 0; k < 3 && !inside; ++k) {
         const DagNode& d = nodes_[t];
         o[k] = OrientToPoint(d.v[k], d.v[Next(k)], p);
         if (o[k] == 0) ++zeros;
@@ -89,6 +157,7 @@ bool DagTriangulation::Insert(int p) {
         nodes_[t].child[0] = t0, nodes_[t].child[1] = t1, nodes_[t].child[2] = t2;
         nodes_[t].line[0] = p;
         Legalize(p, t0, 3);
+        Inserted(p);
         return true;
     }
 
@@ -116,6 +185,7 @@ bool DagTriangulation::Insert(int p) {
     nodes_[u].child[0] = t2, nodes_[u].child[1] = t3;
     nodes_[u].line[0] = p, nodes_[u].line[1] = d;
     Legalize(p, t0, 4);
+    Inserted(p);
     return true;
 }
 

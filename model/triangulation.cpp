@@ -116,6 +116,8 @@ bool DagTriangulation::InitDagTri() {
         for (int k = 0; k < 3; ++k)
             vertices_[n + k] = Compact(OuterVertex(k));
         pointCount_ = n;
+        vertexNode_.assign(n + 3, -1);
+        PrepareStarts(live);
         pending_.reserve(64);
         NewNode(n, n + 1, n + 2, -1, -1, -1);
         if (!Insert(firstPoint_)) throw std::bad_alloc();

@@ -6,8 +6,10 @@
 // direction of their box, points less than 2 grid units apart are combined
 // (merged points belong to no triangle), and the rest are inserted one by one
 // into a triangulation that starts from three outer points enclosing the
-// grid; a history of the triangles (a directed acyclic graph) locates each new
-// point. The outer points behave as if infinitely far away, so the triangles
+// grid. Each new point is located by a short walk from a point inserted
+// earlier in the same cell of a coarse table, or else by the history of the
+// triangles (a directed acyclic graph); both give the same triangle, so the
+// result does not depend on which is used. The outer points behave as if infinitely far away, so the triangles
 // that are left once those touching an outer point are removed cover exactly
 // the convex hull of the surviving points.
 #pragma once
@@ -79,7 +81,22 @@ private:
     // Orient(V(a), V(b), V(p)) for a grid point p; cheap unless a and b are
     // both outer points.
     int OrientToPoint(int a, int b, int p) const;
-    int Locate(int p) const;
+    // The current triangle holding point p: by a walk from a triangle at an
+    // inserted point near it where that finds p strictly inside one, else by
+    // descending the history (which decides for points on an edge).
+    // `inside` tells that p lies strictly inside the triangle returned.
+    int Locate(int p, bool& inside) const;
+    int LocateByHistory(int p) const;
+    // The triangle reached by walking from `start` toward p, or -1 when the
+    // walk ends on an edge or a corner or takes too long.
+    int Walk(int start, int p) const;
+    // The cell of the start table that holds grid point p.
+    int StartCell(int p) const;
+    void PrepareStarts(int live);
+    void Inserted(int p) {
+        cellPoint_[StartCell(p)] = p;
+        lastInserted_ = p;
+    }
     bool Insert(int p);
     // Appends the triangle a, b, c with the given neighbours across
     // a -> b, b -> c and c -> a; returns its index. Throws std::bad_alloc at
@@ -89,6 +106,9 @@ private:
         if (size >= nodeLimit_) throw std::bad_alloc();
         if (size == nodes_.capacity()) nodes_.reserve(size + kNodeGrowth);
         nodes_.push_back({{-1, -1, -1}, {-1, -1}, {a, b, c}, {nbAB, nbBC, nbCA}});
+        // A triangle is only ever replaced by triangles that keep all its
+        // corners, so the newest one at a vertex is current.
+        vertexNode_[a] = vertexNode_[b] = vertexNode_[c] = static_cast<int>(size);
         return static_cast<int>(size);
     }
     // The index the next new node will take.
@@ -103,7 +123,12 @@ private:
     MergeIndex mergeIndex_;
     std::vector<CompactVertex> vertices_;
     std::vector<DagNode> nodes_;
-    std::vector<int> pending_;      // triangles whose far edge must be checked
+    std::vector<int> pending_;     // triangles whose far edge must be checked
+    std::vector<int> vertexNode_;  // vertex -> a current triangle at it
+    std::vector<int> cellPoint_;   // start table: the last point inserted in each cell
+    int cellShift_ = 0;            // grid units >> cellShift_ = cell column or row
+    int cellColumns_ = 0;
+    int lastInserted_ = -1;
     std::vector<int> outputIndex_;  // node -> its number in the result, or -1
     std::vector<int> kept_;         // the nodes of the result, in order
     std::vector<DagTriangle> triangles_;
