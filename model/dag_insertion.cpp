@@ -77,7 +77,7 @@ int DagTriangulation::StartCell(int p) const {
 int DagTriangulation::Locate(int p, bool& inside) const {
     // Without an inserted point in its cell the walk could be long, while
     // the history is still shallow.
-    const int start = cellPoint_[StartCell(p)];
+    const int start = historyOnly_ ? -1 : cellPoint_[StartCell(p)];
     if (start >= 0) {
         const int t = Walk(vertexNode_[start], p);
         inside = t >= 0;

@@ -9,9 +9,9 @@
 // grid. Each new point is located by a short walk from a point inserted
 // earlier in the same cell of a coarse table, or else by the history of the
 // triangles (a directed acyclic graph); both give the same triangle, so the
-// result does not depend on which is used. The outer points behave as if infinitely far away, so the triangles
-// that are left once those touching an outer point are removed cover exactly
-// the convex hull of the surviving points.
+// result does not depend on which is used. The outer points behave as if infinitely far away, so
+// the triangles that are left once those touching an outer point are removed cover exactly the
+// convex hull of the surviving points.
 #pragma once
 
 #include <new>
@@ -67,6 +67,9 @@ public:
     // Combine close points by the straightforward scan instead of the cell
     // index (same result, quadratic); for checks and measurements.
     void UseScanMerge(bool scan) { scanMerge_ = scan; }
+    // Locate every point by the history alone, without walks (same result,
+    // slower); for checks and measurements.
+    void UseHistoryOnly(bool history) { historyOnly_ = history; }
 
 private:
     bool DagCoordinateSetUp(const double* x, const double* y, int n);
@@ -137,6 +140,7 @@ private:
     int firstPoint_ = -1;
     std::size_t nodeLimit_ = static_cast<std::size_t>(-1);
     bool scanMerge_ = false;
+    bool historyOnly_ = false;
 };
 
 // The triangulation as one call: fills `out` and returns the count.

@@ -237,6 +237,33 @@ TEST(TriangulationSpeedUps, MergingMatchesTheScanWhereMergesChain) {
     }
 }
 
+// Locating points by walks gives what the history alone gives, on the
+// awkward clouds (points on edges, on one circle, along lines, merged), on
+// many small lattices and on clouds whose order follows their position (a
+// spiral: each cell is filled by neighbours in turn).
+TEST(TriangulationSpeedUps, WalksLocateWhatTheHistoryLocates) {
+    std::vector<Case> cases = Cases();
+    Cloud spiral;
+    for (int i = 0; i < 800; ++i) {
+        const double a = 0.05 * i, r = 3.0 * i;
+        spiral.Add(r * std::cos(a), r * std::sin(a));
+    }
+    cases.push_back({"spiral", spiral, 0});
+    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+        const int side = 2 + static_cast<int>(seed % 9);
+        cases.push_back({"lattice",
+                         Lattice(2000 + seed, 5 + static_cast<int>(seed * 7 % 300), side, side + 2,
+                                 seed % 2 ? 1 : 25),
+                         0});
+    }
+    CollectingSink sink;
+    DagTriangulation walking(sink), history(sink);
+    history.UseHistoryOnly(true);
+    for (const Case& k : cases)
+        EXPECT_EQ(FingerprintOf(walking, k.cloud), FingerprintOf(history, k.cloud)) << k.name;
+    EXPECT_TRUE(sink.messages.empty());
+}
+
 // The one-product side test agrees with the full expansion in K, toward grid
 // points and outer points alike, on and off the line.
 TEST(TriangulationSpeedUps, SideOfRayMatchesTheExpandedOrientation) {
