@@ -63,7 +63,6 @@ void DagTriangulation::PrepareStarts(int live) {
     cellShift_ = shift;
     cellColumns_ = (4096 >> shift) + 1;
     cellPoint_.assign(static_cast<std::size_t>(cellColumns_) * cellColumns_, -1);
-    lastInserted_ = -1;
 }
 
 int DagTriangulation::StartCell(int p) const {
@@ -91,8 +90,9 @@ int DagTriangulation::Locate(int p, bool& inside) const {
 // side, until none has. The edge just crossed has p strictly on its inner
 // side; the side of an edge between two outer points is never tested, as
 // every grid point lies within the outer triangle.
-int DagTriangulation::Walk(int t, int p) const {
+int DagTriangulation::Walk(int start, int p) const {
     const int limit = 16 + 2 * cellColumns_;
+    int t = start;
     int from = -1;
     for (int step = 0; step < limit; ++step) {
         const DagNode& d = nodes_[t];

@@ -9,9 +9,10 @@
 // grid. Each new point is located by a short walk from a point inserted
 // earlier in the same cell of a coarse table, or else by the history of the
 // triangles (a directed acyclic graph); both give the same triangle, so the
-// result does not depend on which is used. The outer points behave as if infinitely far away, so
-// the triangles that are left once those touching an outer point are removed cover exactly the
-// convex hull of the surviving points.
+// result does not depend on which is used. The outer points behave as if
+// infinitely far away, so the triangles that are left once those touching an
+// outer point are removed cover exactly the convex hull of the surviving
+// points.
 #pragma once
 
 #include <new>
@@ -96,10 +97,7 @@ private:
     // The cell of the start table that holds grid point p.
     int StartCell(int p) const;
     void PrepareStarts(int live);
-    void Inserted(int p) {
-        cellPoint_[StartCell(p)] = p;
-        lastInserted_ = p;
-    }
+    void Inserted(int p) { cellPoint_[StartCell(p)] = p; }
     bool Insert(int p);
     // Appends the triangle a, b, c with the given neighbours across
     // a -> b, b -> c and c -> a; returns its index. Throws std::bad_alloc at
@@ -131,7 +129,6 @@ private:
     std::vector<int> cellPoint_;   // start table: the last point inserted in each cell
     int cellShift_ = 0;            // grid units >> cellShift_ = cell column or row
     int cellColumns_ = 0;
-    int lastInserted_ = -1;
     std::vector<int> outputIndex_;  // node -> its number in the result, or -1
     std::vector<int> kept_;         // the nodes of the result, in order
     std::vector<DagTriangle> triangles_;
