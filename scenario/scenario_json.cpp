@@ -66,6 +66,15 @@ public:
         if (v.is_number()) return v.dump();
         Fail(Join(path_, key), "expected a number or a text");
     }
+    // A numeric field: a number, or a text that is blank or begins with a
+    // number ("15", "15 C"); a text such as "abc", which a dialog would read
+    // as 0, is refused rather than run as 0.
+    std::string Number(const char* key) {
+        std::string text = Text(key);
+        if (!IsEmptyText(text) && !BeginsWithNumber(text))
+            Fail(Join(path_, key), "expected a number, not \"" + text + "\"");
+        return text;
+    }
     // A choice among labels; `fallback` when missing.
     int Choice(const char* key, const std::vector<std::string>& labels, int fallback) {
         if (!Has(key)) return fallback;
@@ -166,11 +175,11 @@ void ReadOil(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
 void ReadWater(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
     Section s(j, "water");
     WaterEntries e;
-    e.temperature = s.Text("temperature");
+    e.temperature = s.Number("temperature");
     e.temperatureUnit = s.Choice("unit", kTemperatureUnits, 1);
     // The three usual salinities and sediment loads are the dialog's choices;
     // any other value is typed in as "Other Value...".
-    std::string salinity = s.Text("salinity");
+    std::string salinity = s.Number("salinity");
     e.salinityChoice = kOceanic;
     if (salinity == "0")
         e.salinityChoice = kFreshWater;
@@ -181,7 +190,7 @@ void ReadWater(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
     else
         e.salinityChoice = kOtherSalinity;
     e.salinity = salinity;
-    std::string sediment = s.Text("sediment");
+    std::string sediment = s.Number("sediment");
     if (sediment == "5" || sediment.empty())
         e.sedimentChoice = kOcean;
     else if (sediment == "50")
@@ -193,9 +202,9 @@ void ReadWater(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
     e.sediment = sediment;
     if (s.Has("current")) {
         Section c(s.Get("current"), "water.current");
-        e.currentSpeed = c.Text("speed");
+        e.currentSpeed = c.Number("speed");
         e.currentUnit = c.Choice("unit", kSpeedUnits, 0);
-        e.currentDirection = c.Text("direction");
+        e.currentDirection = c.Number("direction");
         c.Finish();
     }
     s.Finish();
@@ -221,21 +230,21 @@ void ReadWind(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
                 if (timed) {
                     Section f(ws.Get("fetch"), "wind.waves.fetch");
                     FetchEntries fe;
-                    fe.north = f.Text("north");
-                    fe.east = f.Text("east");
-                    fe.south = f.Text("south");
-                    fe.west = f.Text("west");
+                    fe.north = f.Number("north");
+                    fe.east = f.Number("east");
+                    fe.south = f.Number("south");
+                    fe.west = f.Number("west");
                     fe.unit = f.Choice("unit", kFetchUnits, 0);
                     f.Finish();
                     fetch = fe;
                     units.varFetch = fe.unit;
                 } else {
-                    fetchText = ws.Text("fetch");
+                    fetchText = ws.Number("fetch");
                     units.fetch = ws.Choice("unit", kFetchUnits, 0);
                 }
             } else if (ws.Has("height") && !timed) {
                 waveChoice = kKnownWaveHeight;
-                waveText = ws.Text("height");
+                waveText = ws.Number("height");
                 units.waveHeight = ws.Choice("unit", kHeightUnits, 0);
             } else {
                 Fail("wind.waves", timed ? "expected \"from wind\" or a fetch"
@@ -247,8 +256,8 @@ void ReadWind(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
 
     if (!timed) {
         ConstantWindEntries e;
-        e.speed = s.Text("speed");
-        e.direction = s.Text("direction");
+        e.speed = s.Number("speed");
+        e.direction = s.Number("direction");
         units.speed = s.Choice("unit", kSpeedUnits, 0);
         e.units = units;
         e.waveChoice = waveChoice;
@@ -266,9 +275,9 @@ void ReadWind(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
             Section r(list[i], path);
             WindRecordRow row;
             row.when = DayAndHourOf(r.Time("time"));
-            row.speed = r.Text("speed");
-            row.direction = r.Text("direction");
-            row.waveHeight = r.Text("waveHeight");
+            row.speed = r.Number("speed");
+            row.direction = r.Number("direction");
+            row.waveHeight = r.Number("waveHeight");
             r.Finish();
             DialogResult added;
             records.Add(row, units.varSpeed, units.varWaveHeight, added);
@@ -283,7 +292,7 @@ void ReadWind(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
     }
     if (s.Has("uncertainty")) {
         Section u(s.Get("uncertainty"), "wind.uncertainty");
-        std::string speed = u.Text("speed");
+        std::string speed = u.Number("speed");
         int unit = u.Choice("unit", kSpeedUnits, 0);
         u.Finish();
         Apply(WindUncertaintyDialogOK(doc, speed, unit), "wind.uncertainty", shown);
@@ -337,9 +346,9 @@ void ReadReleases(const json& j, CSpillDoc& doc, std::vector<Message>& shown, Re
         ContainedEntries e;
         times.contained = r.Time("time");
         e.when = DayAndHourOf(*times.contained);
-        e.amount = r.Text("amount");
+        e.amount = r.Number("amount");
         e.unit = r.Choice("unit", kAmountUnits, 0);
-        e.area = r.Text("area");
+        e.area = r.Number("area");
         e.areaUnit = r.Choice("areaUnit", kAreaUnits, 2);
         r.Finish();
         Apply(ContainedDialogOK(doc, e), r.Path(), shown);
@@ -350,7 +359,7 @@ void ReadReleases(const json& j, CSpillDoc& doc, std::vector<Message>& shown, Re
         InstantaneousEntries e;
         times.instantaneous = r.Time("time");
         e.when = DayAndHourOf(*times.instantaneous);
-        e.amount = r.Text("amount");
+        e.amount = r.Number("amount");
         e.unit = r.Choice("unit", kAmountUnits, 0);
         r.Finish();
         Apply(InstantaneousDialogOK(doc, e), r.Path(), shown);
@@ -361,7 +370,7 @@ void ReadReleases(const json& j, CSpillDoc& doc, std::vector<Message>& shown, Re
         ContinuousEntries e;
         times.continuous = r.Time("time");
         e.when = DayAndHourOf(*times.continuous);
-        e.duration = r.Text("duration");
+        e.duration = r.Number("duration");
         e.durationUnit = r.Choice("durationUnit", kDurationUnits, 0);
         bool byAmount = r.Has("amount"), byRate = r.Has("rate");
         bool byRates = r.Has("startRate") || r.Has("endRate");
@@ -369,16 +378,16 @@ void ReadReleases(const json& j, CSpillDoc& doc, std::vector<Message>& shown, Re
             Fail(r.Path(), "give exactly one of: an amount, a rate, or a start and an end rate");
         if (byAmount) {
             e.mode = 0;
-            e.amount = r.Text("amount");
+            e.amount = r.Number("amount");
             e.amountUnit = r.Choice("unit", kAmountUnits, 0);
         } else if (byRate) {
             e.mode = 1;
-            e.rate = r.Text("rate");
+            e.rate = r.Number("rate");
             e.rateUnit1 = r.Choice("rateUnit", kRateUnits, 0);
         } else {
             e.mode = 2;
-            e.startRate = r.Text("startRate");
-            e.endRate = r.Text("endRate");
+            e.startRate = r.Number("startRate");
+            e.endRate = r.Number("endRate");
             e.rateUnit2 = r.Choice("rateUnit", kRateUnits, 0);
         }
         r.Finish();
@@ -390,7 +399,8 @@ void ReadReleases(const json& j, CSpillDoc& doc, std::vector<Message>& shown, Re
         checks.tank = true;
     }
     if (s.Has("uncertainty"))
-        Apply(AmountUncertaintyDialogOK(doc, s.Text("uncertainty")), "releases.uncertainty", shown);
+        Apply(AmountUncertaintyDialogOK(doc, s.Number("uncertainty")), "releases.uncertainty",
+              shown);
     s.Finish();
     Apply(ReleaseDialogOK(doc, checks), "releases", shown);
 
@@ -422,8 +432,8 @@ void ReadEmulsification(const json& j, CSpillDoc& doc, std::vector<Message>& sho
             Fail("emulsification", "give the onset as \"evaporated\" (percent) or \"hours\"");
         e.useDefault = false;
         e.unit = byPercent ? 0 : 1;
-        e.value = s.Text(byPercent ? "evaporated" : "hours");
-        e.uncertainty = s.Text("uncertainty");
+        e.value = s.Number(byPercent ? "evaporated" : "hours");
+        e.uncertainty = s.Number("uncertainty");
         s.Finish();
     }
     Apply(EmulsificationDialogOK(doc, e), "emulsification", shown);
@@ -477,9 +487,9 @@ void ReadSheet(Section& s, const char* sheet, Pages pages, CSpillDoc& doc,
 
 void ReadDispersant(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
     auto read = [](Section& p, size_t, DispersantPage& page) {
-        page.duration = p.Text("duration");
-        page.percentSprayed = p.Text("percentSprayed");
-        page.percentDispersed = p.Text("percentDispersed");
+        page.duration = p.Number("duration");
+        page.percentSprayed = p.Number("percentSprayed");
+        page.percentDispersed = p.Number("percentDispersed");
     };
     ReadSheet(s, "dispersant", DispersantPagesOf(doc), doc, shown, read, DispersantSheetOK,
               doc.DispersantTime);
@@ -493,10 +503,10 @@ PlumeSlotValues ReadSmokePlume(Section& burn) {
         return IsEmptyText(text) ? NoData : TextToDouble(text);
     };
     PlumeSlotValues v;
-    v.loc = number(sp.Text("loc"));
-    v.airTemperature = number(sp.Text("airTemperature"));
+    v.loc = number(sp.Number("loc"));
+    v.airTemperature = number(sp.Number("airTemperature"));
     v.airTemperatureUnit = sp.Choice("airTemperatureUnit", kPlumeTemperatureUnits, 0);
-    v.windSpeed = number(sp.Text("windSpeed"));
+    v.windSpeed = number(sp.Number("windSpeed"));
     v.windUnit = sp.Choice("windUnit", kSpeedUnits, 0);
     sp.Finish();
     PageCheck check = CheckPlumeInputs(v);
@@ -507,9 +517,9 @@ PlumeSlotValues ReadSmokePlume(Section& burn) {
 void ReadBurns(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
     std::array<std::optional<PlumeSlotValues>, kOperationSlots> plumes;
     auto read = [&plumes](Section& p, size_t i, BurnPage& page) {
-        page.area = p.Text("area");
+        page.area = p.Number("area");
         page.areaUnit = p.Choice("areaUnit", kAreaUnits, 0);
-        page.thickness = p.Text("thickness");
+        page.thickness = p.Number("thickness");
         page.thicknessUnit = p.Choice("thicknessUnit", kThicknessUnits, 0);
         if (p.Has("smokePlume")) plumes[i] = ReadSmokePlume(p);
     };
@@ -520,17 +530,17 @@ void ReadBurns(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
 
 void ReadCleanup(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
     auto read = [](Section& p, size_t, CleanupPage& page) {
-        page.duration = p.Text("duration");
+        page.duration = p.Number("duration");
         bool byRate = p.Has("rate"), byAmount = p.Has("amount");
         if (byRate == byAmount)
             Fail(p.Path(),
                  "give either a recovery rate (\"rate\") or a recovered amount (\"amount\")");
         page.rateGiven = byRate;
         if (byRate) {
-            page.rate = p.Text("rate");
+            page.rate = p.Number("rate");
             page.rateUnit = p.Choice("rateUnit", kRateUnits, 0);
         } else {
-            page.amount = p.Text("amount");
+            page.amount = p.Number("amount");
             page.amountUnit = p.Choice("unit", kAmountUnits, 0);
         }
     };
@@ -548,7 +558,7 @@ void ReadBurnRate(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
     } else {
         Section r(j, "response.burnRate");
         e.choice = 1;
-        e.rate = r.Text("rate");
+        e.rate = r.Number("rate");
         e.unit = r.Choice("unit", kBurnRateUnits, 0);
         r.Finish();
     }

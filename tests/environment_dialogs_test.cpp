@@ -44,6 +44,26 @@ TEST(WaterDialog, TemperatureBounds) {
     EXPECT_TRUE(doc->m_bWaterInputPassed);
 }
 
+// The whole number a check reads and the decimal kept come from the same
+// number in the text: an exponent cannot slip a value past its limit.
+TEST(WaterDialog, ChecksTheNumberItKeeps) {
+    auto doc = NewDoc();
+    const std::string tooWarm =
+        "Problem with the Input\n\nSorry, ORMIX does not support water temperatures above 40 "
+        "degrees C. Please enter a cooler water temperature.";
+    EXPECT_EQ(Water(*doc, "5e2", 1).Text(), tooWarm);
+    EXPECT_EQ(Water(*doc, "1e400", 1).Text(), tooWarm);
+    EXPECT_EQ(Water(*doc, "0x30", 1).Text(), tooWarm);
+    for (const char* noNumber : {"nan", "-inf", "abc"}) {
+        ASSERT_TRUE(Water(*doc, noNumber, 1).accepted) << noNumber;
+        EXPECT_EQ(doc->inputWater.temperature, 0.0) << noNumber;
+    }
+    ASSERT_TRUE(Water(*doc, "2.5e1", 1).accepted);
+    EXPECT_EQ(doc->inputWater.temperature, 25.0);
+    ASSERT_TRUE(Water(*doc, " 15 C", 1).accepted);
+    EXPECT_EQ(doc->inputWater.temperature, 15.0);
+}
+
 TEST(WaterDialog, SalinitySedimentAndCurrent) {
     auto doc = NewDoc();
     WaterEntries e;

@@ -94,6 +94,14 @@ INSTANTIATE_TEST_SUITE_P(
                       "step1": {"length": 50, "width": 10, "height": 10, "unit": "meters"}}}})",
                 "releases.tank",
                 "Problem with the Input.\n\nThe length of the tank must be between"},
+        Refusal{R"({"water": {"temperature": "abc", "unit": "C"}})", "water.temperature",
+                "expected a number, not \"abc\""},
+        Refusal{R"({"water": {"temperature": "5e2", "unit": "C"}})", "water",
+                "Problem with the Input\n\nSorry, ORMIX does not support water temperatures above "
+                "40 degrees C."},
+        Refusal{R"({"wind": {"speed": 1e17, "unit": "knots", "direction": 90}})", "wind",
+                "Problem with the Input.\n\nSorry, ORMIX does not support wind speeds greater "
+                "than 68 knots."},
         Refusal{R"({"water": )", "", "not valid JSON"}));
 
 TEST(ScenarioJson, JanuaryWithDecemberIsTheFollowingYear) {
