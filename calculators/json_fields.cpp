@@ -120,7 +120,8 @@ void ReadWaterEntries(const json& object, InputWater& water) {
 json ParseJsonText(const std::string& text) {
     try {
         return json::parse(text);
-    } catch (const json::parse_error& e) {
+    } catch (const json::exception& e) {
+        // Malformed text, or a number beyond the range of a double.
         throw JsonFieldError(std::string("not valid JSON: ") + e.what());
     }
 }

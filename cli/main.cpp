@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <exception>
 #include <new>
 
 #include "cli/convert_command.h"
@@ -38,6 +39,11 @@ int main(int argc, char** argv) {
         // Storage the engine asks for is handled where it is asked for; this
         // is what is left (reading a file, building a table).
         std::fputs("error: out of memory\n", stderr);
+        return 1;
+    } catch (const std::exception& e) {
+        // A failure no command turned into a message of its own: said
+        // rather than ending the program without a word.
+        std::fprintf(stderr, "error: %s\n", e.what());
         return 1;
     }
     return 0;

@@ -288,7 +288,8 @@ bool ParseModelRecords(const std::string& text, ModelRecords& out, std::string& 
     json root;
     try {
         root = json::parse(text);
-    } catch (const json::parse_error& e) {
+    } catch (const json::exception& e) {
+        // Malformed text, or a number beyond the range of a double.
         error = std::string("not valid JSON: ") + e.what();
         return false;
     }

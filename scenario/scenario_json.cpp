@@ -661,7 +661,8 @@ ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
     json root;
     try {
         root = json::parse(text);
-    } catch (const json::parse_error& e) {
+    } catch (const json::exception& e) {
+        // Malformed text, or a number beyond the range of a double.
         result.refusal = {MessageKind::Error, std::string("not valid JSON: ") + e.what()};
         return result;
     }

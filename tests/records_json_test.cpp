@@ -77,9 +77,12 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{R"({"InputWater": 5})", "InputWater: expected an object"},
         Bad{R"([1, 2])", "expected a JSON object of input records"}));
 
-TEST(RecordsJson, TruncatedTextIsRefusedAsInvalidJson) {
-    std::string error = Refusal(R"({"InputWater": {"temperature": 1)");
-    EXPECT_EQ(error.rfind("not valid JSON: ", 0), 0u) << error;
+TEST(RecordsJson, TruncatedTextOrAnOverflowingNumberIsRefusedAsInvalidJson) {
+    for (const char* text :
+         {R"({"InputWater": {"temperature": 1)", R"({"InputWater": {"temperature": 1e400}})"}) {
+        std::string error = Refusal(text);
+        EXPECT_EQ(error.rfind("not valid JSON: ", 0), 0u) << error;
+    }
 }
 
 }  // namespace

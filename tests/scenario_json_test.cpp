@@ -102,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{R"({"wind": {"speed": 1e17, "unit": "knots", "direction": 90}})", "wind",
                 "Problem with the Input.\n\nSorry, ORMIX does not support wind speeds greater "
                 "than 68 knots."},
-        Refusal{R"({"water": )", "", "not valid JSON"}));
+        Refusal{R"({"water": )", "", "not valid JSON"},
+        Refusal{R"({"water": {"sediment": 1e400}})", "", "not valid JSON"}));
 
 TEST(ScenarioJson, JanuaryWithDecemberIsTheFollowingYear) {
     auto doc = testing::NewLibraryDoc();
