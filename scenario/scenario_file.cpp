@@ -10,7 +10,7 @@
 
 #include "scenario/calendar.h"
 #include "scenario/field_path.h"
-#include "scenario/file_replace.h"
+#include "core/file_replace.h"
 #include "scenario/scenario_fields.h"
 
 namespace ormix {

@@ -1,4 +1,4 @@
-#include "scenario/file_replace.h"
+#include "core/file_replace.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
