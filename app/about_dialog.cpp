@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPixmap>
+#include <QIcon>
 #include <QVBoxLayout>
 
 #include "app/build_version.h"
@@ -21,7 +21,7 @@ AboutDialog::AboutDialog(const QString& workDir, QWidget* parent) : QDialog(pare
     SetHelpTopic(this, QStringLiteral("index.html"));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(QPixmap(QStringLiteral(":/icons/ormix.svg")).scaled(64, 64));
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/ormix.svg")).pixmap(64, 64));
     icon->setAlignment(Qt::AlignTop);
 
     auto* name = new QLabel(QString::fromLatin1(kProgramVersion), this);
