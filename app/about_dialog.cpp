@@ -3,8 +3,8 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QIcon>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "app/build_version.h"

@@ -6,7 +6,6 @@
 #include <QPalette>
 
 #include "app/main_window.h"
-#include "app/manual.h"
 #include "app/work_dir.h"
 
 namespace ormix::app {
@@ -26,10 +25,7 @@ void ApplyDialogColours(QApplication& app) {
 }
 
 DesktopProgram::DesktopProgram(UserPrompts* prompts)
-    : prompts_(prompts ? *prompts : realPrompts_),
-      help_(Manual::BuiltIn()),
-      context_{prompts_, help_},
-      helpKeys_(help_) {}
+    : prompts_(prompts ? *prompts : realPrompts_), context_{prompts_, help_}, helpKeys_(help_) {}
 
 DesktopProgram::~DesktopProgram() {
     qApp->removeEventFilter(&helpKeys_);

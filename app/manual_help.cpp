@@ -16,7 +16,7 @@ const char* const kHelpTopicProperty = "ormixHelpTopic";
 
 }  // namespace
 
-ManualHelp::ManualHelp(const Manual& manual) : manual_(manual) {}
+ManualHelp::ManualHelp(const Manual* manual) : manual_(manual) {}
 
 ManualHelp::~ManualHelp() {
     delete window_;
@@ -28,7 +28,7 @@ HelpWindow* ManualHelp::Window() const {
 
 void ManualHelp::ShowTopic(const QString& topic) {
     if (!window_) {
-        window_ = new HelpWindow(manual_);
+        window_ = new HelpWindow(manual_ ? *manual_ : Manual::BuiltIn());
         window_->setAttribute(Qt::WA_QuitOnClose, false);
     }
     window_->ShowTopic(topic);

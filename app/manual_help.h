@@ -19,13 +19,15 @@ class Manual;
 // read and scroll the manual beside the dialog.
 class ManualHelp final : public HelpService {
 public:
-    explicit ManualHelp(const Manual& manual);
+    // The manual built into the program unless another is given; it is read
+    // on first use, not at start-up.
+    explicit ManualHelp(const Manual* manual = nullptr);
     ~ManualHelp() override;
     void ShowTopic(const QString& topic) override;
     HelpWindow* Window() const;
 
 private:
-    const Manual& manual_;
+    const Manual* manual_;
     QPointer<HelpWindow> window_;
 };
 

@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     const WorkDirChoice work =
         ChooseWorkDir(QString(), data.path(), data.path(), QString::fromLatin1(kBundledOilLib));
     TerminalPrompts prompts;
-    ManualHelp help(Manual::BuiltIn());
+    ManualHelp help;
     AppContext context{prompts, help};
     MainWindow window(context, work.dir);
     window.resize(1440, 900);

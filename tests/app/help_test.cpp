@@ -120,7 +120,7 @@ private slots:
         qApp->removeEventFilter(&filter);
         QCOMPARE(help.topics, QStringList{QStringLiteral("Water_Properties.html")});
 
-        ManualHelp manual(Manual::BuiltIn());
+        ManualHelp manual;
         QDialog modal;
         modal.setWindowModality(Qt::ApplicationModal);
         modal.show();
