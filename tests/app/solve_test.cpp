@@ -190,6 +190,11 @@ private slots:
         QVERIFY(w.Solve(s));
         QVERIFY(!w.FormOf(s)->ShowsRecalculate());
         QVERIFY(w.Action(Command::BudgetTable)->isEnabled());
+
+        // A line of the summary opens the dialog of its section.
+        QTreeWidgetItem* wind = w.Summary()->SectionItem(kSummaryWind)->child(0);
+        emit w.Summary()->Tree()->itemActivated(wind, 0);
+        QCOMPARE(f.inputs.run.back(), InputCommand::WindWave);
     }
 };
 
