@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QPalette>
+#include <cstdio>
 
 #include "app/main_window.h"
 #include "app/work_dir.h"
@@ -35,6 +36,7 @@ bool DesktopProgram::Start(const StartOptions& options) {
     const WorkDirChoice dir =
         ChooseWorkDir(options.workDir, QDir::currentPath(), UserDataDir(), kBundledOilLib);
     if (dir.dir.isEmpty()) {
+        std::fprintf(stderr, "ormix-desktop: %s\n", qPrintable(dir.message));
         prompts_.Tell(nullptr, MessageKind::Error, dir.message);
         return false;
     }

@@ -22,12 +22,13 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
                                  QStringLiteral("Scenario to open: a scenario file (.qsx) or a "
                                                 "JSON scenario (.json)."),
                                  QStringLiteral("[FILE]"));
-    options.usage = parser.helpText();
+    options.usage = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                              QStringLiteral("ormix-desktop"));
     if (!parser.parse(arguments)) {
         options.error = parser.errorText();
         return options;
     }
-    options.help = parser.isSet(helpOption);
+    options.help = parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"));
     options.version = parser.isSet(versionOption);
     options.workDir = parser.value(workDir);
     const QStringList files = parser.positionalArguments();
@@ -39,6 +40,17 @@ StartOptions ParseStartOptions(const QStringList& arguments) {
     }
     if (!files.isEmpty()) options.file = files.front();
     return options;
+}
+
+bool AsksForUsageOrVersion(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        if (a == QLatin1String("-h") || a == QLatin1String("--help") ||
+            a == QLatin1String("--help-all") || a == QLatin1String("-v") ||
+            a == QLatin1String("--version"))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace ormix::app

@@ -17,7 +17,11 @@ struct StartOptions {
 };
 
 // Reads the arguments (the program's name first, as QCoreApplication
-// gives them).
+// gives them, without the options of the window system).
 StartOptions ParseStartOptions(const QStringList& arguments);
+
+// Whether the command line asks only for the usage or the version, which
+// the program answers before it opens any window.
+bool AsksForUsageOrVersion(int argc, char** argv);
 
 }  // namespace ormix::app
