@@ -353,7 +353,7 @@ ScenarioFileResult OpenScenarioFile(CSpillDoc& doc, const std::string& path) {
         result.message =
             "The file " + Quoted(path) +
             " holds a value that no ORMIX dialog stores, so it was not opened: " + field + ": " +
-            why + ".";
+            why + (why.back() == '.' ? "" : ".");
         return result;
     }
     static_cast<SpillDocData&>(doc) = *fresh;

@@ -555,6 +555,7 @@ TEST(StoredValues, OpeningRefusesAFileNoDialogCouldHaveWritten) {
                              "InputWater.temperature: 1e+300 is refused"),
               std::string::npos)
         << r.message;
+    EXPECT_EQ(r.message.find(".."), std::string::npos) << r.message;
     EXPECT_TRUE(static_cast<SpillDocData&>(*opened) == before);
 }
 
