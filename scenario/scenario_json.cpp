@@ -44,6 +44,13 @@ std::string Join(const std::string& path, const std::string& key) {
     return path.empty() ? key : path + "." + key;
 }
 
+std::string Quoted(const std::string& text) {
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted.append(1, '"').append(text).append(1, '"');
+    return quoted;
+}
+
 // The messages shown on the way, each with the JSON path it concerns.
 struct Shown {
     std::vector<Message> messages;
@@ -114,8 +121,9 @@ public:
         if (mi != 0) Fail(Join(path_, key), "times are whole hours: the minutes must be 00");
         // The calendar would move 30 February to March: a time that does not
         // exist is refused, not run at another time.
+        const std::string& text = v.get_ref<const std::string&>();
         const std::string noSuch = NoSuchLocalTime(y, mo, d, h);
-        if (!noSuch.empty()) Fail(Join(path_, key), "\"" + v.get<std::string>() + "\": " + noSuch);
+        if (!noSuch.empty()) Fail(Join(path_, key), Quoted(text) + ": " + noSuch);
         std::time_t t = MakeLocalTime(y, mo, d, h);
         if (!FitsScenarioFile(t)) Fail(Join(path_, key), TimeOutsideScenarioFile(t));
         return t;
