@@ -41,14 +41,13 @@ int RunIcsCommand(const IcsCommandOptions& options, std::ostream& out, MessageSi
     if (rc != 0) return rc;
     IcsPeriod period = given ? chosen : InitialIcsPeriod(doc->SpillTime);
     period.duration = ClampIcsDuration(options.duration);
-    // The calendar would roll 31 April over into May: refuse a day that the
-    // month does not have in the period's year.
-    const CalendarFields begins = Fields(IcsPeriodBeginning(doc->SpillTime, period));
-    if (begins.month != period.month || begins.day != period.day) {
-        const CalendarFields release = Fields(doc->SpillTime);
-        const int year = release.year + (release.month == 12 && period.month == 1 ? 1 : 0);
-        messages.Error("--begin " + options.begin + ": there is no such day in " +
-                       std::to_string(year));
+    // The calendar would roll 31 April over into May: refuse a time that the
+    // period's year does not have.
+    const CalendarFields release = Fields(doc->SpillTime);
+    const int year = release.year + (release.month == 12 && period.month == 1 ? 1 : 0);
+    const std::string noSuch = NoSuchLocalTime(year, period.month, period.day, period.hour);
+    if (!noSuch.empty()) {
+        messages.Error("--begin " + options.begin + ": " + noSuch);
         return 1;
     }
     const IcsTable table = BuildIcsTable(*doc, period);

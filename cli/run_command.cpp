@@ -35,20 +35,15 @@ bool LoadScenarioFile(const std::string& path, CSpillDoc& doc, MessageSink& mess
         return false;
     }
     ScenarioLoadResult r = LoadScenarioJson(text.str(), doc);
-    for (const Message& m : r.messages)
-        messages.Show(m.kind, m.text);
-    if (!r.ok) {
-        std::string where = r.path.empty() ? path : path + ": " + r.path;
-        messages.Show(r.refusal.kind, where + ": " + r.refusal.text);
-        return false;
-    }
-    return true;
+    ShowLoadMessages(path, r, messages);
+    return r.ok;
 }
 
 int LoadAndRun(const RunOptions& options, CSpillDoc& doc, MessageSink& messages) {
     doc.sink = &messages;
     doc.runSeed = options.seed;
     if (!LoadScenarioFile(options.file, doc, messages)) return 1;
+    if (!ReportMissingInputs(options.file, doc, messages)) return 1;
     return doc.Solve() ? 0 : 1;
 }
 
