@@ -8,7 +8,9 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/console_sink.h"
+#include "cli/oil_library_hint.h"
 #include "cli/text_files.h"
+#include "cli/work_dir.h"
 #include "scenario/document_json.h"
 #include "scenario/scenario_file.h"
 #include "scenario/scenario_json.h"
@@ -53,6 +55,7 @@ bool ReadScenario(const ConvertOptions& o, SpillDocData& d, MessageSink& message
     if (!r.ok) {
         std::string where = r.path.empty() ? o.in : o.in + ": " + r.path;
         messages.Show(r.refusal.kind, where + ": " + r.refusal.text);
+        HintAfterRefusal(r.path, *doc, messages);
         return false;
     }
     d = *doc;
@@ -101,7 +104,8 @@ void AddConvertCommand(CLI::App& app) {
     cmd->add_option("IN", options->in, "Scenario to read (.qsx or .json)")->required();
     cmd->add_option("OUT", options->out, "Scenario to write (.qsx or .json)")->required();
     cmd->add_option("--workdir", options->workDir,
-                    "Directory of the oil libraries a JSON scenario's oil comes from (default: .)");
+                    "Directory of the oil libraries a JSON scenario's oil comes from (default: .)")
+        ->check(ExistingWorkDir());
     cmd->add_option("--library", options->library,
                     "Oil library file to use instead of OilLib in the working directory");
     cmd->callback([options]() {
