@@ -288,5 +288,17 @@ TEST(SummaryCommand, PrintsTheSections) {
     EXPECT_NE(s.find("Emulsification\n  Mousse begins to form when "), std::string::npos) << s;
 }
 
+// The lines are the system's own texts, spacing and all: a water without a
+// current has a current of 0 in its unit.
+TEST(SummaryCommand, KeepsTheSystemsOwnTexts) {
+    testing::TempDir dir;
+    std::ostringstream out;
+    CollectingSink messages;
+    ASSERT_EQ(RunSummaryCommand(Example(dir, "response-operations"), out, messages), 0);
+    const std::string s = out.str();
+    EXPECT_NE(s.find("\n  Current = 0 mph\n"), std::string::npos) << s;
+    EXPECT_NE(s.find("\n    AmountRecovered = 100 bbl\n"), std::string::npos) << s;
+}
+
 }  // namespace
 }  // namespace ormix
