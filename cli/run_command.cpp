@@ -2,14 +2,13 @@
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
 
 #include "cli/budget_table_options.h"
 #include "cli/console_sink.h"
 #include "cli/scenario_options.h"
+#include "cli/text_files.h"
 #include "scenario/calendar.h"
 #include "scenario/scenario_file.h"
 #include "scenario/scenario_json.h"
@@ -27,14 +26,12 @@ bool LoadScenarioFile(const std::string& path, CSpillDoc& doc, MessageSink& mess
         if (!r.ok) messages.Error(r.message);
         return r.ok;
     }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    if (in) text << in.rdbuf();
-    if (!in || in.bad()) {
-        messages.Error("cannot read " + path);
+    std::string text, error;
+    if (!ReadTextFile(path, text, error)) {
+        messages.Error(path + ": " + error);
         return false;
     }
-    ScenarioLoadResult r = LoadScenarioJson(text.str(), doc);
+    ScenarioLoadResult r = LoadScenarioJson(text, doc);
     for (const Message& m : r.messages)
         messages.Show(m.kind, m.text);
     if (!r.ok) {
@@ -111,6 +108,8 @@ void AddRunCommand(CLI::App& app) {
             PrintRunSummary(*doc, std::cout);
         else
             PrintBudgetTable(*doc, BudgetTableChoicesFor(*doc, *table), std::cout);
+        // The results are printed; a dump that could not be written still fails.
+        if (doc->dumpFailed) throw CLI::RuntimeError(1);
     });
 }
 
