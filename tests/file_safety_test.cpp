@@ -305,7 +305,7 @@ std::string RunWithFullDisk(const std::string& dir, long long bytes) {
                        out += "\n" + msg.text;
                    return out;
                },
-               {60, bytes})
+               {180, bytes})
         .text;
 }
 
@@ -381,7 +381,7 @@ TEST(ConcurrentCustomOils, WritersAtOnceLoseNoOilAndClaimNoFalseSuccess) {
         ASSERT_EQ(::pipe(pipes[w]), 0);
         pid_t pid = ::fork();
         if (pid == 0) {
-            ::alarm(60);
+            ::alarm(120);
             std::string claimed;
             for (int i = 0; i < kEach; ++i) {
                 std::string name = std::to_string(w) + "-" + std::to_string(i);
