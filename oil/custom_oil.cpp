@@ -382,7 +382,7 @@ bool SaveCustomOil(OilLibrary& custom, long editPosition, MessageSink& messages,
         messages.Error(std::string("Problem with the Input\n\n") + CustomOilRuleText(rule));
         return false;
     }
-    std::string tooLong = CustomOilLengthProblem(custom);
+    const std::string tooLong = CustomOilLengthProblem(custom);
     if (!tooLong.empty()) {
         messages.Error(tooLong);
         return false;
@@ -395,25 +395,10 @@ bool SaveCustomOil(OilLibrary& custom, long editPosition, MessageSink& messages,
         custom.SetFieldText(kOilId, id);
         rc = custom.SaveRecord(editPosition);
     }
-    switch (rc) {
-        case kTableOk:
-            return true;
-        case kOilGone:
-            messages.Error(kOilGoneSaveMessage);
-            return false;
-        case kTableLineTooLong:
-            // The oil's line in the file's own column order, or a line of the
-            // file that cannot be read (the detail names it).
-            tooLong = CustomOilLengthProblem(custom);
-            if (!tooLong.empty()) {
-                messages.Error(tooLong);
-                return false;
-            }
-            break;
-        default:
-            break;
-    }
-    messages.Error(kUnableToSaveMessage + Detail(custom));
+    if (rc == kTableOk) return true;
+    // Otherwise the detail names the file and, where it matters, the line.
+    messages.Error(rc == kOilGone ? std::string(kOilGoneSaveMessage)
+                                  : kUnableToSaveMessage + Detail(custom));
     return false;
 }
 

@@ -77,7 +77,7 @@ public:
     int Remove();
     bool IsOpen() const { return file_ != nullptr; }
     // Why the last operation that failed did: the file, the line where it
-    // is known, and the reason. Empty when nothing has failed.
+    // is known, and the reason (empty when there is nothing to add).
     const std::string& Problem() const { return problem_; }
 
     // Reads the next line; with `split`, divides it into its fields.
@@ -126,9 +126,6 @@ public:
 
 protected:
     void SetProblem(std::string text) { problem_ = std::move(text); }
-    // The number of the line read last, counted from the start of the file;
-    // 0 when the file was not read from its start.
-    int LineNumber() const { return lineNumber_; }
 
 private:
     int Fill();  // refills the read buffer: 1 data, 0 end, kTableEnd error
