@@ -2,13 +2,12 @@
 // command line, with the same checks and messages as the custom oil sheet.
 #include <CLI/CLI.hpp>
 #include <ctime>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "cli/console_sink.h"
 #include "cli/custom_oil_json.h"
 #include "cli/oil_commands.h"
+#include "cli/text_files.h"
 #include "cli/work_dir.h"
 
 namespace ormix {
@@ -16,15 +15,12 @@ namespace ormix {
 namespace {
 
 bool ApplyJsonFile(const std::string& path, OilLibrary& custom, MessageSink& messages) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    if (in) text << in.rdbuf();
-    if (!in || in.bad()) {
-        messages.Error(path + ": cannot read");
+    std::string text, error;
+    if (!ReadTextFile(path, text, error)) {
+        messages.Error(path + ": " + error);
         return false;
     }
-    std::string error;
-    if (!ApplyCustomOilJson(text.str(), custom, error)) {
+    if (!ApplyCustomOilJson(text, custom, error)) {
         messages.Error(path + ": " + error);
         return false;
     }
@@ -62,7 +58,8 @@ int Add(const CustomOilOptions& o, OilLibrary& custom, CustomOilIdState& ids, st
     if (!StartNewCustomOil(custom, how, oilLib.get(), position, id, messages)) return 1;
     if (!o.json.empty() && !ApplyJsonFile(o.json, custom, messages)) return 1;
     std::string name(custom.FieldText(oilfield::kOilName));
-    if (!SaveCustomOil(custom, -1, messages)) return 1;
+    if (!SaveCustomOil(custom, -1, messages, &ids)) return 1;
+    id = std::string(custom.FieldText(oilfield::kOilId));  // another, if this one was taken
     out << "Added custom oil \"" << name << "\" (" << id << ") to " << custom.Path() << '\n';
     return 0;
 }

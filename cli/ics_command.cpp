@@ -102,7 +102,7 @@ int RunIcsCommand(const IcsCommandOptions& options, std::ostream& out, MessageSi
     if (!table.hasResults) out << "\n";
     if (!options.exportFile.empty() && !WriteIcsExport(options.exportFile, table, messages))
         return 1;
-    return 0;
+    return doc->dumpFailed ? 1 : 0;
 }
 
 void AddIcsCommand(CLI::App& app) {

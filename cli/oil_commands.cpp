@@ -43,7 +43,9 @@ std::unique_ptr<OilLibrary> MakeCustomLib(const OilLibraryOptions& options) {
 bool LoadOilLib(OilLibrary& lib, const OilLibraryOptions& where, MessageSink& messages) {
     int status = lib.Load();
     if (status == kTableOk) return true;
-    messages.Error(OilLibraryLoadMessage(status) + "\n(" + lib.Path() + ")");
+    // The file, and where known the line and the reason.
+    messages.Error(OilLibraryLoadMessage(status) + "\n(" +
+                   (lib.Problem().empty() ? lib.Path() : lib.Problem()) + ")");
     messages.Information(OilLibraryHint(status, lib.Path(), !where.library.empty()));
     return false;
 }
@@ -53,7 +55,8 @@ bool LoadCustomLib(OilLibrary& custom, MessageSink& messages) {
     if (status == kTableOk || status == kTableNotFound) return true;
     messages.Error(
         "Unable to read the Custom Oil Library\n\n" + custom.Path() +
-        (status == kNotAnOilLibrary ? " is not an oil library file." : " could not be read."));
+        (status == kNotAnOilLibrary ? " is not an oil library file." : " could not be read.") +
+        (custom.Problem().empty() ? "" : "\n(" + custom.Problem() + ")"));
     return false;
 }
 

@@ -2,16 +2,15 @@
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
 
 #include "cli/budget_table_options.h"
 #include "cli/console_sink.h"
 #include "cli/oil_library_hint.h"
 #include "cli/run_notes.h"
 #include "cli/scenario_options.h"
+#include "cli/text_files.h"
 #include "cli/unit_names.h"
 #include "output/budget_units.h"
 #include "output/output_series.h"
@@ -32,14 +31,12 @@ bool LoadScenarioFile(const std::string& path, CSpillDoc& doc, MessageSink& mess
         if (!r.ok) messages.Error(r.message);
         return r.ok;
     }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    if (in) text << in.rdbuf();
-    if (!in || in.bad()) {
-        messages.Error("cannot read " + path);
+    std::string text, error;
+    if (!ReadTextFile(path, text, error)) {
+        messages.Error(path + ": " + error);
         return false;
     }
-    ScenarioLoadResult r = LoadScenarioJson(text.str(), doc);
+    ScenarioLoadResult r = LoadScenarioJson(text, doc);
     ShowLoadMessages(path, r, messages);
     if (!r.ok) {
         HintAfterRefusal(r.path, doc, messages);
@@ -141,6 +138,8 @@ void AddRunCommand(CLI::App& app) {
                 table->released.empty() ? kBudgetCubicMetres : BudgetUnitNamed(table->released));
         else
             PrintBudgetTable(*doc, BudgetTableChoicesFor(*doc, *table), std::cout);
+        // The results are printed; a dump that could not be written still fails.
+        if (doc->dumpFailed) throw CLI::RuntimeError(1);
     });
 }
 

@@ -2,35 +2,18 @@
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
 
 #include "cli/console_sink.h"
 #include "cli/records_json.h"
 #include "cli/run_notes.h"
+#include "cli/text_files.h"
 #include "cli/work_dir.h"
 
 namespace ormix {
 
 namespace {
-
-bool ReadFile(const std::string& path, std::string& text, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot read " + path;
-        return false;
-    }
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad()) {
-        error = "cannot read " + path;
-        return false;
-    }
-    text = ss.str();
-    return true;
-}
 
 std::string Cell(double v) {
     char buf[32];
@@ -46,7 +29,7 @@ std::string Cell(double v) {
 int RunRecords(const RunRecordsOptions& options, WeatheringModel& m, MessageSink& messages) {
     std::string text, error;
     ModelRecords records;
-    if (!ReadFile(options.file, text, error) || !ParseModelRecords(text, records, error)) {
+    if (!ReadTextFile(options.file, text, error) || !ParseModelRecords(text, records, error)) {
         messages.Error(options.file + ": " + error);
         return 1;
     }
@@ -96,6 +79,8 @@ void AddRunRecordsCommand(CLI::App& app) {
         auto model = std::make_unique<WeatheringModel>();
         int rc = RunRecords(*options, *model, sink);
         if (rc == 0) PrintStepBudget(*model, std::cout);
+        // The results are printed; a dump that could not be written still fails.
+        if (rc == 0 && model->dumpFailed) rc = 1;
         if (rc != 0) throw CLI::RuntimeError(rc);
     });
 }

@@ -147,7 +147,7 @@ int RunSeriesCommand(const SeriesCommandOptions& options, std::ostream& out,
         WriteSeriesJson(s, kind, options.graph, out);
     else
         WriteSeriesCsv(s, kind, out);
-    return 0;
+    return doc->dumpFailed ? 1 : 0;
 }
 
 void AddSeriesCommand(CLI::App& app) {

@@ -16,7 +16,7 @@ int RunSummaryCommand(const RunOptions& options, std::ostream& out, MessageSink&
     if (!LoadScenarioFile(options.file, *doc, messages)) return 1;
     const bool solved = SolveAndReport(*doc, options.seed, messages);
     out << SummaryText(BuildScenarioSummary(*doc));
-    return solved ? 0 : 1;
+    return solved && !doc->dumpFailed ? 0 : 1;
 }
 
 void AddSummaryCommand(CLI::App& app) {

@@ -1,19 +1,52 @@
 #include "model/core_dump.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
 
 namespace ormix {
 
-CoreDump::CoreDump(const std::string& path) : file_(std::fopen(path.c_str(), "w")) {
-    if (!file_) return;
+void RemoveEarlierDump(const std::string& path) {
+    const std::string target = ResolveLinks(path);
+    struct stat st;
+    if (::lstat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(target.c_str());
+}
+
+std::string DumpWriteMessage(const std::string& path, const std::string& reason) {
+    return "Core: Cannot write dump file " + path + ": " + reason +
+           ". No dump file is left; the results of the run are not affected.";
+}
+
+CoreDump::CoreDump(const std::string& path) : path_(path), file_(nullptr) {
+    std::string reason;
+    if (!replacement_.Begin(path, reason)) {
+        problem_ = "Core: Cannot create dump file " + path + ": " + reason;
+        RemoveEarlierDump(path);
+        return;
+    }
+    file_ = replacement_.Stream();
     std::fputs("                 CORE DUMP FILE\n", file_);
     std::fputs("                 ==============\n", file_);
+    Check();
 }
 
 CoreDump::CoreDump() : file_(open_memstream(&memory_, &memorySize_)) {}
 
+void CoreDump::Check() {
+    if (replacement_.Active() && std::ferror(file_)) replacement_.NoteWriteError(errno);
+}
+
 CoreDump::~CoreDump() {
-    if (file_) std::fclose(file_);
+    // A file dump not finished (a run that ended early) leaves no file: the
+    // earlier one would not describe this run either.
+    if (replacement_.Active()) {
+        replacement_.Abandon();
+        RemoveEarlierDump(path_);
+    } else if (file_) {
+        std::fclose(file_);
+    }
     std::free(memory_);
 }
 
@@ -27,6 +60,7 @@ constexpr char kOpenValue = '\x02';
 }  // namespace
 
 std::string CoreDump::TakeText() {
+    if (replacement_.Active()) return {};  // only for a dump kept in memory
     if (!memory_ && !file_) return {};
     if (file_) std::fclose(file_);
     file_ = nullptr;
@@ -66,12 +100,14 @@ void CoreDump::AppendCase(const std::string& text, int subStep, const LE& carrie
         }
         from = mark + 2;
     }
+    Check();
 }
 
 void CoreDump::Run(int IV, int IW, int IB) {
     std::fprintf(file_, "\n IV = %d\n", IV);
     std::fprintf(file_, "  IW = %d\n", IW);
     std::fprintf(file_, "   IB = %d\n", IB);
+    Check();
 }
 
 void CoreDump::Step(int s, int LEsum, double slickArea, double oilRatio, int subStep,
@@ -85,6 +121,7 @@ void CoreDump::Step(int s, int LEsum, double slickArea, double oilRatio, int sub
     else
         std::fprintf(file_, "\t\t deltat = %c\n", kOpenSubStep);
     std::fprintf(file_, "\t\t total.vol = %.2f\n", totalVol);
+    Check();
 }
 
 void CoreDump::Element(int i, const LE& e, double area, int hour, bool carried) {
@@ -113,6 +150,7 @@ void CoreDump::Element(int i, const LE& e, double area, int hour, bool carried) 
     value("%.4f\n", e.mv, 'm');
     std::fprintf(f, "\t\t\t LE[%d].vol_disp\t= %.4f\n", i, e.vol_disp);
     std::fprintf(f, "\t\t\t LE[%d].evex\t= %.4f\n", i, e.evex);
+    Check();
 }
 
 void CoreDump::StepEnd(const WeatheringModel& m, const RunTotals& total, const StepSums& s,
@@ -144,10 +182,18 @@ void CoreDump::StepEnd(const WeatheringModel& m, const RunTotals& total, const S
     std::fprintf(f, "\t\t Wave.f_bw  = %.4f\n", w.f_bw);
     std::fprintf(f, "\t\t Wave.De    = %.4f\n", w.De);
     std::fputs("\n\t *************** end of step ***************\n\n", f);
+    Check();
 }
 
-void CoreDump::Finish() {
+bool CoreDump::Finish(std::string& message) {
     std::fputs("\n*************** end of dump file ***************\n\n", file_);
+    Check();
+    file_ = nullptr;
+    std::string reason;
+    if (replacement_.Commit(reason)) return true;
+    RemoveEarlierDump(path_);
+    message = DumpWriteMessage(path_, reason);
+    return false;
 }
 
 }  // namespace ormix

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/file_replace.h"
 #include "model/weathering_model.h"
 
 namespace ormix {
@@ -25,9 +26,14 @@ struct StepSums {
 // (fraction evaporated, vapour pressure, benzene, molar volume). Its dump
 // is kept in memory with these values left open, and filled in when the
 // cases are written in their order.
+//
+// The file is written beside the earlier dump under a name of its own and
+// takes its place when finished: a dump that cannot be written completely
+// (a full disk) never stands as "OrmixCore.dmp".
 class CoreDump {
 public:
-    // Creates the file anew; Ok() tells whether that worked.
+    // Starts the file anew; Ok() tells whether that worked, and Problem()
+    // why not.
     explicit CoreDump(const std::string& path);
     // A dump kept in memory, for one uncertainty case.
     CoreDump();
@@ -36,6 +42,8 @@ public:
     CoreDump& operator=(const CoreDump&) = delete;
 
     bool Ok() const { return file_ != nullptr; }
+    // "Core: Cannot create dump file", the path and the reason.
+    const std::string& Problem() const { return problem_; }
 
     void Run(int IV, int IW, int IB);
     // A negative sub-step is the one left by the case before (left open).
@@ -45,7 +53,11 @@ public:
     void Element(int index, const LE& e, double area, int hour, bool carried);
     void StepEnd(const WeatheringModel& m, const RunTotals& total, const StepSums& sums,
                  double slickArea, int hour);
-    void Finish();
+    // Ends the dump and puts it in place of the earlier one. False when any
+    // of it could not be written: `message` then names the file and the
+    // reason, and no dump file is left (an earlier one would not describe
+    // this run).
+    bool Finish(std::string& message);
 
     // The text of a dump kept in memory; the dump is closed.
     std::string TakeText();
@@ -54,9 +66,22 @@ public:
     void AppendCase(const std::string& text, int subStep, const LE& carried);
 
 private:
+    // Notes the reason of the first failed write to the file.
+    void Check();
+
+    FileReplacement replacement_;
+    std::string path_;
+    std::string problem_;
     std::FILE* file_;
     char* memory_ = nullptr;
     std::size_t memorySize_ = 0;
 };
+
+// After a dump of a run could not be written: the dump an earlier run left
+// under that name goes too, since it does not describe this run.
+void RemoveEarlierDump(const std::string& path);
+
+// The message of a dump that could not be written completely.
+std::string DumpWriteMessage(const std::string& path, const std::string& reason);
 
 }  // namespace ormix

@@ -138,6 +138,7 @@ namespace {
 
 bool RunCases(WeatheringModel& m, bool coreDump, int threads, BackgroundSpread* spread) {
     HeldMessages held(m, spread);
+    m.dumpFailed = false;
     if (m.numSteps < 1 || m.numSteps > kMaxSteps) return false;
 
     int rows = std::clamp(m.evap.rows, 1, kMaxEvapRows);
@@ -164,7 +165,8 @@ bool RunCases(WeatheringModel& m, bool coreDump, int threads, BackgroundSpread* 
     if (coreDump) {
         dump = std::make_unique<CoreDump>(m.DumpPath("OrmixCore.dmp"));
         if (!dump->Ok()) {
-            m.Messages().Error("Core: Cannot create dump file");
+            m.dumpFailed = true;
+            m.Messages().Error(dump->Problem());
             return false;
         }
     }
@@ -200,7 +202,12 @@ bool RunCases(WeatheringModel& m, bool coreDump, int threads, BackgroundSpread* 
     PresenceMarks(m);
     SmoothResults(m, m.numSteps, volCases, windCases, emulCases);
     BenzeneRunningAverage(m);
-    if (dump) dump->Finish();
+    // A dump that could not be written is said; the results stand.
+    std::string dumpMessage;
+    if (dump && !dump->Finish(dumpMessage)) {
+        m.dumpFailed = true;
+        m.Messages().Error(dumpMessage);
+    }
     if (!ResultsAreNumbers(m)) {
         m.Messages().Error(kResultsNotNumbers);
         return false;

@@ -273,6 +273,9 @@ struct WeatheringModel {
     // Where messages go and where the core dump is written.
     MessageSink* sink;
     std::string workDir;
+    // Set by a run whose core dump could not be written completely (its
+    // message has been shown); the results of the run stand.
+    bool dumpFailed = false;
     ModelRandom random;
 
     WeatheringModel();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 
@@ -99,6 +100,11 @@ bool Given(const TableFile& r, int field, int decimals) {
     return r.FieldNumber(field, decimals) != NoData;
 }
 
+// The file, the line and the reason of a failure, after the message.
+std::string Detail(const OilLibrary& lib) {
+    return lib.Problem().empty() ? std::string() : "\n\n(" + lib.Problem() + ")";
+}
+
 std::string Lower(std::string_view s) {
     std::string out(s);
     for (char& c : out)
@@ -173,6 +179,16 @@ std::optional<double> EnteredNumber(const TableFile& record, const CustomOilItem
 
 std::string EntryProblem(const CustomOilItem& item, double entered, TemperatureUnit unit) {
     if (!std::isfinite(entered)) return "must be a number";
+    // The library keeps single-precision numbers: a value beyond their range
+    // would read back as no value at all.
+    const double stored =
+        IsTemperature(item.kind) ? ToKelvin(entered, unit) : entered * Scale(item.kind);
+    if (!(std::fabs(stored) <= FLT_MAX)) {
+        char limit[64];
+        const double scale = IsTemperature(item.kind) ? 1.0 : Scale(item.kind);
+        std::snprintf(limit, sizeof limit, "%g", FLT_MAX / scale);
+        return std::string("is too large: the library keeps numbers up to ") + limit;
+    }
     if (item.kind == EntryKind::Percent && (entered < 0 || entered > 100))
         return "must be between 0 and 100 %";
     if (IsTemperature(item.kind) && ToKelvin(entered, unit) <= 0)
@@ -337,24 +353,53 @@ bool StartEditCustomOil(OilLibrary& custom, long position, MessageSink& messages
         messages.Error(kSelectAnOilMessage);
         return false;
     }
-    if (custom.ReadRecordAt(position) != kTableOk) {
-        messages.Error("The selected oil could not be read from the Custom Oil Library.");
+    int rc = custom.ReadOil(position);
+    if (rc == kOilGone) {
+        messages.Error(kOilGoneMessage);
+        return false;
+    }
+    if (rc != kTableOk) {
+        messages.Error("The selected oil could not be read from the Custom Oil Library." +
+                       Detail(custom));
         return false;
     }
     return true;
 }
 
-bool SaveCustomOil(OilLibrary& custom, long editPosition, MessageSink& messages) {
+std::string CustomOilLengthProblem(const TableFile& record) {
+    const std::size_t length = record.JoinedLine().size() + 1;  // with its line end
+    if (length <= static_cast<std::size_t>(TableFile::kMaxLineLength)) return {};
+    return "Problem with the Input\n\nThe oil's entries are too long to be saved: a line of the "
+           "Custom Oil Library holds at most " +
+           std::to_string(TableFile::kMaxLineLength) + " characters, and this oil's would take " +
+           std::to_string(length) + ". Please shorten the name, the comments or another text.";
+}
+
+bool SaveCustomOil(OilLibrary& custom, long editPosition, MessageSink& messages,
+                   CustomOilIdState* ids) {
     int rule = ValidateCustomOil(custom);
     if (rule != 0) {
         messages.Error(std::string("Problem with the Input\n\n") + CustomOilRuleText(rule));
         return false;
     }
-    if (custom.SaveRecord(editPosition) != kTableOk) {
-        messages.Error(kUnableToSaveMessage);
+    const std::string tooLong = CustomOilLengthProblem(custom);
+    if (!tooLong.empty()) {
+        messages.Error(tooLong);
         return false;
     }
-    return true;
+    int rc = custom.SaveRecord(editPosition);
+    // Another program gave its new oil the same ID at the same moment: this
+    // one takes another (the rewrite has read the library as it is now).
+    for (int tries = 0; rc == kOilIdInUse && ids && tries < 100; ++tries) {
+        std::string id = MakeUniqueCustomOilId(*ids, {&custom}, std::time(nullptr), std::clock());
+        custom.SetFieldText(kOilId, id);
+        rc = custom.SaveRecord(editPosition);
+    }
+    if (rc == kTableOk) return true;
+    // Otherwise the detail names the file and, where it matters, the line.
+    messages.Error(rc == kOilGone ? std::string(kOilGoneSaveMessage)
+                                  : kUnableToSaveMessage + Detail(custom));
+    return false;
 }
 
 bool RemoveCustomOil(OilLibrary& custom, long position, MessageSink& messages) {
@@ -362,8 +407,13 @@ bool RemoveCustomOil(OilLibrary& custom, long position, MessageSink& messages) {
         messages.Error(kSelectAnOilMessage);
         return false;
     }
-    if (custom.DeleteRecord(position) != kTableOk) {
-        messages.Error(kUnableToRemoveMessage);
+    int rc = custom.DeleteRecord(position);
+    if (rc == kOilGone) {
+        messages.Error(kOilGoneRemoveMessage);
+        return false;
+    }
+    if (rc != kTableOk) {
+        messages.Error(kUnableToRemoveMessage + Detail(custom));
         return false;
     }
     return true;

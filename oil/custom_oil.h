@@ -106,6 +106,16 @@ inline constexpr char kUnableToSaveMessage[] =
 inline constexpr char kUnableToRemoveMessage[] =
     "Unable to Remove Oil\n\nAn error occurred while attempting to modify the Custom Oil Library. "
     "Cannot delete the oil.";
+// The oil was removed from CustomLib by another program since the list was
+// read.
+inline constexpr char kOilGoneMessage[] =
+    "The selected oil is no longer in the Custom Oil Library: another program has removed it.";
+inline constexpr char kOilGoneSaveMessage[] =
+    "Unable to Save Changes\n\nThe oil is no longer in the Custom Oil Library: another program "
+    "has removed it. Your changes were not saved.";
+inline constexpr char kOilGoneRemoveMessage[] =
+    "Unable to Remove Oil\n\nThe oil is no longer in the Custom Oil Library: another program has "
+    "removed it.";
 
 enum class NewCustomOil { CopyOfLibraryOil, Blank, CopyOfCustomOil };
 
@@ -118,13 +128,21 @@ enum class NewCustomOil { CopyOfLibraryOil, Blank, CopyOfCustomOil };
 bool StartNewCustomOil(OilLibrary& custom, NewCustomOil how, OilLibrary* oilLib, long position,
                        const std::string& id, MessageSink& messages);
 
-// Reads the custom oil at `position` into the fields for editing.
+// Reads the custom oil at `position` into the fields for editing, from the
+// library as it is now even when another program has changed it since its
+// list was read.
 bool StartEditCustomOil(OilLibrary& custom, long position, MessageSink& messages);
+
+// The message refusing an oil whose line would not fit in a library line
+// (4095 characters), or empty.
+std::string CustomOilLengthProblem(const TableFile& record);
 
 // Checks the fields and saves them as the oil at `editPosition` (-1: a new
 // oil at the end). On a failed check shows "Problem with the Input\n\n" and
-// the rule's text and writes nothing.
-bool SaveCustomOil(OilLibrary& custom, long editPosition, MessageSink& messages);
+// the rule's text and writes nothing. With `ids`, a new oil whose ID another
+// program has just given its own oil takes a fresh one (in field 2).
+bool SaveCustomOil(OilLibrary& custom, long editPosition, MessageSink& messages,
+                   CustomOilIdState* ids = nullptr);
 
 // Removes the custom oil at `position`.
 bool RemoveCustomOil(OilLibrary& custom, long position, MessageSink& messages);

@@ -1,14 +1,14 @@
 #include "oil/oil_library.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <new>
+#include <optional>
 
+#include "core/file_lock.h"
 #include "model/constants.h"
 
 namespace ormix {
@@ -50,14 +50,8 @@ bool FileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
-// Makes a rename durable: the directory entry itself is flushed.
-void SyncDirectoryOf(const std::string& path) {
-    size_t slash = path.find_last_of('/');
-    std::string dir = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+std::string OilNamed(const std::string& name, const std::string& id) {
+    return "the oil \"" + name + "\"" + (id.empty() ? "" : " (" + id + ")");
 }
 
 }  // namespace
@@ -73,6 +67,7 @@ std::string OilLibrary::PathIn(const std::string& workDir, const std::string& fi
 
 int OilLibrary::Load() {
     if (hasSummaries_) return kTableOk;
+    SetProblem({});
     int rc = kTableOk;
     try {
         summaries_.clear();
@@ -83,7 +78,10 @@ int OilLibrary::Load() {
             version_ = Cut(Column(0), kTextWidth);
             date_ = Cut(Column(1), kTextWidth);
             line1Length_ = LineLength();
-            if (Column(2) != kMagic) rc = kNotAnOilLibrary;
+            if (Column(2) != kMagic) {
+                rc = kNotAnOilLibrary;
+                SetProblem(Path() + ", line 1: the third field is not the word \"ormix\"");
+            }
         }
         if (rc == kTableOk) rc = ReadLine(true);
         if (rc == kTableOk) {
@@ -100,11 +98,14 @@ int OilLibrary::Load() {
             }
             if (rc == kTableEnd && AtEnd()) rc = kTableOk;
         }
+        if (rc == kTableEnd && AtEnd())
+            SetProblem(Path() + ": the file ends before its line of column names");
         Close();
         if (rc == kTableOk) summaries_.shrink_to_fit();
     } catch (const std::bad_alloc&) {
         Close();
         rc = kTableNoMemory;
+        SetProblem(Path() + ": not enough memory for the oils' summaries");
     }
     if (rc != kTableOk) {
         std::vector<OilSummary>().swap(summaries_);
@@ -210,98 +211,162 @@ int OilLibrary::DeleteRecord(long position) {
     return Rewrite(position, false);
 }
 
-int OilLibrary::Rewrite(long position, bool save) {
-    // The record being saved, by field number: loading below reads lines into
-    // the fields, and the file's header decides the column of every field.
-    std::vector<std::string> record;
-    try {
-        record.resize(kFieldCount + 1);
-        for (int n = 1; n <= kFieldCount; ++n)
-            record[static_cast<size_t>(n)] = std::string(FieldText(n));
-    } catch (const std::bad_alloc&) {
-        return kTableNoMemory;
-    }
+OilLibrary::Identity OilLibrary::IdentityOf(const OilSummary& s) {
+    return Identity{s.oilId, s.fullName, s.position};
+}
 
+long OilLibrary::FindAgain(const Identity& wanted) const {
+    // By ID where the oil has one, else by its whole name; among several,
+    // only the one still at its place can be told apart.
+    std::vector<const OilSummary*> same;
+    for (const OilSummary& s : summaries_)
+        if (wanted.id.empty() ? s.oilId.empty() && s.fullName == wanted.name : s.oilId == wanted.id)
+            same.push_back(&s);
+    for (const OilSummary* s : same)
+        if (s->position == wanted.position) return s->position;
+    return same.size() == 1 ? same.front()->position : -1;
+}
+
+bool OilLibrary::CurrentRecordIs(const Identity& wanted) const {
+    if (FieldText(kOilId) != wanted.id) return false;
+    return !wanted.id.empty() || FieldText(kOilName) == wanted.name;
+}
+
+int OilLibrary::ReadOil(long position) {
+    SetProblem({});
+    const OilSummary* s = hasSummaries_ ? SummaryAt(position) : nullptr;
+    if (!s) return ReadRecordAt(position);  // nothing to check the line against
+    const Identity wanted = IdentityOf(*s);
+    int rc = ReadRecordAt(position);
+    if (rc == kTableOk && CurrentRecordIs(wanted)) return kTableOk;
+    // The file has changed since it was loaded: the oil is read from the
+    // file as it is now, and the summaries held stay as they were.
+    OilLibrary current("", Path());
+    rc = current.Load();
+    if (rc != kTableOk) {
+        SetProblem(current.Problem());
+        return rc;
+    }
+    long at = current.FindAgain(wanted);
+    if (at >= 0) rc = CopyRecordFrom(current, at);
+    if (at < 0 || (rc == kTableOk && !CurrentRecordIs(wanted))) {
+        SetProblem(OilNamed(wanted.name, wanted.id) + " is no longer in " + Path());
+        return kOilGone;
+    }
+    return rc;
+}
+
+int OilLibrary::Rewrite(long position, bool save) {
+    SetProblem({});
+    if (!save && position < 0) return kTableEnd;
+    // The oil meant is the one the summaries held show at the position.
+    std::optional<Identity> wanted;
+    if (position >= 0 && hasSummaries_) {
+        const OilSummary* s = SummaryAt(position);
+        if (!s) return kTableEnd;  // not the start of an oil
+        wanted = IdentityOf(*s);
+    }
+    // Other programs changing the library wait until this one has replaced
+    // it, and this one reads it only once they have.
+    FileLock lock;
+    std::string why;
+    if (!lock.Acquire(Path(), why)) {
+        SetProblem(Path() + ": " + why);
+        return kTableEnd;
+    }
+    OilLibrary current("", Path());
+    current.clock_ = clock_;
+    int rc = current.RewriteOf(*this, position, save, wanted ? &*wanted : nullptr);
+    if (rc != kTableOk) {
+        // The summaries held stay as they were, and so do the fields.
+        SetProblem(current.Problem());
+        return rc;
+    }
+    hasSummaries_ = false;
+    Load();
+    return kTableOk;
+}
+
+int OilLibrary::RewriteOf(const OilLibrary& edited, long position, bool save,
+                          const Identity* wanted) {
     // The file as it is now: its rows, its header and whether it is a
     // library at all. A missing file is a new, empty library; a file that
     // cannot be read as a library is never rewritten.
-    bool exists = FileExists(Path());
-    hasSummaries_ = false;
+    const bool exists = FileExists(Path());
     if (exists) {
         int rc = Load();
         if (rc != kTableOk) return rc;
-    } else {
-        std::vector<OilSummary>().swap(summaries_);
-        ResetColumnMap();
     }
-    if (position >= 0 && !SummaryAt(position)) return kTableEnd;  // no such oil
-    if (!save && position < 0) return kTableEnd;
+    long at = position;
+    if (wanted) {
+        at = FindAgain(*wanted);
+        if (at < 0) {
+            SetProblem(OilNamed(wanted->name, wanted->id) + " is no longer in " + Path() +
+                       ": another program has removed it");
+            return kOilGone;
+        }
+    } else if (position >= 0 && !SummaryAt(position)) {
+        return kTableEnd;  // no such oil
+    }
+    const std::string_view newId = edited.FieldText(kOilId);
+    if (save && position < 0 && !newId.empty())
+        for (const OilSummary& s : summaries_)
+            if (s.oilId == newId) return kOilIdInUse;
 
+    // The record in this file's columns.
     ClearFields();
     for (int n = 1; n <= kFieldCount; ++n)
-        if (!record[static_cast<size_t>(n)].empty())
-            SetFieldText(n, record[static_cast<size_t>(n)]);
-    std::string recordLine = JoinedLine();
+        if (!edited.IsFieldEmpty(n)) SetFieldText(n, edited.FieldText(n));
+    const std::string recordLine = JoinedLine();
     // A record longer than a line can hold would be cut: refuse it whole.
-    if (save && recordLine.size() > static_cast<size_t>(kMaxLineLength - 1))
+    if (save && recordLine.size() > static_cast<size_t>(kMaxLineLength - 1)) {
+        SetProblem(Path() + ": the oil's line would take " + std::to_string(recordLine.size() + 1) +
+                   " characters, more than the " + std::to_string(kMaxLineLength) +
+                   " a line may hold");
         return kTableLineTooLong;
+    }
 
     long skip = 0;
-    if (position > 0) {
+    if (at > 0) {
         TableFile old(Path(), nullptr, 0, 0);
-        int rc = old.ReadRecordAt(position);
-        if (rc != kTableOk) return rc;
+        int rc = old.ReadRecordAt(at);
+        if (rc != kTableOk) {
+            SetProblem(old.Problem());
+            return rc;
+        }
         skip = old.LineLength();
     }
 
-    TableFile bak(Path() + ".bak", kColumnNames, kNamedFields, kFieldCount);
-    auto fail = [&bak](int rc) {
-        bak.Close();
-        bak.Remove();
+    // The new library is written beside the old one and takes its place
+    // when complete; a failure anywhere leaves the old one as it was.
+    TableFile out(Path(), kColumnNames, kNamedFields, kFieldCount);
+    auto fail = [&](int rc) {
+        if (Problem().empty()) SetProblem(out.Problem());
+        out.Close();
         return rc == kTableOk ? kTableEnd : rc;
     };
-    int rc = bak.Create();
-    if (rc != kTableOk) return rc;  // nothing was made
-    rc = bak.Open(false, 0);
+    SetProblem({});
+    int rc = out.BeginReplace();
     if (rc != kTableOk) return fail(rc);
 
     std::time_t now = clock_ ? clock_() : std::time(nullptr);
-    bak.SetFieldText(1, kVersion);
-    bak.SetFieldText(2, TodayText(now));
-    bak.SetFieldText(3, kMagic);
-    rc = bak.WriteLine();
-    if (rc != kTableOk) return fail(rc);
-
-    if (exists) {
-        rc = CopyRange(bak, line1Length_, position > 0 ? position : -1);
-        if (rc == kTableOk && position < 0 && !endsWithLineEnd_) rc = bak.WriteText("\n");
-    } else {
-        bak.ClearFields();
+    out.SetFieldText(1, kVersion);
+    out.SetFieldText(2, TodayText(now));
+    out.SetFieldText(3, kMagic);
+    rc = out.WriteLine();
+    if (rc == kTableOk && exists) {
+        rc = CopyRange(out, line1Length_, at > 0 ? at : -1);
+        if (rc == kTableOk && at < 0 && !endsWithLineEnd_) rc = out.WriteText("\n");
+    } else if (rc == kTableOk) {
+        out.ClearFields();
         for (int n = 1; n <= kNamedFields; ++n)
-            bak.SetFieldText(n, kColumnNames[n - 1]);
-        rc = bak.WriteLine();
+            out.SetFieldText(n, kColumnNames[n - 1]);
+        rc = out.WriteLine();
     }
+    if (rc == kTableOk && save) rc = out.WriteText(recordLine + "\n");
+    if (rc == kTableOk && exists && at > 0) rc = CopyRange(out, at + skip, -1);
+    if (rc == kTableOk) rc = out.CommitReplace();
     if (rc != kTableOk) return fail(rc);
-    if (save) {
-        rc = bak.WriteText(recordLine + "\n");
-        if (rc != kTableOk) return fail(rc);
-    }
-    if (exists && position > 0) {
-        rc = CopyRange(bak, position + skip, -1);
-        if (rc != kTableOk) return fail(rc);
-    }
-    // All of the new file is on the disk before it takes the library's place.
-    rc = bak.Sync();
-    if (rc == kTableOk) rc = bak.Close();
-    if (rc != kTableOk) return fail(rc);
-
-    struct stat st;
-    if (exists && ::stat(Path().c_str(), &st) == 0) ::chmod(bak.Path().c_str(), st.st_mode & 07777);
-    if (std::rename(bak.Path().c_str(), Path().c_str()) != 0) return fail(kTableEnd);
-    SyncDirectoryOf(Path());
-
-    hasSummaries_ = false;
-    Load();
     return kTableOk;
 }
 

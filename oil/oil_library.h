@@ -19,6 +19,12 @@ namespace ormix {
 
 // Load result of a file whose first line lacks the magic word.
 inline constexpr int kNotAnOilLibrary = 10000;
+// The oil to change or remove is no longer in the file: another program
+// has removed it (or the file no longer tells it apart) since it was read.
+inline constexpr int kOilGone = 10001;
+// A new oil's ID is held by an oil of the file already (made by another
+// program at the same moment): the oil needs another ID.
+inline constexpr int kOilIdInUse = 10002;
 
 enum class TemperatureUnit { Celsius, Fahrenheit };
 
@@ -63,8 +69,21 @@ public:
     // the oil at `position` removed. The new file is written completely
     // beside the library and then replaces it in one step: on any failure the
     // library stays exactly as it was. The summaries are built again.
+    //
+    // Other programs may change the same file at the same time: the rewrite
+    // holds the file's lock (core/file_lock.h) while it reads the file again
+    // and replaces it, and finds the oil that the summaries held show at
+    // `position` again by its ID (by its name when it has none). kOilGone
+    // when it is no longer there; kOilIdInUse when a new oil's ID is taken.
+    // On failure the summaries and the fields stay as they were.
     int SaveRecord(long position);
     int DeleteRecord(long position);
+
+    // Reads the oil whose summary is at `position` into the fields. When
+    // the file has changed since it was loaded, the oil is read from the
+    // file as it is now, found by its ID; the summaries held stay as they
+    // are. kOilGone when it is no longer there.
+    int ReadOil(long position);
 
     // Clears the fields and copies fields 1 to 159 of the other library's
     // oil at `position` into them.
@@ -82,10 +101,23 @@ public:
     void SetClock(std::function<std::time_t()> clock) { clock_ = std::move(clock); }
 
 private:
+    // What tells an oil of the file apart while other programs change it.
+    struct Identity {
+        std::string id, name;
+        long position = -1;
+    };
+
     // The minimum field's range marker ('<', '>') or 0.
     char RangeMarker(int minField) const;
     void AddSummary();
     int Rewrite(long position, bool save);
+    // The rewrite, done by a fresh view of the file (this object) with the
+    // record and the oil of the library object `edited`.
+    int RewriteOf(const OilLibrary& edited, long position, bool save, const Identity* wanted);
+    static Identity IdentityOf(const OilSummary& s);
+    // The position of the oil in the summaries, or -1.
+    long FindAgain(const Identity& wanted) const;
+    bool CurrentRecordIs(const Identity& wanted) const;
 
     std::string version_, date_;
     std::vector<OilSummary> summaries_;

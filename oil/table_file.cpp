@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "core/file_replace.h"
 #include "model/constants.h"
 
 namespace ormix {
@@ -113,17 +114,23 @@ TableFile::~TableFile() {
 int TableFile::Open(bool readOnly, long position) {
     Close();
     // Opened without blocking (a pipe named like the library must not hang
-    // the program); a file to read must be a regular file.
+    // the program); only a regular file is read or written.
     int fd = ::open(path_.c_str(), (readOnly ? O_RDONLY : O_RDWR) | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT ? kTableNotFound : kTableEnd;
+    if (fd < 0) {
+        const int err = errno;
+        problem_ = path_ + ": cannot open the file (" + SystemErrorText(err) + ")";
+        return err == ENOENT ? kTableNotFound : kTableEnd;
+    }
     struct stat st;
-    if (::fstat(fd, &st) != 0 || (readOnly && !S_ISREG(st.st_mode))) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
+        problem_ = path_ + " is not a regular file (a folder, a pipe or a device)";
         return kTableEnd;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     file_ = ::fdopen(fd, readOnly ? "rb" : "r+b");
     if (!file_) {
+        problem_ = path_ + ": cannot open the file (" + SystemErrorText(errno) + ")";
         ::close(fd);
         return kTableEnd;
     }
@@ -147,10 +154,60 @@ int TableFile::Open(bool readOnly, long position) {
         return kTableEnd;
     }
     position_ = static_cast<long>(::ftello(file_));
+    lineNumber_ = position_ == 0 ? 0 : -1;
     return kTableOk;
 }
 
+int TableFile::BeginReplace() {
+    Close();
+    try {
+        replacement_ = std::make_unique<FileReplacement>();
+        std::string why;
+        if (!replacement_->Begin(path_, why)) {
+            replacement_.reset();
+            problem_ = path_ + ": " + why;
+            return kTableEnd;
+        }
+    } catch (const std::bad_alloc&) {
+        replacement_.reset();
+        return kTableNoMemory;
+    }
+    file_ = replacement_->Stream();
+    readOnly_ = false;
+    writeFailed_ = false;
+    bufferPos_ = bufferLen_ = 0;
+    position_ = 0;
+    lineNumber_ = -1;
+    return kTableOk;
+}
+
+int TableFile::CommitReplace() {
+    if (!replacement_) return kTableLineTooLong;
+    file_ = nullptr;
+    std::string why;
+    bool ok = replacement_->Commit(why);
+    replacement_.reset();
+    writeFailed_ = false;
+    if (ok) return kTableOk;
+    problem_ = path_ + ": " + why;
+    return kTableEnd;
+}
+
+void TableFile::NoteWriteError(int err) {
+    writeFailed_ = true;
+    if (replacement_) replacement_->NoteWriteError(err);
+    problem_ = path_ + ": the file could not be written (" + SystemErrorText(err) + ")";
+}
+
 int TableFile::Close() {
+    if (replacement_) {  // a new version never finished: dropped
+        replacement_->Abandon();
+        replacement_.reset();
+        file_ = nullptr;
+        writeFailed_ = false;
+        bufferPos_ = bufferLen_ = 0;
+        return kTableOk;
+    }
     if (!file_) return kTableOk;
     int rc = kTableOk;
     if (std::fflush(file_) != 0) rc = kTableEnd;
@@ -173,9 +230,13 @@ int TableFile::Sync() {
 
 int TableFile::Create() {
     Close();
-    std::FILE* f = std::fopen(path_.c_str(), "wb");
-    if (!f) return kTableEnd;
-    return std::fclose(f) == 0 ? kTableOk : kTableEnd;
+    // Never waits on a pipe of that name.
+    int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        problem_ = path_ + ": cannot create the file (" + SystemErrorText(errno) + ")";
+        return kTableEnd;
+    }
+    return ::close(fd) == 0 ? kTableOk : kTableEnd;
 }
 
 int TableFile::Remove() {
@@ -188,7 +249,9 @@ int TableFile::Fill() {
     bufferPos_ = 0;
     bufferLen_ = static_cast<int>(std::fread(readBuffer_.get(), 1, kReadBufferSize, file_));
     if (bufferLen_ > 0) return 1;
-    return std::ferror(file_) ? kTableEnd : 0;
+    if (!std::ferror(file_)) return 0;
+    problem_ = path_ + ": cannot read the file (" + SystemErrorText(errno) + ")";
+    return kTableEnd;
 }
 
 int TableFile::ReadLine(bool split) {
@@ -208,7 +271,14 @@ int TableFile::ReadLine(bool split) {
             ++q;
         size_t take = static_cast<size_t>(q - bufferPos_);
         // The line with its first end character must fit in 4095 characters.
-        if (line_.size() + take > static_cast<size_t>(kMaxLineLength - 1)) return kTableLineTooLong;
+        if (line_.size() + take > static_cast<size_t>(kMaxLineLength - 1)) {
+            std::string where = lineNumber_ >= 0
+                                    ? ", line " + std::to_string(lineNumber_ + 1)
+                                    : ", the line at byte " + std::to_string(position_);
+            problem_ = path_ + where + ": longer than " + std::to_string(kMaxLineLength) +
+                       " characters, the most a line of the file may hold";
+            return kTableLineTooLong;
+        }
         line_.append(buf + bufferPos_, take);
         bufferPos_ = q;
         if (q < bufferLen_) {
@@ -228,6 +298,7 @@ int TableFile::ReadLine(bool split) {
         return kTableEnd;
     }
     linePosition_ = position_;
+    if (lineNumber_ >= 0) ++lineNumber_;
     lineLength_ = static_cast<int>(line_.size()) + endLength;
     position_ += lineLength_;
     if (split) Split();
@@ -271,7 +342,7 @@ int TableFile::WriteText(std::string_view out) {
         bufferPos_ = bufferLen_ = 0;
     }
     if (std::fwrite(out.data(), 1, out.size(), file_) != out.size()) {
-        writeFailed_ = true;
+        NoteWriteError(errno);
         return kTableEnd;
     }
     position_ += static_cast<long>(out.size());
@@ -319,7 +390,7 @@ int TableFile::CopyRange(TableFile& target, long from, long to) {
             break;
         }
         if (std::fwrite(readBuffer_.get(), 1, got, target.file_) != got) {
-            target.writeFailed_ = true;
+            target.NoteWriteError(errno);
             rc = kTableEnd;
             break;
         }

@@ -14,6 +14,8 @@
 
 namespace ormix {
 
+class FileReplacement;
+
 // Status codes of every table operation.
 enum TableStatus : int {
     kTableOk = 0,
@@ -57,9 +59,16 @@ public:
 
     // Opens the file, read only or for reading and writing; a position above
     // 0 seeks there, below 0 seeks to the end, 0 starts at the beginning.
+    // Only a regular file is opened (a pipe is refused, never waited on).
     int Open(bool readOnly, long position);
     // Flushes what was written and closes; kTableEnd when a write failed.
+    // A replacement not committed is dropped.
     int Close();
+    // Starts a new version of the file: what is written goes to a new file
+    // beside it (core/file_replace.h), which CommitReplace puts in the
+    // file's place in one step. Until then the file is as it was.
+    int BeginReplace();
+    int CommitReplace();
     // Flushes what was written to the disk itself (not only to the system).
     int Sync();
     // Leaves an empty file (opened for writing and closed again).
@@ -67,6 +76,9 @@ public:
     // Deletes the file.
     int Remove();
     bool IsOpen() const { return file_ != nullptr; }
+    // Why the last operation that failed did: the file, the line where it
+    // is known, and the reason (empty when there is nothing to add).
+    const std::string& Problem() const { return problem_; }
 
     // Reads the next line; with `split`, divides it into its fields.
     // kTableEnd with AtEnd() true means the end of the file was reached.
@@ -112,9 +124,13 @@ public:
     // The column of field n, or -1 when the header has no such column.
     int ColumnOf(int n) const;
 
+protected:
+    void SetProblem(std::string text) { problem_ = std::move(text); }
+
 private:
     int Fill();  // refills the read buffer: 1 data, 0 end, kTableEnd error
     void Split();
+    void NoteWriteError(int err);
 
     std::string path_;
     std::vector<std::string> names_;
@@ -122,6 +138,9 @@ private:
     std::vector<int> columnOf_;  // index: field number
 
     std::FILE* file_ = nullptr;
+    std::unique_ptr<FileReplacement> replacement_;
+    std::string problem_;
+    int lineNumber_ = 0;  // of the line read last; -1: not counted
     bool readOnly_ = true;
     bool writeFailed_ = false;
     bool atEnd_ = false;

@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
+#include "core/file_replace.h"
 #include "output/budget_table.h"
 #include "output/budget_units.h"
 #include "output/output_time.h"
@@ -230,22 +229,9 @@ bool WriteIcsExport(const std::string& path, const IcsTable& table, MessageSink&
     }
     // Written beside the file and renamed over it, so that a failed write
     // leaves no half-written file and keeps an earlier one.
-    const std::string temporary = path + ".tmp";
-    bool ok;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        ok = static_cast<bool>(out);
-        if (ok) {
-            out << table.exportText;
-            out.flush();
-            ok = static_cast<bool>(out);
-        }
-    }
-    std::error_code ec;
-    if (ok) std::filesystem::rename(temporary, path, ec);
-    if (!ok || ec) {
-        std::filesystem::remove(temporary, ec);
-        messages.Error("Cannot create file for ICS table.");
+    std::string error;
+    if (!ReplaceFile(path, table.exportText, error)) {
+        messages.Error("Cannot create file for ICS table.\n\n" + path + ": " + error);
         return false;
     }
     return true;

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include "core/file_replace.h"
+#include "model/core_dump.h"
 #include "scenario/calendar.h"
 #include "scenario/spill_doc.h"
 
@@ -322,18 +324,27 @@ std::string InputDumpText(const CSpillDoc& doc) {
     return text;
 }
 
-void WriteInputDump(const CSpillDoc& doc) {
+bool WriteInputDump(const CSpillDoc& doc) {
     const std::string path =
         doc.workDir.empty() ? "OrmixInput.dmp" : doc.workDir + "/OrmixInput.dmp";
     const std::string text = InputDumpText(doc);
-    std::FILE* f = std::fopen(path.c_str(), "w");
-    bool ok = f != nullptr;
-    if (ok) {
-        ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-        ok = std::fclose(f) == 0 && ok;
+    // A dump that cannot be written is reported; the run goes on. Like the
+    // core dump, it never stands half written, nor does an earlier one stay
+    // in its place.
+    FileReplacement out;
+    std::string reason;
+    if (!out.Begin(path, reason)) {
+        RemoveEarlierDump(path);
+        doc.sink->Error("Core: Cannot create dump file " + path + ": " + reason);
+        return false;
     }
-    // A dump that cannot be written is reported; the run goes on.
-    if (!ok) doc.sink->Information("Core: Cannot create dump file");
+    out.Write(text);
+    if (!out.Commit(reason)) {
+        RemoveEarlierDump(path);
+        doc.sink->Error(DumpWriteMessage(path, reason));
+        return false;
+    }
+    return true;
 }
 
 }  // namespace ormix

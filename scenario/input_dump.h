@@ -12,7 +12,8 @@ class CSpillDoc;
 std::string InputDumpText(const CSpillDoc& doc);
 
 // Writes the dump into the document's working directory, replacing an
-// earlier one. A failure shows its message and does not stop the run.
-void WriteInputDump(const CSpillDoc& doc);
+// earlier one. A failure shows its message (naming the file and the reason)
+// and returns false; it does not stop the run.
+bool WriteInputDump(const CSpillDoc& doc);
 
 }  // namespace ormix

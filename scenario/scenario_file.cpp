@@ -1,16 +1,16 @@
 #include "scenario/scenario_file.h"
 
 #include <cctype>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
 
+#include "core/file_replace.h"
+#include "core/user_file.h"
 #include "scenario/calendar.h"
 #include "scenario/field_path.h"
-#include "core/file_replace.h"
 #include "scenario/scenario_fields.h"
 #include "scenario/stored_values.h"
 
@@ -294,47 +294,30 @@ ScenarioFileResult SaveScenarioFile(const SpillDocData& d, const std::string& pa
 
 ScenarioFileResult ReadScenarioFile(const std::string& path, SpillDocData& d) {
     ScenarioFileResult result;
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    fs::file_status st = fs::status(path, ec);
-    if (ec || !fs::exists(st)) {
-        result.message = "The scenario file " + Quoted(path) + " cannot be found.";
-        return result;
-    }
-    if (!fs::is_regular_file(st)) {
-        result.message = Quoted(path) + " is not a file, so it cannot be a scenario.";
-        return result;
-    }
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        result.message =
-            "The scenario file " + Quoted(path) + " cannot be read (" + SystemError(errno) + ").";
-        return result;
-    }
-    std::vector<unsigned char> bytes;
-    unsigned char chunk[65536];
-    bool tooLarge = false;
-    std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
-        if (bytes.size() + n > kMaxScenarioFileBytes) {
-            tooLarge = true;
+    std::string bytes;
+    UserFileRead read = ReadUserFile(path, bytes, kMaxScenarioFileBytes);
+    switch (read.status) {
+        case UserFileStatus::Ok:
             break;
-        }
-        bytes.insert(bytes.end(), chunk, chunk + n);
-    }
-    bool readError = std::ferror(f) != 0;
-    std::fclose(f);
-    if (readError) {
-        result.message = "The scenario file " + Quoted(path) + " cannot be read.";
-        return result;
-    }
-    if (tooLarge) {
-        result.message = "The file " + Quoted(path) +
-                         " is far too large to be an ORMIX scenario; it was not opened.";
-        return result;
+        case UserFileStatus::Missing:
+            result.message = "The scenario file " + Quoted(path) + " cannot be found.";
+            return result;
+        case UserFileStatus::Folder:
+        case UserFileStatus::NotAFile:
+            result.message = Quoted(path) + " is not a file, so it cannot be a scenario.";
+            return result;
+        case UserFileStatus::Unreadable:
+            result.message = "The scenario file " + Quoted(path) + " cannot be read (" +
+                             SystemError(read.err) + ").";
+            return result;
+        case UserFileStatus::TooLarge:
+            result.message = "The file " + Quoted(path) +
+                             " is far too large to be an ORMIX scenario; it was not opened.";
+            return result;
     }
     std::string why;
-    if (!DecodeScenario(bytes.data(), bytes.size(), d, why)) {
+    if (!DecodeScenario(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), d,
+                        why)) {
         result.message = "The file " + Quoted(path) +
                          " is not an ORMIX scenario, or it is damaged: " + why + ".";
         return result;

@@ -97,6 +97,8 @@ DialogResult CSpillDoc::ApplyOilChoice(OilLibrary& library, bool custom, long po
         std::string text = custom ? "Unable to read the Custom Oil Library\n\nThere was a problem "
                                     "reading the file 'CustomLib'."
                                   : OilLibraryLoadMessage(status);
+        // Where known, the file, the line and the reason.
+        if (!library.Problem().empty()) text += "\n\n(" + library.Problem() + ")";
         return DialogResult::Refuse(text, MessageKind::Information);
     }
     CollectingSink messages;
@@ -199,6 +201,7 @@ int GraphUnitOfVolume(int volUnits, int current) {
 
 bool CSpillDoc::Solve() {
     MessageSink& messages = *sink;
+    dumpFailed = false;
     std::string missing = MissingInputs();
     if (!missing.empty()) {
         messages.Error(" ERROR!  Please\n" + missing);
@@ -242,7 +245,8 @@ bool CSpillDoc::Solve() {
     if (ok) {
         ok = m.Solve(true);
     }
-    WriteInputDump(*this);
+    dumpFailed = m.dumpFailed;
+    if (!WriteInputDump(*this)) dumpFailed = true;
     if (!ok) {
         // The model was reset: whatever an earlier run showed is gone.
         solved = false;

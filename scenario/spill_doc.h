@@ -203,6 +203,10 @@ public:
     // The run ("Solve"). Returns true when the model produced results; the
     // reasons it did not have been shown through the sink.
     bool Solve();
+    // Whether a diagnostic file of the last run (OrmixCore.dmp,
+    // OrmixInput.dmp) could not be written; its message has been shown and
+    // the results stand.
+    bool dumpFailed = false;
 
     // Where messages go, where the diagnostic files are written, and, when
     // set, the seed of every run (which makes a run reproducible).

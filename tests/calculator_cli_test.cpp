@@ -148,7 +148,9 @@ TEST(TankCommand, UnwritableCsvIsAnErrorAndNothingIsPrinted) {
     CollectingSink sink;
     EXPECT_EQ(RunTankCommand({kExamples + "tank.json", "/no-such-dir/curves.csv"}, out, sink), 1);
     ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].text, "/no-such-dir/curves.csv: cannot write the file");
+    EXPECT_EQ(sink.messages[0].text,
+              "/no-such-dir/curves.csv: cannot write the file: no new file can be created in its "
+              "folder (No such file or directory)");
     EXPECT_TRUE(out.str().empty());
 }
 

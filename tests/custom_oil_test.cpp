@@ -235,7 +235,14 @@ TEST(CustomOilJson, RefusesBadRecordsNamingTheKey) {
           Bad{R"({"temperatureUnit": "K"})", "temperatureUnit: expected \"C\" or \"F\""},
           Bad{R"({"productType": "crude", "oilClass": "group 5"})",
               "oilClass: must be \"group 1\" to \"group 4\" for a crude"},
-          Bad{R"({"cutUnits": "mass %"})", "cutUnits: must be \"volume %\" or \"weight %\""}}) {
+          Bad{R"({"cutUnits": "mass %"})", "cutUnits: must be \"volume %\" or \"weight %\""},
+          // Beyond what the library's single-precision numbers keep (it
+          // would read back as no value at all), in the unit entered.
+          Bad{R"({"api": 1e39})", "api: is too large: the library keeps numbers up to 3.40282e+38"},
+          Bad{R"({"nickel": -1e39})",
+              "nickel: is too large: the library keeps numbers up to 3.40282e+38"},
+          Bad{R"({"density1": 1e36})",
+              "density1: is too large: the library keeps numbers up to 3.40282e+35"}}) {
         TableFile r("unused", kColumnNames, kNamedFields, kFieldCount);
         std::string error;
         EXPECT_FALSE(ApplyCustomOilJson(bad.json, r, error)) << bad.json;
@@ -281,6 +288,24 @@ TEST_F(ActionTest, NewOilsGetTheirIdentifierAndAreSavedAtTheEnd) {
 
     ASSERT_TRUE(StartNewCustomOil(custom, NewCustomOil::Blank, nullptr, -1, "C3", messages));
     EXPECT_EQ(custom.JoinedLine(), "\tC3");
+}
+
+TEST_F(ActionTest, AnOilTooLongForALibraryLineIsRefusedNamingTheLimit) {
+    ValidCrude(custom);
+    custom.SetFieldText(kOilName, std::string(5000, 'n'));
+    EXPECT_FALSE(SaveCustomOil(custom, -1, messages));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              "Problem with the Input\n\nThe oil's entries are too long to be saved: a line of "
+              "the Custom Oil Library holds at most 4095 characters, and this oil's would take "
+              "5081. Please shorten the name, the comments or another text.");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("CustomLib")));
+    // The other values take 80 characters with their tabs: a name of 4014
+    // fills a line exactly.
+    custom.SetFieldText(kOilName, std::string(4015, 'n'));
+    EXPECT_FALSE(SaveCustomOil(custom, -1, messages));
+    custom.SetFieldText(kOilName, std::string(4014, 'n'));
+    EXPECT_TRUE(SaveCustomOil(custom, -1, messages)) << messages.messages.back().text;
 }
 
 TEST_F(ActionTest, NoSelectionAndFailedRemovalShowTheirMessages) {

@@ -143,7 +143,10 @@ TEST(IcsExport, AnUnwritableFileIsReportedAndNothingIsWritten) {
     CollectingSink messages;
     const std::string path = dir.File("missing/ICS209.txt");
     EXPECT_FALSE(WriteIcsExport(path, table, messages));
-    EXPECT_TRUE(messages.Contains("Cannot create file for ICS table."));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              "Cannot create file for ICS table.\n\n" + path +
+                  ": no new file can be created in its folder (No such file or directory)");
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_TRUE(WriteIcsExport(dir.File("ICS209.txt"), table, messages));
     EXPECT_EQ(testing::ReadFile(dir.File("ICS209.txt")), "x\r");

@@ -71,7 +71,10 @@ TEST(InputDump, AFailedDumpIsReportedAndTheRunGoesOn) {
     ASSERT_TRUE(ReleaseDialogOK(*doc, ReleaseChecks{false, true, false, false}).accepted);
     EXPECT_TRUE(doc->Solve());
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Core: Cannot create dump file");
+    EXPECT_EQ(messages.messages[0].text, "Core: Cannot create dump file " +
+                                             dir.File("OrmixInput.dmp") +
+                                             ": it is a folder, not a file");
+    EXPECT_TRUE(doc->dumpFailed);
     EXPECT_TRUE(doc->solved);
     EXPECT_FALSE(doc->needsSolving);
     EXPECT_TRUE(fs::exists(dir.File("OrmixCore.dmp")));

@@ -7,11 +7,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "tests/child_process.h"
 #include "tests/temp_dir.h"
 
 namespace ormix {
@@ -99,6 +101,16 @@ INSTANTIATE_TEST_SUITE_P(
             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
         return name;
     });
+
+TEST(LoadFile, AnOverlongLineIsNamedByFileAndLine) {
+    TempDir dir;
+    WriteFile(dir.File("OilLib"), kLine1 + Header() + "First\t1\n" + std::string(4095, 'x') + "\n");
+    OilLibrary lib(dir.Path(), "OilLib");
+    EXPECT_EQ(lib.Load(), kTableLineTooLong);
+    EXPECT_EQ(lib.Problem(), dir.File("OilLib") +
+                                 ", line 4: longer than 4095 characters, the most a line of the "
+                                 "file may hold");
+}
 
 TEST(LoadFile, MissingFileAndDirectory) {
     TempDir dir;
@@ -301,18 +313,31 @@ TEST_F(CustomLibTest, RefusesWhatWouldCorruptTheLibrary) {
 TEST_F(CustomLibTest, AFailedWriteLeavesCustomLibExactlyAsItWas) {
     const std::string before = kLine1 + Header() + "First\t1\n" + "Second\t2\n";
     WriteFile(path, before);
-    ASSERT_EQ(lib.Load(), kTableOk);
-    long second = lib.Summaries().at(1).position;
-    // Every write to the new file fails, as on a full disk.
-    std::filesystem::create_symlink("/dev/full", path + ".bak");
-    SetOil("New", "30");
-    EXPECT_EQ(lib.SaveRecord(-1), kTableEnd);
+    // Every write past the size of the old file fails, as on a full disk.
+    const testing::ChildLimits full{30, static_cast<long long>(before.size())};
+    auto inFullDisk = [&](bool save) {
+        return testing::InChild(
+                   [&] {
+                       if (lib.Load() != kTableOk) return std::string("not loaded");
+                       long second = lib.Summaries().at(1).position;
+                       SetOil(std::string(200, 'N'), "30");
+                       int rc = save ? lib.SaveRecord(-1) : lib.DeleteRecord(second);
+                       return std::to_string(rc) + " " + lib.Problem();
+                   },
+                   full)
+            .text;
+    };
+    EXPECT_EQ(inFullDisk(true), "-1 " + path + ": the file could not be written (File too large)");
     EXPECT_EQ(ReadFile(path), before);
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(path + ".bak")));
-
-    std::filesystem::create_symlink("/dev/full", path + ".bak");
-    EXPECT_EQ(lib.DeleteRecord(second), kTableEnd);
-    EXPECT_EQ(ReadFile(path), before);
+    // Removing an oil makes a smaller file: it fits.
+    EXPECT_EQ(inFullDisk(false), "0 ");
+    EXPECT_EQ(ReadFile(path), "1.0\t03/05/2024\tormix\n" + Header() + "First\t1\n");
+    // No new file is left beside the library (only its lock file).
+    std::vector<std::string> left;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+        left.push_back(e.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"CustomLib", "CustomLib.lock"}));
 }
 
 // Runs `save` where the directory cannot be written; as root, in a child
