@@ -8,6 +8,7 @@
 #include "oil/custom_oil_entry.h"
 #include "scenario/burn_plume.h"
 #include "scenario/calendar.h"
+#include "scenario/release_kinds.h"
 #include "scenario/tank_release.h"
 #include "scenario_fixture.h"
 
@@ -51,6 +52,24 @@ TEST(TankWizardOK, StoresTheTankItsPagesAndItsTimeAndGivesUpTheContainedRelease)
     EXPECT_EQ(again.time.month, 3);
     EXPECT_EQ(again.time.day, 15);
     EXPECT_EQ(again.time.hour, 8);
+}
+
+TEST(ReleaseKindEntered, OnlyOnceTheKindsDialogHasAcceptedIt) {
+    auto doc = NewDoc(2026, 3, 14, 6);
+    for (ReleaseKind k : {ReleaseKind::Contained, ReleaseKind::Instantaneous,
+                          ReleaseKind::Continuous, ReleaseKind::Tank})
+        EXPECT_FALSE(ReleaseKindEntered(*doc, k));
+    testing::EnterInstantaneous(*doc, {3, 14, 6});
+    ASSERT_TRUE(TankWizardOK(*doc, HalfFullTank()).accepted);
+    EXPECT_TRUE(ReleaseKindEntered(*doc, ReleaseKind::Instantaneous));
+    EXPECT_TRUE(ReleaseKindEntered(*doc, ReleaseKind::Tank));
+    EXPECT_FALSE(ReleaseKindEntered(*doc, ReleaseKind::Continuous));
+    // A refused entry enters nothing.
+    ContinuousEntries e;
+    e.duration = "";
+    e.amount = "100";
+    EXPECT_FALSE(ContinuousDialogOK(*doc, e).accepted);
+    EXPECT_FALSE(ReleaseKindEntered(*doc, ReleaseKind::Continuous));
 }
 
 TEST(TankWizardOK, RefusalLeavesTheDocumentAsItWas) {
