@@ -59,7 +59,7 @@ void FillTank(LeakingTankWizard& w) {
         w.byPercent->setChecked(true);
         w.percentFull->setText(QStringLiteral("80"));
         w.diameter->setText(QStringLiteral("30"));
-        w.diameterUnit->setCurrentIndex(1);
+        w.openingUnit->setCurrentIndex(1);
         w.leakHeight->setText(QStringLiteral("2"));
         w.waterHeight->setText(QStringLiteral("1"));
     }

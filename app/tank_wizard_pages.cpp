@@ -116,23 +116,23 @@ LeakingTankWizard::LeakingTankWizard(CSpillDoc& doc, AppContext& context, QWidge
     FollowChoice(byAmount, byPercent, {amount, amountUnit}, {percentFull});
     AddPage(2, step2);
 
-    // Step 3: the opening.
+    // Step 3: the opening, its size in one unit whichever its shape.
     circular = Way(tr("&Circular Opening"), p.openingChoice == 0);
     rectangular = Way(tr("&Rectangular Opening"), p.openingChoice == 1);
     diameter = NumberEdit(NumberText(p.diameter));
-    diameterUnit = ChoiceBox({"meters", "cm", "feet", "inches"}, p.diameterUnit);
     rectLength = NumberEdit(NumberText(p.rectLength));
     rectHeight = NumberEdit(NumberText(p.rectHeight));
-    rectUnit = ChoiceBox({"meters", "cm", "feet", "inches"}, p.rectUnit);
+    openingUnit = ChoiceBox({"meters", "cm", "feet", "inches"},
+                            p.openingChoice == 1 ? p.rectUnit : p.diameterUnit);
     auto* step3 = new QWidget;
     auto* form3 = new QFormLayout(step3);
+    form3->addRow(BuddyLabel(tr("&Unit"), openingUnit), openingUnit);
     form3->addRow(circular);
-    form3->addRow(BuddyLabel(tr("&Diameter"), diameter), Row({diameter, diameterUnit}));
+    form3->addRow(BuddyLabel(tr("&Diameter"), diameter), diameter);
     form3->addRow(rectangular);
-    form3->addRow(BuddyLabel(tr("&Length"), rectLength), Row({rectLength, rectUnit}));
+    form3->addRow(BuddyLabel(tr("&Length"), rectLength), rectLength);
     form3->addRow(BuddyLabel(tr("&Height"), rectHeight), rectHeight);
-    FollowChoice(circular, rectangular, {diameter, diameterUnit},
-                 {rectLength, rectHeight, rectUnit});
+    FollowChoice(circular, rectangular, {diameter}, {rectLength, rectHeight});
     AddPage(3, step3);
 
     // Steps 4 and 5: the height of the opening and of the water outside.
@@ -242,10 +242,9 @@ TankWizardEntries LeakingTankWizard::Entries() const {
     p.percentFull = TypedNumber(percentFull);
     p.openingChoice = circular->isChecked() ? 0 : 1;
     p.diameter = TypedNumber(diameter);
-    p.diameterUnit = diameterUnit->currentIndex();
+    p.diameterUnit = p.rectUnit = openingUnit->currentIndex();
     p.rectLength = TypedNumber(rectLength);
     p.rectHeight = TypedNumber(rectHeight);
-    p.rectUnit = rectUnit->currentIndex();
     p.leakChoice = leakByHeight->isChecked() ? 0 : 1;
     p.leakHeight = TypedNumber(leakHeight);
     p.leakHeightUnit = leakHeightUnit->currentIndex();

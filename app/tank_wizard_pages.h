@@ -51,11 +51,10 @@ public:
     // Step 3.
     QRadioButton* circular;
     QRadioButton* rectangular;
+    QComboBox* openingUnit;
     QLineEdit* diameter;
-    QComboBox* diameterUnit;
     QLineEdit* rectLength;
     QLineEdit* rectHeight;
-    QComboBox* rectUnit;
     // Step 4.
     QRadioButton* leakByHeight;
     QRadioButton* leakByPercent;
