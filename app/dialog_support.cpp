@@ -28,6 +28,11 @@ bool ShowResult(const DialogResult& result, UserPrompts& prompts, QWidget* paren
 QString NumberText(double v) {
     if (v == NoData || !std::isfinite(v)) return {};
     char buf[40];
+    // Whole numbers without a fraction or an exponent, as they are typed.
+    if (v == std::trunc(v) && std::fabs(v) < 1e15) {
+        std::snprintf(buf, sizeof buf, "%.0f", v);
+        return QString::fromLatin1(buf);
+    }
     for (int precision = 1; precision <= 17; ++precision) {
         std::snprintf(buf, sizeof buf, "%.*g", precision, v);
         if (std::strtod(buf, nullptr) == v) break;
