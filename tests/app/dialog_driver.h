@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 #include <cstdio>
 
@@ -37,8 +38,11 @@ inline void Click(QAbstractButton* button) {
 // closing, so its result is taken as it closes.)
 inline int Closes(QDialog* dialog, QAbstractButton* button) {
     int result = -1;
-    QObject::connect(dialog, &QDialog::finished, dialog, [&result](int r) { result = r; });
+    QPointer<QDialog> alive(dialog);
+    auto watch =
+        QObject::connect(dialog, &QDialog::finished, dialog, [&result](int r) { result = r; });
     Click(button);
+    if (alive) QObject::disconnect(watch);
     return result;
 }
 

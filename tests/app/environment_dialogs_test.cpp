@@ -201,6 +201,16 @@ private slots:
         QCOMPARE(Closes(&d, Button(&d, QDialogButtonBox::Ok)), int(QDialog::Accepted));
         QCOMPARE(doc->inputOil.bulltime, 12.0);
         QCOMPARE(doc->inputUncertainty.emul, 2.0);
+
+        // Back to the default onset: the uncertainty left in its disabled
+        // field does not count.
+        EmulsificationDialog back(*doc, f.context);
+        QCOMPARE(back.uncertainty->text(), QStringLiteral("2"));
+        Click(back.useDefault);
+        QVERIFY(!back.uncertainty->isEnabled());
+        QCOMPARE(Closes(&back, Button(&back, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+        QCOMPARE(doc->inputOil.bulltime, NoData);
+        QCOMPARE(doc->inputUncertainty.emulFlag, 0);
     }
 };
 

@@ -21,6 +21,7 @@
 #include "app/oil_property_view.h"
 #include "dialog_driver.h"
 #include "fake_prompts.h"
+#include "oil/oil_fields.h"
 #include "scenario_helpers.h"
 #include "test_registry.h"
 
@@ -153,20 +154,33 @@ private slots:
         const auto& oils = doc->CustomLib().Summaries();
         QVERIFY(oils[0].oilId != oils[1].oilId);
 
-        // A copy of a library oil starts from the oil picked in the library.
+        // A copy of a library oil starts from the oil picked in the library,
+        // and, saved untouched, keeps every value as the library has it.
+        QVERIFY(doc->SelectLibraryOil(PositionOf(doc->OilLib(), "Brent Blend")).accepted);
+        const SpillDocData chosen = *doc;
         Click(d.newOil);
         auto* ask = Opened<NewCustomOilDialog>(&d);
         QVERIFY(ask->copyOfLibraryOil->isChecked());
         QCOMPARE(Closes(ask, Button(ask, QDialogButtonBox::Ok)), int(QDialog::Accepted));
         auto* pick = Opened<OilLibrarySheet>(&d);
         QVERIFY(pick);
-        pick->oils->Select(PositionOf(doc->OilLib(), "Diesel Fuel"));
+        const long diesel = PositionOf(doc->OilLib(), "Diesel Fuel");
+        pick->oils->Select(diesel);
         QCOMPARE(Closes(pick, pick->done), int(QDialog::Accepted));
         sheet = Opened<CustomOilSheet>(&d);
         QVERIFY(sheet);
         QCOMPARE(sheet->name->text(), QStringLiteral("Diesel Fuel"));
-        QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Cancel)), int(QDialog::Rejected));
-        QVERIFY(!doc->m_bOilInputPassed);  // the scenario's oil is not touched
+        QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+        // The scenario keeps its own oil whole.
+        QVERIFY(static_cast<const SpillDocData&>(*doc) == chosen);
+        const long copy = PositionOf(doc->CustomLib(), "Diesel Fuel");
+        QVERIFY(copy >= 0 && doc->CustomLib().ReadRecordAt(copy) == 0);
+        QVERIFY(doc->OilLib().ReadRecordAt(diesel) == 0);
+        for (int field = 1; field <= oilfield::kNamedFields; ++field)
+            if (field != oilfield::kOilId)
+                QCOMPARE(Q(std::string(doc->CustomLib().FieldText(field))),
+                         Q(std::string(doc->OilLib().FieldText(field))));
+        d.oils->Select(PositionOf(doc->CustomLib(), "Second, test"));
 
         const std::string before =
             ReadText(work.filePath(QStringLiteral("CustomLib")).toStdString());
@@ -175,7 +189,7 @@ private slots:
         QCOMPARE(ReadText(work.filePath(QStringLiteral("CustomLib")).toStdString()), before);
         QVERIFY(f.prompts.asked.back().contains(QStringLiteral("Second, test")));
         Click(d.remove);
-        QCOMPARE(d.oils->list->topLevelItemCount(), 1);
+        QCOMPARE(d.oils->list->topLevelItemCount(), 2);
     }
 
     // A save that cannot be written says so and leaves CustomLib whole.
