@@ -8,8 +8,10 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/console_sink.h"
+#include "cli/oil_library_hint.h"
 #include "cli/scenario_options.h"
 #include "cli/text_files.h"
+#include "cli/work_dir.h"
 #include "core/json_parse.h"
 #include "scenario/document_json.h"
 #include "scenario/scenario_file.h"
@@ -55,7 +57,10 @@ bool ReadScenario(const ConvertOptions& o, SpillDocData& d, MessageSink& message
     auto doc = std::make_unique<CSpillDoc>(std::time(nullptr), o.workDir, o.library);
     ScenarioLoadResult r = LoadScenarioJson(text, *doc);
     ShowLoadMessages(o.in, r, messages);
-    if (!r.ok) return false;
+    if (!r.ok) {
+        HintAfterRefusal(r.path, *doc, messages);
+        return false;
+    }
     d = *doc;
     return true;
 }
@@ -102,7 +107,8 @@ void AddConvertCommand(CLI::App& app) {
     cmd->add_option("IN", options->in, "Scenario to read (.qsx or .json)")->required();
     cmd->add_option("OUT", options->out, "Scenario to write (.qsx or .json)")->required();
     cmd->add_option("--workdir", options->workDir,
-                    "Directory of the oil libraries a JSON scenario's oil comes from (default: .)");
+                    "Directory of the oil libraries a JSON scenario's oil comes from (default: .)")
+        ->check(ExistingWorkDir());
     cmd->add_option("--library", options->library,
                     "Oil library file to use instead of OilLib in the working directory");
     cmd->callback([options]() {

@@ -3,6 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <ctime>
 
+#include "cli/run_notes.h"
+#include "cli/work_dir.h"
 #include "scenario/scenario_file.h"
 
 namespace ormix {
@@ -10,9 +12,10 @@ namespace ormix {
 void AddScenarioOptions(CLI::App* cmd, RunOptions& options) {
     cmd->add_option("SCENARIO", options.file, "Scenario: JSON (.json) or scenario file (.qsx)")
         ->required();
-    cmd->add_option("--seed", options.seed, "Seed of the random generator (reproducible run)");
+    AddSeedOption(cmd, options.seed);
     cmd->add_option("--workdir", options.workDir,
-                    "Directory of the oil libraries and the diagnostic files (default: .)");
+                    "Directory of the oil libraries and the diagnostic files (default: .)")
+        ->check(ExistingWorkDir());
     cmd->add_option("--library", options.library,
                     "Oil library file to use instead of OilLib in the working directory");
 }
