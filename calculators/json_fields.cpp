@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/json_parse.h"
 #include "model/constants.h"
 #include "model/inputs.h"
 
@@ -118,12 +119,11 @@ void ReadWaterEntries(const json& object, InputWater& water) {
 }
 
 json ParseJsonText(const std::string& text) {
-    try {
-        return json::parse(text);
-    } catch (const json::exception& e) {
-        // Malformed text, or a number beyond the range of a double.
-        throw JsonFieldError(std::string("not valid JSON: ") + e.what());
-    }
+    json parsed;
+    std::string path, error;
+    if (!ParseJsonStrictly(text, parsed, path, error))
+        throw JsonFieldError(path.empty() ? error : path + ": " + error);
+    return parsed;
 }
 
 }  // namespace ormix

@@ -47,7 +47,8 @@ private:
     std::set<std::string> known_;
 };
 
-// Parses JSON text; throws JsonFieldError with the parser's own message.
+// Parses JSON text strictly (core/json_parse.h); throws JsonFieldError with
+// the path and the reason.
 nlohmann::json ParseJsonText(const std::string& text);
 
 // The scenario's oil and water as the calculators read them:

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "calculators/json_fields.h"
+#include "calculators/water_limits.h"
 
 namespace ormix {
 
@@ -70,6 +71,9 @@ PageCheck LoadSmokePlume(const std::string& text, PlumeDialogInput& in) {
         const json* waterJson = top.Object("water");
         if (oilJson) ReadOilEntries(*oilJson, oil);
         if (waterJson) ReadWaterEntries(*waterJson, water);
+        // Water outside the water dialog's limits gives the oil no density.
+        if (waterJson && !CalculatorWaterProblem(water).empty())
+            return Refused(kProblemHeading + CalculatorWaterProblem(water));
         PlumeOilAndWater(oilJson ? &oil : nullptr, waterJson ? &water : nullptr, in);
         top.Finish();
     } catch (const JsonFieldError& e) {

@@ -97,7 +97,9 @@ PageCheck LoadTankCalculator(const std::string& text, TankCalculatorInput& input
     } catch (const JsonFieldError& e) {
         return Refused(e.what());
     }
-    return RunTankSteps(input.entries, tank);
+    PageCheck pages = RunTankSteps(input.entries, tank);
+    if (!pages.accepted) return pages;
+    return TankWaterCheck(input.water ? &*input.water : nullptr);
 }
 
 }  // namespace ormix

@@ -33,9 +33,10 @@ struct TankCalculatorInput {
 // the offending key.
 void ReadTankEntries(const nlohmann::json& pages, TankWizardEntries& entries);
 
-// Reads a whole tank file and runs Steps 1 to 6 in order into `tank`. On a
-// malformed file the message names the key; on a refused page it is the
-// page's message box text, exactly.
+// Reads a whole tank file, runs Steps 1 to 6 in order into `tank` and checks
+// the water the release is to be computed with. On a malformed file the
+// message names the key; on a refused page or water it is the message box
+// text, exactly.
 PageCheck LoadTankCalculator(const std::string& jsonText, TankCalculatorInput& input,
                              InputTank& tank);
 

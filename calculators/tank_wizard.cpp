@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "calculators/leaking_tank.h"
+#include "calculators/water_limits.h"
 #include "model/units.h"
 #include "output/budget_units.h"
 
@@ -258,6 +259,12 @@ PageCheck RunTankSteps(const TankWizardEntries& e, InputTank& tank) {
         if (!c.accepted) return c;
     }
     return TankStep6(e.time, tank);
+}
+
+PageCheck TankWaterCheck(const InputWater* water) {
+    if (!water) return {};
+    const std::string problem = CalculatorWaterProblem(*water);
+    return problem.empty() ? PageCheck{} : Refuse(problem);
 }
 
 double TankWaterTemperature(const InputWater& water) {

@@ -95,6 +95,12 @@ struct TankWizardEntries {
 // Runs Steps 1 to 6 in order and stops at the first refusal.
 PageCheck RunTankSteps(const TankWizardEntries& entries, InputTank& tank);
 
+// The water the release is computed with (null when the scenario has none):
+// a temperature and a salinity the water dialog would accept. The set-up
+// checks it before Step 7 computes the release, since a density from water
+// outside nature means nothing.
+PageCheck TankWaterCheck(const InputWater* water);
+
 // The calculator's water temperature (K) from the scenario's water record;
 // NoData when it is unset or its unit code unknown.
 double TankWaterTemperature(const InputWater& water);

@@ -3,27 +3,18 @@
 #include <CLI/CLI.hpp>
 #include <ostream>
 
-#include "output/budget_units.h"
+#include "cli/unit_names.h"
 
 namespace ormix {
-
-namespace {
-
-const std::map<std::string, int> kReleasedUnits = {{"bbl", kBudgetBarrels},
-                                                   {"gal", kBudgetGallons},
-                                                   {"cu-m", kBudgetCubicMetres},
-                                                   {"tons", kBudgetTons},
-                                                   {"metric-tons", kBudgetMetricTons}};
-
-}  // namespace
 
 void AddBudgetTableOptions(CLI::App* cmd, BudgetTableOptions& options) {
     cmd->add_option("--time", options.time,
                     "Time column of the oil budget table: hours into the spill, or dates")
         ->check(CLI::IsMember({"hours", "dates"}));
     cmd->add_option("--released", options.released,
-                    "Unit of the released column (default: the unit of the release)")
-        ->check(CLI::IsMember({"bbl", "gal", "cu-m", "tons", "metric-tons"}));
+                    "Unit of the amounts: bbl, gal, cu-m, tons or metric-tons (default: the unit "
+                    "of the release)")
+        ->check(ReleasedUnitName());
     cmd->add_option("--other", options.other,
                     "Other columns: same unit as released, percent or fraction of it")
         ->check(CLI::IsMember({"same", "percent", "fraction"}));
@@ -33,8 +24,7 @@ BudgetTableChoices BudgetTableChoicesFor(const SpillDocData& doc,
                                          const BudgetTableOptions& options) {
     BudgetTableChoices c = InitialBudgetTableChoices(doc);
     c.time = options.time == "dates" ? BudgetTimeColumn::Dates : BudgetTimeColumn::Hours;
-    auto unit = kReleasedUnits.find(options.released);
-    if (unit != kReleasedUnits.end()) c.released = unit->second;
+    if (!options.released.empty()) c.released = BudgetUnitNamed(options.released);
     c.other = options.other == "same"       ? BudgetOtherColumns::Same
               : options.other == "fraction" ? BudgetOtherColumns::Fraction
                                             : BudgetOtherColumns::Percent;

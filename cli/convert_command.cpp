@@ -8,7 +8,11 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/console_sink.h"
+#include "cli/oil_library_hint.h"
+#include "cli/scenario_options.h"
 #include "cli/text_files.h"
+#include "cli/work_dir.h"
+#include "core/json_parse.h"
 #include "scenario/document_json.h"
 #include "scenario/scenario_file.h"
 #include "scenario/scenario_json.h"
@@ -37,22 +41,24 @@ bool ReadScenario(const ConvertOptions& o, SpillDocData& d, MessageSink& message
     }
     // A saved scenario is taken as it is; a person's scenario goes through
     // the dialogs, with the oil from the oil libraries.
-    nlohmann::json root = nlohmann::json::parse(text, nullptr, false);
+    nlohmann::json root;
+    std::string path;
+    if (!ParseJsonStrictly(text, root, path, error)) {
+        messages.Error(ScenarioMessageLine(o.in, path, error));
+        return false;
+    }
     if (root.is_object() && root.size() == 1 && root.contains(kDocumentKey)) {
-        std::string path;
         if (!ReadDocumentJson(root.at(kDocumentKey), d, path, error)) {
-            messages.Error(o.in + ": " + path + ": " + error);
+            messages.Error(ScenarioMessageLine(o.in, path, error));
             return false;
         }
         return true;
     }
     auto doc = std::make_unique<CSpillDoc>(std::time(nullptr), o.workDir, o.library);
     ScenarioLoadResult r = LoadScenarioJson(text, *doc);
-    for (const Message& m : r.messages)
-        messages.Show(m.kind, m.text);
+    ShowLoadMessages(o.in, r, messages);
     if (!r.ok) {
-        std::string where = r.path.empty() ? o.in : o.in + ": " + r.path;
-        messages.Show(r.refusal.kind, where + ": " + r.refusal.text);
+        HintAfterRefusal(r.path, *doc, messages);
         return false;
     }
     d = *doc;
@@ -101,7 +107,8 @@ void AddConvertCommand(CLI::App& app) {
     cmd->add_option("IN", options->in, "Scenario to read (.qsx or .json)")->required();
     cmd->add_option("OUT", options->out, "Scenario to write (.qsx or .json)")->required();
     cmd->add_option("--workdir", options->workDir,
-                    "Directory of the oil libraries a JSON scenario's oil comes from (default: .)");
+                    "Directory of the oil libraries a JSON scenario's oil comes from (default: .)")
+        ->check(ExistingWorkDir());
     cmd->add_option("--library", options->library,
                     "Oil library file to use instead of OilLib in the working directory");
     cmd->callback([options]() {

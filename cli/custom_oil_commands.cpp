@@ -9,6 +9,7 @@
 #include "cli/console_sink.h"
 #include "cli/custom_oil_json.h"
 #include "cli/oil_commands.h"
+#include "cli/work_dir.h"
 
 namespace ormix {
 
@@ -45,7 +46,7 @@ int Add(const CustomOilOptions& o, OilLibrary& custom, CustomOilIdState& ids, st
     NewCustomOil how = NewCustomOil::Blank;
     long position = -1;
     if (!o.copy.empty()) {
-        if (!LoadOilLib(*oilLib, messages)) return 1;
+        if (!LoadOilLib(*oilLib, o.where, messages)) return 1;
         const OilSummary* s = FindOneOil(*oilLib, o.copy, messages);
         if (!s) return 1;
         how = NewCustomOil::CopyOfLibraryOil;
@@ -99,7 +100,8 @@ void AddCustomOilCommands(CLI::App& app) {
         options->action = action;
         auto* cmd = group->add_subcommand(action, help);
         cmd->add_option("--workdir", options->where.workDir,
-                        "Directory holding CustomLib and OilLib (default: current directory)");
+                        "Directory holding CustomLib and OilLib (default: current directory)")
+            ->check(ExistingWorkDir());
         cmd->add_option("--library", options->where.library,
                         "Oil library file to copy from instead of OilLib in the working "
                         "directory");

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/json_parse.h"
 #include "oil/custom_oil.h"
 
 namespace ormix {
@@ -18,9 +19,10 @@ bool IsTextKind(EntryKind kind) {
 }  // namespace
 
 bool ApplyCustomOilJson(const std::string& text, TableFile& record, std::string& error) {
-    json root = json::parse(text, nullptr, false);
-    if (root.is_discarded()) {
-        error = "not valid JSON";
+    json root;
+    std::string path;
+    if (!ParseJsonStrictly(text, root, path, error)) {
+        if (!path.empty()) error = path + ": " + error;
         return false;
     }
     if (!root.is_object()) {

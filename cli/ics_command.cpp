@@ -8,6 +8,7 @@
 #include "cli/console_sink.h"
 #include "cli/scenario_options.h"
 #include "output/ics_table.h"
+#include "output/output_time.h"
 #include "scenario/calendar.h"
 
 namespace ormix {
@@ -15,6 +16,47 @@ namespace ormix {
 namespace {
 
 const char kBeginForm[] = "expected \"MM/DD HH\" (month/day hour), e.g. \"03/14 06\"";
+
+constexpr char kNoResults[] = ": it holds no results, and every value of the table is 0";
+
+// What the table cannot show of the period asked for: a duration kept
+// within 0 to 24 hours, a period that lies outside the run, or partly.
+void WarnAboutPeriod(const IcsCommandOptions& options, const CSpillDoc& doc, const IcsTable& table,
+                     MessageSink& messages) {
+    const int duration = table.period.duration;
+    if (options.duration != duration)
+        messages.Warning("--duration " + std::to_string(options.duration) +
+                         ": an operational period lasts 0 to 24 hours; the table is for " +
+                         std::to_string(duration) + " hours");
+    if (!table.hasResults) return;
+    const std::string begins =
+        FormatTime(IcsPeriodBeginning(doc.SpillTime, table.period), "%m/%d %H%M");
+    const std::string runEnds =
+        "the run covers " + std::to_string(table.runHours) + " hours, to " +
+        FormatTime(ModelHourStart(doc.SpillTime, table.runHours + 1), "%B %d, %H%M hours");
+    switch (table.coverage.coverage) {
+        case IcsCoverage::Whole:
+            break;
+        case IcsCoverage::BeforeRelease:
+            messages.Warning("the operational period begins at " + begins +
+                             ", before the initial release (" +
+                             FormatTime(doc.SpillTime, "%B %d, %H%M hours") + ")" + kNoResults);
+            break;
+        case IcsCoverage::NoLength:
+            messages.Warning(std::string("the operational period lasts 0 hours") + kNoResults);
+            break;
+        case IcsCoverage::AfterRun:
+            messages.Warning("the operational period begins at " + begins +
+                             ", after the end of the run (" + runEnds + ")" + kNoResults);
+            break;
+        case IcsCoverage::Part:
+            messages.Warning("the operational period runs past the end of the run (" + runEnds +
+                             "): it holds results for its first " +
+                             std::to_string(table.coverage.hours) + " of " +
+                             std::to_string(duration) + " hours only");
+            break;
+    }
+}
 
 }  // namespace
 
@@ -41,17 +83,17 @@ int RunIcsCommand(const IcsCommandOptions& options, std::ostream& out, MessageSi
     if (rc != 0) return rc;
     IcsPeriod period = given ? chosen : InitialIcsPeriod(doc->SpillTime);
     period.duration = ClampIcsDuration(options.duration);
-    // The calendar would roll 31 April over into May: refuse a day that the
-    // month does not have in the period's year.
-    const CalendarFields begins = Fields(IcsPeriodBeginning(doc->SpillTime, period));
-    if (begins.month != period.month || begins.day != period.day) {
-        const CalendarFields release = Fields(doc->SpillTime);
-        const int year = release.year + (release.month == 12 && period.month == 1 ? 1 : 0);
-        messages.Error("--begin " + options.begin + ": there is no such day in " +
-                       std::to_string(year));
+    // The calendar would roll 31 April over into May: refuse a time that the
+    // period's year does not have.
+    const CalendarFields release = Fields(doc->SpillTime);
+    const int year = release.year + (release.month == 12 && period.month == 1 ? 1 : 0);
+    const std::string noSuch = NoSuchLocalTime(year, period.month, period.day, period.hour);
+    if (!noSuch.empty()) {
+        messages.Error("--begin " + options.begin + ": " + noSuch);
         return 1;
     }
     const IcsTable table = BuildIcsTable(*doc, period);
+    WarnAboutPeriod(options, *doc, table, messages);
     char line[160];
     std::snprintf(line, sizeof line,
                   "Operational Period Beginning = %02d/%02d %02d00, Duration = %d hours\n\n",

@@ -6,6 +6,8 @@
 #include <iostream>
 
 #include "cli/console_sink.h"
+#include "cli/oil_library_hint.h"
+#include "cli/work_dir.h"
 
 namespace ormix {
 
@@ -19,7 +21,8 @@ std::string Column(const std::string& text, int width) {
 
 void AddWhereOptions(CLI::App* cmd, OilLibraryOptions& where) {
     cmd->add_option("--workdir", where.workDir,
-                    "Directory holding OilLib and CustomLib (default: current directory)");
+                    "Directory holding OilLib and CustomLib (default: current directory)")
+        ->check(ExistingWorkDir());
     cmd->add_option("--library", where.library,
                     "Oil library file to use instead of OilLib in the working directory "
                     "(e.g. data/OilLib of the source tree)");
@@ -37,10 +40,11 @@ std::unique_ptr<OilLibrary> MakeCustomLib(const OilLibraryOptions& options) {
     return std::make_unique<OilLibrary>(options.workDir, "CustomLib");
 }
 
-bool LoadOilLib(OilLibrary& lib, MessageSink& messages) {
+bool LoadOilLib(OilLibrary& lib, const OilLibraryOptions& where, MessageSink& messages) {
     int status = lib.Load();
     if (status == kTableOk) return true;
     messages.Error(OilLibraryLoadMessage(status) + "\n(" + lib.Path() + ")");
+    messages.Information(OilLibraryHint(status, lib.Path(), !where.library.empty()));
     return false;
 }
 
@@ -74,17 +78,25 @@ const OilSummary* FindOneOil(const OilLibrary& lib, const std::string& nameOrId,
 int ListOils(const ListOilsOptions& options, std::ostream& out, MessageSink& messages) {
     std::unique_ptr<OilLibrary> lib =
         options.custom ? MakeCustomLib(options.where) : MakeOilLib(options.where);
-    if (!(options.custom ? LoadCustomLib(*lib, messages) : LoadOilLib(*lib, messages))) return 1;
+    if (!(options.custom ? LoadCustomLib(*lib, messages)
+                         : LoadOilLib(*lib, options.where, messages)))
+        return 1;
     OilSort sort = options.sort == "api"    ? OilSort::Api
                    : options.sort == "pour" ? OilSort::PourPoint
                                             : OilSort::Name;
     std::vector<const OilSummary*> oils = SortedSummaries(*lib, sort);
     if (!options.find.empty()) oils = SearchSummaries(oils, options.find);
-    out << Column("Name", 31) << "  " << Column("Reference", 15) << "  " << Column("API", 7)
-        << "  Location\n";
-    for (const OilSummary* s : oils)
+    // Sorted by pour point, the list shows what it is sorted by.
+    const bool pour = sort == OilSort::PourPoint;
+    out << Column("Name", 31) << "  " << Column("Reference", 15) << "  " << Column("API", 7) << "  "
+        << (pour ? Column("Pour Point", 23) + "  " : "") << "Location\n";
+    for (const OilSummary* s : oils) {
         out << Column(s->name, 31) << "  " << Column(s->source, 15) << "  " << Column(s->apiText, 7)
-            << "  " << s->location << '\n';
+            << "  ";
+        if (pour)
+            out << Column(s->pourTextC.empty() ? "unknown" : s->pourTextC + " deg C", 23) << "  ";
+        out << s->location << '\n';
+    }
     return 0;
 }
 
@@ -109,7 +121,9 @@ void PrintPropertyDisplay(const OilPropertyDisplay& d, std::ostream& out) {
 int ShowOil(const ShowOilOptions& options, std::ostream& out, MessageSink& messages) {
     std::unique_ptr<OilLibrary> lib =
         options.custom ? MakeCustomLib(options.where) : MakeOilLib(options.where);
-    if (!(options.custom ? LoadCustomLib(*lib, messages) : LoadOilLib(*lib, messages))) return 1;
+    if (!(options.custom ? LoadCustomLib(*lib, messages)
+                         : LoadOilLib(*lib, options.where, messages)))
+        return 1;
     const OilSummary* oil = FindOneOil(*lib, options.oil, messages);
     if (!oil) return 1;
     if (lib->ReadRecordAt(oil->position) != kTableOk) {

@@ -27,8 +27,9 @@ struct OilLibraryOptions {
 std::unique_ptr<OilLibrary> MakeOilLib(const OilLibraryOptions& options);
 std::unique_ptr<OilLibrary> MakeCustomLib(const OilLibraryOptions& options);
 
-// Loads the oil library; on failure shows the reason and returns false.
-bool LoadOilLib(OilLibrary& lib, MessageSink& messages);
+// Loads the oil library; on failure shows the reason, and what to do about
+// it, and returns false.
+bool LoadOilLib(OilLibrary& lib, const OilLibraryOptions& where, MessageSink& messages);
 // Loads the custom oil library; a missing file is an empty library.
 bool LoadCustomLib(OilLibrary& custom, MessageSink& messages);
 

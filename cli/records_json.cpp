@@ -5,6 +5,8 @@
 #include <set>
 #include <stdexcept>
 
+#include "core/json_parse.h"
+
 namespace ormix {
 
 namespace {
@@ -286,11 +288,9 @@ InputRecordSet ModelRecords::RecordSet() const {
 
 bool ParseModelRecords(const std::string& text, ModelRecords& out, std::string& error) {
     json root;
-    try {
-        root = json::parse(text);
-    } catch (const json::exception& e) {
-        // Malformed text, or a number beyond the range of a double.
-        error = std::string("not valid JSON: ") + e.what();
+    std::string path;
+    if (!ParseJsonStrictly(text, root, path, error)) {
+        if (!path.empty()) error = path + ": " + error;
         return false;
     }
     if (!root.is_object()) {

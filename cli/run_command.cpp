@@ -9,7 +9,12 @@
 
 #include "cli/budget_table_options.h"
 #include "cli/console_sink.h"
+#include "cli/oil_library_hint.h"
+#include "cli/run_notes.h"
 #include "cli/scenario_options.h"
+#include "cli/unit_names.h"
+#include "output/budget_units.h"
+#include "output/output_series.h"
 #include "scenario/calendar.h"
 #include "scenario/scenario_file.h"
 #include "scenario/scenario_json.h"
@@ -35,55 +40,77 @@ bool LoadScenarioFile(const std::string& path, CSpillDoc& doc, MessageSink& mess
         return false;
     }
     ScenarioLoadResult r = LoadScenarioJson(text.str(), doc);
-    for (const Message& m : r.messages)
-        messages.Show(m.kind, m.text);
+    ShowLoadMessages(path, r, messages);
     if (!r.ok) {
-        std::string where = r.path.empty() ? path : path + ": " + r.path;
-        messages.Show(r.refusal.kind, where + ": " + r.refusal.text);
+        HintAfterRefusal(r.path, doc, messages);
         return false;
     }
     return true;
 }
 
+bool SolveAndReport(CSpillDoc& doc, const std::optional<std::uint32_t>& seed,
+                    MessageSink& messages) {
+    doc.sink = &messages;
+    doc.runSeed = SeedOfRun(seed);
+    if (!doc.Solve()) return false;
+    const std::string note = RunLengthNote(doc.Model(), doc.SpillTime);
+    if (!note.empty()) messages.Information(note);
+    return true;
+}
+
 int LoadAndRun(const RunOptions& options, CSpillDoc& doc, MessageSink& messages) {
     doc.sink = &messages;
-    doc.runSeed = options.seed;
     if (!LoadScenarioFile(options.file, doc, messages)) return 1;
-    return doc.Solve() ? 0 : 1;
+    if (!ReportMissingInputs(options.file, doc, messages)) return 1;
+    return SolveAndReport(doc, options.seed, messages) ? 0 : 1;
 }
 
 namespace {
 
-void Line(std::ostream& out, const char* name, double m3, double released) {
-    char buf[160];
-    if (m3 == NoData) return;
-    std::snprintf(buf, sizeof buf, "  %-18s %14.2f cu m %8.1f %%\n", name, m3,
-                  released > 0 ? 100 * m3 / released : 0.0);
-    out << buf;
-}
+// One amount of the budget in `unit`, and in percent of the oil released.
+struct BudgetLines {
+    int unit;
+    double density;  // for the mass units
+    double released;
+
+    void Line(std::ostream& out, const char* name, double m3) const {
+        if (m3 == NoData) return;
+        char buf[160];
+        std::snprintf(buf, sizeof buf, "  %-18s %14.2f %s %8.1f %%\n", name,
+                      ConvertBudgetValue(unit, m3, released, density), BudgetUnitTableLabel(unit),
+                      released > 0 ? 100 * m3 / released : 0.0);
+        out << buf;
+    }
+};
 
 }  // namespace
 
-void PrintRunSummary(const CSpillDoc& doc, std::ostream& out) {
+void PrintRunSummary(const CSpillDoc& doc, std::ostream& out, int unit) {
     const WeatheringModel& m = doc.Model();
     if (m.numSteps < 1) return;
     const StepResult& last = m.result[m.numSteps - 1];
     double released = last.released.best;
+    const BudgetLines budget{unit, MassUnitDensity(m), released};
     char buf[200];
     out << "Oil: " << doc.OilName << "\n";
     out << FormatTime(doc.SpillTime, "Spill time: %B %d, %H%M hours") << "\n";
     std::snprintf(buf, sizeof buf, "Run: %d hours, %d steps of %d s, %d LEs\n", m.numHours,
                   m.numSteps, m.deltat, m.numLEs);
     out << buf;
+    if (doc.runSeed) {
+        std::snprintf(buf, sizeof buf, "Seed: %u (the same seed repeats the run: --seed %u)\n",
+                      static_cast<unsigned>(*doc.runSeed), static_cast<unsigned>(*doc.runSeed));
+        out << buf;
+    }
     std::snprintf(buf, sizeof buf, "Oil budget after %d hours (best estimate):\n", m.numHours);
     out << buf;
-    Line(out, "Released", released, released);
-    Line(out, "Evaporated", last.evaporated.best, released);
-    Line(out, "Dispersed", last.dispersed.best, released);
-    if (m.result[0].burned.best != NoData) Line(out, "Burned", last.burned.best, released);
-    if (m.result[0].skimmed.best != NoData) Line(out, "Skimmed", last.skimmed.best, released);
-    if (m.result[0].beached.best != NoData) Line(out, "Beached", last.beached.best, released);
-    Line(out, "Remaining afloat", last.remaining.best, released);
+    budget.Line(out, "Released", released);
+    budget.Line(out, "Evaporated", last.evaporated.best);
+    budget.Line(out, "Dispersed", last.dispersed.best);
+    if (m.result[0].burned.best != NoData) budget.Line(out, "Burned", last.burned.best);
+    if (m.result[0].skimmed.best != NoData) budget.Line(out, "Skimmed", last.skimmed.best);
+    if (m.result[0].beached.best != NoData) budget.Line(out, "Beached", last.beached.best);
+    budget.Line(out, "Remaining afloat", last.remaining.best);
     std::snprintf(buf, sizeof buf,
                   "Oil afloat at the end: density %.1f kg/m3, viscosity %.0f cSt, water content "
                   "%.0f %%\n",
@@ -100,15 +127,18 @@ void AddRunCommand(CLI::App& app) {
     AddScenarioOptions(cmd, *options);
     AddBudgetTableOptions(cmd, *table);
     cmd->add_flag("--account", *account,
-                  "Print a short account of the run (hours, steps, LEs, the final budget and "
-                  "oil properties) instead of the table");
+                  "Print a short account of the run instead of the table: hours, steps, LEs, "
+                  "the seed, the final budget (in cu m, or in the --released unit) and the "
+                  "oil's properties");
     cmd->callback([options, table, account]() {
         ConsoleSink sink;
         int rc = 0;
         auto doc = LoadAndSolve(*options, sink, rc);
         if (rc != 0) throw CLI::RuntimeError(rc);
         if (*account)
-            PrintRunSummary(*doc, std::cout);
+            PrintRunSummary(
+                *doc, std::cout,
+                table->released.empty() ? kBudgetCubicMetres : BudgetUnitNamed(table->released));
         else
             PrintBudgetTable(*doc, BudgetTableChoicesFor(*doc, *table), std::cout);
     });

@@ -9,6 +9,8 @@
 
 #include "cli/console_sink.h"
 #include "cli/records_json.h"
+#include "cli/run_notes.h"
+#include "cli/work_dir.h"
 
 namespace ormix {
 
@@ -50,7 +52,7 @@ int RunRecords(const RunRecordsOptions& options, WeatheringModel& m, MessageSink
     }
     m.sink = &messages;
     m.workDir = options.workDir;
-    if (options.seed) m.random.Seed(*options.seed);
+    m.random.Seed(SeedOfRun(options.seed));
 
     m.Reset();
     FillModel(m, records.RecordSet());
@@ -64,6 +66,8 @@ int RunRecords(const RunRecordsOptions& options, WeatheringModel& m, MessageSink
     }
     if (!m.Solve(true)) return 1;
     m.CopyRemovalsToEnvelope();
+    const std::string note = RunLengthNote(m, std::nullopt);
+    if (!note.empty()) messages.Information(note);
     return 0;
 }
 
@@ -83,9 +87,10 @@ void AddRunRecordsCommand(CLI::App& app) {
     auto* cmd = app.add_subcommand(
         "run-records", "Run the model from input records given as JSON (developer entry)");
     cmd->add_option("FILE", options->file, "JSON file of input records")->required();
-    cmd->add_option("--seed", options->seed, "Seed of the random generator (reproducible run)");
+    AddSeedOption(cmd, options->seed);
     cmd->add_option("--workdir", options->workDir,
-                    "Directory where OrmixCore.dmp is written (default: current directory)");
+                    "Directory where OrmixCore.dmp is written (default: current directory)")
+        ->check(ExistingWorkDir());
     cmd->callback([options]() {
         ConsoleSink sink;
         auto model = std::make_unique<WeatheringModel>();

@@ -8,6 +8,7 @@
 
 #include "cli/console_sink.h"
 #include "cli/scenario_options.h"
+#include "cli/unit_names.h"
 #include "output/budget_units.h"
 #include "output/graph_series.h"
 #include "output/graph_units.h"
@@ -28,13 +29,6 @@ constexpr NamedKind kKindNames[] = {
     {"beached", kBeachGraph},      {"budget", kOilBudgetGraph},
 };
 
-// "cu m" may be written "cu-m" on a command line.
-std::string Dashed(std::string s) {
-    for (char& c : s)
-        if (c == ' ') c = '-';
-    return s;
-}
-
 std::string Number(double v) {
     if (v == NoData) return "";
     char buf[40];
@@ -51,14 +45,15 @@ int GraphKindNamed(const std::string& name) {
 }
 
 int GraphUnitNamed(int kind, const std::string& name) {
+    // Budget quantities share the budget units' names with --released.
+    if (IsBudgetGraph(kind)) {
+        const int unit = BudgetUnitNamed(name);
+        return IsGraphUnit(kind, unit) ? unit : -1;
+    }
     for (int unit = 0; unit <= kBudgetMetricTons; ++unit) {
         std::string label = GraphUnitLabel(kind, unit);
-        if (label.empty()) continue;
-        if (name == label || name == Dashed(label)) return unit;
+        if (!label.empty() && Dashed(name) == Dashed(label)) return unit;
     }
-    // The budget table's spelling of metric tons.
-    if (IsBudgetGraph(kind) && (name == "metric tons" || name == "metric-tons"))
-        return kBudgetMetricTons;
     return -1;
 }
 
@@ -68,7 +63,7 @@ std::string GraphUnitNames(int kind) {
         std::string label = GraphUnitLabel(kind, unit);
         if (label.empty()) continue;
         if (!names.empty()) names += ", ";
-        names += Dashed(label);
+        names += IsBudgetGraph(kind) ? BudgetUnitName(unit) : Dashed(label);
     }
     return names;
 }
@@ -166,7 +161,7 @@ void AddSeriesCommand(CLI::App& app) {
         ->required();
     cmd->add_option("--unit", options->unit,
                     "Unit of the graph (default: the scenario's), e.g. kg/cu-m, g/cc, cSt, cP, "
-                    "SUS, fraction, percent, cu-m, bbl, gal, tons, metric-tonnes");
+                    "SUS, fraction, percent, cu-m, bbl, gal, tons, metric-tons");
     cmd->add_option("--format", options->format, "csv (default) or json")
         ->check(CLI::IsMember({"csv", "json"}));
     cmd->callback([options]() {

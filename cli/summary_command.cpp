@@ -13,9 +13,8 @@ namespace ormix {
 int RunSummaryCommand(const RunOptions& options, std::ostream& out, MessageSink& messages) {
     auto doc = std::make_unique<CSpillDoc>(std::time(nullptr), options.workDir, options.library);
     doc->sink = &messages;
-    doc->runSeed = options.seed;
     if (!LoadScenarioFile(options.file, *doc, messages)) return 1;
-    const bool solved = doc->Solve();
+    const bool solved = SolveAndReport(*doc, options.seed, messages);
     out << SummaryText(BuildScenarioSummary(*doc));
     return solved ? 0 : 1;
 }

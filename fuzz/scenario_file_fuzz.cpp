@@ -2,7 +2,8 @@
 // refuse what is not one scenario without crashing, hanging, leaking or
 // allocating from an unchecked length; what it takes must write back to a
 // file that reads back to the same bytes, convert to JSON and back without
-// losing a bit, and be usable by the dialogs and the input dump.
+// losing a bit, and be usable by the dialogs, the input dump and the checks a
+// run makes before it starts.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -12,10 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "core/json_parse.h"
 #include "scenario/document_json.h"
 #include "scenario/input_dump.h"
 #include "scenario/response_dialogs.h"
 #include "scenario/scenario_file.h"
+#include "scenario/stored_values.h"
 
 namespace {
 
@@ -53,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string text, path;
     if (ormix::WriteDocumentJson(*d, text, error)) {
         auto back = std::make_unique<ormix::SpillDocData>();
-        nlohmann::json root = nlohmann::json::parse(text);
+        nlohmann::json root;
+        Check(ormix::ParseJsonStrictly(text, root, path, error));
         Check(ormix::ReadDocumentJson(root.at(ormix::kDocumentKey), *back, path, error));
         Check(ormix::EncodeScenario(*back, again, error));
         Check(again == saved);
@@ -67,5 +71,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)ormix::DispersantSheetOK(doc, ormix::DispersantPagesOf(doc));
     (void)ormix::BurnSheetOK(doc, ormix::BurnPagesOf(doc));
     (void)ormix::CleanupSheetOK(doc, ormix::CleanupPagesOf(doc));
+
+    // Opening refuses what no dialog stores, but the checks that begin a run
+    // (the completeness list and the pour-point warning) must cope with any
+    // value as well.
+    std::string field, why;
+    if (ormix::FindUnstorableValue(*d, field, why)) Check(!field.empty() && !why.empty());
+    static_cast<ormix::SpillDocData&>(doc) = *d;
+    (void)doc.MissingInputs();
+    (void)doc.PourPointWarning();
     return 0;
 }

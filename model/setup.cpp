@@ -5,6 +5,7 @@
 
 #include "calculators/leaking_tank.h"
 #include "model/removal_schedule.h"
+#include "model/run_length.h"
 #include "model/waves.h"
 #include "model/weathering_model.h"
 #include "oil/oil_preparation.h"
@@ -15,12 +16,6 @@ namespace {
 
 // The least relative buoyancy that spreading works with.
 constexpr double kMinBuoyancy = 0.001;
-
-int HoursOfRun(const WeatheringModel& m) {
-    for (int h = kHours - 1; h >= 0; --h)
-        if (m.wind[h].speed >= 0) return h + 1;
-    return 0;
-}
 
 void AddVolume(WeatheringModel& m, int hourNumber, double volume) {
     if (hourNumber >= 1 && hourNumber <= m.numHours && volume > 0)
@@ -181,7 +176,7 @@ bool WeatheringModel::SetUp() {
     bool env = envChanged, oilc = oilChanged, rel = releaseChanged, resp = responseChanged;
 
     if (env) {
-        numHours = HoursOfRun(*this);
+        numHours = RunLengthOf(*this).hours;
         for (int h = 0; h < numHours; ++h) {
             wind[h].sinDir = std::sin(wind[h].direction);
             wind[h].cosDir = std::cos(wind[h].direction);

@@ -81,6 +81,23 @@ void CopyText(char* dest, size_t size, std::string_view text) {
     std::memset(dest + n, 0, size - n);
 }
 
+// A fraction the library holds with `read` decimals, in percent with at
+// least `decimals` decimals and as many more as it takes to show the
+// library's value in full.
+std::string PercentText(double fraction, int read, int decimals) {
+    const double percent = fraction * 100.0;
+    const int most = std::max(decimals, read - 2);
+    auto rounded = [percent](int d) {
+        const double scale = std::pow(10.0, d);
+        return std::floor(percent * scale + 0.5) / scale;
+    };
+    const double held = rounded(most);
+    int d = decimals;
+    while (d < most && std::fabs(rounded(d) - held) > 0.5 * std::pow(10.0, -most))
+        ++d;
+    return Fixed(percent, d);
+}
+
 bool ContainsNoCase(std::string_view hay, const std::string& lowerNeedle) {
     return Lower(hay).find(lowerNeedle) != std::string::npos;
 }
@@ -267,6 +284,13 @@ OilPropertyDisplay BuildOilPropertyDisplay(const OilLibrary& lib, TemperatureUni
     auto temperature = [&](int field) {
         return TemperatureOrUnknown(lib.FieldNumber(field, 4), units);
     };
+    // A fraction read with `read` decimals, in percent: with `decimals`, or
+    // with as many more as the library holds (a benzene content of 0.0025
+    // is 0.25 %, not 0 %).
+    auto percent = [&](int field, int read, int decimals, const char* suffix = "") {
+        double v = lib.FieldNumber(field, read);
+        return v == NoData ? std::string("unknown") : PercentText(v, read, decimals) + suffix;
+    };
 
     PropertyPage general{"General Information", {}, {}};
     general.items = {
@@ -293,7 +317,7 @@ OilPropertyDisplay BuildOilPropertyDisplay(const OilLibrary& lib, TemperatureUni
             if (v == NoData) continue;
             double w = lib.FieldNumber(Weathering(f), 4);
             t.rows.push_back({Fixed(v * scale, decimals) + " at " + temperature(RefTemp(f)),
-                              w == NoData ? "unknown" : Fixed(w * 100.0, 0)});
+                              w == NoData ? "unknown" : PercentText(w, 4, 0)});
         }
         return t;
     };
@@ -307,18 +331,18 @@ OilPropertyDisplay BuildOilPropertyDisplay(const OilLibrary& lib, TemperatureUni
     more.items = {
         {"Pour Point", DisplayRange(lib, kPourPointMin, kPourPointMax, units)},
         {"Flash Point", DisplayRange(lib, kFlashPointMin, kFlashPointMax, units)},
-        {"Asphaltene Content (%)", number(kAsphaltene, 6, 100.0, 0)},
-        {"Wax Content (%)", number(kWax, 6, 100.0, 0)},
-        {"Aromatics (%)", number(kAromatics, 6, 100.0, 0)},
-        {"Benzene (%)", number(kBenzene, 6, 100.0, 0)},
-        {"Naphthenes (%)", number(kNaphthenes, 6, 100.0, 0)},
-        {"Paraffins (%)", number(kParaffins, 6, 100.0, 0)},
-        {"Polars (%)", number(kPolars, 6, 100.0, 0)},
-        {"Resins (%)", number(kResins, 6, 100.0, 0)},
-        {"Saturates (%)", number(kSaturates, 6, 100.0, 0)},
-        {"Sulphur (%)", number(kSulphur, 6, 100.0, 0)},
-        {"Water Content of Emulsion", number(kWaterContentEmulsion, 6, 100.0, 1, " %")},
-        {"Emulsification Onset", number(kEmulsConstantMax, 6, 100.0, 1, " %")},
+        {"Asphaltene Content (%)", percent(kAsphaltene, 6, 0)},
+        {"Wax Content (%)", percent(kWax, 6, 0)},
+        {"Aromatics (%)", percent(kAromatics, 6, 0)},
+        {"Benzene (%)", percent(kBenzene, 6, 0)},
+        {"Naphthenes (%)", percent(kNaphthenes, 6, 0)},
+        {"Paraffins (%)", percent(kParaffins, 6, 0)},
+        {"Polars (%)", percent(kPolars, 6, 0)},
+        {"Resins (%)", percent(kResins, 6, 0)},
+        {"Saturates (%)", percent(kSaturates, 6, 0)},
+        {"Sulphur (%)", percent(kSulphur, 6, 0)},
+        {"Water Content of Emulsion", percent(kWaterContentEmulsion, 6, 1, " %")},
+        {"Emulsification Onset", percent(kEmulsConstantMax, 6, 1, " %")},
         {"Adhesion", number(kAdhesion, 4, 1.0, 2, " g/m2")},
         {"Nickel (ppm)", number(kNickel, 4, 1.0, 2)},
         {"Vanadium (ppm)", number(kVanadium, 4, 1.0, 2)},
@@ -338,7 +362,7 @@ OilPropertyDisplay BuildOilPropertyDisplay(const OilLibrary& lib, TemperatureUni
         double t = lib.FieldNumber(CutVaporTemp(i), 4), f = lib.FieldNumber(CutFraction(i), 4);
         if (t == NoData && f == NoData) continue;
         cuts.rows.push_back(
-            {TemperatureOrUnknown(t, units), f == NoData ? "unknown" : Fixed(f * 100.0, 0)});
+            {TemperatureOrUnknown(t, units), f == NoData ? "unknown" : PercentText(f, 4, 0)});
     }
     distillation.tables.push_back(std::move(cuts));
 

@@ -112,6 +112,21 @@ int IcsOperationalStart(std::time_t release, const IcsPeriod& period) {
     return static_cast<int>(WholeHours(IcsPeriodBeginning(release, period), release)) + 1;
 }
 
+IcsPeriodCoverage CoverageOfIcsPeriod(int runHours, int opStart, int duration) {
+    IcsPeriodCoverage c;
+    if (opStart - 1 < 0)
+        c.coverage = IcsCoverage::BeforeRelease;
+    else if (duration < 1)
+        c.coverage = IcsCoverage::NoLength;
+    else if (opStart - 1 >= runHours)
+        c.coverage = IcsCoverage::AfterRun;
+    else if (opStart - 1 + duration > runHours)
+        c = {IcsCoverage::Part, runHours - (opStart - 1)};
+    else
+        c = {IcsCoverage::Whole, duration};
+    return c;
+}
+
 IcsSlots ComputeIcsSlots(const OutputSeries& ics, int opStart, int duration) {
     IcsSlots slots;
     const int sph = ics.StepsPerHour();
@@ -200,6 +215,8 @@ IcsTable BuildIcsTable(const CSpillDoc& doc, IcsPeriod period) {
     t.hasResults = true;
     t.opStart = IcsOperationalStart(doc.SpillTime, period);
     t.slots = ComputeIcsSlots(ics, t.opStart, period.duration);
+    t.runHours = ics.hours;
+    t.coverage = CoverageOfIcsPeriod(ics.hours, t.opStart, period.duration);
     t.decimals = IcsDecimals(ics);
     t.text = IcsTableText(doc, ics, t.slots);
     t.exportText = IcsExportText(doc.SpillTime, t.opStart, period.duration, t.slots, t.decimals);

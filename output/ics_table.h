@@ -58,6 +58,25 @@ std::time_t IcsPeriodBeginning(std::time_t release, const IcsPeriod& period);
 // below 1 before it): whole hours from the release to the beginning, plus 1.
 int IcsOperationalStart(std::time_t release, const IcsPeriod& period);
 
+// How much of an operational period the run's results cover.
+enum class IcsCoverage {
+    Whole,          // the period lies within the run
+    Part,           // it runs past the end of the run and is cut there
+    BeforeRelease,  // it begins before the initial release: no results
+    AfterRun,       // it begins after the run's last hour: no results
+    NoLength,       // it lasts 0 hours: no results
+};
+
+struct IcsPeriodCoverage {
+    IcsCoverage coverage = IcsCoverage::Whole;
+    int hours = 0;  // hours of the period that hold results
+};
+
+// The coverage of the period that begins in hour `opStart` and lasts
+// `duration` hours, for a run of `runHours` hours; the cases in which
+// ComputeIcsSlots gives zeros hold no hours.
+IcsPeriodCoverage CoverageOfIcsPeriod(int runHours, int opStart, int duration);
+
 struct IcsSlots {
     std::array<double, kIcsSlots> period{};  // this operational period
     std::array<double, kIcsSlots> total{};   // since the spill began
@@ -87,6 +106,8 @@ struct IcsTable {
     bool hasResults = false;
     IcsPeriod period;  // with the duration as used
     int opStart = 0;
+    int runHours = 0;
+    IcsPeriodCoverage coverage;
     IcsSlots slots;
     int decimals = 2;
     std::string text;

@@ -1,5 +1,7 @@
 #include "scenario/calendar.h"
 
+#include <cstdio>
+
 namespace ormix {
 
 std::time_t MakeLocalTime(int year, int month, int day, int hour) {
@@ -10,6 +12,25 @@ std::time_t MakeLocalTime(int year, int month, int day, int hour) {
     tm.tm_hour = hour;
     tm.tm_isdst = -1;
     return std::mktime(&tm);
+}
+
+std::string NoSuchLocalTime(int year, int month, int day, int hour) {
+    std::tm tm{};
+    tm.tm_year = year - 1900;
+    tm.tm_mon = month - 1;
+    tm.tm_mday = day;
+    tm.tm_hour = hour;
+    tm.tm_isdst = -1;
+    if (std::mktime(&tm) == static_cast<std::time_t>(-1)) return "there is no such time";
+    if (tm.tm_year != year - 1900 || tm.tm_mon != month - 1 || tm.tm_mday != day)
+        return "there is no such day in " + std::to_string(year);
+    if (tm.tm_hour != hour) {
+        char text[96];
+        std::snprintf(text, sizeof text, "there is no %02d:00 on ", hour);
+        return text + FormatTime(MakeLocalTime(year, month, day, 12), "%B %d, %Y") +
+               ": the clocks go forward then";
+    }
+    return "";
 }
 
 CalendarFields Fields(std::time_t t) {

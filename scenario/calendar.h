@@ -22,6 +22,13 @@ std::time_t AddDays(std::time_t t, int days);
 // Whole hours from `from` to `to`, truncated toward zero.
 long WholeHours(std::time_t to, std::time_t from);
 
+// Why a month (1..12), day and hour (0..23) of a year name no local time:
+// "there is no such day in 2026" for 30 February or 31 April, which the
+// calendar would roll over into the next month, or "there is no 02:00 on
+// March 08, 2026: the clocks go forward then" for an hour that the change
+// to summer time skips. Empty when the time exists.
+std::string NoSuchLocalTime(int year, int month, int day, int hour);
+
 // strftime in the local time zone.
 std::string FormatTime(std::time_t t, const char* format);
 

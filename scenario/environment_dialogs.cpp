@@ -1,5 +1,6 @@
 #include "scenario/environment_dialogs.h"
 
+#include "calculators/water_limits.h"
 #include "scenario/typed_text.h"
 
 namespace ormix {
@@ -18,19 +19,8 @@ DialogResult WaterDialogOK(CSpillDoc& doc, const WaterEntries& e) {
         return DialogResult::Refuse(kProblem +
                                     "Please enter the water temperature. ORMIX needs this "
                                     "information and you left the field empty.");
-    int t = TextToInt(e.temperature);
-    if (t < (fahrenheit ? 32 : 0))
-        return DialogResult::Refuse(kProblem +
-                                    "Sorry, ORMIX does not support freezing water conditions. "
-                                    "Please enter a warmer water temperature.");
-    if (fahrenheit && t > 104)
-        return DialogResult::Refuse(kProblem +
-                                    "Sorry, ORMIX does not support water temperatures above 104 "
-                                    "degrees F. Please enter a cooler water temperature.");
-    if (!fahrenheit && t > 40)
-        return DialogResult::Refuse(kProblem +
-                                    "Sorry, ORMIX does not support water temperatures above 40 "
-                                    "degrees C. Please enter a cooler water temperature.");
+    std::string temperature = WaterTemperatureProblem(TextToDouble(e.temperature), fahrenheit);
+    if (!temperature.empty()) return DialogResult::Refuse(kProblem + temperature);
     static const double kSalinity[3] = {0, 15, 32};
     static const double kSediment[3] = {5, 50, 500};
     double salinity, sediment;
@@ -40,13 +30,9 @@ DialogResult WaterDialogOK(CSpillDoc& doc, const WaterEntries& e) {
                                         "Please enter the water salinity or choose one of the "
                                         "default values. You chose to use a non-default value and "
                                         "then left the field empty.");
-        int s = TextToInt(e.salinity);
-        // The message names the range; a negative salinity is outside it too.
-        if (s > 42 || TextToDouble(e.salinity) < 0)
-            return DialogResult::Refuse(kProblem +
-                                        "Sorry, water salinity values must be between 0 and 42 "
-                                        "ppt.");
         salinity = TextToDouble(e.salinity);
+        std::string problem = SalinityProblem(salinity);
+        if (!problem.empty()) return DialogResult::Refuse(kProblem + problem);
     } else {
         salinity = kSalinity[e.salinityChoice];
     }
@@ -65,6 +51,12 @@ DialogResult WaterDialogOK(CSpillDoc& doc, const WaterEntries& e) {
     } else {
         sediment = kSediment[e.sedimentChoice];
     }
+    // A current has a speed of 0 or more; its direction says where it goes.
+    if (TextToDouble(e.currentSpeed) < 0)
+        return DialogResult::Refuse(kProblem +
+                                    "Sorry, ORMIX does not understand a negative current speed. "
+                                    "Please enter a speed of 0 or more and the direction the "
+                                    "current flows towards.");
     int speed = TextToInt(e.currentSpeed);
     static const char* const kCurrent[3] = {
         "Sorry, ORMIX does not support water currents greater than 5 mph. Please enter a smaller "

@@ -281,6 +281,22 @@ void FinishContinuousRelease(CSpillDoc& doc, DialogResult& result) {
 
 }  // namespace
 
+std::string ContainedWithOthers(const ReleaseChecks& c) {
+    const char* others[3];
+    int n = 0;
+    if (c.instantaneous) others[n++] = "instantaneous";
+    if (c.continuous) others[n++] = "continuous";
+    if (c.tank) others[n++] = "leaking tank";
+    if (!c.contained || n == 0) return "";
+    std::string list = others[0];
+    for (int i = 1; i < n; ++i)
+        list += std::string(i == n - 1 ? " and " : ", ") + others[i];
+    return std::string("Contained release excludes the others\n\n") +
+           "A release into a contained area is the only release of a scenario, but the " + list +
+           (n == 1 ? " release is" : " releases are") +
+           " given as well. Please keep either the contained release or the others.";
+}
+
 DialogResult ReleaseDialogOK(CSpillDoc& doc, const ReleaseChecks& c) {
     InputInstant inst = doc.inputInstant;
     InputBoomed boomed = doc.inputBoomed;
@@ -366,10 +382,17 @@ DialogResult ReleaseDialogOK(CSpillDoc& doc, const ReleaseChecks& c) {
     if (tank.flag) tank.startHour = startHour(tTank);
     if (cont.flag) {
         cont.startHour = startHour(tCont);
-        cont.endHour = cont.startHour + doc.duration;
+        // The last hour the release covers, counted from its own start hour:
+        // its duration in hours, days turned into hours, held to the 5 day
+        // limit as the finishing below holds it. A release of 120 hours and
+        // one of 5 days from the spill time both end in hour 120.
+        long hours = doc.durationUnits == 1 ? 24L * doc.duration : doc.duration;
+        cont.endHour = static_cast<int>(cont.startHour + std::min<long>(hours, kHours) - 1);
     }
 
     const MessageKind box = MessageKind::Warning;
+    const std::string excluded = ContainedWithOthers(c);
+    if (!excluded.empty()) return DialogResult::Refuse(excluded, box);
     if (!any)
         return DialogResult::Refuse(
             "Please select a release type. ORMIX cannot build a scenario without this information.",
@@ -409,25 +432,26 @@ DialogResult ReleaseDialogOK(CSpillDoc& doc, const ReleaseChecks& c) {
                                             "The continuous release has a scheduled duration "
                                             "after the time that the wind data ends.",
                                         box);
-    } else {
-        const std::string limit =
-            " release is scheduled to occur greater than 120 hours after the first release of "
-            "oil, exceeding ORMIX's 5 day limit. Any oil spilled 120 hours or more after the "
-            "first release will not be included in the calculations.";
-        if (inst.startHour >= 121)
-            return DialogResult::Refuse(ignoredInst + "The instantaneous" + limit, box);
-        if (tank.startHour >= 121)
-            return DialogResult::Refuse(ignoredTank + "The leaking tank" + limit, box);
-        if (cont.startHour >= 121)
-            return DialogResult::Refuse(ignoredCont + "The continuous" + limit, box);
-        if (cont.endHour > 120)
-            return DialogResult::Refuse(
-                truncated +
-                    "The continuous release has a scheduled duration exceeding ORMIX's 5 day "
-                    "limit. Any oil spilled 120 hours or more after the first release will not "
-                    "be included in the calculations.",
-                box);
     }
+    // The model covers 120 hours whatever the winds: timed winds that reach
+    // further must not let a release fall outside the run unannounced.
+    const std::string limit =
+        " release is scheduled to occur greater than 120 hours after the first release of "
+        "oil, exceeding ORMIX's 5 day limit. Any oil spilled 120 hours or more after the "
+        "first release will not be included in the calculations.";
+    if (inst.startHour >= 121)
+        return DialogResult::Refuse(ignoredInst + "The instantaneous" + limit, box);
+    if (tank.startHour >= 121)
+        return DialogResult::Refuse(ignoredTank + "The leaking tank" + limit, box);
+    if (cont.startHour >= 121)
+        return DialogResult::Refuse(ignoredCont + "The continuous" + limit, box);
+    if (cont.endHour > 120)
+        return DialogResult::Refuse(
+            truncated +
+                "The continuous release has a scheduled duration exceeding ORMIX's 5 day "
+                "limit. Any oil spilled 120 hours or more after the first release will not "
+                "be included in the calculations.",
+            box);
 
     doc.inputInstant = inst;
     doc.inputBoomed = boomed;

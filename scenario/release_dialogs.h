@@ -56,9 +56,17 @@ struct ReleaseChecks {
     bool contained = false, instantaneous = false, continuous = false, tank = false;
 };
 
+// The refusal of a contained release checked together with any other kind
+// (it is always the only release of a scenario), naming the others; empty
+// when the check boxes can be held.
+std::string ContainedWithOthers(const ReleaseChecks& checks);
+
 // The release dialog's OK: flags from the check boxes, year wrap, spill time,
 // start hours and the schedule checks; on acceptance the continuous release
-// is finished and the release input counts as entered.
+// is finished and the release input counts as entered. A contained release
+// checked with others is refused rather than silently kept alone, and a
+// release outside the 120 hours of the run is refused with timed winds as
+// with a constant wind.
 DialogResult ReleaseDialogOK(CSpillDoc& doc, const ReleaseChecks& checks);
 
 // The summary line of each release kind in the release dialog.

@@ -360,6 +360,15 @@ DialogResult BurnRateDialogOK(CSpillDoc& doc, const BurnRateEntries& e) {
 
 DialogResult BeachingDialogOK(CSpillDoc& doc, const BeachingEntries& e) {
     if (!ValidIndex(e.unit, 5)) return DialogResult::Refuse(kProblem + "Unknown unit.");
+    // Oil comes ashore or it does not: a negative amount means nothing.
+    for (int d = 0; d < kBeachingDays; ++d)
+        if (!IsEmptyText(e.amounts[d]) && TextToDouble(e.amounts[d]) < 0)
+            return DialogResult::Refuse(kProblem +
+                                        "Sorry, ORMIX does not understand the negative amount "
+                                        "entered for day " +
+                                        std::to_string(d + 1) +
+                                        ". Please enter the amount of oil that comes ashore that "
+                                        "day, 0 or more, or leave the field empty.");
     doc.m_iBeachingUnits = e.unit;
     for (int d = 0; d < kBeachingDays; ++d)
         doc.m_dBeachingAmount[d] = KeptDecimal(e.amounts[d]);

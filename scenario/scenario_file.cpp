@@ -12,6 +12,7 @@
 #include "scenario/field_path.h"
 #include "core/file_replace.h"
 #include "scenario/scenario_fields.h"
+#include "scenario/stored_values.h"
 
 namespace ormix {
 
@@ -48,9 +49,8 @@ public:
             Double(name, p[i]);
     }
     void Time(const char* name, const std::time_t& t) {
-        if (t < 0 || t > static_cast<std::time_t>(0xFFFFFFFFu)) {
-            Fail("the time " + path_.Of(name) + " (" + FormatTime(t, "%Y-%m-%d %H:%M") +
-                 ") lies outside 1970 to 2106, the years a scenario file can hold");
+        if (!FitsScenarioFile(t)) {
+            Fail(TimeOutsideScenarioFile(t, path_.Of(name)));
             return;
         }
         Put32(static_cast<std::uint32_t>(t));
@@ -347,6 +347,15 @@ ScenarioFileResult OpenScenarioFile(CSpillDoc& doc, const std::string& path) {
     auto fresh = std::make_unique<SpillDocData>();
     ScenarioFileResult result = ReadScenarioFile(path, *fresh);
     if (!result.ok) return result;
+    std::string field, why;
+    if (FindUnstorableValue(*fresh, field, why)) {
+        result.ok = false;
+        result.message =
+            "The file " + Quoted(path) +
+            " holds a value that no ORMIX dialog stores, so it was not opened: " + field + ": " +
+            why + (why.back() == '.' ? "" : ".");
+        return result;
+    }
     static_cast<SpillDocData&>(doc) = *fresh;
     doc.OnOpenDocument();
     return result;

@@ -52,7 +52,9 @@ ScenarioFileResult ReadScenarioFile(const std::string& path, SpillDocData& d);
 
 // Open: reads the file into a fresh document; only when the whole file has
 // been read are the document's values replaced and the post-load steps
-// performed (OnOpenDocument). On failure the open document is unchanged.
+// performed (OnOpenDocument). A file holding a value that no dialog stores
+// (stored_values.h) is refused too. On failure the open document is
+// unchanged.
 ScenarioFileResult OpenScenarioFile(CSpillDoc& doc, const std::string& path);
 
 }  // namespace ormix

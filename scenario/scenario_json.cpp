@@ -13,12 +13,14 @@
 #include "calculators/json_fields.h"
 #include "calculators/tank_json.h"
 #include "calculators/tank_wizard.h"
+#include "core/json_parse.h"
 #include "oil/oil_selection.h"
 #include "scenario/calendar.h"
 #include "scenario/document_json.h"
 #include "scenario/environment_dialogs.h"
 #include "scenario/release_dialogs.h"
 #include "scenario/response_dialogs.h"
+#include "scenario/stored_values.h"
 #include "scenario/tank_release.h"
 #include "scenario/typed_text.h"
 #include "scenario/wind_dialogs.h"
@@ -42,6 +44,24 @@ struct LoadRefusal {
 std::string Join(const std::string& path, const std::string& key) {
     return path.empty() ? key : path + "." + key;
 }
+
+std::string Quoted(const std::string& text) {
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted.append(1, '"').append(text).append(1, '"');
+    return quoted;
+}
+
+// The messages shown on the way, each with the JSON path it concerns.
+struct Shown {
+    std::vector<Message> messages;
+    std::vector<std::string> paths;
+
+    void Add(const std::string& path, const std::vector<Message>& more) {
+        messages.insert(messages.end(), more.begin(), more.end());
+        paths.insert(paths.end(), more.size(), path);
+    }
+};
 
 // An object of the scenario: its keys are checked against the ones read.
 class Section {
@@ -100,7 +120,14 @@ public:
             (sep != ' ' && sep != 'T') || mo < 1 || mo > 12 || d < 1 || d > 31 || h < 0 || h > 23)
             Fail(Join(path_, key), "expected a time \"YYYY-MM-DD HH:00\"");
         if (mi != 0) Fail(Join(path_, key), "times are whole hours: the minutes must be 00");
-        return MakeLocalTime(y, mo, d, h);
+        // The calendar would move 30 February to March: a time that does not
+        // exist is refused, not run at another time.
+        const std::string& text = v.get_ref<const std::string&>();
+        const std::string noSuch = NoSuchLocalTime(y, mo, d, h);
+        if (!noSuch.empty()) Fail(Join(path_, key), Quoted(text) + ": " + noSuch);
+        std::time_t t = MakeLocalTime(y, mo, d, h);
+        if (!FitsScenarioFile(t)) Fail(Join(path_, key), TimeOutsideScenarioFile(t));
+        return t;
     }
     // Refuses any key the section does not know.
     void Finish() const {
@@ -120,9 +147,9 @@ DayAndHour DayAndHourOf(std::time_t t) {
 }
 
 // A dialog's refusal becomes the load's refusal; its other messages are kept.
-void Apply(const DialogResult& r, const std::string& path, std::vector<Message>& shown) {
+void Apply(const DialogResult& r, const std::string& path, Shown& shown) {
     if (!r.accepted) throw LoadRefusal{path, r.messages.front()};
-    shown.insert(shown.end(), r.messages.begin(), r.messages.end());
+    shown.Add(path, r.messages);
 }
 
 const std::vector<std::string> kAmountUnits = {"bbl", "gal", "cu m", "tons", "metric tons"};
@@ -137,7 +164,7 @@ const std::vector<std::string> kDurationUnits = {"hours", "days"};
 
 // The oil: a library oil by its name or ID, or a custom oil by its name or
 // ID, chosen as the oil dialogs choose it.
-void ReadOil(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
+void ReadOil(const json& j, CSpillDoc& doc, Shown& shown) {
     Section s(j, "oil");
     struct Way {
         const char* key;
@@ -173,11 +200,11 @@ void ReadOil(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
     }
 }
 
-void ReadWater(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
+void ReadWater(const json& j, CSpillDoc& doc, Shown& shown) {
     Section s(j, "water");
     WaterEntries e;
     e.temperature = s.Number("temperature");
-    e.temperatureUnit = s.Choice("unit", kTemperatureUnits, 1);
+    e.temperatureUnit = s.Choice("unit", kTemperatureUnits, 0);
     // The three usual salinities and sediment loads are the dialog's choices;
     // any other value is typed in as "Other Value...".
     std::string salinity = s.Number("salinity");
@@ -212,7 +239,7 @@ void ReadWater(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
     Apply(WaterDialogOK(doc, e), "water", shown);
 }
 
-void ReadWind(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
+void ReadWind(const json& j, CSpillDoc& doc, Shown& shown) {
     Section s(j, "wind");
     bool timed = s.Has("records");
     WindUnits units;
@@ -271,11 +298,13 @@ void ReadWind(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
         const json& list = s.Get("records");
         if (!list.is_array()) Fail("wind.records", "expected an array of wind records");
         WindRecordList records(doc);
+        std::vector<std::time_t> given(list.size());
         for (size_t i = 0; i < list.size(); ++i) {
             std::string path = "wind.records[" + std::to_string(i) + "]";
             Section r(list[i], path);
             WindRecordRow row;
-            row.when = DayAndHourOf(r.Time("time"));
+            given[i] = r.Time("time");
+            row.when = DayAndHourOf(given[i]);
             row.speed = r.Number("speed");
             row.direction = r.Number("direction");
             row.waveHeight = r.Number("waveHeight");
@@ -290,6 +319,16 @@ void ReadWind(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
         e.units = units;
         e.waveChoice = waveChoice;
         Apply(VariableWindDialogOK(doc, e), "wind", shown);
+        // The dialog places each record in the scenario's year (a January
+        // one after December ones in the next): a record given in another
+        // year cannot be entered.
+        const auto placed = doc.m_tVarWindTime.begin();
+        for (size_t i = 0; i < given.size(); ++i)
+            if (std::find(placed, placed + doc.m_iVarWindNumber, given[i]) ==
+                placed + doc.m_iVarWindNumber)
+                Fail("wind.records[" + std::to_string(i) + "].time",
+                     "this time lies in another year than the other times of the scenario: "
+                     "wind records are entered as month, day and hour");
     }
     if (s.Has("uncertainty")) {
         Section u(s.Get("uncertainty"), "wind.uncertainty");
@@ -303,7 +342,7 @@ void ReadWind(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
 
 // The leaking tank: its set-up pages as a person fills them, Step 6 taken
 // from the release time. Returns the release time given.
-std::time_t ReadTank(const json& j, CSpillDoc& doc, std::vector<Message>&) {
+std::time_t ReadTank(const json& j, CSpillDoc& doc, Shown&) {
     Section s(j, "releases.tank");
     std::time_t when = s.Time("time");
     json pages = json::object();
@@ -328,7 +367,7 @@ struct ReleaseTimes {
     std::optional<std::time_t> contained, instantaneous, continuous, tank;
 };
 
-void ReadReleases(const json& j, CSpillDoc& doc, std::vector<Message>& shown, ReleaseTimes& times) {
+void ReadReleases(const json& j, CSpillDoc& doc, Shown& shown, ReleaseTimes& times) {
     Section s(j, "releases");
     ReleaseChecks checks;
     if (s.Has("contained")) {
@@ -409,7 +448,7 @@ void ReadReleases(const json& j, CSpillDoc& doc, std::vector<Message>& shown, Re
     same(times.tank, doc.TankTime, "releases.tank.time");
 }
 
-void ReadEmulsification(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
+void ReadEmulsification(const json& j, CSpillDoc& doc, Shown& shown) {
     EmulsificationEntries e;
     if (j.is_string()) {
         if (j.get<std::string>() != "default")
@@ -451,8 +490,8 @@ std::string PagePath(const char* sheet, size_t i) {
 // are read by `readPage` and put in use, the sheet is closed with OK, and
 // each page's time must be the one the sheet placed in the calendar.
 template <class Pages, class ReadPage, class SheetOK>
-void ReadSheet(Section& s, const char* sheet, Pages pages, CSpillDoc& doc,
-               std::vector<Message>& shown, ReadPage readPage, SheetOK sheetOK,
+void ReadSheet(Section& s, const char* sheet, Pages pages, CSpillDoc& doc, Shown& shown,
+               ReadPage readPage, SheetOK sheetOK,
                const std::array<std::time_t, kOperationSlots>& placed) {
     const json& list = OperationPages(s, sheet);
     std::vector<std::optional<std::time_t>> times(list.size());
@@ -475,7 +514,7 @@ void ReadSheet(Section& s, const char* sheet, Pages pages, CSpillDoc& doc,
                  "as month, day and hour");
 }
 
-void ReadDispersant(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
+void ReadDispersant(Section& s, CSpillDoc& doc, Shown& shown) {
     auto read = [](Section& p, size_t, DispersantPage& page) {
         page.duration = p.Number("duration");
         page.percentSprayed = p.Number("percentSprayed");
@@ -504,7 +543,7 @@ PlumeSlotValues ReadSmokePlume(Section& burn) {
     return v;
 }
 
-void ReadBurns(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
+void ReadBurns(Section& s, CSpillDoc& doc, Shown& shown) {
     std::array<std::optional<PlumeSlotValues>, kOperationSlots> plumes;
     auto read = [&plumes](Section& p, size_t i, BurnPage& page) {
         page.area = p.Number("area");
@@ -518,7 +557,7 @@ void ReadBurns(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
         if (plumes[i]) doc.plume[i] = *plumes[i];
 }
 
-void ReadCleanup(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
+void ReadCleanup(Section& s, CSpillDoc& doc, Shown& shown) {
     auto read = [](Section& p, size_t, CleanupPage& page) {
         page.duration = p.Number("duration");
         bool byRate = p.Has("rate"), byAmount = p.Has("amount");
@@ -537,7 +576,7 @@ void ReadCleanup(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
     ReadSheet(s, "cleanup", CleanupPagesOf(doc), doc, shown, read, CleanupSheetOK, doc.SkimmerTime);
 }
 
-void ReadBurnRate(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
+void ReadBurnRate(Section& s, CSpillDoc& doc, Shown& shown) {
     const json& j = s.Get("burnRate");
     BurnRateEntries e;  // the default keeps the rate and unit last typed
     e.unit = doc.m_iBurnRegRateUnit;
@@ -555,7 +594,7 @@ void ReadBurnRate(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
     Apply(BurnRateDialogOK(doc, e), "response.burnRate", shown);
 }
 
-void ReadBeaching(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
+void ReadBeaching(Section& s, CSpillDoc& doc, Shown& shown) {
     Section b(s.Get("beaching"), "response.beaching");
     BeachingEntries e;
     e.unit = b.Choice("unit", kAmountUnits, 0);
@@ -581,7 +620,7 @@ void ReadBeaching(Section& s, CSpillDoc& doc, std::vector<Message>& shown) {
 
 // The response operations, each sheet closed with OK once the releases have
 // set the spill time.
-void ReadResponse(const json& j, CSpillDoc& doc, std::vector<Message>& shown) {
+void ReadResponse(const json& j, CSpillDoc& doc, Shown& shown) {
     Section s(j, "response");
     if (s.Has("dispersant")) ReadDispersant(s, doc, shown);
     if (s.Has("burnRate")) ReadBurnRate(s, doc, shown);
@@ -633,6 +672,14 @@ ScenarioLoadResult LoadSavedScenario(const json& root, CSpillDoc& doc) {
         result.refusal = {MessageKind::Error, why};
         return result;
     }
+    // Like a scenario file, the saved form is opened only with values the
+    // dialogs can have stored and times a scenario file can hold.
+    std::string field;
+    if (FindUnstorableValue(*fresh, field, why)) {
+        result.path = Join(kDocumentKey, field);
+        result.refusal = {MessageKind::Error, why};
+        return result;
+    }
     static_cast<SpillDocData&>(doc) = *fresh;
     CollectingSink opened;
     MessageSink* sink = doc.sink;
@@ -641,6 +688,7 @@ ScenarioLoadResult LoadSavedScenario(const json& root, CSpillDoc& doc) {
     doc.sink = sink;
     result.ok = true;
     result.messages = std::move(opened.messages);
+    result.messagePaths.assign(result.messages.size(), kDocumentKey);
     return result;
 }
 
@@ -649,11 +697,9 @@ ScenarioLoadResult LoadSavedScenario(const json& root, CSpillDoc& doc) {
 ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
     ScenarioLoadResult result;
     json root;
-    try {
-        root = json::parse(text);
-    } catch (const json::exception& e) {
-        // Malformed text, or a number beyond the range of a double.
-        result.refusal = {MessageKind::Error, std::string("not valid JSON: ") + e.what()};
+    std::string why;
+    if (!ParseJsonStrictly(text, root, result.path, why)) {
+        result.refusal = {MessageKind::Error, why};
         return result;
     }
     if (root.is_object() && root.contains(kDocumentKey)) return LoadSavedScenario(root, doc);
@@ -661,7 +707,7 @@ ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
         Section top(root, "");
         std::time_t base = EarliestTime(root).value_or(doc.SpillTime);
         auto fresh = std::make_unique<CSpillDoc>(base, doc.workDir, doc.OilLibFile());
-        std::vector<Message> shown;
+        Shown shown;
         ReleaseTimes times;
 
         if (top.Has("oil")) ReadOil(top.Get("oil"), *fresh, shown);
@@ -675,7 +721,8 @@ ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
         static_cast<SpillDocData&>(doc) = static_cast<const SpillDocData&>(*fresh);
         doc.OnNewDocument();
         result.ok = true;
-        result.messages = std::move(shown);
+        result.messages = std::move(shown.messages);
+        result.messagePaths = std::move(shown.paths);
     } catch (const LoadRefusal& r) {
         result.path = r.path;
         result.refusal = r.message;
@@ -683,6 +730,27 @@ ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
         result.refusal = {MessageKind::Error, e.what()};
     }
     return result;
+}
+
+std::vector<MissingInput> MissingInputsOf(const CSpillDoc& doc) {
+    std::vector<MissingInput> missing;
+    if (!doc.m_bOilInputPassed)
+        missing.push_back({"oil",
+                           "no oil is chosen; ORMIX needs to know the oil spilled (its \"name\" "
+                           "or \"id\" in the oil library, or a \"custom\" oil)"});
+    if (!doc.m_bWindAndWaveInputPassed)
+        missing.push_back(
+            {"wind", doc.m_bVarWind && doc.m_iVarWindNumber > 0
+                         ? "the wind records do not reach the spill time, so no hour of the run "
+                           "has a wind; ORMIX needs the winds from the first release on"
+                         : "no wind is given; ORMIX needs the wind speed and direction"});
+    if (!doc.m_bWaterInputPassed)
+        missing.push_back({"water", "no water is given; ORMIX needs the water temperature"});
+    if (!doc.m_bReleaseInputPassed)
+        missing.push_back({"releases",
+                           "no release is given; ORMIX needs to know how much oil is spilled and "
+                           "when"});
+    return missing;
 }
 
 }  // namespace ormix

@@ -2,10 +2,12 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "oil/oil_selection.h"
 #include "scenario/input_dump.h"
+#include "scenario/typed_text.h"
 
 namespace ormix {
 
@@ -145,15 +147,20 @@ std::string CSpillDoc::MissingInputs() const {
 std::string CSpillDoc::PourPointWarning() const {
     if (PourPoint == "unknown") return "";
     // The pour point is the whole number before the first blank of its text;
-    // a text without a blank reads as 0.
+    // a text without a blank reads as 0. Both numbers saturate: a text or a
+    // temperature read from a file may hold any value, and no conversion may
+    // leave what an int holds.
     size_t blank = PourPoint.find(' ');
-    int P = blank == std::string::npos ? 0 : std::atoi(PourPoint.substr(0, blank).c_str());
-    int T = static_cast<int>(inputWater.temperature);
+    long leading = blank == std::string::npos
+                       ? 0
+                       : std::strtol(PourPoint.substr(0, blank).c_str(), nullptr, 10);
+    int P = SaturatedInt(static_cast<double>(leading));
+    int T = SaturatedInt(inputWater.temperature);
     bool fahrenheit = inputWater.tempUnits == 1;
     int PF = 0;
     if (fahrenheit) {
-        PF = static_cast<int>(std::floor(P * 9.0 / 5.0 + 32 + 0.5));
-        T = static_cast<int>(std::floor((T - 32) * 5.0 / 9.0 + 0.5));
+        PF = SaturatedInt(std::floor(P * 9.0 / 5.0 + 32 + 0.5));
+        T = SaturatedInt(std::floor((T - 32.0) * 5.0 / 9.0 + 0.5));
     }
     if (T >= P) return "";
     char water[64], pour[128];

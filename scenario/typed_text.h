@@ -38,11 +38,17 @@ inline double TextToDouble(const std::string& s) {
     return v;
 }
 
-inline int TextToInt(const std::string& s) {
-    double v = TextToDouble(s);
+// A number as a whole number: the decimals dropped, saturating at the
+// limits of an int (not a number gives 0), never outside what an int holds.
+inline int SaturatedInt(double v) {
+    if (std::isnan(v)) return 0;
     if (v >= 2147483647.0) return 2147483647;
     if (v <= -2147483647.0) return -2147483647;
     return static_cast<int>(v);  // drops the decimals
+}
+
+inline int TextToInt(const std::string& s) {
+    return SaturatedInt(TextToDouble(s));
 }
 
 }  // namespace ormix

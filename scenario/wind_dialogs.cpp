@@ -18,8 +18,10 @@ const std::string kProblemDot = "Problem with the Input.\n\n";
 // the wind dialog checks them. Returns the refusal, or an empty text.
 std::string CheckWind(const std::string& speedText, const std::string& directionText, int speedUnit,
                       bool waveExpected, const std::string& waveText, int waveUnit) {
+    // Only an empty field is missing; a speed of 0 or below is a speed
+    // below the unit's lowest and gets that message.
     int speed = TextToInt(speedText);
-    if (IsEmptyText(speedText) || speed <= 0)
+    if (IsEmptyText(speedText))
         return kMissing +
                "Please enter the wind speed. ORMIX needs this\ninformation and you left the field "
                "empty.";

@@ -54,12 +54,16 @@ std::vector<int> Hours(const OutputSeries& s, const std::vector<int>& steps) {
 }
 
 // Until the first row the release counts as going on (nothing shown yet),
-// so hourly rows begin at hour 2; longer runs show the hour-1 step first.
+// so hourly rows begin at hour 2, however short the run; longer runs show
+// the hour-1 step first.
 TEST(BudgetRows, ATwelveHourSpillGetsHourlyRows) {
     auto m = SyntheticRun(12, 8);
     OutputSeries s = BuildBudgetTableSeries(*m, kBudgetBarrels);
     EXPECT_EQ(Hours(s, SelectBudgetRows(s, 30)),
               (std::vector<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    auto four = SyntheticRun(4, 8);
+    s = BuildBudgetTableSeries(*four, kBudgetBarrels);
+    EXPECT_EQ(Hours(s, SelectBudgetRows(s, 30)), (std::vector<int>{2, 3, 4}));
     auto longer = SyntheticRun(13, 6);
     s = BuildBudgetTableSeries(*longer, kBudgetBarrels);
     EXPECT_EQ(Hours(s, SelectBudgetRows(s, 30)), (std::vector<int>{1, 2, 4, 6, 8, 10, 12}));

@@ -71,6 +71,57 @@ INSTANTIATE_TEST_SUITE_P(
                               "tank.extra: unknown key"},
                       BadFile{R"([1, 2])", "expected an object"}));
 
+// The water the release is computed with is held to the water dialog's
+// limits: outside them the densities mean nothing.
+TEST(TankJson, WaterOutsideTheWaterDialogsLimitsIsRefused) {
+    std::ifstream in(kExamples + "tank.json");
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string example = text.str();
+    const std::string water = R"("water": {"temperature": 50, "unit": "F", "salinity": 32})";
+    ASSERT_NE(example.find(water), std::string::npos);
+    struct Case {
+        const char* water;
+        const char* message;  // empty when accepted
+    };
+    const Case cases[] = {
+        {R"("water": {"temperature": 1e300})",
+         "Sorry, ORMIX does not support water temperatures above 104 degrees F. Please enter a "
+         "cooler water temperature."},
+        {R"("water": {"temperature": -40, "unit": "C"})",
+         "Sorry, ORMIX does not support freezing water conditions. Please enter a warmer water "
+         "temperature."},
+        {R"("water": {"temperature": 10, "unit": "C", "salinity": 50})",
+         "Sorry, water salinity values must be between 0 and 42 ppt."},
+        {R"("water": {"temperature": null})", ""},
+        {R"("water": {"temperature": 104.9, "unit": "F", "salinity": 42})", ""},
+    };
+    for (const Case& c : cases) {
+        std::string changed = example;
+        changed.replace(changed.find(water), water.size(), c.water);
+        TankCalculatorInput input;
+        InputTank t;
+        PageCheck check = LoadTankCalculator(changed, input, t);
+        if (*c.message == '\0') {
+            EXPECT_TRUE(check.accepted) << c.water << ": " << check.message;
+        } else {
+            EXPECT_EQ(check.message, std::string("Problem with the Input.\n\n") + c.message)
+                << c.water;
+        }
+    }
+    EXPECT_TRUE(TankWaterCheck(nullptr).accepted);  // no water: the wizard's defaults
+
+    PlumeDialogInput plume;
+    std::ifstream burn(kExamples + "burn.json");
+    std::stringstream burnText;
+    burnText << burn.rdbuf();
+    std::string hot = burnText.str();
+    hot.replace(hot.find("\"temperature\": 60"), 17, "\"temperature\": 1e300");
+    EXPECT_EQ(LoadSmokePlume(hot, plume).message,
+              "Problem with the Input.\n\nSorry, ORMIX does not support water temperatures above "
+              "104 degrees F. Please enter a cooler water temperature.");
+}
+
 TEST(TankCommand, ExampleGivesTheStep7Results) {
     std::ostringstream out;
     CollectingSink sink;

@@ -48,6 +48,8 @@ struct PeriodCase {
     const char* name;
     int opStart, duration;
     double volumePeriod, volumeTotal;
+    IcsCoverage coverage;
+    int coveredHours;
 };
 
 void PrintTo(const PeriodCase& c, std::ostream* os) {
@@ -56,23 +58,29 @@ void PrintTo(const PeriodCase& c, std::ostream* os) {
 
 class IcsPeriods : public ::testing::TestWithParam<PeriodCase> {};
 
-TEST_P(IcsPeriods, VolumeSpilled) {
+// The volume spilled, and how much of the period the results cover (what
+// the command warns about when it is not the whole period).
+TEST_P(IcsPeriods, VolumeSpilledAndCoverage) {
     const PeriodCase& c = GetParam();
     auto m = Hourly();
     IcsSlots slots = ComputeIcsSlots(BuildIcsSeries(*m), c.opStart, c.duration);
     EXPECT_NEAR(slots.period[0], c.volumePeriod, 1e-9);
     EXPECT_NEAR(slots.total[0], c.volumeTotal, 1e-9);
+    const IcsPeriodCoverage coverage = CoverageOfIcsPeriod(24, c.opStart, c.duration);
+    EXPECT_EQ(coverage.coverage, c.coverage);
+    EXPECT_EQ(coverage.hours, c.coveredHours);
 }
 
-INSTANTIATE_TEST_SUITE_P(Edges, IcsPeriods,
-                         ::testing::Values(PeriodCase{"BeforeTheRelease", 0, 8, 0, 0},
-                                           PeriodCase{"DurationZero", 3, 0, 0, 0},
-                                           PeriodCase{"AfterTheRun", 25, 8, 0, 0},
-                                           PeriodCase{"FromTheRelease", 1, 8, 80, 80},
-                                           PeriodCase{"Middle", 5, 8, 80, 120},
-                                           PeriodCase{"PastTheEndIsCut", 21, 8, 40, 240},
-                                           PeriodCase{"LastHour", 24, 1, 10, 240}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Edges, IcsPeriods,
+    ::testing::Values(PeriodCase{"BeforeTheRelease", 0, 8, 0, 0, IcsCoverage::BeforeRelease, 0},
+                      PeriodCase{"DurationZero", 3, 0, 0, 0, IcsCoverage::NoLength, 0},
+                      PeriodCase{"AfterTheRun", 25, 8, 0, 0, IcsCoverage::AfterRun, 0},
+                      PeriodCase{"FromTheRelease", 1, 8, 80, 80, IcsCoverage::Whole, 8},
+                      PeriodCase{"Middle", 5, 8, 80, 120, IcsCoverage::Whole, 8},
+                      PeriodCase{"PastTheEndIsCut", 21, 8, 40, 240, IcsCoverage::Part, 4},
+                      PeriodCase{"LastHour", 24, 1, 10, 240, IcsCoverage::Whole, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IcsPeriod, SlotsOfAPeriod) {
     auto m = Hourly();

@@ -161,7 +161,9 @@ TEST_F(SelectionTest, PropertyDisplayShowsDisplayUnitsAndDecimals) {
     EXPECT_EQ(item(1, "API"), "30.1");
     EXPECT_EQ(item(2, "Pour Point"), "more than -3 deg C");
     EXPECT_EQ(item(2, "Flash Point"), "27 to 37 deg C");
-    EXPECT_EQ(item(2, "Aromatics (%)"), "25");
+    // Percentages show what the library holds: 0.254 is 25.4 %, 0.002 is 0.2 %.
+    EXPECT_EQ(item(2, "Aromatics (%)"), "25.4");
+    EXPECT_EQ(item(2, "Benzene (%)"), "0.2");
     EXPECT_EQ(item(2, "Water Content of Emulsion"), "80.0 %");
     EXPECT_EQ(item(2, "Emulsification Onset"), "unknown");
     EXPECT_EQ(item(2, "Adhesion"), "12.50 g/m2");

@@ -3,8 +3,11 @@
 #include <sstream>
 
 #include "cli/ics_command.h"
+#include "cli/oil_commands.h"
+#include "cli/run_command.h"
 #include "cli/series_command.h"
 #include "cli/summary_command.h"
+#include "output/budget_units.h"
 #include "output/graph_series.h"
 #include "temp_dir.h"
 
@@ -63,6 +66,150 @@ TEST(IcsCommand, PrintsThePeriodAndTheTableAndExports) {
               0u);
     const std::string x = testing::ReadFile(o.exportFile);
     EXPECT_NE(x.find("\r03/14 0600\t03/15 0600\t5000\t"), std::string::npos) << x;
+}
+
+struct PeriodWarning {
+    const char* begin;
+    long duration;
+    std::vector<std::string> warnings;
+};
+
+void PrintTo(const PeriodWarning& c, std::ostream* os) {
+    *os << "--begin \"" << c.begin << "\" --duration " << c.duration;
+}
+
+class IcsPeriodWarnings : public ::testing::TestWithParam<PeriodWarning> {};
+
+// The table is printed as it is (zeros where the period holds no results),
+// and standard error says why.
+TEST_P(IcsPeriodWarnings, SayWhatTheTableCannotShow) {
+    testing::TempDir dir;
+    IcsCommandOptions o;
+    o.run = Example(dir, "open-sea-crude");  // 03/14 0600, 120 hours
+    o.begin = GetParam().begin;
+    o.duration = GetParam().duration;
+    std::ostringstream out;
+    CollectingSink messages;
+    ASSERT_EQ(RunIcsCommand(o, out, messages), 0);
+    EXPECT_NE(out.str().find("3. Spill Status (Estimated, in Barrels)"), std::string::npos);
+    std::vector<std::string> warnings;
+    for (const Message& m : messages.messages)
+        if (m.kind == MessageKind::Warning) warnings.push_back(m.text);
+    EXPECT_EQ(warnings, GetParam().warnings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    IcsCommand, IcsPeriodWarnings,
+    ::testing::Values(
+        PeriodWarning{"03/14 06", 8, {}}, PeriodWarning{"03/19 00", 6, {}},
+        PeriodWarning{"03/14 06",
+                      30,
+                      {"--duration 30: an operational period lasts 0 to 24 hours; the table is "
+                       "for 24 hours"}},
+        PeriodWarning{"03/14 10",
+                      -2,
+                      {"--duration -2: an operational period lasts 0 to 24 hours; the table is "
+                       "for 0 hours",
+                       "the operational period lasts 0 hours: it holds no results, and every "
+                       "value of the table is 0"}},
+        PeriodWarning{"03/14 02",
+                      8,
+                      {"the operational period begins at 03/14 0200, before the initial release "
+                       "(March 14, 0600 hours): it holds no results, and every value of the "
+                       "table is 0"}},
+        PeriodWarning{"03/19 06",
+                      8,
+                      {"the operational period begins at 03/19 0600, after the end of the run "
+                       "(the run covers 120 hours, to March 19, 0600 hours): it holds no "
+                       "results, and every value of the table is 0"}},
+        PeriodWarning{"03/19 01",
+                      8,
+                      {"the operational period runs past the end of the run (the run covers 120 "
+                       "hours, to March 19, 0600 hours): it holds results for its first 5 of 8 "
+                       "hours only"}}));
+
+TEST(RunCommand, AccountIsInTheReleasedUnitAndGivesTheSeed) {
+    testing::TempDir dir;
+    RunOptions o = Example(dir, "open-sea-crude");  // 5000 bbl
+    o.seed = 7;
+    auto doc = std::make_unique<CSpillDoc>(0, o.workDir, o.library);
+    CollectingSink messages;
+    ASSERT_EQ(LoadAndRun(o, *doc, messages), 0);
+    std::ostringstream bbl, cubic;
+    PrintRunSummary(*doc, bbl, kBudgetBarrels);
+    PrintRunSummary(*doc, cubic, kBudgetCubicMetres);
+    EXPECT_NE(bbl.str().find("Seed: 7 (the same seed repeats the run: --seed 7)\n"),
+              std::string::npos)
+        << bbl.str();
+    EXPECT_NE(bbl.str().find("  Released                  5000.00 bbl    100.0 %\n"),
+              std::string::npos)
+        << bbl.str();
+    EXPECT_NE(cubic.str().find("  Released                   794.94 cu m    100.0 %\n"),
+              std::string::npos)
+        << cubic.str();
+}
+
+// A run without --seed draws one, hands it to the model and keeps it: the
+// same seed repeats the run exactly.
+TEST(RunCommand, ADrawnSeedRepeatsTheRun) {
+    testing::TempDir dir;
+    RunOptions o = Example(dir, "uncertainty");
+    o.seed.reset();
+    auto first = std::make_unique<CSpillDoc>(0, o.workDir, o.library);
+    CollectingSink messages;
+    ASSERT_EQ(LoadAndRun(o, *first, messages), 0);
+    ASSERT_TRUE(first->runSeed.has_value());
+    o.seed = first->runSeed;
+    auto again = std::make_unique<CSpillDoc>(0, o.workDir, o.library);
+    ASSERT_EQ(LoadAndRun(o, *again, messages), 0);
+    const WeatheringModel &a = first->Model(), &b = again->Model();
+    ASSERT_EQ(a.numSteps, b.numSteps);
+    for (int s = 0; s < a.numSteps; ++s) {
+        EXPECT_EQ(a.result[s].remaining.low, b.result[s].remaining.low) << s;
+        EXPECT_EQ(a.result[s].remaining.high, b.result[s].remaining.high) << s;
+        EXPECT_EQ(a.result[s].evaporated.best, b.result[s].evaporated.best) << s;
+    }
+}
+
+// Timed winds decide how long the run is; the command says so when it is
+// short of 120 hours.
+TEST(RunCommand, SaysHowManyHoursTheRunCoversAndWhy) {
+    testing::TempDir dir;
+    auto notes = [&](const char* example) {
+        RunOptions o = Example(dir, example);
+        auto doc = std::make_unique<CSpillDoc>(0, o.workDir, o.library);
+        CollectingSink messages;
+        EXPECT_EQ(LoadAndRun(o, *doc, messages), 0);
+        std::vector<std::string> found;
+        for (const Message& m : messages.messages)
+            if (m.text.starts_with("the run covers")) found.push_back(m.text);
+        return found;
+    };
+    EXPECT_EQ(notes("variable-winds-midnight"),
+              std::vector<std::string>{
+                  "the run covers 47 hours, to January 01, 2100 hours: the last wind record is "
+                  "at January 01, 2000 hours, and a run follows the oil only while the wind is "
+                  "known (at most 120 hours from the first release)"});
+    EXPECT_TRUE(notes("open-sea-crude").empty());
+}
+
+TEST(OilsCommand, SortedByPourPointShowsThePourPoint) {
+    ListOilsOptions o;
+    o.where.library = std::string(ORMIX_SOURCE_DIR) + "/data/OilLib";
+    o.sort = "pour";
+    o.find = "forties";
+    std::ostringstream out;
+    CollectingSink messages;
+    ASSERT_EQ(ListOils(o, out, messages), 0);
+    EXPECT_EQ(out.str(),
+              "Name                             Reference        API      Pour Point               "
+              "Location\n"
+              "Forties Blend                                     40.3     -9 to -3 deg C           "
+              "North Sea, United Kingdom\n");
+    o.sort = "name";
+    out.str("");
+    ASSERT_EQ(ListOils(o, out, messages), 0);
+    EXPECT_EQ(out.str().find("Pour Point"), std::string::npos);
 }
 
 TEST(SeriesCommand, UnitsMayBeWrittenWithDashes) {
@@ -139,6 +286,18 @@ TEST(SummaryCommand, PrintsTheSections) {
               std::string::npos)
         << s;
     EXPECT_NE(s.find("Emulsification\n  Mousse begins to form when "), std::string::npos) << s;
+}
+
+// The lines are the system's own texts, spacing and all: a water without a
+// current has a current of 0 in its unit.
+TEST(SummaryCommand, KeepsTheSystemsOwnTexts) {
+    testing::TempDir dir;
+    std::ostringstream out;
+    CollectingSink messages;
+    ASSERT_EQ(RunSummaryCommand(Example(dir, "response-operations"), out, messages), 0);
+    const std::string s = out.str();
+    EXPECT_NE(s.find("\n  Current = 0 mph\n"), std::string::npos) << s;
+    EXPECT_NE(s.find("\n    AmountRecovered = 100 bbl\n"), std::string::npos) << s;
 }
 
 }  // namespace

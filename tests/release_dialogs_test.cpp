@@ -199,14 +199,75 @@ TEST(ContinuousRelease, TenDaysAreTruncatedToFive) {
     EXPECT_DOUBLE_EQ(doc->inputContinuous.startRate, 50);
 }
 
+// Hours and days alike: a release from the spill time longer than the 120
+// hours of the run is cut at the limit after the dialog has closed, and one
+// of exactly 120 hours or 5 days is taken whole.
 TEST(ContinuousRelease, FallingRateCutAtTheLimit) {
     auto doc = NewDoc();
     ASSERT_TRUE(Continuous(*doc, "200", 0, 2, "100", "20").accepted);
-    // With constant winds the release dialog refuses a release past 120 hours.
-    DialogResult r = ReleaseDialogOK(*doc, {false, false, true, false});
+    DialogResult r;
+    CloseRelease(*doc, {false, false, true, false}, &r);
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].text.rfind("Continuous release will be truncated\n\n", 0), 0u);
+    EXPECT_EQ(doc->duration, 120);
+    EXPECT_NEAR(doc->endRate, (20 - 100) / (199.0 / 119) + 100, 1e-9);  // about 52.16
+    EXPECT_EQ(doc->inputContinuous.endHour, 120);
+}
+
+TEST(ContinuousRelease, FiveDaysAndHundredTwentyHoursAgree) {
+    for (int unit : {0, 1}) {
+        auto doc = NewDoc();
+        ASSERT_TRUE(Continuous(*doc, unit == 0 ? "120" : "5", unit, 0, "1200").accepted);
+        DialogResult r;
+        CloseRelease(*doc, {false, false, true, false}, &r);
+        EXPECT_TRUE(r.messages.empty()) << unit;
+        EXPECT_EQ(doc->inputContinuous.endHour, 120) << unit;
+        EXPECT_DOUBLE_EQ(doc->inputContinuous.startRate, 10) << unit;
+    }
+    // An hour later than the spill time, either runs past the 120 hours.
+    for (int unit : {0, 1}) {
+        auto doc = NewDoc();
+        testing::EnterInstantaneous(*doc, {3, 14, 5});
+        ASSERT_TRUE(ContinuousAt(*doc, {3, 14, 6}, "1", "100").accepted);
+        doc->duration = unit == 0 ? 120 : 5;
+        doc->durationUnits = unit;
+        DialogResult r = ReleaseDialogOK(*doc, {false, true, true, false});
+        EXPECT_FALSE(r.accepted) << unit;
+        EXPECT_EQ(r.Text().rfind("Continuous release will be truncated\n\n", 0), 0u) << unit;
+    }
+}
+
+// The model runs 120 hours whatever the winds: timed winds that reach
+// further do not let a release beyond them pass unannounced.
+TEST(ReleaseDialog, FiveDayLimitWithLongTimedWinds) {
+    auto doc = NewDoc();
+    doc->m_bVarWind = true;
+    doc->m_iVarWindNumber = 2;
+    doc->m_tVarWindTime[0] = MakeLocalTime(2026, 3, 14, 0);
+    doc->m_tVarWindTime[1] = MakeLocalTime(2026, 3, 25, 0);
+    testing::EnterInstantaneous(*doc, {3, 14, 6});
+    doc->TankTime = MakeLocalTime(2026, 3, 19, 6);  // start hour 121
+    DialogResult r = ReleaseDialogOK(*doc, {false, true, false, true});
     EXPECT_FALSE(r.accepted);
-    EXPECT_EQ(r.Text().rfind("Continuous release will be truncated\n\n", 0), 0u);
-    EXPECT_EQ(r.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(r.Text().rfind("Leaking Tank release will be ignored\n\n", 0), 0u);
+}
+
+// A contained release is the only release of a scenario: checked with
+// others it is refused, naming them, rather than run alone.
+TEST(ReleaseDialog, ContainedWithOthersIsRefused) {
+    auto doc = NewDoc();
+    SpillDocData before = *doc;
+    DialogResult r = ReleaseDialogOK(*doc, {true, true, true, false});
+    EXPECT_FALSE(r.accepted);
+    EXPECT_EQ(r.Text(),
+              "Contained release excludes the others\n\nA release into a contained area is the "
+              "only release of a scenario, but the instantaneous and continuous releases are "
+              "given as well. Please keep either the contained release or the others.");
+    EXPECT_TRUE(static_cast<SpillDocData&>(*doc) == before);
+    EXPECT_NE(ContainedWithOthers({true, false, false, true}).find("the leaking tank release is"),
+              std::string::npos);
+    EXPECT_EQ(ContainedWithOthers({true, false, false, false}), "");
+    EXPECT_EQ(ContainedWithOthers({false, true, true, true}), "");
 }
 
 TEST(ContinuousRelease, EndHourCountsFromItsOwnStart) {

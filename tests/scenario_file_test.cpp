@@ -13,6 +13,7 @@
 #include "scenario/calendar.h"
 #include "scenario/document_json.h"
 #include "scenario/scenario_json.h"
+#include "scenario/stored_values.h"
 #include "scenario_fixture.h"
 #include "temp_dir.h"
 
@@ -464,6 +465,15 @@ TEST(ScenarioJsonForm, RefusesWhatTheFileCouldNotHold) {
          "document.oilTexts.OilName", "texts hold only the characters U+0000 to U+00FF"},
         {[](nlohmann::json& j) { j["passed"]["m_bOilInputPassed"] = 1; },
          "document.passed.m_bOilInputPassed", "expected true or false"},
+        // Like a scenario file: values no dialog stores, times no file holds.
+        {[](nlohmann::json& j) { j["InputWater"]["temperature"] = 1e300; },
+         "document.InputWater.temperature",
+         "1e+300 is refused by the water dialog: Sorry, ORMIX does not support water "
+         "temperatures above 104 degrees F."},
+        {[](nlohmann::json& j) { j["Spill Time"] = "2107-01-01 00:00:00 +00:00"; },
+         "document.Spill Time",
+         "the time 2106-12-31 19:00 lies outside 1970 to 2106, the years a scenario file can "
+         "hold"},
     };
     for (const Edit& e : edits) {
         nlohmann::json root = nlohmann::json::parse(text);
@@ -482,6 +492,71 @@ TEST(ScenarioJsonForm, RefusesWhatTheFileCouldNotHold) {
     ScenarioLoadResult r = LoadScenarioJson(mixed.dump(), *doc);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.path, "water");
+}
+
+// The values every dialog can store pass; each value no dialog stores is
+// named as the saved scenario names it.
+TEST(StoredValues, WhatNoDialogStoresIsNamed) {
+    for (const char* name : {"open-sea-crude", "response-operations", "leaking-tank",
+                             "boomed-spill", "variable-winds-midnight", "uncertainty"}) {
+        auto doc = Example(name);
+        std::string field, why;
+        EXPECT_FALSE(FindUnstorableValue(*doc, field, why)) << name << ": " << field << why;
+    }
+    struct Case {
+        std::function<void(SpillDocData&)> edit;
+        const char* field;
+        const char* why;
+    };
+    const Case cases[] = {
+        {[](SpillDocData& d) { d.inputWater.temperature = 1e300; }, "InputWater.temperature",
+         "1e+300 is refused by the water dialog: Sorry, ORMIX does not support water "
+         "temperatures above 40 degrees C."},
+        {[](SpillDocData& d) { d.inputWater.tempUnits = 3; }, "InputWater.tempUnits",
+         "the unit code 3 is none of 1 to 2"},
+        {[](SpillDocData& d) { d.inputWater.speed = -1; }, "InputWater.speed",
+         "-1 lies outside 0 to 5, what the water dialog takes"},
+        {[](SpillDocData& d) { d.inputWindWave.speed[7] = std::nan(""); },
+         "InputWindWave.hours[7].speed", "nan lies outside 0 to 68"},
+        {[](SpillDocData& d) { d.inputInstant.vol = 1e9; }, "InputInstant.vol",
+         "1000000000 lies outside 2 to 500000, what the instantaneous release dialog takes"},
+        {[](SpillDocData& d) { d.inputDispersant.duration[0] = 500; },
+         "operations[0].InputDispersant.duration", "500 lies outside 1 to 120"},
+        {[](SpillDocData& d) { d.inputBeached.vol[3] = HUGE_VAL; },
+         "InputWindWave.hours[3].InputBeached.vol", "inf is no number a dialog can store"},
+        {[](SpillDocData& d) { d.m_tVarWindTime[37] = -7200; }, "windRecords[37].m_tVarWindTime",
+         "the time 1969-12-31 17:00 lies outside 1970 to 2106"},
+    };
+    for (const Case& c : cases) {
+        auto doc = Example("open-sea-crude");  // water in degrees C, wind in knots
+        doc->inputDispersant.num = 1;
+        doc->inputDispersant.duration[0] = 4;
+        doc->inputDispersant.dispersed[0] = doc->inputDispersant.sprayed[0] = 50;
+        c.edit(*doc);
+        std::string field, why;
+        ASSERT_TRUE(FindUnstorableValue(*doc, field, why)) << c.field;
+        EXPECT_EQ(field, c.field);
+        EXPECT_EQ(why.rfind(c.why, 0), 0u) << why;
+    }
+}
+
+// Opening such a file refuses it and keeps the open scenario, so that the
+// run's checks never meet the value.
+TEST(StoredValues, OpeningRefusesAFileNoDialogCouldHaveWritten) {
+    auto doc = Example("open-sea-crude");
+    doc->inputWater.temperature = 1e300;
+    std::string path = TempPath("boiling.qsx");
+    ASSERT_TRUE(SaveScenarioFile(*doc, path).ok);
+    auto opened = testing::NewLibraryDoc();
+    const SpillDocData before = *opened;
+    ScenarioFileResult r = OpenScenarioFile(*opened, path);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("holds a value that no ORMIX dialog stores, so it was not opened: "
+                             "InputWater.temperature: 1e+300 is refused"),
+              std::string::npos)
+        << r.message;
+    EXPECT_EQ(r.message.find(".."), std::string::npos) << r.message;
+    EXPECT_TRUE(static_cast<SpillDocData&>(*opened) == before);
 }
 
 TEST(ScenarioJsonForm, TimesNameOneInstant) {

@@ -1,10 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+#include <map>
 #include <memory>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <string>
+#include <vector>
 
+#include "cli/scenario_options.h"
 #include "scenario/calendar.h"
 #include "scenario/scenario_json.h"
+#include "scenario/wind_dialogs.h"
 #include "scenario_fixture.h"
+#include "temp_dir.h"
 
 namespace ormix {
 namespace {
@@ -103,7 +113,137 @@ INSTANTIATE_TEST_SUITE_P(
                 "Problem with the Input.\n\nSorry, ORMIX does not support wind speeds greater "
                 "than 68 knots."},
         Refusal{R"({"water": )", "", "not valid JSON"},
-        Refusal{R"({"water": {"sediment": 1e400}})", "", "not valid JSON"}));
+        Refusal{R"({"water": {"sediment": 1e400}})", "", "not valid JSON"},
+        // The water dialog's first unit is degrees F.
+        Refusal{R"({"water": {"temperature": 31}})", "water",
+                "Problem with the Input\n\nSorry, ORMIX does not support freezing water "
+                "conditions."},
+        Refusal{R"({"water": {"temperature": 15, "unit": "C",
+                              "current": {"speed": -1, "direction": 90}}})",
+                "water",
+                "Problem with the Input\n\nSorry, ORMIX does not understand a negative "
+                "current speed."},
+        Refusal{R"({"wind": {"speed": 0, "direction": 90}})", "wind",
+                "Problem with the Input.\n\nSorry, ORMIX does not support wind speeds less than "
+                "2 mph."},
+        Refusal{R"({"response": {"beaching": {"days": [10, "-5"]}}})", "response.beaching",
+                "Problem with the Input.\n\nSorry, ORMIX does not understand the negative amount "
+                "entered for day 2."},
+        Refusal{R"({"releases": {"instantaneous": {"time": "2026-03-14 06:00", "amount": 1000},
+                                 "continuous": {"time": "2026-03-14 06:00", "duration": 24,
+                                                "amount": 500},
+                                 "contained": {"time": "2026-03-14 06:00", "amount": 10,
+                                               "unit": "cu m", "area": 1000}}})",
+                "releases",
+                "Contained release excludes the others\n\nA release into a contained area is the "
+                "only release of a scenario, but the instantaneous and continuous releases are "
+                "given as well."},
+        // Times that do not exist, and times a scenario file cannot hold.
+        Refusal{R"({"releases": {"instantaneous": {"time": "2026-02-30 06:00", "amount": 10}}})",
+                "releases.instantaneous.time",
+                "\"2026-02-30 06:00\": there is no such day in 2026"},
+        Refusal{R"({"response": {"cleanup": [{"time": "2026-04-31 06:00", "duration": 2,
+                                              "rate": 5}]}})",
+                "response.cleanup[0].time", "\"2026-04-31 06:00\": there is no such day in 2026"},
+        Refusal{R"({"wind": {"records": [{"time": "2026-03-08 02:00", "speed": 5,
+                                          "direction": 0}]}})",
+                "wind.records[0].time",
+                "\"2026-03-08 02:00\": there is no 02:00 on March 08, 2026: the clocks go "
+                "forward then"},
+        Refusal{R"({"releases": {"instantaneous": {"time": "1969-12-31 06:00", "amount": 10}}})",
+                "releases.instantaneous.time",
+                "the time 1969-12-31 06:00 lies outside 1970 to 2106, the years a scenario file "
+                "can hold"},
+        Refusal{R"({"releases": {"tank": {"time": "2107-03-14 06:00"}}})", "releases.tank.time",
+                "the time 2107-03-14 06:00 lies outside 1970 to 2106"},
+        Refusal{R"({"releases": {"instantaneous": {"time": "2026-03-14 06:00", "amount": 10}},
+                    "wind": {"records": [{"time": "2026-03-14 06:00", "speed": 5, "direction": 0},
+                                         {"time": "2027-03-14 09:00", "speed": 5, "direction": 0}]}})",
+                "wind.records[1].time", "this time lies in another year"},
+        // A key given twice keeps neither value.
+        Refusal{R"({"wind": {"speed": 10, "direction": 90, "speed": 12}})", "wind.speed",
+                "this key is given twice in the same object"}));
+
+// Each section a run needs, when it is missing, is named by its key.
+TEST(ScenarioJson, MissingSectionsAreNamed) {
+    auto doc = testing::NewLibraryDoc();
+    ASSERT_TRUE(LoadScenarioJson(R"({"oil": {"name": "Arabian Light"}})", *doc).ok);
+    std::vector<std::string> paths;
+    for (const MissingInput& m : MissingInputsOf(*doc))
+        paths.push_back(m.path);
+    EXPECT_EQ(paths, (std::vector<std::string>{"wind", "water", "releases"}));
+    ASSERT_TRUE(LoadScenarioJson(kComplete, *doc).ok);
+    EXPECT_TRUE(MissingInputsOf(*doc).empty());
+}
+
+// What the command line prints of a scenario: one line per message, with
+// the file and the JSON path.
+TEST(ScenarioCli, EveryMessageNamesTheFileAndThePath) {
+    EXPECT_EQ(ScenarioMessageLine("a.json", "releases.instantaneous",
+                                  "Problem with the Input\n\nSorry, the amount spilled is too "
+                                  "large.\nPlease check."),
+              "a.json: releases.instantaneous: Problem with the Input: Sorry, the amount spilled "
+              "is too large. Please check.");
+    EXPECT_EQ(ScenarioMessageLine("a.json", "wind",
+                                  "Missing Important Information.\n\nPlease enter the wind "
+                                  "speed. ORMIX needs this\ninformation and you left the field "
+                                  "empty."),
+              "a.json: wind: Missing Important Information: Please enter the wind speed. ORMIX "
+              "needs this information and you left the field empty.");
+    EXPECT_EQ(ScenarioMessageLine("a.qsx", "", "The amount released exceeds the limit.\n"),
+              "a.qsx: The amount released exceeds the limit.");
+
+    testing::TempDir dir;
+    RunOptions options;
+    options.workDir = dir.Path();
+    options.library = std::string(ORMIX_SOURCE_DIR) + "/data/OilLib";
+    options.seed = 1;
+    struct Case {
+        const char* json;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {R"({"releases": {"instantaneous": {"time": "2026-03-14 06:00", "amount": 1e6}}})",
+         {"error: F: releases.instantaneous: Problem with the Input: Sorry, the amount spilled is "
+          "too large. ORMIX can only model instantaneous releases between 2 and 500,000 "
+          "barrels."}},
+        {R"({"oil": {"name": "Arabian Light"}, "water": {"temperature": 60},
+             "releases": {"instantaneous": {"time": "2026-03-14 06:00", "amount": 100},
+                          "contained": {"time": "2026-03-14 06:00", "amount": 10,
+                                        "unit": "cu m", "area": 1000}}})",
+         {"error: F: releases: Contained release excludes the others: A release into a contained "
+          "area is the only release of a scenario, but the instantaneous release is given as "
+          "well. Please keep either the contained release or the others."}},
+        {R"({"oil": {"name": "Arabian Light"}, "water": {"temperature": 60}})",
+         {"error: F: wind: no wind is given; ORMIX needs the wind speed and direction",
+          "error: F: releases: no release is given; ORMIX needs to know how much oil is spilled "
+          "and when"}},
+    };
+    for (const Case& c : cases) {
+        options.file = dir.File("scenario.json");
+        testing::WriteFile(options.file, c.json);
+        CSpillDoc doc(MakeLocalTime(2026, 1, 1, 0), options.workDir, options.library);
+        CollectingSink sink;
+        EXPECT_EQ(LoadAndRun(options, doc, sink), 1);
+        std::vector<std::string> lines;
+        for (const Message& m : sink.messages) {
+            std::string line = (m.kind == MessageKind::Error ? "error: " : "other: ") + m.text;
+            line.replace(line.find(options.file), options.file.size(), "F");
+            lines.push_back(line);
+        }
+        EXPECT_EQ(lines, c.lines);
+    }
+}
+
+TEST(Calendar, TimesThatDoNotExist) {
+    EXPECT_EQ(NoSuchLocalTime(2026, 2, 28, 6), "");
+    EXPECT_EQ(NoSuchLocalTime(2028, 2, 29, 6), "");
+    EXPECT_EQ(NoSuchLocalTime(2026, 2, 29, 6), "there is no such day in 2026");
+    EXPECT_EQ(NoSuchLocalTime(2026, 11, 31, 0), "there is no such day in 2026");
+    EXPECT_EQ(NoSuchLocalTime(2026, 3, 8, 2),
+              "there is no 02:00 on March 08, 2026: the clocks go forward then");
+    EXPECT_EQ(NoSuchLocalTime(2026, 11, 1, 1), "");  // the hour that comes twice exists
+}
 
 TEST(ScenarioJson, JanuaryWithDecemberIsTheFollowingYear) {
     auto doc = testing::NewLibraryDoc();
@@ -133,6 +273,186 @@ TEST(ScenarioJson, TankReleaseFromItsPages) {
     EXPECT_EQ(doc->inputTank.oVol, 500);
     EXPECT_EQ(doc->TankTime, MakeLocalTime(2026, 3, 14, 6));
     EXPECT_GT(doc->tankPages.totalRelease, 0);
+}
+
+// The blocks of docs/scenario-format.md: each loads, joined with the whole
+// scenario it is a part of, runs, and means what the text says of it.
+std::vector<std::string> DocumentedBlocks() {
+    std::ifstream in(std::string(ORMIX_SOURCE_DIR) + "/docs/scenario-format.md");
+    std::vector<std::string> blocks;
+    std::string line, block;
+    bool inside = false;
+    while (std::getline(in, line)) {
+        if (!inside && line == "```json") {
+            inside = true;
+            block.clear();
+        } else if (inside && line == "```") {
+            inside = false;
+            blocks.push_back(block);
+        } else if (inside) {
+            block += line + "\n";
+        }
+    }
+    return blocks;
+}
+
+// What a block is: "scenario" for a whole one, else its section, with the
+// kind of wind or release it shows.
+std::string KindOf(const nlohmann::json& block) {
+    if (block.size() > 1) return "scenario";
+    const std::string key = block.begin().key();
+    const nlohmann::json& v = block.begin().value();
+    if (key == "wind") return v.contains("records") ? "wind records" : "constant wind";
+    if (key == "releases") return v.contains("contained") ? "contained release" : "releases";
+    return key;
+}
+
+using DocCheck = std::function<void(const CSpillDoc&)>;
+
+const std::map<std::string, DocCheck>& DocumentedMeanings() {
+    static const std::map<std::string, DocCheck> kMeanings = {
+        {"scenario",
+         [](const CSpillDoc& d) {
+             EXPECT_EQ(d.OilName, "Arabian Light");
+             EXPECT_EQ(d.inputWater.temperature, 59);
+             EXPECT_EQ(d.inputWater.tempUnits, 1);  // degrees F
+             EXPECT_EQ(d.inputWater.salinity, 32);
+             EXPECT_EQ(d.inputWater.sediment, 5);
+             EXPECT_EQ(d.m_dWindSpeed, 10);
+             EXPECT_EQ(d.m_iWindSpeedUnit, 1);  // knots
+             EXPECT_EQ(d.m_dWindDirection, 270);
+             EXPECT_EQ(d.m_iWaveHeightChooser, kWavesFromWind);
+             EXPECT_EQ(d.inputInstant.vol, 1000);
+             EXPECT_EQ(d.inputInstant.volUnits, kVolBarrels);
+             EXPECT_EQ(d.SpillTime, MakeLocalTime(2026, 7, 10, 6));
+             EXPECT_EQ(d.Model().numHours, 120);
+             const StepResult& last = d.Model().result[d.Model().numSteps - 1];
+             EXPECT_NEAR(last.released.best, 1000 * 0.158987294928, 1e-6);
+         }},
+        {"water",
+         [](const CSpillDoc& d) {
+             EXPECT_EQ(d.inputWater.temperature, 12);
+             EXPECT_EQ(d.inputWater.tempUnits, 2);
+             EXPECT_EQ(d.inputWater.salinity, 35);
+             EXPECT_EQ(d.inputWater.sediment, 50);
+             EXPECT_EQ(d.inputWater.speed, 1);
+             EXPECT_EQ(d.inputWater.speedUnits, 2);
+             EXPECT_EQ(d.inputWater.direction, 90);
+         }},
+        {"constant wind",
+         [](const CSpillDoc& d) {
+             EXPECT_EQ(d.inputWindWave.speed[0], 10);
+             EXPECT_EQ(d.inputWindWave.speedUnits, 2);
+             EXPECT_EQ(d.inputWindWave.direction[119], 270);
+             EXPECT_EQ(d.inputWindWave.waveHt[0], NoData);  // from the wind
+             EXPECT_EQ(d.inputUncertainty.windFlag, 1);
+             EXPECT_EQ(d.inputUncertainty.wind, 3);
+             EXPECT_EQ(d.inputUncertainty.windUnits, 2);
+         }},
+        {"wind records",
+         [](const CSpillDoc& d) {
+             const InputWindWave& w = d.inputWindWave;
+             ASSERT_EQ(w.num, 4);
+             const double speeds[] = {10, 12, 14, 16}, directions[] = {350, 0, 10, 20};
+             for (int h = 0; h < 4; ++h) {
+                 EXPECT_DOUBLE_EQ(w.speed[h], speeds[h]) << h;
+                 EXPECT_DOUBLE_EQ(w.direction[h], directions[h]) << h;
+                 EXPECT_EQ(w.waveHt[h], 1) << h;
+             }
+             EXPECT_EQ(w.fetchN, 10);
+             EXPECT_EQ(w.fetchE, 0);
+             EXPECT_EQ(w.fetchS, 25);
+             EXPECT_EQ(w.fetchUnits, 2);  // km
+             EXPECT_EQ(d.Model().numHours, 4);
+         }},
+        {"releases",
+         [](const CSpillDoc& d) {
+             EXPECT_EQ(d.inputInstant.vol, 1000);
+             const InputContinuous& c = d.inputContinuous;
+             EXPECT_EQ(c.startHour, 1);
+             EXPECT_EQ(c.endHour, 24);
+             EXPECT_DOUBLE_EQ(c.startRate, 500.0 / 24);
+             EXPECT_DOUBLE_EQ(c.endRate, 500.0 / 24);
+             EXPECT_EQ(c.rateUnits, 1);  // bbl per hour
+             EXPECT_EQ(d.inputUncertainty.volFlag, 1);
+             EXPECT_EQ(d.inputUncertainty.vol, 20);
+         }},
+        {"contained release",
+         [](const CSpillDoc& d) {
+             EXPECT_TRUE(d.inputBoomed.flag);
+             EXPECT_FALSE(d.inputInstant.flag || d.inputContinuous.flag || d.inputTank.flag);
+             EXPECT_EQ(d.inputBoomed.vol / d.inputBoomed.area, 0.01);  // cu m in sq. meters
+             EXPECT_EQ(d.inputBoomed.volUnits, kVolCubicMetres);
+             EXPECT_EQ(d.inputBoomed.areaUnits, 3);
+         }},
+        {"tank",
+         [](const CSpillDoc& d) {
+             const InputTank& t = d.inputTank;
+             EXPECT_TRUE(t.flag);
+             EXPECT_EQ(t.startHour, 1);
+             EXPECT_DOUBLE_EQ(t.oVol, 1440);
+             EXPECT_EQ(t.oUnits, 3);  // cu m
+             EXPECT_EQ(t.hDiam, 30);
+             EXPECT_EQ(t.hUnits, 2);  // cm
+             EXPECT_EQ(t.zHeight, 2);
+             EXPECT_EQ(t.wHeight, 1);
+             EXPECT_GT(d.tankPages.totalRelease, 0);
+         }},
+        {"response",
+         [](const CSpillDoc& d) {
+             const InputDispersant& s = d.inputDispersant;
+             ASSERT_EQ(s.num, 2);  // sprays 1 and 3
+             EXPECT_EQ(s.startHour[0], 13);
+             EXPECT_EQ(s.startHour[1], 27);
+             EXPECT_EQ(s.dispersed[0], 50);  // percent of the area sprayed
+             EXPECT_EQ(s.sprayed[0], 80);    // percent of that dispersed
+             EXPECT_EQ(d.inputBurn.num, 1);
+             EXPECT_EQ(d.inputBurn.burnRegRate, 0.05);
+             EXPECT_EQ(d.inputBurn.burnRegRateUnits, 1);
+             EXPECT_EQ(d.inputSkimmer.num, 2);
+             EXPECT_EQ(d.inputSkimmer.amount[0], 100);
+             EXPECT_EQ(d.inputSkimmer.rate[1], 50);
+             const InputBeached& b = d.inputBeached;
+             EXPECT_EQ(b.vol[0], 0);                   // day 1: nothing
+             EXPECT_DOUBLE_EQ(b.vol[18], 200.0 / 24);  // day 2 from midnight
+             EXPECT_EQ(b.vol[18 + 48], NoData);        // day 4: null
+             EXPECT_DOUBLE_EQ(b.vol[119], 24.0 / 24);  // day 6
+         }},
+    };
+    return kMeanings;
+}
+
+TEST(ScenarioFormatDoc, EveryBlockLoadsRunsAndMeansWhatTheTextSays) {
+    const std::vector<std::string> blocks = DocumentedBlocks();
+    ASSERT_GE(blocks.size(), 8u);
+    nlohmann::json whole;
+    std::set<std::string> seen;
+    for (const std::string& text : blocks) {
+        // A part of a scenario is written as its member: it stands in for its
+        // part of the whole scenario, which comes first.
+        nlohmann::json block = nlohmann::json::parse(text[0] == '{' ? text : "{" + text + "}");
+        const std::string kind = KindOf(block);
+        SCOPED_TRACE(kind);
+        if (kind == "scenario") whole = block;
+        ASSERT_TRUE(whole.is_object()) << "the whole scenario comes first";
+        nlohmann::json scenario = whole;
+        if (kind == "tank")
+            scenario["releases"] = block;
+        else if (kind != "scenario")
+            scenario[block.begin().key()] = block.begin().value();
+
+        auto doc = testing::NewLibraryDoc();
+        ScenarioLoadResult r = LoadScenarioJson(scenario.dump(), *doc);
+        ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
+        EXPECT_TRUE(MissingInputsOf(*doc).empty());
+        doc->runSeed = 11;
+        ASSERT_TRUE(doc->Solve());
+        auto meaning = DocumentedMeanings().find(kind);
+        ASSERT_NE(meaning, DocumentedMeanings().end()) << "say what the block means";
+        meaning->second(*doc);
+        seen.insert(kind);
+    }
+    EXPECT_EQ(seen.size(), DocumentedMeanings().size());
 }
 
 }  // namespace

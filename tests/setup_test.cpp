@@ -3,6 +3,7 @@
 #include <cmath>
 #include <ostream>
 
+#include "model/run_length.h"
 #include "model_fixture.h"
 
 namespace ormix {
@@ -39,14 +40,26 @@ INSTANTIATE_TEST_SUITE_P(Model, TimeStepTest,
                                            StepCase{48, 4, 900}, StepCase{49, 2, 1800},
                                            StepCase{120, 2, 1800}));
 
+// The run says what ended it: the last wind, or the 5 day limit.
 TEST(SetUp, HoursOfTheRunEndAtTheLastGivenWind) {
     auto m = NewModel();
     Records r(120);
-    r.wind.speed[119] = NoData;
-    r.wind.speed[50] = NoData;  // a gap inside still counts
     r.Instant(100);
     ASSERT_TRUE(SetUpFrom(*m, r));
+    EXPECT_EQ(RunLengthOf(*m).hours, 120);
+    EXPECT_EQ(RunLengthOf(*m).end, RunEnd::FiveDayLimit);
+
+    r.wind.speed[119] = NoData;
+    r.wind.speed[50] = NoData;  // a gap inside still counts
+    ASSERT_TRUE(SetUpFrom(*m, r));
     EXPECT_EQ(m->numHours, 119);
+    EXPECT_EQ(RunLengthOf(*m).hours, 119);
+    EXPECT_EQ(RunLengthOf(*m).end, RunEnd::LastWind);
+
+    for (WindHour& w : m->wind)
+        w.speed = NoData;
+    EXPECT_EQ(RunLengthOf(*m).hours, 0);
+    EXPECT_EQ(RunLengthOf(*m).end, RunEnd::NoWind);
 }
 
 struct LECase {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 
 #include "scenario_fixture.h"
@@ -74,6 +75,30 @@ TEST(SpillDoc, PourPointWarning) {
                                      "that you entered, ") +
                              c.warning + ".\nORMIX calculations may be unreliable.");
         }
+    }
+}
+
+// Values no dialog stores can still reach the warning from a file: every
+// conversion saturates (a water of 1e300 degrees is warmer than any pour
+// point, one of -1e300 colder), and none is undefined.
+TEST(SpillDoc, PourPointWarningSaturates) {
+    struct Case {
+        double temperature;
+        int units;
+        const char* pourPoint;
+        bool warned;
+    };
+    const Case cases[] = {{1e300, 2, "5 deg C", false},       {-1e300, 2, "5 deg C", true},
+                          {1e300, 1, "5 deg C", false},       {-1e300, 1, "-40 deg C", true},
+                          {std::nan(""), 2, "5 deg C", true}, {10, 2, "99999999999 x", true},
+                          {10, 1, "-99999999999 x", false}};
+    for (const Case& c : cases) {
+        auto doc = NewDoc();
+        doc->inputWater.temperature = c.temperature;
+        doc->inputWater.tempUnits = c.units;
+        doc->PourPoint = c.pourPoint;
+        EXPECT_EQ(!doc->PourPointWarning().empty(), c.warned)
+            << c.temperature << " " << c.pourPoint;
     }
 }
 

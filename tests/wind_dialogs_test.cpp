@@ -31,9 +31,16 @@ TEST(ConstantWind, SpeedAndDirectionBounds) {
     EXPECT_EQ(Wind(*doc, "36", 2).Text(),
               p + "Sorry, ORMIX does not support wind speeds greater than 35 m/s.\nPlease enter a "
                   "smaller value.");
-    EXPECT_EQ(Wind(*doc, "0", 2).Text(),
+    // Only an empty field was left empty: 0 and below are below the lowest.
+    EXPECT_EQ(Wind(*doc, "", 2).Text(),
               "Missing Important Information.\n\nPlease enter the wind speed. ORMIX needs "
               "this\ninformation and you left the field empty.");
+    EXPECT_EQ(Wind(*doc, "0", 2).Text(),
+              p + "Sorry, ORMIX does not support wind speeds less than 1 m/s.\nPlease enter a "
+                  "larger value.");
+    EXPECT_EQ(Wind(*doc, "-5", 0).Text(),
+              p + "Sorry, ORMIX does not support wind speeds less than 2 mph.\nPlease enter a "
+                  "larger value.");
     EXPECT_EQ(Wind(*doc, "10", 2, "").Text(),
               "Missing Important Information.\n\nPlease enter the wind direction. ORMIX needs "
               "this information and you left the field empty.");

@@ -22,6 +22,8 @@ public:
     std::deque<Answer> answers;
     std::deque<bool> confirmations;
     std::deque<QString> files;
+    // The titles and suggested names of the save choosers shown.
+    QStringList saveTitles, saveSuggestions;
 
     void Tell(QWidget*, MessageKind kind, const QString& text) override {
         told.push_back({kind, text});
@@ -37,7 +39,10 @@ public:
     QString ChooseOpenFile(QWidget*, const QString&, const QString&) override {
         return Take(files, QString());
     }
-    QString ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override {
+    QString ChooseSaveFile(QWidget*, const QString& title, const QString&,
+                           const QString& suggested) override {
+        saveTitles << title;
+        saveSuggestions << suggested;
         return Take(files, QString());
     }
 

@@ -1,0 +1,36 @@
+// The text of a table drawn as the tables are laid out: line by line in a
+// 10-point fixed-pitch font, tabs to stops every 20 units, scrolled when
+// larger than the window; "N/A" centred when there is nothing to show.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QStringList>
+
+namespace ormix::app {
+
+class TextTableView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit TextTableView(QWidget* parent = nullptr);
+
+    void SetText(const QString& text);
+    QString Text() const { return text_; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void UpdateScrollBars();
+    QSize Extent() const;
+
+    QString text_;
+    QStringList lines_;
+};
+
+// The font the tables are drawn in.
+QFont TableFont();
+
+}  // namespace ormix::app

@@ -1,0 +1,75 @@
+// What the tests of the main window share: a working directory holding the
+// starter oil library, a person who answers at once, and a main window
+// whose input dialogs a test can stand in for.
+#pragma once
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/main_window.h"
+#include "app/scenario_session.h"
+#include "fake_prompts.h"
+
+namespace ormix::app::testing {
+
+inline QString SourcePath(const QString& relative) {
+    return QStringLiteral(ORMIX_SOURCE_DIR "/") + relative;
+}
+
+inline QString Example(const char* name) {
+    return SourcePath(QStringLiteral("examples/scenarios/%1.json").arg(QLatin1String(name)));
+}
+
+inline QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Input dialogs that do not exist in the test: a command is available when
+// the test says so, and running it does what the test says.
+struct FakeInputs {
+    bool available = false;
+    std::function<bool(InputCommand, CSpillDoc&)> accept = [](InputCommand, CSpillDoc&) {
+        return false;
+    };
+    std::vector<InputCommand> run;
+
+    InputCommandRunner Runner() {
+        return {[this](InputCommand) { return available; },
+                [this](InputCommand c, CSpillDoc& doc, AppContext&, QWidget*) {
+                    run.push_back(c);
+                    return accept(c, doc);
+                }};
+    }
+};
+
+class WindowFixture {
+public:
+    WindowFixture() {
+        QFile::copy(SourcePath(QStringLiteral("data/OilLib")),
+                    dir.filePath(QStringLiteral("OilLib")));
+        QSettings().remove(QStringLiteral("RecentFiles"));
+        window = std::make_unique<MainWindow>(fake.context, dir.path(), inputs.Runner());
+        window->resize(1200, 800);
+        window->show();
+    }
+
+    // Opens an example, seeded so that its runs can be compared.
+    ScenarioSession* Open(const char* example) {
+        ScenarioSession* s = window->OpenScenario(Example(example));
+        if (s) s->Doc().runSeed = 11;
+        return s;
+    }
+    QString File(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    FakeContext fake;
+    FakeInputs inputs;
+    std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace ormix::app::testing

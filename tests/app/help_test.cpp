@@ -1,0 +1,141 @@
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBrowser>
+#include <QWindow>
+
+#include "app/help_window.h"
+#include "app/manual.h"
+#include "app/manual_help.h"
+#include "app_fixture.h"
+#include "test_registry.h"
+
+namespace ormix::app::testing {
+
+namespace {
+
+// The topics the dialogs, the windows and the Help menu open.
+QStringList NamedTopics() {
+    QStringList topics{"release.html",          "Instantaneous.html",   "Continuous.html",
+                       "Contained.html",        "Uncertainty.html",     "Water_Properties.html",
+                       "Windwave.html",         "Emulsification.html",  "Dispersants.html",
+                       "in-situ_burning.html",  "Mechanical.html",      "Beaching.html",
+                       "OilInfo.html",          "oil.html#Adding",      "index.html",
+                       "Scenario_Summary.html", "Reading_Results.html", "Model_Limits.html"};
+    for (const WindowKindInfo& k : kWindowKinds)
+        topics << QString::fromLatin1(k.helpTopic);
+    return topics;
+}
+
+}  // namespace
+
+class HelpTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Every topic a window or dialog opens is in the manual, with a title;
+    // every link between topics leads somewhere; every page can be found
+    // from the contents.
+    void TheManualHoldsEveryTopic() {
+        const Manual& manual = Manual::BuiltIn();
+        for (const QString& topic : NamedTopics()) {
+            QVERIFY2(manual.HasTopic(topic), qPrintable(topic));
+            QVERIFY2(!manual.TitleOf(topic).isEmpty(), qPrintable(topic));
+            const QString anchor = topic.section(QLatin1Char('#'), 1);
+            if (!anchor.isEmpty())
+                QVERIFY2(ReadBytes(QStringLiteral(":/help/") + topic.section('#', 0, 0))
+                             .contains(QStringLiteral("id=\"%1\"").arg(anchor).toUtf8()),
+                         qPrintable(topic));
+        }
+        QStringList listed;
+        for (const Manual::Entry& e : manual.Contents()) {
+            QVERIFY2(manual.HasTopic(e.topic), qPrintable(e.topic));
+            listed << e.topic.section(QLatin1Char('#'), 0, 0);
+        }
+        static const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+\\.html)"));
+        for (const QString& topic : manual.Topics()) {
+            QVERIFY2(listed.contains(topic), qPrintable(topic + " is not in the contents"));
+            const QString html = QString::fromUtf8(ReadBytes(QStringLiteral(":/help/") + topic));
+            for (auto m = link.globalMatch(html); m.hasNext();) {
+                const QString target = m.next().captured(1);
+                QVERIFY2(manual.HasTopic(target), qPrintable(topic + " links to " + target));
+            }
+        }
+        QVERIFY(manual.Index().size() > 50);
+    }
+
+    // The help window shows a topic, an unknown one as the contents page,
+    // and finds topics by keyword and by words of their text.
+    void TheHelpWindowFindsTopics() {
+        HelpWindow window(Manual::BuiltIn());
+        window.ShowTopic(QStringLiteral("Windwave.html"));
+        QCOMPARE(window.CurrentTopic(), QStringLiteral("Windwave.html"));
+        window.ShowTopic(QStringLiteral("no-such-topic.html"));
+        QCOMPARE(window.CurrentTopic(), QStringLiteral("index.html"));
+
+        window.IndexField()->setText(QStringLiteral("pour point"));
+        QVERIFY(window.IndexList()->count() >= 1);
+        emit window.IndexList()->itemActivated(window.IndexList()->item(0));
+        QVERIFY(window.CurrentTopic() != QLatin1String("index.html"));
+
+        window.Search(QStringLiteral("fetch"));
+        QStringList found;
+        for (int i = 0; i < window.SearchResults()->count(); ++i)
+            found << window.SearchResults()->item(i)->data(Qt::UserRole).toString();
+        QVERIFY(found.contains(QStringLiteral("Windwave.html")));
+        QVERIFY(Manual::BuiltIn().Search(QStringLiteral("xylophone")).empty());
+    }
+
+    // F1 opens the topic of the active window; Help Topics the contents.
+    void F1OpensTheTopicOfTheActiveWindow() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        w.Action(Command::ContextHelp)->trigger();
+        QCOMPARE(f.fake.help.topics.back(), QStringLiteral("index.html"));
+        ScenarioSession* s = f.Open("open-sea-crude");
+        w.Action(Command::ContextHelp)->trigger();
+        QCOMPARE(f.fake.help.topics.back(), QStringLiteral("Getting_Started.html"));
+        QVERIFY(w.Solve(s));
+        w.Action(Command::ContextHelp)->trigger();
+        QCOMPARE(f.fake.help.topics.back(), QStringLiteral("Oil_Budget_Table.html"));
+        w.Action(Command::HelpTopics)->trigger();
+        QCOMPARE(f.fake.help.topics.back(), QStringLiteral("index.html"));
+        QCOMPARE(w.Action(Command::ContextHelp)->shortcut(), QKeySequence(Qt::Key_F1));
+    }
+
+    // In a dialog, F1 opens the topic the dialog names; the manual opened
+    // while a modal dialog is up belongs to the dialog, so the person can
+    // use both.
+    void F1InADialogAndTheManualBesideIt() {
+        FakeHelp help;
+        HelpKeyFilter filter(help);
+        qApp->installEventFilter(&filter);
+        QDialog dialog;
+        SetHelpTopic(&dialog, QStringLiteral("Water_Properties.html"));
+        auto* field = new QLineEdit(&dialog);
+        dialog.show();
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_F1);
+        qApp->removeEventFilter(&filter);
+        QCOMPARE(help.topics, QStringList{QStringLiteral("Water_Properties.html")});
+
+        ManualHelp manual;
+        QDialog modal;
+        modal.setWindowModality(Qt::ApplicationModal);
+        modal.show();
+        QCOMPARE(QApplication::activeModalWidget(), &modal);
+        manual.ShowTopic(QStringLiteral("Water_Properties.html"));
+        QVERIFY(manual.Window() && manual.Window()->isVisible());
+        QCOMPARE(manual.Window()->windowHandle()->transientParent(), modal.windowHandle());
+        QCOMPARE(manual.Window()->CurrentTopic(), QStringLiteral("Water_Properties.html"));
+        modal.hide();
+        QVERIFY(manual.Window()->isVisible());
+    }
+};
+
+ORMIX_APP_TEST(HelpTest)
+
+}  // namespace ormix::app::testing
+
+#include "help_test.moc"

@@ -1,0 +1,205 @@
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QThread>
+#include <QTreeWidget>
+#include <cstring>
+
+#include "app/budget_table_view.h"
+#include "app/spill_form_view.h"
+#include "app/summary_bar.h"
+#include "app/text_table_view.h"
+#include "app_fixture.h"
+#include "output/budget_table.h"
+#include "scenario/environment_dialogs.h"
+#include "scenario/scenario_open.h"
+#include "test_registry.h"
+
+namespace ormix::app::testing {
+
+namespace {
+
+// A person who notes, for each box, how the window looked when it came up.
+class WatchingPrompts final : public UserPrompts {
+public:
+    struct Seen {
+        MessageKind kind;
+        QString text;
+        QString windowTitle;
+        bool onWindowThread;
+        bool waitCursor;
+    };
+    QWidget* window = nullptr;
+    std::vector<Seen> seen;
+
+    void Tell(QWidget*, MessageKind kind, const QString& text) override {
+        const QCursor* cursor = QApplication::overrideCursor();
+        seen.push_back({kind, text, window ? window->windowTitle() : QString(),
+                        QThread::currentThread() == qApp->thread(),
+                        cursor && cursor->shape() == Qt::WaitCursor});
+    }
+    Answer AskYesNoCancel(QWidget*, const QString&) override { return Answer::No; }
+    bool Confirm(QWidget*, const QString&) override { return true; }
+    QString ChooseOpenFile(QWidget*, const QString&, const QString&) override { return {}; }
+    QString ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+};
+
+// A scenario whose oil's pour point (35 deg C) lies above the water's.
+QString WaxyOilScenario(const QTemporaryDir& dir) {
+    const QString path = dir.filePath(QStringLiteral("waxy.json"));
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(R"({"oil": {"name": "Minas"},
+  "water": {"temperature": 15, "unit": "C"},
+  "wind": {"speed": 10, "unit": "knots", "direction": 90},
+  "releases": {"instantaneous": {"time": "2026-03-14 06:00", "amount": 500, "unit": "bbl"}}})");
+    return path;
+}
+
+bool SameResults(const WeatheringModel& a, const WeatheringModel& b) {
+    if (a.numSteps != b.numSteps || a.numSteps < 1) return false;
+    return std::memcmp(&a.result[0], &b.result[0], sizeof(a.result[0]) * a.numSteps) == 0;
+}
+
+}  // namespace
+
+class SolveTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The run's messages reach the person as boxes of their kind while the
+    // window says "Running" under the wait cursor; a scenario that lacks
+    // inputs says so and opens nothing.
+    void MessagesOfTheRunAreBoxes() {
+        QTemporaryDir dir;
+        QFile::copy(SourcePath(QStringLiteral("data/OilLib")),
+                    dir.filePath(QStringLiteral("OilLib")));
+        WatchingPrompts prompts;
+        FakeHelp help;
+        AppContext context{prompts, help};
+        MainWindow w(context, dir.path());
+        prompts.window = &w;
+        w.show();
+
+        ScenarioSession* empty = w.NewScenario();
+        QVERIFY(!w.Solve(empty));
+        QCOMPARE(prompts.seen.size(), size_t{1});
+        QCOMPARE(prompts.seen[0].kind, MessageKind::Error);
+        QVERIFY(
+            prompts.seen[0].text.startsWith(QLatin1String(" ERROR!  Please\n  - select an oil")));
+        QCOMPARE(w.OutputsOf(empty).size(), size_t{0});
+
+        ScenarioSession* waxy = w.OpenScenario(WaxyOilScenario(dir));
+        QVERIFY(waxy);
+        prompts.seen.clear();
+        QVERIFY(w.Solve(waxy));
+        QCOMPARE(prompts.seen.size(), size_t{1});
+        const WatchingPrompts::Seen& warning = prompts.seen[0];
+        QCOMPARE(warning.kind, MessageKind::Warning);
+        QVERIFY(warning.text.startsWith(QLatin1String("Temperature colder than pour point.")));
+        QCOMPARE(warning.windowTitle, QStringLiteral("Running"));
+        QVERIFY(warning.onWindowThread);
+        QVERIFY(warning.waitCursor);
+        QCOMPARE(w.windowTitle(), QStringLiteral("ORMIX - waxy.json"));
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(w.BusyIndicator()->isHidden());
+    }
+
+    // Solve (F5) runs the scenario off the window's thread with the same
+    // results as a run of the engine alone, and opens the oil budget table;
+    // the start form's Solve link does the same.
+    void SolveOpensTheBudgetTableWithTheEnginesResults() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        ScenarioSession* s = f.Open("open-sea-crude");
+        QVERIFY(s);
+        w.Action(Command::Solve)->trigger();
+        auto* table = static_cast<BudgetTableView*>(w.OutputOf(s, WindowKind::BudgetTable));
+        QVERIFY(table && table->isVisible());
+        QCOMPARE(w.Area()->currentSubWindow()->widget(), table);
+        QVERIFY(s->Doc().windowOpen[kWindowBudgetTable]);
+
+        CSpillDoc alone(std::time(nullptr), f.dir.path().toStdString());
+        QVERIFY(OpenScenario(alone, Example("open-sea-crude").toStdString()).ok);
+        alone.runSeed = 11;
+        QVERIFY(alone.Solve());
+        QVERIFY(SameResults(s->Doc().Model(), alone.Model()));
+        QCOMPARE(table->Table()->Text(),
+                 QString::fromStdString(BuildOilBudgetTable(alone, table->Choices()).Text()));
+
+        // Solving again keeps the one table, drawn from the new run.
+        QVERIFY(w.OpenOutput(s, WindowKind::IcsTable));
+        w.FormOf(s)->Link(FormLink::Solve)->click();
+        QCOMPARE(w.OutputsOf(s).size(), size_t{2});
+        QVERIFY(SameResults(s->Doc().Model(), alone.Model()));
+        QVERIFY(f.fake.prompts.told.empty());
+    }
+
+    // After a run, changing the water temperature closes every output
+    // window of that scenario (and only of that one), shows the
+    // re-calculate text, refreshes the water section of the summary and
+    // waits for a new run before the tables open again.
+    void AnInputChangeAfterARunClosesItsOutputs() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        f.inputs.available = true;
+        f.inputs.accept = [](InputCommand c, CSpillDoc& doc) {
+            if (c != InputCommand::Water) return false;
+            WaterEntries e;
+            e.temperature = "5";
+            return WaterDialogOK(doc, e).accepted;
+        };
+        ScenarioSession* other = f.Open("uncertainty");
+        QVERIFY(w.Solve(other));
+        ScenarioSession* s = f.Open("open-sea-crude");
+        QVERIFY(w.Solve(s));
+        QVERIFY(w.OpenOutput(s, WindowKind::IcsTable));
+        QCOMPARE(w.OutputsOf(s).size(), size_t{2});
+        QVERIFY(!w.FormOf(s)->ShowsRecalculate());
+        const int waterFills = w.Summary()->FillCount(kSummaryWater);
+        const int oilFills = w.Summary()->FillCount(kSummaryOil);
+
+        // Cancelled: nothing changes.
+        QVERIFY(!w.RunInput(s, InputCommand::Release));
+        QCOMPARE(w.OutputsOf(s).size(), size_t{2});
+
+        QVERIFY(w.Action(Command::Water)->isEnabled());
+        QVERIFY(w.FormOf(s)->Link(FormLink::Water)->isEnabled());
+        w.FormOf(s)->Link(FormLink::Water)->click();
+        QCOMPARE(f.inputs.run.back(), InputCommand::Water);
+        QCOMPARE(w.OutputsOf(s).size(), size_t{0});
+        QCOMPARE(w.OutputsOf(other).size(), size_t{1});
+        QVERIFY(!s->Doc().windowOpen[kWindowBudgetTable] && !s->Doc().windowOpen[kWindowIcsTable]);
+        QVERIFY(w.FormOf(s)->ShowsRecalculate());
+        QVERIFY(!w.FormOf(other)->ShowsRecalculate());
+        QCOMPARE(w.Summary()->FillCount(kSummaryWater), waterFills + 1);
+        QCOMPARE(w.Summary()->FillCount(kSummaryOil), oilFills);
+        QVERIFY(w.Summary()
+                    ->SectionItem(kSummaryWater)
+                    ->child(0)
+                    ->text(0)
+                    .contains(QLatin1String("Temperature = 5 deg C")));
+        QVERIFY(!w.Action(Command::BudgetTable)->isEnabled());
+        QVERIFY(!w.OpenOutput(s, WindowKind::BudgetTable));
+        QVERIFY(s->IsModified());
+
+        QVERIFY(w.Solve(s));
+        QVERIFY(!w.FormOf(s)->ShowsRecalculate());
+        QVERIFY(w.Action(Command::BudgetTable)->isEnabled());
+
+        // A line of the summary opens the dialog of its section.
+        QTreeWidgetItem* wind = w.Summary()->SectionItem(kSummaryWind)->child(0);
+        emit w.Summary()->Tree()->itemActivated(wind, 0);
+        QCOMPARE(f.inputs.run.back(), InputCommand::WindWave);
+    }
+};
+
+ORMIX_APP_TEST(SolveTest)
+
+}  // namespace ormix::app::testing
+
+#include "solve_test.moc"

@@ -1,0 +1,166 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTest>
+
+#include "app/budget_table_view.h"
+#include "app/ics_table_view.h"
+#include "app/table_clipboard.h"
+#include "app/text_table_view.h"
+#include "app_fixture.h"
+#include "test_registry.h"
+
+namespace ormix::app::testing {
+
+namespace {
+
+struct SolvedTables : WindowFixture {
+    SolvedTables() {
+        session = Open("open-sea-crude");
+        window->Solve(session);
+        budget = static_cast<BudgetTableView*>(window->OutputOf(session, WindowKind::BudgetTable));
+        ics = static_cast<IcsTableView*>(window->OpenOutput(session, WindowKind::IcsTable));
+    }
+    ScenarioSession* session = nullptr;
+    BudgetTableView* budget = nullptr;
+    IcsTableView* ics = nullptr;
+};
+
+QStringList Lines(const QString& text) {
+    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+}  // namespace
+
+class TablesTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Each choice of the oil budget table's bar draws the engine's table
+    // for that choice; the table starts in the release's unit.
+    void BudgetTableBarRedraws_data() {
+        QTest::addColumn<int>("time");
+        QTest::addColumn<int>("released");
+        QTest::addColumn<int>("other");
+        QTest::addColumn<int>("unit");
+        QTest::newRow("dates, gal, same") << 1 << 1 << 0 << 4;
+        QTest::newRow("hours, cu m, fraction") << 0 << 2 << 2 << 0;
+        QTest::newRow("hours, metric tons, percent") << 0 << 4 << 1 << 6;
+    }
+    void BudgetTableBarRedraws() {
+        QFETCH(int, time);
+        QFETCH(int, released);
+        QFETCH(int, other);
+        QFETCH(int, unit);
+        SolvedTables f;
+        QVERIFY(f.budget);
+        QCOMPARE(f.budget->ReleasedChoice()->currentText(), QStringLiteral("bbl"));
+        QCOMPARE(f.budget->OtherChoice()->currentText(), QStringLiteral("Percent"));
+        f.budget->TimeChoice()->setCurrentIndex(time);
+        f.budget->ReleasedChoice()->setCurrentIndex(released);
+        f.budget->OtherChoice()->setCurrentIndex(other);
+        BudgetTableChoices expected;
+        expected.time = time ? BudgetTimeColumn::Dates : BudgetTimeColumn::Hours;
+        expected.released = unit;
+        expected.other = static_cast<BudgetOtherColumns>(other);
+        QCOMPARE(f.budget->Table()->Text(),
+                 QString::fromStdString(BuildOilBudgetTable(f.session->Doc(), expected).Text()));
+    }
+
+    // Copy in a table window puts the table on the clipboard as cells a
+    // spreadsheet takes; with text selected in a field, Copy copies that.
+    void CopyPutsTheTableOnTheClipboard() {
+        SolvedTables f;
+        f.window->Area()->setActiveSubWindow(
+            qobject_cast<QMdiSubWindow*>(f.budget->parentWidget()));
+        f.budget->Table()->setFocus();
+        f.window->Action(Command::Copy)->trigger();
+        const QStringList lines = Lines(QApplication::clipboard()->text());
+        QCOMPARE(lines.value(0), QStringLiteral("Oil Name = Arabian Light"));
+        QCOMPARE(lines.value(1), QStringLiteral("API = 33.4\tPour Point = -30 deg C"));
+        const int heading = lines.indexOf(QRegularExpression(QStringLiteral("Hours Into\t.*")));
+        QVERIFY2(heading > 0, qPrintable(lines.join('\n')));
+        QCOMPARE(lines[heading],
+                 QStringLiteral("Hours Into\tReleased\tEvaporated\tDispersed\tRemaining"));
+        QCOMPARE(lines[heading + 1], QStringLiteral("Spill\tbbl\tpercent\tpercent\tpercent"));
+        QCOMPARE(lines[heading + 2].section(QLatin1Char('\t'), 0, 1), QStringLiteral("1\t5,000"));
+        for (int i = heading + 2; i < lines.size(); ++i)
+            QCOMPARE(lines[i].count(QLatin1Char('\t')), 4);
+
+        f.window->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(f.ics->parentWidget()));
+        QLineEdit* duration = f.ics->DurationField();
+        duration->setFocus();
+        duration->selectAll();
+        f.window->Action(Command::Copy)->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("8"));
+        f.ics->TableText()->setFocus();
+        f.window->Action(Command::Copy)->trigger();
+        const QStringList ics = Lines(QApplication::clipboard()->text());
+        QVERIFY(ics.contains(QStringLiteral("Floating, Contained\tnot estimated\tnot estimated")));
+        QVERIFY(ics.contains(QStringLiteral("Volume Spilled\t5,000\t5,000")));
+    }
+
+    // The separators drawn between columns do not become cells.
+    void TabSeparatedCellsLeaveTheDrawingOut() {
+        const QString text = QStringLiteral(
+                                 "Oil Name = X\nAPI = 1\t\t\tPour Point = 2\n%1\n"
+                                 "Hours Into\t Released \t \tEvaporated\t\n"
+                                 "         1\t  5,000   \t-\t    6     \t\n\n"
+                                 "         2\t  5,000   \t \t    9     \t\n")
+                                 .arg(QString(67, QLatin1Char('-')));
+        QCOMPARE(TableAsTabSeparated(text),
+                 QStringLiteral("Oil Name = X\nAPI = 1\tPour Point = 2\n\n"
+                                "Hours Into\tReleased\tEvaporated\n1\t5,000\t6\n2\t5,000\t9\n"));
+        QCOMPARE(TableAsTabSeparated(QStringLiteral("N/A")), QStringLiteral("N/A\n"));
+    }
+
+    // The ICS table follows its operational period; a typed duration is
+    // kept within a day and written back as used.
+    void IcsTableFollowsItsPeriod() {
+        SolvedTables f;
+        QVERIFY(f.ics);
+        QCOMPARE(f.ics->MonthChoice()->currentText(), QStringLiteral("March"));
+        QCOMPARE(f.ics->DayChoice()->value(), 14);
+        QCOMPARE(f.ics->HourChoice()->value(), 6);
+        QCOMPARE(f.ics->DurationField()->text(), QStringLiteral("8"));
+        f.ics->DurationField()->setText(QStringLiteral("30"));
+        emit f.ics->DurationField()->editingFinished();
+        QCOMPARE(f.ics->DurationField()->text(), QStringLiteral("24"));
+        f.ics->HourChoice()->setValue(10);
+        IcsPeriod period{3, 14, 10, 24};
+        const IcsTable expected = BuildIcsTable(f.session->Doc(), period);
+        QCOMPARE(f.ics->Table().period.duration, 24);
+        QCOMPARE(f.ics->Table().opStart, expected.opStart);
+        QCOMPARE(f.ics->TableText()->Text(), QString::fromStdString(expected.text));
+    }
+
+    // Save asks for the file ("Save ICS Table File", "ICS209.txt", ".ics"
+    // added to a bare name) and writes the export; a file that cannot be
+    // made says so.
+    void IcsSaveWritesTheExport() {
+        SolvedTables f;
+        f.fake.prompts.files = {f.File(QStringLiteral("period")),
+                                f.File(QStringLiteral("no/such/dir/ICS209.txt"))};
+        f.ics->SaveButton()->click();
+        QCOMPARE(f.fake.prompts.saveTitles.value(0), QStringLiteral("Save ICS Table File"));
+        QCOMPARE(f.fake.prompts.saveSuggestions.value(0), QStringLiteral("ICS209.txt"));
+        QCOMPARE(ReadBytes(f.File(QStringLiteral("period.ics"))),
+                 QByteArray::fromStdString(f.ics->Table().exportText));
+        QVERIFY(f.fake.prompts.told.empty());
+
+        QVERIFY(!f.ics->SaveTable());
+        QCOMPARE(f.fake.prompts.told.size(), size_t{1});
+        QCOMPARE(f.fake.prompts.told[0].text, QStringLiteral("Cannot create file for ICS table."));
+    }
+};
+
+ORMIX_APP_TEST(TablesTest)
+
+}  // namespace ormix::app::testing
+
+#include "tables_test.moc"

@@ -1,0 +1,76 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/start_options.h"
+#include "app/work_dir.h"
+#include "app_fixture.h"
+#include "test_registry.h"
+
+namespace ormix::app::testing {
+
+class WorkDirTest : public QObject {
+    Q_OBJECT
+private slots:
+    // --workdir when given; else the current directory when it holds
+    // OilLib; else the person's data directory, made on first start with a
+    // copy of the bundled oil library that later starts keep.
+    void WhereTheProgramKeepsItsFiles() {
+        QTemporaryDir root;
+        QDir dir(root.path());
+        dir.mkpath(QStringLiteral("given"));
+        dir.mkpath(QStringLiteral("with-lib"));
+        dir.mkpath(QStringLiteral("bare"));
+        QFile::copy(SourcePath(QStringLiteral("data/OilLib")),
+                    dir.filePath(QStringLiteral("with-lib/OilLib")));
+        const QString data = dir.filePath(QStringLiteral("user/data"));
+        const QString bundled = QString::fromLatin1(kBundledOilLib);
+
+        WorkDirChoice c = ChooseWorkDir(dir.filePath(QStringLiteral("given")),
+                                        dir.filePath(QStringLiteral("with-lib")), data, bundled);
+        QCOMPARE(c.dir, dir.filePath(QStringLiteral("given")));
+        QVERIFY(c.message.isEmpty());
+        c = ChooseWorkDir(QString(), dir.filePath(QStringLiteral("with-lib")), data, bundled);
+        QCOMPARE(c.dir, dir.filePath(QStringLiteral("with-lib")));
+        QVERIFY(!QFileInfo::exists(data));
+
+        c = ChooseWorkDir(QString(), dir.filePath(QStringLiteral("bare")), data, bundled);
+        QCOMPARE(c.dir, data);
+        QVERIFY(c.message.isEmpty());
+        const QString lib = QDir(data).filePath(QStringLiteral("OilLib"));
+        QCOMPARE(ReadBytes(lib), ReadBytes(SourcePath(QStringLiteral("data/OilLib"))));
+        QVERIFY(QFileInfo(lib).isWritable());
+        QFile kept(lib);
+        QVERIFY(kept.open(QIODevice::Append));
+        kept.write("\n");
+        kept.close();
+        const QByteArray edited = ReadBytes(lib);
+        ChooseWorkDir(QString(), dir.filePath(QStringLiteral("bare")), data, bundled);
+        QCOMPARE(ReadBytes(lib), edited);
+
+        // A directory that is not there is refused with its name.
+        c = ChooseWorkDir(dir.filePath(QStringLiteral("missing")), QString(), data, bundled);
+        QVERIFY(c.dir.isEmpty());
+        QVERIFY(c.message.contains(dir.filePath(QStringLiteral("missing"))));
+    }
+
+    void TheCommandLine() {
+        StartOptions o =
+            ParseStartOptions({"ormix-desktop", "spill.qsx", "--workdir", "/tmp/work"});
+        QVERIFY(o.error.isEmpty());
+        QCOMPARE(o.file, QStringLiteral("spill.qsx"));
+        QCOMPARE(o.workDir, QStringLiteral("/tmp/work"));
+        QVERIFY(ParseStartOptions({"ormix-desktop"}).file.isEmpty());
+        QVERIFY(!ParseStartOptions({"ormix-desktop", "a.qsx", "b.qsx"}).error.isEmpty());
+        QVERIFY(!ParseStartOptions({"ormix-desktop", "--colour"}).error.isEmpty());
+        QVERIFY(!ParseStartOptions({"ormix-desktop", "--workdir"}).error.isEmpty());
+    }
+};
+
+ORMIX_APP_TEST(WorkDirTest)
+
+}  // namespace ormix::app::testing
+
+#include "work_dir_test.moc"

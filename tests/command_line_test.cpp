@@ -1,0 +1,257 @@
+// The command line as a newcomer meets it: the version and help, misspelt
+// commands and options, a working directory that is not there, an oil
+// library that cannot be read, and the names of units.
+#include <gtest/gtest.h>
+#include <CLI/CLI.hpp>
+
+#include <sstream>
+
+#include "cli/command_line.h"
+#include "cli/oil_library_hint.h"
+#include "cli/run_command.h"
+#include "cli/series_command.h"
+#include "cli/unit_names.h"
+#include "output/budget_units.h"
+#include "output/graph_series.h"
+#include "temp_dir.h"
+
+namespace ormix {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome Ormix(const std::vector<std::string>& args) {
+    CLI::App app;
+    BuildCommandLine(app);
+    std::ostringstream out, err;
+    const int status = RunCommandLine(app, args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+struct Misspelling {
+    const char* word;
+    const char* meant;  // "" for nothing close
+};
+
+class ClosestNames : public ::testing::TestWithParam<Misspelling> {};
+
+TEST_P(ClosestNames, SuggestOnlyWhatIsClose) {
+    const std::vector<std::string> names = {"run",    "run-records", "summary",  "series",
+                                            "--seed", "--library",   "--workdir"};
+    EXPECT_EQ(ClosestName(GetParam().word, names), GetParam().meant);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, ClosestNames,
+    ::testing::Values(Misspelling{"rnu", "run"}, Misspelling{"rum", "run"},
+                      Misspelling{"sumary", "summary"}, Misspelling{"seires", "series"},
+                      Misspelling{"--sed", "--seed"}, Misspelling{"-seed", "--seed"},
+                      Misspelling{"--lib", "--library"}, Misspelling{"--workdri", "--workdir"},
+                      Misspelling{"xyz", ""}, Misspelling{"--time", ""}, Misspelling{"plot", ""}));
+
+struct UsageCase {
+    std::vector<std::string> args;
+    const char* error;  // "" when the words are fine
+};
+
+class UsageErrors : public ::testing::TestWithParam<UsageCase> {};
+
+// Said before anything runs (no scenario file is read), with status 2.
+TEST_P(UsageErrors, NameWhatIsUnknownAndWhatWasMeant) {
+    const Outcome o = Ormix(GetParam().args);
+    if (*GetParam().error == '\0') {
+        EXPECT_EQ(o.err.find("unknown"), std::string::npos) << o.err;
+        return;
+    }
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err, GetParam().error);
+    EXPECT_EQ(o.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, UsageErrors,
+    ::testing::Values(
+        UsageCase{{"rnu", "x.json"},
+                  "ormix: unknown command 'rnu'; did you mean 'run'?\n"
+                  "Run 'ormix help' for the commands.\n"},
+        UsageCase{{"plot"}, "ormix: unknown command 'plot'\nRun 'ormix help' for the commands.\n"},
+        UsageCase{{"oil", "shwo", "Brent"},
+                  "ormix oil: unknown command 'shwo'; did you mean 'show'?\n"
+                  "Run 'ormix help oil' for the commands.\n"},
+        UsageCase{{"run", "--sed", "3", "x.json"},
+                  "ormix run: unknown option '--sed'; did you mean '--seed'?\n"
+                  "Run 'ormix help run' for the options.\n"},
+        UsageCase{{"ics", "x.json", "--duration", "-3", "--lib=data/OilLib"},
+                  "ormix ics: unknown option '--lib'; did you mean '--library'?\n"
+                  "Run 'ormix help ics' for the options.\n"},
+        UsageCase{{"custom-oil", "add", "--jsno", "a.json"},
+                  "ormix custom-oil add: unknown option '--jsno'; did you mean '--json'?\n"
+                  "Run 'ormix help custom-oil add' for the options.\n"},
+        UsageCase{{}, "ormix: a command is required\nRun 'ormix help' for the commands.\n"},
+        // A value that begins with a dash is a value, not an option.
+        UsageCase{{"ics", "x.json", "--begin", "03/14 06", "--duration", "-3"}, ""}));
+
+TEST(CommandLine, VersionAndHelp) {
+    Outcome o = Ormix({"--version"});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out, VersionText() + "\n");
+    EXPECT_EQ(VersionText().rfind("ormix ", 0), 0u);
+
+    // `help COMMAND` is the command's --help.
+    ::testing::internal::CaptureStdout();
+    o = Ormix({"help", "oil", "show"});
+    std::string shown = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(o.status, 0);
+    EXPECT_NE(shown.find("Usage: ormix oil show [OPTIONS] NAME-OR-ID"), std::string::npos) << shown;
+    o = Ormix({"oil", "show", "--help"});
+    EXPECT_EQ(o.out, shown);
+
+    ::testing::internal::CaptureStdout();
+    o = Ormix({"help"});
+    shown = ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(o.status, 0);
+    EXPECT_NE(shown.find("Usage: ormix [OPTIONS] SUBCOMMAND"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("  summary "), std::string::npos);
+
+    ::testing::internal::CaptureStderr();
+    o = Ormix({"help", "rnu"});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find(
+                  "ormix: unknown command 'rnu'; did you mean 'run'?"),
+              std::string::npos);
+}
+
+// Every command that runs the model says in its help that runs are random.
+TEST(CommandLine, HelpOfEveryRunSaysRunsAreRandom) {
+    for (const char* command : {"run", "ics", "series", "summary", "run-records"}) {
+        const Outcome o = Ormix({command, "--help"});
+        EXPECT_NE(o.out.find("Runs are random"), std::string::npos) << command;
+        EXPECT_NE(o.out.find("--seed"), std::string::npos) << command;
+    }
+}
+
+class MissingWorkDir : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+// Said once, with the path, and nothing is read or run.
+TEST_P(MissingWorkDir, IsSaidOnceBeforeAnythingRuns) {
+    testing::TempDir dir;
+    const std::string missing = dir.File("missing");
+    std::vector<std::string> args = GetParam();
+    args.insert(args.end(), {"--workdir", missing});
+    const Outcome o = Ormix(args);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(Count(o.err, "the working directory " + missing + " does not exist"), 1u) << o.err;
+    EXPECT_EQ(o.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, MissingWorkDir,
+    ::testing::Values(std::vector<std::string>{"run", "x.json"},
+                      std::vector<std::string>{"ics", "x.json"},
+                      std::vector<std::string>{"series", "x.json", "--graph", "density"},
+                      std::vector<std::string>{"summary", "x.json"},
+                      std::vector<std::string>{"convert", "x.json", "y.qsx"},
+                      std::vector<std::string>{"run-records", "x.json"},
+                      std::vector<std::string>{"oils"},
+                      std::vector<std::string>{"oil", "show", "Brent"},
+                      std::vector<std::string>{"custom-oil", "add", "--json", "x.json"},
+                      std::vector<std::string>{"custom-oil", "edit", "X", "--json", "x.json"},
+                      std::vector<std::string>{"custom-oil", "remove", "X"}));
+
+TEST(CommandLine, AWorkDirThatIsAFileIsRefused) {
+    testing::TempDir dir;
+    testing::WriteFile(dir.File("OilLib"), "");
+    const Outcome o = Ormix({"oils", "--workdir", dir.File("OilLib")});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find(dir.File("OilLib") + " is not a directory"), std::string::npos) << o.err;
+}
+
+// The library's own message stays; the command adds where it looked and
+// what to type.
+TEST(OilLibraryHint, SaysWhereItLookedAndWhatToDo) {
+    EXPECT_EQ(OilLibraryHint(kTableNotFound, "/data/spill/OilLib", false),
+              "ormix looked for the oil library OilLib in the working directory /data/spill and "
+              "found none: give the directory that holds it with --workdir, or name the file "
+              "with --library (from the top of the source tree: --library data/OilLib)");
+    EXPECT_EQ(OilLibraryHint(kTableNotFound, "/data/Lib", true),
+              "there is no oil library file /data/Lib (named by --library); from the top of the "
+              "source tree: --library data/OilLib");
+    EXPECT_EQ(OilLibraryHint(kNotAnOilLibrary, "/data/notes.txt", true)
+                  .rfind("/data/notes.txt is not an oil library", 0),
+              0u);
+    EXPECT_EQ(OilLibraryHint(kTableLineTooLong, "/data/OilLib", false)
+                  .rfind("/data/OilLib could not be read as an oil library", 0),
+              0u);
+}
+
+TEST(OilLibraryHint, FollowsTheRefusalOfAScenarioWhoseLibraryIsMissing) {
+    testing::TempDir dir;
+    RunOptions o;
+    o.file = std::string(ORMIX_SOURCE_DIR) + "/examples/scenarios/open-sea-crude.json";
+    o.seed = 1;
+    o.workDir = dir.Path();
+    auto doc = std::make_unique<CSpillDoc>(0, o.workDir);
+    CollectingSink messages;
+    EXPECT_EQ(LoadAndRun(o, *doc, messages), 1);
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_NE(messages.messages[0].text.find("oil.name: Unable to read the Oil Library: ORMIX "
+                                             "cannot find the file."),
+              std::string::npos);
+    EXPECT_EQ(messages.messages[1].kind, MessageKind::Information);
+    EXPECT_NE(messages.messages[1].text.find("in the working directory " + dir.Path() +
+                                             " and found none"),
+              std::string::npos)
+        << messages.messages[1].text;
+
+    // A file that is not an oil library is named.
+    testing::WriteFile(dir.File("OilLib"), "1.0\t01/01/2026\tORMIX\nOil Name\n");
+    doc = std::make_unique<CSpillDoc>(0, o.workDir);
+    messages.messages.clear();
+    EXPECT_EQ(LoadAndRun(o, *doc, messages), 1);
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[1].text.rfind(dir.File("OilLib") + " is not an oil library", 0),
+              0u);
+
+    // An oil that is not in a readable library gets no hint.
+    o.library = std::string(ORMIX_SOURCE_DIR) + "/data/OilLib";
+    testing::WriteFile(dir.File("s.json"), R"({"oil": {"name": "No Such Oil"}})");
+    o.file = dir.File("s.json");
+    doc = std::make_unique<CSpillDoc>(0, o.workDir, o.library);
+    messages.messages.clear();
+    EXPECT_EQ(LoadAndRun(o, *doc, messages), 1);
+    EXPECT_EQ(messages.messages.size(), 1u);
+}
+
+// One spelling per unit on every command, the other spellings accepted.
+TEST(UnitNames, OneSpellingEverywhereAndTheOthersAccepted) {
+    for (const char* name : {"metric-tons", "metric tons", "metric-tonnes", "metric tonnes"})
+        EXPECT_EQ(BudgetUnitNamed(name), kBudgetMetricTons) << name;
+    EXPECT_EQ(BudgetUnitNamed("cu m"), kBudgetCubicMetres);
+    EXPECT_EQ(BudgetUnitNamed("kg"), -1);
+    EXPECT_EQ(BudgetUnitName(kBudgetMetricTons), "metric-tons");
+
+    CLI::Validator released = ReleasedUnitName();
+    std::string unit = "metric tonnes";
+    EXPECT_EQ(released(unit), "");
+    EXPECT_EQ(unit, "metric-tons");
+    unit = "percent";
+    EXPECT_NE(released(unit).find("bbl, gal, cu-m, tons, metric-tons"), std::string::npos);
+
+    EXPECT_EQ(GraphUnitNames(kRemainGraph), "cu-m, fraction, percent, bbl, gal, tons, metric-tons");
+    EXPECT_EQ(GraphUnitNamed(kRemainGraph, "metric-tons"), kBudgetMetricTons);
+    EXPECT_EQ(GraphUnitNames(kDensityGraph), "kg/cu-m, g/cc");
+    EXPECT_EQ(GraphUnitNamed(kWaterGraph, "metric-tons"), -1);
+}
+
+}  // namespace
+}  // namespace ormix

@@ -1,0 +1,97 @@
+#include "core/json_parse.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "calculators/plume_json.h"
+#include "calculators/tank_json.h"
+#include "cli/custom_oil_json.h"
+#include "cli/records_json.h"
+#include "oil/custom_oil.h"
+#include "scenario/scenario_json.h"
+#include "scenario_fixture.h"
+
+namespace ormix {
+namespace {
+
+struct Duplicate {
+    const char* json;
+    const char* path;
+};
+
+std::ostream& operator<<(std::ostream& os, const Duplicate& d) {
+    return os << d.json;
+}
+
+class JsonDuplicateKey : public ::testing::TestWithParam<Duplicate> {};
+
+TEST_P(JsonDuplicateKey, IsRefusedAtItsPath) {
+    nlohmann::json out = 7;
+    std::string path, error;
+    EXPECT_FALSE(ParseJsonStrictly(GetParam().json, out, path, error));
+    EXPECT_EQ(path, GetParam().path);
+    EXPECT_EQ(error, "this key is given twice in the same object; only one value can count");
+    EXPECT_EQ(out, 7);  // untouched
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Json, JsonDuplicateKey,
+    ::testing::Values(Duplicate{R"({"a": 1, "a": 1})", "a"},
+                      Duplicate{R"({"a": {"b": 1, "c": {}, "b": 2}})", "a.b"},
+                      Duplicate{R"({"a": [1, {"x": 1}, [2, {"y": 0, "y": 0}]]})", "a[2][1].y"},
+                      Duplicate{R"([{"k": 1}, {"k": 1, "k": 2}])", "[1].k"},
+                      Duplicate{R"({"a": [], "b": [{}, {}, {"c": [{"d": 1, "d": 1}]}]})",
+                                "b[2].c[0].d"}));
+
+TEST(JsonParse, TakesWhatIsStrictlyJson) {
+    nlohmann::json out;
+    std::string path, error;
+    // The same key in different objects is no duplicate.
+    ASSERT_TRUE(ParseJsonStrictly(R"({"a": {"k": 1}, "b": [{"k": 2}, {"k": 3}], "k": 4})", out,
+                                  path, error))
+        << error;
+    EXPECT_EQ(out["b"][1]["k"], 3);
+    EXPECT_FALSE(ParseJsonStrictly(R"({"a": 1,})", out, path, error));
+    EXPECT_EQ(path, "");
+    EXPECT_EQ(error.rfind("not valid JSON: ", 0), 0u) << error;
+    EXPECT_FALSE(ParseJsonStrictly(R"({"a": 1e400})", out, path, error));
+    EXPECT_EQ(error.rfind("not valid JSON: ", 0), 0u) << error;
+}
+
+// Every JSON file the program reads refuses a key given twice, naming it.
+TEST(JsonParse, EveryReaderRefusesAKeyGivenTwice) {
+    const std::string twice = "this key is given twice";
+    auto doc = testing::NewLibraryDoc();
+    ScenarioLoadResult scenario =
+        LoadScenarioJson(R"({"water": {"temperature": 15, "temperature": 60}})", *doc);
+    EXPECT_EQ(scenario.path, "water.temperature");
+    EXPECT_EQ(scenario.refusal.text.rfind(twice, 0), 0u);
+
+    ScenarioLoadResult saved =
+        LoadScenarioJson(R"({"document": {"OilIndex": 1, "OilIndex": 2}})", *doc);
+    EXPECT_EQ(saved.path, "document.OilIndex");
+
+    TankCalculatorInput tank;
+    InputTank record;
+    PageCheck tankCheck = LoadTankCalculator(
+        R"({"step2": {"choice": "amount", "amount": 5, "amount": 50}})", tank, record);
+    EXPECT_EQ(tankCheck.message.rfind("step2.amount: " + twice, 0), 0u) << tankCheck.message;
+
+    PlumeDialogInput plume;
+    PageCheck plumeCheck = LoadSmokePlume(R"({"burn": {"area": 1, "area": 2}})", plume);
+    EXPECT_EQ(plumeCheck.message.rfind("burn.area: " + twice, 0), 0u) << plumeCheck.message;
+
+    TableFile oil("unused", oilfield::kColumnNames, oilfield::kNamedFields, oilfield::kFieldCount);
+    std::string error;
+    EXPECT_FALSE(ApplyCustomOilJson(R"({"api": 30, "api": 31})", oil, error));
+    EXPECT_EQ(error.rfind("api: " + twice, 0), 0u) << error;
+
+    ModelRecords records;
+    EXPECT_FALSE(
+        ParseModelRecords(R"({"InputWater": {"salinity": 1, "salinity": 2}})", records, error));
+    EXPECT_EQ(error.rfind("InputWater.salinity: " + twice, 0), 0u) << error;
+}
+
+}  // namespace
+}  // namespace ormix
