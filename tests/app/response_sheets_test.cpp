@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -145,6 +146,28 @@ private slots:
         QCOMPARE(doc->plume[0].loc, 200.0);
     }
 
+    void CleanupCarriesOnlyTheChosenQuantity() {
+        QTemporaryDir work;
+        auto doc = NewScenario(work);
+        FakeContext f;
+        CleanupSheet s(*doc, f.context);
+        s.show();
+        Click(s.use[0]);
+        s.when[0]->SetValue({3, 14, 6});
+        Type(s.duration[0], "121");
+        Type(s.rate[0], "50");
+        QCOMPARE(Closes(&s, Button(&s, QDialogButtonBox::Ok)), -1);
+        QCOMPARE(f.prompts.told.back().text, Q(CheckCleanupPage(s.Page(0)).Text()));
+        Type(s.duration[0], "10");
+        Click(s.byAmount[0]);
+        QVERIFY(!s.rate[0]->isEnabled() && s.amount[0]->isEnabled());
+        Type(s.amount[0], "100");
+        QCOMPARE(Closes(&s, Button(&s, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+        QCOMPARE(doc->inputSkimmer.num, 1);
+        QCOMPARE(doc->inputSkimmer.amount[0], 100.0);
+        QCOMPARE(doc->inputSkimmer.rate[0], NoData);
+    }
+
     void BeachingSpreadsTheDaysOverTheHours() {
         QTemporaryDir work;
         auto doc = NewScenario(work, MakeLocalTime(2026, 3, 14, 14));
@@ -157,6 +180,13 @@ private slots:
         }
         QVERIFY(static_cast<const SpillDocData&>(*doc) == before);
         BeachingDialog d(*doc, f.context);
+        d.show();
+        Type(d.days[2], "-5");
+        QCOMPARE(Closes(&d, Button(&d, QDialogButtonBox::Ok)), -1);
+        QCOMPARE(f.prompts.told.back().text,
+                 Q(BeachingDialogOK(*NewScenario(work), d.Entries()).Text()));
+        QVERIFY(static_cast<const SpillDocData&>(*doc) == before);
+        Type(d.days[2], "");
         Type(d.days[5], "24");
         QCOMPARE(Closes(&d, Button(&d, QDialogButtonBox::Ok)), int(QDialog::Accepted));
         QCOMPARE(doc->inputBeached.vol[119], 1.0);
