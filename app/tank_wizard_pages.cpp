@@ -95,10 +95,11 @@ LeakingTankWizard::LeakingTankWizard(CSpillDoc& doc, AppContext& context, QWidge
     sizeUnit = ChoiceBox({"meters", "feet"}, e.size.unit);
     auto* step1 = new QWidget;
     auto* form1 = new QFormLayout(step1);
+    form1->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form1->addRow(Wrapped(tr("Give the inside dimensions of the tank.")));
     form1->addRow(BuddyLabel(tr("&Length"), length), length);
     form1->addRow(BuddyLabel(tr("&Width"), width), width);
-    form1->addRow(BuddyLabel(tr("&Height"), height), height);
+    form1->addRow(BuddyLabel(tr("H&eight"), height), height);
     form1->addRow(BuddyLabel(tr("&Unit"), sizeUnit), sizeUnit);
     AddPage(1, step1);
 
@@ -126,12 +127,13 @@ LeakingTankWizard::LeakingTankWizard(CSpillDoc& doc, AppContext& context, QWidge
                             p.openingChoice == 1 ? p.rectUnit : p.diameterUnit);
     auto* step3 = new QWidget;
     auto* form3 = new QFormLayout(step3);
+    form3->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form3->addRow(BuddyLabel(tr("&Unit"), openingUnit), openingUnit);
     form3->addRow(circular);
     form3->addRow(BuddyLabel(tr("&Diameter"), diameter), diameter);
     form3->addRow(rectangular);
     form3->addRow(BuddyLabel(tr("&Length"), rectLength), rectLength);
-    form3->addRow(BuddyLabel(tr("&Height"), rectHeight), rectHeight);
+    form3->addRow(BuddyLabel(tr("H&eight"), rectHeight), rectHeight);
     FollowChoice(circular, rectangular, {diameter}, {rectLength, rectHeight});
     AddPage(3, step3);
 
@@ -140,7 +142,7 @@ LeakingTankWizard::LeakingTankWizard(CSpillDoc& doc, AppContext& context, QWidge
                              double percent, const QString& percentText, QRadioButton*& byHeight,
                              QRadioButton*& byPercent_, QLineEdit*& heightEdit, QComboBox*& unitBox,
                              QLineEdit*& percentEdit) {
-        byHeight = Way(tr("A &height of"), choice == 0);
+        byHeight = Way(tr("A h&eight of"), choice == 0);
         byPercent_ = Way(tr("&At"), choice == 1);
         heightEdit = NumberEdit(NumberText(value));
         unitBox = ChoiceBox({"meters", "feet"}, unit);
@@ -188,7 +190,7 @@ LeakingTankWizard::LeakingTankWizard(CSpillDoc& doc, AppContext& context, QWidge
     auto* layout7 = new QVBoxLayout(step7);
     layout7->addWidget(total);
     layout7->addWidget(duration);
-    layout7->addWidget(Row({BuddyLabel(tr("&Plot the release in"), plotUnit), plotUnit}));
+    layout7->addWidget(Row({BuddyLabel(tr("Plot the release &in"), plotUnit), plotUnit}));
     auto* plots = new QHBoxLayout;
     plots->addWidget(releasedPlot);
     plots->addWidget(levelsPlot);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -17,9 +18,13 @@
 #include "app/dialog_support.h"
 #include "app/input_commands.h"
 #include "app/oil_library_sheet.h"
+#include "app/smoke_plume_dialog.h"
+#include "app/tank_wizard_pages.h"
 #include "app/water_dialog.h"
 #include "dialog_driver.h"
 #include "fake_prompts.h"
+#include "scenario/burn_plume.h"
+#include "scenario/response_dialogs.h"
 #include "scenario_helpers.h"
 #include "test_registry.h"
 
@@ -83,8 +88,10 @@ private slots:
                 shown = d->windowTitle();
                 d->reject();
             });
+            const SpillDocData before = *doc;
             QVERIFY(!RunInputCommand(command, *doc, f.context, nullptr));
             QCOMPARE(shown, QString::fromLatin1(titles[c]));
+            QVERIFY(static_cast<const SpillDocData&>(*doc) == before);  // Cancel: as it was
         }
     }
 
@@ -129,6 +136,39 @@ private slots:
                 hasDefault = hasDefault || (b->isDefault() && b->isVisible());
             QVERIFY2(hasDefault, qPrintable(d->windowTitle()));
             d->hide();
+        }
+    }
+
+    // The calculators too, page by page: the wizard's and the plume's own
+    // buttons share the screen with each page's fields.
+    void CalculatorMnemonicsAreUnique() {
+        QTemporaryDir work;
+        auto doc = ExampleScenario(work, "response-operations.json");
+        FakeContext f;
+        LeakingTankWizard wizard(*doc, f.context);
+        wizard.show();
+        wizard.length->setText(QStringLiteral("15"));
+        wizard.width->setText(QStringLiteral("10"));
+        wizard.height->setText(QStringLiteral("12"));
+        wizard.byPercent->setChecked(true);
+        wizard.percentFull->setText(QStringLiteral("80"));
+        wizard.diameter->setText(QStringLiteral("30"));
+        wizard.openingUnit->setCurrentIndex(1);
+        wizard.leakHeight->setText(QStringLiteral("2"));
+        wizard.waterHeight->setText(QStringLiteral("1"));
+        for (int step = 1; step <= 7; ++step) {
+            QCOMPARE(wizard.currentId(), step - 1);
+            QStringList clash = MnemonicClashes(&wizard);
+            QVERIFY2(clash.isEmpty(), qPrintable(QString::number(step) + ": " + clash.join(", ")));
+            wizard.next();
+        }
+        SmokePlumeDialog plume(*doc, f.context, 0,
+                               PlumeInputForBurn(*doc, 0, BurnPagesOf(*doc)[0]));
+        plume.show();
+        for (int page = 0; page < 2; ++page) {
+            QStringList clash = MnemonicClashes(&plume);
+            QVERIFY2(clash.isEmpty(), qPrintable(clash.join(", ")));
+            QVERIFY(page == 1 || plume.Next());
         }
     }
 
