@@ -3,6 +3,7 @@
 // its JSON, and it solves to the same oil budget table.
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -430,8 +431,22 @@ private slots:
         QVERIFY(byHand->Solve());
         QVERIFY(fromJson->Solve());
         const BudgetTableChoices choices = InitialBudgetTableChoices(*fromJson);
-        QCOMPARE(BuildOilBudgetTable(*byHand, choices).Text(),
-                 BuildOilBudgetTable(*fromJson, choices).Text());
+        const std::string table = BuildOilBudgetTable(*byHand, choices).Text();
+        QCOMPARE(table, BuildOilBudgetTable(*fromJson, choices).Text());
+
+        // The saved scenario, run by the command line with the same seed.
+        const QString saved = byHandDir.filePath(QStringLiteral("by-hand.qsx"));
+        QVERIFY(SaveScenarioFile(*byHand, saved.toStdString()).ok);
+        QProcess run;
+        QVERIFY(byHand->runSeed);
+        run.start(QStringLiteral(ORMIX_CLI),
+                  QStringList{QStringLiteral("run"), saved, QStringLiteral("--seed"),
+                              QString::number(*byHand->runSeed), QStringLiteral("--library"),
+                              QString::fromStdString(SourcePath("data/OilLib")),
+                              QStringLiteral("--workdir"), byHandDir.path()});
+        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(run.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(run.readAllStandardOutput()), QString::fromStdString(table));
     }
 };
 
