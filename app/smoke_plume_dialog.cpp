@@ -115,7 +115,7 @@ SmokePlumeDialog::SmokePlumeDialog(CSpillDoc& doc, AppContext& context, int slot
     connect(finished, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this,
-            [this] { Context().help.ShowTopic(QStringLiteral("in-situ_burning.html")); });
+            [this] { Context().help.ShowTopic(QStringLiteral("Smoke_Plume.html")); });
     connect(next, &QPushButton::clicked, this, &SmokePlumeDialog::Next);
     connect(back, &QPushButton::clicked, this, &SmokePlumeDialog::Back);
     connect(print, &QPushButton::clicked, this, [this] { PrintWithDialog(this, PrintedPages()); });

@@ -201,7 +201,7 @@ LeakingTankWizard::LeakingTankWizard(CSpillDoc& doc, AppContext& context, QWidge
 
     before_.assign(8, tank_);
     connect(this, &QWizard::helpRequested, this,
-            [this] { context_.help.ShowTopic(QStringLiteral("release.html")); });
+            [this] { context_.help.ShowTopic(QStringLiteral("Leaking_Tank.html")); });
     connect(this, &QWizard::currentIdChanged, this,
             [this](int id) { button(QWizard::CustomButton1)->setVisible(id == 6); });
     connect(this, &QWizard::customButtonClicked, this,

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include "app/dialog_support.h"
@@ -66,6 +67,8 @@ private slots:
         // A printer that cannot write says so.
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         QCOMPARE(PrintedPageCount(pages, work.filePath(QStringLiteral("no/such/dir/tank.pdf"))), 0);
+        Click(w.button(QWizard::HelpButton));
+        QCOMPARE(f.help.topics, QStringList{QStringLiteral("Leaking_Tank.html")});
     }
 
     void PlumeResultShowsTheReportAndPrintsIt() {
@@ -90,6 +93,9 @@ private slots:
         QCOMPARE(pages[0].title, QStringLiteral("Smoke Plume"));
         QCOMPARE(pages[0].lines, lines);
         QCOMPARE(PrintedPageCount(pages, work.filePath(QStringLiteral("plume.pdf"))), 1);
+        for (QPushButton* b : d.findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("&Help")) Click(b);
+        QCOMPARE(f.help.topics, QStringList{QStringLiteral("Smoke_Plume.html")});
     }
 };
 
