@@ -155,8 +155,8 @@ QWidget* CustomOilSheet::GeneralPage() {
     entry("fieldName", tr("&Field name:"));
     entry("synonyms", tr("S&ynonyms:"));
     entry("reference", tr("&Reference:"));
-    QComboBox* type = AddChoice("productType", tr("Product &type:"), {"crude", "refined"});
-    form->addRow(BuddyLabel(tr("Product &type:"), type), type);
+    QComboBox* type = AddChoice("productType", tr("Prod&uct type:"), {"crude", "refined"});
+    form->addRow(BuddyLabel(tr("Prod&uct type:"), type), type);
     QComboBox* oilClass = AddChoice("oilClass", tr("Oil &class:"), {});
     form->addRow(BuddyLabel(tr("Oil &class:"), oilClass), oilClass);
     entry("comments", tr("C&omments:"));

@@ -77,7 +77,7 @@ WindDialog::WindDialog(CSpillDoc& doc, AppContext& context, QWidget* parent)
     grid->addWidget(Row({recordSpeed, recordSpeedUnit}), 1, 1);
     grid->addWidget(BuddyLabel(tr("Di&rection:"), recordDirection), 2, 0);
     grid->addWidget(Row({recordDirection}, tr("degrees (from)")), 2, 1);
-    grid->addWidget(BuddyLabel(tr("Wa&ve height:"), recordWaveHeight), 3, 0);
+    grid->addWidget(BuddyLabel(tr("Wave hei&ght:"), recordWaveHeight), 3, 0);
     grid->addWidget(Row({recordWaveHeight, recordWaveHeightUnit}, tr("(optional)")), 3, 1);
     grid->addWidget(Row({addRecord, deleteRecord}), 4, 0, 1, 2);
     grid->addWidget(recordList, 5, 0, 1, 2);

@@ -15,12 +15,17 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/burn_rate_dialog.h"
+#include "app/custom_oil_dialog.h"
+#include "app/custom_oil_sheet.h"
 #include "app/dialog_support.h"
 #include "app/input_commands.h"
 #include "app/oil_library_sheet.h"
+#include "app/release_kind_dialogs.h"
 #include "app/smoke_plume_dialog.h"
 #include "app/tank_wizard_pages.h"
 #include "app/water_dialog.h"
+#include "app/wind_side_dialogs.h"
 #include "dialog_driver.h"
 #include "fake_prompts.h"
 #include "scenario/burn_plume.h"
@@ -115,21 +120,42 @@ private slots:
     }
 
     // With the keyboard alone: OK is the default button, and no two
-    // mnemonics of what is on screen at once share a letter.
+    // mnemonics of what is on screen at once share a letter, on every page
+    // and in every mode that a choice shows; the sub-dialogs too.
     void KeyboardMnemonicsAreUnique() {
         QTemporaryDir work;
         auto doc = NewScenario(work);
         FakeContext f;
         QVERIFY(doc->OilLib().Load() == 0);
-        for (int c = 0; c <= int(InputCommand::Beaching); ++c) {
-            std::unique_ptr<QDialog> d =
-                MakeInputDialog(static_cast<InputCommand>(c), *doc, f.context, nullptr);
+        std::vector<std::unique_ptr<QDialog>> dialogs;
+        for (int c = 0; c <= int(InputCommand::Beaching); ++c)
+            dialogs.push_back(
+                MakeInputDialog(static_cast<InputCommand>(c), *doc, f.context, nullptr));
+        dialogs.push_back(std::make_unique<InstantaneousDialog>(*doc, f.context));
+        dialogs.push_back(std::make_unique<ContinuousDialog>(*doc, f.context));
+        dialogs.push_back(std::make_unique<ContainedDialog>(*doc, f.context));
+        dialogs.push_back(std::make_unique<AmountUncertaintyDialog>(*doc, f.context));
+        dialogs.push_back(std::make_unique<FetchDialog>(*doc, f.context));
+        dialogs.push_back(std::make_unique<WindUncertaintyDialog>(*doc, f.context));
+        dialogs.push_back(std::make_unique<BurnRateDialog>(*doc, f.context));
+        dialogs.push_back(std::make_unique<NewCustomOilDialog>(f.context));
+        dialogs.push_back(std::make_unique<CustomOilSheet>(doc->CustomLib(), -1, f.context));
+        for (const std::unique_ptr<QDialog>& d : dialogs) {
             d->show();
+            auto check = [&d](const QString& where) {
+                QStringList clash = MnemonicClashes(d.get());
+                QVERIFY2(clash.isEmpty(), qPrintable(d->windowTitle() + where + ": " +
+                                                     clash.join(QStringLiteral(", "))));
+            };
             auto* tabs = d->findChild<QTabWidget*>();
             for (int page = 0; page < (tabs ? tabs->count() : 1); ++page) {
                 if (tabs) tabs->setCurrentIndex(page);
-                QStringList clash = MnemonicClashes(d.get());
-                QVERIFY2(clash.isEmpty(), qPrintable(d->windowTitle() + ": " + clash.join(", ")));
+                check(QString());
+                for (QRadioButton* r : d->findChildren<QRadioButton*>()) {
+                    if (!r->isVisibleTo(d.get()) || !r->isEnabled()) continue;
+                    r->click();
+                    check(QStringLiteral(" (") + r->text() + QLatin1Char(')'));
+                }
             }
             bool hasDefault = false;
             for (QPushButton* b : d->findChildren<QPushButton*>())
