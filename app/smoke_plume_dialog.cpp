@@ -79,6 +79,12 @@ SmokePlumeDialog::SmokePlumeDialog(CSpillDoc& doc, AppContext& context, int slot
 
     auto* inputs = new QWidget;
     auto* form = new QFormLayout(inputs);
+    auto* intro = new QLabel(
+        tr("How far downwind, and between which heights above the water, the smoke of "
+           "this burn stays above a level of concern for soot particles. The burn is taken as "
+           "steady and long-lasting; Next works out the plume in neutral and in stable air."));
+    intro->setWordWrap(true);
+    form->addRow(intro);
     form->addRow(tr("Selected Oil"), oilName);
     form->addRow(BuddyLabel(tr("&Level of Concern for soot particles"), loc),
                  Row({loc}, tr("ugm/m3")));
