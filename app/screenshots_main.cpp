@@ -15,6 +15,7 @@
 #include "app/about_dialog.h"
 #include "app/budget_table_view.h"
 #include "app/desktop_program.h"
+#include "app/dialog_screenshots.h"
 #include "app/help_window.h"
 #include "app/ics_table_view.h"
 #include "app/main_window.h"
@@ -126,6 +127,16 @@ int main(int argc, char** argv) {
         table->TimeChoice()->setCurrentIndex(1);
         table->OtherChoice()->setCurrentIndex(0);
         Save(table->parentWidget(), dir, "oil-budget-table-dates");
+    }
+
+    // Every input dialog, property page and wizard page, on this scenario.
+    const QStringList dialogs =
+        RenderDialogScreenshots(dir.filePath(QStringLiteral("dialogs")), s->Doc(), context);
+    for (const QString& file : dialogs)
+        std::printf("%s\n", qPrintable(file));
+    if (dialogs.size() < 50) {
+        std::fprintf(stderr, "only %d dialogs rendered\n", static_cast<int>(dialogs.size()));
+        ++failures;
     }
 
     // After a change of the water following the run: the re-calculate note.
