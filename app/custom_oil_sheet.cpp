@@ -51,8 +51,8 @@ QWidget* Scrolled(QWidget* page) {
 }  // namespace
 
 CustomOilSheet::CustomOilSheet(OilLibrary& custom, long editPosition, AppContext& context,
-                               QWidget* parent)
-    : QDialog(parent), custom_(custom), editPosition_(editPosition), context_(context) {
+                               QWidget* parent, CustomOilIdState* ids)
+    : QDialog(parent), custom_(custom), editPosition_(editPosition), ids_(ids), context_(context) {
     setWindowTitle(tr("Custom Oil"));
     auto* title = new QLabel(tr("Custom Oil Library"));
     QFont big = title->font();
@@ -347,7 +347,7 @@ void CustomOilSheet::accept() {
     for (auto& [f, v] : numbers)
         SetEnteredNumber(custom_, *f->item, v, Unit());
     PromptSink sink(context_.prompts, this);
-    if (SaveCustomOil(custom_, editPosition_, sink)) QDialog::accept();
+    if (SaveCustomOil(custom_, editPosition_, sink, ids_)) QDialog::accept();
 }
 
 }  // namespace ormix::app

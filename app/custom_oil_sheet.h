@@ -24,9 +24,10 @@ class CustomOilSheet : public QDialog {
     Q_OBJECT
 public:
     // Edits the fields of `custom` (already read or started); the oil is
-    // saved at `editPosition` (-1: a new oil).
+    // saved at `editPosition` (-1: a new oil). With `ids`, a new oil whose
+    // ID another program has just taken gets a fresh one.
     CustomOilSheet(OilLibrary& custom, long editPosition, AppContext& context,
-                   QWidget* parent = nullptr);
+                   QWidget* parent = nullptr, CustomOilIdState* ids = nullptr);
 
     void accept() override;  // "Save Changes"
 
@@ -61,6 +62,7 @@ private:
 
     OilLibrary& custom_;
     long editPosition_;
+    CustomOilIdState* ids_;
     AppContext& context_;
     std::vector<Field> fields_;
     int unitShown_ = 0;
