@@ -34,7 +34,7 @@ DesktopProgram::~DesktopProgram() {
 
 bool DesktopProgram::Start(const StartOptions& options) {
     const WorkDirChoice dir =
-        ChooseWorkDir(options.workDir, QDir::currentPath(), UserDataDir(), kBundledOilLib);
+        ChooseWorkDir(options.workDir, QDir::currentPath(), UserDataDir(), InstalledOilLib());
     if (dir.dir.isEmpty()) {
         std::fprintf(stderr, "ormix-desktop: %s\n", qPrintable(dir.message));
         prompts_.Tell(nullptr, MessageKind::Error, dir.message);

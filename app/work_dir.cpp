@@ -1,70 +1,47 @@
 #include "app/work_dir.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "core/work_dir.h"
 
 namespace ormix::app {
 
 namespace {
 
-const QString kOilLib = QStringLiteral("OilLib");
+// "the working directory X does not exist" as a sentence for a box.
+QString Sentence(const std::string& text) {
+    QString s = QString::fromStdString(text);
+    if (!s.isEmpty()) s[0] = s[0].toUpper();
+    if (!s.isEmpty() && !s.endsWith(QLatin1Char('.'))) s += QLatin1Char('.');
+    return s;
+}
 
 }  // namespace
 
 WorkDirChoice ChooseWorkDir(const QString& given, const QString& current, const QString& dataDir,
                             const QString& bundledOilLib) {
-    WorkDirChoice choice;
-    if (!given.isEmpty()) {
-        QFileInfo info(given);
-        if (!info.isDir()) {
-            choice.message = QStringLiteral(
-                                 "The working directory '%1' does not exist. ORMIX needs "
-                                 "an existing directory for its oil libraries and "
-                                 "its diagnostic files.")
-                                 .arg(given);
-            return choice;
-        }
-        choice.dir = info.absoluteFilePath();
-        return choice;
+    // The rule reads a file; an oil library built into the program is put
+    // into one first.
+    QTemporaryDir unpacked;
+    QString oilLib = bundledOilLib;
+    if (bundledOilLib.startsWith(QLatin1Char(':'))) {
+        oilLib = unpacked.filePath(QStringLiteral("OilLib"));
+        if (!unpacked.isValid() || !QFile::copy(bundledOilLib, oilLib)) oilLib.clear();
     }
-    if (QFileInfo(QDir(current).filePath(kOilLib)).isFile()) {
-        choice.dir = QFileInfo(current).absoluteFilePath();
-        return choice;
-    }
-    QDir data(dataDir);
-    if (!data.mkpath(QStringLiteral("."))) {
-        choice.message = QStringLiteral(
-                             "ORMIX cannot create its data directory '%1'. Start it with --workdir "
-                             "and a directory that holds the oil library OilLib.")
-                             .arg(dataDir);
-        return choice;
-    }
-    choice.dir = data.absolutePath();
-    const QString target = data.filePath(kOilLib);
-    if (!QFileInfo::exists(target)) {
-        // Copied through a temporary name, so that an interrupted copy never
-        // leaves a partial library behind.
-        const QString temp = target + QStringLiteral(".new");
-        QFile::remove(temp);
-        if (!QFile::copy(bundledOilLib, temp) || !QFile::rename(temp, target)) {
-            QFile::remove(temp);
-            choice.message = QStringLiteral(
-                                 "ORMIX cannot copy its oil library into '%1'. Oils cannot be "
-                                 "chosen until OilLib is there.")
-                                 .arg(choice.dir);
-        } else {
-            // A copied resource keeps the resource's read-only mode.
-            QFile::setPermissions(
-                target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-        }
-    }
-    return choice;
+    const ormix::WorkDirChoice chosen = ormix::ChooseWorkDir(
+        given.toStdString(), current.toStdString(), dataDir.toStdString(), oilLib.toStdString());
+    return {QString::fromStdString(chosen.dir), Sentence(chosen.message)};
 }
 
 QString UserDataDir() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return QString::fromStdString(ormix::UserDataDir());
+}
+
+QString InstalledOilLib() {
+    const std::string installed = ormix::InstalledOilLib();
+    return installed.empty() ? QString::fromLatin1(kBundledOilLib)
+                             : QString::fromStdString(installed);
 }
 
 }  // namespace ormix::app

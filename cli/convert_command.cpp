@@ -107,7 +107,8 @@ void AddConvertCommand(CLI::App& app) {
     cmd->add_option("IN", options->in, "Scenario to read (.qsx or .json)")->required();
     cmd->add_option("OUT", options->out, "Scenario to write (.qsx or .json)")->required();
     cmd->add_option("--workdir", options->workDir,
-                    "Directory of the oil libraries a JSON scenario's oil comes from (default: .)")
+                    std::string("Directory of the oil libraries a JSON scenario's oil comes from") +
+                        kWorkDirDefault)
         ->check(ExistingWorkDir());
     cmd->add_option("--library", options->library,
                     "Oil library file to use instead of OilLib in the working directory");

@@ -97,7 +97,7 @@ void AddCustomOilCommands(CLI::App& app) {
         options->action = action;
         auto* cmd = group->add_subcommand(action, help);
         cmd->add_option("--workdir", options->where.workDir,
-                        "Directory holding CustomLib and OilLib (default: current directory)")
+                        std::string("Directory holding CustomLib and OilLib") + kWorkDirDefault)
             ->check(ExistingWorkDir());
         cmd->add_option("--library", options->where.library,
                         "Oil library file to copy from instead of OilLib in the working "

@@ -8,6 +8,7 @@
 #include "cli/console_sink.h"
 #include "cli/oil_library_hint.h"
 #include "cli/work_dir.h"
+#include "core/work_dir.h"
 
 namespace ormix {
 
@@ -21,7 +22,7 @@ std::string Column(const std::string& text, int width) {
 
 void AddWhereOptions(CLI::App* cmd, OilLibraryOptions& where) {
     cmd->add_option("--workdir", where.workDir,
-                    "Directory holding OilLib and CustomLib (default: current directory)")
+                    std::string("Directory holding OilLib and CustomLib") + kWorkDirDefault)
         ->check(ExistingWorkDir());
     cmd->add_option("--library", where.library,
                     "Oil library file to use instead of OilLib in the working directory "
@@ -46,7 +47,8 @@ bool LoadOilLib(OilLibrary& lib, const OilLibraryOptions& where, MessageSink& me
     // The file, and where known the line and the reason.
     messages.Error(OilLibraryLoadMessage(status) + "\n(" +
                    (lib.Problem().empty() ? lib.Path() : lib.Problem()) + ")");
-    messages.Information(OilLibraryHint(status, lib.Path(), !where.library.empty()));
+    messages.Information(
+        OilLibraryHint(status, lib.Path(), !where.library.empty(), InstalledOilLib()));
     return false;
 }
 

@@ -2,13 +2,17 @@
 
 #include <filesystem>
 
+#include "core/work_dir.h"
 #include "scenario/spill_doc.h"
 
 namespace ormix {
 
 namespace {
 
-constexpr char kStarter[] = "from the top of the source tree: --library data/OilLib";
+std::string Starter(const std::string& installedOilLib) {
+    return installedOilLib.empty() ? "from the top of the source tree: --library data/OilLib"
+                                   : "the installed one: --library " + installedOilLib;
+}
 
 std::string Absolute(const std::string& path) {
     std::error_code ec;
@@ -18,8 +22,10 @@ std::string Absolute(const std::string& path) {
 
 }  // namespace
 
-std::string OilLibraryHint(int status, const std::string& path, bool named) {
+std::string OilLibraryHint(int status, const std::string& path, bool named,
+                           const std::string& installedOilLib) {
     const std::string where = Absolute(path);
+    const std::string kStarter = Starter(installedOilLib);
     if (status == kTableNotFound && !named) {
         const std::filesystem::path p(where);
         return "ormix looked for the oil library " + p.filename().string() +
@@ -41,7 +47,8 @@ std::string OilLibraryHint(int status, const std::string& path, bool named) {
 
 void HintWhenUnreadable(OilLibrary& library, bool named, MessageSink& messages) {
     const int status = library.Load();
-    if (status != kTableOk) messages.Information(OilLibraryHint(status, library.Path(), named));
+    if (status != kTableOk)
+        messages.Information(OilLibraryHint(status, library.Path(), named, InstalledOilLib()));
 }
 
 void HintAfterRefusal(const std::string& jsonPath, CSpillDoc& doc, MessageSink& messages) {

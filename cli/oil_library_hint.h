@@ -14,8 +14,10 @@ class CSpillDoc;
 
 // The line for a Load status other than 0: `path` is the file that was
 // read, `named` whether --library named it (rather than OilLib in the
-// working directory).
-std::string OilLibraryHint(int status, const std::string& path, bool named);
+// working directory). The line suggests `installedOilLib`, the installed
+// oil library, or the source tree's when none is installed.
+std::string OilLibraryHint(int status, const std::string& path, bool named,
+                           const std::string& installedOilLib = {});
 
 // Loads the library (at once when it already is) and, when that fails,
 // shows the line as a note.

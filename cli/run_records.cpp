@@ -72,7 +72,7 @@ void AddRunRecordsCommand(CLI::App& app) {
     cmd->add_option("FILE", options->file, "JSON file of input records")->required();
     AddSeedOption(cmd, options->seed);
     cmd->add_option("--workdir", options->workDir,
-                    "Directory where OrmixCore.dmp is written (default: current directory)")
+                    std::string("Directory where OrmixCore.dmp is written") + kWorkDirDefault)
         ->check(ExistingWorkDir());
     cmd->callback([options]() {
         ConsoleSink sink;

@@ -13,8 +13,9 @@ void AddScenarioOptions(CLI::App* cmd, RunOptions& options) {
     cmd->add_option("SCENARIO", options.file, "Scenario: JSON (.json) or scenario file (.qsx)")
         ->required();
     AddSeedOption(cmd, options.seed);
-    cmd->add_option("--workdir", options.workDir,
-                    "Directory of the oil libraries and the diagnostic files (default: .)")
+    cmd->add_option(
+           "--workdir", options.workDir,
+           std::string("Directory of the oil libraries and the diagnostic files") + kWorkDirDefault)
         ->check(ExistingWorkDir());
     cmd->add_option("--library", options.library,
                     "Oil library file to use instead of OilLib in the working directory");

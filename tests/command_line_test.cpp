@@ -186,6 +186,9 @@ TEST(OilLibraryHint, SaysWhereItLookedAndWhatToDo) {
     EXPECT_EQ(OilLibraryHint(kTableNotFound, "/data/Lib", true),
               "there is no oil library file /data/Lib (named by --library); from the top of the "
               "source tree: --library data/OilLib");
+    EXPECT_EQ(OilLibraryHint(kTableNotFound, "/data/Lib", true, "/usr/share/ormix/OilLib"),
+              "there is no oil library file /data/Lib (named by --library); the installed one: "
+              "--library /usr/share/ormix/OilLib");
     EXPECT_EQ(OilLibraryHint(kNotAnOilLibrary, "/data/notes.txt", true)
                   .rfind("/data/notes.txt is not an oil library", 0),
               0u);

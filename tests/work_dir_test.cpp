@@ -1,0 +1,233 @@
+// Where a run keeps its files: --workdir, else the current directory with
+// an OilLib, else the person's data directory made with a copy of the
+// installed OilLib; never the installed files themselves. And how the
+// command applies the rule when no --workdir is given.
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <functional>
+#include <sstream>
+
+#include "cli/command_line.h"
+#include "cli/work_dir.h"
+#include "core/work_dir.h"
+#include "temp_dir.h"
+
+namespace ormix {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadFile;
+using testing::TempDir;
+using testing::WriteFile;
+
+constexpr char kLibrary[] = "ormix oil library\nName\tAPI\n";
+
+// An installed tree (share/ormix/OilLib), a current directory without a
+// library, one with a library, and a data directory not made yet.
+struct Layout {
+    TempDir root;
+    std::string installed = root.File("usr/share/ormix");
+    std::string oilLib = installed + "/OilLib";
+    std::string bare = root.File("bare");
+    std::string withLib = root.File("with-lib");
+    std::string data = root.File("home/.local/share/ormix");
+    Layout() {
+        fs::create_directories(installed);
+        fs::create_directories(bare);
+        fs::create_directories(withLib);
+        WriteFile(oilLib, kLibrary);
+        WriteFile(withLib + "/OilLib", "ormix mine\n");
+    }
+};
+
+TEST(WorkDirRule, GivenThenCurrentWithLibraryThenDataDirectory) {
+    Layout l;
+    WorkDirChoice c = ChooseWorkDir(l.bare + "/", l.withLib, l.data, l.oilLib);
+    EXPECT_EQ(c.dir, l.bare);
+    EXPECT_EQ(c.source, WorkDirSource::Given);
+    EXPECT_EQ(c.message, "");
+
+    c = ChooseWorkDir("", l.withLib, l.data, l.oilLib);
+    EXPECT_EQ(c.dir, l.withLib);
+    EXPECT_EQ(c.source, WorkDirSource::Current);
+    EXPECT_FALSE(fs::exists(l.data)) << "the data directory is made only when used";
+
+    c = ChooseWorkDir("", l.bare, l.data, l.oilLib);
+    EXPECT_EQ(c.dir, l.data);
+    EXPECT_EQ(c.source, WorkDirSource::UserData);
+    EXPECT_TRUE(c.copiedOilLib);
+    EXPECT_EQ(c.message, "");
+    EXPECT_EQ(ReadFile(l.data + "/OilLib"), kLibrary);
+    EXPECT_EQ(::access((l.data + "/OilLib").c_str(), W_OK), 0) << "the copy is the person's";
+}
+
+TEST(WorkDirRule, TheCopyInTheDataDirectoryIsKept) {
+    Layout l;
+    ChooseWorkDir("", l.bare, l.data, l.oilLib);
+    WriteFile(l.data + "/OilLib", "ormix edited\n");
+    const WorkDirChoice c = ChooseWorkDir("", l.bare, l.data, l.oilLib);
+    EXPECT_FALSE(c.copiedOilLib);
+    EXPECT_EQ(ReadFile(l.data + "/OilLib"), "ormix edited\n");
+}
+
+// Runs write their diagnostic files into the working directory, so the
+// directory of the installed files is never one.
+TEST(WorkDirRule, TheInstalledFilesAreNeverTheWorkingDirectory) {
+    Layout l;
+    const WorkDirChoice fromThere = ChooseWorkDir("", l.installed, l.data, l.oilLib);
+    EXPECT_EQ(fromThere.dir, l.data);
+    EXPECT_EQ(fromThere.source, WorkDirSource::UserData);
+
+    const WorkDirChoice named = ChooseWorkDir(l.installed, l.bare, l.data, l.oilLib);
+    EXPECT_EQ(named.dir, "");
+    EXPECT_NE(named.message.find(l.installed + " holds the installed files"), std::string::npos)
+        << named.message;
+    EXPECT_FALSE(fs::exists(l.installed + "/OrmixCore.dmp"));
+}
+
+struct Failure {
+    const char* name;
+    std::function<WorkDirChoice(Layout&)> choose;
+    bool dirUsable;        // a directory is still given (with a warning)
+    const char* saidPart;  // part of the message
+};
+
+class WorkDirFailure : public ::testing::TestWithParam<Failure> {};
+
+TEST_P(WorkDirFailure, IsSaidWithWhatToDo) {
+    Layout l;
+    const WorkDirChoice c = GetParam().choose(l);
+    EXPECT_EQ(!c.dir.empty(), GetParam().dirUsable);
+    EXPECT_NE(c.message.find(GetParam().saidPart), std::string::npos) << c.message;
+    EXPECT_FALSE(c.copiedOilLib);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkDirRule, WorkDirFailure,
+    ::testing::Values(
+        Failure{"GivenMissing",
+                [](Layout& l) { return ChooseWorkDir(l.root.File("gone"), l.bare, l.data, ""); },
+                false, "does not exist"},
+        Failure{"GivenAFile",
+                [](Layout& l) { return ChooseWorkDir(l.oilLib, l.bare, l.data, l.oilLib); }, false,
+                "is not a directory"},
+        Failure{"NoHome", [](Layout& l) { return ChooseWorkDir("", l.bare, "", l.oilLib); }, false,
+                "--workdir"},
+        Failure{"DataDirBlockedByAFile",
+                [](Layout& l) {
+                    fs::create_directories(fs::path(l.data).parent_path());
+                    WriteFile(l.data, "");
+                    return ChooseWorkDir("", l.bare, l.data, l.oilLib);
+                },
+                false, "cannot create its data directory"},
+        Failure{"NothingInstalled", [](Layout& l) { return ChooseWorkDir("", l.bare, l.data, ""); },
+                true, "No oil library is installed"},
+        Failure{
+            "InstalledLibraryUnreadable",
+            [](Layout& l) { return ChooseWorkDir("", l.bare, l.data, l.installed + "/Missing"); },
+            true, "cannot read its installed oil library"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WorkDirRule, DataDirectoryFromTheEnvironment) {
+    EXPECT_EQ(UserDataDir("/x/data/", "/home/p"), "/x/data/ormix");
+    EXPECT_EQ(UserDataDir(nullptr, "/home/p"), "/home/p/.local/share/ormix");
+    EXPECT_EQ(UserDataDir("", "/home/p"), "/home/p/.local/share/ormix");
+    // A relative XDG_DATA_HOME is ignored, a relative HOME unusable.
+    EXPECT_EQ(UserDataDir("data", "/home/p"), "/home/p/.local/share/ormix");
+    EXPECT_EQ(UserDataDir(nullptr, "home"), "");
+    EXPECT_EQ(UserDataDir(nullptr, nullptr), "");
+}
+
+// An unpacked package finds its files beside its programs wherever it lies;
+// the install directory is the fallback.
+TEST(WorkDirRule, InstalledFilesBesideTheProgramFirst) {
+    Layout l;
+    const std::string program = l.root.File("usr/bin/ormix");
+    EXPECT_EQ(InstalledDataDir(program, "/nowhere"), l.installed);
+    EXPECT_EQ(InstalledDataDir(l.root.File("elsewhere/ormix"), l.installed), l.installed);
+    EXPECT_EQ(InstalledDataDir(l.root.File("elsewhere/ormix"), "/nowhere"), "");
+    EXPECT_EQ(InstalledDataDir("", ""), "");
+}
+
+// ---- The command without --workdir --------------------------------------------
+
+struct Chosen {
+    bool ok;
+    std::vector<std::string> args;
+    std::string err;
+};
+
+Chosen Choose(std::vector<std::string> args, const std::string& data, const std::string& lib) {
+    CLI::App app;
+    BuildCommandLine(app);
+    std::ostringstream err;
+    const bool ok = AddChosenWorkDir(app, args, data, lib, err);
+    return {ok, args, err.str()};
+}
+
+// Runs from a directory without OilLib: every command with --workdir gets
+// the data directory, and the person is told which library is used.
+class ChosenWorkDir : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(ChosenWorkDir, IsAddedToEveryCommandThatTakesOne) {
+    Layout l;
+    const fs::path before = fs::current_path();
+    fs::current_path(l.bare);
+    const Chosen c = Choose(GetParam(), l.data, l.oilLib);
+    fs::current_path(before);
+    ASSERT_TRUE(c.ok) << c.err;
+    std::vector<std::string> expected = GetParam();
+    expected.insert(expected.end(), {"--workdir", l.data});
+    EXPECT_EQ(c.args, expected);
+    EXPECT_NE(c.err.find("there is no OilLib in the current directory"), std::string::npos);
+    EXPECT_TRUE(fs::exists(l.data + "/OilLib"));
+}
+
+INSTANTIATE_TEST_SUITE_P(CommandLine, ChosenWorkDir,
+                         ::testing::Values(std::vector<std::string>{"run", "x.json", "--seed", "1"},
+                                           std::vector<std::string>{"series", "x.json", "--graph",
+                                                                    "density"},
+                                           std::vector<std::string>{"convert", "x.json", "y.qsx"},
+                                           std::vector<std::string>{"run-records", "x.json"},
+                                           std::vector<std::string>{"oils", "--find", "crude"},
+                                           std::vector<std::string>{"oil", "show", "Brent"},
+                                           std::vector<std::string>{"custom-oil", "remove", "X"}));
+
+TEST(CommandLine, ChosenWorkDirLeavesOtherCommandLinesAlone) {
+    Layout l;
+    const fs::path before = fs::current_path();
+    fs::current_path(l.bare);
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"run", "x.json", "--workdir", l.withLib},
+                                               {"run", "x.json", "--workdir=" + l.withLib},
+                                               {"run", "--help"},
+                                               {"--version"},
+                                               {"tank", "t.json"},
+                                               {"help", "run"},
+                                               {"rnu", "x.json"}}) {
+        const Chosen c = Choose(args, l.data, l.oilLib);
+        EXPECT_TRUE(c.ok);
+        EXPECT_EQ(c.args, args);
+        EXPECT_EQ(c.err, "");
+    }
+    EXPECT_FALSE(fs::exists(l.data));
+
+    // An OilLib in the current directory: used without a word.
+    fs::current_path(l.withLib);
+    Chosen c = Choose({"oils"}, l.data, l.oilLib);
+    EXPECT_EQ(c.args, (std::vector<std::string>{"oils", "--workdir", l.withLib}));
+    EXPECT_EQ(c.err, "");
+
+    // Nothing can be used: said, and the command does not run.
+    fs::current_path(l.bare);
+    c = Choose({"oils"}, "", l.oilLib);
+    fs::current_path(before);
+    EXPECT_FALSE(c.ok);
+    EXPECT_NE(c.err.find("error: ORMIX cannot tell where to keep its files"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ormix
