@@ -4,9 +4,12 @@
 // when the person accepts, has written the document.
 #pragma once
 
+#include <memory>
+
 #include "app/app_context.h"
 #include "scenario/spill_doc.h"
 
+class QDialog;
 class QWidget;
 
 namespace ormix::app {
@@ -32,5 +35,10 @@ bool InputCommandAvailable(InputCommand command);
 // accepted and the scenario's inputs changed; the caller then refreshes the
 // summary, the start form and the output windows.
 bool RunInputCommand(InputCommand command, CSpillDoc& doc, AppContext& context, QWidget* parent);
+
+// The command's dialog, not yet shown (for RunInputCommand, the tests and
+// the screenshots).
+std::unique_ptr<QDialog> MakeInputDialog(InputCommand command, CSpillDoc& doc, AppContext& context,
+                                         QWidget* parent);
 
 }  // namespace ormix::app

@@ -19,6 +19,7 @@
 #include "scenario/environment_dialogs.h"
 #include "scenario/release_dialogs.h"
 #include "scenario/response_dialogs.h"
+#include "scenario/tank_release.h"
 #include "scenario/typed_text.h"
 #include "scenario/wind_dialogs.h"
 
@@ -318,19 +319,8 @@ std::time_t ReadTank(const json& j, CSpillDoc& doc, std::vector<Message>&) {
     } catch (const JsonFieldError& e) {
         Fail("releases.tank", e.what());
     }
-    InputTank tank = doc.inputTank;
-    PageCheck check = RunTankSteps(entries, tank);
-    if (!check.accepted) Fail("releases.tank", check.message);
-    doc.inputTank = tank;
-    doc.tankPages = entries.page;
-    doc.TankTime = MakeLocalTime(Fields(doc.SpillTime).year, d.month, d.day, d.hour);
-    // The wizard's page values keep the release its Step 7 shows.
-    TankRelease release;
-    SilentSink quiet;
-    ComputeTankStep7(doc.inputTank, doc.m_bWaterInputPassed ? &doc.inputWater : nullptr,
-                     doc.m_bOilInputPassed ? &doc.inputOil : nullptr, doc.tankPages, release,
-                     quiet);
-    doc.inputBoomed.flag = false;
+    DialogResult r = TankWizardOK(doc, entries);
+    if (!r.accepted) Fail("releases.tank", r.Text());
     return when;
 }
 

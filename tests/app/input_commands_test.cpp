@@ -1,0 +1,151 @@
+// The shell's entry to the dialogs: every command is available and opens
+// its own dialog; the answer says whether the scenario's inputs changed.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "app/dialog_support.h"
+#include "app/input_commands.h"
+#include "app/oil_library_sheet.h"
+#include "app/water_dialog.h"
+#include "dialog_driver.h"
+#include "fake_prompts.h"
+#include "scenario_helpers.h"
+#include "test_registry.h"
+
+namespace ormix::app::testing {
+
+namespace {
+
+// Acts on the modal dialog once it is shown.
+void WhenShown(std::function<void(QDialog*)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        act(d);
+        if (d->isVisible()) {
+            d->reject();
+            QFAIL("the dialog stayed open");
+        }
+    });
+}
+
+// The letters used twice as mnemonics among the visible labels, buttons and
+// tabs of a dialog.
+QStringList MnemonicClashes(QWidget* dialog) {
+    QMap<QChar, QStringList> used;
+    auto note = [&](const QString& text) {
+        int at = text.indexOf(QLatin1Char('&'));
+        if (at >= 0 && at + 1 < text.size()) used[text[at + 1].toLower()] << text;
+    };
+    for (QWidget* w : dialog->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(dialog)) continue;
+        if (auto* l = qobject_cast<QLabel*>(w)) note(l->text());
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) note(b->text());
+        if (auto* t = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < t->count(); ++i)
+                note(t->tabText(i));
+    }
+    QStringList clashes;
+    for (auto it = used.begin(); it != used.end(); ++it)
+        if (it.value().size() > 1) clashes << it.value().join(QStringLiteral(" / "));
+    return clashes;
+}
+
+}  // namespace
+
+class InputCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void EveryCommandOpensItsDialog() {
+        QTemporaryDir work;
+        auto doc = NewScenario(work);
+        FakeContext f;
+        const char* titles[] = {"Standard Oils",  "Custom Oils",      "Emulsification",
+                                "Wind and Waves", "Water Properties", "Release",
+                                "Dispersant Use", "In-SituBurn",      "Mechanical Cleanup",
+                                "Beaching"};
+        for (int c = 0; c <= int(InputCommand::Beaching); ++c) {
+            auto command = static_cast<InputCommand>(c);
+            QVERIFY(InputCommandAvailable(command));
+            QString shown;
+            WhenShown([&shown](QDialog* d) {
+                shown = d->windowTitle();
+                d->reject();
+            });
+            QVERIFY(!RunInputCommand(command, *doc, f.context, nullptr));
+            QCOMPARE(shown, QString::fromLatin1(titles[c]));
+        }
+    }
+
+    void AcceptedChangeIsReported() {
+        QTemporaryDir work;
+        auto doc = NewScenario(work);
+        FakeContext f;
+        auto enter = [&](const char* temperature) {
+            WhenShown([temperature](QDialog* d) {
+                auto* water = qobject_cast<WaterDialog*>(d);
+                QVERIFY(water);
+                Type(water->temperature, temperature);
+                Choose(water->temperatureUnit, 1);
+                water->accept();
+            });
+            return RunInputCommand(InputCommand::Water, *doc, f.context, nullptr);
+        };
+        QVERIFY(enter("12"));
+        QVERIFY(doc->m_bWaterInputPassed);
+        QVERIFY(!enter("12"));  // accepted, but nothing changed
+    }
+
+    // With the keyboard alone: OK is the default button, and no two
+    // mnemonics of what is on screen at once share a letter.
+    void KeyboardMnemonicsAreUnique() {
+        QTemporaryDir work;
+        auto doc = NewScenario(work);
+        FakeContext f;
+        QVERIFY(doc->OilLib().Load() == 0);
+        for (int c = 0; c <= int(InputCommand::Beaching); ++c) {
+            std::unique_ptr<QDialog> d =
+                MakeInputDialog(static_cast<InputCommand>(c), *doc, f.context, nullptr);
+            d->show();
+            auto* tabs = d->findChild<QTabWidget*>();
+            for (int page = 0; page < (tabs ? tabs->count() : 1); ++page) {
+                if (tabs) tabs->setCurrentIndex(page);
+                QStringList clash = MnemonicClashes(d.get());
+                QVERIFY2(clash.isEmpty(), qPrintable(d->windowTitle() + ": " + clash.join(", ")));
+            }
+            bool hasDefault = false;
+            for (QPushButton* b : d->findChildren<QPushButton*>())
+                hasDefault = hasDefault || (b->isDefault() && b->isVisible());
+            QVERIFY2(hasDefault, qPrintable(d->windowTitle()));
+            d->hide();
+        }
+    }
+
+    // Without a readable oil library the list does not open.
+    void UnreadableOilLibraryIsReported() {
+        QTemporaryDir work;
+        CSpillDoc doc(MakeLocalTime(2026, 3, 14, 6), work.path().toStdString());
+        FakeContext f;
+        QVERIFY(!RunInputCommand(InputCommand::StandardOils, doc, f.context, nullptr));
+        QCOMPARE(f.prompts.told.size(), size_t{1});
+        QCOMPARE(f.prompts.told[0].kind, MessageKind::Information);
+        QCOMPARE(f.prompts.told[0].text, Q(OilLibraryLoadMessage(doc.OilLib().Load())));
+    }
+};
+
+ORMIX_APP_TEST(InputCommandsTest)
+
+}  // namespace ormix::app::testing
+
+#include "input_commands_test.moc"

@@ -1,0 +1,213 @@
+// The oil library sheet and the custom oils: choosing an oil for the
+// scenario, the list's order and search, the property pages, and custom
+// oils added, checked, saved, removed and chosen through `CustomLib`.
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <filesystem>
+
+#include "app/custom_oil_dialog.h"
+#include "app/custom_oil_sheet.h"
+#include "app/dialog_support.h"
+#include "app/oil_library_sheet.h"
+#include "app/oil_list_view.h"
+#include "app/oil_property_view.h"
+#include "dialog_driver.h"
+#include "fake_prompts.h"
+#include "scenario_helpers.h"
+#include "test_registry.h"
+
+namespace ormix::app::testing {
+
+namespace {
+
+QPushButton* Button(QDialog* d, QDialogButtonBox::StandardButton which) {
+    return d->findChild<QDialogButtonBox*>()->button(which);
+}
+
+long PositionOf(const OilLibrary& lib, const char* name) {
+    std::vector<const OilSummary*> found = FindOils(lib, name);
+    return found.size() == 1 ? found.front()->position : -1;
+}
+
+// A blank custom oil typed in and saved through the dialog.
+void AddBlankOil(CustomOilDialog& d, FakeContext& f, const char* name) {
+    d.StartNew(NewCustomOil::Blank);
+    auto* sheet = Opened<CustomOilSheet>(&d);
+    QVERIFY(sheet);
+    Type(sheet->name, name);
+    Type(sheet->Entry("api"), "30");
+    Type(sheet->Entry("kinematicViscosity1"), "20");
+    Type(sheet->Entry("kinematicViscosity1Temp"), "15");
+    const size_t told = f.prompts.told.size();
+    QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+    QCOMPARE(f.prompts.told.size(), told);
+}
+
+}  // namespace
+
+class OilDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void LibrarySheetChoosesTheHighlightedOil() {
+        QTemporaryDir work;
+        auto doc = NewScenario(work);
+        FakeContext f;
+        QCOMPARE(doc->OilLib().Load(), 0);
+        const long brent = PositionOf(doc->OilLib(), "Brent Blend");
+        {
+            OilLibrarySheet s(*doc, doc->OilLib(), f.context,
+                              OilLibrarySheet::Purpose::ChooseForScenario);
+            QCOMPARE(s.oils->list->topLevelItemCount(), int(doc->OilLib().Summaries().size()));
+            QCOMPARE(s.oils->list->headerItem()->text(1), QStringLiteral("Reference"));
+            Type(s.oils->find, "north sea");
+            QVERIFY(s.oils->list->topLevelItemCount() < 10);
+            QVERIFY(s.oils->RowOf(brent) >= 0);
+            Choose(s.oils->sort, 1);  // by API: the list follows the engine's order
+            std::vector<const OilSummary*> byApi =
+                SearchSummaries(SortedSummaries(doc->OilLib(), OilSort::Api), "north sea");
+            QCOMPARE(s.oils->list->topLevelItem(0)->text(0), Q(byApi.front()->name));
+            s.oils->Select(brent);
+            QCOMPARE(s.name->text(), QStringLiteral("Brent Blend"));
+            QCOMPARE(s.pages.front()->ValueOf(QStringLiteral("Name")),
+                     QStringLiteral("Brent Blend"));
+            QCOMPARE(s.done->text(), QStringLiteral("Done"));
+            QVERIFY(!Button(&s, QDialogButtonBox::Cancel));
+            QCOMPARE(Closes(&s, s.done), int(QDialog::Accepted));
+        }
+        QVERIFY(doc->m_bOilInputPassed);
+        QCOMPARE(doc->OilName, std::string("Brent Blend"));
+        OilLibrarySheet again(*doc, doc->OilLib(), f.context,
+                              OilLibrarySheet::Purpose::ChooseForScenario);
+        QCOMPARE(again.oils->SelectedPosition(), brent);  // highlighted again
+    }
+
+    void CustomOilsAreAddedCheckedEditedAndChosen() {
+        QTemporaryDir work;
+        auto doc = NewScenario(work);
+        FakeContext f;
+        CustomOilDialog d(*doc, f.context);
+        d.show();
+        // Nothing selected: the engine's message.
+        Click(d.edit);
+        QCOMPARE(f.prompts.told.back().text, Q(kSelectAnOilMessage));
+
+        // A sheet that fails a rule stays open as typed with the rule's text.
+        d.StartNew(NewCustomOil::Blank);
+        auto* sheet = Opened<CustomOilSheet>(&d);
+        QVERIFY(sheet);
+        Type(sheet->name, "My crude, test");
+        Type(sheet->Entry("api"), "5");
+        QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), -1);
+        QCOMPARE(f.prompts.told.back().text,
+                 QStringLiteral("Problem with the Input\n\n") + Q(CustomOilRuleText(4)));
+        Type(sheet->Entry("wax"), "abc");
+        QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), -1);
+        QCOMPARE(f.prompts.told.back().text,
+                 QStringLiteral("Problem with the Input\n\nWax content (%) must be a number."));
+        QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Cancel)), int(QDialog::Rejected));
+        QVERIFY(!QFileInfo::exists(work.filePath(QStringLiteral("CustomLib"))));
+
+        AddBlankOil(d, f, "My crude, test");
+        QCOMPARE(d.oils->list->topLevelItemCount(), 1);
+        QCOMPARE(d.oils->list->currentItem()->text(0), QStringLiteral("My crude"));
+
+        // Editing keeps what it does not show, and the temperature unit
+        // converts what is typed.
+        Click(d.edit);
+        sheet = Opened<CustomOilSheet>(&d);
+        QCOMPARE(sheet->Entry("api")->text(), QStringLiteral("30"));
+        Choose(sheet->temperatureUnit, 1);
+        QCOMPARE(sheet->Entry("kinematicViscosity1Temp")->text(), QStringLiteral("59"));
+        Type(sheet->Entry("pourPoint"), "32");
+        QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+        QCOMPARE(d.oils->list->topLevelItemCount(), 1);
+
+        Click(d.choose);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QVERIFY(d.ChoseOil());
+        QCOMPARE(doc->OilName, std::string("My crude, test (custom oil)"));
+        QVERIFY(QString::fromStdString(doc->PourPoint).startsWith(QStringLiteral("0 ")));
+    }
+
+    void CopiesAndRemovalAskFirst() {
+        QTemporaryDir work;
+        auto doc = NewScenario(work);
+        FakeContext f;
+        CustomOilDialog d(*doc, f.context);
+        d.show();
+        AddBlankOil(d, f, "First, test");
+        // A copy of the selected custom oil gets its own identifier.
+        d.StartNew(NewCustomOil::CopyOfCustomOil);
+        auto* sheet = Opened<CustomOilSheet>(&d);
+        Type(sheet->name, "Second, test");
+        QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+        QCOMPARE(d.oils->list->topLevelItemCount(), 2);
+        const auto& oils = doc->CustomLib().Summaries();
+        QVERIFY(oils[0].oilId != oils[1].oilId);
+
+        // A copy of a library oil starts from the oil picked in the library.
+        Click(d.newOil);
+        auto* ask = Opened<NewCustomOilDialog>(&d);
+        QVERIFY(ask->copyOfLibraryOil->isChecked());
+        QCOMPARE(Closes(ask, Button(ask, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+        auto* pick = Opened<OilLibrarySheet>(&d);
+        QVERIFY(pick);
+        pick->oils->Select(PositionOf(doc->OilLib(), "Diesel Fuel"));
+        QCOMPARE(Closes(pick, pick->done), int(QDialog::Accepted));
+        sheet = Opened<CustomOilSheet>(&d);
+        QVERIFY(sheet);
+        QCOMPARE(sheet->name->text(), QStringLiteral("Diesel Fuel"));
+        QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Cancel)), int(QDialog::Rejected));
+        QVERIFY(!doc->m_bOilInputPassed);  // the scenario's oil is not touched
+
+        const std::string before =
+            ReadText(work.filePath(QStringLiteral("CustomLib")).toStdString());
+        f.prompts.confirmations = {false};
+        Click(d.remove);
+        QCOMPARE(ReadText(work.filePath(QStringLiteral("CustomLib")).toStdString()), before);
+        QVERIFY(f.prompts.asked.back().contains(QStringLiteral("Second, test")));
+        Click(d.remove);
+        QCOMPARE(d.oils->list->topLevelItemCount(), 1);
+    }
+
+    // A save that cannot be written says so and leaves CustomLib whole.
+    void FailedSaveKeepsCustomLibWhole() {
+        QTemporaryDir work;
+        auto doc = NewScenario(work);
+        FakeContext f;
+        CustomOilDialog d(*doc, f.context);
+        d.show();
+        AddBlankOil(d, f, "Kept, test");
+        const QString lib = work.filePath(QStringLiteral("CustomLib"));
+        const std::string before = ReadText(lib.toStdString());
+        // The directory cannot take the new file (a directory stands where
+        // the rewrite would go, which stops even a privileged user).
+        QVERIFY(QDir(work.path()).mkdir(QStringLiteral("CustomLib.bak")));
+        std::filesystem::permissions(
+            work.path().toStdString(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        Click(d.edit);
+        auto* sheet = Opened<CustomOilSheet>(&d);
+        Type(sheet->Entry("api"), "35");
+        QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), -1);
+        std::filesystem::permissions(work.path().toStdString(), std::filesystem::perms::owner_all);
+        QCOMPARE(f.prompts.told.back().text, Q(kUnableToSaveMessage));
+        QCOMPARE(ReadText(lib.toStdString()), before);
+        QVERIFY(sheet->isVisible());
+        QCOMPARE(sheet->Entry("api")->text(), QStringLiteral("35"));
+    }
+};
+
+ORMIX_APP_TEST(OilDialogsTest)
+
+}  // namespace ormix::app::testing
+
+#include "oil_dialogs_test.moc"

@@ -1,0 +1,171 @@
+// The response sheets: a page's box enables its fields, a page in use is
+// checked when it is left, OK rebuilds the operation record through the
+// engine, and Cancel gives back what "Advanced Options" changed. The smoke
+// plume opens for the burn of its page.
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "app/beaching_dialog.h"
+#include "app/burn_rate_dialog.h"
+#include "app/dialog_support.h"
+#include "app/response_sheets.h"
+#include "app/smoke_plume_dialog.h"
+#include "dialog_driver.h"
+#include "fake_prompts.h"
+#include "scenario_helpers.h"
+#include "test_registry.h"
+
+namespace ormix::app::testing {
+
+namespace {
+
+QPushButton* Button(QDialog* d, QDialogButtonBox::StandardButton which) {
+    return d->findChild<QDialogButtonBox*>()->button(which);
+}
+
+}  // namespace
+
+class ResponseSheetsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void DispersantPagesInUseAreCheckedAndBecomeTheRecord() {
+        QTemporaryDir work;
+        auto doc = NewScenario(work, MakeLocalTime(2026, 3, 14, 6));
+        FakeContext f;
+        DispersantSheet s(*doc, f.context);
+        s.show();
+        QCOMPARE(s.tabs->tabText(4), QStringLiteral("Spray 5"));
+        QVERIFY(!s.duration[1]->isEnabledTo(&s));
+        s.tabs->setCurrentIndex(1);
+        Click(s.use[1]);
+        QVERIFY(s.duration[1]->isEnabledTo(&s));
+        s.when[1]->SetValue({3, 14, 8});
+        Type(s.duration[1], "2");
+        Type(s.percentSprayed[1], "50");
+        // Leaving the page with its percent dispersed missing: it stays.
+        s.tabs->setCurrentIndex(2);
+        QCOMPARE(s.tabs->currentIndex(), 1);
+        QCOMPARE(f.prompts.told.back().text, Q(CheckDispersantPage(*doc, 1, s.Page(1)).Text()));
+        Type(s.percentDispersed[1], "80");
+        s.tabs->setCurrentIndex(2);
+        QCOMPARE(s.tabs->currentIndex(), 2);
+        QCOMPARE(Closes(&s, Button(&s, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+        QCOMPARE(doc->inputDispersant.num, 1);
+        QCOMPARE(doc->inputDispersant.startHour[0], 3);
+        QCOMPARE(doc->inputDispersant.dispersed[0], 50.0);
+        QCOMPARE(doc->mDispersantPageUse[1], 1);
+    }
+
+    // A spray before the first release is warned about once, when its page
+    // is left, and not again at OK.
+    void TimingWarningIsShownOnce() {
+        QTemporaryDir work;
+        auto doc = NewScenario(work, MakeLocalTime(2026, 3, 14, 6));
+        FakeContext f;
+        DispersantSheet s(*doc, f.context);
+        s.show();
+        Click(s.use[0]);
+        s.when[0]->SetValue({3, 14, 5});
+        Type(s.duration[0], "2");
+        Type(s.percentSprayed[0], "50");
+        Type(s.percentDispersed[0], "80");
+        s.tabs->setCurrentIndex(1);
+        QCOMPARE(f.prompts.told.size(), size_t{1});
+        QCOMPARE(f.prompts.told[0].kind, MessageKind::Warning);
+        QCOMPARE(Closes(&s, Button(&s, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+        QCOMPARE(f.prompts.told.size(), size_t{1});
+    }
+
+    // OK with a refused page shows the engine's message; Cancel gives back
+    // the burn rate the advanced options had set.
+    void BurnSheetRefusalAndCancel() {
+        QTemporaryDir work;
+        auto doc = NewScenario(work);
+        FakeContext f;
+        const SpillDocData before = *doc;
+        BurnSheet s(*doc, f.context);
+        s.show();
+        Click(s.advanced);
+        auto* rate = Opened<BurnRateDialog>(&s);
+        QVERIFY(rate);
+        Choose(rate->choice, 1);
+        Type(rate->rate, "0.05");
+        QCOMPARE(Closes(rate, Button(rate, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+        QCOMPARE(doc->inputBurn.burnRegRate, 0.05);
+        s.tabs->setCurrentIndex(3);
+        Click(s.use[3]);
+        Type(s.area[3], "5");  // below 10 square feet
+        Type(s.thickness[3], "10");
+        QCOMPARE(Closes(&s, Button(&s, QDialogButtonBox::Ok)), -1);
+        QCOMPARE(s.tabs->currentIndex(), 3);
+        QCOMPARE(f.prompts.told.back().text, Q(CheckBurnPage(s.Page(3)).Text()));
+        QCOMPARE(Closes(&s, Button(&s, QDialogButtonBox::Cancel)), int(QDialog::Rejected));
+        QVERIFY(static_cast<const SpillDocData&>(*doc) == before);
+    }
+
+    void SmokePlumeComputesForTheBurnOfItsPage() {
+        QTemporaryDir work;
+        auto doc = ExampleScenario(work, "response-operations.json");
+        FakeContext f;
+        BurnSheet s(*doc, f.context);
+        s.show();
+        // A page whose burn is not given cannot have a plume.
+        QVERIFY(!s.smokePlume[2]->isEnabledTo(&s));
+        s.tabs->setCurrentIndex(2);
+        Click(s.use[2]);
+        Click(s.smokePlume[2]);
+        QVERIFY(!Opened<SmokePlumeDialog>(&s));
+        QCOMPARE(f.prompts.told.size(), size_t{1});
+        QCOMPARE(f.prompts.told.back().text, Q(CheckBurnPage(s.Page(2)).Text()));
+        Click(s.use[2]);
+
+        Click(s.smokePlume[0]);
+        auto* plume = Opened<SmokePlumeDialog>(&s);
+        QVERIFY(plume);
+        QCOMPARE(plume->loc->text(), QStringLiteral("150"));  // kept with the burn
+        Type(plume->airTemperature, "120");
+        QVERIFY(!plume->Next());
+        QVERIFY(!plume->ShowsResult());
+        Type(plume->airTemperature, "70");
+        QVERIFY(plume->Next());
+        QVERIFY(plume->ShowsResult());
+        QVERIFY(plume->report->text().startsWith(QStringLiteral("Time of Burn = July 10, 20:00")));
+        Type(plume->loc, "1e12");  // so high that the plume is below it at 50 m
+        plume->Back();
+        QVERIFY(!plume->Next());
+        QCOMPARE(f.prompts.told.back().text,
+                 QStringLiteral("TechError in CalcSmokePlume()\n\nAn error occured while "
+                                "calculating the smoke plume. Calculation aborted."));
+        Type(plume->loc, "200");
+        QCOMPARE(Closes(plume, plume->finished), int(QDialog::Accepted));
+        QCOMPARE(doc->plume[0].loc, 200.0);
+    }
+
+    void BeachingSpreadsTheDaysOverTheHours() {
+        QTemporaryDir work;
+        auto doc = NewScenario(work, MakeLocalTime(2026, 3, 14, 14));
+        FakeContext f;
+        const SpillDocData before = *doc;
+        {
+            BeachingDialog d(*doc, f.context);
+            Type(d.days[5], "24");
+            QCOMPARE(Closes(&d, Button(&d, QDialogButtonBox::Cancel)), int(QDialog::Rejected));
+        }
+        QVERIFY(static_cast<const SpillDocData&>(*doc) == before);
+        BeachingDialog d(*doc, f.context);
+        Type(d.days[5], "24");
+        QCOMPARE(Closes(&d, Button(&d, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+        QCOMPARE(doc->inputBeached.vol[119], 1.0);
+        QCOMPARE(doc->inputBeached.volUnits, 1);
+    }
+};
+
+ORMIX_APP_TEST(ResponseSheetsTest)
+
+}  // namespace ormix::app::testing
+
+#include "response_sheets_test.moc"

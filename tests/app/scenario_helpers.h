@@ -1,0 +1,50 @@
+// Scenarios for the desktop tests: new ones on a working directory of
+// their own, with the starter oil library, and the example scenarios.
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "scenario/calendar.h"
+#include "scenario/scenario_json.h"
+#include "scenario/spill_doc.h"
+
+namespace ormix::app::testing {
+
+inline std::string SourcePath(const std::string& relative) {
+    return std::string(ORMIX_SOURCE_DIR) + "/" + relative;
+}
+
+inline std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// A new scenario whose spill time is the given hour, reading the starter
+// oil library; its custom oil library and diagnostic files live in `work`.
+inline std::unique_ptr<CSpillDoc> NewScenario(const QTemporaryDir& work,
+                                              std::time_t spill = MakeLocalTime(2026, 3, 14, 6)) {
+    auto doc =
+        std::make_unique<CSpillDoc>(spill, work.path().toStdString(), SourcePath("data/OilLib"));
+    doc->runSeed = 11;
+    return doc;
+}
+
+// An example scenario of examples/scenarios, loaded from its JSON.
+inline std::unique_ptr<CSpillDoc> ExampleScenario(const QTemporaryDir& work,
+                                                  const std::string& name) {
+    auto doc = NewScenario(work);
+    ScenarioLoadResult r =
+        LoadScenarioJson(ReadText(SourcePath("examples/scenarios/" + name)), *doc);
+    if (!r.ok) qWarning("%s: %s: %s", name.c_str(), r.path.c_str(), r.refusal.text.c_str());
+    return doc;
+}
+
+}  // namespace ormix::app::testing

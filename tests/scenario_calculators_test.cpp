@@ -1,0 +1,207 @@
+// The two calculators as the scenario's dialogs use them: the leaking tank
+// wizard's Finish and the smoke plume dialog of a burn page; and the custom
+// oil sheet's reading of one typed value.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "oil/custom_oil_entry.h"
+#include "scenario/burn_plume.h"
+#include "scenario/calendar.h"
+#include "scenario/release_kinds.h"
+#include "scenario/tank_release.h"
+#include "scenario_fixture.h"
+
+namespace ormix {
+namespace {
+
+using testing::NewDoc;
+
+// A 10 m cube half full, holed 1 m above its bottom, dry outside.
+TankWizardEntries HalfFullTank() {
+    TankWizardEntries e;
+    e.size = {10, 10, 10, 0};
+    e.page.amountChoice = 1;
+    e.page.percentFull = 50;
+    e.page.diameter = 20;
+    e.page.diameterUnit = 1;
+    e.page.leakHeight = 1;
+    e.page.waterChoice = 1;
+    e.page.waterPercent = 0;
+    e.page.plotUnit = 2;
+    e.time = {3, 15, 8};
+    return e;
+}
+
+TEST(TankWizardOK, StoresTheTankItsPagesAndItsTimeAndGivesUpTheContainedRelease) {
+    auto doc = NewDoc(2026, 3, 14, 6);
+    doc->inputBoomed.flag = true;
+    DialogResult r = TankWizardOK(*doc, HalfFullTank());
+    ASSERT_TRUE(r.accepted) << r.Text();
+    EXPECT_TRUE(doc->inputTank.flag);
+    EXPECT_EQ(doc->inputTank.oVol, 500);
+    EXPECT_EQ(doc->TankTime, MakeLocalTime(2026, 3, 15, 8));
+    EXPECT_FALSE(doc->inputBoomed.flag);
+    EXPECT_GT(doc->tankPages.totalRelease, 0);
+    EXPECT_GT(doc->tankPages.duration, 0);
+
+    // Opening the pages again shows what was typed.
+    TankWizardEntries again = TankWizardEntriesOf(*doc);
+    EXPECT_EQ(again.size.height, 10);
+    EXPECT_EQ(again.page, doc->tankPages);
+    EXPECT_EQ(again.time.month, 3);
+    EXPECT_EQ(again.time.day, 15);
+    EXPECT_EQ(again.time.hour, 8);
+}
+
+TEST(ReleaseKindEntered, OnlyOnceTheKindsDialogHasAcceptedIt) {
+    auto doc = NewDoc(2026, 3, 14, 6);
+    for (ReleaseKind k : {ReleaseKind::Contained, ReleaseKind::Instantaneous,
+                          ReleaseKind::Continuous, ReleaseKind::Tank})
+        EXPECT_FALSE(ReleaseKindEntered(*doc, k));
+    testing::EnterInstantaneous(*doc, {3, 14, 6});
+    ASSERT_TRUE(TankWizardOK(*doc, HalfFullTank()).accepted);
+    EXPECT_TRUE(ReleaseKindEntered(*doc, ReleaseKind::Instantaneous));
+    EXPECT_TRUE(ReleaseKindEntered(*doc, ReleaseKind::Tank));
+    EXPECT_FALSE(ReleaseKindEntered(*doc, ReleaseKind::Continuous));
+    // A refused entry enters nothing.
+    ContinuousEntries e;
+    e.duration = "";
+    e.amount = "100";
+    EXPECT_FALSE(ContinuousDialogOK(*doc, e).accepted);
+    EXPECT_FALSE(ReleaseKindEntered(*doc, ReleaseKind::Continuous));
+}
+
+TEST(TankWizardOK, RefusalLeavesTheDocumentAsItWas) {
+    auto doc = NewDoc();
+    const SpillDocData before = *doc;
+    TankWizardEntries e = HalfFullTank();
+    e.page.diameter = NoData;
+    DialogResult r = TankWizardOK(*doc, e);
+    EXPECT_FALSE(r.accepted);
+    EXPECT_EQ(r.Text(),
+              "Problem with the Input.\n\nPlease enter the diameter of the hole. You either "
+              "left\nthe field empty or entered zero.");
+    EXPECT_TRUE(static_cast<const SpillDocData&>(*doc) == before);
+}
+
+TEST(ComputeScenarioTank, UsesTheWaterOnlyOnceEntered) {
+    auto doc = NewDoc();
+    TankWizardEntries e = HalfFullTank();
+    InputTank tank;
+    ASSERT_TRUE(RunTankSteps(e, tank).accepted);
+    TankRelease before, after;
+    SilentSink quiet;
+    doc->inputWater.temperature = 30;  // typed but not accepted: not used
+    ComputeScenarioTank(*doc, tank, e.page, before, quiet);
+    testing::EnterWater(*doc, "30", 1);
+    ComputeScenarioTank(*doc, tank, e.page, after, quiet);
+    EXPECT_NE(before.waterDensity, after.waterDensity);
+    EXPECT_EQ(e.page.totalRelease, after.total);
+}
+
+BurnPage TypedBurn() {
+    BurnPage p;
+    p.use = true;
+    p.when = {3, 14, 9};
+    p.area = "500";
+    p.areaUnit = 2;
+    p.thickness = "10";
+    return p;
+}
+
+TEST(PlumeInputForBurn, TakesTheBurnAsTypedAndTheSharedRate) {
+    auto doc = NewDoc();
+    PlumeDialogInput in = PlumeInputForBurn(*doc, 0, TypedBurn());
+    EXPECT_EQ(in.area, 500);
+    EXPECT_EQ(in.areaUnit, 2);
+    EXPECT_EQ(in.thickness, 10);
+    EXPECT_EQ(in.hour, 9);
+    EXPECT_EQ(in.regressionRate, 0.04);
+    EXPECT_FALSE(in.oilChosen);
+    EXPECT_EQ(in.waterTemperature, NoData);
+
+    BurnRateEntries other;
+    other.choice = 1;
+    other.rate = "0.002";
+    other.unit = 1;
+    ASSERT_TRUE(BurnRateDialogOK(*doc, other).accepted);
+    testing::ChooseMediumCrude(*doc);
+    testing::EnterWater(*doc, "12");
+    BurnPage empty = TypedBurn();
+    empty.area = "";
+    in = PlumeInputForBurn(*doc, 0, empty);
+    EXPECT_EQ(in.area, NoData);
+    EXPECT_EQ(in.regressionRate, 0.002);
+    EXPECT_EQ(in.regressionRateUnit, 1);
+    EXPECT_TRUE(in.oilChosen);
+    EXPECT_EQ(in.waterTemperature, 12);
+}
+
+TEST(PlumeInputForBurn, WindStartsAsTheScenariosAverageUnlessTheBurnHasOne) {
+    auto doc = NewDoc();
+    EXPECT_EQ(PlumeInputForBurn(*doc, 1, TypedBurn()).slot.windSpeed, NoData);
+    testing::EnterConstantWind(*doc, "12", 1);
+    PlumeDialogInput in = PlumeInputForBurn(*doc, 1, TypedBurn());
+    EXPECT_EQ(in.slot.windSpeed, 12);
+    EXPECT_EQ(in.slot.windUnit, 1);
+    doc->plume[1].windSpeed = 5;
+    doc->plume[1].windUnit = 2;
+    in = PlumeInputForBurn(*doc, 1, TypedBurn());
+    EXPECT_EQ(in.slot.windSpeed, 5);
+    EXPECT_EQ(in.slot.windUnit, 2);
+}
+
+TEST(KeepPlumeValues, KeepsCheckedValuesWithTheirBurnOnly) {
+    auto doc = NewDoc();
+    PlumeSlotValues v = TypedPlumeValues("150", "39", 1, "12", 1);
+    DialogResult r = KeepPlumeValues(*doc, 2, v);
+    EXPECT_FALSE(r.accepted);
+    EXPECT_EQ(r.Text(), CheckPlumeInputs(v).message);
+    EXPECT_EQ(doc->plume[2], PlumeSlotValues{});
+
+    v = TypedPlumeValues("150", " ", 0, "12", 1);
+    EXPECT_EQ(v.airTemperature, NoData);
+    v = TypedPlumeValues("150", "70", 0, "12", 1);
+    ASSERT_TRUE(KeepPlumeValues(*doc, 2, v).accepted);
+    EXPECT_EQ(doc->plume[2], v);
+    EXPECT_EQ(doc->plume[1], PlumeSlotValues{});
+}
+
+struct EntryCase {
+    const char* key;
+    const char* typed;
+    double value;         // NaN: no value
+    const char* problem;  // nullptr: accepted
+};
+
+class CustomOilEntryTest : public ::testing::TestWithParam<EntryCase> {};
+
+TEST_P(CustomOilEntryTest, ReadsTheWholeTextAndChecksItsLimit) {
+    const EntryCase& c = GetParam();
+    CustomOilEntry e =
+        ReadCustomOilEntry(*FindCustomOilItem(c.key), "Label", c.typed, TemperatureUnit::Celsius);
+    if (c.problem) {
+        EXPECT_EQ(e.refusal, std::string("Problem with the Input\n\nLabel ") + c.problem + ".");
+        EXPECT_FALSE(e.value);
+    } else {
+        EXPECT_EQ(e.refusal, "");
+        if (std::isnan(c.value))
+            EXPECT_FALSE(e.value);
+        else
+            EXPECT_EQ(e.value, c.value);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, CustomOilEntryTest,
+    ::testing::Values(EntryCase{"api", "  ", NAN, nullptr},
+                      EntryCase{"api", " 31.5 ", 31.5, nullptr},
+                      EntryCase{"api", "31 deg", NAN, "must be a number"},
+                      EntryCase{"api", "nan", NAN, "must be a number"},
+                      EntryCase{"wax", "101", NAN, "must be between 0 and 100 %"},
+                      EntryCase{"density1", "0", NAN, "must be greater than 0"},
+                      EntryCase{"density1Temp", "-274", NAN, "must be above absolute zero"}));
+
+}  // namespace
+}  // namespace ormix
