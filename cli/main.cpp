@@ -9,6 +9,7 @@
 #include "cli/convert_command.h"
 #include "cli/ics_command.h"
 #include "cli/oil_commands.h"
+#include "cli/plot_command.h"
 #include "cli/plume_command.h"
 #include "cli/run_command.h"
 #include "cli/run_records.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     ormix::AddCustomOilCommands(app);
     ormix::AddIcsCommand(app);
     ormix::AddSeriesCommand(app);
+    ormix::AddPlotCommand(app);
     ormix::AddSummaryCommand(app);
     ormix::AddConvertCommand(app);
     try {
