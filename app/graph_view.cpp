@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QResizeEvent>
 #include <QStackedWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -51,6 +52,10 @@ protected:
         owner_.readout_->setText(kPointerHint);
         QChartView::leaveEvent(event);
     }
+    void resizeEvent(QResizeEvent* event) override {
+        QChartView::resizeEvent(event);
+        if (QChart* c = chart()) graphs::FitChartToSize(*c, QSizeF(event->size()));
+    }
     void contextMenuEvent(QContextMenuEvent* event) override {
         QChart* c = chart();
         if (owner_.State() == graphs::GraphState::Drawn && c &&
@@ -85,7 +90,7 @@ GraphView::GraphView(ScenarioSession& session, WindowKind kind, AppContext& cont
     layout->setSpacing(0);
     layout->addWidget(stack_, 1);
     layout->addWidget(readout_);
-    setMinimumSize(320, 240);
+    setMinimumSize(200, 160);  // eleven of them fit the area side by side
     setFocusPolicy(Qt::StrongFocus);
     Refresh();
 }
@@ -109,6 +114,7 @@ void GraphView::Refresh() {
     ++draws_;
     QChart* old = chartView_->chart();
     if (g.chart) {
+        graphs::FitChartToSize(*g.chart, QSizeF(chartView_->size()));
         chartView_->setChart(g.chart.release());
         delete old;
         stack_->setCurrentWidget(chartView_);

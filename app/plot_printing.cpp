@@ -52,12 +52,15 @@ void DrawHeading(QPainter& painter, QPrinter& printer, const QRectF& frame, cons
     }
 }
 
-void DrawChart(QPainter& painter, const QRectF& target, const PrintedPage& page) {
+void DrawChart(QPainter& painter, QPrinter& printer, QRectF target, const PrintedPage& page) {
     std::unique_ptr<QChart> chart(page.chart());
     if (!chart || target.width() <= 0 || target.height() <= 0) return;
-    // The chart is laid out at screen size and scaled onto the page, so
-    // that its fonts and lines keep their proportions.
-    const QSizeF layout(1000, 1000 * target.height() / target.width());
+    // The chart is laid out at the page's size in screen pixels and drawn
+    // onto it, so that its fonts and lines have their screen sizes in
+    // inches; on an upright page it is kept no higher than wide.
+    if (target.height() > target.width()) target.setHeight(target.width());
+    const double scale = printer.resolution() / kScreenDpi;
+    const QSizeF layout(target.width() / scale, target.height() / scale);
     graphs::PaintChart(*chart, painter, target, layout);
 }
 
@@ -129,7 +132,8 @@ bool PrintPages(QPrinter& printer, const std::vector<PrintedPage>& pages) {
         DrawHeading(painter, printer, frame, page, fonts);
         const double y = HeadingBottom(printer, frame, page, fonts);
         if (page.chart)
-            DrawChart(painter, QRectF(frame.left(), y, frame.width(), frame.bottom() - y), page);
+            DrawChart(painter, printer, QRectF(frame.left(), y, frame.width(), frame.bottom() - y),
+                      page);
     }
     return painter.end();
 }

@@ -7,6 +7,7 @@
 #include <QLogValueAxis>
 #include <QPen>
 #include <QValueAxis>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <set>
@@ -19,6 +20,20 @@
 namespace ormix::graphs {
 
 namespace {
+
+// The room a label of the time axis and of the value axis takes, pixels.
+constexpr double kPixelsPerTimeLabel = 90;
+constexpr double kPixelsPerValueLabel = 36;
+// Below this width the oil budget graph's legend goes under the plot.
+constexpr double kNarrowChart = 560;
+// Below this height a graph leaves out what it can do without.
+constexpr double kLowChart = 330;
+// The chart around the plot area: axis labels, titles and margins.
+constexpr double kAxesWidth = 110, kAxesHeight = 120;
+const char kHoursProperty[] = "ormixHours";
+const char kReleaseProperty[] = "ormixRelease";
+const char kBudgetProperty[] = "ormixBudget";
+const char kBandProperty[] = "ormixBand";
 
 // The quantities of the oil budget graph, in the order of its series.
 const QColor kBudgetColours[kBudgetSeriesCount] = {
@@ -114,28 +129,44 @@ private:
     QAbstractAxis *x_ = nullptr, *y_ = nullptr;
 };
 
+// The clock-hour and date labels of the time axis, as many as `width`
+// pixels of it take without crowding. The label of the first release is
+// left out when the next one is too close for both to be read.
+void SetTimeTicks(QCategoryAxis& axis, int hours, std::time_t release, double width) {
+    for (const QString& label : axis.categoriesLabels())
+        axis.remove(label);
+    const int maxTicks = std::clamp(static_cast<int>(width / kPixelsPerTimeLabel), 2, 8);
+    std::vector<TimeTick> ticks = TimeAxisTicks(hours, release, maxTicks);
+    const double pixelsPerHour = width / std::max(1, hours);
+    if (ticks.size() > 1 && ticks[0].hours == 0 &&
+        ticks[1].hours * pixelsPerHour < 0.6 * kPixelsPerTimeLabel)
+        ticks.erase(ticks.begin());
+    std::set<QString> used;
+    for (const TimeTick& t : ticks) {
+        const QString label = QString::fromStdString(t.hour) + QStringLiteral("<br>") +
+                              QString::fromStdString(t.date);
+        // A clock hour that comes twice (the end of daylight saving time)
+        // is labelled once.
+        if (!used.insert(label).second) continue;
+        axis.append(label, t.hours);
+    }
+}
+
 QAbstractAxis* TimeAxis(const GraphSource& source) {
     auto* axis = new QCategoryAxis;
     axis->setRange(0, source.series.hours);
     axis->setStartValue(0);
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     axis->setTitleText(QStringLiteral("Time"));
-    std::set<QString> used;
-    for (const TimeTick& t : TimeAxisTicks(source.series.hours, source.release)) {
-        const QString label = QString::fromStdString(t.hour) + QStringLiteral("<br>") +
-                              QString::fromStdString(t.date);
-        // A clock hour that comes twice (the end of daylight saving time)
-        // is labelled once.
-        if (!used.insert(label).second) continue;
-        axis->append(label, t.hours);
-    }
+    SetTimeTicks(*axis, source.series.hours, source.release, kGraphPictureWidth - 160);
     return axis;
 }
 
-// A tick spacing of 1, 2 or 5 times a power of ten that gives between
-// four and eight intervals over the range.
-double NiceInterval(double range) {
-    const double raw = range / 6;
+// A tick spacing of 1, 2 or 5 times a power of ten that gives about
+// `intervals` intervals over the range, never more than one and a half
+// times as many.
+double NiceInterval(double range, int intervals) {
+    const double raw = range / std::max(1, intervals);
     const double decade = std::pow(10.0, std::floor(std::log10(raw)));
     for (double m : {1.0, 2.0, 5.0, 10.0})
         if (m * decade >= raw) return m * decade;
@@ -160,7 +191,7 @@ QAbstractAxis* ValueAxis(const ValueAxisLayout& layout) {
     axis->setLabelFormat(QStringLiteral("%.6g"));
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0);
-    axis->setTickInterval(NiceInterval(layout.high - layout.low));
+    axis->setTickInterval(NiceInterval(layout.high - layout.low, 6));
     axis->setTitleText(title);
     return axis;
 }
@@ -221,6 +252,9 @@ GraphChart BuildGraphChart(const GraphSource& source) {
     chart->setBackgroundRoundness(0);
     chart->setMargins(QMargins(6, 6, 12, 6));
 
+    chart->setProperty(kHoursProperty, s.hours);
+    chart->setProperty(kReleaseProperty, static_cast<qint64>(source.release));
+    chart->setProperty(kBudgetProperty, source.kind == kOilBudgetGraph);
     QAbstractAxis* x = TimeAxis(source);
     QAbstractAxis* y = ValueAxis(out.axis);
     chart->addAxis(x, Qt::AlignBottom);
@@ -245,8 +279,42 @@ GraphChart BuildGraphChart(const GraphSource& source) {
            IsBudgetGraph(source.kind) ? QStringLiteral("Best estimate") : QStringLiteral("Mean"),
            QPen(kBestColour, 2.4));
     chart->legend()->setVisible(band);
+    chart->setProperty(kBandProperty, band);
     chart->legend()->setAlignment(Qt::AlignBottom);
     return out;
+}
+
+void FitChartToSize(QChart& chart, const QSizeF& size) {
+    if (!chart.property(kHoursProperty).isValid()) return;
+    const bool budget = chart.property(kBudgetProperty).toBool();
+    const bool narrow = size.width() < kNarrowChart;
+    const bool low = size.height() < kLowChart;
+    // In a small window the plot keeps the room: the time axis without
+    // its title, the band's legend left out, the budget's legend smaller.
+    if (budget) {
+        chart.legend()->setAlignment(narrow ? Qt::AlignBottom : Qt::AlignRight);
+        QFont font = chart.legend()->font();
+        font.setPointSizeF(narrow || low ? 7 : 9);
+        chart.legend()->setFont(font);
+    } else if (chart.property(kBandProperty).toBool()) {
+        chart.legend()->setVisible(!low);
+    }
+    const double legendWidth = budget && !narrow ? 150 : 0;
+    const double plotWidth = std::max(60.0, size.width() - kAxesWidth - legendWidth);
+    const double plotHeight = std::max(40.0, size.height() - kAxesHeight);
+    for (QAbstractAxis* a : chart.axes(Qt::Horizontal))
+        if (auto* time = qobject_cast<QCategoryAxis*>(a)) {
+            time->setTitleVisible(!low);
+            SetTimeTicks(*time, chart.property(kHoursProperty).toInt(),
+                         static_cast<std::time_t>(chart.property(kReleaseProperty).toLongLong()),
+                         plotWidth);
+        }
+    for (QAbstractAxis* a : chart.axes(Qt::Vertical))
+        if (auto* value = qobject_cast<QValueAxis*>(a)) {
+            const int intervals =
+                std::clamp(static_cast<int>(plotHeight / kPixelsPerValueLabel), 2, 6);
+            value->setTickInterval(NiceInterval(value->max() - value->min(), intervals));
+        }
 }
 
 }  // namespace ormix::graphs

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QChart>
+#include <QSizeF>
 #include <QString>
 #include <ctime>
 #include <memory>
@@ -43,6 +44,12 @@ struct GraphChart {
 };
 
 GraphChart BuildGraphChart(const GraphSource& source);
+
+// Spaces the ticks of both axes for a chart of `size` pixels, so that their
+// labels neither crowd nor get cut short, and puts the oil budget graph's
+// legend under a narrow plot: for a chart that is shown again at another
+// size. A chart that BuildGraphChart did not make is left as it is.
+void FitChartToSize(QChart& chart, const QSizeF& size);
 
 // The text a graph shows in place of a chart ("N/A", or the message that
 // its data cannot be displayed); empty when drawn.

@@ -30,6 +30,7 @@ void PaintChart(QChart& chart, QPainter& painter, const QRectF& target, const QS
     QGraphicsScene scene;
     scene.addItem(&chart);
     chart.resize(layout);
+    FitChartToSize(chart, layout);
     scene.setSceneRect(QRectF(QPointF(0, 0), layout));
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

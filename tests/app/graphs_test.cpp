@@ -136,7 +136,11 @@ private slots:
         for (QAbstractSeries* s : remain->Chart()->series())
             areas += qobject_cast<QAreaSeries*>(s) != nullptr;
         QVERIFY(areas >= 1);
+        // Its legend is shown unless the window is too small to spare it.
+        graphs::FitChartToSize(*remain->Chart(), QSizeF(900, 600));
         QVERIFY(remain->Chart()->legend()->isVisible());
+        graphs::FitChartToSize(*remain->Chart(), QSizeF(300, 220));
+        QVERIFY(!remain->Chart()->legend()->isVisible());
 
         // Missing values in the middle of the run: not drawn, the line in
         // two pieces, the second not repeated in the legend.
@@ -167,6 +171,8 @@ private slots:
         // The oil budget graph: its quantities with a legend, up to the
         // largest amount released.
         GraphView* budget = f.Graph(WindowKind::BudgetGraph);
+        budget->parentWidget()->showMaximized();
+        QTest::qWait(20);  // laid out
         QVERIFY(budget->Chart()->legend()->isVisible());
         QCOMPARE(ValueRange(budget->Chart()).second, budget->Source().series.maximum);
         QStringList names;
