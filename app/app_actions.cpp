@@ -19,9 +19,13 @@ const CommandInfo kCommands[] = {
      SK::UnknownKey, "", ""},
     {Command::ExportJson, "&Export as JSON...", "Export",
      "Export the active scenario as a JSON scenario", SK::UnknownKey, "", ""},
+    {Command::ExportView, "Export &Graph or Table...", "Export",
+     "Save the active graph as a picture, or the active table as text", SK::UnknownKey, "", ""},
     {Command::PageSetup, "Page Set&up...", "Page Setup", "Change the page layout of printing",
      SK::UnknownKey, "", ""},
     {Command::Print, "&Print...", "Print", "Print the active window", SK::Print, "", "print"},
+    {Command::PrintPreview, "Print Pre&view", "Print Preview",
+     "Show the pages of the active window as they will be printed", SK::UnknownKey, "", ""},
     {Command::PrintSetup, "P&rint Setup...", "Print Setup",
      "Change the printer and printing options", SK::UnknownKey, "", ""},
     {Command::Exit, "E&xit", "Exit", "Quit ORMIX; prompts to save scenario", SK::UnknownKey,
@@ -58,6 +62,28 @@ const CommandInfo kCommands[] = {
      SK::UnknownKey, "", "graphs"},
     {Command::ShowAllGraphs, "Show &All Graphs", "All Graphs", "Show all graphs", SK::UnknownKey,
      "", "all-graphs"},
+    {Command::GraphBudget, "Oil &Budget", "Oil Budget", "Show or hide the oil budget graph",
+     SK::UnknownKey, "", ""},
+    {Command::GraphRemaining, "Oil &Remaining", "Remaining",
+     "Show or hide the graph of the oil remaining afloat", SK::UnknownKey, "", ""},
+    {Command::GraphEvaporation, "Oil &Evaporated", "Evaporated",
+     "Show or hide the graph of the oil evaporated", SK::UnknownKey, "", ""},
+    {Command::GraphDispersion, "Oil &Dispersed", "Dispersed",
+     "Show or hide the graph of the oil dispersed", SK::UnknownKey, "", ""},
+    {Command::GraphBurned, "Oil B&urned", "Burned", "Show or hide the graph of the oil burned",
+     SK::UnknownKey, "", ""},
+    {Command::GraphSkimmed, "Oil S&kimmed", "Skimmed", "Show or hide the graph of the oil skimmed",
+     SK::UnknownKey, "", ""},
+    {Command::GraphBeached, "Oil Bea&ched", "Beached", "Show or hide the graph of the oil beached",
+     SK::UnknownKey, "", ""},
+    {Command::GraphDensity, "Oil De&nsity", "Density", "Show or hide the oil density graph",
+     SK::UnknownKey, "", ""},
+    {Command::GraphViscosity, "Oil &Viscosity", "Viscosity", "Show or hide the oil viscosity graph",
+     SK::UnknownKey, "", ""},
+    {Command::GraphWater, "&Water Content in Oil", "Water Content",
+     "Show or hide the graph of the water content in the oil", SK::UnknownKey, "", ""},
+    {Command::GraphBenzene, "Airborne Ben&zene Concentration", "Benzene",
+     "Show or hide the airborne benzene graph", SK::UnknownKey, "", ""},
     {Command::BudgetTable, "Oil &Budget Table", "Budget Table", "", SK::UnknownKey, "",
      "budget-table"},
     {Command::IcsTable, "&ICS Table", "ICS Table", "Output ICS table", SK::UnknownKey, "",
@@ -96,6 +122,25 @@ const InputPair kInputs[] = {
     {InputCommand::Beaching, Command::Beaching},
 };
 
+struct GraphPair {
+    Command command;
+    WindowKind window;
+};
+
+const GraphPair kGraphs[] = {
+    {Command::GraphBudget, WindowKind::BudgetGraph},
+    {Command::GraphRemaining, WindowKind::Remaining},
+    {Command::GraphEvaporation, WindowKind::Evaporation},
+    {Command::GraphDispersion, WindowKind::Dispersion},
+    {Command::GraphBurned, WindowKind::Burned},
+    {Command::GraphSkimmed, WindowKind::Skimmed},
+    {Command::GraphBeached, WindowKind::Beached},
+    {Command::GraphDensity, WindowKind::Density},
+    {Command::GraphViscosity, WindowKind::Viscosity},
+    {Command::GraphWater, WindowKind::Water},
+    {Command::GraphBenzene, WindowKind::Benzene},
+};
+
 }  // namespace
 
 const CommandInfo& InfoOf(Command command) {
@@ -124,6 +169,18 @@ std::optional<InputCommand> InputCommandOf(Command command) {
     for (const InputPair& p : kInputs)
         if (p.command == command) return p.input;
     return std::nullopt;
+}
+
+std::optional<WindowKind> GraphWindowOf(Command command) {
+    for (const GraphPair& p : kGraphs)
+        if (p.command == command) return p.window;
+    return std::nullopt;
+}
+
+Command GraphCommandOf(WindowKind kind) {
+    for (const GraphPair& p : kGraphs)
+        if (p.window == kind) return p.command;
+    return Command::Count;
 }
 
 Command CommandOf(InputCommand command) {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/input_commands.h"
+#include "app/window_kinds.h"
 
 class QAction;
 class QObject;
@@ -21,8 +22,10 @@ enum class Command {
     Save,
     SaveAs,
     ExportJson,
+    ExportView,
     PageSetup,
     Print,
+    PrintPreview,
     PrintSetup,
     Exit,
     Undo,
@@ -43,6 +46,17 @@ enum class Command {
     SingleGraph,
     MultipleGraphs,
     ShowAllGraphs,
+    GraphBudget,
+    GraphRemaining,
+    GraphEvaporation,
+    GraphDispersion,
+    GraphBurned,
+    GraphSkimmed,
+    GraphBeached,
+    GraphDensity,
+    GraphViscosity,
+    GraphWater,
+    GraphBenzene,
     BudgetTable,
     IcsTable,
     CascadeWindows,
@@ -76,6 +90,18 @@ CommandActions CreateCommandActions(QObject* owner);
 // The input command a menu command opens, if it is one.
 std::optional<InputCommand> InputCommandOf(Command command);
 Command CommandOf(InputCommand command);
+
+// The graph window a graph command shows or hides, if it is one; and the
+// command of a graph window.
+std::optional<WindowKind> GraphWindowOf(Command command);
+Command GraphCommandOf(WindowKind kind);
+
+// The graph commands in the order of the menu.
+inline constexpr std::array<Command, 11> kGraphCommands{
+    Command::GraphBudget,     Command::GraphRemaining, Command::GraphEvaporation,
+    Command::GraphDispersion, Command::GraphBurned,    Command::GraphSkimmed,
+    Command::GraphBeached,    Command::GraphDensity,   Command::GraphViscosity,
+    Command::GraphWater,      Command::GraphBenzene};
 
 // What the status bar says when the pointer is on nothing.
 inline constexpr char kIdlePrompt[] = "For Help, press F1";

@@ -10,6 +10,7 @@
 #include "app/scenario_session.h"
 #include "app/table_clipboard.h"
 #include "app/text_table_view.h"
+#include "output/table_export.h"
 
 namespace ormix::app {
 
@@ -78,6 +79,33 @@ void BudgetTableView::Refresh() {
 bool BudgetTableView::CopyToClipboard() {
     QApplication::clipboard()->setText(TableAsTabSeparated(table_->Text()));
     return true;
+}
+
+std::vector<PrintedPage> BudgetTableView::PrintedPages() const {
+    PrintedPage page;
+    page.title = QString::fromLatin1(kBudgetTablePrintTitle);
+    page.lines = PageLines();
+    page.table = table_->Text();
+    return {page};
+}
+
+QString BudgetTableView::ExportTitle() const {
+    return QStringLiteral("Export Oil Budget Table");
+}
+
+QString BudgetTableView::ExportFilter() const {
+    return QString::fromLatin1(kTableExportFilter);
+}
+
+QString BudgetTableView::ExportName() const {
+    return ExportBaseName() + QStringLiteral(".txt");
+}
+
+bool BudgetTableView::ExportTo(const QString& path, QString& error) {
+    if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        return WriteTableText(
+            path, QString::fromStdString(BudgetTableCsv(Session().Doc(), choices_)), error);
+    return WriteTableText(path, TableAsTabSeparated(table_->Text()), error);
 }
 
 }  // namespace ormix::app

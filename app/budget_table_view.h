@@ -19,6 +19,13 @@ public:
 
     bool CopyToClipboard() override;
     void Refresh() override;
+    std::vector<PrintedPage> PrintedPages() const override;
+    QString ExportTitle() const override;
+    QString ExportFilter() const override;
+    QString ExportName() const override;
+    // Tab-separated text: the table as shown. CSV: every output step of the
+    // run at full precision, in the units the table shows.
+    bool ExportTo(const QString& path, QString& error) override;
 
     BudgetTableChoices Choices() const { return choices_; }
     QComboBox* TimeChoice() const { return time_; }

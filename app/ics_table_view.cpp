@@ -16,6 +16,8 @@
 #include "app/scenario_session.h"
 #include "app/table_clipboard.h"
 #include "app/text_table_view.h"
+#include "output/table_export.h"
+#include "scenario/calendar.h"
 #include "scenario/typed_text.h"
 
 namespace ormix::app {
@@ -113,6 +115,39 @@ bool IcsTableView::SaveTable() {
 bool IcsTableView::CopyToClipboard() {
     QApplication::clipboard()->setText(TableAsTabSeparated(text_->Text()));
     return true;
+}
+
+std::vector<PrintedPage> IcsTableView::PrintedPages() const {
+    PrintedPage page;
+    page.title = QString::fromLatin1(kIcsTablePrintTitle);
+    page.lines = PageLines();
+    const std::time_t begins = IcsPeriodBeginning(Session().Doc().SpillTime, period_);
+    page.lines << QString::fromStdString(
+                      FormatTime(begins, "Operational period beginning %B %d, %H%M hours")) +
+                      QStringLiteral(", %1 hours").arg(period_.duration);
+    page.table = text_->Text();
+    return {page};
+}
+
+QString IcsTableView::ExportTitle() const {
+    return QStringLiteral("Export ICS Table");
+}
+
+QString IcsTableView::ExportFilter() const {
+    return QString::fromLatin1(kTableExportFilter);
+}
+
+QString IcsTableView::ExportName() const {
+    return ExportBaseName() + QStringLiteral(".txt");
+}
+
+bool IcsTableView::ExportTo(const QString& path, QString& error) {
+    const QString cells = TableAsTabSeparated(text_->Text());
+    return WriteTableText(path,
+                          path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
+                              ? TabSeparatedAsCsv(cells)
+                              : cells,
+                          error);
 }
 
 }  // namespace ormix::app

@@ -28,6 +28,12 @@ public:
 
     bool CopyToClipboard() override;
     void Refresh() override;
+    std::vector<PrintedPage> PrintedPages() const override;
+    QString ExportTitle() const override;
+    QString ExportFilter() const override;
+    QString ExportName() const override;
+    // The table as shown, as tab-separated text or CSV.
+    bool ExportTo(const QString& path, QString& error) override;
 
     // "Save ICS Table File": asks for the file and writes the period of the
     // last redraw. True when a file was written.

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QAbstractSpinBox>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -21,9 +23,12 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
+#include <cmath>
 
 #include "app/about_dialog.h"
 #include "app/budget_table_view.h"
+#include "app/graph_view.h"
 #include "app/ics_table_view.h"
 #include "app/scenario_session.h"
 #include "app/solve_runner.h"
@@ -137,6 +142,11 @@ MainWindow::MainWindow(AppContext& context, const QString& workDir, InputCommand
     Action(Command::SingleGraph)->setCheckable(true);
     Action(Command::MultipleGraphs)->setCheckable(true);
     Action(Command::SingleGraph)->setChecked(true);
+    graphMode_ = new QActionGroup(this);
+    graphMode_->addAction(Action(Command::SingleGraph));
+    graphMode_->addAction(Action(Command::MultipleGraphs));
+    for (Command c : kGraphCommands)
+        Action(c)->setCheckable(true);
     for (int i = 0; i < kCommandCount; ++i) {
         const auto command = static_cast<Command>(i);
         connect(actions_[i], &QAction::triggered, this, [this, command] { Dispatch(command); });
@@ -204,10 +214,11 @@ void MainWindow::CreateMenus() {
     QMenuBar* bar = menuBar();
     fileMenu_ = bar->addMenu(QStringLiteral("&File"));
     for (Command c : {Command::New, Command::Open, Command::Close, Command::Save, Command::SaveAs,
-                      Command::ExportJson})
+                      Command::ExportJson, Command::ExportView})
         fileMenu_->addAction(Action(c));
     fileMenu_->addSeparator();
-    for (Command c : {Command::PageSetup, Command::Print, Command::PrintSetup})
+    for (Command c :
+         {Command::PageSetup, Command::Print, Command::PrintPreview, Command::PrintSetup})
         fileMenu_->addAction(Action(c));
     recentSeparator_ = fileMenu_->addSeparator();
     for (int i = 0; i < kRecentFiles; ++i) {
@@ -243,6 +254,15 @@ void MainWindow::CreateMenus() {
     outputMenu_->addSeparator();
     for (Command c : {Command::SingleGraph, Command::MultipleGraphs, Command::ShowAllGraphs})
         outputMenu_->addAction(Action(c));
+    graphsMenu_ = outputMenu_->addMenu(QStringLiteral("&Graphs"));
+    for (Command c : kGraphCommands)
+        graphsMenu_->addAction(Action(c));
+    // The mode buttons of the tool bar also offer the graphs.
+    for (Command c : {Command::SingleGraph, Command::MultipleGraphs})
+        if (auto* button = qobject_cast<QToolButton*>(outputBar_->widgetForAction(Action(c)))) {
+            button->setMenu(graphsMenu_);
+            button->setPopupMode(QToolButton::MenuButtonPopup);
+        }
     outputMenu_->addSeparator();
     outputMenu_->addAction(Action(Command::BudgetTable));
     outputMenu_->addAction(Action(Command::IcsTable));
@@ -312,6 +332,10 @@ void MainWindow::Dispatch(Command command) {
         RunInput(s, *input);
         return;
     }
+    if (auto graph = GraphWindowOf(command)) {
+        ChooseGraph(s, *graph);
+        return;
+    }
     switch (command) {
         case Command::New:
             NewScenario();
@@ -331,6 +355,21 @@ void MainWindow::Dispatch(Command command) {
         case Command::ExportJson:
             ExportScenario(s);
             break;
+        case Command::ExportView:
+            ExportActive();
+            break;
+        case Command::PageSetup:
+            PageSetup();
+            break;
+        case Command::Print:
+            PrintActive();
+            break;
+        case Command::PrintPreview:
+            PreviewActive();
+            break;
+        case Command::PrintSetup:
+            PrintSetup();
+            break;
         case Command::Exit:
             close();
             break;
@@ -348,6 +387,15 @@ void MainWindow::Dispatch(Command command) {
             break;
         case Command::IcsTable:
             OpenOutput(s, WindowKind::IcsTable);
+            break;
+        case Command::SingleGraph:
+            SetMultipleGraphs(s, false);
+            break;
+        case Command::MultipleGraphs:
+            SetMultipleGraphs(s, true);
+            break;
+        case Command::ShowAllGraphs:
+            ShowAllGraphs(s);
             break;
         case Command::CascadeWindows:
             area_->cascadeSubWindows();
@@ -370,7 +418,6 @@ void MainWindow::Dispatch(Command command) {
             break;
         }
         default:
-            // Printing and the graphs come with their windows.
             break;
     }
 }
@@ -522,7 +569,10 @@ bool MainWindow::Solve(ScenarioSession* session) {
     setWindowTitle(title);
     running_ = false;
     session->RunFinished(solved);
-    if (solved) OpenOutput(session, WindowKind::BudgetTable);
+    if (solved) {
+        OpenOutput(session, WindowKind::BudgetGraph);
+        if (session->MultipleGraphs()) TileOutputs(session);
+    }
     UpdateCommands();
     return solved;
 }
@@ -534,33 +584,149 @@ ScenarioView* MainWindow::OpenOutput(ScenarioSession* session, WindowKind kind) 
         return open;
     }
     ScenarioView* view = nullptr;
+    QString icon = QStringLiteral("graph");
+    QSize size(760, 520);
     switch (kind) {
+        case WindowKind::Scenario:
+            return nullptr;
         case WindowKind::BudgetTable:
             view = new BudgetTableView(*session);
+            icon = QStringLiteral("budget-table");
+            size = QSize(820, 640);
             break;
         case WindowKind::IcsTable:
             view = new IcsTableView(*session, context_);
+            icon = QStringLiteral("ics-table");
+            size = QSize(820, 640);
             break;
         default:
-            return nullptr;  // the graphs come with their windows
+            view = new GraphView(*session, kind, context_);
+            break;
     }
     QMdiSubWindow* sub = area_->addSubWindow(view);
-    sub->setWindowIcon(
-        QIcon(QStringLiteral(":/icons/%1.svg")
-                  .arg(kind == WindowKind::BudgetTable ? QStringLiteral("budget-table")
-                                                       : QStringLiteral("ics-table"))));
-    sub->resize(QSize(820, 640).boundedTo(area_->size() - QSize(20, 20)).expandedTo({400, 300}));
+    sub->setWindowIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    sub->resize(size.boundedTo(area_->size() - QSize(20, 20)).expandedTo({400, 300}));
     const int flag = InfoOf(kind).outputWindow;
     session->Doc().windowOpen[flag] = true;
     connect(view, &QObject::destroyed, this, [this, session, flag] {
         for (const auto& s : sessions_)
             if (s.get() == session) session->Doc().windowOpen[flag] = false;
+        // The graph commands' marks follow once the window is gone.
+        QTimer::singleShot(0, this, [this] { UpdateCommands(); });
     });
     UpdateTitles();
     sub->show();
     area_->setActiveSubWindow(sub);
     view->setFocus();
     return view;
+}
+
+ScenarioView* MainWindow::ChooseGraph(ScenarioSession* session, WindowKind kind) {
+    if (!session || session->Doc().needsSolving || !IsGraphWindow(kind)) return nullptr;
+    const bool multiple = session->MultipleGraphs();
+    if (ScenarioView* open = OutputOf(session, kind)) {
+        delete SubWindowOf(open);
+        if (multiple) TileOutputs(session);
+        UpdateCommands();
+        return nullptr;
+    }
+    if (!multiple) CloseOutputs(session);
+    ScenarioView* view = OpenOutput(session, kind);
+    if (multiple) TileOutputs(session);
+    UpdateCommands();
+    return view;
+}
+
+void MainWindow::SetMultipleGraphs(ScenarioSession* session, bool multiple) {
+    if (!session) return;
+    session->SetMultipleGraphs(multiple);
+    if (multiple) {
+        TileOutputs(session);
+    } else {
+        // One graph stays: the active one, else the first.
+        ScenarioView* kept = ActiveView();
+        if (!kept || &kept->Session() != session || !IsGraphWindow(kept->Kind())) kept = nullptr;
+        for (ScenarioView* view : OutputsOf(session))
+            if (IsGraphWindow(view->Kind()) && !kept) kept = view;
+        for (ScenarioView* view : OutputsOf(session))
+            if (IsGraphWindow(view->Kind()) && view != kept) delete SubWindowOf(view);
+    }
+    UpdateCommands();
+}
+
+void MainWindow::ShowAllGraphs(ScenarioSession* session) {
+    if (!session || session->Doc().needsSolving) return;
+    session->SetMultipleGraphs(true);
+    for (WindowKind kind : kGraphWindows)
+        OpenOutput(session, kind);
+    TileOutputs(session);
+    UpdateCommands();
+}
+
+void MainWindow::TileOutputs(ScenarioSession* session) {
+    std::vector<ScenarioView*> outputs = OutputsOf(session);
+    const int n = static_cast<int>(outputs.size());
+    if (n == 0) return;
+    // A grid of windows a little wider than high, filling the area.
+    const QRect area = area_->viewport()->rect();
+    const double aspect = double(area.width()) / std::max(1, area.height());
+    const int cols = std::clamp(static_cast<int>(std::ceil(std::sqrt(n * aspect / 1.4))), 1, n);
+    const int rows = (n + cols - 1) / cols;
+    const int w = area.width() / cols, h = area.height() / rows;
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* sub = SubWindowOf(outputs[static_cast<std::size_t>(i)]);
+        sub->showNormal();
+        sub->setGeometry(QRect((i % cols) * w, (i / cols) * h, w, h));
+        sub->raise();
+    }
+}
+
+// --- Printing and export of the active window ---------------------------------
+
+QPrinter& MainWindow::Printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+ScenarioView* MainWindow::ActiveView() const {
+    return ViewOf(area_->currentSubWindow());
+}
+
+bool MainWindow::PrintActive() {
+    ScenarioView* view = ActiveView();
+    const std::vector<PrintedPage> pages = view ? view->PrintedPages() : std::vector<PrintedPage>{};
+    if (pages.empty()) return false;
+    return PrintOrTell(context_.prompts, this, Printer(), pages);
+}
+
+void MainWindow::PreviewActive() {
+    ScenarioView* view = ActiveView();
+    const std::vector<PrintedPage> pages = view ? view->PrintedPages() : std::vector<PrintedPage>{};
+    if (!pages.empty()) PreviewPages(context_.prompts, this, Printer(), pages);
+}
+
+void MainWindow::PageSetup() {
+    context_.prompts.ChoosePageLayout(this, Printer());
+}
+
+void MainWindow::PrintSetup() {
+    context_.prompts.ChoosePrinter(this, Printer(), true);
+}
+
+bool MainWindow::ExportActive() {
+    ScenarioView* view = ActiveView();
+    if (!view || view->ExportFilter().isEmpty()) return false;
+    QString path = context_.prompts.ChooseSaveFile(this, view->ExportTitle(), view->ExportFilter(),
+                                                   view->ExportName());
+    if (path.isEmpty()) return false;
+    // A name without one of the offered types gets the first of them.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (!view->ExportFilter().contains(QStringLiteral("*.") + suffix) || suffix.isEmpty())
+        path += QFileInfo(view->ExportName()).suffix().prepend(QLatin1Char('.'));
+    QString error;
+    if (view->ExportTo(path, error)) return true;
+    context_.prompts.Tell(this, MessageKind::Error, error);
+    return false;
 }
 
 void MainWindow::ShowContextHelp() {
@@ -749,14 +915,21 @@ void MainWindow::UpdateCommands() {
     // Without a scenario the menus shrink to what can start one.
     for (QMenu* m : {editMenu_, spillMenu_, removalMenu_, outputMenu_, windowMenu_})
         m->menuAction()->setVisible(open);
-    for (Command c : {Command::Close, Command::Save, Command::SaveAs, Command::ExportJson,
-                      Command::PageSetup, Command::Print}) {
+    for (Command c :
+         {Command::Close, Command::Save, Command::SaveAs, Command::ExportJson, Command::ExportView,
+          Command::PageSetup, Command::Print, Command::PrintPreview}) {
         Action(c)->setVisible(open);
         Action(c)->setEnabled(open && idle);
     }
-    Action(Command::Print)->setEnabled(false);  // printing comes with the graphs
-    Action(Command::PageSetup)->setEnabled(false);
-    Action(Command::PrintSetup)->setEnabled(false);
+    // Printing and export act on the active window, when it has something
+    // to print or export.
+    ScenarioView* view = ActiveView();
+    const bool prints = view && view->Kind() != WindowKind::Scenario;
+    Action(Command::Print)->setEnabled(open && idle && prints);
+    Action(Command::PrintPreview)->setEnabled(open && idle && prints);
+    Action(Command::ExportView)
+        ->setEnabled(open && idle && view && !view->ExportFilter().isEmpty());
+    Action(Command::PrintSetup)->setEnabled(idle);
     for (Command c : {Command::Undo, Command::Cut, Command::Copy, Command::Paste,
                       Command::CascadeWindows, Command::TileWindows})
         Action(c)->setEnabled(open);
@@ -768,6 +941,13 @@ void MainWindow::UpdateCommands() {
     Action(Command::IcsTable)->setEnabled(results);
     for (Command c : {Command::SingleGraph, Command::MultipleGraphs, Command::ShowAllGraphs})
         Action(c)->setEnabled(results && GraphWindowsAvailable());
+    graphsMenu_->setEnabled(results);
+    Action(open && s->MultipleGraphs() ? Command::MultipleGraphs : Command::SingleGraph)
+        ->setChecked(true);
+    for (Command c : kGraphCommands) {
+        Action(c)->setEnabled(results);
+        Action(c)->setChecked(results && OutputOf(s, *GraphWindowOf(c)) != nullptr);
+    }
 
     for (const auto& session : sessions_)
         if (SpillFormView* form = FormOf(session.get())) {

@@ -13,9 +13,11 @@
 #include "app/app_context.h"
 #include "app/window_kinds.h"
 
+class QActionGroup;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPrinter;
 class QProgressBar;
 class QToolBar;
 
@@ -58,6 +60,28 @@ public:
     bool Solve(ScenarioSession* session);
     ScenarioView* OpenOutput(ScenarioSession* session, WindowKind kind);
 
+    // The graphs. Choosing a graph shows it when it is hidden and hides it
+    // when it is shown; one at a time, showing one first closes every
+    // other graph and table of the scenario. Returns the graph shown, or
+    // none when it was hidden.
+    ScenarioView* ChooseGraph(ScenarioSession* session, WindowKind kind);
+    // "Single Graph" keeps the active graph (or the first) and closes the
+    // others; "Multiple Graphs" lets several be shown, arranged side by
+    // side; "Show All Graphs" shows all eleven.
+    void SetMultipleGraphs(ScenarioSession* session, bool multiple);
+    void ShowAllGraphs(ScenarioSession* session);
+    // Arranges the scenario's graphs and tables side by side over the area.
+    void TileOutputs(ScenarioSession* session);
+
+    // Printing and export of the active window, through the person's
+    // prompts; the printer keeps the choices of Page Setup and Print Setup.
+    bool PrintActive();
+    void PreviewActive();
+    bool ExportActive();
+    void PageSetup();
+    void PrintSetup();
+    QPrinter& Printer();
+
     void ShowContextHelp();
     QString ContextTopic() const;
 
@@ -79,8 +103,9 @@ public:
     bool IsRunning() const { return running_; }
     const QString& WorkDir() const { return workDir_; }
 
-    // Whether the graph windows exist in this program yet.
-    static bool GraphWindowsAvailable() { return false; }
+    // Whether the graph windows exist in this program.
+    static bool GraphWindowsAvailable() { return true; }
+    QMenu* GraphsMenu() const { return graphsMenu_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -100,6 +125,7 @@ private:
     void DestroySession(ScenarioSession* session);
     bool ConfirmClose(ScenarioSession* session);
     QMdiSubWindow* SubWindowOf(const QWidget* view) const;
+    ScenarioView* ActiveView() const;
     void CloseOutputs(ScenarioSession* session);
     void OnInputsChanged(ScenarioSession* session);
     void OnResultsChanged(ScenarioSession* session);
@@ -122,7 +148,9 @@ private:
     QToolBar *fileBar_ = nullptr, *inputBar_ = nullptr, *outputBar_ = nullptr;
     QMenu *fileMenu_ = nullptr, *editMenu_ = nullptr, *spillMenu_ = nullptr,
           *removalMenu_ = nullptr, *outputMenu_ = nullptr, *viewMenu_ = nullptr,
-          *windowMenu_ = nullptr, *helpMenu_ = nullptr;
+          *windowMenu_ = nullptr, *helpMenu_ = nullptr, *graphsMenu_ = nullptr;
+    QActionGroup* graphMode_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
     std::vector<QAction*> recentActions_;
     QAction* recentSeparator_ = nullptr;
     QProgressBar* busy_ = nullptr;

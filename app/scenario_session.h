@@ -53,6 +53,11 @@ public:
     // A run ended, well or not.
     void RunFinished(bool solved);
 
+    // Whether graphs are shown several at a time ("Multiple Graphs") or
+    // one at a time ("Single Graph", the first way).
+    bool MultipleGraphs() const { return multipleGraphs_; }
+    void SetMultipleGraphs(bool multiple) { multipleGraphs_ = multiple; }
+
 signals:
     void InputsChanged();
     void ResultsChanged();
@@ -70,6 +75,7 @@ private:
     bool modified_ = false;
     bool changedAfterRun_ = false;
     bool everRun_ = false;
+    bool multipleGraphs_ = false;
 };
 
 }  // namespace ormix::app

@@ -8,6 +8,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPixmap>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <cstdio>
@@ -16,6 +18,7 @@
 #include "app/budget_table_view.h"
 #include "app/desktop_program.h"
 #include "app/dialog_screenshots.h"
+#include "app/graph_view.h"
 #include "app/help_window.h"
 #include "app/ics_table_view.h"
 #include "app/main_window.h"
@@ -64,6 +67,48 @@ void Save(QWidget* widget, const QDir& dir, const char* name) {
     std::printf("%s\n", qPrintable(path));
 }
 
+// Every graph of a solved scenario: all eleven side by side in the main
+// window, then each alone at a size a person reads it.
+void SaveGraphs(MainWindow& window, ScenarioSession* s, const QDir& dir, const QString& prefix) {
+    window.ShowAllGraphs(s);
+    Save(&window, dir, qPrintable(prefix + QStringLiteral("-all-graphs")));
+    for (WindowKind kind : kGraphWindows) {
+        ScenarioView* view = window.OutputOf(s, kind);
+        const QString name = prefix + QStringLiteral("-graph-") +
+                             QString::fromLatin1(InfoOf(kind).title).toLower().replace(' ', '-');
+        if (!view) {
+            std::fprintf(stderr, "no %s window\n", qPrintable(name));
+            ++failures;
+            continue;
+        }
+        QWidget* frame = view->parentWidget();
+        frame->showNormal();
+        frame->resize(900, 600);
+        frame->raise();
+        Save(frame, dir, qPrintable(name));
+    }
+}
+
+// The print preview of a window's pages, as File > Print Preview shows them.
+void SavePreview(ScenarioView* view, const QDir& dir, const char* name) {
+    if (!view) {
+        std::fprintf(stderr, "no window to preview for %s\n", name);
+        ++failures;
+        return;
+    }
+    QPrinter printer(QPrinter::ScreenResolution);
+    QPrintPreviewWidget preview(&printer);
+    const std::vector<PrintedPage> pages = view->PrintedPages();
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, &preview,
+                     [&pages](QPrinter* p) { PrintPages(*p, pages); });
+    preview.resize(1100, 760);
+    preview.setViewMode(QPrintPreviewWidget::FacingPagesView);
+    preview.show();
+    preview.updatePreview();
+    preview.fitInView();
+    Save(&preview, dir, name);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -106,8 +151,11 @@ int main(int argc, char** argv) {
     }
     s->Doc().runSeed = 1;
     window.Solve(s);
+    Save(&window, dir, "main-window-solved-budget-graph");
+    window.SetMultipleGraphs(s, true);
+    window.OpenOutput(s, WindowKind::BudgetTable);
     window.OpenOutput(s, WindowKind::IcsTable);
-    window.Area()->tileSubWindows();
+    window.TileOutputs(s);
     Save(&window, dir, "main-window-solved");
     Save(window.Summary(), dir, "summary-bar");
     for (auto [kind, name] : {std::pair{WindowKind::BudgetTable, "oil-budget-table"},
@@ -136,6 +184,24 @@ int main(int argc, char** argv) {
         std::printf("%s\n", qPrintable(file));
     if (dialogs.size() < 50) {
         std::fprintf(stderr, "only %d dialogs rendered\n", static_cast<int>(dialogs.size()));
+        ++failures;
+    }
+
+    // The graphs of the scenario with response operations, their printed
+    // pages, and the graphs of a scenario with uncertainty (bands).
+    SaveGraphs(window, s, dir, QStringLiteral("operations"));
+    SavePreview(window.OutputOf(s, WindowKind::BudgetGraph), dir, "print-preview-budget-graph");
+    SavePreview(window.OutputOf(s, WindowKind::BudgetTable), dir, "print-preview-budget-table");
+    SavePreview(window.OutputOf(s, WindowKind::IcsTable), dir, "print-preview-ics-table");
+    if (ScenarioSession* u = window.OpenScenario(
+            QStringLiteral(ORMIX_SOURCE_DIR "/examples/scenarios/uncertainty.json"))) {
+        u->Doc().runSeed = 1;
+        window.Solve(u);
+        SaveGraphs(window, u, dir, QStringLiteral("uncertainty"));
+        SavePreview(window.OutputOf(u, WindowKind::Viscosity), dir, "print-preview-viscosity");
+        window.CloseScenario(u);
+    } else {
+        std::fprintf(stderr, "cannot open the uncertainty example\n");
         ++failures;
     }
 

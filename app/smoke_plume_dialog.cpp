@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -124,7 +125,10 @@ SmokePlumeDialog::SmokePlumeDialog(CSpillDoc& doc, AppContext& context, int slot
             [this] { Context().help.ShowTopic(QStringLiteral("Smoke_Plume.html")); });
     connect(next, &QPushButton::clicked, this, &SmokePlumeDialog::Next);
     connect(back, &QPushButton::clicked, this, &SmokePlumeDialog::Back);
-    connect(print, &QPushButton::clicked, this, [this] { PrintWithDialog(this, PrintedPages()); });
+    connect(print, &QPushButton::clicked, this, [this] {
+        QPrinter printer(QPrinter::HighResolution);
+        PrintOrTell(Context().prompts, this, printer, PrintedPages());
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_, 1);

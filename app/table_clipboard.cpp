@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/file_replace.h"
+
 namespace ormix::app {
 
 namespace {
@@ -61,6 +63,31 @@ QString TableAsTabSeparated(const QString& text) {
         out << kept.join(QLatin1Char('\t'));
     }
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString TabSeparatedAsCsv(const QString& cells) {
+    QStringList rows;
+    const QStringList lines = cells.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i + 1 == lines.size() && lines[i].isEmpty()) break;  // the last line's end
+        QStringList fields = lines[i].split(QLatin1Char('\t'));
+        for (QString& f : fields)
+            if (f.contains(QLatin1Char(',')) || f.contains(QLatin1Char('"')) ||
+                f.contains(QLatin1Char('\r')))
+                f = QLatin1Char('"') + f.replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+                    QLatin1Char('"');
+        rows << fields.join(QLatin1Char(','));
+    }
+    return rows.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+bool WriteTableText(const QString& path, const QString& text, QString& error) {
+    const QByteArray bytes = text.toUtf8();
+    std::string why;
+    if (ReplaceFile(path.toStdString(), std::string_view(bytes.constData(), bytes.size()), why))
+        return true;
+    error = QStringLiteral("Cannot write %1: %2").arg(path, QString::fromStdString(why));
+    return false;
 }
 
 }  // namespace ormix::app

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -204,8 +205,10 @@ LeakingTankWizard::LeakingTankWizard(CSpillDoc& doc, AppContext& context, QWidge
             [this] { context_.help.ShowTopic(QStringLiteral("Leaking_Tank.html")); });
     connect(this, &QWizard::currentIdChanged, this,
             [this](int id) { button(QWizard::CustomButton1)->setVisible(id == 6); });
-    connect(this, &QWizard::customButtonClicked, this,
-            [this] { PrintWithDialog(this, PrintedPages()); });
+    connect(this, &QWizard::customButtonClicked, this, [this] {
+        QPrinter printer(QPrinter::HighResolution);
+        PrintOrTell(context_.prompts, this, printer, PrintedPages());
+    });
     button(QWizard::CustomButton1)->setVisible(false);
     setMinimumSize(820, 520);
 }

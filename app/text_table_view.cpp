@@ -9,29 +9,38 @@ namespace ormix::app {
 
 namespace {
 
-constexpr qreal kTabStop = 20;
 constexpr int kMargin = 8;
 const QString kNotAvailable = QStringLiteral("N/A");
 
-// The width a line takes with its tabs expanded.
 // Where the text after a tab begins: the next stop that leaves at least a
 // blank's width after the text before it, so that two facts on a line
 // never run together.
-qreal NextStop(const QFontMetricsF& metrics, qreal x) {
-    return std::ceil((x + metrics.horizontalAdvance(QLatin1Char(' '))) / kTabStop) * kTabStop;
+qreal NextStop(const QFontMetricsF& metrics, qreal x, qreal tabStop) {
+    return std::ceil((x + metrics.horizontalAdvance(QLatin1Char(' '))) / tabStop) * tabStop;
 }
 
-qreal LineWidth(const QFontMetricsF& metrics, const QString& line) {
+}  // namespace
+
+qreal TableLineWidth(const QFontMetricsF& metrics, const QString& line, qreal tabStop) {
     const QStringList parts = line.split(QLatin1Char('\t'));
     qreal x = 0;
     for (qsizetype i = 0; i < parts.size(); ++i) {
         x += metrics.horizontalAdvance(parts[i]);
-        if (i + 1 < parts.size()) x = NextStop(metrics, x);
+        if (i + 1 < parts.size()) x = NextStop(metrics, x, tabStop);
     }
     return x;
 }
 
-}  // namespace
+void DrawTableLine(QPainter& painter, const QFontMetricsF& metrics, const QPointF& origin,
+                   const QString& line, qreal tabStop) {
+    qreal x = 0;
+    const QStringList parts = line.split(QLatin1Char('\t'));
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        painter.drawText(QPointF(origin.x() + x, origin.y()), parts[i]);
+        x += metrics.horizontalAdvance(parts[i]);
+        if (i + 1 < parts.size()) x = NextStop(metrics, x, tabStop);
+    }
+}
 
 QFont TableFont() {
     QFont font(QStringLiteral("Courier New"), 10);
@@ -60,7 +69,7 @@ QSize TextTableView::Extent() const {
     QFontMetricsF metrics(font());
     qreal width = 0;
     for (const QString& line : lines_)
-        width = std::max(width, LineWidth(metrics, line));
+        width = std::max(width, TableLineWidth(metrics, line));
     return QSize(static_cast<int>(std::ceil(width)) + 2 * kMargin,
                  static_cast<int>(std::ceil(lines_.size() * metrics.lineSpacing())) + 2 * kMargin);
 }
@@ -98,16 +107,8 @@ void TextTableView::paintEvent(QPaintEvent*) {
     const qreal left = kMargin - horizontalScrollBar()->value();
     qreal top = kMargin - verticalScrollBar()->value() + metrics.ascent();
     for (const QString& line : lines_) {
-        if (top + spacing >= 0 && top - spacing <= viewport()->height()) {
-            // Each tab moves on to the next stop.
-            qreal x = 0;
-            const QStringList parts = line.split(QLatin1Char('\t'));
-            for (qsizetype i = 0; i < parts.size(); ++i) {
-                painter.drawText(QPointF(left + x, top), parts[i]);
-                x += metrics.horizontalAdvance(parts[i]);
-                if (i + 1 < parts.size()) x = NextStop(metrics, x);
-            }
-        }
+        if (top + spacing >= 0 && top - spacing <= viewport()->height())
+            DrawTableLine(painter, metrics, QPointF(left, top), line);
         top += spacing;
     }
 }

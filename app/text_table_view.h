@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QFontMetricsF>
 #include <QStringList>
+
+class QPainter;
 
 namespace ormix::app {
 
@@ -32,5 +35,16 @@ private:
 
 // The font the tables are drawn in.
 QFont TableFont();
+
+// The tab stops of the tables on the screen, in pixels.
+inline constexpr qreal kTableTabStop = 20;
+
+// A line of a table's text as it is drawn, each tab moving on to the next
+// stop (`tabStop` apart) that leaves at least a blank after the text before
+// it: its width, and the line drawn from `origin` (its base line).
+qreal TableLineWidth(const QFontMetricsF& metrics, const QString& line,
+                     qreal tabStop = kTableTabStop);
+void DrawTableLine(QPainter& painter, const QFontMetricsF& metrics, const QPointF& origin,
+                   const QString& line, qreal tabStop = kTableTabStop);
 
 }  // namespace ormix::app

@@ -6,9 +6,11 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "model/messages.h"
 
+class QPrinter;
 class QWidget;
 
 namespace ormix::app {
@@ -30,6 +32,18 @@ public:
                                    const QString& filter) = 0;
     virtual QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& filter,
                                    const QString& suggested) = 0;
+
+    // Printing, on the printer that keeps the person's choices from one
+    // print to the next. Without a person to ask, nothing is printed.
+    // The print dialog: true when the person chose to print. With
+    // `setupOnly` it is Print Setup, whose OK keeps the choices for later.
+    virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer, bool setupOnly);
+    // Page Setup (paper, orientation, margins): true when accepted.
+    virtual bool ChoosePageLayout(QWidget* parent, QPrinter& printer);
+    // The print preview of what `paint` prints, from which the person may
+    // print.
+    virtual void PreviewPrint(QWidget* parent, QPrinter& printer,
+                              const std::function<void(QPrinter*)>& paint);
 };
 
 // The real boxes and file dialogs.
@@ -41,6 +55,10 @@ public:
     QString ChooseOpenFile(QWidget* parent, const QString& title, const QString& filter) override;
     QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& filter,
                            const QString& suggested) override;
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer, bool setupOnly) override;
+    bool ChoosePageLayout(QWidget* parent, QPrinter& printer) override;
+    void PreviewPrint(QWidget* parent, QPrinter& printer,
+                      const std::function<void(QPrinter*)>& paint) override;
 };
 
 // The engine's message sink for a window: each message becomes a box.

@@ -10,6 +10,7 @@
 #include "cli/convert_command.h"
 #include "cli/ics_command.h"
 #include "cli/oil_commands.h"
+#include "cli/plot_command.h"
 #include "cli/plume_command.h"
 #include "cli/run_command.h"
 #include "cli/run_records.h"
@@ -187,6 +188,7 @@ void BuildCommandLine(CLI::App& app) {
     AddCustomOilCommands(app);
     AddIcsCommand(app);
     AddSeriesCommand(app);
+    AddPlotCommand(app);
     AddSummaryCommand(app);
     AddConvertCommand(app);
     AddVersionAndHelp(app);

@@ -29,13 +29,6 @@ constexpr NamedKind kKindNames[] = {
     {"beached", kBeachGraph},      {"budget", kOilBudgetGraph},
 };
 
-std::string Number(double v) {
-    if (v == NoData) return "";
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.8g", v);
-    return buf;
-}
-
 }  // namespace
 
 int GraphKindNamed(const std::string& name) {
@@ -66,33 +59,6 @@ std::string GraphUnitNames(int kind) {
         names += IsBudgetGraph(kind) ? BudgetUnitName(unit) : Dashed(label);
     }
     return names;
-}
-
-std::vector<SeriesColumn> SeriesColumns(const OutputSeries& s, int kind) {
-    std::vector<SeriesColumn> columns;
-    if (kind == kOilBudgetGraph) {
-        for (int k = 0; k < static_cast<int>(s.names.size()); ++k)
-            if (!s.names[k].empty()) columns.push_back({k, s.names[k]});
-    } else if (IsBudgetGraph(kind)) {
-        columns = {{0, "low"}, {1, "best"}, {3, "high"}};
-    } else {
-        columns = {{0, "low"}, {1, "mean"}, {2, "second mean"}, {3, "high"}};
-    }
-    return columns;
-}
-
-void WriteSeriesCsv(const OutputSeries& s, int kind, std::ostream& out) {
-    const auto columns = SeriesColumns(s, kind);
-    out << "hours";
-    for (const SeriesColumn& c : columns)
-        out << "," << c.name << " (" << s.units << ")";
-    out << "\n";
-    for (int step = 0; step < s.stepCount; ++step) {
-        out << Number(s.HoursAt(step));
-        for (const SeriesColumn& c : columns)
-            out << "," << Number(s.series[c.index][step]);
-        out << "\n";
-    }
 }
 
 void WriteSeriesJson(const OutputSeries& s, int kind, const std::string& graphName,

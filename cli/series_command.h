@@ -7,6 +7,7 @@
 
 #include "cli/run_command.h"
 #include "output/output_series.h"
+#include "output/series_csv.h"
 
 namespace CLI {
 class App;
@@ -27,18 +28,8 @@ int GraphKindNamed(const std::string& name);
 int GraphUnitNamed(int kind, const std::string& name);
 std::string GraphUnitNames(int kind);
 
-// The series that are shown, with their column names: for a property the
-// low, mean, second mean and high values; for a budget quantity low, best
-// and high; for the oil budget every quantity that occurs and the total.
-struct SeriesColumn {
-    int index;
-    std::string name;
-};
-std::vector<SeriesColumn> SeriesColumns(const OutputSeries& s, int kind);
-
-// One row per output step: the hours after the first release, then each
-// column; a value that is not drawn (-999) is an empty field.
-void WriteSeriesCsv(const OutputSeries& s, int kind, std::ostream& out);
+// One row per output step (WriteSeriesCsv, output/series_csv.h), or the
+// whole set as JSON.
 void WriteSeriesJson(const OutputSeries& s, int kind, const std::string& graphName,
                      std::ostream& out);
 

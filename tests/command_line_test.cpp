@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Misspelling{"sumary", "summary"}, Misspelling{"seires", "series"},
                       Misspelling{"--sed", "--seed"}, Misspelling{"-seed", "--seed"},
                       Misspelling{"--lib", "--library"}, Misspelling{"--workdri", "--workdir"},
-                      Misspelling{"xyz", ""}, Misspelling{"--time", ""}, Misspelling{"plot", ""}));
+                      Misspelling{"xyz", ""}, Misspelling{"--time", ""}, Misspelling{"draw", ""}));
 
 struct UsageCase {
     std::vector<std::string> args;
@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"rnu", "x.json"},
                   "ormix: unknown command 'rnu'; did you mean 'run'?\n"
                   "Run 'ormix help' for the commands.\n"},
-        UsageCase{{"plot"}, "ormix: unknown command 'plot'\nRun 'ormix help' for the commands.\n"},
+        UsageCase{{"draw"}, "ormix: unknown command 'draw'\nRun 'ormix help' for the commands.\n"},
         UsageCase{{"oil", "shwo", "Brent"},
                   "ormix oil: unknown command 'shwo'; did you mean 'show'?\n"
                   "Run 'ormix help oil' for the commands.\n"},

@@ -4,6 +4,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -67,6 +68,12 @@ private slots:
         // A printer that cannot write says so.
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         QCOMPARE(PrintedPageCount(pages, work.filePath(QStringLiteral("no/such/dir/tank.pdf"))), 0);
+        // The wizard's Print button asks through the person's prompts.
+        const QString printed = work.filePath(QStringLiteral("tank-button.pdf"));
+        f.prompts.printFiles.push_back(printed);
+        Click(w.button(QWizard::CustomButton1));
+        QCOMPARE(f.prompts.printsAsked, 1);
+        QVERIFY(QFileInfo(printed).size() > 0);
         Click(w.button(QWizard::HelpButton));
         QCOMPARE(f.help.topics, QStringList{QStringLiteral("Leaking_Tank.html")});
     }
@@ -93,6 +100,17 @@ private slots:
         QCOMPARE(pages[0].title, QStringLiteral("Smoke Plume"));
         QCOMPARE(pages[0].lines, lines);
         QCOMPARE(PrintedPageCount(pages, work.filePath(QStringLiteral("plume.pdf"))), 1);
+        // Print asks through the person's prompts; a printer that cannot be
+        // used is reported, not passed over.
+        const QString printed = work.filePath(QStringLiteral("plume-button.pdf"));
+        f.prompts.printFiles.push_back(printed);
+        f.prompts.printFiles.push_back(work.filePath(QStringLiteral("no/such/dir/plume.pdf")));
+        Click(d.print);
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        Click(d.print);
+        QCOMPARE(f.prompts.printsAsked, 2);
+        QVERIFY(QFileInfo(printed).size() > 0);
+        QCOMPARE(f.prompts.told.size(), size_t{1});
         for (QPushButton* b : d.findChildren<QPushButton*>())
             if (b->text() == QStringLiteral("&Help")) Click(b);
         QCOMPARE(f.help.topics, QStringList{QStringLiteral("Smoke_Plume.html")});

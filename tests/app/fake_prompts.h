@@ -1,6 +1,7 @@
 // A person who answers every box at once: the tests' UserPrompts and help.
 #pragma once
 
+#include <QPrinter>
 #include <QStringList>
 #include <deque>
 #include <utility>
@@ -24,6 +25,11 @@ public:
     std::deque<QString> files;
     // The titles and suggested names of the save choosers shown.
     QStringList saveTitles, saveSuggestions;
+    // Printing: each print or preview takes the next file, to which the
+    // printer writes a PDF; without one the person cancels. Print Setup and
+    // Page Setup are accepted and counted.
+    std::deque<QString> printFiles;
+    int printsAsked = 0, printSetups = 0, pageSetups = 0, previews = 0;
 
     void Tell(QWidget*, MessageKind kind, const QString& text) override {
         told.push_back({kind, text});
@@ -46,7 +52,27 @@ public:
         return Take(files, QString());
     }
 
+    bool ChoosePrinter(QWidget*, QPrinter& printer, bool setupOnly) override {
+        if (setupOnly) return ++printSetups > 0;
+        ++printsAsked;
+        return ToFile(printer);
+    }
+    bool ChoosePageLayout(QWidget*, QPrinter&) override { return ++pageSetups > 0; }
+    void PreviewPrint(QWidget*, QPrinter& printer,
+                      const std::function<void(QPrinter*)>& paint) override {
+        ++previews;
+        if (ToFile(printer)) paint(&printer);
+    }
+
 private:
+    bool ToFile(QPrinter& printer) {
+        const QString file = Take(printFiles, QString());
+        if (file.isEmpty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return true;
+    }
+
     template <class T>
     static T Take(std::deque<T>& queue, T fallback) {
         if (queue.empty()) return fallback;

@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(f.fake.help.topics.back(), QStringLiteral("Getting_Started.html"));
         QVERIFY(w.Solve(s));
         w.Action(Command::ContextHelp)->trigger();
-        QCOMPARE(f.fake.help.topics.back(), QStringLiteral("Oil_Budget_Table.html"));
+        QCOMPARE(f.fake.help.topics.back(), QStringLiteral("Oil_Budget_Graph.html"));
         w.Action(Command::HelpTopics)->trigger();
         QCOMPARE(f.fake.help.topics.back(), QStringLiteral("index.html"));
         QCOMPARE(w.Action(Command::ContextHelp)->shortcut(), QKeySequence(Qt::Key_F1));

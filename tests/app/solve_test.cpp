@@ -9,11 +9,13 @@
 #include <cstring>
 
 #include "app/budget_table_view.h"
+#include "app/graph_view.h"
 #include "app/spill_form_view.h"
 #include "app/summary_bar.h"
 #include "app/text_table_view.h"
 #include "app_fixture.h"
 #include "output/budget_table.h"
+#include "output/graph_series.h"
 #include "scenario/environment_dialogs.h"
 #include "scenario/scenario_open.h"
 #include "test_registry.h"
@@ -110,31 +112,35 @@ private slots:
     }
 
     // Solve (F5) runs the scenario off the window's thread with the same
-    // results as a run of the engine alone, and opens the oil budget table;
-    // the start form's Solve link does the same.
-    void SolveOpensTheBudgetTableWithTheEnginesResults() {
+    // results as a run of the engine alone, and opens the oil budget graph
+    // drawn from them; the start form's Solve link does the same.
+    void SolveOpensTheBudgetGraphWithTheEnginesResults() {
         WindowFixture f;
         MainWindow& w = *f.window;
         ScenarioSession* s = f.Open("open-sea-crude");
         QVERIFY(s);
         w.Action(Command::Solve)->trigger();
-        auto* table = static_cast<BudgetTableView*>(w.OutputOf(s, WindowKind::BudgetTable));
-        QVERIFY(table && table->isVisible());
-        QCOMPARE(w.Area()->currentSubWindow()->widget(), table);
-        QVERIFY(s->Doc().windowOpen[kWindowBudgetTable]);
+        auto* graph = static_cast<GraphView*>(w.OutputOf(s, WindowKind::BudgetGraph));
+        QVERIFY(graph && graph->isVisible());
+        QCOMPARE(w.Area()->currentSubWindow()->widget(), graph);
+        QVERIFY(s->Doc().windowOpen[kWindowBudgetGraph]);
+        QVERIFY(w.Action(Command::GraphBudget)->isChecked());
 
         CSpillDoc alone(std::time(nullptr), f.dir.path().toStdString());
         QVERIFY(OpenScenario(alone, Example("open-sea-crude").toStdString()).ok);
         alone.runSeed = 11;
         QVERIFY(alone.Solve());
         QVERIFY(SameResults(s->Doc().Model(), alone.Model()));
-        QCOMPARE(table->Table()->Text(),
-                 QString::fromStdString(BuildOilBudgetTable(alone, table->Choices()).Text()));
+        const OutputSeries expected = BuildBudgetGraphSeries(alone.Model(), alone.budgetGraphUnit);
+        QCOMPARE(graph->Source().series.series, expected.series);
+        QCOMPARE(graph->Unit(), alone.budgetGraphUnit);
 
-        // Solving again keeps the one table, drawn from the new run.
+        // Solving again keeps the one graph, drawn from the new run.
         QVERIFY(w.OpenOutput(s, WindowKind::IcsTable));
+        const int draws = graph->DrawCount();
         w.FormOf(s)->Link(FormLink::Solve)->click();
         QCOMPARE(w.OutputsOf(s).size(), size_t{2});
+        QCOMPARE(graph->DrawCount(), draws + 1);
         QVERIFY(SameResults(s->Doc().Model(), alone.Model()));
         QVERIFY(f.fake.prompts.told.empty());
     }

@@ -24,7 +24,9 @@ struct SolvedTables : WindowFixture {
     SolvedTables() {
         session = Open("open-sea-crude");
         window->Solve(session);
-        budget = static_cast<BudgetTableView*>(window->OutputOf(session, WindowKind::BudgetTable));
+        window->SetMultipleGraphs(session, true);
+        budget =
+            static_cast<BudgetTableView*>(window->OpenOutput(session, WindowKind::BudgetTable));
         ics = static_cast<IcsTableView*>(window->OpenOutput(session, WindowKind::IcsTable));
     }
     ScenarioSession* session = nullptr;

@@ -1,0 +1,443 @@
+// The graph windows: the chart drawn from the engine's series, the units
+// menu, Single/Multiple/Show All Graphs, printing and export of graphs and
+// tables, and `ormix plot`.
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QValueAxis>
+#include <set>
+
+#include "app/budget_table_view.h"
+#include "app/graph_view.h"
+#include "app_fixture.h"
+#include "graphs/graph_pictures.h"
+#include "output/budget_units.h"
+#include "output/graph_series.h"
+#include "output/graph_units.h"
+#include "test_registry.h"
+
+namespace ormix::app::testing {
+
+namespace {
+
+// Pages of a PDF file (0 when it is not one).
+int PdfPageCount(const QString& path) {
+    const QByteArray pdf = ReadBytes(path);
+    if (!pdf.startsWith("%PDF")) return 0;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    return static_cast<int>(QString::fromLatin1(pdf).count(page));
+}
+
+// Every x at which a line or band of the chart has a point.
+std::set<double> DrawnHours(QChart* chart) {
+    std::set<double> hours;
+    auto add = [&](QLineSeries* line) {
+        if (line)
+            for (const QPointF& p : line->points())
+                hours.insert(p.x());
+    };
+    for (QAbstractSeries* s : chart->series()) {
+        add(qobject_cast<QLineSeries*>(s));
+        if (auto* area = qobject_cast<QAreaSeries*>(s)) {
+            add(area->upperSeries());
+            add(area->lowerSeries());
+        }
+    }
+    return hours;
+}
+
+QPair<double, double> ValueRange(QChart* chart, bool* logarithmic = nullptr) {
+    QAbstractAxis* axis = chart->axes(Qt::Vertical).value(0);
+    if (logarithmic) *logarithmic = qobject_cast<QLogValueAxis*>(axis) != nullptr;
+    if (auto* v = qobject_cast<QValueAxis*>(axis)) return {v->min(), v->max()};
+    if (auto* l = qobject_cast<QLogValueAxis*>(axis)) return {l->min(), l->max()};
+    return {0, 0};
+}
+
+int Processes(QProcess& p, const QStringList& args, const QStringList& unset = {}) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : unset)
+        env.remove(name);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(ORMIX_CLI), args);
+    if (!p.waitForFinished(60000)) return -1;
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+struct Solved : WindowFixture {
+    explicit Solved(const char* example = "open-sea-crude") {
+        session = Open(example);
+        if (session) window->Solve(session);
+    }
+    GraphView* Graph(WindowKind kind) {
+        return static_cast<GraphView*>(window->OutputOf(session, kind));
+    }
+    void Activate(QWidget* view) {
+        window->Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(view->parentWidget()));
+    }
+    ScenarioSession* session = nullptr;
+};
+
+}  // namespace
+
+class GraphsTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The chart of each kind has the kind's value axis; missing values are
+    // never drawn and a line breaks where they are; the runs with
+    // uncertainty show their band as a shaded area under the best line.
+    void ChartsFollowTheSeries() {
+        Solved f("uncertainty");
+        QVERIFY(f.session);
+        f.window->ShowAllGraphs(f.session);
+        struct {
+            WindowKind kind;
+            double low, high;
+            bool log;
+        } axes[] = {{WindowKind::Density, 500, 1100, false},
+                    {WindowKind::Water, 0, 1, false},
+                    {WindowKind::Remaining, 0, 100, false}};
+        ChooseGraphUnit(f.session->Doc(), kRemainGraph, kBudgetPercent);
+        ChooseGraphUnit(f.session->Doc(), kWaterGraph, kWaterFraction);
+        f.Graph(WindowKind::Remaining)->Refresh();
+        f.Graph(WindowKind::Water)->Refresh();
+        for (const auto& a : axes) {
+            GraphView* g = f.Graph(a.kind);
+            QVERIFY(g && g->Chart());
+            bool log = true;
+            const auto range = ValueRange(g->Chart(), &log);
+            QCOMPARE(log, a.log);
+            QCOMPARE(range.first, a.low);
+            QCOMPARE(range.second, a.high);
+        }
+        // Benzene on a logarithmic axis that starts no lower than 1 ppm when
+        // the data reach above it.
+        GraphView* benzene = f.Graph(WindowKind::Benzene);
+        bool log = false;
+        const auto b = ValueRange(benzene->Chart(), &log);
+        QVERIFY(log);
+        if (benzene->Source().series.maximum > 1) QVERIFY(b.first >= 1 - 1e-6);
+
+        // Bands: the uncertainty runs differ from the best estimate.
+        GraphView* remain = f.Graph(WindowKind::Remaining);
+        int areas = 0;
+        for (QAbstractSeries* s : remain->Chart()->series())
+            areas += qobject_cast<QAreaSeries*>(s) != nullptr;
+        QVERIFY(areas >= 1);
+        // Its legend is shown unless the window is too small to spare it.
+        graphs::FitChartToSize(*remain->Chart(), QSizeF(900, 600));
+        QVERIFY(remain->Chart()->legend()->isVisible());
+        graphs::FitChartToSize(*remain->Chart(), QSizeF(300, 220));
+        QVERIFY(!remain->Chart()->legend()->isVisible());
+
+        // Missing values in the middle of the run: not drawn, the line in
+        // two pieces, the second not repeated in the legend.
+        graphs::GraphSource gap = remain->Source();
+        const int n = gap.series.stepCount;
+        QVERIFY(n > 10);
+        for (int i = n / 3; i < n / 2; ++i)
+            for (auto& series : gap.series.series)
+                series[i] = NoData;
+        graphs::GraphChart g = graphs::BuildGraphChart(gap);
+        QCOMPARE(g.state, graphs::GraphState::Drawn);
+        const std::set<double> hours = DrawnHours(g.chart.get());
+        for (int i = 0; i < n; ++i)
+            QCOMPARE(hours.count(gap.series.HoursAt(i)) == 1, i < n / 3 || i >= n / 2);
+        QChartView shownChart(g.chart.release());  // the legend as it is shown
+        shownChart.show();
+        QChart* chart = shownChart.chart();
+        int lines = 0, shown = 0;
+        for (QAbstractSeries* s : chart->series())
+            if (qobject_cast<QLineSeries*>(s)) {
+                ++lines;
+                for (QLegendMarker* m : chart->legend()->markers(s))
+                    shown += m->isVisible();
+            }
+        QCOMPARE(lines, 2);
+        QCOMPARE(shown, 1);
+
+        // The oil budget graph: its quantities with a legend, up to the
+        // largest amount released.
+        GraphView* budget = f.Graph(WindowKind::BudgetGraph);
+        budget->parentWidget()->showMaximized();
+        QTest::qWait(20);  // laid out
+        QVERIFY(budget->Chart()->legend()->isVisible());
+        QCOMPARE(ValueRange(budget->Chart()).second, budget->Source().series.maximum);
+        QStringList names;
+        for (QLegendMarker* m : budget->Chart()->legend()->markers())
+            if (m->isVisible()) names << m->label();
+        QVERIFY(names.contains(QStringLiteral("Evaporated")));
+        QVERIFY(names.contains(QStringLiteral("Total")));
+
+        // Nothing to lay out: no chart, and the person is told.
+        graphs::GraphSource bad = gap;
+        bad.kind = kViscosityGraph;
+        for (auto& series : bad.series.series)
+            series.fill(0);
+        bad.series.minimum = bad.series.maximum = 0;
+        QCOMPARE(graphs::BuildGraphChart(bad).state, graphs::GraphState::CannotDisplay);
+        QVERIFY(graphs::GraphImage(bad, QSize(400, 300)).isNull());
+    }
+
+    // A graph without results says "N/A"; pointing at a drawn graph reads
+    // the time and values there.
+    void NoResultsAndThePointersReadout() {
+        WindowFixture f;
+        ScenarioSession* s = f.Open("open-sea-crude");
+        QVERIFY(s);
+        GraphView unsolved(*s, WindowKind::Density, f.fake.context);
+        QCOMPARE(unsolved.State(), graphs::GraphState::NotAvailable);
+        QCOMPARE(unsolved.Message()->text(), QStringLiteral("N/A"));
+        QVERIFY(unsolved.PrintedPages().front().lines.contains(QStringLiteral("N/A")));
+
+        QVERIFY(f.window->Solve(s));
+        auto* g = static_cast<GraphView*>(f.window->OutputOf(s, WindowKind::BudgetGraph));
+        QVERIFY(g && g->Chart());
+        QChart* c = g->Chart();
+        const QPointF middle = c->plotArea().center();
+        const QPoint at = g->ChartView()->mapFromScene(c->mapToScene(middle));
+        const QString text = g->ReadoutAt(at);
+        QVERIFY2(text.contains(QStringLiteral("Evaporated")), qPrintable(text));
+        QVERIFY(g->ReadoutAt(QPoint(1, 1)).isEmpty());  // outside the plot area
+        QVERIFY(f.fake.prompts.told.empty());
+    }
+
+    // The units menu: the same unit does not redraw; another is kept in the
+    // scenario, redraws, and a reopened graph of the same scenario keeps it.
+    void UnitChoiceIsKeptPerKind() {
+        Solved f;
+        f.window->SetMultipleGraphs(f.session, true);
+        auto* g = static_cast<GraphView*>(f.window->ChooseGraph(f.session, WindowKind::Density));
+        QVERIFY(g);
+        QCOMPARE(g->Unit(), int(kDensityKgPerCubicMetre));
+        QMenu* menu = g->UnitsMenu();
+        QCOMPARE(menu->actions().size(), 2);
+        const int draws = g->DrawCount();
+        QVERIFY(!g->ChooseUnit(kDensityKgPerCubicMetre));
+        QCOMPARE(g->DrawCount(), draws);
+        QAction* gcc = menu->actions().at(1);
+        QCOMPARE(gcc->text(), QStringLiteral("g/cc"));
+        gcc->trigger();
+        QCOMPARE(g->DrawCount(), draws + 1);
+        QCOMPARE(f.session->Doc().graphUnit[kDensityGraph], int(kDensityGramsPerCc));
+        QCOMPARE(ValueRange(g->Chart()).second, 1.1);
+        QVERIFY(g->UnitsMenu()->actions().at(1)->isChecked());
+
+        QVERIFY(!f.window->ChooseGraph(f.session, WindowKind::Density));  // closed
+        QVERIFY(!f.window->OutputOf(f.session, WindowKind::Density));
+        auto* again =
+            static_cast<GraphView*>(f.window->ChooseGraph(f.session, WindowKind::Density));
+        QCOMPARE(again->Unit(), int(kDensityGramsPerCc));
+        // Other kinds keep their own units.
+        QCOMPARE(f.Graph(WindowKind::BudgetGraph)->Unit(), f.session->Doc().budgetGraphUnit);
+    }
+
+    // Single mode: showing a graph first closes every other graph and table
+    // and choosing it again closes it. Multiple mode: graphs come and go
+    // independently, tiled. Show All opens all eleven.
+    void WindowManagement() {
+        Solved f;
+        MainWindow& w = *f.window;
+        ScenarioSession* s = f.session;
+        QVERIFY(w.Action(Command::SingleGraph)->isChecked());
+        w.OpenOutput(s, WindowKind::BudgetTable);
+        QCOMPARE(w.OutputsOf(s).size(), size_t{2});
+        w.Action(Command::GraphDensity)->trigger();
+        QCOMPARE(w.OutputsOf(s).size(), size_t{1});
+        QVERIFY(w.OutputOf(s, WindowKind::Density));
+        QVERIFY(w.Action(Command::GraphDensity)->isChecked());
+        QVERIFY(!w.Action(Command::GraphBudget)->isChecked());
+        QVERIFY(!s->Doc().windowOpen[kWindowBudgetTable]);
+        w.Action(Command::GraphDensity)->trigger();
+        QTest::qWait(1);
+        QVERIFY(w.OutputsOf(s).empty());
+        QVERIFY(!w.Action(Command::GraphDensity)->isChecked());
+
+        w.Action(Command::MultipleGraphs)->trigger();
+        QVERIFY(s->MultipleGraphs());
+        for (Command c : {Command::GraphDensity, Command::GraphWater, Command::GraphBenzene})
+            w.Action(c)->trigger();
+        QCOMPARE(w.OutputsOf(s).size(), size_t{3});
+        w.Action(Command::GraphWater)->trigger();
+        QCOMPARE(w.OutputsOf(s).size(), size_t{2});
+        // Tiled: side by side, none over another.
+        const auto open = w.OutputsOf(s);
+        const QRect a = open[0]->parentWidget()->geometry(),
+                    b = open[1]->parentWidget()->geometry();
+        QVERIFY(!a.intersects(b));
+        QVERIFY(a.width() > 200 && b.width() > 200);
+
+        w.Action(Command::ShowAllGraphs)->trigger();
+        QCOMPARE(w.OutputsOf(s).size(), size_t{11});
+        for (Command c : kGraphCommands)
+            QVERIFY(w.Action(c)->isChecked());
+        // Back to one at a time: the active graph stays.
+        f.Activate(w.OutputOf(s, WindowKind::Viscosity));
+        w.Action(Command::SingleGraph)->trigger();
+        QTest::qWait(1);
+        QCOMPARE(w.OutputsOf(s).size(), size_t{1});
+        QVERIFY(w.OutputOf(s, WindowKind::Viscosity));
+        QVERIFY(w.Action(Command::GraphViscosity)->isChecked());
+        QVERIFY(!w.Action(Command::GraphBudget)->isChecked());
+    }
+
+    // Print gives one page per graph, headed by its title and the
+    // scenario; a table takes the pages it needs; cancelling prints nothing
+    // and is not a failure; a file that cannot be written is reported.
+    void PrintingGraphsAndTables() {
+        Solved f;
+        MainWindow& w = *f.window;
+        QVERIFY(w.Action(Command::Print)->isEnabled());
+        for (WindowKind kind : {WindowKind::BudgetGraph, WindowKind::Viscosity}) {
+            // The budget graph is open after Solve; choosing another in
+            // single mode closes it.
+            ScenarioView* view = kind == WindowKind::BudgetGraph ? w.OutputOf(f.session, kind)
+                                                                 : w.ChooseGraph(f.session, kind);
+            QVERIFY(view);
+            const std::vector<PrintedPage> pages = view->PrintedPages();
+            QCOMPARE(pages.size(), size_t{1});
+            QVERIFY(pages[0].title.startsWith(QStringLiteral("Spill Scenario - Oil ")));
+            QVERIFY(pages[0].lines.join('\n').contains(f.session->Title()));
+            const QString pdf = f.File(QStringLiteral("graph%1.pdf").arg(int(kind)));
+            f.fake.prompts.printFiles.push_back(pdf);
+            QVERIFY(w.PrintActive());
+            QCOMPARE(PdfPageCount(pdf), 1);
+        }
+        ScenarioView* table = w.OpenOutput(f.session, WindowKind::BudgetTable);
+        QCOMPARE(table->PrintedPages().front().title,
+                 QStringLiteral("Spill Scenario - Oil Budget Table"));
+        f.fake.prompts.printFiles.push_back(f.File(QStringLiteral("table.pdf")));
+        QVERIFY(w.PrintActive());
+        QVERIFY(PdfPageCount(f.File(QStringLiteral("table.pdf"))) >= 1);
+        ScenarioView* ics = w.OpenOutput(f.session, WindowKind::IcsTable);
+        QCOMPARE(ics->PrintedPages().front().title,
+                 QStringLiteral("Spill Scenario - ICS 209-OS Box 3"));
+
+        const int asked = f.fake.prompts.printsAsked;
+        QVERIFY(w.PrintActive());  // cancelled: no file queued
+        QCOMPARE(f.fake.prompts.printsAsked, asked + 1);
+        QVERIFY(f.fake.prompts.told.empty());
+        f.fake.prompts.printFiles.push_back(f.File(QStringLiteral("no/such/dir/x.pdf")));
+        QVERIFY(!w.PrintActive());
+        QCOMPARE(f.fake.prompts.told.size(), size_t{1});
+
+        f.fake.prompts.printFiles.push_back(f.File(QStringLiteral("preview.pdf")));
+        w.Action(Command::PrintPreview)->trigger();
+        QCOMPARE(f.fake.prompts.previews, 1);
+        QCOMPARE(PdfPageCount(f.File(QStringLiteral("preview.pdf"))), 1);
+        w.Action(Command::PageSetup)->trigger();
+        QCOMPARE(f.fake.prompts.pageSetups, 1);
+    }
+
+    // Export: a graph to PNG, SVG and PDF by the chosen name's extension
+    // (PNG when it has none); the budget table's CSV is the one `ormix
+    // series` writes for the oil budget in the same unit.
+    void ExportGraphsAndTables() {
+        Solved f;
+        MainWindow& w = *f.window;
+        auto* g = f.Graph(WindowKind::BudgetGraph);
+        QVERIFY(g);
+        f.fake.prompts.files = {f.File(QStringLiteral("budget.svg")),
+                                f.File(QStringLiteral("budget.pdf")),
+                                f.File(QStringLiteral("budget"))};
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(w.ExportActive());
+        QVERIFY(f.fake.prompts.saveSuggestions.back().endsWith(QStringLiteral(".png")));
+        QVERIFY(QSvgRenderer(f.File(QStringLiteral("budget.svg"))).isValid());
+        QCOMPARE(PdfPageCount(f.File(QStringLiteral("budget.pdf"))), 1);
+        const QImage png(f.File(QStringLiteral("budget.png")));
+        QCOMPARE(png.size(), GraphPictureSize());
+        QVERIFY(f.fake.prompts.told.empty());
+        f.fake.prompts.files = {f.File(QStringLiteral("no/such/dir/budget.png"))};
+        QVERIFY(!w.ExportActive());
+        QCOMPARE(f.fake.prompts.told.size(), size_t{1});
+
+        w.SetMultipleGraphs(f.session, true);
+        auto* table =
+            static_cast<BudgetTableView*>(w.OpenOutput(f.session, WindowKind::BudgetTable));
+        table->OtherChoice()->setCurrentIndex(0);  // the released unit
+        QCOMPARE(table->Choices().other, BudgetOtherColumns::Same);
+        QCOMPARE(table->Choices().released, int(kBudgetBarrels));
+        f.fake.prompts.files = {f.File(QStringLiteral("table.csv")),
+                                f.File(QStringLiteral("table.txt"))};
+        QVERIFY(w.ExportActive());
+        QVERIFY(w.ExportActive());
+        QProcess series;
+        QCOMPARE(Processes(series, {QStringLiteral("series"), Example("open-sea-crude"),
+                                    QStringLiteral("--graph"), QStringLiteral("budget"),
+                                    QStringLiteral("--unit"), QStringLiteral("bbl"),
+                                    QStringLiteral("--seed"), QStringLiteral("11"),
+                                    QStringLiteral("--workdir"), f.dir.path()}),
+                 0);
+        QCOMPARE(QString::fromUtf8(ReadBytes(f.File(QStringLiteral("table.csv")))),
+                 QString::fromUtf8(series.readAllStandardOutput()));
+        const QString tsv = QString::fromUtf8(ReadBytes(f.File(QStringLiteral("table.txt"))));
+        QVERIFY(tsv.contains(QLatin1Char('\t')));
+        QVERIFY(!tsv.contains(QStringLiteral("  \t")));
+    }
+
+    // `ormix plot` draws the same graph without a display: a PNG of the
+    // asked size, an SVG that parses; bad requests are refused.
+    void PlotCommandWritesPictures() {
+        QTemporaryDir dir;
+        QFile::copy(SourcePath(QStringLiteral("data/OilLib")),
+                    dir.filePath(QStringLiteral("OilLib")));
+        const QStringList base = {QStringLiteral("plot"), Example("open-sea-crude"),
+                                  QStringLiteral("--workdir"), dir.path()};
+        QProcess png;
+        const int rc = Processes(
+            png,
+            base + QStringList{QStringLiteral("--graph"), QStringLiteral("density"),
+                               QStringLiteral("--unit"), QStringLiteral("g/cc"),
+                               QStringLiteral("--width"), QStringLiteral("640"),
+                               QStringLiteral("--height"), QStringLiteral("400"),
+                               QStringLiteral("--out"), dir.filePath(QStringLiteral("d.png"))},
+            {QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("DISPLAY"),
+             QStringLiteral("WAYLAND_DISPLAY")});
+        QVERIFY2(rc == 0, png.readAllStandardError().constData());
+        QCOMPARE(QImage(dir.filePath(QStringLiteral("d.png"))).size(), QSize(640, 400));
+
+        QProcess svg;
+        QCOMPARE(
+            Processes(svg, base + QStringList{QStringLiteral("--graph"), QStringLiteral("budget"),
+                                              QStringLiteral("--out"),
+                                              dir.filePath(QStringLiteral("b.svg"))}),
+            0);
+        QSvgRenderer renderer(dir.filePath(QStringLiteral("b.svg")));
+        QVERIFY(renderer.isValid());
+        QVERIFY(ReadBytes(dir.filePath(QStringLiteral("b.svg"))).contains("Oil Budget"));
+
+        for (const QStringList& bad :
+             {QStringList{QStringLiteral("--graph"), QStringLiteral("density"),
+                          QStringLiteral("--out"), dir.filePath(QStringLiteral("d.gif"))},
+              QStringList{QStringLiteral("--graph"), QStringLiteral("density"),
+                          QStringLiteral("--unit"), QStringLiteral("bbl"), QStringLiteral("--seed"),
+                          QStringLiteral("11"), QStringLiteral("--out"),
+                          dir.filePath(QStringLiteral("d.png"))},
+              QStringList{QStringLiteral("--graph"), QStringLiteral("sky"), QStringLiteral("--out"),
+                          dir.filePath(QStringLiteral("d.png"))}}) {
+            QProcess p;
+            QCOMPARE(Processes(p, base + bad), 1);
+            QVERIFY(!p.readAllStandardError().isEmpty());
+        }
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("d.gif"))));
+    }
+};
+
+ORMIX_APP_TEST(GraphsTest)
+
+}  // namespace ormix::app::testing
+
+#include "graphs_test.moc"
