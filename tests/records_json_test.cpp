@@ -28,6 +28,11 @@ TEST(RecordsJson, ReadsFieldsAndKeepsDefaultsForTheRest) {
                                   r, error))
         << error;
     ASSERT_TRUE(r.water && r.instant && r.oil && r.uncertainty);
+    // The last listed code of a field is taken.
+    ModelRecords gallonsPerMinute;
+    EXPECT_TRUE(
+        ParseModelRecords(R"({"InputContinuous": {"rateUnits": 6}})", gallonsPerMinute, error))
+        << error;
     EXPECT_FALSE(r.windWave);
     EXPECT_EQ(r.water->temperature, 12.5);
     EXPECT_EQ(r.water->salinity, 32.0);  // default
@@ -71,10 +76,19 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{R"({"InputOil": {"rhoRef_value": [870]}})",
             "InputOil.rhoRef_value: expected an array of 4 numbers"},
         Bad{R"({"InputOil": {"productType": "unrefined"}})",
-            "InputOil.productType: text longer than 7 characters"},
-        Bad{R"({"InputBurn": {"num": 6}})", "InputBurn.num: must be between 0 and 5"},
-        Bad{R"({"InputWindWave": {"num": 121}})", "InputWindWave.num: must be between 0 and 120"},
+            "InputOil.productType: expected a text of at most 7 characters"},
+        Bad{R"({"InputBurn": {"num": 6}})", "InputBurn.num: expected a count of 0 to 5"},
+        Bad{R"({"InputWindWave": {"num": 121}})",
+            "InputWindWave.num: expected a count of 0 to 120"},
         Bad{R"({"InputWater": 5})", "InputWater: expected an object"},
+        // A unit code outside the listed ones would stop the model's fill
+        // half-way and run a half-filled model.
+        Bad{R"({"InputWater": {"tempUnits": 3}})",
+            "InputWater.tempUnits: the unit code 3 is none of 1 to 2"},
+        Bad{R"({"InputContinuous": {"rateUnits": 7}})",
+            "InputContinuous.rateUnits: the unit code 7 is none of 1 to 6"},
+        Bad{R"({"InputBurn": {"areaUnits": [3, 3, 0, 3, 3]}})",
+            "InputBurn.areaUnits[2]: the unit code 0 is none of 1 to 3"},
         Bad{R"([1, 2])", "expected a JSON object of input records"}));
 
 TEST(RecordsJson, TruncatedTextOrAnOverflowingNumberIsRefusedAsInvalidJson) {
