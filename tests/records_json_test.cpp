@@ -71,6 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
             "InputWater.temperature: expected a number"},
         Bad{R"({"InputWater": {"tempUnits": 1.5}})",
             "InputWater.tempUnits: expected a whole number"},
+        // Read as a signed number it would wrap round to -1.
+        Bad{R"({"InputInstant": {"startHour": 18446744073709551615}})",
+            "InputInstant.startHour: expected a whole number from -2147483648 to 2147483647"},
         Bad{R"({"InputInstant": {"flag": "yes"}})",
             "InputInstant.flag: expected true or false (or 0 or 1)"},
         Bad{R"({"InputOil": {"rhoRef_value": [870]}})",
