@@ -5,6 +5,8 @@
 #include <QThread>
 #include <memory>
 
+#include "core/scoped_value.h"
+
 namespace ormix::app {
 
 namespace {
@@ -33,8 +35,7 @@ private:
 
 bool SolveOffThread(CSpillDoc& doc, UserPrompts& prompts, QWidget* parent) {
     WindowThreadSink sink(prompts, parent);
-    MessageSink* previous = doc.sink;
-    doc.sink = &sink;
+    ScopedValue<MessageSink*> speak(doc.sink, &sink);
     bool solved = false;
     std::unique_ptr<QThread> worker(QThread::create([&doc, &solved] { solved = doc.Solve(); }));
     QEventLoop loop;
@@ -42,7 +43,6 @@ bool SolveOffThread(CSpillDoc& doc, UserPrompts& prompts, QWidget* parent) {
     worker->start();
     loop.exec();
     worker->wait();
-    doc.sink = previous;
     return solved;
 }
 

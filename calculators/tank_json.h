@@ -13,12 +13,12 @@
 //   "oil", "water": optional, see json_fields.h
 #pragma once
 
-#include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
 
 #include "calculators/page_check.h"
 #include "calculators/tank_wizard.h"
+#include "core/json_reader.h"
 #include "model/inputs.h"
 
 namespace ormix {
@@ -29,9 +29,11 @@ struct TankCalculatorInput {
     std::optional<InputWater> water;
 };
 
-// Reads the pages' entries (not yet checked). Throws JsonFieldError naming
-// the offending key.
-void ReadTankEntries(const nlohmann::json& pages, TankWizardEntries& entries);
+// Reads the entries of Steps 1 to 5 and 7 (not yet checked) from the object
+// that holds the pages, as keys "step1" .. "step7"; Step 6, the time of
+// release, is the caller's. False when a key is refused: the fault, with its
+// path, is in the reader's JsonFault.
+bool ReadTankPages(JsonObjectReader& pages, TankWizardEntries& entries);
 
 // Reads a whole tank file, runs Steps 1 to 6 in order into `tank` and checks
 // the water the release is to be computed with. On a malformed file the

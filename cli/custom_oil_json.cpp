@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/json_parse.h"
+#include "core/json_reader.h"
 #include "oil/custom_oil.h"
 
 namespace ormix {
@@ -19,58 +19,50 @@ bool IsTextKind(EntryKind kind) {
 }  // namespace
 
 bool ApplyCustomOilJson(const std::string& text, TableFile& record, std::string& error) {
+    JsonFault fault;
     json root;
-    std::string path;
-    if (!ParseJsonStrictly(text, root, path, error)) {
-        if (!path.empty()) error = path + ": " + error;
+    if (!ParseJson(text, root, fault)) {
+        error = fault.Text();
         return false;
     }
-    if (!root.is_object()) {
-        error = "expected a JSON object";
-        return false;
-    }
-    auto fail = [&error](const std::string& key, const std::string& what) {
-        error = key + ": " + what;
-        return false;
-    };
-
+    JsonObjectReader r(root, "", fault);
     TemperatureUnit unit = TemperatureUnit::Celsius;
-    if (auto it = root.find("temperatureUnit"); it != root.end()) {
-        if (*it == "C")
-            unit = TemperatureUnit::Celsius;
-        else if (*it == "F")
-            unit = TemperatureUnit::Fahrenheit;
-        else
-            return fail("temperatureUnit", "expected \"C\" or \"F\"");
-    }
+    int unitChoice = 0;
+    if (r.Choice("temperatureUnit", {"C", "F"}, unitChoice))
+        unit = unitChoice == 0 ? TemperatureUnit::Celsius : TemperatureUnit::Fahrenheit;
 
-    for (auto it = root.begin(); it != root.end(); ++it) {
-        const std::string& key = it.key();
-        if (key == "temperatureUnit") continue;
+    // Each key of the sheet, in the order of the file's keys; the reader
+    // refuses any other key once they are read.
+    for (const auto& [key, value] : root.items()) {
         const CustomOilItem* item = FindCustomOilItem(key);
-        if (!item) return fail(key, "unknown key");
-        const json& v = it.value();
-        if (IsTextKind(item->kind)) {
-            if (v.is_null()) {
+        if (!item || r.Failed()) continue;
+        const char* k = item->key.c_str();
+        if (value.is_null()) {
+            r.Find(k);
+            if (IsTextKind(item->kind))
                 SetEnteredText(record, *item, "");
-                continue;
-            }
-            if (!v.is_string()) return fail(key, "expected a text");
-            const std::string& s = v.get_ref<const std::string&>();
-            if (s.find_first_of("\t\r\n") != std::string::npos)
-                return fail(key, "a text cannot hold a tab or a line break");
-            SetEnteredText(record, *item, s);
-        } else {
-            if (v.is_null()) {
+            else
                 SetEnteredNumber(record, *item, std::nullopt, unit);
-                continue;
-            }
-            if (!v.is_number()) return fail(key, "expected a number");
-            double d = v.get<double>();
+        } else if (IsTextKind(item->kind)) {
+            std::string s;
+            if (!r.Text(k, s)) continue;
+            if (s.find_first_of("\t\r\n") != std::string::npos)
+                r.Fail(k, "a text cannot hold a tab or a line break");
+            else
+                SetEnteredText(record, *item, s);
+        } else {
+            double d = 0;
+            if (!r.Number(k, d)) continue;
             std::string problem = EntryProblem(*item, d, unit);
-            if (!problem.empty()) return fail(key, problem);
-            SetEnteredNumber(record, *item, d, unit);
+            if (!problem.empty())
+                r.Fail(k, problem);
+            else
+                SetEnteredNumber(record, *item, d, unit);
         }
+    }
+    if (!r.Finish()) {
+        error = fault.Text();
+        return false;
     }
 
     // The choices once every key is in: the oil classes depend on the type.
@@ -82,7 +74,11 @@ bool ApplyCustomOilJson(const std::string& text, TableFile& record, std::string&
             root.contains(key) || (std::string(key) == "oilClass" && root.contains("productType"));
         if (value.empty() || !touched) continue;
         std::string problem = ChoiceProblem(*item, value, type);
-        if (!problem.empty()) return fail(key, problem);
+        if (!problem.empty()) {
+            r.Fail(key, problem);
+            error = fault.Text();
+            return false;
+        }
     }
     return true;
 }

@@ -1,11 +1,10 @@
 #include "cli/records_json.h"
 
-#include <cstring>
+#include <algorithm>
 #include <nlohmann/json.hpp>
-#include <set>
-#include <stdexcept>
 
-#include "core/json_parse.h"
+#include "core/json_reader.h"
+#include "scenario/stored_values.h"
 
 namespace ormix {
 
@@ -13,98 +12,61 @@ namespace {
 
 using nlohmann::json;
 
-struct RecordError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-// Reads the fields of one record object, remembering which keys it knew so
-// that anything else can be refused.
+// Reads the fields of one record with the strict reader, under the names of
+// the record's fields; unit codes must be among the codes listed for their
+// field, since a fill operation stops at any other code.
 class FieldReader {
 public:
-    FieldReader(const json& object, std::string record) : obj_(object), record_(std::move(record)) {
-        if (!obj_.is_object()) throw RecordError(record_ + ": expected an object");
-    }
+    explicit FieldReader(JsonObjectReader r) : r_(std::move(r)) {}
 
-    void Double(const char* key, double& v) {
-        if (const json* j = Find(key)) v = AsDouble(*j, key);
-    }
-    void Int(const char* key, int& v) {
-        if (const json* j = Find(key)) v = AsInt(*j, key);
-    }
+    void Double(const char* key, double& v) { r_.Number(key, v); }
+    void Int(const char* key, int& v) { r_.Whole(key, v); }
     void Flag(const char* key, bool& v) {
-        if (const json* j = Find(key)) v = AsFlag(*j, key) != 0;
+        int bit = v ? 1 : 0;
+        if (r_.Bit(key, bit)) v = bit != 0;
     }
-    void Flag(const char* key, int& v) {
-        if (const json* j = Find(key)) v = AsFlag(*j, key);
-    }
+    void Flag(const char* key, int& v) { r_.Bit(key, v); }
     template <int N>
     void Doubles(const char* key, double (&a)[N]) {
-        if (const json* j = Find(key)) {
-            CheckArray(*j, key, N, "numbers");
-            for (int i = 0; i < N; ++i)
-                a[i] = AsDouble((*j)[i], key);
-        }
+        r_.Numbers(key, a, N);
     }
     template <int N>
     void Ints(const char* key, int (&a)[N]) {
-        if (const json* j = Find(key)) {
-            CheckArray(*j, key, N, "whole numbers");
-            for (int i = 0; i < N; ++i)
-                a[i] = AsInt((*j)[i], key);
-        }
+        r_.Wholes(key, a, N);
     }
     template <int N>
     void Text(const char* key, char (&buf)[N]) {
-        if (const json* j = Find(key)) {
-            if (!j->is_string()) Fail(key, "expected a text");
-            const std::string& s = j->get_ref<const std::string&>();
-            if (s.size() > N - 1)
-                Fail(key, "text longer than " + std::to_string(N - 1) + " characters");
-            std::memset(buf, 0, N);
-            std::memcpy(buf, s.data(), s.size());
-        }
+        r_.FixedText(key, buf, N);
     }
+    // A unit code among 1 to `count`.
+    void Code(const char* key, int& v, int count) {
+        int code = v;
+        if (!r_.Whole(key, code)) return;
+        if (!UnitCodeProblem(code, count).empty())
+            r_.Fail(key, UnitCodeProblem(code, count));
+        else
+            v = code;
+    }
+    template <int N>
+    void Codes(const char* key, int (&a)[N], int count) {
+        int codes[N];
+        if (!r_.Wholes(key, codes, N)) return;
+        for (int i = 0; i < N; ++i)
+            if (!UnitCodeProblem(codes[i], count).empty())
+                return r_.FailAt(JsonPathOf(r_.PathOf(key), static_cast<std::size_t>(i)),
+                                 UnitCodeProblem(codes[i], count));
+        std::copy(codes, codes + N, a);
+    }
+    // How many of `most` slots are in use.
+    void Count(const char* key, int& v, int most) { r_.Count(key, v, most); }
 
-    // Refuses any key the record does not have.
-    void Finish() const {
-        for (auto it = obj_.begin(); it != obj_.end(); ++it)
-            if (!known_.count(it.key())) Fail(it.key().c_str(), "unknown key");
-    }
+    void Finish() { r_.Finish(); }
 
 private:
-    const json* Find(const char* key) {
-        known_.insert(key);
-        auto it = obj_.find(key);
-        return it == obj_.end() ? nullptr : &*it;
-    }
-    [[noreturn]] void Fail(const char* key, const std::string& what) const {
-        throw RecordError(record_ + "." + key + ": " + what);
-    }
-    double AsDouble(const json& j, const char* key) const {
-        if (!j.is_number()) Fail(key, "expected a number");
-        return j.get<double>();
-    }
-    int AsInt(const json& j, const char* key) const {
-        if (!j.is_number_integer()) Fail(key, "expected a whole number");
-        auto v = j.get<long long>();
-        if (v < -2147483647LL || v > 2147483647LL) Fail(key, "number out of range");
-        return static_cast<int>(v);
-    }
-    int AsFlag(const json& j, const char* key) const {
-        if (j.is_boolean()) return j.get<bool>() ? 1 : 0;
-        if (j.is_number_integer() && (j.get<long long>() == 0 || j.get<long long>() == 1))
-            return static_cast<int>(j.get<long long>());
-        Fail(key, "expected true or false (or 0 or 1)");
-    }
-    void CheckArray(const json& j, const char* key, int n, const char* what) const {
-        if (!j.is_array() || static_cast<int>(j.size()) != n)
-            Fail(key, "expected an array of " + std::to_string(n) + " " + what);
-    }
-
-    const json& obj_;
-    std::string record_;
-    std::set<std::string> known_;
+    JsonObjectReader r_;
 };
+
+using namespace unit_codes;
 
 void ReadOil(FieldReader& r, InputOil& o) {
     r.Text("name", o.name);
@@ -137,19 +99,19 @@ void ReadOil(FieldReader& r, InputOil& o) {
 
 void ReadWater(FieldReader& r, InputWater& w) {
     r.Double("temperature", w.temperature);
-    r.Int("tempUnits", w.tempUnits);
+    r.Code("tempUnits", w.tempUnits, kTemperature);
     r.Double("salinity", w.salinity);
     r.Double("sediment", w.sediment);
     r.Double("speed", w.speed);
-    r.Int("speedUnits", w.speedUnits);
+    r.Code("speedUnits", w.speedUnits, kSpeed);
     r.Double("direction", w.direction);
 }
 
 void ReadWindWave(FieldReader& r, InputWindWave& w) {
-    r.Int("num", w.num);
-    r.Int("speedUnits", w.speedUnits);
-    r.Int("waveHtUnits", w.waveHtUnits);
-    r.Int("fetchUnits", w.fetchUnits);
+    r.Count("num", w.num, kHours);
+    r.Code("speedUnits", w.speedUnits, kSpeed);
+    r.Code("waveHtUnits", w.waveHtUnits, kHeight);
+    r.Code("fetchUnits", w.fetchUnits, kFetch);
     r.Doubles("speed", w.speed);
     r.Doubles("direction", w.direction);
     r.Doubles("waveHt", w.waveHt);
@@ -163,16 +125,16 @@ void ReadInstant(FieldReader& r, InputInstant& i) {
     r.Flag("flag", i.flag);
     r.Int("startHour", i.startHour);
     r.Double("vol", i.vol);
-    r.Int("volUnits", i.volUnits);
+    r.Code("volUnits", i.volUnits, kVolume);
 }
 
 void ReadBoomed(FieldReader& r, InputBoomed& b) {
     r.Flag("flag", b.flag);
     r.Int("startHour", b.startHour);
     r.Double("vol", b.vol);
-    r.Int("volUnits", b.volUnits);
+    r.Code("volUnits", b.volUnits, kVolume);
     r.Double("area", b.area);
-    r.Int("areaUnits", b.areaUnits);
+    r.Code("areaUnits", b.areaUnits, kArea);
 }
 
 void ReadContinuous(FieldReader& r, InputContinuous& c) {
@@ -181,7 +143,7 @@ void ReadContinuous(FieldReader& r, InputContinuous& c) {
     r.Int("endHour", c.endHour);
     r.Double("startRate", c.startRate);
     r.Double("endRate", c.endRate);
-    r.Int("rateUnits", c.rateUnits);
+    r.Code("rateUnits", c.rateUnits, kRate);
 }
 
 void ReadTank(FieldReader& r, InputTank& t) {
@@ -192,32 +154,32 @@ void ReadTank(FieldReader& r, InputTank& t) {
     r.Double("tHeight", t.tHeight);
     r.Double("tWidth", t.tWidth);
     r.Double("tLength", t.tLength);
-    r.Int("tUnits", t.tUnits);
+    r.Code("tUnits", t.tUnits, kHeight);
     r.Double("oVol", t.oVol);
-    r.Int("oUnits", t.oUnits);
+    r.Code("oUnits", t.oUnits, kTankVolume);
     r.Double("hDiam", t.hDiam);
     r.Double("hArea", t.hArea);
-    r.Int("hUnits", t.hUnits);
+    r.Code("hUnits", t.hUnits, kHole);
     r.Double("zHeight", t.zHeight);
-    r.Int("zUnits", t.zUnits);
+    r.Code("zUnits", t.zUnits, kHeight);
     r.Double("wHeight", t.wHeight);
-    r.Int("wUnits", t.wUnits);
+    r.Code("wUnits", t.wUnits, kHeight);
     r.Double("Cd", t.Cd);
 }
 
 void ReadUncertainty(FieldReader& r, InputUncertainty& u) {
     r.Flag("windFlag", u.windFlag);
     r.Double("wind", u.wind);
-    r.Int("windUnits", u.windUnits);
+    r.Code("windUnits", u.windUnits, kSpeed);
     r.Flag("emulFlag", u.emulFlag);
     r.Double("emul", u.emul);
-    r.Int("emulUnits", u.emulUnits);
+    r.Code("emulUnits", u.emulUnits, kEmulsion);
     r.Flag("volFlag", u.volFlag);
     r.Double("vol", u.vol);
 }
 
 void ReadDispersant(FieldReader& r, InputDispersant& d) {
-    r.Int("num", d.num);
+    r.Count("num", d.num, kMaxOperations);
     r.Ints("startHour", d.startHour);
     r.Ints("duration", d.duration);
     r.Doubles("dispersed", d.dispersed);
@@ -225,46 +187,39 @@ void ReadDispersant(FieldReader& r, InputDispersant& d) {
 }
 
 void ReadBurn(FieldReader& r, InputBurn& b) {
-    r.Int("num", b.num);
+    r.Count("num", b.num, kMaxOperations);
     r.Ints("startHour", b.startHour);
     r.Doubles("thick", b.thick);
-    r.Ints("thickUnits", b.thickUnits);
+    r.Codes("thickUnits", b.thickUnits, kThickness);
     r.Doubles("area", b.area);
-    r.Ints("areaUnits", b.areaUnits);
+    r.Codes("areaUnits", b.areaUnits, kArea);
     r.Double("burnRegRate", b.burnRegRate);
-    r.Int("burnRegRateUnits", b.burnRegRateUnits);
+    r.Code("burnRegRateUnits", b.burnRegRateUnits, kBurnRate);
 }
 
 void ReadSkimmer(FieldReader& r, InputSkimmer& s) {
-    r.Int("num", s.num);
+    r.Count("num", s.num, kMaxOperations);
     r.Ints("startHour", s.startHour);
     r.Ints("duration", s.duration);
     r.Doubles("rate", s.rate);
-    r.Ints("rateUnits", s.rateUnits);
+    r.Codes("rateUnits", s.rateUnits, kRate);
     r.Doubles("amount", s.amount);
-    r.Ints("amountUnits", s.amountUnits);
+    r.Codes("amountUnits", s.amountUnits, kVolume);
 }
 
 void ReadBeached(FieldReader& r, InputBeached& b) {
-    r.Int("volUnits", b.volUnits);
+    r.Code("volUnits", b.volUnits, kVolume);
     r.Doubles("vol", b.vol);
 }
 
 template <typename Record, typename Reader>
-void ReadRecord(const json& root, const char* name, std::optional<Record>& out, Reader read) {
-    auto it = root.find(name);
-    if (it == root.end()) return;
-    FieldReader reader(*it, name);
+void ReadRecord(JsonObjectReader& root, const char* name, std::optional<Record>& out, Reader read) {
+    if (!root.Find(name)) return;
+    FieldReader reader(root.Object(name));
     Record record;
     read(reader, record);
     reader.Finish();
-    out = record;
-}
-
-void CheckCount(const char* record, int num, int max) {
-    if (num < 0 || num > max)
-        throw RecordError(std::string(record) + ".num: must be between 0 and " +
-                          std::to_string(max));
+    if (!root.Failed()) out = record;
 }
 
 }  // namespace
@@ -287,50 +242,32 @@ InputRecordSet ModelRecords::RecordSet() const {
 }
 
 bool ParseModelRecords(const std::string& text, ModelRecords& out, std::string& error) {
+    JsonFault fault;
     json root;
-    std::string path;
-    if (!ParseJsonStrictly(text, root, path, error)) {
-        if (!path.empty()) error = path + ": " + error;
+    if (!ParseJson(text, root, fault)) {
+        error = fault.Text();
         return false;
     }
     if (!root.is_object()) {
         error = "expected a JSON object of input records";
         return false;
     }
-    static const std::set<std::string> kRecords = {
-        "InputOil",        "InputWater",      "InputWindWave", "InputInstant",
-        "InputBoomed",     "InputContinuous", "InputTank",     "InputUncertainty",
-        "InputDispersant", "InputBurn",       "InputSkimmer",  "InputBeached"};
-    for (auto it = root.begin(); it != root.end(); ++it) {
-        if (!kRecords.count(it.key())) {
-            error = it.key() + ": unknown record";
-            return false;
-        }
-    }
+    JsonObjectReader r(root, "", fault);
     ModelRecords records;
-    try {
-        ReadRecord(root, "InputOil", records.oil, ReadOil);
-        ReadRecord(root, "InputWater", records.water, ReadWater);
-        ReadRecord(root, "InputWindWave", records.windWave, ReadWindWave);
-        ReadRecord(root, "InputInstant", records.instant, ReadInstant);
-        ReadRecord(root, "InputBoomed", records.boomed, ReadBoomed);
-        ReadRecord(root, "InputContinuous", records.continuous, ReadContinuous);
-        ReadRecord(root, "InputTank", records.tank, ReadTank);
-        ReadRecord(root, "InputUncertainty", records.uncertainty, ReadUncertainty);
-        ReadRecord(root, "InputDispersant", records.dispersant, ReadDispersant);
-        ReadRecord(root, "InputBurn", records.burn, ReadBurn);
-        ReadRecord(root, "InputSkimmer", records.skimmer, ReadSkimmer);
-        ReadRecord(root, "InputBeached", records.beached, ReadBeached);
-        if (records.windWave && (records.windWave->num < 0 || records.windWave->num > kHours))
-            throw RecordError("InputWindWave.num: must be between 0 and 120");
-        if (records.dispersant) CheckCount("InputDispersant", records.dispersant->num, 5);
-        if (records.burn) CheckCount("InputBurn", records.burn->num, 5);
-        if (records.skimmer) CheckCount("InputSkimmer", records.skimmer->num, 5);
-    } catch (const RecordError& e) {
-        error = e.what();
-        return false;
-    } catch (const json::exception& e) {
-        error = e.what();
+    ReadRecord(r, "InputOil", records.oil, ReadOil);
+    ReadRecord(r, "InputWater", records.water, ReadWater);
+    ReadRecord(r, "InputWindWave", records.windWave, ReadWindWave);
+    ReadRecord(r, "InputInstant", records.instant, ReadInstant);
+    ReadRecord(r, "InputBoomed", records.boomed, ReadBoomed);
+    ReadRecord(r, "InputContinuous", records.continuous, ReadContinuous);
+    ReadRecord(r, "InputTank", records.tank, ReadTank);
+    ReadRecord(r, "InputUncertainty", records.uncertainty, ReadUncertainty);
+    ReadRecord(r, "InputDispersant", records.dispersant, ReadDispersant);
+    ReadRecord(r, "InputBurn", records.burn, ReadBurn);
+    ReadRecord(r, "InputSkimmer", records.skimmer, ReadSkimmer);
+    ReadRecord(r, "InputBeached", records.beached, ReadBeached);
+    if (!r.Finish("unknown record")) {
+        error = fault.Text();
         return false;
     }
     out = std::move(records);

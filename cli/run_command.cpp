@@ -12,6 +12,7 @@
 #include "cli/scenario_options.h"
 #include "cli/text_files.h"
 #include "cli/unit_names.h"
+#include "core/scoped_value.h"
 #include "output/budget_units.h"
 #include "output/output_series.h"
 #include "scenario/calendar.h"
@@ -24,10 +25,11 @@ bool LoadScenarioFile(const std::string& path, CSpillDoc& doc, MessageSink& mess
     // A saved scenario file is opened as the desktop opens it; anything else
     // is read as a JSON scenario.
     if (HasScenarioFileExtension(path)) {
-        MessageSink* sink = doc.sink;
-        doc.sink = &messages;
-        ScenarioFileResult r = OpenScenarioFile(doc, path);
-        doc.sink = sink;
+        ScenarioFileResult r;
+        {
+            ScopedValue<MessageSink*> speak(doc.sink, &messages);
+            r = OpenScenarioFile(doc, path);
+        }
         if (!r.ok) messages.Error(r.message);
         return r.ok;
     }

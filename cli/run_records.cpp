@@ -10,6 +10,7 @@
 #include "cli/run_notes.h"
 #include "cli/text_files.h"
 #include "cli/work_dir.h"
+#include "core/scoped_value.h"
 
 namespace ormix {
 
@@ -33,7 +34,7 @@ int RunRecords(const RunRecordsOptions& options, WeatheringModel& m, MessageSink
         messages.Error(options.file + ": " + error);
         return 1;
     }
-    m.sink = &messages;
+    ScopedValue<MessageSink*> speak(m.sink, &messages);
     m.workDir = options.workDir;
     m.random.Seed(SeedOfRun(options.seed));
 

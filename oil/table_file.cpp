@@ -228,17 +228,6 @@ int TableFile::Sync() {
     return writeFailed_ ? kTableEnd : kTableOk;
 }
 
-int TableFile::Create() {
-    Close();
-    // Never waits on a pipe of that name.
-    int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        problem_ = path_ + ": cannot create the file (" + SystemErrorText(errno) + ")";
-        return kTableEnd;
-    }
-    return ::close(fd) == 0 ? kTableOk : kTableEnd;
-}
-
 int TableFile::Remove() {
     Close();
     if (std::remove(path_.c_str()) == 0) return kTableOk;

@@ -71,8 +71,6 @@ public:
     int CommitReplace();
     // Flushes what was written to the disk itself (not only to the system).
     int Sync();
-    // Leaves an empty file (opened for writing and closed again).
-    int Create();
     // Deletes the file.
     int Remove();
     bool IsOpen() const { return file_ != nullptr; }

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <set>
 #include <vector>
 
+#include "core/json_reader.h"
 #include "scenario/field_path.h"
 #include "scenario/scenario_fields.h"
 
@@ -123,160 +123,91 @@ private:
     std::string error_;
 };
 
+// Reads the saved document with the strict reader: every field must be
+// there, with its type; a key no field has is refused. The first fault
+// stops the reading.
 class JsonReader {
 public:
-    explicit JsonReader(const json& root) { Push(root); }
+    JsonReader(const json& root, JsonFault& fault) : fault_(fault) {
+        levels_.emplace_back(root, kDocumentKey, fault);
+    }
 
     template <class F>
     void Group(const char* name, F body) {
-        const json* g = Member(name);
-        if (!g) return;
-        if (!g->is_object()) return Fail(path_.Of(name), "expected an object");
-        path_.Enter(name);
-        Push(*g);
+        if (!Need(name)) return;
+        levels_.push_back(Top().Object(name));
         body();
-        Pop();
-        path_.Leave();
+        Leave();
     }
     template <class F>
     void Repeat(const char* name, int n, F body) {
-        const json* list = Member(name);
-        if (!list) return;
-        if (!list->is_array() || list->size() != static_cast<std::size_t>(n))
-            return Fail(path_.Of(name), "expected an array of " + std::to_string(n) + " objects");
-        path_.Enter(name);
+        if (!Need(name)) return;
+        JsonArrayReader list = Top().Array(name, n, n, std::to_string(n) + " objects");
         for (int i = 0; i < n && !Failed(); ++i) {
-            path_.Element(name, i);
-            const json& element = (*list)[static_cast<std::size_t>(i)];
-            if (!element.is_object()) {
-                Fail(path_.Here(), "expected an object");
-                break;
-            }
-            Push(element);
+            levels_.push_back(list.Object(static_cast<std::size_t>(i)));
             body(i);
-            Pop();
+            Leave();
         }
-        path_.Leave();
     }
     void Int(const char* name, int& v) {
-        const json* j = Member(name);
-        if (!j) return;
-        if (!IsInt32(*j)) return Fail(path_.Of(name), "expected a whole number");
-        v = j->get<int>();
+        if (Need(name)) Top().Whole(name, v);
     }
     void Flag(const char* name, bool& v) {
-        const json* j = Member(name);
-        if (!j) return;
-        if (!j->is_boolean()) return Fail(path_.Of(name), "expected true or false");
-        v = j->get<bool>();
+        if (Need(name)) Top().Flag(name, v);
     }
     void Flag(const char* name, int& v) {
         bool b = false;
-        Flag(name, b);
-        if (!Failed()) v = b ? 1 : 0;
+        if (Need(name) && Top().Flag(name, b)) v = b ? 1 : 0;
     }
     void Count(const char* name, int& v, int max) {
-        int x = 0;
-        Int(name, x);
-        if (Failed()) return;
-        if (x < 0 || x > max)
-            return Fail(path_.Of(name), "expected a count of 0 to " + std::to_string(max));
-        v = x;
+        if (Need(name)) Top().Count(name, v, max);
     }
     void Double(const char* name, double& v) {
-        const json* j = Member(name);
-        if (!j) return;
-        if (!j->is_number()) return Fail(path_.Of(name), "expected a number");
-        v = j->get<double>();
+        if (Need(name)) Top().Number(name, v);
     }
     void Doubles(const char* name, double* p, int n) {
-        const json* j = Member(name);
-        if (!j) return;
-        if (!j->is_array() || j->size() != static_cast<std::size_t>(n))
-            return Fail(path_.Of(name), "expected an array of " + std::to_string(n) + " numbers");
-        for (int i = 0; i < n; ++i) {
-            const json& x = (*j)[static_cast<std::size_t>(i)];
-            if (!x.is_number()) return Fail(path_.Of(name), "expected numbers");
-            p[i] = x.get<double>();
-        }
+        if (Need(name)) Top().Numbers(name, p, static_cast<std::size_t>(n));
     }
     void Time(const char* name, std::time_t& t) {
-        const json* j = Member(name);
-        if (!j) return;
-        if (!j->is_string() || !ParseDocumentTime(j->get<std::string>(), t))
-            Fail(path_.Of(name), "expected a time \"YYYY-MM-DD HH:MM:SS +HH:MM\"");
+        const json* j = Need(name);
+        if (j && (!j->is_string() || !ParseDocumentTime(j->get<std::string>(), t)))
+            Top().Fail(name, "expected a time \"YYYY-MM-DD HH:MM:SS +HH:MM\"");
     }
     void Text(const char* name, std::string& s) {
-        const json* j = Member(name);
-        if (!j) return;
-        if (!j->is_string()) return Fail(path_.Of(name), "expected a text");
-        if (!Utf8ToBytes(j->get<std::string>(), s))
-            Fail(path_.Of(name), "texts hold only the characters U+0000 to U+00FF");
+        std::string utf8;
+        if (Need(name) && Top().Text(name, utf8) && !Utf8ToBytes(utf8, s))
+            Top().Fail(name, "texts hold only the characters U+0000 to U+00FF");
     }
     void FixedText(const char* name, char* buf, std::size_t size) {
         std::string s;
         Text(name, s);
-        if (Failed()) return;
-        if (s.size() > size - 1 || s.find('\0') != std::string::npos)
-            return Fail(path_.Of(name),
-                        "expected a text of at most " + std::to_string(size - 1) + " characters");
-        std::memset(buf, 0, size);
-        std::memcpy(buf, s.data(), s.size());
+        if (!Failed()) Top().FitText(name, s, buf, size);
     }
 
     // After the last field: no key of the top level left unread.
-    bool Finish(std::string& path, std::string& error) {
-        if (!Failed()) Pop();
-        path = errorPath_;
-        error = error_;
+    bool Finish() {
+        Leave();
         return !Failed();
     }
 
 private:
-    struct Level {
-        const json* object;
-        std::set<std::string> known;
-    };
-
-    bool Failed() const { return !error_.empty(); }
-    void Fail(const std::string& path, const std::string& why) {
-        if (Failed()) return;
-        errorPath_ = path;
-        error_ = why;
-    }
-    const json* Member(const char* name) {
+    JsonObjectReader& Top() { return levels_.back(); }
+    bool Failed() const { return fault_.Failed(); }
+    // The field's value; a field that is not there is refused.
+    const json* Need(const char* name) {
         if (Failed()) return nullptr;
-        Level& top = levels_.back();
-        top.known.insert(name);
-        auto it = top.object->find(name);
-        if (it == top.object->end()) {
-            Fail(path_.Of(name), "missing");
-            return nullptr;
-        }
-        return &*it;
+        const json* j = Top().Find(name);
+        if (!j) Top().Fail(name, "missing");
+        return j;
     }
-    void Push(const json& object) { levels_.push_back({&object, {}}); }
     // Leaves an object, refusing any key that was never read.
-    void Pop() {
-        const Level& top = levels_.back();
-        if (!Failed())
-            for (auto it = top.object->begin(); it != top.object->end(); ++it)
-                if (!top.known.count(it.key())) {
-                    Fail(path_.Of(it.key().c_str()), "unknown key");
-                    break;
-                }
+    void Leave() {
+        levels_.back().Finish();
         levels_.pop_back();
     }
-    static bool IsInt32(const json& j) {
-        if (j.is_number_unsigned()) return j.get<std::uint64_t>() <= 2147483647u;
-        if (!j.is_number_integer()) return false;
-        std::int64_t v = j.get<std::int64_t>();
-        return v >= -2147483647LL - 1 && v <= 2147483647LL;
-    }
 
-    std::vector<Level> levels_;
-    FieldPath path_;
-    std::string errorPath_, error_;
+    JsonFault& fault_;
+    std::vector<JsonObjectReader> levels_;
 };
 
 // Objects one key to a line; an array of objects one element to a line; an
@@ -364,17 +295,13 @@ bool WriteDocumentJson(const SpillDocData& d, std::string& text, std::string& er
 
 bool ReadDocumentJson(const json& document, SpillDocData& d, std::string& path,
                       std::string& error) {
-    if (!document.is_object()) {
-        path = kDocumentKey;
-        error = "expected an object";
-        return false;
-    }
     auto fresh = std::make_unique<SpillDocData>();
-    JsonReader r(document);
+    JsonFault fault;
+    JsonReader r(document, fault);
     VisitScenarioFields(r, *fresh);
-    std::string where;
-    if (!r.Finish(where, error)) {
-        path = std::string(kDocumentKey) + (where.empty() ? "" : "." + where);
+    if (!r.Finish()) {
+        path = fault.path;
+        error = fault.message;
         return false;
     }
     d = *fresh;

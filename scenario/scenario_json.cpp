@@ -2,18 +2,18 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <map>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
-#include <set>
 #include <stdexcept>
 
-#include "calculators/json_fields.h"
 #include "calculators/tank_json.h"
 #include "calculators/tank_wizard.h"
-#include "core/json_parse.h"
+#include "core/json_reader.h"
+#include "core/scoped_value.h"
 #include "oil/oil_selection.h"
 #include "scenario/calendar.h"
 #include "scenario/document_json.h"
@@ -42,7 +42,7 @@ struct LoadRefusal {
 }
 
 std::string Join(const std::string& path, const std::string& key) {
-    return path.empty() ? key : path + "." + key;
+    return JsonPathOf(path, key);
 }
 
 std::string Quoted(const std::string& text) {
@@ -63,29 +63,26 @@ struct Shown {
     }
 };
 
-// An object of the scenario: its keys are checked against the ones read.
+// An object of the scenario, read with the strict reader: its keys are
+// checked against the ones read, and the reader's first fault becomes the
+// load's refusal at once.
 class Section {
 public:
-    Section(const json& j, std::string path) : j_(j), path_(std::move(path)) {
-        if (!j_.is_object()) Fail(path_, "expected an object");
-    }
-    const std::string& Path() const { return path_; }
-    bool Has(const char* key) {
-        known_.insert(key);
-        return j_.contains(key) && !j_.at(key).is_null();
-    }
-    const json& Get(const char* key) {
-        known_.insert(key);
-        return j_.at(key);
-    }
+    Section(const json& j, std::string path) : r_(j, std::move(path), fault_) { Check(); }
+    Section(const Section&) = delete;
+    Section& operator=(const Section&) = delete;
+
+    const std::string& Path() const { return r_.Path(); }
+    JsonObjectReader& Reader() { return r_; }
+    bool Has(const char* key) { return r_.Has(key); }
+    const json& Get(const char* key) { return *r_.Find(key); }
     // A field as the person typed it: numbers and texts alike; missing or
     // null is an empty field.
     std::string Text(const char* key) {
-        if (!Has(key)) return "";
-        const json& v = j_.at(key);
-        if (v.is_string()) return v.get<std::string>();
-        if (v.is_number()) return v.dump();
-        Fail(Join(path_, key), "expected a number or a text");
+        std::string text;
+        r_.TypedText(key, text);
+        Check();
+        return text;
     }
     // A numeric field: a number, or a text that is blank or begins with a
     // number ("15", "15 C"); a text such as "abc", which a dialog would read
@@ -93,52 +90,57 @@ public:
     std::string Number(const char* key) {
         std::string text = Text(key);
         if (!IsEmptyText(text) && !BeginsWithNumber(text))
-            Fail(Join(path_, key), "expected a number, not \"" + text + "\"");
+            Fail(Join(Path(), key), "expected a number, not \"" + text + "\"");
         return text;
     }
     // A choice among labels; `fallback` when missing.
     int Choice(const char* key, const std::vector<std::string>& labels, int fallback) {
-        if (!Has(key)) return fallback;
-        const json& v = j_.at(key);
-        if (v.is_string()) {
-            for (size_t i = 0; i < labels.size(); ++i)
-                if (labels[i] == v.get<std::string>()) return static_cast<int>(i);
-        }
-        std::string list;
-        for (const std::string& l : labels)
-            list += (list.empty() ? "\"" : ", \"") + l + "\"";
-        Fail(Join(path_, key), "expected one of " + list);
+        int index = fallback;
+        r_.Choice(key, labels, index);
+        Check();
+        return index;
+    }
+    // An array of `fewest` to `most` elements.
+    const json& List(const char* key, std::size_t fewest, std::size_t most,
+                     const std::string& what) {
+        r_.Array(key, fewest, most, what);
+        Check();
+        return Get(key);
     }
     std::time_t Time(const char* key) {
-        if (!Has(key)) Fail(Join(path_, key), "a time is needed (\"YYYY-MM-DD HH:00\")");
-        const json& v = j_.at(key);
+        const std::string path = Join(Path(), key);
+        if (!Has(key)) Fail(path, "a time is needed (\"YYYY-MM-DD HH:00\")");
+        const json& v = Get(key);
         int y, mo, d, h, mi;
         char sep;
         if (!v.is_string() ||
             std::sscanf(v.get<std::string>().c_str(), "%4d-%2d-%2d%c%2d:%2d", &y, &mo, &d, &sep, &h,
                         &mi) != 6 ||
             (sep != ' ' && sep != 'T') || mo < 1 || mo > 12 || d < 1 || d > 31 || h < 0 || h > 23)
-            Fail(Join(path_, key), "expected a time \"YYYY-MM-DD HH:00\"");
-        if (mi != 0) Fail(Join(path_, key), "times are whole hours: the minutes must be 00");
+            Fail(path, "expected a time \"YYYY-MM-DD HH:00\"");
+        if (mi != 0) Fail(path, "times are whole hours: the minutes must be 00");
         // The calendar would move 30 February to March: a time that does not
         // exist is refused, not run at another time.
         const std::string& text = v.get_ref<const std::string&>();
         const std::string noSuch = NoSuchLocalTime(y, mo, d, h);
-        if (!noSuch.empty()) Fail(Join(path_, key), Quoted(text) + ": " + noSuch);
+        if (!noSuch.empty()) Fail(path, Quoted(text) + ": " + noSuch);
         std::time_t t = MakeLocalTime(y, mo, d, h);
-        if (!FitsScenarioFile(t)) Fail(Join(path_, key), TimeOutsideScenarioFile(t));
+        if (!FitsScenarioFile(t)) Fail(path, TimeOutsideScenarioFile(t));
         return t;
     }
     // Refuses any key the section does not know.
-    void Finish() const {
-        for (auto it = j_.begin(); it != j_.end(); ++it)
-            if (!known_.count(it.key())) Fail(Join(path_, it.key()), "unknown key");
+    void Finish() {
+        r_.Finish();
+        Check();
+    }
+    // The reader's fault, if any, ends the load.
+    void Check() const {
+        if (fault_.Failed()) Fail(fault_.path, fault_.message);
     }
 
 private:
-    const json& j_;
-    std::string path_;
-    std::set<std::string> known_;
+    JsonFault fault_;
+    JsonObjectReader r_;
 };
 
 DayAndHour DayAndHourOf(std::time_t t) {
@@ -295,8 +297,7 @@ void ReadWind(const json& j, CSpillDoc& doc, Shown& shown) {
     } else {
         units.varSpeed = s.Choice("unit", kSpeedUnits, 0);
         units.varWaveHeight = s.Choice("waveHeightUnit", kHeightUnits, 0);
-        const json& list = s.Get("records");
-        if (!list.is_array()) Fail("wind.records", "expected an array of wind records");
+        const json& list = s.List("records", 0, SIZE_MAX, "wind records");
         WindRecordList records(doc);
         std::vector<std::time_t> given(list.size());
         for (size_t i = 0; i < list.size(); ++i) {
@@ -345,19 +346,11 @@ void ReadWind(const json& j, CSpillDoc& doc, Shown& shown) {
 std::time_t ReadTank(const json& j, CSpillDoc& doc, Shown&) {
     Section s(j, "releases.tank");
     std::time_t when = s.Time("time");
-    json pages = json::object();
-    for (const char* step : {"step1", "step2", "step3", "step4", "step5", "step7"})
-        if (s.Has(step)) pages[step] = s.Get(step);
+    TankWizardEntries entries;
+    ReadTankPages(s.Reader(), entries);
     s.Finish();
     DayAndHour d = DayAndHourOf(when);
-    pages["step6"] = {
-        {"month", *(kMonthNames.begin() + (d.month - 1))}, {"day", d.day}, {"hour", d.hour}};
-    TankWizardEntries entries;
-    try {
-        ReadTankEntries(pages, entries);
-    } catch (const JsonFieldError& e) {
-        Fail("releases.tank", e.what());
-    }
+    entries.time = {d.month, d.day, d.hour};
     DialogResult r = TankWizardOK(doc, entries);
     if (!r.accepted) Fail("releases.tank", r.Text());
     return when;
@@ -475,11 +468,7 @@ const std::vector<std::string> kPlumeTemperatureUnits = {"F", "C"};
 // The operations of one sheet: an array of at most five pages, element i
 // the page of slot i; null for a page not in use.
 const json& OperationPages(Section& s, const char* key) {
-    const json& list = s.Get(key);
-    std::string path = Join(s.Path(), key);
-    if (!list.is_array() || list.size() > static_cast<size_t>(kOperationSlots))
-        Fail(path, "expected an array of at most 5 operations (null for a page not in use)");
-    return list;
+    return s.List(key, 0, kOperationSlots, "at most 5 operations (null for a page not in use)");
 }
 
 std::string PagePath(const char* sheet, size_t i) {
@@ -599,20 +588,11 @@ void ReadBeaching(Section& s, CSpillDoc& doc, Shown& shown) {
     BeachingEntries e;
     e.unit = b.Choice("unit", kAmountUnits, 0);
     if (b.Has("days")) {
-        const json& days = b.Get("days");
-        if (!days.is_array() || days.size() > static_cast<size_t>(kBeachingDays))
-            Fail("response.beaching.days", "expected an array of at most 6 daily amounts");
-        for (size_t d = 0; d < days.size(); ++d) {
-            const json& v = days[d];
-            if (v.is_null()) continue;
-            if (v.is_number())
-                e.amounts[d] = v.dump();
-            else if (v.is_string())
-                e.amounts[d] = v.get<std::string>();
-            else
-                Fail("response.beaching.days[" + std::to_string(d) + "]",
-                     "expected a number or a text");
-        }
+        JsonArrayReader days =
+            b.Reader().Array("days", 0, kBeachingDays, "at most 6 daily amounts");
+        for (size_t d = 0; d < days.Size(); ++d)
+            days.TypedText(d, e.amounts[d]);
+        b.Check();
     }
     b.Finish();
     Apply(BeachingDialogOK(doc, e), "response.beaching", shown);
@@ -682,10 +662,10 @@ ScenarioLoadResult LoadSavedScenario(const json& root, CSpillDoc& doc) {
     }
     static_cast<SpillDocData&>(doc) = *fresh;
     CollectingSink opened;
-    MessageSink* sink = doc.sink;
-    doc.sink = &opened;
-    doc.OnOpenDocument();
-    doc.sink = sink;
+    {
+        ScopedValue<MessageSink*> collect(doc.sink, &opened);
+        doc.OnOpenDocument();
+    }
     result.ok = true;
     result.messages = std::move(opened.messages);
     result.messagePaths.assign(result.messages.size(), kDocumentKey);
@@ -697,9 +677,10 @@ ScenarioLoadResult LoadSavedScenario(const json& root, CSpillDoc& doc) {
 ScenarioLoadResult LoadScenarioJson(const std::string& text, CSpillDoc& doc) {
     ScenarioLoadResult result;
     json root;
-    std::string why;
-    if (!ParseJsonStrictly(text, root, result.path, why)) {
-        result.refusal = {MessageKind::Error, why};
+    JsonFault parse;
+    if (!ParseJson(text, root, parse)) {
+        result.path = parse.path;
+        result.refusal = {MessageKind::Error, parse.message};
         return result;
     }
     if (root.is_object() && root.contains(kDocumentKey)) return LoadSavedScenario(root, doc);

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "core/file_replace.h"
+#include "core/scoped_value.h"
 #include "scenario/document_json.h"
 #include "scenario/scenario_file.h"
 #include "scenario/scenario_json.h"
@@ -72,10 +73,11 @@ ScenarioOpenResult OpenScenario(CSpillDoc& doc, const std::string& path) {
         // The oil library's re-select message of opening is collected, to be
         // shown once the file has been taken.
         CollectingSink opened;
-        MessageSink* sink = doc.sink;
-        doc.sink = &opened;
-        ScenarioFileResult r = OpenScenarioFile(doc, path);
-        doc.sink = sink;
+        ScenarioFileResult r;
+        {
+            ScopedValue<MessageSink*> collect(doc.sink, &opened);
+            r = OpenScenarioFile(doc, path);
+        }
         result.ok = r.ok;
         result.message = r.message;
         result.shown = std::move(opened.messages);

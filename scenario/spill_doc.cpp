@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/scoped_value.h"
 #include "oil/oil_selection.h"
 #include "scenario/input_dump.h"
 #include "scenario/typed_text.h"
@@ -211,7 +212,9 @@ bool CSpillDoc::Solve() {
     if (!pour.empty()) messages.Warning(pour);
 
     WeatheringModel& m = *model_;
-    m.sink = sink;
+    // The model speaks through the scenario's sink for this run only: the
+    // sink may be gone once the run is over.
+    ScopedValue<MessageSink*> speak(m.sink, sink);
     m.workDir = workDir;
     if (runSeed) m.random.Seed(*runSeed);
     m.Reset();

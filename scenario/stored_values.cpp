@@ -20,6 +20,11 @@ std::string TimeOutsideScenarioFile(std::time_t t, const std::string& name) {
            " lies outside 1970 to 2106, the years a scenario file can hold";
 }
 
+std::string UnitCodeProblem(int code, int count) {
+    if (code >= 1 && code <= count) return "";
+    return "the unit code " + std::to_string(code) + " is none of 1 to " + std::to_string(count);
+}
+
 namespace {
 
 // Visits the scenario's fields and stops at the first time a scenario file
@@ -52,9 +57,8 @@ public:
 
     // A unit code among 1..n.
     void Code(const std::string& name, int code, int n) {
-        if (Failed() || (code >= 1 && code <= n)) return;
-        Fail(name,
-             "the unit code " + std::to_string(code) + " is none of 1 to " + std::to_string(n));
+        if (Failed() || UnitCodeProblem(code, n).empty()) return;
+        Fail(name, UnitCodeProblem(code, n));
     }
     // A value from lo to hi (not a number is outside), or unset when allowed.
     void Range(const std::string& name, double v, double lo, double hi, const char* dialog,
@@ -96,22 +100,22 @@ private:
 };
 
 void CheckWater(const InputWater& w, ValueCheck& c) {
-    c.Code("InputWater.tempUnits", w.tempUnits, 2);
+    c.Code("InputWater.tempUnits", w.tempUnits, unit_codes::kTemperature);
     if (!c.Failed() && w.temperature != NoData)
         c.Rule("InputWater.temperature", w.temperature,
                WaterTemperatureProblem(w.temperature, w.tempUnits == 1));
     c.Rule("InputWater.salinity", w.salinity, SalinityProblem(w.salinity));
     c.WholeRange("InputWater.sediment", w.sediment, 0, 1000, "the water dialog", false);
-    c.Code("InputWater.speedUnits", w.speedUnits, 3);
+    c.Code("InputWater.speedUnits", w.speedUnits, unit_codes::kSpeed);
     if (c.Failed()) return;
     c.WholeRange("InputWater.speed", w.speed, 0, w.speedUnits == 3 ? 3 : 5, "the water dialog");
     c.WholeRange("InputWater.direction", w.direction, 0, 360, "the water dialog");
 }
 
 void CheckWind(const InputWindWave& w, ValueCheck& c) {
-    c.Code("InputWindWave.speedUnits", w.speedUnits, 3);
-    c.Code("InputWindWave.waveHtUnits", w.waveHtUnits, 2);
-    c.Code("InputWindWave.fetchUnits", w.fetchUnits, 2);
+    c.Code("InputWindWave.speedUnits", w.speedUnits, unit_codes::kSpeed);
+    c.Code("InputWindWave.waveHtUnits", w.waveHtUnits, unit_codes::kHeight);
+    c.Code("InputWindWave.fetchUnits", w.fetchUnits, unit_codes::kFetch);
     if (c.Failed()) return;
     static const double kFastest[3] = {77, 68, 35};  // mph, knots, m/s
     const double highestWave = w.waveHtUnits == 2 ? 50 : 15.5;
@@ -130,7 +134,7 @@ void CheckWind(const InputWindWave& w, ValueCheck& c) {
 void CheckReleases(const SpillDocData& d, ValueCheck& c) {
     if (d.inputInstant.flag) {
         const InputInstant& r = d.inputInstant;
-        c.Code("InputInstant.volUnits", r.volUnits, 5);
+        c.Code("InputInstant.volUnits", r.volUnits, unit_codes::kVolume);
         static const double kLow[5] = {2, 84, 0.32, 0.35, 0.32};
         static const double kHigh[5] = {500000, 21000000, 79494, 87540, 79415};
         if (!c.Failed())
@@ -139,8 +143,8 @@ void CheckReleases(const SpillDocData& d, ValueCheck& c) {
     }
     if (d.inputBoomed.flag) {
         const InputBoomed& r = d.inputBoomed;
-        c.Code("InputBoomed.volUnits", r.volUnits, 5);
-        c.Code("InputBoomed.areaUnits", r.areaUnits, 3);
+        c.Code("InputBoomed.volUnits", r.volUnits, unit_codes::kVolume);
+        c.Code("InputBoomed.areaUnits", r.areaUnits, unit_codes::kArea);
         static const double kLargest[3] = {100000, 11960, 10000};
         if (!c.Failed())
             c.Range("InputBoomed.area", r.area, 1, kLargest[r.areaUnits - 1],
@@ -149,7 +153,7 @@ void CheckReleases(const SpillDocData& d, ValueCheck& c) {
     }
     if (d.inputContinuous.flag) {
         const InputContinuous& r = d.inputContinuous;
-        c.Code("InputContinuous.rateUnits", r.rateUnits, 6);
+        c.Code("InputContinuous.rateUnits", r.rateUnits, unit_codes::kRate);
         c.Range("InputContinuous.startRate", r.startRate, 0, HUGE_VAL,
                 "the continuous release dialog", false);
         c.Range("InputContinuous.endRate", r.endRate, 0, HUGE_VAL, "the continuous release dialog",
@@ -157,11 +161,11 @@ void CheckReleases(const SpillDocData& d, ValueCheck& c) {
     }
     if (d.inputTank.flag) {
         const InputTank& t = d.inputTank;
-        c.Code("InputTank.tUnits", t.tUnits, 2);
-        c.Code("InputTank.oUnits", t.oUnits, 4);
-        c.Code("InputTank.hUnits", t.hUnits, 4);
-        c.Code("InputTank.zUnits", t.zUnits, 2);
-        c.Code("InputTank.wUnits", t.wUnits, 2);
+        c.Code("InputTank.tUnits", t.tUnits, unit_codes::kHeight);
+        c.Code("InputTank.oUnits", t.oUnits, unit_codes::kTankVolume);
+        c.Code("InputTank.hUnits", t.hUnits, unit_codes::kHole);
+        c.Code("InputTank.zUnits", t.zUnits, unit_codes::kHeight);
+        c.Code("InputTank.wUnits", t.wUnits, unit_codes::kHeight);
         const char* pages = "the leaking tank set-up";
         c.Range("InputTank.tHeight", t.tHeight, 1e-9, HUGE_VAL, pages, false);
         c.Range("InputTank.tWidth", t.tWidth, 1e-9, HUGE_VAL, pages, false);
@@ -178,14 +182,14 @@ void CheckReleases(const SpillDocData& d, ValueCheck& c) {
 void CheckUncertainty(const InputUncertainty& u, ValueCheck& c) {
     if (u.volFlag) c.Range("InputUncertainty.vol", u.vol, 0, 100, "the uncertainty dialog", false);
     if (u.windFlag) {
-        c.Code("InputUncertainty.windUnits", u.windUnits, 3);
+        c.Code("InputUncertainty.windUnits", u.windUnits, unit_codes::kSpeed);
         static const double kMost[3] = {38, 34, 17};
         if (!c.Failed())
             c.WholeRange("InputUncertainty.wind", u.wind, 0, kMost[u.windUnits - 1],
                          "the wind uncertainty dialog", false);
     }
     if (u.emulFlag) {
-        c.Code("InputUncertainty.emulUnits", u.emulUnits, 2);
+        c.Code("InputUncertainty.emulUnits", u.emulUnits, unit_codes::kEmulsion);
         c.Range("InputUncertainty.emul", u.emul, 0, u.emulUnits == 1 ? 100 : HUGE_VAL,
                 "the emulsification dialog", false);
     }
@@ -205,8 +209,8 @@ void CheckOperations(const SpillDocData& d, ValueCheck& c) {
     }
     const InputBurn& b = d.inputBurn;
     for (int s = 0; s < b.num && s < kMaxOperations; ++s) {
-        c.Code(at("InputBurn", s, "areaUnits"), b.areaUnits[s], 3);
-        c.Code(at("InputBurn", s, "thickUnits"), b.thickUnits[s], 3);
+        c.Code(at("InputBurn", s, "areaUnits"), b.areaUnits[s], unit_codes::kArea);
+        c.Code(at("InputBurn", s, "thickUnits"), b.thickUnits[s], unit_codes::kThickness);
         if (c.Failed()) return;
         static const double kArea[3][2] = {{10, 100000}, {1, 11960}, {1, 10000}};
         static const double kThick[3][2] = {{2, 200}, {0.2, 20}, {0.078, 7.8}};
@@ -217,7 +221,7 @@ void CheckOperations(const SpillDocData& d, ValueCheck& c) {
                 false);
     }
     if (b.num > 0) {
-        c.Code("burnRate.burnRegRateUnits", b.burnRegRateUnits, 2);
+        c.Code("burnRate.burnRegRateUnits", b.burnRegRateUnits, unit_codes::kBurnRate);
         const bool inches = b.burnRegRateUnits == 2;
         c.Range("burnRate.burnRegRate", b.burnRegRate, inches ? 0.0004 : 0.01, inches ? 0.004 : 0.1,
                 "the burn regression rate dialog");
@@ -226,12 +230,12 @@ void CheckOperations(const SpillDocData& d, ValueCheck& c) {
     for (int s = 0; s < k.num && s < kMaxOperations; ++s) {
         c.WholeRange(at("InputSkimmer", s, "duration"), k.duration[s], 1, 120, "the cleanup page",
                      false);
-        c.Code(at("InputSkimmer", s, "rateUnits"), k.rateUnits[s], 6);
-        c.Code(at("InputSkimmer", s, "amountUnits"), k.amountUnits[s], 5);
+        c.Code(at("InputSkimmer", s, "rateUnits"), k.rateUnits[s], unit_codes::kRate);
+        c.Code(at("InputSkimmer", s, "amountUnits"), k.amountUnits[s], unit_codes::kVolume);
         c.Finite(at("InputSkimmer", s, "rate"), k.rate[s]);
         c.Finite(at("InputSkimmer", s, "amount"), k.amount[s]);
     }
-    c.Code("InputBeached.volUnits", d.inputBeached.volUnits, 5);
+    c.Code("InputBeached.volUnits", d.inputBeached.volUnits, unit_codes::kVolume);
     for (int h = 0; h < kHours; ++h)
         c.Finite("InputWindWave.hours[" + std::to_string(h) + "].InputBeached.vol",
                  d.inputBeached.vol[h]);

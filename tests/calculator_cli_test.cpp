@@ -68,8 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFile{R"({"step6": {"month": "Jan", "day": 1, "hour": 0}})",
                               "step6.month: expected one of"},
                       BadFile{R"({"step6": {"month": "May", "day": 1, "hour": 0}, "extra": 1})",
-                              "tank.extra: unknown key"},
-                      BadFile{R"([1, 2])", "expected an object"}));
+                              "extra: unknown key"},
+                      BadFile{R"([1, 2])", "expected a JSON object"}));
 
 // The water the release is computed with is held to the water dialog's
 // limits: outside them the densities mean nothing.

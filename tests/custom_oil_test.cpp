@@ -232,7 +232,7 @@ TEST(CustomOilJson, RefusesBadRecordsNamingTheKey) {
           Bad{R"({"wax": 101})", "wax: must be between 0 and 100 %"},
           Bad{R"({"cut1Temp": -300})", "cut1Temp: must be above absolute zero"},
           Bad{R"({"density1": 0})", "density1: must be greater than 0"},
-          Bad{R"({"temperatureUnit": "K"})", "temperatureUnit: expected \"C\" or \"F\""},
+          Bad{R"({"temperatureUnit": "K"})", "temperatureUnit: expected one of \"C\", \"F\""},
           Bad{R"({"productType": "crude", "oilClass": "group 5"})",
               "oilClass: must be \"group 1\" to \"group 4\" for a crude"},
           Bad{R"({"cutUnits": "mass %"})", "cutUnits: must be \"volume %\" or \"weight %\""},

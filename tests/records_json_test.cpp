@@ -28,6 +28,11 @@ TEST(RecordsJson, ReadsFieldsAndKeepsDefaultsForTheRest) {
                                   r, error))
         << error;
     ASSERT_TRUE(r.water && r.instant && r.oil && r.uncertainty);
+    // The last listed code of a field is taken.
+    ModelRecords gallonsPerMinute;
+    EXPECT_TRUE(
+        ParseModelRecords(R"({"InputContinuous": {"rateUnits": 6}})", gallonsPerMinute, error))
+        << error;
     EXPECT_FALSE(r.windWave);
     EXPECT_EQ(r.water->temperature, 12.5);
     EXPECT_EQ(r.water->salinity, 32.0);  // default
@@ -66,15 +71,27 @@ INSTANTIATE_TEST_SUITE_P(
             "InputWater.temperature: expected a number"},
         Bad{R"({"InputWater": {"tempUnits": 1.5}})",
             "InputWater.tempUnits: expected a whole number"},
+        // Read as a signed number it would wrap round to -1.
+        Bad{R"({"InputInstant": {"startHour": 18446744073709551615}})",
+            "InputInstant.startHour: expected a whole number from -2147483648 to 2147483647"},
         Bad{R"({"InputInstant": {"flag": "yes"}})",
             "InputInstant.flag: expected true or false (or 0 or 1)"},
         Bad{R"({"InputOil": {"rhoRef_value": [870]}})",
             "InputOil.rhoRef_value: expected an array of 4 numbers"},
         Bad{R"({"InputOil": {"productType": "unrefined"}})",
-            "InputOil.productType: text longer than 7 characters"},
-        Bad{R"({"InputBurn": {"num": 6}})", "InputBurn.num: must be between 0 and 5"},
-        Bad{R"({"InputWindWave": {"num": 121}})", "InputWindWave.num: must be between 0 and 120"},
+            "InputOil.productType: expected a text of at most 7 characters"},
+        Bad{R"({"InputBurn": {"num": 6}})", "InputBurn.num: expected a count of 0 to 5"},
+        Bad{R"({"InputWindWave": {"num": 121}})",
+            "InputWindWave.num: expected a count of 0 to 120"},
         Bad{R"({"InputWater": 5})", "InputWater: expected an object"},
+        // A unit code outside the listed ones would stop the model's fill
+        // half-way and run a half-filled model.
+        Bad{R"({"InputWater": {"tempUnits": 3}})",
+            "InputWater.tempUnits: the unit code 3 is none of 1 to 2"},
+        Bad{R"({"InputContinuous": {"rateUnits": 7}})",
+            "InputContinuous.rateUnits: the unit code 7 is none of 1 to 6"},
+        Bad{R"({"InputBurn": {"areaUnits": [3, 3, 0, 3, 3]}})",
+            "InputBurn.areaUnits[2]: the unit code 0 is none of 1 to 3"},
         Bad{R"([1, 2])", "expected a JSON object of input records"}));
 
 TEST(RecordsJson, TruncatedTextOrAnOverflowingNumberIsRefusedAsInvalidJson) {

@@ -126,8 +126,11 @@ TEST(SpillDoc, SolveRunsTheModelAndSetsTheBudgetUnit) {
     CompleteScenario(*doc);
     testing::EnterInstantaneous(*doc, {3, 14, 6}, "20000", 1);  // gal
     ASSERT_TRUE(ReleaseDialogOK(*doc, {false, true, false, false}).accepted);
+    const MessageSink* modelSink = doc->Model().sink;
     ASSERT_TRUE(doc->Solve()) << (sink.messages.empty() ? "" : sink.messages[0].text);
     EXPECT_TRUE(doc->solved);
+    // The scenario's sink, which may not outlive the run, is not left behind.
+    EXPECT_EQ(doc->Model().sink, modelSink);
     EXPECT_FALSE(doc->needsSolving);
     EXPECT_TRUE(doc->windowOpen[kWindowBudgetGraph]);
     EXPECT_EQ(doc->budgetGraphUnit, kGraphGallons);

@@ -129,8 +129,7 @@ TEST(TableFileFields, TheHeaderSaysWhereEachNamedFieldStands) {
 TEST(TableFileWrite, FieldsCannotHoldTabsOrLineBreaksAndLongLinesAreCut) {
     TempDir dir;
     TableFile t(dir.File("t"), kNames, 3, 3);
-    ASSERT_EQ(t.Create(), kTableOk);
-    ASSERT_EQ(t.Open(false, 0), kTableOk);
+    ASSERT_EQ(t.BeginReplace(), kTableOk);
     t.SetFieldText(1, "a\tb\nc");
     t.SetFieldNumber(3, 30.25, 1);
     EXPECT_EQ(t.JoinedLine(), "a b c\t\t30.3");
@@ -138,7 +137,7 @@ TEST(TableFileWrite, FieldsCannotHoldTabsOrLineBreaksAndLongLinesAreCut) {
     t.ClearFields();
     t.SetFieldText(1, std::string(5000, 'y'));
     ASSERT_EQ(t.WriteLine(), kTableOk);
-    ASSERT_EQ(t.Close(), kTableOk);
+    ASSERT_EQ(t.CommitReplace(), kTableOk);
     EXPECT_EQ(testing::ReadFile(dir.File("t")), "a b c\t\t30.3\n" + std::string(4094, 'y') + "\n");
 }
 
@@ -146,12 +145,11 @@ TEST(TableFileWrite, CopyRangeCopiesTheAskedBytesAndFailsWhenTheyAreNotThere) {
     TempDir dir;
     WriteFile(dir.File("src"), "0123456789");
     TableFile src(dir.File("src"), kNames, 3, 3), dst(dir.File("dst"), kNames, 3, 3);
-    ASSERT_EQ(dst.Create(), kTableOk);
-    ASSERT_EQ(dst.Open(false, 0), kTableOk);
+    ASSERT_EQ(dst.BeginReplace(), kTableOk);
     EXPECT_EQ(src.CopyRange(dst, 2, 5), kTableOk);
     EXPECT_EQ(src.CopyRange(dst, 8, -1), kTableOk);
     EXPECT_EQ(src.CopyRange(dst, 8, 20), kTableEnd);
-    ASSERT_EQ(dst.Close(), kTableOk);
+    ASSERT_EQ(dst.CommitReplace(), kTableOk);
     EXPECT_EQ(testing::ReadFile(dir.File("dst")), "2348989");
 }
 
