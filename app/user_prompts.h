@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "model/messages.h"
+#include "core/messages.h"
 
 class QWidget;
 

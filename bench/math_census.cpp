@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "bench/scenarios.h"
-#include "model/math_calls.h"
+#include "core/math_calls.h"
 #include "model/spreading.h"
 #include "model/step_loop.h"
 

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "core/json_parse.h"
-#include "model/constants.h"
-#include "model/inputs.h"
+#include "core/constants.h"
+#include "core/inputs.h"
 
 namespace ormix {
 

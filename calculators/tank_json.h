@@ -19,7 +19,7 @@
 
 #include "calculators/page_check.h"
 #include "calculators/tank_wizard.h"
-#include "model/inputs.h"
+#include "core/inputs.h"
 
 namespace ormix {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "model/grid_predicates.h"
-#include "model/messages.h"
+#include "core/messages.h"
 #include "model/triangulation.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // oil-sediment term), and the airborne benzene factor over the slick.
 #include "model/processes.h"
 
-#include "model/math_calls.h"
+#include "core/math_calls.h"
 
 namespace ormix {
 

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <limits>
 
-#include "model/math_calls.h"
+#include "core/math_calls.h"
 #include "model/weathering_model.h"
 
 namespace ormix {

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <new>
 
-#include "model/math_calls.h"
+#include "core/math_calls.h"
 #include "model/spreading.h"
 
 namespace ormix {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "model/core_dump.h"
-#include "model/messages.h"
+#include "core/messages.h"
 #include "model/processes.h"
 #include "model/weathering_model.h"
 #include "model/worker_pool.h"

@@ -7,8 +7,7 @@
 #include "model/removal_schedule.h"
 #include "model/run_length.h"
 #include "model/waves.h"
-#include "model/weathering_model.h"
-#include "oil/oil_preparation.h"
+#include "model/setup.h"
 
 namespace ormix {
 
@@ -172,6 +171,25 @@ bool InitialiseLEs(WeatheringModel& m) {
 
 }  // namespace
 
+OilSurroundings OilSurroundingsOf(const WeatheringModel& m) {
+    OilSurroundings at;
+    at.waterTemp = m.waterTemp;
+    at.waterDensity = m.waterDensity;
+    at.airPressure = m.airPressure;
+    at.strongestWind = 0;
+    for (int h = 0; h < kHours; ++h)
+        if (m.wind[h].speed > at.strongestWind) at.strongestWind = m.wind[h].speed;
+    at.emulFlag = m.emulFlag;
+    at.emulPercent = m.emulPercent;
+    at.emulHours = m.emulHours;
+    return at;
+}
+
+bool PrepareModelOil(WeatheringModel& m) {
+    return PrepareOil({m.oil, m.InitialOil, m.evap, m.evapConst}, OilSurroundingsOf(m),
+                      m.Messages());
+}
+
 bool WeatheringModel::SetUp() {
     bool env = envChanged, oilc = oilChanged, rel = releaseChanged, resp = responseChanged;
 
@@ -184,7 +202,7 @@ bool WeatheringModel::SetUp() {
         ComputeWaves(*this);
     }
     if (env || oilc) {
-        if (!PrepareOil(*this)) return false;
+        if (!PrepareModelOil(*this)) return false;
     }
     if (env || oilc || rel) {
         buoyancy = (waterDensity - InitialOil.rho0) / waterDensity;

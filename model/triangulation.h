@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "model/grid_predicates.h"
-#include "model/messages.h"
+#include "core/messages.h"
 #include "model/point_merge.h"
 
 namespace ormix {

@@ -4,7 +4,7 @@
 // dissipated energy that drive natural dispersion.
 #include "model/waves.h"
 
-#include "model/math_calls.h"
+#include "core/math_calls.h"
 
 namespace ormix {
 

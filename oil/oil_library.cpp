@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "core/file_lock.h"
-#include "model/constants.h"
+#include "core/constants.h"
 
 namespace ormix {
 

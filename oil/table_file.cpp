@@ -10,7 +10,7 @@
 #include <new>
 
 #include "core/file_replace.h"
-#include "model/constants.h"
+#include "core/constants.h"
 
 namespace ormix {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/grid_predicates.h"
-#include "model/random.h"
+#include "core/random.h"
 #include "model/triangulation.h"
 #include "tests/point_clouds.h"
 

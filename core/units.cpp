@@ -1,6 +1,8 @@
-#include "model/units.h"
+#include "core/units.h"
 
 #include <cmath>
+
+#include "core/constants.h"
 
 namespace ormix {
 
@@ -111,6 +113,18 @@ double SeawaterDensity(double t, double s) {
     double a = 0.824493 - 0.0040899 * t + 7.6438e-5 * t2 - 8.2467e-7 * t3 + 5.3875e-9 * t4;
     double b = -0.00572466 + 0.00010227 * t - 1.6546e-6 * t2;
     return pure + a * s + b * s * std::sqrt(s) + 0.00048314 * s * s;
+}
+
+bool MetresOrFeetToSI(int code, double value, double& out) {
+    switch (code) {
+        case 1:
+            out = value;
+            return true;
+        case 2:
+            out = value == NoData ? NoData : ConvertToSI(UnitCategory::Length, si::kFoot, value);
+            return true;
+    }
+    return false;
 }
 
 double MassToVolumeDensity(double rhoRef0, double api, double waterDensity) {
