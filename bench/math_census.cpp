@@ -8,8 +8,8 @@
 
 #include "bench/scenarios.h"
 #include "core/math_calls.h"
+#include "model/run.h"
 #include "model/spreading.h"
-#include "model/step_loop.h"
 
 namespace {
 

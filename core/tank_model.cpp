@@ -1,6 +1,7 @@
 // Preparation of the tank record from the tank's input record.
 #include "core/tank_model.h"
 
+#include "core/formula_values.h"
 #include "core/units.h"
 
 namespace ormix {
@@ -74,7 +75,7 @@ void PrepareTankModel(TankModel& t, const InputTank& in) {
             break;
         case 3:
             t.holeDiameter = Scaled(in.hDiam, 0.3048);
-            t.holeArea = Scaled(in.hArea, 0.0929335225);
+            t.holeArea = Scaled(in.hArea, kSquareFoot);
             break;
         case 4:
             t.holeDiameter = Scaled(in.hDiam, 0.0254);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/constants.h"
+#include "core/formula_values.h"
 
 namespace ormix {
 
@@ -17,9 +18,9 @@ double Factor(UnitCategory category, int code, bool& known) {
             break;
         }
         case UnitCategory::Area: {
-            static const double f[] = {
-                1,          1e-6,         0.0001,       1e6,          100,           10000,
-                0.00064516, 0.0929335225, 0.8362188025, 4046.8564224, 2589988.110336};
+            static const double f[] = {1,           1e-6,         0.0001,        1e6,
+                                       100,         10000,        0.00064516,    kSquareFoot,
+                                       kSquareYard, 4046.8564224, 2589988.110336};
             if (code >= 0 && code < 11) return f[code];
             break;
         }
@@ -71,7 +72,7 @@ double Factor(UnitCategory category, int code, bool& known) {
                 case si::kKnot:
                     return 1.852 / 3.6;
                 case si::kMph:
-                    return 1.609 / 3.6;
+                    return kKilometresPerMile / 3.6;
             }
             break;
         case UnitCategory::Temperature:

@@ -1,6 +1,7 @@
 // Pseudo-components and the evaporation table.
 #include "oil/evaporation_table.h"
 
+#include "core/formula_values.h"
 #include "core/math_calls.h"
 #include "oil/oil_preparation.h"
 
@@ -114,7 +115,7 @@ bool BuildEvaporationTable(const PreparedOil& out, const OilSurroundings& at,
         den += o.compFraction[j] / V[j];
     }
     const double Mavg = num / den;
-    const double K0 = 0.006564 * math::Pow(0.018 / Mavg, 0.333);
+    const double K0 = 0.006564 * math::Pow(0.018 / Mavg, kThird);
 
     // Benzene: its volume fraction in the fresh oil, estimated when the oil
     // gives none. An estimate below 0 (very heavy oils) means no benzene.

@@ -250,7 +250,8 @@ bool PrepareOil(const PreparedOil& out, const OilSurroundings& at, MessageSink& 
     if (fresh.rho0 > at.waterDensity)
         messages.Warning("Oil is denser than surrounding water. Will sink");
 
-    ViscosityEstimate v = ViscosityAtTemperature(o, Tw, kViscosityTemperature, fresh.rho0, messages);
+    ViscosityEstimate v =
+        ViscosityAtTemperature(o, Tw, kViscosityTemperature, fresh.rho0, messages);
     if (!v.ok) return false;
     fresh.visc0 = v.visc;
     o.viscEvapConst = v.evapConst;
