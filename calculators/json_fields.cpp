@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/json_parse.h"
 #include "core/constants.h"
 #include "core/inputs.h"
+#include "core/json_parse.h"
 
 namespace ormix {
 

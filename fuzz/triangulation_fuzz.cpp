@@ -12,8 +12,8 @@
 #include <cstring>
 #include <vector>
 
-#include "model/grid_predicates.h"
 #include "core/messages.h"
+#include "model/grid_predicates.h"
 #include "model/triangulation.h"
 
 namespace {

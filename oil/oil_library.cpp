@@ -8,8 +8,8 @@
 #include <new>
 #include <optional>
 
-#include "core/file_lock.h"
 #include "core/constants.h"
+#include "core/file_lock.h"
 
 namespace ormix {
 

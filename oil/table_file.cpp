@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <new>
 
-#include "core/file_replace.h"
 #include "core/constants.h"
+#include "core/file_replace.h"
 
 namespace ormix {
 

@@ -145,7 +145,7 @@ struct SpillDocData {
     std::array<double, kOperationSlots> m_dBurnThickness;  // as typed
     std::array<int, kOperationSlots> m_iAreaUnits{}, m_iThicknessUnits{};
     std::array<PlumeSlotValues, kOperationSlots> plume{};  // smoke plume inputs per burn
-    int m_iBurnRegRateCombo = 0;  // 0 default, 1 other value
+    int m_iBurnRegRateCombo = 0;                           // 0 default, 1 other value
     double m_dBurnRegRate = 0.04;
     int m_iBurnRegRateUnit = 0;  // 0 mm/s, 1 in/s
     int m_iBeachingUnits = 0;

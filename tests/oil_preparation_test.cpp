@@ -73,7 +73,8 @@ TEST_P(EvapConstLimits, HeldWithinTwoAndTwelve) {
     r.oil.viscRef_value[0] = GetParam().cSt * 1e-6;
     r.oil.viscRef_temp[0] = 288;
     auto m = Filled(r);
-    EXPECT_NEAR(ViscosityAtTemperature(m->oil, 288, 5000, 876, m->Messages()).evapConst, GetParam().expected, 1e-9);
+    EXPECT_NEAR(ViscosityAtTemperature(m->oil, 288, 5000, 876, m->Messages()).evapConst,
+                GetParam().expected, 1e-9);
 }
 
 INSTANTIATE_TEST_SUITE_P(Oil, EvapConstLimits,
@@ -108,7 +109,8 @@ TEST(ViscosityAtTemperature, DynamicPointsAreTurnedKinematic) {
     r.oil.dyViscRef_value[0] = 0.876;  // 1000 cP
     r.oil.dyViscRef_temp[0] = 288;
     r.oil.dyViscRef_fevap[0] = 0;
-    ViscosityEstimate one = ViscosityAtTemperature(Filled(r)->oil, 288, 5000, 876, DiscardMessages());
+    ViscosityEstimate one =
+        ViscosityAtTemperature(Filled(r)->oil, 288, 5000, 876, DiscardMessages());
     ASSERT_TRUE(one.ok);
     EXPECT_NEAR(one.visc, 1e-3, 1e-15);
 

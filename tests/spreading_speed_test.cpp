@@ -12,8 +12,8 @@
 #include <type_traits>
 #include <vector>
 
-#include "model/grid_predicates.h"
 #include "core/random.h"
+#include "model/grid_predicates.h"
 #include "model/triangulation.h"
 #include "tests/point_clouds.h"
 
