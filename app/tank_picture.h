@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "model/inputs.h"
+#include "core/inputs.h"
 #include "model/weathering_model.h"
 
 namespace ormix::app {

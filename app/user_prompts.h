@@ -8,7 +8,7 @@
 #include <QString>
 #include <functional>
 
-#include "model/messages.h"
+#include "core/messages.h"
 
 class QPrinter;
 class QWidget;

@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "bench/scenarios.h"
-#include "model/math_calls.h"
+#include "core/math_calls.h"
+#include "model/run.h"
 #include "model/spreading.h"
-#include "model/step_loop.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 
 #include "bench/math_census.h"
 #include "bench/scenarios.h"
+#include "model/run.h"
 #include "model/spreading.h"
-#include "model/step_loop.h"
 #include "model/weathering_model.h"
 #include "model/worker_pool.h"
 

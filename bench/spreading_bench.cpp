@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "model/random.h"
+#include "core/random.h"
 #include "model/spreading.h"
 #include "model/triangulation.h"
 #include "model/weathering_model.h"

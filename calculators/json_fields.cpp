@@ -1,7 +1,7 @@
 #include "calculators/json_fields.h"
 
-#include "model/constants.h"
-#include "model/inputs.h"
+#include "core/constants.h"
+#include "core/inputs.h"
 
 namespace ormix {
 

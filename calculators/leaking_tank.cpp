@@ -4,12 +4,13 @@
 
 #include <climits>
 #include <cmath>
+#include "core/formula_values.h"
 
 namespace ormix {
 
 namespace {
 
-constexpr double kG = 9.8;
+constexpr double kG = kGravity;
 constexpr double kTwoG = 19.6;
 constexpr double kSecondsPerHour = 3600.0;
 

@@ -2,9 +2,9 @@
 // hour after the release starts.
 #pragma once
 
-#include "model/constants.h"
-#include "model/messages.h"
-#include "model/weathering_model.h"
+#include "core/constants.h"
+#include "core/messages.h"
+#include "core/tank_model.h"
 
 namespace ormix {
 

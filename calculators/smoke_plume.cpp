@@ -5,12 +5,13 @@
 
 #include <climits>
 #include <cmath>
+#include "core/formula_values.h"
 
 namespace ormix {
 
 namespace {
 
-constexpr double kG = 9.8;
+constexpr double kG = kGravity;
 constexpr double kVonKarman = 0.4;
 constexpr double kRefHeight = 10.0;
 constexpr double kNearest = 50.0;
@@ -187,7 +188,7 @@ double WindAtHeight(double z, double z0, double U, Stability s) {
 double PlumeHeight(const PlumeSource& src, double x, double u, double H) {
     const double d = u <= 0 ? 0 : std::cbrt(src.F * x * x) * 1.6 / u + src.zs;
     const double core = 1.6 * src.r;
-    const double h = std::pow(core * core * core + d * d * d, 0.333) - core;
+    const double h = std::pow(core * core * core + d * d * d, kThird) - core;
     return h > H ? H : h;
 }
 

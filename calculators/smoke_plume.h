@@ -5,8 +5,8 @@
 // for a stable atmosphere.
 #pragma once
 
-#include "model/constants.h"
-#include "model/messages.h"
+#include "core/constants.h"
+#include "core/messages.h"
 
 namespace ormix {
 

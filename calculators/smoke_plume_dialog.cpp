@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include "core/formula_values.h"
 
 namespace ormix {
 
@@ -105,10 +106,10 @@ PageCheck CheckPlumeInputs(const PlumeSlotValues& s) {
 }
 
 int RunSmokePlume(const PlumeDialogInput& in, PlumeResult& result, MessageSink& messages) {
-    static constexpr double kAreaFactor[] = {0.0929335225, 0.8362188025, 1.0};
+    static constexpr double kAreaFactor[] = {kSquareFoot, kSquareYard, 1.0};
     static constexpr double kThicknessFactor[] = {0.001, 0.01, 0.0254};
     static constexpr double kRateFactor[] = {0.001, 0.0254};
-    static constexpr double kWindFactor[] = {1.609 / 3.6, 1.852 / 3.6, 1.0};
+    static constexpr double kWindFactor[] = {kKilometresPerMile / 3.6, 1.852 / 3.6, 1.0};
     const PlumeSlotValues& s = in.slot;
 
     int rc = -1;

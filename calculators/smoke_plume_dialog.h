@@ -8,9 +8,9 @@
 
 #include "calculators/page_check.h"
 #include "calculators/smoke_plume.h"
-#include "model/constants.h"
-#include "model/inputs.h"
-#include "model/messages.h"
+#include "core/constants.h"
+#include "core/inputs.h"
+#include "core/messages.h"
 
 namespace ormix {
 

@@ -18,8 +18,8 @@
 
 #include "calculators/page_check.h"
 #include "calculators/tank_wizard.h"
+#include "core/inputs.h"
 #include "core/json_reader.h"
-#include "model/inputs.h"
 
 namespace ormix {
 

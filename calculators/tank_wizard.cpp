@@ -7,8 +7,8 @@
 
 #include "calculators/leaking_tank.h"
 #include "calculators/water_limits.h"
-#include "model/units.h"
-#include "output/budget_units.h"
+#include "core/budget_conversion.h"
+#include "core/units.h"
 
 namespace ormix {
 

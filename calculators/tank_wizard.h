@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "calculators/page_check.h"
-#include "model/constants.h"
-#include "model/inputs.h"
-#include "model/messages.h"
-#include "model/weathering_model.h"
+#include "core/constants.h"
+#include "core/inputs.h"
+#include "core/messages.h"
+#include "core/tank_model.h"
 
 namespace ormix {
 

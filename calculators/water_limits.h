@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "model/inputs.h"
+#include "core/inputs.h"
 
 namespace ormix {
 

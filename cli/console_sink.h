@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "model/messages.h"
+#include "core/messages.h"
 
 namespace ormix {
 

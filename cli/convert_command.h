@@ -8,7 +8,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "model/messages.h"
+#include "core/messages.h"
 
 namespace CLI {
 class App;

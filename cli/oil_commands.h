@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "model/messages.h"
+#include "core/messages.h"
 #include "oil/custom_oil.h"
 #include "oil/oil_library.h"
 #include "oil/oil_selection.h"

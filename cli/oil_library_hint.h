@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "model/messages.h"
+#include "core/messages.h"
 #include "oil/oil_library.h"
 
 namespace ormix {

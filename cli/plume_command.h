@@ -5,7 +5,7 @@
 #include <string>
 
 #include "calculators/smoke_plume.h"
-#include "model/messages.h"
+#include "core/messages.h"
 
 namespace CLI {
 class App;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "model/inputs.h"
+#include "core/inputs.h"
 #include "model/weathering_model.h"
 
 namespace ormix {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "model/messages.h"
+#include "core/messages.h"
 #include "scenario/spill_doc.h"
 
 namespace CLI {

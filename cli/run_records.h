@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "model/messages.h"
+#include "core/messages.h"
 #include "model/weathering_model.h"
 
 namespace CLI {

@@ -15,7 +15,7 @@
 #include "calculators/smoke_plume_dialog.h"
 #include "calculators/tank_json.h"
 #include "calculators/tank_wizard.h"
-#include "model/messages.h"
+#include "core/messages.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <cstring>
 #include <vector>
 
+#include "core/messages.h"
 #include "model/grid_predicates.h"
-#include "model/messages.h"
 #include "model/triangulation.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "model/units.h"
+#include "core/units.h"
 #include "model/weathering_model.h"
 
 namespace ormix {
@@ -93,18 +93,6 @@ bool SpeedToSI(int code, double v, double& out) {
     return false;
 }
 
-// Metres or feet.
-bool MetresOrFeet(int code, double v, double& out) {
-    switch (code) {
-        case 1:
-            out = v;
-            return true;
-        case 2:
-            return Convert(UnitCategory::Length, si::kFoot, v, out);
-    }
-    return false;
-}
-
 double Radians(double degrees) {
     return degrees == NoData ? NoData : degrees * kDegToRad;
 }
@@ -162,7 +150,7 @@ void FillWindWave(WeatheringModel& m, const InputWindWave& in) {
         m.wind[i].speed = speed;
         m.wind[i].direction = Radians(in.direction[i]);
         double height = 0;
-        if (!MetresOrFeet(in.waveHtUnits, in.waveHt[i], height)) return;
+        if (!MetresOrFeetToSI(in.waveHtUnits, in.waveHt[i], height)) return;
         m.wave[i].inputHeight = height;
     }
     for (int i = num; i < kHours; ++i) {
@@ -235,89 +223,6 @@ void FillContinuous(WeatheringModel& m, const InputContinuous& in) {
     if (!RateToSI(m, in.rateUnits, in.startRate, m.contStartRate)) return;
     if (!RateToSI(m, in.rateUnits, in.endRate, m.contEndRate)) return;
     m.releaseChanged = true;
-}
-
-namespace {
-
-// The tank as it is before preparation: every size unset, no curves, the
-// default discharge coefficient.
-void ClearTankModel(TankModel& t) {
-    t.lastHour = NoDataInt;
-    t.holeDiameter = t.holeArea = NoData;
-    t.dischargeCoefficient = 0.65;
-    t.waterLevel = t.bottomArea = t.tankHeight = t.oilHeight = NoData;
-    t.tankVolume = t.oilVolume = t.holeHeight = NoData;
-    t.pointCount = 0;
-    for (int i = 0; i < kTankPoints; ++i)
-        t.time[i] = t.flow[i] = t.oilLevel[i] = t.waterInside[i] = NoData;
-    t.durationSeconds = 0;
-}
-
-// A product or quotient of sizes stays unset when one of them is.
-double Times(double a, double b) {
-    return a == NoData || b == NoData ? NoData : a * b;
-}
-double Scaled(double v, double factor) {
-    return v == NoData ? NoData : v * factor;
-}
-
-}  // namespace
-
-void PrepareTankModel(TankModel& t, const InputTank& in) {
-    ClearTankModel(t);
-    t.flag = in.flag ? 1 : 0;
-    t.startHour = in.startHour;
-    t.vent = in.vent;
-    t.aground = in.aground;
-    double height = 0, width = 0, length = 0;
-    if (!MetresOrFeet(in.tUnits, in.tHeight, height)) return;
-    MetresOrFeet(in.tUnits, in.tWidth, width);
-    MetresOrFeet(in.tUnits, in.tLength, length);
-    t.tankHeight = height;
-    t.bottomArea = Times(width, length);
-    t.tankVolume = Times(height, t.bottomArea);
-    switch (in.oUnits) {
-        case 1:
-            t.oilVolume = Scaled(in.oVol, 0.158987294928);
-            break;
-        case 2:
-            t.oilVolume = Scaled(in.oVol, 0.003785411784);
-            break;
-        case 3:
-            t.oilVolume = in.oVol;
-            break;
-        case 4:
-            t.oilVolume = Scaled(in.oVol, 0.028316846592);
-            break;
-        default:
-            return;
-    }
-    t.oilHeight = t.oilVolume == NoData || t.bottomArea == NoData || t.bottomArea == 0
-                      ? NoData
-                      : t.oilVolume / t.bottomArea;
-    switch (in.hUnits) {
-        case 1:
-            t.holeDiameter = in.hDiam;
-            t.holeArea = in.hArea;
-            break;
-        case 2:
-            t.holeDiameter = Scaled(in.hDiam, 0.01);
-            t.holeArea = Scaled(in.hArea, 0.0001);
-            break;
-        case 3:
-            t.holeDiameter = Scaled(in.hDiam, 0.3048);
-            t.holeArea = Scaled(in.hArea, 0.0929335225);
-            break;
-        case 4:
-            t.holeDiameter = Scaled(in.hDiam, 0.0254);
-            t.holeArea = Scaled(in.hArea, 0.00064516);
-            break;
-        default:
-            return;
-    }
-    if (!MetresOrFeet(in.zUnits, in.zHeight, t.holeHeight)) return;
-    if (!MetresOrFeet(in.wUnits, in.wHeight, t.waterLevel)) return;
-    if (in.Cd != NoData) t.dischargeCoefficient = in.Cd;
 }
 
 void PrepareTank(WeatheringModel& m, const InputTank& in) {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "model/messages.h"
+#include "core/messages.h"
 #include "model/particle_drift.h"
 #include "model/triangulation.h"
 #include "model/weathering_model.h"

@@ -3,7 +3,7 @@
 // spreading by a random walk.
 #pragma once
 
-#include "model/random.h"
+#include "core/random.h"
 
 namespace ormix {
 

@@ -4,7 +4,8 @@
 // oil-sediment term), and the airborne benzene factor over the slick.
 #include "model/processes.h"
 
-#include "model/math_calls.h"
+#include "core/formula_values.h"
+#include "core/math_calls.h"
 
 namespace ormix {
 
@@ -20,7 +21,7 @@ double EvaporationMiniStep(double K, double h, const double* row, double dtm, LE
 
 double EmulsificationRateConstant(const WeatheringModel& m, double waveHeight, double U) {
     if (m.containedArea > 0) return 0.0;  // no water uptake inside a boom
-    double Uw = waveHeight > 0 ? 2.0286 * math::Sqrt(9.8 * waveHeight) : 0.0;
+    double Uw = waveHeight > 0 ? 2.0286 * math::Sqrt(kGravity * waveHeight) : 0.0;
     if (Uw < 4.429) Uw = math::Pow(Uw / 0.71, 0.813);
     if (U < Uw) U = Uw;
     return 6 * m.oil.waterUptakeRate * U * U / m.oil.dropletMax;

@@ -8,7 +8,8 @@
 #include <cmath>
 #include <limits>
 
-#include "model/math_calls.h"
+#include "core/formula_values.h"
+#include "core/math_calls.h"
 #include "model/weathering_model.h"
 
 namespace ormix {
@@ -229,7 +230,7 @@ inline double NaturalDispersionIn(const WeatheringModel& m, const DispersionWave
     if (m.sediment > 0 && he >= 0.0001) {
         double sd = 0.588 * (math::Pow(he, 1.7) - 5e-8);
         if (sd < 0) sd = 0;
-        double rise = (1 - le.rho / rhoW) * (0.613 * he) * (0.613 * he) * 9.8 / (18 * nuW);
+        double rise = (1 - le.rho / rhoW) * (0.613 * he) * (0.613 * he) * kGravity / (18 * nuW);
         Ts = math::Sqrt(w.Hrms * w.De * w.f_bw / (rhoW * nuW)) * 1.6 * m.oil.sedimentConst *
              (dts * Cvis * DeFactor * w.f_bw * sd * A / (1.5 * w.Hrms + dts * rise)) * m.sediment /
              le.rho;

@@ -4,11 +4,11 @@
 #include <cmath>
 
 #include "calculators/leaking_tank.h"
+#include "core/formula_values.h"
 #include "model/removal_schedule.h"
 #include "model/run_length.h"
+#include "model/setup.h"
 #include "model/waves.h"
-#include "model/weathering_model.h"
-#include "oil/oil_preparation.h"
 
 namespace ormix {
 
@@ -82,10 +82,10 @@ void ReleaseRecords(WeatheringModel& m) {
                 double prev2 = h >= 3 ? m.hourlyVolume[h - 1] : 0.0;
                 f = std::cbrt(10.0 / (0.5 * prev + v + 0.25 * prev2));
             }
-            r.area =
-                f * kPi * std::pow(m.k2, 4) / (m.k1 * m.k1) *
-                std::pow(9.8 * m.buoyancy * std::pow(v, 5) / (m.waterViscosity * m.waterViscosity),
-                         1.0 / 6.0);
+            r.area = f * kPi * std::pow(m.k2, 4) / (m.k1 * m.k1) *
+                     std::pow(kGravity * m.buoyancy * std::pow(v, 5) /
+                                  (m.waterViscosity * m.waterViscosity),
+                              1.0 / 6.0);
             r.radius = std::sqrt(r.area / kPi);
             r.spreadCoeff = std::pow(v, 2.0 / 3.0) * m.spreadConst;
             // v / (total / n), truncated; the small allowance keeps an hour
@@ -172,6 +172,25 @@ bool InitialiseLEs(WeatheringModel& m) {
 
 }  // namespace
 
+OilSurroundings OilSurroundingsOf(const WeatheringModel& m) {
+    OilSurroundings at;
+    at.waterTemp = m.waterTemp;
+    at.waterDensity = m.waterDensity;
+    at.airPressure = m.airPressure;
+    at.strongestWind = 0;
+    for (int h = 0; h < kHours; ++h)
+        if (m.wind[h].speed > at.strongestWind) at.strongestWind = m.wind[h].speed;
+    at.emulFlag = m.emulFlag;
+    at.emulPercent = m.emulPercent;
+    at.emulHours = m.emulHours;
+    return at;
+}
+
+bool PrepareModelOil(WeatheringModel& m) {
+    return PrepareOil({m.oil, m.InitialOil, m.evap, m.evapConst}, OilSurroundingsOf(m),
+                      m.Messages());
+}
+
 bool WeatheringModel::SetUp() {
     bool env = envChanged, oilc = oilChanged, rel = releaseChanged, resp = responseChanged;
 
@@ -184,7 +203,7 @@ bool WeatheringModel::SetUp() {
         ComputeWaves(*this);
     }
     if (env || oilc) {
-        if (!PrepareOil(*this)) return false;
+        if (!PrepareModelOil(*this)) return false;
     }
     if (env || oilc || rel) {
         buoyancy = (waterDensity - InitialOil.rho0) / waterDensity;
@@ -194,7 +213,8 @@ bool WeatheringModel::SetUp() {
         // 1 kg/m3 in 1000, rather than not at all (a zero or negative
         // buoyancy leaves the initial areas undefined).
         if (!(buoyancy > kMinBuoyancy)) buoyancy = kMinBuoyancy;
-        spreadConst = (k2 * k2 / 16.0) * std::pow(9.8 * buoyancy / std::sqrt(waterViscosity), 0.33);
+        spreadConst =
+            (k2 * k2 / 16.0) * std::pow(kGravity * buoyancy / std::sqrt(waterViscosity), 0.33);
         HourlyReleaseVolumes(*this);
         ReleaseRecords(*this);
         if (currentSpeed > 0) {

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <new>
+#include "core/formula_values.h"
 
 namespace ormix {
 
@@ -22,8 +23,8 @@ Quad Mean2(const Quad& a, const Quad& b) {
 }
 
 Quad Mean3(const Quad& a, const Quad& b, const Quad& c) {
-    return {(a.high + b.high + c.high) * 0.333, (a.low + b.low + c.low) * 0.333,
-            (a.mean + b.mean + c.mean) * 0.333, (a.mean2 + b.mean2 + c.mean2) * 0.333};
+    return {(a.high + b.high + c.high) * kThird, (a.low + b.low + c.low) * kThird,
+            (a.mean + b.mean + c.mean) * kThird, (a.mean2 + b.mean2 + c.mean2) * kThird};
 }
 
 void SmoothProperty(WeatheringModel& m, Quad StepResult::*property, int n, bool four, double* w,

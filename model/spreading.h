@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "model/messages.h"
+#include "core/messages.h"
 #include "model/weathering_model.h"
 
 namespace ormix {

@@ -18,8 +18,8 @@
 #include <new>
 #include <vector>
 
+#include "core/messages.h"
 #include "model/grid_predicates.h"
-#include "model/messages.h"
 #include "model/point_merge.h"
 
 namespace ormix {

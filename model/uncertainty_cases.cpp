@@ -4,7 +4,7 @@
 
 #include "model/spreading.h"
 
-#include "model/run_case.h"
+#include "model/step_loop.h"
 
 namespace ormix {
 
@@ -64,9 +64,9 @@ bool UncertaintyCases::RunAll(int threads, const BackgroundSpread* spread) {
     spread_ = spread;
     const int les = m.numLEs;
     // An uncertainty that is asked for but not given counts as none.
-    uv_ = m.volFlag && m.volUnc > 0 ? m.volUnc / 100.0 : 0.0;
-    uw_ = m.windFlag && m.windUnc > 0 ? m.windUnc : 0.0;
-    windCases_ = m.windFlag + 1;
+    by_.uv = m.volFlag && m.volUnc > 0 ? m.volUnc / 100.0 : 0.0;
+    by_.uw = m.windFlag && m.windUnc > 0 ? m.windUnc : 0.0;
+    by_.windCases = m.windFlag + 1;
     try {
         for (int IV = 0; IV <= m.volFlag; ++IV)
             for (int IW = 0; IW <= m.windFlag; ++IW)
@@ -184,12 +184,11 @@ bool UncertaintyCases::Enter(int firstSubStep) {
 }
 
 void UncertaintyCases::RunOn(Worker& w, int c, const std::vector<int>& stability) {
-    StepLoop loop(m_, table_, exposure_, rows_, exposureRises_, dump_, w.le.get(), w.outcomes.get(),
-                  w.memos.get());
+    StepLoop loop(m_, lookup_, dump_, {w.le.get(), w.outcomes.get(), w.memos.get()});
     WorkerPool one(1);
     loop.Use(one, spread_);
     try {
-        loop.RunRecordedCase(cases_[c], uv_, uw_, windCases_, stability);
+        loop.RunRecordedCase(cases_[c], by_, stability);
     } catch (const std::bad_alloc&) {
         failed_ = true;  // a case without its messages or dump
         return;

@@ -4,13 +4,14 @@
 // dissipated energy that drive natural dispersion.
 #include "model/waves.h"
 
-#include "model/math_calls.h"
+#include "core/formula_values.h"
+#include "core/math_calls.h"
 
 namespace ormix {
 
 namespace {
 
-constexpr double kG = 9.8;
+constexpr double kG = kGravity;
 
 // Wind speed (m/s) that breaks waves the way an entered wave height H (m)
 // does.
@@ -82,7 +83,7 @@ void ComputeWaves(WeatheringModel& m) {
         else if (h == 1)
             U = (m.wind[0].speed + m.wind[1].speed) * 0.5;
         else
-            U = (m.wind[h - 2].speed + m.wind[h - 1].speed + m.wind[h].speed) * 0.333;
+            U = (m.wind[h - 2].speed + m.wind[h - 1].speed + m.wind[h].speed) * kThird;
         double Uhi = U + uw, Ulo = U - uw;
         if (Uhi > m.maxWind) Uhi = m.maxWind;
         if (Ulo < m.minWind) Ulo = m.minWind;

@@ -8,10 +8,12 @@
 
 #include <string>
 
-#include "model/constants.h"
-#include "model/inputs.h"
-#include "model/messages.h"
-#include "model/random.h"
+#include "core/constants.h"
+#include "core/inputs.h"
+#include "core/messages.h"
+#include "core/oil_state.h"
+#include "core/random.h"
+#include "core/tank_model.h"
 
 namespace ormix {
 
@@ -113,72 +115,6 @@ struct StepResult {
     Quad water;            // fraction
     double reserved[2];
     double slickArea;  // m2
-};
-
-// Columns of an evaporation-table row.
-enum EvapColumn { kEvEx = 0, kEvRate, kEvFevap, kEvVp, kEvBenz, kEvMv };
-
-struct EvaporationTable {
-    int rows;  // rows in use
-    double row[kMaxEvapRows][kEvapColumns];
-};
-
-// The leaking tank, in SI, and the curves its outflow computation fills.
-struct TankModel {
-    int flag;
-    int startHour;
-    int lastHour;  // last hour with outflow, set by set-up
-    int vent;
-    int aground;
-    double holeDiameter;          // m
-    double holeArea;              // m2
-    double dischargeCoefficient;  // Cd
-    double waterLevel;            // m above the tank bottom, outside
-    double bottomArea;            // m2
-    double tankHeight;            // m
-    double oilHeight;             // m
-    double tankVolume;            // m3
-    double oilVolume;             // m3
-    double holeHeight;            // m above the tank bottom
-    int pointCount;
-    double time[kTankPoints];         // s since the release started
-    double flow[kTankPoints];         // m3/s out of the tank
-    double oilLevel[kTankPoints];     // m above the bottom
-    double waterInside[kTankPoints];  // m above the bottom
-    int durationSeconds;
-};
-
-struct OilState {
-    char productType[8];
-    double api;
-    // Reference points: value, temperature (K), fraction evaporated.
-    double rhoRef_value[kRefSlots], rhoRef_temp[kRefSlots], rhoRef_fevap[kRefSlots];
-    double viscRef_value[kRefSlots], viscRef_temp[kRefSlots], viscRef_fevap[kRefSlots];
-    double dyViscRef_value[kRefSlots], dyViscRef_temp[kRefSlots], dyViscRef_fevap[kRefSlots];
-    int refSlots;
-    double waterContent;        // maximum water content of the emulsion
-    double emulsionAreaFactor;  // S_max (1/m)
-    double waterUptakeRate;
-    double viscMultiplier;
-    double bullwinkleLow, bullwinkleHigh;  // fraction evaporated at the onset
-    double bulltimeLow, bulltimeHigh;      // hours after release at the onset
-    double asphalt, benzene, nickel, vanadium;
-    double dropletMax;     // largest water droplet diameter (m)
-    double dropletMin;     // smallest water droplet diameter (m)
-    double viscEvapConst;  // viscosity-evaporation constant
-    int distKind;          // 1 no cuts, 2 volume fractions, 3 weight fractions
-    int cutCount;
-    double dist_temp[kCuts], dist_frac[kCuts];
-    double T0, TG;         // boiling-point line: initial point (K) and gradient
-    double dispConst;      // natural dispersion constant
-    double sedimentConst;  // oil-sediment constant
-    double minThickness;   // m
-    // Pseudo-components of the evaporation.
-    int componentCount;
-    double compMolarVolume[kMaxPseudoComponents];      // m3/mol
-    double compMolecularWeight[kMaxPseudoComponents];  // kg/mol
-    double compVapourPressure[kMaxPseudoComponents];   // Pa
-    double compFraction[kMaxPseudoComponents];         // of the oil volume
 };
 
 struct WeatheringModel {
@@ -323,9 +259,6 @@ void FillDispersant(WeatheringModel& m, const InputDispersant& in);
 void FillBurn(WeatheringModel& m, const InputBurn& in);
 void FillSkimmer(WeatheringModel& m, const InputSkimmer& in);
 void FillBeached(WeatheringModel& m, const InputBeached& in);
-
-// Prepares the tank record alone (used by the calculator as well).
-void PrepareTankModel(TankModel& t, const InputTank& in);
 
 // The input records of a run; a null pointer is a record that is not present.
 struct InputRecordSet {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "model/constants.h"
+#include "core/constants.h"
 
 namespace ormix {
 

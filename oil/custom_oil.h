@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/messages.h"
+#include "core/messages.h"
 #include "oil/oil_library.h"
 
 namespace ormix {

@@ -1,7 +1,8 @@
 // Pseudo-components and the evaporation table.
 #include "oil/evaporation_table.h"
 
-#include "model/math_calls.h"
+#include "core/formula_values.h"
+#include "core/math_calls.h"
 #include "oil/oil_preparation.h"
 
 namespace ormix {
@@ -28,8 +29,7 @@ double VapourPressure(double TB, double P0, double T) {
     return P0 * math::Exp((dS / 0.97) * (TB - C2) * (T - TB) / (R * TB * (T - C2)));
 }
 
-bool BuildPseudoComponents(WeatheringModel& m) {
-    OilState& o = m.oil;
+bool BuildPseudoComponents(OilState& o, const OilSurroundings& at, MessageSink& messages) {
     double TB[kMaxPseudoComponents];
     double F[kMaxPseudoComponents];  // cumulative fractions
     int n;
@@ -37,7 +37,7 @@ bool BuildPseudoComponents(WeatheringModel& m) {
     if (o.distKind == 1) {
         // No cuts: five equal parts along the boiling-point line of a crude.
         if (!IsProductType(o, "crude")) {
-            m.Messages().Error("Refined oils must have distillation cuts.");
+            messages.Error("Refined oils must have distillation cuts.");
             return false;
         }
         n = 5;
@@ -50,7 +50,7 @@ bool BuildPseudoComponents(WeatheringModel& m) {
         // cuts, which takes two of them.
         const int c = o.cutCount;
         if (c < 2 || c > kCuts) {
-            m.Messages().Error(" pseudo component calculation error ");
+            messages.Error(" pseudo component calculation error ");
             return false;
         }
         const double* T = o.dist_temp;
@@ -66,14 +66,14 @@ bool BuildPseudoComponents(WeatheringModel& m) {
             F[j] = Fc[j];
         F[c] = 1;
     } else {
-        m.Messages().Error(" pseudo component calculation error ");
+        messages.Error(" pseudo component calculation error ");
         return false;
     }
 
     for (int j = 0; j < n; ++j) {
         o.compMolecularWeight[j] = MolecularWeight(TB[j]);
         o.compMolarVolume[j] = MolarVolume(TB[j]);
-        o.compVapourPressure[j] = VapourPressure(TB[j], m.airPressure, m.waterTemp);
+        o.compVapourPressure[j] = VapourPressure(TB[j], at.airPressure, at.waterTemp);
         o.compFraction[j] = j == 0 ? F[0] : F[j] - F[j - 1];
     }
     if (o.distKind == 3) {
@@ -91,20 +91,21 @@ bool BuildPseudoComponents(WeatheringModel& m) {
     return true;
 }
 
-bool BuildEvaporationTable(WeatheringModel& m) {
-    const OilState& o = m.oil;
+bool BuildEvaporationTable(const PreparedOil& out, const OilSurroundings& at,
+                           MessageSink& messages) {
+    const OilState& o = out.oil;
     const int N = o.componentCount;
     if (N < 1 || N > kMaxPseudoComponents) {
-        m.Messages().Error(" pseudo component calculation error ");
+        messages.Error(" pseudo component calculation error ");
         return false;
     }
-    int rows = m.evap.rows;
+    int rows = out.evap.rows;
     if (rows > kMaxEvapRows) rows = kMaxEvapRows;
     if (rows < 2) rows = 2;
     const double* V = o.compMolarVolume;
     const double* M = o.compMolecularWeight;
     const double* Pv = o.compVapourPressure;
-    const double Tw = m.waterTemp;
+    const double Tw = at.waterTemp;
 
     // Mean molecular weight of the fresh oil (molar average) and the
     // mass-transfer constant.
@@ -114,11 +115,11 @@ bool BuildEvaporationTable(WeatheringModel& m) {
         den += o.compFraction[j] / V[j];
     }
     const double Mavg = num / den;
-    const double K0 = 0.006564 * math::Pow(0.018 / Mavg, 0.333);
+    const double K0 = 0.006564 * math::Pow(0.018 / Mavg, kThird);
 
     // Benzene: its volume fraction in the fresh oil, estimated when the oil
     // gives none. An estimate below 0 (very heavy oils) means no benzene.
-    double xb = o.benzene * m.InitialOil.rho0 / kBenzeneDensity;
+    double xb = o.benzene * out.InitialOil.rho0 / kBenzeneDensity;
     if (xb < 0) xb = IsProductType(o, "refined") ? 0.001 : (o.api - 10) * 0.014 + 0.001;
     if (xb < 0) xb = 0;
     const double Mb = 78.11 / 1000;
@@ -128,9 +129,7 @@ bool BuildEvaporationTable(WeatheringModel& m) {
 
     // The largest exposure: 120 hours at the strongest wind over oil 0.1 mm
     // thick; the grid is finest at the start.
-    double Umax = 0;
-    for (int h = 0; h < kHours; ++h)
-        if (m.wind[h].speed > Umax) Umax = m.wind[h].speed;
+    const double Umax = at.strongestWind;
     const double EXmax = 4.32e9 * K0 * math::Pow(Umax, 7.0 / 9.0);
 
     double H[kMaxPseudoComponents], v[kMaxPseudoComponents];
@@ -151,7 +150,7 @@ bool BuildEvaporationTable(WeatheringModel& m) {
             vp += nj * Pv[j];
         }
         const double mv = Sv / Sn;
-        double* row = m.evap.row[r];
+        double* row = out.evap.row[r];
         row[kEvEx] = ex;
         row[kEvRate] = rate / Sn;
         row[kEvFevap] = 1 - Sv;
@@ -167,8 +166,8 @@ bool BuildEvaporationTable(WeatheringModel& m) {
             ex += d;
         }
     }
-    m.evap.rows = rows;
-    m.evapConst = K0;
+    out.evap.rows = rows;
+    out.evapConst = K0;
     return true;
 }
 

@@ -4,7 +4,7 @@
 // fractions as fractions.
 #pragma once
 
-#include "model/constants.h"
+#include "core/constants.h"
 
 namespace ormix::oilfield {
 

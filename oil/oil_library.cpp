@@ -8,8 +8,8 @@
 #include <new>
 #include <optional>
 
+#include "core/constants.h"
 #include "core/file_lock.h"
-#include "model/constants.h"
 
 namespace ormix {
 

@@ -5,7 +5,7 @@
 
 #include <cctype>
 
-#include "model/math_calls.h"
+#include "core/math_calls.h"
 #include "oil/evaporation_table.h"
 
 namespace ormix {
@@ -46,18 +46,17 @@ bool IsProductType(const OilState& o, const char* type) {
     return *p == '\0';
 }
 
-double DensityAtTemperature(const WeatheringModel& m, double T) {
-    const OilState& o = m.oil;
+double DensityAtTemperature(const OilState& o, double T, MessageSink& messages) {
     if (o.rhoRef_value[0] < 0) {
         // No density point at all: from the API gravity.
         double rho = 1000.0 * 141.5 / (131.5 + o.api) * (1 - kThermalExpansion * (T - 289.0));
         if (rho > 0) return rho;
-        m.Messages().Error("bad density data");
+        messages.Error("bad density data");
         return NoData;
     }
     if (o.rhoRef_fevap[0] > 0) {
         // The first point must describe the fresh oil.
-        m.Messages().Error("bad density data");
+        messages.Error("bad density data");
         return NoData;
     }
     // The mean of the points, each corrected to T and back to the fresh oil.
@@ -72,22 +71,22 @@ double DensityAtTemperature(const WeatheringModel& m, double T) {
     }
     double rho = n > 0 ? sum / n : 0.0;
     if (!(rho > 0)) {
-        m.Messages().Error("bad density data");
+        messages.Error("bad density data");
         return NoData;
     }
     return rho;
 }
 
-ViscosityEstimate ViscosityAtTemperature(const WeatheringModel& m, double T, double B, double rho) {
-    const OilState& o = m.oil;
+ViscosityEstimate ViscosityAtTemperature(const OilState& o, double T, double B, double rho,
+                                         MessageSink& messages) {
     const double kv1 = o.viscRef_value[0], dv1 = o.dyViscRef_value[0];
     ViscosityEstimate none{false, NoData, NoData};
     if (kv1 < 0 && dv1 < 0) {
-        m.Messages().Error("no viscosity data");
+        messages.Error("no viscosity data");
         return none;
     }
     if ((kv1 > 0 && o.viscRef_fevap[0] > 0) || (dv1 > 0 && o.dyViscRef_fevap[0] > 0 && kv1 < 0)) {
-        m.Messages().Error("initial viscosity must be unweathered");
+        messages.Error("initial viscosity must be unweathered");
         return none;
     }
 
@@ -96,7 +95,7 @@ ViscosityEstimate ViscosityAtTemperature(const WeatheringModel& m, double T, dou
     if (kv1 > 0 && o.viscRef_value[1] < 0) {
         // One kinematic point.
         if (!Usable(kv1, o.viscRef_temp[0])) {
-            m.Messages().Error("no viscosity data");
+            messages.Error("no viscosity data");
             return none;
         }
         visc = CorrectViscosity(kv1, o.viscRef_temp[0], T, B);
@@ -104,7 +103,7 @@ ViscosityEstimate ViscosityAtTemperature(const WeatheringModel& m, double T, dou
     } else if (dv1 > 0 && o.dyViscRef_value[1] < 0) {
         // One dynamic point.
         if (!Usable(dv1, o.dyViscRef_temp[0]) || !(rho > 0)) {
-            m.Messages().Error("no viscosity data");
+            messages.Error("no viscosity data");
             return none;
         }
         visc = CorrectViscosity(dv1 / rho, o.dyViscRef_temp[0], T, B);
@@ -136,7 +135,7 @@ ViscosityEstimate ViscosityAtTemperature(const WeatheringModel& m, double T, dou
             bool any = false;
             for (bool u : used)
                 any = any || u;
-            m.Messages().Error(any ? "initial viscosity must be unweathered" : "no viscosity data");
+            messages.Error(any ? "initial viscosity must be unweathered" : "no viscosity data");
             return none;
         }
         visc = corrected[best];
@@ -154,12 +153,11 @@ ViscosityEstimate ViscosityAtTemperature(const WeatheringModel& m, double T, dou
     return {true, visc, Clamp(evapConst, 2.0, 12.0)};
 }
 
-double ApiFromDensity(const WeatheringModel& m, double T) {
-    return 141500.0 / ((1 - kThermalExpansion * (289.0 - T)) * m.InitialOil.rho0) - 131.5;
+double ApiFromDensity(double rho0, double T) {
+    return 141500.0 / ((1 - kThermalExpansion * (289.0 - T)) * rho0) - 131.5;
 }
 
-EmulsionLimits EmulsionWaterContent(const WeatheringModel& m, double nu, double rho) {
-    const OilState& o = m.oil;
+EmulsionLimits EmulsionWaterContent(const OilState& o, double nu, double rho) {
     double Y = o.waterContent;
     if (Y < 0) {
         double mu = nu * rho;  // kg/(m s)
@@ -171,16 +169,15 @@ EmulsionLimits EmulsionWaterContent(const WeatheringModel& m, double nu, double 
     return {Y, (6.0 / o.dropletMin) * Y / (1 - Y)};
 }
 
-void EmulsionOnset(WeatheringModel& m) {
-    OilState& o = m.oil;
-    const bool uncertain = m.emulFlag != 0;
+void EmulsionOnset(OilState& o, const OilSurroundings& at) {
+    const bool uncertain = at.emulFlag != 0;
 
     if (o.bulltimeHigh > 0) {
         // Onset given as a time after release.
-        if (uncertain && m.emulHours != NoDataInt && m.emulHours > 0) {
+        if (uncertain && at.emulHours != NoDataInt && at.emulHours > 0) {
             double t = o.bulltimeHigh;
-            o.bulltimeHigh = t + m.emulHours;
-            o.bulltimeLow = t - m.emulHours < 0 ? 0.0 : t - m.emulHours;
+            o.bulltimeHigh = t + at.emulHours;
+            o.bulltimeLow = t - at.emulHours < 0 ? 0.0 : t - at.emulHours;
         }
         o.bullwinkleHigh = NoData;
         return;
@@ -205,35 +202,34 @@ void EmulsionOnset(WeatheringModel& m) {
     if (B < 0 && IsProductType(o, "refined")) B = 1;
 
     o.bullwinkleHigh = B;
-    double u = m.emulPercent == NoData ? 0.0 : m.emulPercent / 100.0;
+    double u = at.emulPercent == NoData ? 0.0 : at.emulPercent / 100.0;
     if (uncertain && u > 0) {
         o.bullwinkleHigh = B + u > 1 ? 1.0 : B + u;
         o.bullwinkleLow = B - u < 0 ? 0.0 : B - u;
     }
 }
 
-void CheckDistillation(WeatheringModel& m) {
-    OilState& o = m.oil;
+void CheckDistillation(OilState& o, MessageSink& messages) {
     if (o.distKind == 1 || o.cutCount < 1 || o.dist_frac[0] < 0 || o.cutCount > 30) return;
     int n = o.cutCount > kCuts ? kCuts : o.cutCount;
 
     int accepted = 0;
     if (!(o.dist_temp[0] > 273)) {
-        m.Messages().Warning("bad distillation temperature data");
+        messages.Warning("bad distillation temperature data");
     } else if (!(o.dist_frac[0] <= 1)) {
         // A cumulative fraction above the whole oil is no fraction.
-        m.Messages().Warning("bad distillation fraction data");
+        messages.Warning("bad distillation fraction data");
     } else {
         accepted = 1;
         for (int i = 1; i < n; ++i) {
             if (o.dist_frac[i] < o.dist_frac[i - 1] || !(o.dist_frac[i] <= 1)) {
-                m.Messages().Warning("bad distillation fraction data");
+                messages.Warning("bad distillation fraction data");
                 break;
             }
             if (!(o.dist_temp[i] > o.dist_temp[i - 1])) {
                 // Cuts 2 to 5 must rise; later ones that stop rising end the
                 // cuts quietly.
-                if (i < 5) m.Messages().Warning("bad distillation temperature data");
+                if (i < 5) messages.Warning("bad distillation temperature data");
                 break;
             }
             ++accepted;
@@ -244,43 +240,45 @@ void CheckDistillation(WeatheringModel& m) {
         o.dist_temp[i] = o.dist_frac[i] = NoData;
 }
 
-bool PrepareOil(WeatheringModel& m) {
-    OilState& o = m.oil;
-    const double Tw = m.waterTemp;
+bool PrepareOil(const PreparedOil& out, const OilSurroundings& at, MessageSink& messages) {
+    OilState& o = out.oil;
+    InitialOilValues& fresh = out.InitialOil;
+    const double Tw = at.waterTemp;
 
-    m.InitialOil.rho0 = DensityAtTemperature(m, Tw);
-    if (m.InitialOil.rho0 == NoData) return false;
-    if (m.InitialOil.rho0 > m.waterDensity)
-        m.Messages().Warning("Oil is denser than surrounding water. Will sink");
+    fresh.rho0 = DensityAtTemperature(o, Tw, messages);
+    if (fresh.rho0 == NoData) return false;
+    if (fresh.rho0 > at.waterDensity)
+        messages.Warning("Oil is denser than surrounding water. Will sink");
 
-    ViscosityEstimate v = ViscosityAtTemperature(m, Tw, kViscosityTemperature, m.InitialOil.rho0);
+    ViscosityEstimate v =
+        ViscosityAtTemperature(o, Tw, kViscosityTemperature, fresh.rho0, messages);
     if (!v.ok) return false;
-    m.InitialOil.visc0 = v.visc;
+    fresh.visc0 = v.visc;
     o.viscEvapConst = v.evapConst;
 
-    o.minThickness = (m.InitialOil.visc0 < 1e-4 && IsProductType(o, "refined")) ? 5e-5 : 1e-4;
+    o.minThickness = (fresh.visc0 < 1e-4 && IsProductType(o, "refined")) ? 5e-5 : 1e-4;
 
-    if (o.api < 0) o.api = ApiFromDensity(m, Tw);
+    if (o.api < 0) o.api = ApiFromDensity(fresh.rho0, Tw);
     if (o.T0 < 0) {
         o.T0 = 457.16 - 3.3447 * o.api;
         o.TG = 1356.7 - 247.36 * math::Log(o.api);
     }
 
-    EmulsionLimits e = EmulsionWaterContent(m, m.InitialOil.visc0, m.InitialOil.rho0);
+    EmulsionLimits e = EmulsionWaterContent(o, fresh.visc0, fresh.rho0);
     o.waterContent = e.waterContent;
     o.emulsionAreaFactor = e.areaFactor;
 
-    EmulsionOnset(m);
+    EmulsionOnset(o, at);
 
     if (o.waterUptakeRate < 0) {
-        double mu = m.InitialOil.rho0 * m.InitialOil.visc0;
+        double mu = fresh.rho0 * fresh.visc0;
         o.waterUptakeRate = (3.11 - 3.63 * mu) * 1e-6;
         if (o.waterUptakeRate < 1e-6) o.waterUptakeRate = 1e-6;
     }
 
-    CheckDistillation(m);
-    if (!BuildPseudoComponents(m)) return false;
-    return BuildEvaporationTable(m);
+    CheckDistillation(o, messages);
+    if (!BuildPseudoComponents(o, at, messages)) return false;
+    return BuildEvaporationTable(out, at, messages);
 }
 
 }  // namespace ormix

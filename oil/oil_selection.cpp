@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "model/constants.h"
+#include "core/constants.h"
 
 namespace ormix {
 

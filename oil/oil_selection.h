@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/inputs.h"
-#include "model/messages.h"
+#include "core/inputs.h"
+#include "core/messages.h"
 #include "oil/oil_library.h"
 
 namespace ormix {

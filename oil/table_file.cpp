@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <new>
 
+#include "core/constants.h"
 #include "core/file_replace.h"
-#include "model/constants.h"
 
 namespace ormix {
 

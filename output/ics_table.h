@@ -7,7 +7,7 @@
 #include <ctime>
 #include <string>
 
-#include "model/messages.h"
+#include "core/messages.h"
 #include "output/output_series.h"
 #include "scenario/spill_doc.h"
 

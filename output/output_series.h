@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/constants.h"
+#include "core/constants.h"
 #include "model/weathering_model.h"
 
 namespace ormix {

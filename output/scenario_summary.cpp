@@ -5,7 +5,7 @@
 #include <cmath>
 #include <memory>
 
-#include "oil/oil_preparation.h"
+#include "model/setup.h"
 #include "output/text_cells.h"
 #include "scenario/calendar.h"
 
@@ -90,7 +90,7 @@ OilAtWater PrepareAtWaterTemperature(const SpillDocData& doc) {
     m->sink = &quiet;
     FillOil(*m, doc.inputOil);
     FillWater(*m, doc.inputWater);
-    PrepareOil(*m);  // sets the two values first; what fails later does not matter here
+    PrepareModelOil(*m);  // sets the two values first; what fails later does not matter here
     if (m->InitialOil.rho0 > 0) out.density = m->InitialOil.rho0;
     if (m->InitialOil.visc0 > 0) out.viscosity = m->InitialOil.visc0;
     return out;

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/messages.h"
+#include "core/messages.h"
 
 namespace ormix {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/formula_values.h"
 #include "scenario/calendar.h"
 #include "scenario/typed_text.h"
 #include "scenario/wind_dialogs.h"
@@ -103,7 +104,7 @@ DialogResult ContainedDialogOK(CSpillDoc& doc, const ContainedEntries& e) {
     // The mean thickness, with tons taken at a fixed 850 kg/m3 for this check.
     double m3 = e.unit < 3 ? amount * kCubicMetresPer[e.unit]
                            : (e.unit == 3 ? 907.2 : 1000.0) * amount / 850.0;
-    static const double kSquareMetresPer[3] = {0.0929335225, 0.8362188025, 1.0};
+    static const double kSquareMetresPer[3] = {kSquareFoot, kSquareYard, 1.0};
     double thickness = m3 / (area * kSquareMetresPer[e.areaUnit]);
     if (thickness < 0.0001)
         return DialogResult::Refuse(
@@ -315,54 +316,28 @@ DialogResult ReleaseDialogOK(CSpillDoc& doc, const ReleaseChecks& c) {
         tank.flag = c.tank;
     }
 
-    // Year wrap: January releases that go with December ones belong to the
-    // following year.
-    auto month = [](bool used, std::time_t t) { return used ? Fields(t).month : 0; };
-    int code =
-        169 * month(inst.flag, tInst) + 13 * month(cont.flag, tCont) + month(tank.flag, tTank);
-    int D = DaysInYearOf(spill);
-    bool moveInst = false, moveCont = false, moveTank = false;
-    switch (code) {
-        case 25:
-            moveCont = true;
-            break;
-        case 157:
-            moveTank = true;
-            break;
-        case 181:
-            moveInst = true;
-            break;
-        case 194:
-            moveInst = moveCont = true;
-            break;
-        case 325:
-            moveInst = true;
-            break;
-        case 326:
-            moveTank = moveInst = true;
-            break;
-        case 337:
-            moveInst = true;
-            break;
-        case 2029:
-            moveTank = true;
-            break;
-        case 2041:
-            moveCont = true;
-            break;
-        case 2042:
-            moveCont = moveTank = true;
-            break;
-        case 2053:
-            moveCont = true;
-            break;
-        case 2185:
-            moveTank = true;
-            break;
+    // Year wrap: a January time goes to the following year when a time of the
+    // scenario lies in December, and no time lies in another month (such
+    // releases lie too far apart to be accepted whatever their year).
+    struct Release {
+        bool used;
+        std::time_t* time;
+        int month;
+    };
+    Release releases[] = {{inst.flag, &tInst, 0}, {cont.flag, &tCont, 0}, {tank.flag, &tTank, 0}};
+    bool december = false, january = false, otherMonth = false;
+    for (Release& r : releases) {
+        if (!r.used) continue;
+        r.month = Fields(*r.time).month;
+        december = december || r.month == 12;
+        january = january || r.month == 1;
+        otherMonth = otherMonth || (r.month != 1 && r.month != 12);
     }
-    if (moveInst) tInst = AddDays(tInst, D);
-    if (moveCont) tCont = AddDays(tCont, D);
-    if (moveTank) tTank = AddDays(tTank, D);
+    if (december && january && !otherMonth) {
+        const int D = DaysInYearOf(spill);
+        for (Release& r : releases)
+            if (r.used && r.month == 1) *r.time = AddDays(*r.time, D);
+    }
 
     // The spill time is the earliest release time.
     bool any = false;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/messages.h"
+#include "core/messages.h"
 #include "scenario/spill_doc.h"
 
 namespace ormix {

@@ -12,8 +12,8 @@
 
 #include "calculators/smoke_plume_dialog.h"
 #include "calculators/tank_wizard.h"
-#include "model/inputs.h"
-#include "model/messages.h"
+#include "core/inputs.h"
+#include "core/messages.h"
 #include "model/weathering_model.h"
 #include "oil/custom_oil.h"
 #include "oil/oil_library.h"

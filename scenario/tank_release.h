@@ -7,7 +7,7 @@
 #include <ctime>
 
 #include "calculators/tank_wizard.h"
-#include "model/messages.h"
+#include "core/messages.h"
 #include "scenario/dialog_result.h"
 #include "scenario/spill_doc.h"
 

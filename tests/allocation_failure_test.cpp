@@ -18,8 +18,8 @@
 #include <new>
 #include <tuple>
 
+#include "model/run.h"
 #include "model/spreading.h"
-#include "model/step_loop.h"
 #include "tests/model_fixture.h"
 #include "tests/temp_dir.h"
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "model/setup.h"
 #include "model_fixture.h"
 #include "oil_samples.h"
 
@@ -12,6 +13,15 @@ namespace ormix {
 namespace {
 
 using testing::NewModel;
+
+// The two steps of the table on a model's oil, water and wind.
+bool Components(WeatheringModel& m) {
+    return BuildPseudoComponents(m.oil, OilSurroundingsOf(m), m.Messages());
+}
+bool Table(WeatheringModel& m) {
+    return BuildEvaporationTable({m.oil, m.InitialOil, m.evap, m.evapConst}, OilSurroundingsOf(m),
+                                 m.Messages());
+}
 
 double BoilingPointOf(const WeatheringModel& m, int j) {
     // Invert the molar-volume line V = 7e-5 - 2.102e-7 TB + 1e-9 TB^2.
@@ -40,7 +50,7 @@ TEST(PseudoComponents, CrudeWithoutCutsFollowsItsBoilingLine) {
     m->oil.distKind = 1;
     m->oil.T0 = 400;
     m->oil.TG = 600;
-    ASSERT_TRUE(BuildPseudoComponents(*m));
+    ASSERT_TRUE(Components(*m));
     ASSERT_EQ(m->oil.componentCount, 5);
     double TB[] = {460, 580, 700, 820, 940};
     for (int j = 0; j < 5; ++j) {
@@ -54,7 +64,7 @@ TEST(PseudoComponents, CrudeWithoutCutsFollowsItsBoilingLine) {
 
 TEST(PseudoComponents, CutsByVolume) {
     auto m = WithCuts({400, 450, 500}, {0.1, 0.3, 0.5});
-    ASSERT_TRUE(BuildPseudoComponents(*m));
+    ASSERT_TRUE(Components(*m));
     ASSERT_EQ(m->oil.componentCount, 4);
     double TB[] = {387.5, 425, 475, 562.5};
     double f[] = {0.1, 0.2, 0.2, 0.5};
@@ -67,21 +77,21 @@ TEST(PseudoComponents, CutsByVolume) {
 TEST(PseudoComponents, VeryLightFirstCutAndHeavyResidueAreHeld) {
     // Extrapolated back, the first boiling point falls below 273 K.
     auto m = WithCuts({280, 500}, {0.4, 0.5});
-    ASSERT_TRUE(BuildPseudoComponents(*m));
+    ASSERT_TRUE(Components(*m));
     EXPECT_NEAR(BoilingPointOf(*m, 0), (280 + 273) / 2.0, 1e-6);
     // 500 + 0.5 x 0.5 x 220 / 0.1 = 1050 K: below the limit.
     EXPECT_NEAR(BoilingPointOf(*m, 2), 1050, 1e-6);
 
     auto heavy = WithCuts({400, 600}, {0.05, 0.1});
-    ASSERT_TRUE(BuildPseudoComponents(*heavy));
+    ASSERT_TRUE(Components(*heavy));
     EXPECT_NEAR(BoilingPointOf(*heavy, 2), 1500, 1e-6);
 }
 
 TEST(PseudoComponents, WeightFractionsBecomeVolumeFractionsFavouringLightOnes) {
     auto byVolume = WithCuts({400, 450, 500}, {0.1, 0.3, 0.5}, 2);
     auto byWeight = WithCuts({400, 450, 500}, {0.1, 0.3, 0.5}, 3);
-    ASSERT_TRUE(BuildPseudoComponents(*byVolume));
-    ASSERT_TRUE(BuildPseudoComponents(*byWeight));
+    ASSERT_TRUE(Components(*byVolume));
+    ASSERT_TRUE(Components(*byWeight));
     double sum = 0;
     for (int j = 0; j < 4; ++j)
         sum += byWeight->oil.compFraction[j];
@@ -102,7 +112,7 @@ TEST(PseudoComponents, UnknownDistillationKindIsAnError) {
     CollectingSink sink;
     auto m = WithCuts({400, 450}, {0.1, 0.3}, 7);
     m->sink = &sink;
-    EXPECT_FALSE(BuildPseudoComponents(*m));
+    EXPECT_FALSE(Components(*m));
     EXPECT_TRUE(sink.Contains(" pseudo component calculation error "));
     EXPECT_EQ(m->oil.componentCount, NoDataInt);
 }
@@ -121,8 +131,8 @@ protected:
         m->oil.benzene = 0.004;
         for (int h = 0; h < 24; ++h)
             m->wind[h].speed = h == 5 ? 12 : 8;
-        ASSERT_TRUE(BuildPseudoComponents(*m));
-        ASSERT_TRUE(BuildEvaporationTable(*m));
+        ASSERT_TRUE(Components(*m));
+        ASSERT_TRUE(Table(*m));
     }
     std::unique_ptr<WeatheringModel> m;
 };
@@ -167,7 +177,7 @@ TEST_F(EvaporationTableTest, ExposuresRiseToTheLargestAndTheOilOnlyLoses) {
 TEST_F(EvaporationTableTest, CalmWindCollapsesTheExposures) {
     for (int h = 0; h < kHours; ++h)
         m->wind[h].speed = h < 24 ? 0 : NoData;
-    ASSERT_TRUE(BuildEvaporationTable(*m));
+    ASSERT_TRUE(Table(*m));
     for (int r = 0; r < m->evap.rows; ++r)
         ASSERT_EQ(m->evap.row[r][kEvEx], 0);
     EXPECT_NEAR(m->evap.row[m->evap.rows - 1][kEvFevap], 0, 1e-15);
@@ -175,13 +185,13 @@ TEST_F(EvaporationTableTest, CalmWindCollapsesTheExposures) {
 
 TEST_F(EvaporationTableTest, WithoutABenzeneValueItIsEstimatedFromTheApi) {
     m->oil.benzene = NoData;
-    ASSERT_TRUE(BuildEvaporationTable(*m));
+    ASSERT_TRUE(Table(*m));
     double xb = (31 - 10) * 0.014 + 0.001, Mb = 0.07811, Vb = Mb / 877;
     double Cb = 133 * std::pow(10.0, 7.9622 - 1785 / 288.15) / (8.3144 * 288.15);
     EXPECT_NEAR(m->evap.row[0][kEvBenz], xb * (m->evap.row[0][kEvMv] / Vb) * Mb * Cb, 1e-15);
     // A very heavy crude would be estimated below nothing: it has none.
     m->oil.api = 8;
-    ASSERT_TRUE(BuildEvaporationTable(*m));
+    ASSERT_TRUE(Table(*m));
     EXPECT_EQ(m->evap.row[0][kEvBenz], 0);
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/units.h"
+#include "core/units.h"
 #include "model_fixture.h"
 
 namespace ormix {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <ostream>
 
+#include "model/setup.h"
 #include "model_fixture.h"
 #include "oil_samples.h"
 
@@ -33,7 +34,7 @@ TEST(DensityAtTemperature, FromTheApiAloneThroughTheFill) {
     auto m = Filled(r);
     EXPECT_NEAR(m->oil.rhoRef_value[0], 876.2, 0.05);
     double expected = m->oil.rhoRef_value[0] * (1 + 0.0008 * (288.7 - 283.15));
-    EXPECT_NEAR(DensityAtTemperature(*m, 283.15), expected, 1e-9);
+    EXPECT_NEAR(DensityAtTemperature(m->oil, 283.15, m->Messages()), expected, 1e-9);
 }
 
 TEST(DensityAtTemperature, MeanOfFreshAndWeatheredPoints) {
@@ -46,7 +47,7 @@ TEST(DensityAtTemperature, MeanOfFreshAndWeatheredPoints) {
     r.oil.rhoRef_fevap[1] = 0.2;
     auto m = Filled(r);
     // 900 and 954 / 1.036 = 920.8.
-    EXPECT_NEAR(DensityAtTemperature(*m, 288), 910.4, 0.05);
+    EXPECT_NEAR(DensityAtTemperature(m->oil, 288, m->Messages()), 910.4, 0.05);
 }
 
 TEST(ViscosityAtTemperature, OneKinematicPointCorrectedToTheWater) {
@@ -54,7 +55,7 @@ TEST(ViscosityAtTemperature, OneKinematicPointCorrectedToTheWater) {
     r.oil.viscRef_value[0] = 1e-5;
     r.oil.viscRef_temp[0] = 288;
     auto m = Filled(r);
-    ViscosityEstimate v = ViscosityAtTemperature(*m, 278, 5000, 876);
+    ViscosityEstimate v = ViscosityAtTemperature(m->oil, 278, 5000, 876, m->Messages());
     ASSERT_TRUE(v.ok);
     EXPECT_NEAR(v.visc, 1.867e-5, 0.001e-5);
     EXPECT_NEAR(v.evapConst, 6.48, 0.01);
@@ -72,7 +73,8 @@ TEST_P(EvapConstLimits, HeldWithinTwoAndTwelve) {
     r.oil.viscRef_value[0] = GetParam().cSt * 1e-6;
     r.oil.viscRef_temp[0] = 288;
     auto m = Filled(r);
-    EXPECT_NEAR(ViscosityAtTemperature(*m, 288, 5000, 876).evapConst, GetParam().expected, 1e-9);
+    EXPECT_NEAR(ViscosityAtTemperature(m->oil, 288, 5000, 876, m->Messages()).evapConst,
+                GetParam().expected, 1e-9);
 }
 
 INSTANTIATE_TEST_SUITE_P(Oil, EvapConstLimits,
@@ -92,7 +94,7 @@ TEST(ViscosityAtTemperature, SeveralPointsTakeTheClosestFreshOne) {
         r.oil.viscRef_fevap[i] = f[i];
     }
     auto m = Filled(r);
-    ViscosityEstimate e = ViscosityAtTemperature(*m, 293, 5000, 876);
+    ViscosityEstimate e = ViscosityAtTemperature(m->oil, 293, 5000, 876, m->Messages());
     ASSERT_TRUE(e.ok);
     double fresh = 1e-5 * std::exp(5000 * (1.0 / 293 - 1.0 / 298));
     EXPECT_NEAR(e.visc, fresh, 1e-18);
@@ -107,7 +109,8 @@ TEST(ViscosityAtTemperature, DynamicPointsAreTurnedKinematic) {
     r.oil.dyViscRef_value[0] = 0.876;  // 1000 cP
     r.oil.dyViscRef_temp[0] = 288;
     r.oil.dyViscRef_fevap[0] = 0;
-    ViscosityEstimate one = ViscosityAtTemperature(*Filled(r), 288, 5000, 876);
+    ViscosityEstimate one =
+        ViscosityAtTemperature(Filled(r)->oil, 288, 5000, 876, DiscardMessages());
     ASSERT_TRUE(one.ok);
     EXPECT_NEAR(one.visc, 1e-3, 1e-15);
 
@@ -119,7 +122,7 @@ TEST(ViscosityAtTemperature, DynamicPointsAreTurnedKinematic) {
         r.oil.dyViscRef_fevap[i] = 0;
     }
     auto m = Filled(r);
-    ViscosityEstimate e = ViscosityAtTemperature(*m, 293, 5000, 900);
+    ViscosityEstimate e = ViscosityAtTemperature(m->oil, 293, 5000, 900, m->Messages());
     ASSERT_TRUE(e.ok);
     EXPECT_NEAR(e.visc, 0.5 / 900 * std::exp(5000 * (1.0 / 293 - 1.0 / 298)), 1e-15);
 }
@@ -249,7 +252,7 @@ class WaterContent : public ::testing::TestWithParam<WaterCase> {};
 TEST_P(WaterContent, FromTheDynamicViscosity) {
     auto m = NewModel();
     double rho = 900;
-    EmulsionLimits e = EmulsionWaterContent(*m, GetParam().mu / rho, rho);
+    EmulsionLimits e = EmulsionWaterContent(m->oil, GetParam().mu / rho, rho);
     EXPECT_NEAR(e.waterContent, GetParam().Y, 5e-4);
     EXPECT_NEAR(e.areaFactor, 6 / 1e-6 * e.waterContent / (1 - e.waterContent), 1e-3);
 }
@@ -263,7 +266,7 @@ INSTANTIATE_TEST_SUITE_P(Oil, WaterContent,
 TEST(PrepareOil, WaterContentGivenIsKept) {
     auto m = NewModel();
     m->oil.waterContent = 0.5;
-    EXPECT_EQ(EmulsionWaterContent(*m, 1, 900).waterContent, 0.5);
+    EXPECT_EQ(EmulsionWaterContent(m->oil, 1, 900).waterContent, 0.5);
 }
 
 TEST(PrepareOil, WaterUptakeRateOfAViscousOilIsRaisedToItsFloor) {
@@ -303,7 +306,7 @@ TEST_P(EmulsionOnsetTest, FractionEvaporatedAtTheOnset) {
     m->oil.asphalt = c.asphalt;
     m->oil.nickel = c.nickel;
     m->oil.vanadium = c.vanadium;
-    EmulsionOnset(*m);
+    EmulsionOnset(m->oil, OilSurroundingsOf(*m));
     EXPECT_NEAR(m->oil.bullwinkleHigh, c.high, 1e-9);
     EXPECT_EQ(m->oil.bullwinkleLow, c.low);
 }
@@ -325,7 +328,7 @@ TEST(EmulsionOnset, UncertaintyWidensTheTimeInHoursAndTheFractionInPercent) {
     m->oil.bulltimeHigh = 5;
     m->emulFlag = 1;
     m->emulHours = 8;
-    EmulsionOnset(*m);
+    EmulsionOnset(m->oil, OilSurroundingsOf(*m));
     EXPECT_EQ(m->oil.bulltimeHigh, 13);
     EXPECT_EQ(m->oil.bulltimeLow, 0);  // not below 0
     EXPECT_EQ(m->oil.bullwinkleHigh, NoData);
@@ -335,7 +338,7 @@ TEST(EmulsionOnset, UncertaintyWidensTheTimeInHoursAndTheFractionInPercent) {
     f->oil.bullwinkleHigh = 0.95;
     f->emulFlag = 1;
     f->emulPercent = 10;
-    EmulsionOnset(*f);
+    EmulsionOnset(f->oil, OilSurroundingsOf(*f));
     EXPECT_EQ(f->oil.bullwinkleHigh, 1.0);  // at most 1
     EXPECT_NEAR(f->oil.bullwinkleLow, 0.85, 1e-12);
 }
@@ -359,7 +362,7 @@ TEST_P(Distillation, KeepsTheValidCuts) {
         m->oil.dist_temp[i] = c.temps[i];
         m->oil.dist_frac[i] = c.fracs[i];
     }
-    CheckDistillation(*m);
+    CheckDistillation(m->oil, m->Messages());
     EXPECT_EQ(m->oil.cutCount, c.kept);
     if (c.message)
         EXPECT_TRUE(sink.Contains(c.message));

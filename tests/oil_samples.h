@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "model/inputs.h"
+#include "core/inputs.h"
 
 namespace ormix::testing {
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "model/constants.h"
+#include "core/constants.h"
 #include "tests/temp_dir.h"
 
 namespace ormix {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/random.h"
+#include "core/random.h"
 
 namespace ormix {
 

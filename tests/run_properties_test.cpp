@@ -8,7 +8,7 @@
 #include <random>
 #include <sstream>
 
-#include "model/step_loop.h"
+#include "model/run.h"
 #include "model_fixture.h"
 #include "oil_samples.h"
 

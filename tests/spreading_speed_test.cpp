@@ -12,8 +12,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "core/random.h"
 #include "model/grid_predicates.h"
-#include "model/random.h"
 #include "model/triangulation.h"
 #include "tests/point_clouds.h"
 

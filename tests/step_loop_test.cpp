@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/step_loop.h"
+#include "model/run.h"
 #include "model_fixture.h"
 #include "temp_dir.h"
 

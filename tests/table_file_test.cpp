@@ -7,7 +7,7 @@
 #include <cmath>
 #include <string>
 
-#include "model/constants.h"
+#include "core/constants.h"
 #include "tests/temp_dir.h"
 
 namespace ormix {

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/random.h"
 #include "model/grid_predicates.h"
-#include "model/random.h"
 #include "model/triangulation.h"
 #include "tests/point_clouds.h"
 

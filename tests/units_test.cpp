@@ -3,7 +3,7 @@
 #include <cmath>
 #include <ostream>
 
-#include "model/units.h"
+#include "core/units.h"
 
 namespace ormix {
 namespace {

@@ -1,4 +1,4 @@
-#include "model/random.h"
+#include "core/random.h"
 
 #include <chrono>
 

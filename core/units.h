@@ -63,6 +63,10 @@ double ConvertToSI(UnitCategory category, int code, double value);
 // salinity s; 1024 when either is negative.
 double SeawaterDensity(double t, double s);
 
+// A length in metres (code 1) or feet (code 2) into metres; the unset value
+// stays unset. False for any other code, leaving `out` as it was.
+bool MetresOrFeetToSI(int code, double value, double& out);
+
 // The density that turns a mass into a volume: the first density point of the
 // oil, or, when that is not positive, one estimated from the API gravity.
 double MassToVolumeDensity(double rhoRef0, double api, double waterDensity);

@@ -1,4 +1,4 @@
-#include "model/messages.h"
+#include "core/messages.h"
 
 namespace ormix {
 

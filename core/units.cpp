@@ -1,6 +1,9 @@
-#include "model/units.h"
+#include "core/units.h"
 
 #include <cmath>
+
+#include "core/constants.h"
+#include "core/formula_values.h"
 
 namespace ormix {
 
@@ -15,9 +18,9 @@ double Factor(UnitCategory category, int code, bool& known) {
             break;
         }
         case UnitCategory::Area: {
-            static const double f[] = {
-                1,          1e-6,         0.0001,       1e6,          100,           10000,
-                0.00064516, 0.0929335225, 0.8362188025, 4046.8564224, 2589988.110336};
+            static const double f[] = {1,           1e-6,         0.0001,        1e6,
+                                       100,         10000,        0.00064516,    kSquareFoot,
+                                       kSquareYard, 4046.8564224, 2589988.110336};
             if (code >= 0 && code < 11) return f[code];
             break;
         }
@@ -69,7 +72,7 @@ double Factor(UnitCategory category, int code, bool& known) {
                 case si::kKnot:
                     return 1.852 / 3.6;
                 case si::kMph:
-                    return 1.609 / 3.6;
+                    return kKilometresPerMile / 3.6;
             }
             break;
         case UnitCategory::Temperature:
@@ -111,6 +114,18 @@ double SeawaterDensity(double t, double s) {
     double a = 0.824493 - 0.0040899 * t + 7.6438e-5 * t2 - 8.2467e-7 * t3 + 5.3875e-9 * t4;
     double b = -0.00572466 + 0.00010227 * t - 1.6546e-6 * t2;
     return pure + a * s + b * s * std::sqrt(s) + 0.00048314 * s * s;
+}
+
+bool MetresOrFeetToSI(int code, double value, double& out) {
+    switch (code) {
+        case 1:
+            out = value;
+            return true;
+        case 2:
+            out = value == NoData ? NoData : ConvertToSI(UnitCategory::Length, si::kFoot, value);
+            return true;
+    }
+    return false;
 }
 
 double MassToVolumeDensity(double rhoRef0, double api, double waterDensity) {

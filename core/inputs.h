@@ -3,7 +3,7 @@
 // (fill.h) turn them into the model's SI values.
 #pragma once
 
-#include "model/constants.h"
+#include "core/constants.h"
 
 namespace ormix {
 

@@ -21,7 +21,7 @@ inline constexpr int kDensityPoints = 4;
 inline constexpr int kRefSlots = 6;
 inline constexpr int kCuts = 15;
 
-// The model writes pi as 3.14 in every formula.
+// Deliberate: the model writes pi as 3.14 in every formula.
 inline constexpr double kPi = 3.14;
 
 inline bool IsNoData(double v) {
