@@ -84,19 +84,9 @@ int RunPlotCommand(const PlotCommandOptions& options, MessageSink& messages) {
             "which draws the graphs");
         return 1;
     }
-    const int kind = GraphKindNamed(options.graph);
-    if (kind < 0) {
-        messages.Error("--graph " + options.graph +
-                       ": expected one of benzene, density, viscosity, water, remaining, "
-                       "evaporated, dispersed, burned, skimmed, beached, budget");
-        return 1;
-    }
-    const int named = options.unit.empty() ? -1 : GraphUnitNamed(kind, options.unit);
-    if (!options.unit.empty() && named < 0) {
-        messages.Error("--unit " + options.unit + ": the " + options.graph + " graph's units are " +
-                       GraphUnitNames(kind));
-        return 1;
-    }
+    GraphChoice choice;
+    if (!ChooseGraphNamed(options.graph, options.unit, choice, messages)) return 1;
+    const int kind = choice.kind, named = choice.unit;
     if (!KnownPictureName(options.out)) {
         messages.Error("--out " + options.out + ": a picture is saved as .png, .svg or .pdf");
         return 1;
@@ -106,7 +96,9 @@ int RunPlotCommand(const PlotCommandOptions& options, MessageSink& messages) {
     if (rc != 0) return rc;
     if (named >= 0) ChooseGraphUnit(*doc, kind, named);
 #ifdef ORMIX_WITH_GRAPHS
-    return DrawPicture(*doc, kind, options, messages);
+    // A dump that could not be written fails the command, as `ormix run`.
+    const int drawn = DrawPicture(*doc, kind, options, messages);
+    return drawn != 0 ? drawn : (doc->dumpFailed ? 1 : 0);
 #else
     return 1;
 #endif

@@ -61,6 +61,24 @@ std::string GraphUnitNames(int kind) {
     return names;
 }
 
+bool ChooseGraphNamed(const std::string& graph, const std::string& unit, GraphChoice& choice,
+                      MessageSink& messages) {
+    choice.kind = GraphKindNamed(graph);
+    if (choice.kind < 0) {
+        messages.Error("--graph " + graph +
+                       ": expected one of benzene, density, viscosity, water, remaining, "
+                       "evaporated, dispersed, burned, skimmed, beached, budget");
+        return false;
+    }
+    choice.unit = unit.empty() ? -1 : GraphUnitNamed(choice.kind, unit);
+    if (!unit.empty() && choice.unit < 0) {
+        messages.Error("--unit " + unit + ": the " + graph + " graph's units are " +
+                       GraphUnitNames(choice.kind));
+        return false;
+    }
+    return true;
+}
+
 void WriteSeriesJson(const OutputSeries& s, int kind, const std::string& graphName,
                      std::ostream& out) {
     auto value = [](double v) { return v == NoData ? nlohmann::json() : nlohmann::json(v); };
@@ -89,19 +107,9 @@ void WriteSeriesJson(const OutputSeries& s, int kind, const std::string& graphNa
 
 int RunSeriesCommand(const SeriesCommandOptions& options, std::ostream& out,
                      MessageSink& messages) {
-    const int kind = GraphKindNamed(options.graph);
-    if (kind < 0) {
-        messages.Error("--graph " + options.graph +
-                       ": expected one of benzene, density, viscosity, water, remaining, "
-                       "evaporated, dispersed, burned, skimmed, beached, budget");
-        return 1;
-    }
-    const int named = options.unit.empty() ? -1 : GraphUnitNamed(kind, options.unit);
-    if (!options.unit.empty() && named < 0) {
-        messages.Error("--unit " + options.unit + ": the " + options.graph + " graph's units are " +
-                       GraphUnitNames(kind));
-        return 1;
-    }
+    GraphChoice choice;
+    if (!ChooseGraphNamed(options.graph, options.unit, choice, messages)) return 1;
+    const int kind = choice.kind, named = choice.unit;
     int rc = 0;
     auto doc = LoadAndSolve(options.run, messages, rc);
     if (rc != 0) return rc;

@@ -28,6 +28,16 @@ int GraphKindNamed(const std::string& name);
 int GraphUnitNamed(int kind, const std::string& name);
 std::string GraphUnitNames(int kind);
 
+// The graph and unit a command line names (`--graph`, `--unit`): the kind,
+// and the unit (-1: the scenario's). False, with the message given, when
+// either is unknown.
+struct GraphChoice {
+    int kind = -1;
+    int unit = -1;
+};
+bool ChooseGraphNamed(const std::string& graph, const std::string& unit, GraphChoice& choice,
+                      MessageSink& messages);
+
 // One row per output step (WriteSeriesCsv, output/series_csv.h), or the
 // whole set as JSON.
 void WriteSeriesJson(const OutputSeries& s, int kind, const std::string& graphName,
