@@ -125,8 +125,8 @@ void CustomOilDialog::StartNew(NewCustomOil way) {
 
 void CustomOilDialog::OpenSheet(long editPosition) {
     const std::string keep = SelectedId();
-    auto* sheet = new CustomOilSheet(doc_.CustomLib(), editPosition, context_, this,
-                                     &doc_.CustomOilIds());
+    auto* sheet =
+        new CustomOilSheet(doc_.CustomLib(), editPosition, context_, this, &doc_.CustomOilIds());
     // After a save the list is rebuilt; the saved oil is selected.
     const std::string id(doc_.CustomLib().FieldText(oilfield::kOilId));
     OpenSubDialog(sheet, [this, id, keep] { Refresh(id.empty() ? keep : id); });
