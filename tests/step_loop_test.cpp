@@ -171,23 +171,6 @@ TEST(StepLoop, BenzeneStaysAtItsFloorWithoutAnyBenzene) {
         ASSERT_EQ(m->evap.row[r][kEvBenz], 0.0);
 }
 
-TEST(StepLoop, SeededRunIsReproducibleBitForBit) {
-    Records r(48);
-    r.Instant(300);
-    r.continuous = {true, 2, 20, 5, 1, 3};
-    r.uncertainty.volFlag = 1;
-    r.uncertainty.vol = 20;
-    auto a = NewModel();
-    auto b = NewModel();
-    a->random.Seed(77);
-    b->random.Seed(77);
-    ASSERT_TRUE(RunFrom(*a, r));
-    ASSERT_TRUE(RunFrom(*b, r));
-    EXPECT_EQ(0, std::memcmp(a->result, b->result, sizeof a->result));
-    for (int i = 0; i < a->numLEs; ++i)
-        ASSERT_EQ(a->le[i].alpha3, b->le[i].alpha3);
-}
-
 TEST(StepLoop, RunWithoutHoursHasNoResults) {
     auto m = NewModel();
     Records r(0);
