@@ -290,6 +290,26 @@ TEST_F(ActionTest, NewOilsGetTheirIdentifierAndAreSavedAtTheEnd) {
     EXPECT_EQ(custom.JoinedLine(), "\tC3");
 }
 
+// Another program saved an oil under the ID this one was given: this one
+// takes another ID, and both oils are kept.
+TEST_F(ActionTest, ANewOilWhoseIdWasTakenMeanwhileTakesAnother) {
+    OilLibrary theirs(dir.Path(), "CustomLib");
+    ValidCrude(theirs);
+    theirs.SetFieldText(kOilName, "Theirs");
+    theirs.SetFieldText(kOilId, "C1");
+    ASSERT_TRUE(SaveCustomOil(theirs, -1, messages));
+    ValidCrude(custom);
+    custom.SetFieldText(kOilId, "C1");
+    CustomOilIdState ids;
+    ASSERT_TRUE(SaveCustomOil(custom, -1, messages, &ids));
+    OilLibrary check(dir.Path(), "CustomLib");
+    ASSERT_EQ(check.Load(), kTableOk);
+    ASSERT_EQ(check.Summaries().size(), 2u);
+    EXPECT_EQ(check.Summaries()[0].oilId, "C1");
+    EXPECT_NE(check.Summaries()[1].oilId, "C1");
+    EXPECT_FALSE(check.Summaries()[1].oilId.empty());
+}
+
 TEST_F(ActionTest, AnOilTooLongForALibraryLineIsRefusedNamingTheLimit) {
     ValidCrude(custom);
     custom.SetFieldText(kOilName, std::string(5000, 'n'));

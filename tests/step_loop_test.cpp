@@ -118,6 +118,27 @@ TEST(StepLoop, ChemicalDispersionCountsAsDispersed) {
     EXPECT_NEAR(last.remaining.best + last.dispersed.best + last.evaporated.best, 100, 1e-9);
 }
 
+// The waves do not disperse the part of the slick being sprayed: with all of
+// it sprayed, natural dispersion stops for the spray's hour and resumes after.
+TEST(StepLoop, ASprayOverTheWholeSlickStopsNaturalDispersionForItsHour) {
+    auto m = NewModel();
+    Records r(12);
+    r.Instant(100);
+    r.dispersant.num = 1;
+    r.dispersant.startHour[0] = 2;
+    r.dispersant.duration[0] = 1;
+    r.dispersant.dispersed[0] = 50;
+    r.dispersant.sprayed[0] = 100;
+    ASSERT_TRUE(RunFrom(*m, r));
+    auto natural = [&](int hour) {
+        const StepResult& s = m->result[hour * m->stepsPerHour - 1];
+        return s.dispersed.best - s.chemDispersed.best;
+    };
+    EXPECT_GT(natural(1), 0);
+    EXPECT_NEAR(natural(2), natural(1), 1e-9);
+    EXPECT_GT(natural(3), natural(2));
+}
+
 TEST(StepLoop, AbsentQuantitiesAreMarkedInTheFirstStep) {
     auto m = NewModel();
     Records r(12);
