@@ -310,6 +310,21 @@ TEST_F(ActionTest, ANewOilWhoseIdWasTakenMeanwhileTakesAnother) {
     EXPECT_FALSE(check.Summaries()[1].oilId.empty());
 }
 
+// An oil that another program removed while it was edited is not saved, and
+// the message says so rather than blaming the file.
+TEST_F(ActionTest, SavingAnOilRemovedMeanwhileSaysItIsGone) {
+    ValidCrude(custom);
+    custom.SetFieldText(kOilId, "C1");
+    ASSERT_TRUE(SaveCustomOil(custom, -1, messages));
+    const long position = custom.Summaries().at(0).position;
+    ASSERT_TRUE(StartEditCustomOil(custom, position, messages));
+    OilLibrary theirs(dir.Path(), "CustomLib");
+    ASSERT_EQ(theirs.Load(), kTableOk);
+    ASSERT_EQ(theirs.DeleteRecord(theirs.Summaries().at(0).position), kTableOk);
+    EXPECT_FALSE(SaveCustomOil(custom, position, messages));
+    EXPECT_EQ(messages.messages.back().text, kOilGoneSaveMessage);
+}
+
 TEST_F(ActionTest, AnOilTooLongForALibraryLineIsRefusedNamingTheLimit) {
     ValidCrude(custom);
     custom.SetFieldText(kOilName, std::string(5000, 'n'));
