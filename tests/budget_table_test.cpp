@@ -237,5 +237,23 @@ TEST(BudgetTableGoldenWide, ResponseOperationsAddTheirColumns) {
     testing::ExpectGolden(BuildOilBudgetTable(doc, choices).Text(), "budget-wide.txt");
 }
 
+TEST(BudgetUnits, ConversionRules) {
+    EXPECT_EQ(ConvertBudgetValue(kBudgetCubicMetres, 5, 0, 0), 5);
+    EXPECT_EQ(ConvertBudgetValue(kBudgetFraction, 3, 3, 0), 1.0);
+    EXPECT_EQ(ConvertBudgetValue(kBudgetFraction, 0, 0, 0), 1.0);
+    EXPECT_EQ(ConvertBudgetValue(kBudgetFraction, 1, 0, 0), NoData);
+    EXPECT_EQ(ConvertBudgetValue(kBudgetPercent, 1, 4, 0), 25.0);
+    EXPECT_EQ(ConvertBudgetValue(kBudgetPercent, 2, 2, 0), 100.0);
+    EXPECT_NEAR(ConvertBudgetValue(kBudgetBarrels, 0.158987294928, 0, 0), 1, 1e-12);
+    EXPECT_NEAR(ConvertBudgetValue(kBudgetGallons, 0.003785411784, 0, 0), 1, 1e-12);
+    EXPECT_NEAR(ConvertBudgetValue(kBudgetTons, 1, 0, 907.2), 1, 1e-12);
+    EXPECT_NEAR(ConvertBudgetValue(kBudgetMetricTons, 2, 0, 850), 1.7, 1e-12);
+    EXPECT_EQ(ConvertBudgetValue(kBudgetCubicMetres, -1, 0, 0), NoData);
+    EXPECT_EQ(ConvertBudgetValue(7, 1, 1, 1), NoData);
+    EXPECT_EQ(ConvertBudgetValue(-1, 1, 1, 1), NoData);
+    EXPECT_STREQ(BudgetUnitTableLabel(kBudgetMetricTons), "metric tons");
+    EXPECT_STREQ(BudgetUnitGraphLabel(kBudgetMetricTons), "metric tonnes");
+}
+
 }  // namespace
 }  // namespace ormix

@@ -101,34 +101,15 @@ INSTANTIATE_TEST_SUITE_P(
         // A value that begins with a dash is a value, not an option.
         UsageCase{{"ics", "x.json", "--begin", "03/14 06", "--duration", "-3"}, ""}));
 
-TEST(CommandLine, VersionAndHelp) {
-    Outcome o = Ormix({"--version"});
-    EXPECT_EQ(o.status, 0);
-    EXPECT_EQ(o.out, VersionText() + "\n");
-    EXPECT_EQ(VersionText().rfind("ormix ", 0), 0u);
-
-    // `help COMMAND` is the command's --help.
+// `help COMMAND` is the command's --help.
+TEST(CommandLine, HelpOfACommandIsItsHelpOption) {
     ::testing::internal::CaptureStdout();
-    o = Ormix({"help", "oil", "show"});
-    std::string shown = ::testing::internal::GetCapturedStdout();
+    Outcome o = Ormix({"help", "oil", "show"});
+    const std::string shown = ::testing::internal::GetCapturedStdout();
     EXPECT_EQ(o.status, 0);
     EXPECT_NE(shown.find("Usage: ormix oil show [OPTIONS] NAME-OR-ID"), std::string::npos) << shown;
     o = Ormix({"oil", "show", "--help"});
     EXPECT_EQ(o.out, shown);
-
-    ::testing::internal::CaptureStdout();
-    o = Ormix({"help"});
-    shown = ::testing::internal::GetCapturedStdout();
-    EXPECT_EQ(o.status, 0);
-    EXPECT_NE(shown.find("Usage: ormix [OPTIONS] SUBCOMMAND"), std::string::npos) << shown;
-    EXPECT_NE(shown.find("  summary "), std::string::npos);
-
-    ::testing::internal::CaptureStderr();
-    o = Ormix({"help", "rnu"});
-    EXPECT_EQ(o.status, 2);
-    EXPECT_NE(::testing::internal::GetCapturedStderr().find(
-                  "ormix: unknown command 'rnu'; did you mean 'run'?"),
-              std::string::npos);
 }
 
 // Every command that runs the model says in its help that runs are random.
@@ -197,35 +178,23 @@ TEST(OilLibraryHint, SaysWhereItLookedAndWhatToDo) {
               0u);
 }
 
-TEST(OilLibraryHint, FollowsTheRefusalOfAScenarioWhoseLibraryIsMissing) {
+// A library that is missing is said from the command line; one that is not
+// an oil library is named; an oil missing from a readable library gets no hint.
+TEST(OilLibraryHint, FollowsTheRefusalOfAScenarioWhoseLibraryIsUnusable) {
     testing::TempDir dir;
     RunOptions o;
     o.file = std::string(ORMIX_SOURCE_DIR) + "/examples/scenarios/open-sea-crude.json";
     o.seed = 1;
     o.workDir = dir.Path();
+    testing::WriteFile(dir.File("OilLib"), "1.0\t01/01/2026\tORMIX\nOil Name\n");
     auto doc = std::make_unique<CSpillDoc>(0, o.workDir);
     CollectingSink messages;
     EXPECT_EQ(LoadAndRun(o, *doc, messages), 1);
     ASSERT_EQ(messages.messages.size(), 2u);
-    EXPECT_NE(messages.messages[0].text.find("oil.name: Unable to read the Oil Library: ORMIX "
-                                             "cannot find the file."),
-              std::string::npos);
     EXPECT_EQ(messages.messages[1].kind, MessageKind::Information);
-    EXPECT_NE(messages.messages[1].text.find("in the working directory " + dir.Path() +
-                                             " and found none"),
-              std::string::npos)
-        << messages.messages[1].text;
-
-    // A file that is not an oil library is named.
-    testing::WriteFile(dir.File("OilLib"), "1.0\t01/01/2026\tORMIX\nOil Name\n");
-    doc = std::make_unique<CSpillDoc>(0, o.workDir);
-    messages.messages.clear();
-    EXPECT_EQ(LoadAndRun(o, *doc, messages), 1);
-    ASSERT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(messages.messages[1].text.rfind(dir.File("OilLib") + " is not an oil library", 0),
               0u);
 
-    // An oil that is not in a readable library gets no hint.
     o.library = std::string(ORMIX_SOURCE_DIR) + "/data/OilLib";
     testing::WriteFile(dir.File("s.json"), R"({"oil": {"name": "No Such Oil"}})");
     o.file = dir.File("s.json");

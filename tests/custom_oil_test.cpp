@@ -290,6 +290,41 @@ TEST_F(ActionTest, NewOilsGetTheirIdentifierAndAreSavedAtTheEnd) {
     EXPECT_EQ(custom.JoinedLine(), "\tC3");
 }
 
+// Another program saved an oil under the ID this one was given: this one
+// takes another ID, and both oils are kept.
+TEST_F(ActionTest, ANewOilWhoseIdWasTakenMeanwhileTakesAnother) {
+    OilLibrary theirs(dir.Path(), "CustomLib");
+    ValidCrude(theirs);
+    theirs.SetFieldText(kOilName, "Theirs");
+    theirs.SetFieldText(kOilId, "C1");
+    ASSERT_TRUE(SaveCustomOil(theirs, -1, messages));
+    ValidCrude(custom);
+    custom.SetFieldText(kOilId, "C1");
+    CustomOilIdState ids;
+    ASSERT_TRUE(SaveCustomOil(custom, -1, messages, &ids));
+    OilLibrary check(dir.Path(), "CustomLib");
+    ASSERT_EQ(check.Load(), kTableOk);
+    ASSERT_EQ(check.Summaries().size(), 2u);
+    EXPECT_EQ(check.Summaries()[0].oilId, "C1");
+    EXPECT_NE(check.Summaries()[1].oilId, "C1");
+    EXPECT_FALSE(check.Summaries()[1].oilId.empty());
+}
+
+// An oil that another program removed while it was edited is not saved, and
+// the message says so rather than blaming the file.
+TEST_F(ActionTest, SavingAnOilRemovedMeanwhileSaysItIsGone) {
+    ValidCrude(custom);
+    custom.SetFieldText(kOilId, "C1");
+    ASSERT_TRUE(SaveCustomOil(custom, -1, messages));
+    const long position = custom.Summaries().at(0).position;
+    ASSERT_TRUE(StartEditCustomOil(custom, position, messages));
+    OilLibrary theirs(dir.Path(), "CustomLib");
+    ASSERT_EQ(theirs.Load(), kTableOk);
+    ASSERT_EQ(theirs.DeleteRecord(theirs.Summaries().at(0).position), kTableOk);
+    EXPECT_FALSE(SaveCustomOil(custom, position, messages));
+    EXPECT_EQ(messages.messages.back().text, kOilGoneSaveMessage);
+}
+
 TEST_F(ActionTest, AnOilTooLongForALibraryLineIsRefusedNamingTheLimit) {
     ValidCrude(custom);
     custom.SetFieldText(kOilName, std::string(5000, 'n'));

@@ -83,6 +83,9 @@ TEST(LeakingTank, HoleAtTheWaterLevelCountsAsUnderwater) {
     const int last = o.tank.pointCount - 1;
     EXPECT_LE(o.tank.pointCount, kTankPoints);
     EXPECT_DOUBLE_EQ(o.tank.waterInside[last], 1.2);  // the top of the opening
+    // The exchange of oil for water through the opening starts where the
+    // drain's last point ends: the duration as recorded, in seconds.
+    EXPECT_EQ(o.duration, 37048);
 }
 
 TEST(LeakingTank, UnderwaterDrainNeverReleasesMoreThanTheTankHolds) {

@@ -323,6 +323,16 @@ INSTANTIATE_TEST_SUITE_P(
         // A refined product without an onset waits for total evaporation.
         OnsetCase{"refined", "refined", NoData, NoData, NoData, 1, NoData}));
 
+// An onset given as 0 % evaporated means at once, for a refined product too:
+// only an onset not given waits for total evaporation.
+TEST(EmulsionOnset, AGivenOnsetAtOnceHoldsForARefinedProduct) {
+    auto m = NewModel();
+    std::strcpy(m->oil.productType, "refined");
+    m->oil.bullwinkleHigh = 0;
+    EmulsionOnset(m->oil, OilSurroundingsOf(*m));
+    EXPECT_EQ(m->oil.bullwinkleHigh, 0);
+}
+
 TEST(EmulsionOnset, UncertaintyWidensTheTimeInHoursAndTheFractionInPercent) {
     auto m = NewModel();
     m->oil.bulltimeHigh = 5;

@@ -3,7 +3,6 @@
 #include <sstream>
 
 #include "cli/ics_command.h"
-#include "cli/oil_commands.h"
 #include "cli/run_command.h"
 #include "cli/series_command.h"
 #include "cli/summary_command.h"
@@ -49,23 +48,6 @@ TEST(IcsCommand, RefusesAMalformedOrImpossibleBeginning) {
     EXPECT_EQ(RunIcsCommand(o, out, messages), 1);
     EXPECT_TRUE(messages.Contains("--begin 02/29 06: there is no such day in 2026"));
     EXPECT_TRUE(out.str().empty());
-}
-
-TEST(IcsCommand, PrintsThePeriodAndTheTableAndExports) {
-    testing::TempDir dir;
-    IcsCommandOptions o;
-    o.run = Example(dir, "open-sea-crude");
-    o.duration = 30;
-    o.exportFile = dir.File("ICS209.txt");
-    std::ostringstream out;
-    CollectingSink messages;
-    ASSERT_EQ(RunIcsCommand(o, out, messages), 0);
-    EXPECT_EQ(out.str().rfind("Operational Period Beginning = 03/14 0600, Duration = 24 hours\n\n"
-                              "Oil Name = Arabian Light\n",
-                              0),
-              0u);
-    const std::string x = testing::ReadFile(o.exportFile);
-    EXPECT_NE(x.find("\r03/14 0600\t03/15 0600\t5000\t"), std::string::npos) << x;
 }
 
 struct PeriodWarning {
@@ -171,55 +153,6 @@ TEST(RunCommand, ADrawnSeedRepeatsTheRun) {
     }
 }
 
-// Timed winds decide how long the run is; the command says so when it is
-// short of 120 hours.
-TEST(RunCommand, SaysHowManyHoursTheRunCoversAndWhy) {
-    testing::TempDir dir;
-    auto notes = [&](const char* example) {
-        RunOptions o = Example(dir, example);
-        auto doc = std::make_unique<CSpillDoc>(0, o.workDir, o.library);
-        CollectingSink messages;
-        EXPECT_EQ(LoadAndRun(o, *doc, messages), 0);
-        std::vector<std::string> found;
-        for (const Message& m : messages.messages)
-            if (m.text.starts_with("the run covers")) found.push_back(m.text);
-        return found;
-    };
-    EXPECT_EQ(notes("variable-winds-midnight"),
-              std::vector<std::string>{
-                  "the run covers 47 hours, to January 01, 2100 hours: the last wind record is "
-                  "at January 01, 2000 hours, and a run follows the oil only while the wind is "
-                  "known (at most 120 hours from the first release)"});
-    EXPECT_TRUE(notes("open-sea-crude").empty());
-}
-
-TEST(OilsCommand, SortedByPourPointShowsThePourPoint) {
-    ListOilsOptions o;
-    o.where.library = std::string(ORMIX_SOURCE_DIR) + "/data/OilLib";
-    o.sort = "pour";
-    o.find = "forties";
-    std::ostringstream out;
-    CollectingSink messages;
-    ASSERT_EQ(ListOils(o, out, messages), 0);
-    EXPECT_EQ(out.str(),
-              "Name                             Reference        API      Pour Point               "
-              "Location\n"
-              "Forties Blend                                     40.3     -9 to -3 deg C           "
-              "North Sea, United Kingdom\n");
-    o.sort = "name";
-    out.str("");
-    ASSERT_EQ(ListOils(o, out, messages), 0);
-    EXPECT_EQ(out.str().find("Pour Point"), std::string::npos);
-}
-
-TEST(SeriesCommand, UnitsMayBeWrittenWithDashes) {
-    EXPECT_EQ(GraphUnitNamed(kDensityGraph, "kg/cu-m"), 1);
-    EXPECT_EQ(GraphUnitNamed(kDensityGraph, "kg/cu m"), 1);
-    EXPECT_EQ(GraphUnitNamed(kRemainGraph, "metric-tonnes"), 6);
-    EXPECT_EQ(GraphUnitNamed(kRemainGraph, "metric tons"), 6);
-    EXPECT_EQ(GraphUnitNamed(kWaterGraph, "bbl"), -1);
-}
-
 TEST(SeriesCommand, RefusesUnknownGraphsAndUnitsBeforeRunning) {
     testing::TempDir dir;
     SeriesCommandOptions o;
@@ -286,18 +219,6 @@ TEST(SummaryCommand, PrintsTheSections) {
               std::string::npos)
         << s;
     EXPECT_NE(s.find("Emulsification\n  Mousse begins to form when "), std::string::npos) << s;
-}
-
-// The lines are the system's own texts, spacing and all: a water without a
-// current has a current of 0 in its unit.
-TEST(SummaryCommand, KeepsTheSystemsOwnTexts) {
-    testing::TempDir dir;
-    std::ostringstream out;
-    CollectingSink messages;
-    ASSERT_EQ(RunSummaryCommand(Example(dir, "response-operations"), out, messages), 0);
-    const std::string s = out.str();
-    EXPECT_NE(s.find("\n  Current = 0 mph\n"), std::string::npos) << s;
-    EXPECT_NE(s.find("\n    AmountRecovered = 100 bbl\n"), std::string::npos) << s;
 }
 
 }  // namespace

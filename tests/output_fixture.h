@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "cli/run_command.h"
 #include "model/weathering_model.h"
 #include "scenario/calendar.h"
+#include "scenario/scenario_json.h"
 #include "scenario/spill_doc.h"
 #include "temp_dir.h"
 
@@ -47,10 +47,11 @@ public:
         : doc_(std::make_unique<CSpillDoc>(MakeLocalTime(2026, 1, 1, 0), dir_.Path(),
                                            std::string(ORMIX_SOURCE_DIR) + "/data/OilLib")) {
         doc_->runSeed = 1;
-        RunOptions options;
-        options.file = std::string(ORMIX_SOURCE_DIR) + "/examples/scenarios/" + name + ".json";
-        options.seed = 1;
-        loaded_ = LoadScenarioFile(options.file, *doc_, messages_);
+        const ScenarioLoadResult r = LoadScenarioJson(
+            ReadFile(std::string(ORMIX_SOURCE_DIR) + "/examples/scenarios/" + name + ".json"),
+            *doc_);
+        loaded_ = r.ok;
+        EXPECT_TRUE(r.ok) << name << ": " << r.path << ": " << r.refusal.text;
         doc_->sink = &messages_;
     }
     bool Loaded() const { return loaded_; }

@@ -116,6 +116,7 @@ TEST(PlumeInputForBurn, TakesTheBurnAsTypedAndTheSharedRate) {
     EXPECT_EQ(in.area, 500);
     EXPECT_EQ(in.areaUnit, 2);
     EXPECT_EQ(in.thickness, 10);
+    EXPECT_EQ(in.month * 100 + in.day, 314);
     EXPECT_EQ(in.hour, 9);
     EXPECT_EQ(in.regressionRate, 0.04);
     EXPECT_FALSE(in.oilChosen);

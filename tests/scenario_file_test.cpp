@@ -518,6 +518,8 @@ TEST(StoredValues, WhatNoDialogStoresIsNamed) {
          "-1 lies outside 0 to 5, what the water dialog takes"},
         {[](SpillDocData& d) { d.inputWindWave.speed[7] = std::nan(""); },
          "InputWindWave.hours[7].speed", "nan lies outside 0 to 68"},
+        {[](SpillDocData& d) { d.inputWindWave.fetchE = -1; }, "InputWindWave.fetchE",
+         "-1 lies outside 0 to "},
         {[](SpillDocData& d) { d.inputInstant.vol = 1e9; }, "InputInstant.vol",
          "1000000000 lies outside 2 to 500000, what the instantaneous release dialog takes"},
         {[](SpillDocData& d) { d.inputDispersant.duration[0] = 500; },

@@ -118,17 +118,6 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{R"({"water": {"temperature": 31}})", "water",
                 "Problem with the Input\n\nSorry, ORMIX does not support freezing water "
                 "conditions."},
-        Refusal{R"({"water": {"temperature": 15, "unit": "C",
-                              "current": {"speed": -1, "direction": 90}}})",
-                "water",
-                "Problem with the Input\n\nSorry, ORMIX does not understand a negative "
-                "current speed."},
-        Refusal{R"({"wind": {"speed": 0, "direction": 90}})", "wind",
-                "Problem with the Input.\n\nSorry, ORMIX does not support wind speeds less than "
-                "2 mph."},
-        Refusal{R"({"response": {"beaching": {"days": [10, "-5"]}}})", "response.beaching",
-                "Problem with the Input.\n\nSorry, ORMIX does not understand the negative amount "
-                "entered for day 2."},
         Refusal{R"({"releases": {"instantaneous": {"time": "2026-03-14 06:00", "amount": 1000},
                                  "continuous": {"time": "2026-03-14 06:00", "duration": 24,
                                                 "amount": 500},

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "calculators/tank_wizard.h"
-#include "output/budget_units.h"
 
 namespace ormix {
 namespace {
@@ -267,24 +266,6 @@ TEST(TankStep7, ComputesTheReleaseAndCurvesInThePlotUnit) {
     EXPECT_NEAR(c.points.front().oilLevel, 16, 1e-9);
     EXPECT_NEAR(c.points.back().released, r.total / 0.158987294928, 1e-6);
     EXPECT_NEAR(c.points.back().minutes * 60, r.tank.time[r.tank.pointCount - 1], 1e-9);
-}
-
-TEST(BudgetUnits, ConversionRules) {
-    EXPECT_EQ(ConvertBudgetValue(kBudgetCubicMetres, 5, 0, 0), 5);
-    EXPECT_EQ(ConvertBudgetValue(kBudgetFraction, 3, 3, 0), 1.0);
-    EXPECT_EQ(ConvertBudgetValue(kBudgetFraction, 0, 0, 0), 1.0);
-    EXPECT_EQ(ConvertBudgetValue(kBudgetFraction, 1, 0, 0), NoData);
-    EXPECT_EQ(ConvertBudgetValue(kBudgetPercent, 1, 4, 0), 25.0);
-    EXPECT_EQ(ConvertBudgetValue(kBudgetPercent, 2, 2, 0), 100.0);
-    EXPECT_NEAR(ConvertBudgetValue(kBudgetBarrels, 0.158987294928, 0, 0), 1, 1e-12);
-    EXPECT_NEAR(ConvertBudgetValue(kBudgetGallons, 0.003785411784, 0, 0), 1, 1e-12);
-    EXPECT_NEAR(ConvertBudgetValue(kBudgetTons, 1, 0, 907.2), 1, 1e-12);
-    EXPECT_NEAR(ConvertBudgetValue(kBudgetMetricTons, 2, 0, 850), 1.7, 1e-12);
-    EXPECT_EQ(ConvertBudgetValue(kBudgetCubicMetres, -1, 0, 0), NoData);
-    EXPECT_EQ(ConvertBudgetValue(7, 1, 1, 1), NoData);
-    EXPECT_EQ(ConvertBudgetValue(-1, 1, 1, 1), NoData);
-    EXPECT_STREQ(BudgetUnitTableLabel(kBudgetMetricTons), "metric tons");
-    EXPECT_STREQ(BudgetUnitGraphLabel(kBudgetMetricTons), "metric tonnes");
 }
 
 }  // namespace

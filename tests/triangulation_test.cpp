@@ -268,29 +268,6 @@ TEST(Triangulation, LatticePointsWithManyCocircularAndCollinearPoints) {
     }
 }
 
-// The cell index gives the merges of the straightforward scan exactly: the
-// same survivors, weights, positions and order.
-TEST(Triangulation, MergingByCellMatchesTheScanOnManyClouds) {
-    for (std::uint32_t seed = 1; seed <= 150; ++seed) {
-        Cloud c = ClusteredCloud(seed, 40 + static_cast<int>(seed * 7 % 700));
-        CollectingSink sink;
-        DagTriangulation byCell(sink), byScan(sink);
-        byScan.UseScanMerge(true);
-        const int n = c.Size();
-        const int a = byCell.CalculateDagTri(c.x.data(), c.y.data(), n);
-        const int b = byScan.CalculateDagTri(c.x.data(), c.y.data(), n);
-        const DagPoints& p = byCell.Points();
-        const DagPoints& q = byScan.Points();
-        ASSERT_EQ(p.weight, q.weight) << "seed " << seed;
-        ASSERT_EQ(p.mergedInto, q.mergedInto) << "seed " << seed;
-        ASSERT_EQ(p.gx, q.gx) << "seed " << seed;
-        ASSERT_EQ(p.gy, q.gy) << "seed " << seed;
-        ASSERT_EQ(p.x, q.x) << "seed " << seed;
-        ASSERT_EQ(p.y, q.y) << "seed " << seed;
-        ASSERT_EQ(a, b) << "seed " << seed;
-    }
-}
-
 // The closed forms used when one or two outer points take part agree with
 // the full expansion in K, on random grid points and on points along one
 // line.

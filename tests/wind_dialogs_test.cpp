@@ -63,6 +63,8 @@ TEST(ConstantWind, WavesFromFetchOrHeight) {
     EXPECT_EQ(ConstantWindDialogOK(*doc, e).Text(),
               "Problem with the Input.\n\nSorry, ORMIX requires a minimum fetch of 1 mile (or 1 "
               "km). Please enter a larger value.");
+    e.fetch = "1";  // the least fetch is allowed
+    EXPECT_TRUE(ConstantWindDialogOK(*doc, e).accepted);
     e.fetch = "12";
     e.units.fetch = 1;
     ASSERT_TRUE(ConstantWindDialogOK(*doc, e).accepted);

@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <cstdio>
 
@@ -44,6 +46,11 @@ inline int Closes(QDialog* dialog, QAbstractButton* button) {
     Click(button);
     if (alive) QObject::disconnect(watch);
     return result;
+}
+
+// One of the standard buttons (OK, Cancel, Help...) of a dialog.
+inline QPushButton* Button(QDialog* d, QDialogButtonBox::StandardButton which) {
+    return d->findChild<QDialogButtonBox*>()->button(which);
 }
 
 // The dialog of type T that a button has just opened over `parent`.

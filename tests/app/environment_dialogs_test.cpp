@@ -20,14 +20,6 @@
 
 namespace ormix::app::testing {
 
-namespace {
-
-QPushButton* Button(QDialog* d, QDialogButtonBox::StandardButton which) {
-    return d->findChild<QDialogButtonBox*>()->button(which);
-}
-
-}  // namespace
-
 class EnvironmentDialogsTest : public QObject {
     Q_OBJECT
 private slots:

@@ -30,10 +30,6 @@ namespace ormix::app::testing {
 
 namespace {
 
-QPushButton* Button(QDialog* d, QDialogButtonBox::StandardButton which) {
-    return d->findChild<QDialogButtonBox*>()->button(which);
-}
-
 long PositionOf(const OilLibrary& lib, const char* name) {
     std::vector<const OilSummary*> found = FindOils(lib, name);
     return found.size() == 1 ? found.front()->position : -1;

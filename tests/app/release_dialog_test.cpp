@@ -21,10 +21,6 @@ namespace ormix::app::testing {
 
 namespace {
 
-QPushButton* Button(QDialog* d, QDialogButtonBox::StandardButton which) {
-    return d->findChild<QDialogButtonBox*>()->button(which);
-}
-
 void EnterInstantaneous(ReleaseDialog& d, DayAndHour when, const char* amount) {
     Click(d.instantaneousButton);
     auto* i = Opened<InstantaneousDialog>(&d);

@@ -22,14 +22,6 @@
 
 namespace ormix::app::testing {
 
-namespace {
-
-QPushButton* Button(QDialog* d, QDialogButtonBox::StandardButton which) {
-    return d->findChild<QDialogButtonBox*>()->button(which);
-}
-
-}  // namespace
-
 class ResponseSheetsTest : public QObject {
     Q_OBJECT
 private slots:

@@ -170,7 +170,7 @@ std::vector<Case> Cases() {
     };
 }
 
-TEST(TriangulationSpeedUps, GiveTheRecordedResultsOnAwkwardClouds) {
+TEST(TriangulationShortCuts, GiveTheRecordedResultsOnAwkwardClouds) {
     for (const Case& k : Cases()) {
         CollectingSink sink;
         DagTriangulation t(sink);
@@ -181,7 +181,7 @@ TEST(TriangulationSpeedUps, GiveTheRecordedResultsOnAwkwardClouds) {
 
 // Many small lattice clouds: every degenerate arrangement a few points can
 // take, each with a result that must not change.
-TEST(TriangulationSpeedUps, GiveTheRecordedResultsOnManySmallLatticeClouds) {
+TEST(TriangulationShortCuts, GiveTheRecordedResultsOnManySmallLatticeClouds) {
     CollectingSink sink;
     DagTriangulation t(sink);
     Fingerprint f;
@@ -195,7 +195,7 @@ TEST(TriangulationSpeedUps, GiveTheRecordedResultsOnManySmallLatticeClouds) {
 }
 
 // Storage kept from a larger or different cloud leaves nothing behind.
-TEST(TriangulationSpeedUps, ReusedStorageGivesWhatFreshStorageGives) {
+TEST(TriangulationShortCuts, ReusedStorageGivesWhatFreshStorageGives) {
     const std::vector<Case> cases = Cases();
     CollectingSink sink;
     DagTriangulation reused(sink);
@@ -223,7 +223,7 @@ Cloud NearNeighbours(std::uint32_t seed) {
 }
 
 // The merge through cells and blocks gives what the plain scan gives.
-TEST(TriangulationSpeedUps, MergingMatchesTheScanWhereMergesChain) {
+TEST(TriangulationShortCuts, MergingMatchesTheScanWhereMergesChain) {
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
         const Cloud c = seed % 2 ? NearNeighbours(seed) : Chains(seed);
         CollectingSink sink;
@@ -241,7 +241,7 @@ TEST(TriangulationSpeedUps, MergingMatchesTheScanWhereMergesChain) {
 // awkward clouds (points on edges, on one circle, along lines, merged), on
 // many small lattices and on clouds whose order follows their position (a
 // spiral: each cell is filled by neighbours in turn).
-TEST(TriangulationSpeedUps, WalksLocateWhatTheHistoryLocates) {
+TEST(TriangulationShortCuts, WalksLocateWhatTheHistoryLocates) {
     std::vector<Case> cases = Cases();
     Cloud spiral;
     for (int i = 0; i < 800; ++i) {
@@ -266,7 +266,7 @@ TEST(TriangulationSpeedUps, WalksLocateWhatTheHistoryLocates) {
 
 // The one-product side test agrees with the full expansion in K, toward grid
 // points and outer points alike, on and off the line.
-TEST(TriangulationSpeedUps, SideOfRayMatchesTheExpandedOrientation) {
+TEST(TriangulationShortCuts, SideOfRayMatchesTheExpandedOrientation) {
     ModelRandom r;
     r.Seed(5);
     auto coordinate = [&](bool line) {
