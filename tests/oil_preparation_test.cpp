@@ -110,7 +110,7 @@ TEST(ViscosityAtTemperature, DynamicPointsAreTurnedKinematic) {
     r.oil.dyViscRef_temp[0] = 288;
     r.oil.dyViscRef_fevap[0] = 0;
     ViscosityEstimate one =
-        ViscosityAtTemperature(Filled(r)->oil, 288, 5000, 876, DiscardMessages());
+        ViscosityAtTemperature(Filled(r)->inputs.oil, 288, 5000, 876, DiscardMessages());
     ASSERT_TRUE(one.ok);
     EXPECT_NEAR(one.visc, 1e-3, 1e-15);
 
