@@ -156,7 +156,7 @@ TEST(SpillDoc, ContainedReleaseSetsCubicMetresContinuousKeepsTheUnit) {
     EXPECT_EQ(doc->budgetGraphUnit, kGraphCubicMetres);
 
     auto other = NewDoc();
-    other->run.workDir = ::testing::TempDir();
+    other->workDir = ::testing::TempDir();
     CompleteScenario(*other);
     ContinuousEntries c;
     c.duration = "10";
