@@ -164,7 +164,7 @@ void ResetSetUp(SetUpTables& t) {
 
 WeatheringModel::WeatheringModel() {
     run.sink = &DiscardMessages();
-    run.workDir = ".";
+    run.workDir = std::string(1, '.');
     Reset();
 }
 
