@@ -37,7 +37,7 @@ SummaryNode SectionOf(SummarySection section, const CSpillDoc& doc) {
             return BeachedSection(doc);
         case kSummaryEmulsification:
         default:
-            return EmulsificationSection(doc, doc.solved, doc.Model().oil.bullwinkleHigh);
+            return EmulsificationSection(doc, doc.solved, doc.Model().inputs.oil.bullwinkleHigh);
     }
 }
 

@@ -9,7 +9,6 @@
 #include "bench/scenarios.h"
 #include "core/math_calls.h"
 #include "model/run.h"
-#include "model/spreading.h"
 
 namespace {
 
@@ -54,15 +53,14 @@ ormixbench::MathCensus ormixbench::TakeCensus(int which, int samples) {
     MathCensus census;
     ormix::bench::Scenario s = ormix::bench::ByNumber(which);
     auto m = std::make_unique<ormix::WeatheringModel>();
-    m->random.Seed(1);
+    m->run.random.Seed(1);
     g_census = &census;
     g_samples = samples;
     m->Reset();
     FillModel(*m, s.Set());
     census.ok = m->SetUp();
     if (census.ok) {
-        ormix::Spread(*m);
-        census.ok = ormix::RunWithThreads(*m, false, 1);
+        census.ok = ormix::RunModel(*m, {.threads = 1});
     }
     g_census = nullptr;
     return census;

@@ -37,7 +37,7 @@ void BM_Run(benchmark::State& state) {
     if (threads == 0) threads = WorkerPool::DefaultThreads();
     bench::Scenario scenario = bench::ByNumber(which);
     auto m = std::make_unique<WeatheringModel>();
-    m->random.Seed(1);
+    m->run.random.Seed(1);
     for (auto _ : state) {
         m->Reset();
         FillModel(*m, scenario.Set());
@@ -45,13 +45,13 @@ void BM_Run(benchmark::State& state) {
             state.SkipWithError("set-up failed");
             return;
         }
-        SpreadAndRun(*m, false, threads);
-        benchmark::DoNotOptimize(m->result[m->numSteps - 1].remaining.best);
+        RunModel(*m, {.threads = threads});
+        benchmark::DoNotOptimize(m->results.result[m->run.numSteps - 1].remaining.best);
     }
     state.SetLabel(which == 0 ? "heaviest" : "typical");
     state.counters["threads"] = threads;
-    state.counters["LEs"] = m->numLEs;
-    state.counters["steps"] = m->numSteps;
+    state.counters["LEs"] = m->les.numLEs;
+    state.counters["steps"] = m->run.numSteps;
     state.counters["sizeof_model_bytes"] = static_cast<double>(sizeof(WeatheringModel));
 }
 BENCHMARK(BM_Run)

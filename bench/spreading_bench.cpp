@@ -99,10 +99,10 @@ void BM_SpreadHeaviest120h(benchmark::State& state) {
     testing::SetUpFrom(*m, r);
     for (auto _ : state) {
         Spread(*m);
-        benchmark::DoNotOptimize(m->le[0].area[m->numHours - 1]);
+        benchmark::DoNotOptimize(m->les.le[0].area[m->run.numHours - 1]);
     }
-    state.counters["LEs"] = m->numLEs;
-    state.counters["hours"] = m->numHours;
+    state.counters["LEs"] = m->les.numLEs;
+    state.counters["hours"] = m->run.numHours;
 }
 BENCHMARK(BM_SpreadHeaviest120h)->Unit(benchmark::kMillisecond);
 

@@ -86,29 +86,29 @@ struct BudgetLines {
 
 void PrintRunSummary(const CSpillDoc& doc, std::ostream& out, int unit) {
     const WeatheringModel& m = doc.Model();
-    if (m.numSteps < 1) return;
-    const StepResult& last = m.result[m.numSteps - 1];
+    if (m.run.numSteps < 1) return;
+    const StepResult& last = m.results.result[m.run.numSteps - 1];
     double released = last.released.best;
     const BudgetLines budget{unit, MassUnitDensity(m), released};
     char buf[200];
     out << "Oil: " << doc.OilName << "\n";
     out << FormatTime(doc.SpillTime, "Spill time: %B %d, %H%M hours") << "\n";
-    std::snprintf(buf, sizeof buf, "Run: %d hours, %d steps of %d s, %d LEs\n", m.numHours,
-                  m.numSteps, m.deltat, m.numLEs);
+    std::snprintf(buf, sizeof buf, "Run: %d hours, %d steps of %d s, %d LEs\n", m.run.numHours,
+                  m.run.numSteps, m.run.deltat, m.les.numLEs);
     out << buf;
     if (doc.runSeed) {
         std::snprintf(buf, sizeof buf, "Seed: %u (the same seed repeats the run: --seed %u)\n",
                       static_cast<unsigned>(*doc.runSeed), static_cast<unsigned>(*doc.runSeed));
         out << buf;
     }
-    std::snprintf(buf, sizeof buf, "Oil budget after %d hours (best estimate):\n", m.numHours);
+    std::snprintf(buf, sizeof buf, "Oil budget after %d hours (best estimate):\n", m.run.numHours);
     out << buf;
     budget.Line(out, "Released", released);
     budget.Line(out, "Evaporated", last.evaporated.best);
     budget.Line(out, "Dispersed", last.dispersed.best);
-    if (m.result[0].burned.best != NoData) budget.Line(out, "Burned", last.burned.best);
-    if (m.result[0].skimmed.best != NoData) budget.Line(out, "Skimmed", last.skimmed.best);
-    if (m.result[0].beached.best != NoData) budget.Line(out, "Beached", last.beached.best);
+    if (m.results.result[0].burned.best != NoData) budget.Line(out, "Burned", last.burned.best);
+    if (m.results.result[0].skimmed.best != NoData) budget.Line(out, "Skimmed", last.skimmed.best);
+    if (m.results.result[0].beached.best != NoData) budget.Line(out, "Beached", last.beached.best);
     budget.Line(out, "Remaining afloat", last.remaining.best);
     std::snprintf(buf, sizeof buf,
                   "Oil afloat at the end: density %.1f kg/m3, viscosity %.0f cSt, water content "

@@ -11,6 +11,7 @@
 #include "cli/text_files.h"
 #include "cli/work_dir.h"
 #include "core/scoped_value.h"
+#include "model/run.h"
 
 namespace ormix {
 
@@ -34,9 +35,9 @@ int RunRecords(const RunRecordsOptions& options, WeatheringModel& m, MessageSink
         messages.Error(options.file + ": " + error);
         return 1;
     }
-    ScopedValue<MessageSink*> speak(m.sink, &messages);
-    m.workDir = options.workDir;
-    m.random.Seed(SeedOfRun(options.seed));
+    ScopedValue<MessageSink*> speak(m.run.sink, &messages);
+    m.run.workDir = options.workDir;
+    m.run.random.Seed(SeedOfRun(options.seed));
 
     m.Reset();
     FillModel(m, records.RecordSet());
@@ -44,11 +45,11 @@ int RunRecords(const RunRecordsOptions& options, WeatheringModel& m, MessageSink
         messages.Error("The model could not be set up; the run has no results.");
         return 1;
     }
-    if (m.numSteps < 1) {
+    if (m.run.numSteps < 1) {
         messages.Error("No wind speed is given for any hour: the run has no hours.");
         return 1;
     }
-    if (!m.Solve(true)) return 1;
+    if (!RunModel(m, {.coreDump = true})) return 1;
     m.CopyRemovalsToEnvelope();
     const std::string note = RunLengthNote(m, std::nullopt);
     if (!note.empty()) messages.Information(note);
@@ -57,10 +58,11 @@ int RunRecords(const RunRecordsOptions& options, WeatheringModel& m, MessageSink
 
 void PrintStepBudget(const WeatheringModel& m, std::ostream& out) {
     out << "   hours      released (m3)  afloat (m3)  evaporated (m3) dispersed (m3)\n";
-    for (int s = 0; s < m.numSteps; ++s) {
-        const StepResult& r = m.result[s];
+    for (int s = 0; s < m.run.numSteps; ++s) {
+        const StepResult& r = m.results.result[s];
         char hours[16];
-        std::snprintf(hours, sizeof hours, "%8.3f", static_cast<double>(s + 1) / m.stepsPerHour);
+        std::snprintf(hours, sizeof hours, "%8.3f",
+                      static_cast<double>(s + 1) / m.run.stepsPerHour);
         out << hours << Cell(r.released.best) << Cell(r.remaining.best) << Cell(r.evaporated.best)
             << Cell(r.dispersed.best) << '\n';
     }
@@ -81,7 +83,7 @@ void AddRunRecordsCommand(CLI::App& app) {
         int rc = RunRecords(*options, *model, sink);
         if (rc == 0) PrintStepBudget(*model, std::cout);
         // The results are printed; a dump that could not be written still fails.
-        if (rc == 0 && model->dumpFailed) rc = 1;
+        if (rc == 0 && model->results.dumpFailed) rc = 1;
         if (rc != 0) throw CLI::RuntimeError(rc);
     });
 }

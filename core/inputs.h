@@ -150,9 +150,12 @@ struct InputUncertainty {
 struct InputDispersant {
     int num = 0;
     int startHour[kMaxOperations];
-    int duration[kMaxOperations];      // hours
-    double dispersed[kMaxOperations];  // percent of the spill area sprayed
-    double sprayed[kMaxOperations];    // percent of the sprayed oil dispersed
+    int duration[kMaxOperations];  // hours
+    // The two percentages are named the wrong way round, and stored files
+    // rely on the names: `dispersed` holds the percent of the spill area
+    // sprayed, `sprayed` the percent of the sprayed oil dispersed.
+    double dispersed[kMaxOperations];
+    double sprayed[kMaxOperations];
 
     InputDispersant() {
         for (int i = 0; i < kMaxOperations; ++i) {

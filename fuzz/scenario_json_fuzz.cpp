@@ -80,8 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const ormix::WeatheringModel& m = doc.Model();
-    for (int s = 0; s < m.numSteps; ++s) {
-        const ormix::StepResult& x = m.result[s];
+    for (int s = 0; s < m.run.numSteps; ++s) {
+        const ormix::StepResult& x = m.results.result[s];
         const double released = x.released.best;
         Check(std::isfinite(released) && released >= 0);
         const double parts[] = {x.remaining.best, x.evaporated.best, x.dispersed.best,

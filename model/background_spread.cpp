@@ -19,8 +19,8 @@ constexpr int kDriftAhead = 2;
 
 }  // namespace
 
-BackgroundSpread::BackgroundSpread(WeatheringModel& m) : hours_(m.numHours) {
-    if (!SpreadableModel(m) || m.containedArea > 0) {
+BackgroundSpread::BackgroundSpread(WeatheringModel& m) : hours_(m.run.numHours) {
+    if (!SpreadableModel(m) || m.inputs.containedArea > 0) {
         Spread(m);
         published_.store(kHours + 1);
         return;

@@ -153,8 +153,7 @@ void CoreDump::Element(int i, const LE& e, double area, int hour, bool carried) 
     Check();
 }
 
-void CoreDump::StepEnd(const WeatheringModel& m, const RunTotals& total, const StepSums& s,
-                       double slickArea, int hour) {
+void CoreDump::StepEnd(const StepSums& s, const RunTotals& total, const StepEndValues& at) {
     std::FILE* f = file_;
     std::fprintf(f, "\n\t\t oilSum    = %.4f\n", s.oilSum);
     std::fprintf(f, "\n\t\t rhoAv     = %.4f\n", s.rhoAv);
@@ -171,13 +170,13 @@ void CoreDump::StepEnd(const WeatheringModel& m, const RunTotals& total, const S
     std::fprintf(f, "\t\t YmaxLE = %e\n", s.YMax);
     std::fprintf(f, "\n\t\t benzAv     = %e\n", s.benzAv);
     std::fprintf(f, "\t\t benz2Av    = %e\n", s.benz2Av);
-    std::fprintf(f, "\t\t MinBenzene = %e\n", m.MinBenzene);
+    std::fprintf(f, "\t\t MinBenzene = %e\n", at.minBenzene);
     std::fprintf(f, "\t\t benz0      = %e\n", s.benz0);
     std::fprintf(f, "\n\t\t total.disp = %e\n", total.disp);
     std::fprintf(f, "\t\t total.evap = %e\n", total.evap);
     std::fprintf(f, "\t\t total.spill = %e\n", total.spill);
-    const WaveCase& w = m.wave[hour].best;
-    std::fprintf(f, "\n\t\t Slick.Area = %.4f\n", slickArea);
+    const WaveCase& w = at.waves;
+    std::fprintf(f, "\n\t\t Slick.Area = %.4f\n", at.slickArea);
     std::fprintf(f, "\t\t Wave.Hrms  = %.4f\n", w.Hrms);
     std::fprintf(f, "\t\t Wave.f_bw  = %.4f\n", w.f_bw);
     std::fprintf(f, "\t\t Wave.De    = %.4f\n", w.De);

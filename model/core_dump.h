@@ -51,8 +51,13 @@ public:
     // `carried`: the LE has held no oil in this case, and shows what the
     // cases before left (left open).
     void Element(int index, const LE& e, double area, int hour, bool carried);
-    void StepEnd(const WeatheringModel& m, const RunTotals& total, const StepSums& sums,
-                 double slickArea, int hour);
+    // What the end of a step shows besides its sums and budget.
+    struct StepEndValues {
+        double slickArea;   // m2
+        double minBenzene;  // the run's least benzene
+        WaveCase waves;     // the best-case waves of the step's hour
+    };
+    void StepEnd(const StepSums& sums, const RunTotals& total, const StepEndValues& at);
     // Ends the dump and puts it in place of the earlier one. False when any
     // of it could not be written: `message` then names the file and the
     // reason, and no dump file is left (an earlier one would not describe

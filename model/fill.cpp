@@ -29,7 +29,8 @@ bool AmountToSI(const WeatheringModel& m, int code, double v, double& out) {
         out = NoData;
         return code >= kVolBarrels && code <= kVolMetricTons;
     }
-    double rho = MassToVolumeDensity(m.oil.rhoRef_value[0], m.oil.api, m.waterDensity);
+    double rho =
+        MassToVolumeDensity(m.inputs.oil.rhoRef_value[0], m.inputs.oil.api, m.inputs.waterDensity);
     switch (code) {
         case kVolBarrels:
             out = ConvertToSI(UnitCategory::Volume, si::kBarrel, v);
@@ -100,7 +101,7 @@ double Radians(double degrees) {
 }  // namespace
 
 void FillOil(WeatheringModel& m, const InputOil& in) {
-    OilState& o = m.oil;
+    OilState& o = m.inputs.oil;
     std::memcpy(o.productType, in.productType, sizeof o.productType);
     o.productType[sizeof o.productType - 1] = '\0';
     o.api = in.api;
@@ -139,7 +140,7 @@ void FillOil(WeatheringModel& m, const InputOil& in) {
     }
     o.cutCount = cuts;
     o.distKind = cuts == 0 ? 1 : (in.dist_volumeFrac ? 2 : 3);
-    m.oilChanged = true;
+    m.run.oilChanged = true;
 }
 
 void FillWindWave(WeatheringModel& m, const InputWindWave& in) {
@@ -147,107 +148,108 @@ void FillWindWave(WeatheringModel& m, const InputWindWave& in) {
     for (int i = 0; i < num; ++i) {
         double speed = 0;
         if (!SpeedToSI(in.speedUnits, in.speed[i], speed)) return;
-        m.wind[i].speed = speed;
-        m.wind[i].direction = Radians(in.direction[i]);
+        m.inputs.wind[i].speed = speed;
+        m.inputs.wind[i].direction = Radians(in.direction[i]);
         double height = 0;
         if (!MetresOrFeetToSI(in.waveHtUnits, in.waveHt[i], height)) return;
-        m.wave[i].inputHeight = height;
+        m.inputs.wave[i].inputHeight = height;
     }
     for (int i = num; i < kHours; ++i) {
-        m.wind[i].speed = m.wind[i].direction = NoData;
-        m.wave[i].inputHeight = NoData;
+        m.inputs.wind[i].speed = m.inputs.wind[i].direction = NoData;
+        m.inputs.wave[i].inputHeight = NoData;
     }
     int fetchCode = in.fetchUnits == 1 ? si::kMile : in.fetchUnits == 2 ? si::kKilometre : -1;
     if (fetchCode < 0) return;
-    m.fetchN = ConvertToSI(UnitCategory::Length, fetchCode, in.fetchN);
-    m.fetchE = ConvertToSI(UnitCategory::Length, fetchCode, in.fetchE);
-    m.fetchS = ConvertToSI(UnitCategory::Length, fetchCode, in.fetchS);
-    m.fetchW = ConvertToSI(UnitCategory::Length, fetchCode, in.fetchW);
-    m.envChanged = true;
+    m.inputs.fetchN = ConvertToSI(UnitCategory::Length, fetchCode, in.fetchN);
+    m.inputs.fetchE = ConvertToSI(UnitCategory::Length, fetchCode, in.fetchE);
+    m.inputs.fetchS = ConvertToSI(UnitCategory::Length, fetchCode, in.fetchS);
+    m.inputs.fetchW = ConvertToSI(UnitCategory::Length, fetchCode, in.fetchW);
+    m.run.envChanged = true;
 }
 
 void FillWater(WeatheringModel& m, const InputWater& in) {
     double celsius = 0;
     if (in.tempUnits == 1) {
-        m.waterTemp = ConvertToSI(UnitCategory::Temperature, si::kFahrenheit, in.temperature);
+        m.inputs.waterTemp =
+            ConvertToSI(UnitCategory::Temperature, si::kFahrenheit, in.temperature);
         celsius = (in.temperature - 32.0) * 5.0 / 9.0;
     } else if (in.tempUnits == 2) {
-        m.waterTemp = ConvertToSI(UnitCategory::Temperature, si::kCelsius, in.temperature);
+        m.inputs.waterTemp = ConvertToSI(UnitCategory::Temperature, si::kCelsius, in.temperature);
         celsius = in.temperature;
     } else {
         return;
     }
-    m.waterDensity = SeawaterDensity(celsius, in.salinity);
-    m.sediment = in.sediment == NoData ? NoData : in.sediment / 1000.0;
+    m.inputs.waterDensity = SeawaterDensity(celsius, in.salinity);
+    m.inputs.sediment = in.sediment == NoData ? NoData : in.sediment / 1000.0;
     double speed = 0;
     if (!SpeedToSI(in.speedUnits, in.speed, speed)) return;
-    m.currentSpeed = speed;
-    m.currentDirection = Radians(in.direction);
-    m.envChanged = true;
+    m.inputs.currentSpeed = speed;
+    m.inputs.currentDirection = Radians(in.direction);
+    m.run.envChanged = true;
 }
 
 namespace {
 void ClearSharedRelease(WeatheringModel& m) {
-    m.instFlag = 0;
-    m.instStartHour = NoDataInt;
-    m.instVol = NoData;
-    m.containedArea = NoData;
+    m.inputs.instFlag = 0;
+    m.inputs.instStartHour = NoDataInt;
+    m.inputs.instVol = NoData;
+    m.inputs.containedArea = NoData;
 }
 }  // namespace
 
 void FillInstant(WeatheringModel& m, const InputInstant& in) {
     ClearSharedRelease(m);
     if (in.flag) {
-        m.instFlag = 1;
-        m.instStartHour = in.startHour;
-        if (!AmountToSI(m, in.volUnits, in.vol, m.instVol)) return;
+        m.inputs.instFlag = 1;
+        m.inputs.instStartHour = in.startHour;
+        if (!AmountToSI(m, in.volUnits, in.vol, m.inputs.instVol)) return;
     }
-    m.releaseChanged = true;
+    m.run.releaseChanged = true;
 }
 
 void FillBoomed(WeatheringModel& m, const InputBoomed& in) {
     ClearSharedRelease(m);
     if (in.flag) {
-        m.instFlag = 1;
-        m.instStartHour = in.startHour;
-        if (!AmountToSI(m, in.volUnits, in.vol, m.instVol)) return;
-        if (!AreaToSI(in.areaUnits, in.area, m.containedArea)) return;
+        m.inputs.instFlag = 1;
+        m.inputs.instStartHour = in.startHour;
+        if (!AmountToSI(m, in.volUnits, in.vol, m.inputs.instVol)) return;
+        if (!AreaToSI(in.areaUnits, in.area, m.inputs.containedArea)) return;
     }
-    m.releaseChanged = true;
+    m.run.releaseChanged = true;
 }
 
 void FillContinuous(WeatheringModel& m, const InputContinuous& in) {
-    m.contFlag = in.flag ? 1 : 0;
-    m.contStartHour = in.startHour;
-    m.contEndHour = in.endHour;
-    if (!RateToSI(m, in.rateUnits, in.startRate, m.contStartRate)) return;
-    if (!RateToSI(m, in.rateUnits, in.endRate, m.contEndRate)) return;
-    m.releaseChanged = true;
+    m.inputs.contFlag = in.flag ? 1 : 0;
+    m.inputs.contStartHour = in.startHour;
+    m.inputs.contEndHour = in.endHour;
+    if (!RateToSI(m, in.rateUnits, in.startRate, m.inputs.contStartRate)) return;
+    if (!RateToSI(m, in.rateUnits, in.endRate, m.inputs.contEndRate)) return;
+    m.run.releaseChanged = true;
 }
 
 void PrepareTank(WeatheringModel& m, const InputTank& in) {
-    PrepareTankModel(m.tank, in);
-    m.releaseChanged = true;
+    PrepareTankModel(m.inputs.tank, in);
+    m.run.releaseChanged = true;
 }
 
 void FillUncertainty(WeatheringModel& m, const InputUncertainty& in) {
-    m.windFlag = in.windFlag ? 1 : 0;
-    m.windUnc = NoData;
-    if (m.windFlag && !SpeedToSI(in.windUnits, in.wind, m.windUnc)) return;
-    m.emulFlag = in.emulFlag ? 1 : 0;
-    m.emulPercent = NoData;
-    m.emulHours = NoDataInt;
-    if (m.emulFlag) {
+    m.inputs.windFlag = in.windFlag ? 1 : 0;
+    m.inputs.windUnc = NoData;
+    if (m.inputs.windFlag && !SpeedToSI(in.windUnits, in.wind, m.inputs.windUnc)) return;
+    m.inputs.emulFlag = in.emulFlag ? 1 : 0;
+    m.inputs.emulPercent = NoData;
+    m.inputs.emulHours = NoDataInt;
+    if (m.inputs.emulFlag) {
         if (in.emulUnits == 1)
-            m.emulPercent = in.emul;
+            m.inputs.emulPercent = in.emul;
         else if (in.emulUnits == 2)
-            m.emulHours = in.emul == NoData ? NoDataInt : static_cast<int>(in.emul);
+            m.inputs.emulHours = in.emul == NoData ? NoDataInt : static_cast<int>(in.emul);
         else
             return;
     }
-    m.volFlag = in.volFlag ? 1 : 0;
-    m.volUnc = m.volFlag ? in.vol : NoData;
-    m.envChanged = true;
+    m.inputs.volFlag = in.volFlag ? 1 : 0;
+    m.inputs.volUnc = m.inputs.volFlag ? in.vol : NoData;
+    m.run.envChanged = true;
 }
 
 namespace {
@@ -261,59 +263,61 @@ double Percent(double v) {
 
 void FillDispersant(WeatheringModel& m, const InputDispersant& in) {
     for (int i = 0; i < Operations(in.num); ++i) {
-        m.dispStartHour[i] = in.startHour[i];
-        m.dispDuration[i] = in.duration[i];
-        m.dispDispersed[i] = Percent(in.dispersed[i]);
-        m.dispSprayed[i] = Percent(in.sprayed[i]);
+        m.inputs.dispStartHour[i] = in.startHour[i];
+        m.inputs.dispDuration[i] = in.duration[i];
+        m.inputs.dispDispersed[i] = Percent(in.dispersed[i]);
+        m.inputs.dispSprayed[i] = Percent(in.sprayed[i]);
     }
-    m.responseChanged = true;
+    m.run.responseChanged = true;
 }
 
 void FillBurn(WeatheringModel& m, const InputBurn& in) {
     for (int i = 0; i < Operations(in.num); ++i) {
-        m.burnStartHour[i] = in.startHour[i];
-        m.burnThick[i] = NoData;
-        m.burnArea[i] = NoData;
+        m.inputs.burnStartHour[i] = in.startHour[i];
+        m.inputs.burnThick[i] = NoData;
+        m.inputs.burnArea[i] = NoData;
         if (in.thick[i] > 0) {
             switch (in.thickUnits[i]) {
                 case 1:
-                    m.burnThick[i] = in.thick[i] * 0.001;
+                    m.inputs.burnThick[i] = in.thick[i] * 0.001;
                     break;
                 case 2:
-                    m.burnThick[i] = in.thick[i] * 0.01;
+                    m.inputs.burnThick[i] = in.thick[i] * 0.01;
                     break;
                 case 3:
-                    m.burnThick[i] = in.thick[i] * 0.0254;
+                    m.inputs.burnThick[i] = in.thick[i] * 0.0254;
                     break;
                 default:
                     return;
             }
         }
-        if (in.area[i] > 0 && !AreaToSI(in.areaUnits[i], in.area[i], m.burnArea[i])) return;
+        if (in.area[i] > 0 && !AreaToSI(in.areaUnits[i], in.area[i], m.inputs.burnArea[i])) return;
     }
-    m.burnRate = NoData;
+    m.inputs.burnRate = NoData;
     if (in.burnRegRate != NoData && in.burnRegRate >= 0) {
         if (in.burnRegRateUnits == 1)
-            m.burnRate = in.burnRegRate * 0.001;
+            m.inputs.burnRate = in.burnRegRate * 0.001;
         else if (in.burnRegRateUnits == 2)
-            m.burnRate = in.burnRegRate * 0.0254;
+            m.inputs.burnRate = in.burnRegRate * 0.0254;
         else
             return;
     }
-    m.responseChanged = true;
+    m.run.responseChanged = true;
 }
 
 void FillSkimmer(WeatheringModel& m, const InputSkimmer& in) {
     for (int i = 0; i < Operations(in.num); ++i) {
-        m.skimStartHour[i] = in.startHour[i];
-        m.skimDuration[i] = in.duration[i];
-        m.skimRate[i] = NoData;
-        m.skimAmount[i] = NoData;
-        if (in.rate[i] > 0 && !RateToSI(m, in.rateUnits[i], in.rate[i], m.skimRate[i])) return;
-        if (in.amount[i] > 0 && !AmountToSI(m, in.amountUnits[i], in.amount[i], m.skimAmount[i]))
+        m.inputs.skimStartHour[i] = in.startHour[i];
+        m.inputs.skimDuration[i] = in.duration[i];
+        m.inputs.skimRate[i] = NoData;
+        m.inputs.skimAmount[i] = NoData;
+        if (in.rate[i] > 0 && !RateToSI(m, in.rateUnits[i], in.rate[i], m.inputs.skimRate[i]))
+            return;
+        if (in.amount[i] > 0 &&
+            !AmountToSI(m, in.amountUnits[i], in.amount[i], m.inputs.skimAmount[i]))
             return;
     }
-    m.responseChanged = true;
+    m.run.responseChanged = true;
 }
 
 void FillBeached(WeatheringModel& m, const InputBeached& in) {
@@ -321,9 +325,9 @@ void FillBeached(WeatheringModel& m, const InputBeached& in) {
         double v = 0;
         if (!AmountToSI(m, in.volUnits, in.vol[h], v)) return;
         // An unset amount means nothing beached in that hour.
-        m.response[h].beach = v == NoData ? 0.0 : v / 3600.0;
+        m.setup.response[h].beach = v == NoData ? 0.0 : v / 3600.0;
     }
-    m.responseChanged = true;
+    m.run.responseChanged = true;
 }
 
 void FillModel(WeatheringModel& m, const InputRecordSet& in) {

@@ -89,106 +89,114 @@ void ResetResult(StepResult& r) {
     r.slickArea = NoData;
 }
 
+void ResetInputs(ModelInputs& in) {
+    in.instFlag = 0;
+    in.instStartHour = NoDataInt;
+    in.instVol = NoData;
+    in.contFlag = 0;
+    in.contStartHour = in.contEndHour = NoDataInt;
+    in.contStartRate = in.contEndRate = NoData;
+    ResetTank(in.tank);
+    in.containedArea = NoData;
+
+    for (WindHour& w : in.wind)
+        w = {NoData, NoData, 0.0, 0.0, NoData};
+    WaveCase none{NoData, NoData, NoData};
+    for (WaveHour& w : in.wave)
+        w = {NoData, none, none, none};
+
+    in.waterTemp = NoData;
+    in.waterDensity = NoData;
+    in.waterViscosity = 1e-6;
+    in.sediment = NoData;
+    in.currentSpeed = in.currentDirection = NoData;
+    in.airPressure = 101300;
+    in.fetchN = in.fetchE = in.fetchS = in.fetchW = 0;
+
+    Fill(in.dispStartHour, NoDataInt);
+    Fill(in.dispDuration, NoDataInt);
+    Fill(in.dispDispersed, NoData);
+    Fill(in.dispSprayed, NoData);
+    Fill(in.skimStartHour, NoDataInt);
+    Fill(in.skimDuration, NoDataInt);
+    Fill(in.skimRate, NoData);
+    Fill(in.skimAmount, NoData);
+    Fill(in.burnStartHour, NoDataInt);
+    Fill(in.burnThick, NoData);
+    Fill(in.burnArea, NoData);
+    in.defaultBurnRate = 4e-5;
+    in.burnRate = NoData;
+
+    ResetOil(in.oil);
+
+    in.windFlag = 0;
+    in.windUnc = NoData;
+    in.volFlag = 0;
+    in.volUnc = NoData;
+    in.emulFlag = 0;
+    in.emulPercent = NoData;
+    in.emulHours = NoDataInt;
+}
+
+void ResetSetUp(SetUpTables& t) {
+    Fill(t.hourlyVolume, 0.0);
+    for (ReleaseHour& r : t.release)
+        r = {0, 0, 0, 0, 0, 0, 0, 0};
+    for (ResponseHour& r : t.response)
+        r = {0, 0, 0, 0, 0};
+    t.InitialOil = InitialOilValues{};
+    t.evap.rows = kMaxEvapRows;
+    std::memset(t.evap.row, 0, sizeof t.evap.row);
+    t.evapConst = NoData;
+    t.k1 = 1.53;
+    t.k2 = 1.21;
+    t.buoyancy = t.spreadConst = NoData;
+    t.currentDx = t.currentDy = 0;
+    t.releaseHours = 0;
+    t.maxWind = 30;
+    t.minWind = 1;
+    t.MinBenzene = 0.011;
+    t.gasConstant = 8.3144;
+    t.gasConstantCal = 1.987;
+}
+
 }  // namespace
 
-WeatheringModel::WeatheringModel() : sink(&DiscardMessages()), workDir(".") {
+WeatheringModel::WeatheringModel() {
+    run.sink = &DiscardMessages();
+    run.workDir = std::string(1, '.');
     Reset();
 }
 
 std::string WeatheringModel::DumpPath(const char* name) const {
-    if (workDir.empty()) return name;
-    return workDir + "/" + name;
+    if (run.workDir.empty()) return name;
+    return run.workDir + "/" + name;
 }
 
 void WeatheringModel::Reset() {
-    Fill(hourlyVolume, 0.0);
+    ResetInputs(inputs);
+    ResetSetUp(setup);
 
-    instFlag = 0;
-    instStartHour = NoDataInt;
-    instVol = NoData;
-    contFlag = 0;
-    contStartHour = contEndHour = NoDataInt;
-    contStartRate = contEndRate = NoData;
-    ResetTank(tank);
-
-    for (WindHour& w : wind)
-        w = {NoData, NoData, 0.0, 0.0, NoData};
-    WaveCase none{NoData, NoData, NoData};
-    for (WaveHour& w : wave)
-        w = {NoData, none, none, none};
-
-    waterTemp = NoData;
-    waterDensity = NoData;
-    waterViscosity = 1e-6;
-    sediment = NoData;
-    currentSpeed = currentDirection = NoData;
-    currentDx = currentDy = 0;
-    airPressure = 101300;
-    fetchN = fetchE = fetchS = fetchW = 0;
-    k1 = 1.53;
-    k2 = 1.21;
-    buoyancy = spreadConst = NoData;
-
-    for (LE& e : le)
+    for (LE& e : les.le)
         ResetLE(e);
+    les.numLEs = 0;
+    les.baseLEs = 240;
 
-    Fill(dispStartHour, NoDataInt);
-    Fill(dispDuration, NoDataInt);
-    Fill(dispDispersed, NoData);
-    Fill(dispSprayed, NoData);
-    Fill(skimStartHour, NoDataInt);
-    Fill(skimDuration, NoDataInt);
-    Fill(skimRate, NoData);
-    Fill(skimAmount, NoData);
-    Fill(burnStartHour, NoDataInt);
-    Fill(burnThick, NoData);
-    Fill(burnArea, NoData);
-    defaultBurnRate = 4e-5;
-    burnRate = NoData;
-
-    for (ReleaseHour& r : release)
-        r = {0, 0, 0, 0, 0, 0, 0, 0};
-
-    ResetOil(oil);
-    InitialOil = InitialOilValues{};
-
-    for (StepResult& r : result)
+    for (StepResult& r : results.result)
         ResetResult(r);
-    for (ResponseHour& r : response)
-        r = {0, 0, 0, 0, 0};
+    results.total = RunTotals{0, 0, 0, 0, 0, 0, 0, 0};
 
-    numLEs = 0;
-    baseLEs = 240;
-    numHours = 0;
-    containedArea = NoData;
-    maxWind = 30;
-    minWind = 1;
-    releaseHours = 0;
-    deltat = 0;
-    numSteps = 0;
-    stepsPerHour = 0;
-    spreadParam = 2;
-    MinBenzene = 0.011;
-    windFlag = 0;
-    windUnc = NoData;
-    volFlag = 0;
-    volUnc = NoData;
-    emulFlag = 0;
-    emulPercent = NoData;
-    emulHours = NoDataInt;
-    gasConstant = 8.3144;
-    gasConstantCal = 1.987;
-    evapConst = NoData;
-    evap.rows = kMaxEvapRows;
-    std::memset(evap.row, 0, sizeof evap.row);
-
-    envChanged = oilChanged = releaseChanged = responseChanged = true;
-    total = RunTotals{0, 0, 0, 0, 0, 0, 0, 0};
+    run.numHours = 0;
+    run.deltat = 0;
+    run.numSteps = 0;
+    run.stepsPerHour = 0;
+    run.spreadParam = 2;
+    run.envChanged = run.oilChanged = run.releaseChanged = run.responseChanged = true;
 }
 
 void WeatheringModel::CopyRemovalsToEnvelope() {
-    for (int s = 0; s < numSteps && s < kMaxSteps; ++s) {
-        StepResult& r = result[s];
+    for (int s = 0; s < run.numSteps && s < kMaxSteps; ++s) {
+        StepResult& r = results.result[s];
         r.burned.high = r.burned.low = r.burned.best;
         r.skimmed.high = r.skimmed.low = r.skimmed.best;
         r.beached.high = r.beached.low = r.beached.best;

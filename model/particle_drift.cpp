@@ -30,9 +30,9 @@ int MovingLEs(int s, int h, int sph, int c, int n) {
 }
 
 void DriftStep(WeatheringModel& m, int hour, double T, Particle* p, int count) {
-    m.random.ReseedFromClock();
-    const double dt = m.deltat;
-    const WindHour& w = m.wind[hour];
+    m.run.random.ReseedFromClock();
+    const double dt = m.run.deltat;
+    const WindHour& w = m.inputs.wind[hour];
     // An hour without a wind speed moves nothing.
     const double U = w.speed > 0 ? w.speed : 0.0;
     int scalesHour = NoDataInt;
@@ -48,15 +48,15 @@ void DriftStep(WeatheringModel& m, int hour, double T, Particle* p, int count) {
             D2 = std::sqrt(24 * (q.coeff / std::sqrt(age)) * dt);
         }
         // Four draws in this order: x's two, then y's two.
-        double dx = (m.random.Fraction() - 0.5) * D2;
-        dx += (m.random.Fraction() - 0.5) * D1;
-        double dy = (m.random.Fraction() - 0.5) * D2;
-        dy += (m.random.Fraction() - 0.5) * D1;
+        double dx = (m.run.random.Fraction() - 0.5) * D2;
+        dx += (m.run.random.Fraction() - 0.5) * D1;
+        double dy = (m.run.random.Fraction() - 0.5) * D2;
+        dy += (m.run.random.Fraction() - 0.5) * D1;
         // Between 1.2 percent (factor 0) and 3 percent (factor 1) of the wind.
         const double d = (0.018 * U * q.alpha + 0.012 * U) * dt;
         // The wind direction is where it blows from: the oil moves the other way.
-        q.x += m.currentDx + dx - w.sinDir * d;
-        q.y += m.currentDy + dy - w.cosDir * d;
+        q.x += m.setup.currentDx + dx - w.sinDir * d;
+        q.y += m.setup.currentDy + dy - w.cosDir * d;
     }
 }
 

@@ -19,21 +19,21 @@ double EvaporationMiniStep(double K, double h, const double* row, double dtm, LE
     return EvaporatedShare(k, row[kEvRate], dtm) * le.Vol;
 }
 
-double EmulsificationRateConstant(const WeatheringModel& m, double waveHeight, double U) {
-    if (m.containedArea > 0) return 0.0;  // no water uptake inside a boom
+double EmulsificationRateConstant(const ModelInputs& in, double waveHeight, double U) {
+    if (in.containedArea > 0) return 0.0;  // no water uptake inside a boom
     double Uw = waveHeight > 0 ? 2.0286 * math::Sqrt(kGravity * waveHeight) : 0.0;
     if (Uw < 4.429) Uw = math::Pow(Uw / 0.71, 0.813);
     if (U < Uw) U = Uw;
-    return 6 * m.oil.waterUptakeRate * U * U / m.oil.dropletMax;
+    return 6 * in.oil.waterUptakeRate * U * U / in.oil.dropletMax;
 }
 
-EmulsionOnsetValues OnsetValues(const WeatheringModel& m, int IB, int pass) {
-    const OilState& o = m.oil;
+EmulsionOnsetValues OnsetValues(const ModelInputs& in, int IB, int pass) {
+    const OilState& o = in.oil;
     // The low values exist only with emulsion uncertainty; where one was
     // not set, the high value stands for it.
     double timeLow = o.bulltimeLow == NoData ? o.bulltimeHigh : o.bulltimeLow;
     double fracLow = o.bullwinkleLow == NoData ? o.bullwinkleHigh : o.bullwinkleLow;
-    if (pass == 0 && m.emulFlag == 1) {
+    if (pass == 0 && in.emulFlag == 1) {
         // The middle of the band.
         return {std::floor((timeLow + o.bulltimeHigh) * 0.5 * 3600 + 0.5),
                 (fracLow + o.bullwinkleHigh) * 0.5};
@@ -42,10 +42,10 @@ EmulsionOnsetValues OnsetValues(const WeatheringModel& m, int IB, int pass) {
     return {std::trunc(hours) * 3600, IB == 1 ? fracLow : o.bullwinkleHigh};
 }
 
-EmulsionConstants EmulsionConstantsFor(const WeatheringModel& m, int IB, int pass) {
-    const OilState& o = m.oil;
+EmulsionConstants EmulsionConstantsFor(const ModelInputs& in, int IB, int pass) {
+    const OilState& o = in.oil;
     EmulsionConstants c;
-    c.onset = OnsetValues(m, IB, pass);
+    c.onset = OnsetValues(in, IB, pass);
     c.Ymax = o.waterContent;
     c.Smax = o.emulsionAreaFactor;
     c.dmax = o.dropletMax;
@@ -57,14 +57,14 @@ double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, LE& 
     return EmulsifyWith(c, t, dts, Kem, -Kem / c.Smax, le);
 }
 
-double Emulsify(const WeatheringModel& m, int t, int dts, double Kem, LE& le, int IB, int pass) {
-    return EmulsifyWith(EmulsionConstantsFor(m, IB, pass), t, dts, Kem, le);
+double Emulsify(const ModelInputs& in, int t, int dts, double Kem, LE& le, int IB, int pass) {
+    return EmulsifyWith(EmulsionConstantsFor(in, IB, pass), t, dts, Kem, le);
 }
 
-ViscosityConstants ViscosityConstantsFor(const WeatheringModel& m) {
-    const OilState& o = m.oil;
+ViscosityConstants ViscosityConstantsFor(const ModelInputs& in, const SetUpTables& setup) {
+    const OilState& o = in.oil;
     ViscosityConstants c;
-    c.visc0 = m.InitialOil.visc0;
+    c.visc0 = setup.InitialOil.visc0;
     c.Ymax = o.waterContent;
     c.fixedMooney = !(o.viscMultiplier > 0);
     c.mooneyNumerator =
@@ -72,8 +72,8 @@ ViscosityConstants ViscosityConstantsFor(const WeatheringModel& m) {
     return c;
 }
 
-double MooneyConstant(const WeatheringModel& m, double dropletDiameter) {
-    return MooneyWith(ViscosityConstantsFor(m), dropletDiameter);
+double MooneyConstant(const ModelInputs& in, const SetUpTables& setup, double dropletDiameter) {
+    return MooneyWith(ViscosityConstantsFor(in, setup), dropletDiameter);
 }
 
 double EmulsionViscosityWith(const ViscosityConstants& k, double Y, double evapFactor,
@@ -81,19 +81,21 @@ double EmulsionViscosityWith(const ViscosityConstants& k, double Y, double evapF
     return k.visc0 * EmulsionFactor(k, Y, dropletDiameter) * evapFactor;
 }
 
-double EmulsionViscosity(const WeatheringModel& m, double Y, double fEvap, double dropletDiameter) {
-    return EmulsionViscosityWith(ViscosityConstantsFor(m), Y,
-                                 math::Exp(m.oil.viscEvapConst * fEvap), dropletDiameter);
+double EmulsionViscosity(const ModelInputs& in, const SetUpTables& setup, double Y, double fEvap,
+                         double dropletDiameter) {
+    return EmulsionViscosityWith(ViscosityConstantsFor(in, setup), Y,
+                                 math::Exp(in.oil.viscEvapConst * fEvap), dropletDiameter);
 }
 
-WaveCase WavesForDispersion(const WeatheringModel& m, int hour, int IW, int windCases, double th) {
+WaveCase WavesForDispersion(const ModelInputs& in, const RunControl& run, int hour, int IW,
+                            int windCases, double th) {
     auto pick = [&](const WaveHour& w) -> const WaveCase& {
         if (windCases == 1) return w.best;
         return IW == 0 ? w.high : w.low;
     };
-    WaveCase c = pick(m.wave[hour]);
-    if (hour < m.numHours - 1 && hour + 1 < kHours) {
-        const WaveCase& n = pick(m.wave[hour + 1]);
+    WaveCase c = pick(in.wave[hour]);
+    if (hour < run.numHours - 1 && hour + 1 < kHours) {
+        const WaveCase& n = pick(in.wave[hour + 1]);
         // Toward the next hour's sea, unless that hour has no waves computed.
         if (n.Hrms >= 0 && n.f_bw >= 0 && n.De >= 0) {
             double w = th / 3600;
@@ -105,20 +107,20 @@ WaveCase WavesForDispersion(const WeatheringModel& m, int hour, int IW, int wind
     return c;
 }
 
-DispersionWaves DispersionWavesAt(const WeatheringModel& m, int hour, int IW, int windCases,
-                                  double th) {
+DispersionWaves DispersionWavesAt(const ModelInputs& in, const RunControl& run, int hour, int IW,
+                                  int windCases, double th) {
     DispersionWaves d;
-    d.waves = WavesForDispersion(m, hour, IW, windCases, th);
+    d.waves = WavesForDispersion(in, run, hour, IW, windCases, th);
     const WaveCase& w = d.waves;
     d.DeFactor = (w.Hrms > 0 && w.f_bw > 0 && w.De > 0) ? math::Pow(w.De, 0.57) : 0.0;
     return d;
 }
 
-double NaturalDispersion(const WeatheringModel& m, int hour, int dts, const LE& le, int IW,
-                         int windCases, double th, double A, double Vr) {
+double NaturalDispersion(const ModelInputs& in, const RunControl& run, int hour, int dts,
+                         const LE& le, int IW, int windCases, double th, double A, double Vr) {
     DispersionMemo memo;
-    return NaturalDispersionIn(m, DispersionWavesAt(m, hour, IW, windCases, th), dts, le, A, Vr,
-                               memo);
+    return NaturalDispersionIn(in, DispersionWavesAt(in, run, hour, IW, windCases, th), dts, le, A,
+                               Vr, memo);
 }
 
 double BenzeneFactor(double slickArea, double R, double T, double P) {

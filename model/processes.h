@@ -56,7 +56,7 @@ inline double EvaporatedShare(double k, double rateFactor, double dtm) {
 
 // Emulsification rate constant (1/s) of an hour, from the hour's input wave
 // height (m, NoData when none) and the wind speed U (m/s).
-double EmulsificationRateConstant(const WeatheringModel& m, double waveHeight, double U);
+double EmulsificationRateConstant(const ModelInputs& in, double waveHeight, double U);
 
 // Onset of water uptake for emulsion case IB (0 the high values, 1 the low
 // ones) in the given pass: the time after release (s; negative when there is
@@ -65,14 +65,14 @@ struct EmulsionOnsetValues {
     double time;
     double fraction;
 };
-EmulsionOnsetValues OnsetValues(const WeatheringModel& m, int IB, int pass);
+EmulsionOnsetValues OnsetValues(const ModelInputs& in, int IB, int pass);
 
 // Water uptake of one LE in one sub-step at time t (whole s), sub-step length
 // dts (s). Sets the LE's Y, S and stabilityTime; returns the droplet diameter
 // (m) that the viscosity uses. A water content that would come out negative
 // leaves Y and S as they were and returns 0: the caller shows "water content
 // is negative" (so that the routine can run on any thread).
-double Emulsify(const WeatheringModel& m, int t, int dts, double Kem, LE& le, int IB, int pass);
+double Emulsify(const ModelInputs& in, int t, int dts, double Kem, LE& le, int IB, int pass);
 
 // What the water uptake needs that stays the same for a whole run of one
 // emulsion case, and the uptake computed from it (the same arithmetic as
@@ -84,7 +84,7 @@ struct EmulsionConstants {
     double St;    // S at which the water content reaches Ymax
     double dmax;  // largest droplet diameter (m)
 };
-EmulsionConstants EmulsionConstantsFor(const WeatheringModel& m, int IB, int pass);
+EmulsionConstants EmulsionConstantsFor(const ModelInputs& in, int IB, int pass);
 double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Kem, LE& le);
 
 // Whether the LE's emulsion is under way at time t (s).
@@ -138,17 +138,19 @@ inline double EmulsifyWith(const EmulsionConstants& c, int t, int dts, double Ke
 }
 
 // Density (kg/m3) of the weathered emulsion.
-inline double EmulsionDensity(const WeatheringModel& m, double fEvap, double Y) {
-    double rho = Y * m.waterDensity + (1 - Y) * (1 + 0.18 * fEvap) * m.InitialOil.rho0;
-    return rho > m.waterDensity ? m.waterDensity : rho;
+inline double EmulsionDensity(const ModelInputs& in, const SetUpTables& setup, double fEvap,
+                              double Y) {
+    double rho = Y * in.waterDensity + (1 - Y) * (1 + 0.18 * fEvap) * setup.InitialOil.rho0;
+    return rho > in.waterDensity ? in.waterDensity : rho;
 }
 
 // The Mooney constant of the emulsion for the given droplet diameter (m),
 // held within 0.45 and 0.85.
-double MooneyConstant(const WeatheringModel& m, double dropletDiameter);
+double MooneyConstant(const ModelInputs& in, const SetUpTables& setup, double dropletDiameter);
 
 // Kinematic viscosity (m2/s) of the weathered emulsion.
-double EmulsionViscosity(const WeatheringModel& m, double Y, double fEvap, double dropletDiameter);
+double EmulsionViscosity(const ModelInputs& in, const SetUpTables& setup, double Y, double fEvap,
+                         double dropletDiameter);
 
 // The same from the run's constants and the evaporation factor
 // exp(viscosity-evaporation constant x fraction evaporated).
@@ -158,7 +160,7 @@ struct ViscosityConstants {
     double mooneyNumerator;  // d_min x (1 - 2.5 x Ymax / ln(viscMultiplier))
     double Ymax;
 };
-ViscosityConstants ViscosityConstantsFor(const WeatheringModel& m);
+ViscosityConstants ViscosityConstantsFor(const ModelInputs& in, const SetUpTables& setup);
 double EmulsionViscosityWith(const ViscosityConstants& c, double Y, double evapFactor,
                              double dropletDiameter);
 
@@ -187,8 +189,10 @@ inline double EmulsionFactor(const ViscosityConstants& k, double Y, double dropl
 }
 
 // The waves that disperse the oil th seconds into the hour, for wind case IW
-// of windCases, interpolated toward the next hour's.
-WaveCase WavesForDispersion(const WeatheringModel& m, int hour, int IW, int windCases, double th);
+// of windCases, interpolated toward the next hour's (within the run's
+// hours).
+WaveCase WavesForDispersion(const ModelInputs& in, const RunControl& run, int hour, int IW,
+                            int windCases, double th);
 
 // The waves of a moment of the hour with the factor De^0.57 that the
 // dispersion takes from them (computed only when the waves break).
@@ -196,8 +200,8 @@ struct DispersionWaves {
     WaveCase waves;
     double DeFactor;
 };
-DispersionWaves DispersionWavesAt(const WeatheringModel& m, int hour, int IW, int windCases,
-                                  double th);
+DispersionWaves DispersionWavesAt(const ModelInputs& in, const RunControl& run, int hour, int IW,
+                                  int windCases, double th);
 
 // What the dispersion of one LE keeps from call to call: (100 / Vr)^0.2
 // once computed (NaN until then) and the viscosity term of the last
@@ -208,34 +212,34 @@ struct DispersionMemo {
 };
 
 // The dispersion of one LE in those waves.
-inline double NaturalDispersionIn(const WeatheringModel& m, const DispersionWaves& at, int dts,
+inline double NaturalDispersionIn(const ModelInputs& in, const DispersionWaves& at, int dts,
                                   const LE& le, double A, double Vr, DispersionMemo& memo) {
     WaveCase w = at.waves;
     if (Vr > 100 && le.visc > 4e-5) {
         if (std::isnan(memo.breakingFactor)) memo.breakingFactor = math::Pow(100 / Vr, 0.2);
         w.f_bw *= memo.breakingFactor;
     }
-    if (m.containedArea > 0) return 0.0;
+    if (in.containedArea > 0) return 0.0;
     // Without breaking waves (or where the waves of the hour could not be
     // computed) nothing disperses; the terms below carry these factors.
     if (!(w.Hrms > 0 && w.f_bw > 0 && w.De > 0)) return 0.0;
 
-    const double rhoW = m.waterDensity, nuW = m.waterViscosity;
+    const double rhoW = in.waterDensity, nuW = in.waterViscosity;
     const double Cvis = memo.viscosityTerm.Of(
         le.visc, [](double visc) { return 2400 * math::Exp(-73.682 * math::Sqrt(visc)); });
     const double he = (le.Vol / (1 - le.Y)) / A;
     const double DeFactor = at.DeFactor;
 
     double Ts = 0;
-    if (m.sediment > 0 && he >= 0.0001) {
+    if (in.sediment > 0 && he >= 0.0001) {
         double sd = 0.588 * (math::Pow(he, 1.7) - 5e-8);
         if (sd < 0) sd = 0;
         double rise = (1 - le.rho / rhoW) * (0.613 * he) * (0.613 * he) * kGravity / (18 * nuW);
-        Ts = math::Sqrt(w.Hrms * w.De * w.f_bw / (rhoW * nuW)) * 1.6 * m.oil.sedimentConst *
-             (dts * Cvis * DeFactor * w.f_bw * sd * A / (1.5 * w.Hrms + dts * rise)) * m.sediment /
+        Ts = math::Sqrt(w.Hrms * w.De * w.f_bw / (rhoW * nuW)) * 1.6 * in.oil.sedimentConst *
+             (dts * Cvis * DeFactor * w.f_bw * sd * A / (1.5 * w.Hrms + dts * rise)) * in.sediment /
              le.rho;
     }
-    const double Td = Cvis * DeFactor * w.f_bw * m.oil.dispConst * (1 - le.Y) * A / le.rho;
+    const double Td = Cvis * DeFactor * w.f_bw * in.oil.dispConst * (1 - le.Y) * A / le.rho;
     double D = ((1 - le.Y) * Ts + Td) * dts;
     return D > le.Vol ? le.Vol : D;
 }
@@ -243,8 +247,8 @@ inline double NaturalDispersionIn(const WeatheringModel& m, const DispersionWave
 // Volume (m3) dispersed naturally from one LE in one sub-step of dts seconds.
 // th: seconds since the start of the hour at the end of the sub-step; A: the
 // LE's area (m2); Vr: the volume of its release hour (m3).
-double NaturalDispersion(const WeatheringModel& m, int hour, int dts, const LE& le, int IW,
-                         int windCases, double th, double A, double Vr);
+double NaturalDispersion(const ModelInputs& in, const RunControl& run, int hour, int dts,
+                         const LE& le, int IW, int windCases, double th, double A, double Vr);
 
 // Airborne benzene factor over a slick of the given area (m2), gas constant
 // R, water temperature T (K) and air pressure P (Pa).

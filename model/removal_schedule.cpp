@@ -15,18 +15,18 @@ int SlotsLookedAt(const int (&startHour)[kMaxOperations]) {
 }
 
 void Skimming(WeatheringModel& m, int n, double* skim) {
-    for (int i = 0; i < SlotsLookedAt(m.skimStartHour); ++i) {
-        int start = m.skimStartHour[i];
-        int duration = m.skimDuration[i];
+    for (int i = 0; i < SlotsLookedAt(m.inputs.skimStartHour); ++i) {
+        int start = m.inputs.skimStartHour[i];
+        int duration = m.inputs.skimDuration[i];
         if (start < 1) continue;
         // The hours are counted wide: a scenario file may hold any start
         // hour and duration, and their sum must not overflow.
         const long long end = std::min(static_cast<long long>(start) + duration - 1, 0LL + n);
         double r = 0;
-        if (m.skimRate[i] > 0) {
-            r = m.skimRate[i];
-        } else if (m.skimAmount[i] > 0 && duration > 0) {
-            r = m.skimAmount[i] / (duration * 3600.0);
+        if (m.inputs.skimRate[i] > 0) {
+            r = m.inputs.skimRate[i];
+        } else if (m.inputs.skimAmount[i] > 0 && duration > 0) {
+            r = m.inputs.skimAmount[i] / (duration * 3600.0);
         } else {
             m.Messages().Information("No skim rate or amount");
             continue;
@@ -37,32 +37,34 @@ void Skimming(WeatheringModel& m, int n, double* skim) {
 }
 
 void Dispersant(WeatheringModel& m, int n, double* rate, double* reduction) {
-    for (int i = 0; i < SlotsLookedAt(m.dispStartHour); ++i) {
-        int start = m.dispStartHour[i];
-        int duration = m.dispDuration[i];
-        if (start < 1 || !(m.dispDispersed[i] >= 0) || !(m.dispSprayed[i] >= 0)) continue;
+    for (int i = 0; i < SlotsLookedAt(m.inputs.dispStartHour); ++i) {
+        int start = m.inputs.dispStartHour[i];
+        int duration = m.inputs.dispDuration[i];
+        if (start < 1 || !(m.inputs.dispDispersed[i] >= 0) || !(m.inputs.dispSprayed[i] >= 0))
+            continue;
         long long end = static_cast<long long>(start) - 1 + duration;
         if (end > n) {
             end = n;
             duration = n - start + 1;
         }
         for (int h = start - 1; h <= end - 1; ++h) {
-            rate[h] += m.dispSprayed[i] * m.dispDispersed[i] / (duration * 3600.0);
-            reduction[h] += m.dispSprayed[i];
+            rate[h] += m.inputs.dispSprayed[i] * m.inputs.dispDispersed[i] / (duration * 3600.0);
+            reduction[h] += m.inputs.dispSprayed[i];
         }
     }
 }
 
 void Burning(WeatheringModel& m, int n, double* burn) {
-    double regression = m.burnRate > 0 ? m.burnRate : m.defaultBurnRate;
-    for (int i = 0; i < SlotsLookedAt(m.burnStartHour); ++i) {
-        int start = m.burnStartHour[i];
+    double regression = m.inputs.burnRate > 0 ? m.inputs.burnRate : m.inputs.defaultBurnRate;
+    for (int i = 0; i < SlotsLookedAt(m.inputs.burnStartHour); ++i) {
+        int start = m.inputs.burnStartHour[i];
         // A burn needs an hour of the run, an area and an oil thickness.
-        if (start < 1 || start > n || !(m.burnArea[i] > 0) || !(m.burnThick[i] > 0)) continue;
-        double q = regression * m.burnArea[i];
+        if (start < 1 || start > n || !(m.inputs.burnArea[i] > 0) || !(m.inputs.burnThick[i] > 0))
+            continue;
+        double q = regression * m.inputs.burnArea[i];
         // Whole seconds; the small allowance keeps a burn of exactly 250 s
         // from losing a second to rounding (0.01 / 4e-5 is 249.999...).
-        double t = std::trunc(m.burnThick[i] / regression * (1 + 1e-12));
+        double t = std::trunc(m.inputs.burnThick[i] / regression * (1 + 1e-12));
         if (t < 3600) {
             burn[start - 1] += t * q / 3600.0;
             continue;
@@ -79,16 +81,16 @@ void Burning(WeatheringModel& m, int n, double* burn) {
 }  // namespace
 
 void BuildRemovalSchedules(WeatheringModel& m) {
-    int n = m.numHours < kHours ? m.numHours : kHours;
+    int n = m.run.numHours < kHours ? m.run.numHours : kHours;
     double burn[kHours] = {}, skim[kHours] = {}, rate[kHours] = {}, reduction[kHours] = {};
     Skimming(m, n, skim);
     Dispersant(m, n, rate, reduction);
     Burning(m, n, burn);
     for (int h = 0; h < kHours; ++h) {
-        m.response[h].burn = burn[h];
-        m.response[h].skim = skim[h];
-        m.response[h].chemDisp = rate[h];
-        m.response[h].natDispReduction = reduction[h];
+        m.setup.response[h].burn = burn[h];
+        m.setup.response[h].skim = skim[h];
+        m.setup.response[h].chemDisp = rate[h];
+        m.setup.response[h].natDispReduction = reduction[h];
     }
 }
 

@@ -1,31 +1,33 @@
-// The run of the weathering model with a chosen number of threads.
+// The run of the weathering model: its one entry point and its options.
 #pragma once
 
 #include "model/weathering_model.h"
 
 namespace ormix {
 
-class BackgroundSpread;
+// How a run goes. Neither option changes its results.
+struct ModelRunOptions {
+    // Write the core dump (OrmixCore.dmp in the model's work directory).
+    bool coreDump = false;
+    // Threads that share the run: the spreading goes on beside the first
+    // pass, the LE updates of a step and the uncertainty cases are shared
+    // among them. 0: as many as the machine has cores; 1: all on the
+    // caller's thread. The results, the core dump and the messages are the
+    // same, bit for bit, whatever the number.
+    int threads = 0;
+};
 
-// As WeatheringModel::Run, with the LE updates of each time step shared
-// among `threads` threads (1: all on the caller's thread). The results and
-// the core dump are the same, bit for bit, whatever the number of threads:
-// each LE is updated alone, and the step's sums are added in LE order.
-bool RunWithThreads(WeatheringModel& m, bool coreDump, int threads);
-
-// As WeatheringModel::Solve: spreads the oil and runs the model. With two
-// threads or more the spreading goes on beside the first pass, which
-// follows it hour by hour; results, core dump and messages are those of a
-// spreading done before the run.
-bool SpreadAndRun(WeatheringModel& m, bool coreDump, int threads);
+// Runs the model after its set-up: spreads the oil (the LE areas of every
+// hour), runs pass 0 and, when asked for, every uncertainty case, then
+// marks, smooths and averages the results; writes the core dump when asked.
+// Returns false when the run ended without results (the reason has been
+// shown).
+bool RunModel(WeatheringModel& m, const ModelRunOptions& options = {});
 
 // A run whose results came out as values that are not numbers (or are
 // infinite) ends with this message and without results.
 inline constexpr const char* kResultsNotNumbers =
     "The run's results are not numbers: an input of the scenario lies far outside what "
     "ORMIX can model. Please review the oil and the other inputs.";
-
-// The run that follows `spread` (null: the spreading is done).
-bool RunAfterSpread(WeatheringModel& m, bool coreDump, int threads, BackgroundSpread* spread);
 
 }  // namespace ormix

@@ -18,32 +18,34 @@ namespace {
 constexpr double kMinBuoyancy = 0.001;
 
 void AddVolume(WeatheringModel& m, int hourNumber, double volume) {
-    if (hourNumber >= 1 && hourNumber <= m.numHours && volume > 0)
-        m.hourlyVolume[hourNumber] += volume;
+    if (hourNumber >= 1 && hourNumber <= m.run.numHours && volume > 0)
+        m.setup.hourlyVolume[hourNumber] += volume;
 }
 
 void HourlyReleaseVolumes(WeatheringModel& m) {
-    for (int h = 1; h <= m.numHours; ++h)
-        m.hourlyVolume[h] = 0.0;
+    for (int h = 1; h <= m.run.numHours; ++h)
+        m.setup.hourlyVolume[h] = 0.0;
 
-    if (m.tank.flag) {
+    if (m.inputs.tank.flag) {
         double out[kHours];
-        ComputeTankRelease(m.tank, m.waterDensity, m.InitialOil.rho0, out, m.Messages());
-        int start = m.tank.startHour;
-        m.tank.lastHour = start;
-        for (int k = 0; k < kHours && start + k <= m.numHours; ++k) {
+        ComputeTankRelease(m.inputs.tank, m.inputs.waterDensity, m.setup.InitialOil.rho0, out,
+                           m.Messages());
+        int start = m.inputs.tank.startHour;
+        m.inputs.tank.lastHour = start;
+        for (int k = 0; k < kHours && start + k <= m.run.numHours; ++k) {
             if (start + k < 1) continue;
             AddVolume(m, start + k, out[k]);
-            if (out[k] > 0) m.tank.lastHour = start + k;
+            if (out[k] > 0) m.inputs.tank.lastHour = start + k;
         }
     }
-    if (m.instFlag) AddVolume(m, m.instStartHour, m.instVol);
-    if (m.contFlag) {
-        int n = m.contEndHour - m.contStartHour + 1;
-        if (n > 0 && m.contStartRate != NoData && m.contEndRate != NoData) {
-            double slope = (m.contEndRate - m.contStartRate) / n;
+    if (m.inputs.instFlag) AddVolume(m, m.inputs.instStartHour, m.inputs.instVol);
+    if (m.inputs.contFlag) {
+        int n = m.inputs.contEndHour - m.inputs.contStartHour + 1;
+        if (n > 0 && m.inputs.contStartRate != NoData && m.inputs.contEndRate != NoData) {
+            double slope = (m.inputs.contEndRate - m.inputs.contStartRate) / n;
             for (int i = 0; i < n; ++i)
-                AddVolume(m, m.contStartHour + i, ((i + 0.5) * slope + m.contStartRate) * 3600.0);
+                AddVolume(m, m.inputs.contStartHour + i,
+                          ((i + 0.5) * slope + m.inputs.contStartRate) * 3600.0);
         }
     }
 }
@@ -52,22 +54,22 @@ void HourlyReleaseVolumes(WeatheringModel& m) {
 void ReleaseRecords(WeatheringModel& m) {
     int releaseHours = 0;
     double total = 0;
-    for (int h = 0; h < m.numHours; ++h) {
-        total += m.hourlyVolume[h + 1];
-        if (m.hourlyVolume[h + 1] > 0) ++releaseHours;
+    for (int h = 0; h < m.run.numHours; ++h) {
+        total += m.setup.hourlyVolume[h + 1];
+        if (m.setup.hourlyVolume[h + 1] > 0) ++releaseHours;
     }
 
-    int n = m.baseLEs;
+    int n = m.les.baseLEs;
     if (releaseHours < 2 && total < 10)
-        n = m.baseLEs / 2;
+        n = m.les.baseLEs / 2;
     else if (releaseHours < 6 && total < 1000)
-        n = m.baseLEs * 3 / 4;
+        n = m.les.baseLEs * 3 / 4;
 
     double cumVol = 0;
     int cumLE = 0;
-    for (int h = 0; h < m.numHours; ++h) {
-        ReleaseHour& r = m.release[h];
-        double v = m.hourlyVolume[h + 1];
+    for (int h = 0; h < m.run.numHours; ++h) {
+        ReleaseHour& r = m.setup.release[h];
+        double v = m.setup.hourlyVolume[h + 1];
         cumVol += v;
         r.vol = v;
         r.cumVol = cumVol;
@@ -78,16 +80,16 @@ void ReleaseRecords(WeatheringModel& m) {
         } else {
             double f = 1.0;
             if (v >= 10) {
-                double prev = h >= 2 ? m.hourlyVolume[h] : 0.0;
-                double prev2 = h >= 3 ? m.hourlyVolume[h - 1] : 0.0;
+                double prev = h >= 2 ? m.setup.hourlyVolume[h] : 0.0;
+                double prev2 = h >= 3 ? m.setup.hourlyVolume[h - 1] : 0.0;
                 f = std::cbrt(10.0 / (0.5 * prev + v + 0.25 * prev2));
             }
-            r.area = f * kPi * std::pow(m.k2, 4) / (m.k1 * m.k1) *
-                     std::pow(kGravity * m.buoyancy * std::pow(v, 5) /
-                                  (m.waterViscosity * m.waterViscosity),
+            r.area = f * kPi * std::pow(m.setup.k2, 4) / (m.setup.k1 * m.setup.k1) *
+                     std::pow(kGravity * m.setup.buoyancy * std::pow(v, 5) /
+                                  (m.inputs.waterViscosity * m.inputs.waterViscosity),
                               1.0 / 6.0);
             r.radius = std::sqrt(r.area / kPi);
-            r.spreadCoeff = std::pow(v, 2.0 / 3.0) * m.spreadConst;
+            r.spreadCoeff = std::pow(v, 2.0 / 3.0) * m.setup.spreadConst;
             // v / (total / n), truncated; the small allowance keeps an hour
             // that holds the whole release at exactly n LEs rather than
             // n - 1 by rounding.
@@ -102,17 +104,17 @@ void ReleaseRecords(WeatheringModel& m) {
         cumLE += r.nLE;
         r.cumLE = cumLE;
     }
-    m.numLEs = cumLE;
-    m.releaseHours = releaseHours;
+    m.les.numLEs = cumLE;
+    m.setup.releaseHours = releaseHours;
 
-    if (m.containedArea > 0) {
-        for (int h = 0; h < m.numHours; ++h) {
-            ReleaseHour& r = m.release[h];
+    if (m.inputs.containedArea > 0) {
+        for (int h = 0; h < m.run.numHours; ++h) {
+            ReleaseHour& r = m.setup.release[h];
             if (h == 0) {
                 r.vol = r.cumVol = total;
-                r.area = m.containedArea;
+                r.area = m.inputs.containedArea;
                 r.radius = std::sqrt(r.area / kPi);
-                r.spreadCoeff = std::pow(total, 2.0 / 3.0) * m.spreadConst;
+                r.spreadCoeff = std::pow(total, 2.0 / 3.0) * m.setup.spreadConst;
                 r.nLE = 2;
                 r.volLE = total / 2;
             } else {
@@ -124,14 +126,14 @@ void ReleaseRecords(WeatheringModel& m) {
             }
             r.cumLE = 2;
         }
-        m.numLEs = 2;
-        m.releaseHours = 1;
+        m.les.numLEs = 2;
+        m.setup.releaseHours = 1;
     }
 
-    int h = m.numHours;
-    m.stepsPerHour = h <= 12 ? 8 : h <= 24 ? 6 : h <= 48 ? 4 : 2;
-    m.deltat = 3600 / m.stepsPerHour;
-    m.numSteps = h * m.stepsPerHour;
+    int h = m.run.numHours;
+    m.run.stepsPerHour = h <= 12 ? 8 : h <= 24 ? 6 : h <= 48 ? 4 : 2;
+    m.run.deltat = 3600 / m.run.stepsPerHour;
+    m.run.numSteps = h * m.run.stepsPerHour;
 }
 
 double SpreadingFactor(ModelRandom& random) {
@@ -141,16 +143,16 @@ double SpreadingFactor(ModelRandom& random) {
 
 // Returns false when an LE could not be given a proper initial area.
 bool InitialiseLEs(WeatheringModel& m) {
-    m.random.ReseedFromClock();
+    m.run.random.ReseedFromClock();
     double alpha3[kMaxLEs];
-    for (int i = 0; i < m.numLEs; ++i)
-        alpha3[i] = SpreadingFactor(m.random);
+    for (int i = 0; i < m.les.numLEs; ++i)
+        alpha3[i] = SpreadingFactor(m.run.random);
 
     int index = 0;
-    for (int h = 0; h < m.numHours; ++h) {
-        const ReleaseHour& r = m.release[h];
-        for (int k = 0; k < r.nLE && index < m.numLEs; ++k, ++index) {
-            LE& e = m.le[index];
+    for (int h = 0; h < m.run.numHours; ++h) {
+        const ReleaseHour& r = m.setup.release[h];
+        for (int k = 0; k < r.nLE && index < m.les.numLEs; ++k, ++index) {
+            LE& e = m.les.le[index];
             e.spreadCoeff = r.spreadCoeff;
             e.birth = h + 1;
             double area = r.area / r.nLE;
@@ -162,8 +164,8 @@ bool InitialiseLEs(WeatheringModel& m) {
             e.initArea = area;
             e.initVol = e.Vol = r.volLE;
             e.Y = e.evex = e.S = e.f_evap = 0;
-            e.visc = m.InitialOil.visc0;
-            e.rho = m.InitialOil.rho0;
+            e.visc = m.setup.InitialOil.visc0;
+            e.rho = m.setup.InitialOil.rho0;
             e.alpha3 = alpha3[index];
         }
     }
@@ -174,31 +176,32 @@ bool InitialiseLEs(WeatheringModel& m) {
 
 OilSurroundings OilSurroundingsOf(const WeatheringModel& m) {
     OilSurroundings at;
-    at.waterTemp = m.waterTemp;
-    at.waterDensity = m.waterDensity;
-    at.airPressure = m.airPressure;
+    at.waterTemp = m.inputs.waterTemp;
+    at.waterDensity = m.inputs.waterDensity;
+    at.airPressure = m.inputs.airPressure;
     at.strongestWind = 0;
     for (int h = 0; h < kHours; ++h)
-        if (m.wind[h].speed > at.strongestWind) at.strongestWind = m.wind[h].speed;
-    at.emulFlag = m.emulFlag;
-    at.emulPercent = m.emulPercent;
-    at.emulHours = m.emulHours;
+        if (m.inputs.wind[h].speed > at.strongestWind) at.strongestWind = m.inputs.wind[h].speed;
+    at.emulFlag = m.inputs.emulFlag;
+    at.emulPercent = m.inputs.emulPercent;
+    at.emulHours = m.inputs.emulHours;
     return at;
 }
 
 bool PrepareModelOil(WeatheringModel& m) {
-    return PrepareOil({m.oil, m.InitialOil, m.evap, m.evapConst}, OilSurroundingsOf(m),
-                      m.Messages());
+    return PrepareOil({m.inputs.oil, m.setup.InitialOil, m.setup.evap, m.setup.evapConst},
+                      OilSurroundingsOf(m), m.Messages());
 }
 
 bool WeatheringModel::SetUp() {
-    bool env = envChanged, oilc = oilChanged, rel = releaseChanged, resp = responseChanged;
+    bool env = run.envChanged, oilc = run.oilChanged, rel = run.releaseChanged,
+         resp = run.responseChanged;
 
     if (env) {
-        numHours = RunLengthOf(*this).hours;
-        for (int h = 0; h < numHours; ++h) {
-            wind[h].sinDir = std::sin(wind[h].direction);
-            wind[h].cosDir = std::cos(wind[h].direction);
+        run.numHours = RunLengthOf(*this).hours;
+        for (int h = 0; h < run.numHours; ++h) {
+            inputs.wind[h].sinDir = std::sin(inputs.wind[h].direction);
+            inputs.wind[h].cosDir = std::cos(inputs.wind[h].direction);
         }
         ComputeWaves(*this);
     }
@@ -206,22 +209,23 @@ bool WeatheringModel::SetUp() {
         if (!PrepareModelOil(*this)) return false;
     }
     if (env || oilc || rel) {
-        buoyancy = (waterDensity - InitialOil.rho0) / waterDensity;
+        double& buoyancy = setup.buoyancy;
+        buoyancy = (inputs.waterDensity - setup.InitialOil.rho0) / inputs.waterDensity;
         // Oil as dense as the water or denser (the preparation has warned
         // that it will sink) is still followed afloat, but has no buoyancy
         // to spread it: it spreads as oil only just lighter than the water,
         // 1 kg/m3 in 1000, rather than not at all (a zero or negative
         // buoyancy leaves the initial areas undefined).
         if (!(buoyancy > kMinBuoyancy)) buoyancy = kMinBuoyancy;
-        spreadConst =
-            (k2 * k2 / 16.0) * std::pow(kGravity * buoyancy / std::sqrt(waterViscosity), 0.33);
+        setup.spreadConst = (setup.k2 * setup.k2 / 16.0) *
+                            std::pow(kGravity * buoyancy / std::sqrt(inputs.waterViscosity), 0.33);
         HourlyReleaseVolumes(*this);
         ReleaseRecords(*this);
-        if (currentSpeed > 0) {
-            currentDx = std::sin(currentDirection) * currentSpeed * deltat;
-            currentDy = std::cos(currentDirection) * currentSpeed * deltat;
+        if (inputs.currentSpeed > 0) {
+            setup.currentDx = std::sin(inputs.currentDirection) * inputs.currentSpeed * run.deltat;
+            setup.currentDy = std::cos(inputs.currentDirection) * inputs.currentSpeed * run.deltat;
         } else {
-            currentDx = currentDy = 0;
+            setup.currentDx = setup.currentDy = 0;
         }
     }
     if (env || oilc || rel || resp) {
@@ -230,7 +234,7 @@ bool WeatheringModel::SetUp() {
         // volumes into its budget: it has no results instead.
         if (!InitialiseLEs(*this)) return false;
     }
-    envChanged = oilChanged = releaseChanged = responseChanged = false;
+    run.envChanged = run.oilChanged = run.releaseChanged = run.responseChanged = false;
     return true;
 }
 

@@ -30,10 +30,10 @@ Quad Mean3(const Quad& a, const Quad& b, const Quad& c) {
 void SmoothProperty(WeatheringModel& m, Quad StepResult::*property, int n, bool four, double* w,
                     Quad* out) {
     for (int s = 0; s < n; ++s) {
-        const Quad& q = m.result[s].*property;
-        w[s] = Absent(q, four) ? 0.0 : m.result[s].remaining.best;
+        const Quad& q = m.results.result[s].*property;
+        w[s] = Absent(q, four) ? 0.0 : m.results.result[s].remaining.best;
     }
-    auto v = [&](int s) -> const Quad& { return m.result[s].*property; };
+    auto v = [&](int s) -> const Quad& { return m.results.result[s].*property; };
     for (int s = 0; s < n; ++s) {
         if (s == 0) {
             out[s] = w[0] * w[1] > 0 ? Mean2(v(0), v(1)) : v(0);
@@ -50,7 +50,7 @@ void SmoothProperty(WeatheringModel& m, Quad StepResult::*property, int n, bool 
         }
     }
     for (int s = 0; s < n; ++s) {
-        Quad& q = m.result[s].*property;
+        Quad& q = m.results.result[s].*property;
         q.high = out[s].high;
         q.low = out[s].low;
         q.mean = out[s].mean;

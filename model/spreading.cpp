@@ -27,23 +27,23 @@ namespace {
 constexpr double kWindTurn = 0.26;
 
 void ContainedSpread(WeatheringModel& m) {
-    const ReleaseHour& first = m.release[0];
+    const ReleaseHour& first = m.setup.release[0];
     // The boomed release is all in the first hour: the second hour's
     // cumulative values repeat it. A one-hour run has no second hour.
-    const ReleaseHour& next = m.numHours > 1 ? m.release[1] : m.release[0];
+    const ReleaseHour& next = m.run.numHours > 1 ? m.setup.release[1] : m.setup.release[0];
     const double V = first.vol;
     const int n = first.nLE;
-    if (V != next.cumVol || n != next.cumLE || n < 1 || n > m.numLEs || !(V > 0)) {
+    if (V != next.cumVol || n != next.cumLE || n < 1 || n > m.les.numLEs || !(V > 0)) {
         m.Messages().Error("Spread: contained release error");
         return;
     }
-    double A = m.containedArea;
-    const double hmin = m.oil.minThickness;
+    double A = m.inputs.containedArea;
+    const double hmin = m.inputs.oil.minThickness;
     if (hmin > 0 && V / hmin < A) A = V / hmin;
-    for (int h = 0; h < m.numHours; ++h) {
+    for (int h = 0; h < m.run.numHours; ++h) {
         for (int i = 0; i < n; ++i) {
-            m.le[i].area[h] = A / n;
-            m.le[i].thick[h] = V / A;
+            m.les.le[i].area[h] = A / n;
+            m.les.le[i].thick[h] = V / A;
         }
     }
 }
@@ -62,10 +62,10 @@ void OpenWaterSpread::Allocate() {
     const int n = kParticlesPerLE * les_;
     particles_.resize(n);
     vol_.resize(les_);
-    hours_.resize(std::clamp(m_.numHours, 0, kHours));
+    hours_.resize(std::clamp(m_.run.numHours, 0, kHours));
     for (int h = 0; h < Hours(); ++h) {
         HourCloud& c = hours_[h];
-        c.les = std::clamp(m_.release[h].cumLE, 0, les_);
+        c.les = std::clamp(m_.setup.release[h].cumLE, 0, les_);
         c.placed = kParticlesPerLE * c.les;
         c.x.resize(c.placed);
         c.y.resize(c.placed);
@@ -75,11 +75,11 @@ void OpenWaterSpread::Allocate() {
 }
 
 void OpenWaterSpread::Start() {
-    q_ = 0.25 * m_.oil.minThickness;
+    q_ = 0.25 * m_.inputs.oil.minThickness;
     for (int i = 0; i < les_; ++i)
-        vol_[i] = m_.le[i].Vol;
+        vol_[i] = m_.les.le[i].Vol;
     for (int i = 0; i < kParticlesPerLE * les_; ++i) {
-        const LE& e = m_.le[i / kParticlesPerLE];
+        const LE& e = m_.les.le[i / kParticlesPerLE];
         Particle& p = particles_[i];
         p.hour = static_cast<int>(e.birth);
         p.x = p.y = NoData;
@@ -92,26 +92,26 @@ void OpenWaterSpread::Start() {
 
 void OpenWaterSpread::Drift(int h) {
     WeatheringModel& m = m_;
-    const ReleaseHour& r = m.release[h];
+    const ReleaseHour& r = m.setup.release[h];
     HourCloud& c = hours_[h];
     const int newLEs = r.nLE;
 
     if (newLEs > 0 && c.placed > placed_)
-        PlaceParticles(particles_.data(), placed_, c.placed, r.radius, m.random);
+        PlaceParticles(particles_.data(), placed_, c.placed, r.radius, m.run.random);
     placed_ = std::max(placed_, c.placed);
 
-    if (h > 0 && m.wind[h].speed >= 0 && m.wind[h - 1].speed >= 0 &&
-        WindTurn(m.wind[h].direction, m.wind[h - 1].direction) > kWindTurn)
+    if (h > 0 && m.inputs.wind[h].speed >= 0 && m.inputs.wind[h - 1].speed >= 0 &&
+        WindTurn(m.inputs.wind[h].direction, m.inputs.wind[h - 1].direction) > kWindTurn)
         for (int i = 0; i < placed_; ++i)
-            particles_[i].alpha = DrawSpreadingFactor(m.random);
+            particles_[i].alpha = DrawSpreadingFactor(m.run.random);
 
     // LEs released in the first half of an hour's steps move from its start,
     // the rest from its middle (the LEs of an hour are numbered on from the
     // earlier hours, so the movers are always the first ones).
-    const int sph = m.stepsPerHour;
+    const int sph = m.run.stepsPerHour;
     int moved = 0;
     for (int s = h * sph; s < (h + 1) * sph; ++s) {
-        const double T = static_cast<double>(m.deltat) * (s + 1);
+        const double T = static_cast<double>(m.run.deltat) * (s + 1);
         moved = kParticlesPerLE * MovingLEs(s, h, sph, c.les, newLEs);
         DriftStep(m, h, T, particles_.data(), moved);
     }
@@ -177,7 +177,7 @@ void OpenWaterSpread::LEAreas(int h, const HourCloud& c) {
     WeatheringModel& m = m_;
     const int les = c.les, placed = c.placed;
     for (int i = 0; i < les; ++i)
-        m.le[i].area[h] = 0;
+        m.les.le[i].area[h] = 0;
     for (int i = 0; i < placed; ++i) {
         Particle& p = particles_[i];
         double a = c.count[i] > 0 ? c.sum[i] / (3.0 * c.count[i]) : 0.0;
@@ -188,22 +188,22 @@ void OpenWaterSpread::LEAreas(int h, const HourCloud& c) {
         else if (!Limited() && !(a > 0))
             a = p.area;
         p.area = a;
-        m.le[i / kParticlesPerLE].area[h] += a;
+        m.les.le[i / kParticlesPerLE].area[h] += a;
     }
 
     double sum = 0;
     for (int i = 0; i < les; ++i) {
-        LE& e = m.le[i];
+        LE& e = m.les.le[i];
         e.thick[h] = e.area[h] > 0 ? vol_[i] / e.area[h] : 0.0;
         sum += e.area[h];
     }
     if (!Limited()) return;
-    const double maxArea = m.release[h].cumVol / m.oil.minThickness;
+    const double maxArea = m.setup.release[h].cumVol / m.inputs.oil.minThickness;
     if (sum > maxArea) {
         const double f = maxArea / sum;
         for (int i = 0; i < les; ++i) {
-            m.le[i].area[h] *= f;
-            m.le[i].thick[h] /= f;
+            m.les.le[i].area[h] *= f;
+            m.les.le[i].thick[h] /= f;
         }
     }
 }
@@ -215,7 +215,7 @@ void OpenWaterSpread::LEAreas(int h, const HourCloud& c) {
 void OpenWaterSpread::Smooth(int h) {
     if (h < 1) return;
     for (int i = 0; i < les_; ++i) {
-        LE& e = m_.le[i];
+        LE& e = m_.les.le[i];
         if (!(e.area[h - 1] > 0)) continue;
         e.area[h] = (e.area[h] + e.area[h - 1]) / 2;
         e.thick[h] = vol_[i] / e.area[h];
@@ -223,13 +223,14 @@ void OpenWaterSpread::Smooth(int h) {
 }
 
 bool SpreadableModel(const WeatheringModel& m) {
-    return m.numHours >= 0 && m.numHours <= kHours && m.numLEs >= 0 && m.numLEs <= kMaxLEs;
+    return m.run.numHours >= 0 && m.run.numHours <= kHours && m.les.numLEs >= 0 &&
+           m.les.numLEs <= kMaxLEs;
 }
 
 std::unique_ptr<OpenWaterSpread> StartOpenWater(WeatheringModel& m, MessageSink& messages) {
     std::unique_ptr<OpenWaterSpread> spread;
     try {
-        spread = std::make_unique<OpenWaterSpread>(m, m.numLEs, messages);
+        spread = std::make_unique<OpenWaterSpread>(m, m.les.numLEs, messages);
         spread->Allocate();
     } catch (const std::bad_alloc&) {
         messages.Error("Error: Out of Memory (Spread)");
@@ -241,13 +242,13 @@ std::unique_ptr<OpenWaterSpread> StartOpenWater(WeatheringModel& m, MessageSink&
 
 void Spread(WeatheringModel& m) {
     if (!SpreadableModel(m)) return;
-    if (m.containedArea > 0) {
+    if (m.inputs.containedArea > 0) {
         ContainedSpread(m);
         return;
     }
     std::unique_ptr<OpenWaterSpread> spread = StartOpenWater(m, m.Messages());
     if (!spread) return;
-    for (int h = 0; h < m.numHours; ++h)
+    for (int h = 0; h < m.run.numHours; ++h)
         spread->Hour(h);
 }
 

@@ -66,35 +66,35 @@ void StepLoop::RunCase(const CaseIndex& which, const UncertaintyFactors& by) {
     const bool scaleAreas = pass != 0;
     areaScale_ = scaleAreas ? math::Pow(volScale_, 0.833) : 1.0;
     areasIn_ = 0;
-    for (int i = 0; i < m_.numLEs; ++i) {
+    for (int i = 0; i < m_.les.numLEs; ++i) {
         LE& e = le_[i];
         e.Y = 0;
-        e.visc = m_.InitialOil.visc0;
-        e.rho = m_.InitialOil.rho0;
+        e.visc = m_.setup.InitialOil.visc0;
+        e.rho = m_.setup.InitialOil.rho0;
         e.evex = 0;
         e.S = 0;
         e.Vol = e.initVol * volScale_;
         if (scaleAreas)
-            for (int h = std::max(m_.numHours, 0); h < kHours; ++h)
-                TakeArea(e, m_.le[i], h);
+            for (int h = std::max(m_.run.numHours, 0); h < kHours; ++h)
+                TakeArea(e, m_.les.le[i], h);
         memos_[i] = LEMemo{};
     }
     prevWaterMean_ = 0;
     chemVolume_ = 0;
     released_ = 0;
-    emulsion_ = EmulsionConstantsFor(m_, IB, pass);
-    viscosity_ = ViscosityConstantsFor(m_);
+    emulsion_ = EmulsionConstantsFor(m_.inputs, IB, pass);
+    viscosity_ = ViscosityConstantsFor(m_.inputs, m_.setup);
     for (int h = 0; h < kHours; ++h) {
-        double Vr = m_.release[h].vol;
+        double Vr = m_.setup.release[h].vol;
         areaFactor_[h] = Vr > 10 ? math::Cbrt(10.0 / Vr) : 1.0;
     }
     RunTotals& t = *total_;
     t.evap = t.disp = t.chemDisp = t.burned = t.skimmed = t.beached = 0;
 
     if (dump_) dump_->Run(IV, IW, IB);
-    for (int s = 0; s < m_.numSteps; ++s)
+    for (int s = 0; s < m_.run.numSteps; ++s)
         Step(s);
-    if (scaleAreas) TakeAreas(m_.numHours);
+    if (scaleAreas) TakeAreas(m_.run.numHours);
 }
 
 void StepLoop::TakeArea(LE& e, const LE& spread, int h) const {
@@ -106,8 +106,8 @@ void StepLoop::TakeArea(LE& e, const LE& spread, int h) const {
 void StepLoop::TakeAreas(int hours) {
     if (spread_) spread_->WaitForHours(hours);
     for (; areasIn_ < hours; ++areasIn_)
-        for (int i = 0; i < m_.numLEs; ++i)
-            TakeArea(le_[i], m_.le[i], areasIn_);
+        for (int i = 0; i < m_.les.numLEs; ++i)
+            TakeArea(le_[i], m_.les.le[i], areasIn_);
 }
 
 // Copies an LE but for its hourly areas and thicknesses, which the
@@ -129,9 +129,9 @@ void CopyAllButHours(LE& to, const LE& from) {
 
 void StepLoop::RunRecordedCase(CaseRecord& record, const UncertaintyFactors& by,
                                const std::vector<int>& stability) {
-    const int les = m_.numLEs;
+    const int les = m_.les.numLEs;
     for (int i = 0; i < les; ++i) {
-        CopyAllButHours(le_[i], m_.le[i]);
+        CopyAllButHours(le_[i], m_.les.le[i]);
         le_[i].stabilityTime = record.stabilityIn[i] = stability[i];
     }
     record_ = &record;
@@ -163,12 +163,12 @@ void StepLoop::RunRecordedCase(CaseRecord& record, const UncertaintyFactors& by,
 // response removals, the LE updates, the property statistics and the
 // result records.
 void StepLoop::Step(int s) {
-    const int sph = m_.stepsPerHour;
+    const int sph = m_.run.stepsPerHour;
     StepFrame f{};
     f.s = s;
     f.hour = s / sph;
-    f.lastHour = f.hour >= m_.numHours - 1;
-    f.contained = m_.containedArea > 0;
+    f.lastHour = f.hour >= m_.run.numHours - 1;
+    f.contained = m_.inputs.containedArea > 0;
     f.k = (s + 1) % sph;
 
     if (s % sph == 0) BeginHour(f.hour);
@@ -176,7 +176,7 @@ void StepLoop::Step(int s) {
     // Pass 0 writes the results; an uncertainty case keeps what it adds to
     // them for its entry in order.
     StepResult ownResult{};
-    f.res = record_ ? &ownResult : &m_.result[s];
+    f.res = record_ ? &ownResult : &m_.results.result[s];
     f.entry = record_ ? &record_->steps[s] : nullptr;
     f.res->slickArea = f.slick;
     if (f.entry) f.entry->slickArea = f.slick;
@@ -194,29 +194,29 @@ void StepLoop::Step(int s) {
 // The values of the hour: its LEs, the reduction of natural dispersion, the
 // wind of the case and the emulsification rate.
 void StepLoop::BeginHour(int hour) {
-    WeatheringModel& m = m_;
+    const StepLoopParts& m = m_;
     // This hour's areas and the next's are needed.
-    const int hours = std::min(hour + 2, m.numHours);
+    const int hours = std::min(hour + 2, m.run.numHours);
     if (record_)
         TakeAreas(hours);
     else if (spread_)
         spread_->WaitForHours(hours);
-    hourLEs_ = m.release[hour].nLE;
-    hourCumLEs_ = m.release[hour].cumLE;
-    natDispReduction_ = m.response[hour].natDispReduction;
-    double U = m.wind[hour].speed;
+    hourLEs_ = m.setup.release[hour].nLE;
+    hourCumLEs_ = m.setup.release[hour].cumLE;
+    natDispReduction_ = m.setup.response[hour].natDispReduction;
+    double U = m.inputs.wind[hour].speed;
     if (IW_ == 0)
-        U = std::min(U + uw_, m.maxWind);
+        U = std::min(U + uw_, m.setup.maxWind);
     else
-        U = std::max(U - uw_, m.minWind);
+        U = std::max(U - uw_, m.setup.minWind);
     wind_ = U;
-    Kem_ = EmulsificationRateConstant(m, m.wave[hour].inputHeight, U);
+    Kem_ = EmulsificationRateConstant(m.inputs, m.inputs.wave[hour].inputHeight, U);
     uptakeDecay_ = -Kem_ / emulsion_.Smax;
 }
 
 // Release and slick area: an hour's LEs enter in equal parts over its steps.
 void StepLoop::Release(StepFrame& f) {
-    const int sph = m_.stepsPerHour, s = f.s, hour = f.hour, k = f.k;
+    const int sph = m_.run.stepsPerHour, s = f.s, hour = f.hour, k = f.k;
     int LEsum;
     double slick;
     if (!f.contained) {
@@ -232,7 +232,7 @@ void StepLoop::Release(StepFrame& f) {
     } else {
         LEsum = 2;
         le_[0].birth = le_[1].birth = 0;
-        slick = m_.containedArea;
+        slick = m_.inputs.containedArea;
     }
     released_ = LEsum;
     f.LEsum = LEsum;
@@ -243,15 +243,15 @@ void StepLoop::Release(StepFrame& f) {
 // factor, and the volumes released so far. Without a slick there is nothing
 // to evaporate from and no air above it.
 void StepLoop::SlickAir(StepFrame& f) {
-    const WeatheringModel& m = m_;
+    const StepLoopParts& m = m_;
     f.K = 0;
     f.F = 0;
     if (f.slick > 0) {
-        f.K = EvaporationCoefficient(wind_, m.evapConst, f.slick);
-        f.F = BenzeneFactor(f.slick, m.gasConstant, m.waterTemp, m.airPressure);
+        f.K = EvaporationCoefficient(wind_, m.setup.evapConst, f.slick);
+        f.F = BenzeneFactor(f.slick, m.setup.gasConstant, m.inputs.waterTemp, m.inputs.airPressure);
     }
     f.benz0 = f.F * table_[0][kEvBenz];
-    if (!(f.benz0 >= m.MinBenzene)) f.benz0 = m.MinBenzene;
+    if (!(f.benz0 >= m.setup.MinBenzene)) f.benz0 = m.setup.MinBenzene;
 
     RunTotals& total = *total_;
     total.vol = 0;
@@ -265,15 +265,15 @@ void StepLoop::SlickAir(StepFrame& f) {
 // Response removals: burning, skimming, beaching and chemical dispersion of
 // the hour, held to the oil there is; what they leave is the oil ratio.
 void StepLoop::Removals(StepFrame& f) {
-    const WeatheringModel& m = m_;
+    const StepLoopParts& m = m_;
     RunTotals& total = *total_;
-    const ResponseHour& rh = m.response[f.hour];
+    const ResponseHour& rh = m.setup.response[f.hour];
     if (chemVolume_ == 0 && rh.chemDisp > 0)
         chemVolume_ = total.vol;
     else if (rh.chemDisp == 0)
         chemVolume_ = 0;
     double Y = prevWaterMean_ < 0 ? 0 : prevWaterMean_;
-    double dt = m.deltat;
+    double dt = m.run.deltat;
     double burned = Removal(dt * rh.burn * (1 - Y));
     double skimmed = Removal(dt * rh.skim * (1 - Y));
     double beached = Removal(dt * rh.beach);
@@ -303,11 +303,11 @@ void StepLoop::Removals(StepFrame& f) {
 // The LE updates, shared among the pool's threads, and their sums added in
 // LE order.
 void StepLoop::UpdateLEs(const StepFrame& f, StepSums& sums) {
-    const WeatheringModel& m = m_;
-    sums.rhoMin = m.waterDensity;
-    sums.rhoMax = m.InitialOil.rho0;
+    const StepLoopParts& m = m_;
+    sums.rhoMin = m.inputs.waterDensity;
+    sums.rhoMax = m.setup.InitialOil.rho0;
     sums.viscMin = 1e6;
-    sums.viscMax = m.InitialOil.visc0;
+    sums.viscMax = m.setup.InitialOil.visc0;
     sums.YMin = 1;
     sums.YMax = 0;
     sums.benz0 = f.benz0;
@@ -327,7 +327,7 @@ void StepLoop::UpdateLEs(const StepFrame& f, StepSums& sums) {
 // Property statistics over the LEs, or the previous step's values when no
 // oil is left to describe.
 void StepLoop::PropertyStatistics(const StepFrame& f, const StepSums& sums) {
-    const WeatheringModel& m = m_;
+    const StepLoopParts& m = m_;
     const RunTotals& total = *total_;
     StepResult& res = *f.res;
     CaseStep* entry = f.entry;
@@ -339,12 +339,13 @@ void StepLoop::PropertyStatistics(const StepFrame& f, const StepSums& sums) {
         Statistic visc =
             Statistics(sums.viscAv, sums.visc2Av, sums.oilSum, sums.viscMin, sums.viscMax, msg);
         Statistic water = Statistics(sums.YAv, sums.Y2Av, sums.oilSum, sums.YMin, sums.YMax, msg);
-        Statistic benz = Statistics(sums.benzAv, sums.benz2Av, f.slick, m.MinBenzene, benz0, msg);
+        Statistic benz =
+            Statistics(sums.benzAv, sums.benz2Av, f.slick, m.setup.MinBenzene, benz0, msg);
         prevWaterMean_ = water.mean;
         if (!f.contained && hourLEs_ > 0) {
             // Fresh oil is still entering the water.
-            rho.lower = m.InitialOil.rho0;
-            visc.lower = m.InitialOil.visc0;
+            rho.lower = m.setup.InitialOil.rho0;
+            visc.lower = m.setup.InitialOil.visc0;
             water.lower = 0;
         }
         if (entry) {
@@ -363,13 +364,13 @@ void StepLoop::PropertyStatistics(const StepFrame& f, const StepSums& sums) {
         entry->properties = f.s > 0 ? CaseProperties::Previous : CaseProperties::Initial;
         entry->benz0 = benz0;
     } else if (f.s > 0) {
-        const StepResult& prev = m.result[f.s - 1];
+        const StepResult& prev = m.results.result[f.s - 1];
         res.density = prev.density;
         res.viscosity = prev.viscosity;
         res.water = prev.water;
         res.benzene = prev.benzene;
     } else {
-        double r0 = m.InitialOil.rho0, v0 = m.InitialOil.visc0;
+        double r0 = m.setup.InitialOil.rho0, v0 = m.setup.InitialOil.visc0;
         res.density = {r0, r0, r0, r0};
         res.viscosity = {v0, v0, v0, v0};
         res.water = {0, 0, 0, 0};
@@ -401,7 +402,8 @@ void StepLoop::RecordResults(const StepFrame& f, const StepSums& sums) {
         f.entry->dispersed = total.disp;
     }
 
-    if (dump_) dump_->StepEnd(m_, total, sums, f.slick, f.hour);
+    if (dump_)
+        dump_->StepEnd(sums, total, {f.slick, m_.setup.MinBenzene, m_.inputs.wave[f.hour].best});
 }
 
 // The waves at the end of each sub-step of the step are the same for every
@@ -411,8 +413,8 @@ void StepLoop::RecordResults(const StepFrame& f, const StepSums& sums) {
 void StepLoop::StepWaves(int s, int hour) {
     int subs[kSubStepChoiceCount], counts[kSubStepChoiceCount];
     for (int c = 0; c < kSubStepChoiceCount; ++c) {
-        subs[c] = m_.deltat / kSubStepChoices[c];
-        counts[c] = std::min(m_.deltat / subs[c], kMaxSubSteps);
+        subs[c] = m_.run.deltat / kSubStepChoices[c];
+        counts[c] = std::min(m_.run.deltat / subs[c], kMaxSubSteps);
         for (int j = 0; j < counts[c]; ++j) {
             const int end = (j + 1) * subs[c];
             // The same end in a choice of more sub-steps, done already.
@@ -426,9 +428,9 @@ void StepLoop::StepWaves(int s, int hour) {
                 step_.waves[c][j] = step_.waves[from][at];
                 continue;
             }
-            double th = static_cast<double>(s) * m_.deltat + end - hour * 3600.0;
+            double th = static_cast<double>(s) * m_.run.deltat + end - hour * 3600.0;
             DispersionWaves& d = step_.waves[c][j];
-            d.waves = WavesForDispersion(m_, hour, IW_, windCases_, th);
+            d.waves = WavesForDispersion(m_.inputs, m_.run, hour, IW_, windCases_, th);
             const WaveCase& w = d.waves;
             if (w.Hrms > 0 && w.f_bw > 0 && w.De > 0) {
                 if (w.De != lastDe_) {
@@ -452,21 +454,21 @@ void StepLoop::UpdateOne(void* loop, int index) {
 // natural dispersion and water uptake in sub-steps. Touches no other LE and
 // nothing shared; what the step's sums need goes into `out`.
 void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
-    const WeatheringModel& m = m_;
+    const StepLoopParts& m = m_;
     LE& e = le_[i];
     LEMemo& memo = memos_[i];
-    const int sph = m.stepsPerHour;
+    const int sph = m.run.stepsPerHour;
     const int hour = v.hour, k = v.k;
 
     double V = e.Vol * v.oilRatio;
     const int releaseHour = ReleaseHourIndex(e.birth);
-    double Vr = m.release[releaseHour].vol;
+    double Vr = m.setup.release[releaseHour].vol;
     double A = v.lastHour ? e.area[hour] : ((sph - k) * e.area[hour] + k * e.area[hour + 1]) / sph;
     if (Vr > 10) A *= areaFactor_[releaseHour];
     if (A < e.initArea) A = e.initArea;
     double h = V / A;
-    if (h < m.oil.minThickness && V > 0) {
-        h = m.oil.minThickness;
+    if (h < m.inputs.oil.minThickness && V > 0) {
+        h = m.inputs.oil.minThickness;
         A = V / h;
     }
     out.A = A;
@@ -496,8 +498,8 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
     while (choice < kSubStepChoiceCount - 1 && !(re > kSubStepRateAbove[choice]))
         ++choice;
     int d = kSubStepChoices[choice];
-    int sub = m.deltat / d;
-    int n = m.deltat / sub;
+    int sub = m.run.deltat / d;
+    int n = m.run.deltat / sub;
     if (n > kMaxSubSteps) n = kMaxSubSteps;  // (a step is never shorter than 450 s)
     out.subStep = sub;
     out.subSteps = n;
@@ -544,7 +546,8 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
         e.evex = evex;
         e.f_evap = std::clamp(table_[row][kEvFevap], 0.0, 1.0);
         double D =
-            NaturalDispersionIn(m, v.waves[choice][j], sub, e, A, Vr, memo.dispersion) * natFactor;
+            NaturalDispersionIn(m.inputs, v.waves[choice][j], sub, e, A, Vr, memo.dispersion) *
+            natFactor;
         if (E + D <= V) {
             V -= E + D;
         } else {
@@ -557,15 +560,15 @@ void StepLoop::UpdateLE(int i, const StepValues& v, LEOutcome& out) const {
         out.evaporated[j] = E;
         e.Vol = V;
 
-        int t = static_cast<int>(static_cast<double>(v.s) * m.deltat + (j + 0.5) * sub +
+        int t = static_cast<int>(static_cast<double>(v.s) * m.run.deltat + (j + 0.5) * sub +
                                  (1 - e.birth) * 3600.0);
         // Whether this case's results hang on the onset time it found.
         if (!memo.onsetUsed && EmulsionUsesStabilityTime(emulsion_, t, e)) memo.onsetUsed = true;
         double de = EmulsifyWith(emulsion_, t, sub, Kem_, uptakeDecay_, e);
         if (de == 0) ++out.negativeWater;
-        e.rho = EmulsionDensity(m, e.f_evap, e.Y);
+        e.rho = EmulsionDensity(m.inputs, m.setup, e.f_evap, e.Y);
         const double evapFactor = memo.evapFactor.Of(
-            e.f_evap, [&](double f) { return math::Exp(m.oil.viscEvapConst * f); });
+            e.f_evap, [&](double f) { return math::Exp(m.inputs.oil.viscEvapConst * f); });
         RememberedEmulsionFactor& emulsion = memo.emulsion;
         if (!emulsion.Holds(e.Y, de)) emulsion = {e.Y, de, EmulsionFactor(viscosity_, e.Y, de)};
         e.visc = viscosity_.visc0 * emulsion.value * evapFactor;

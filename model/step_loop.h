@@ -159,14 +159,30 @@ struct StepValues {
     DispersionWaves waves[kSubStepChoiceCount][kMaxSubSteps];
 };
 
+// The parts of the model a step loop works with: it reads the inputs, the
+// set-up tables, the run control and the model's LEs (in an uncertainty
+// case, as pass 0 left them), and writes the results. The LEs it moves are
+// given apart (LEStorage): the model's own in pass 0, a copy in an
+// uncertainty case.
+struct StepLoopParts {
+    const ModelInputs& inputs;
+    const SetUpTables& setup;
+    const RunControl& run;
+    const ModelLEs& les;
+    ModelResults& results;
+
+    explicit StepLoopParts(WeatheringModel& m)
+        : inputs(m.inputs), setup(m.setup), run(m.run), les(m.les), results(m.results) {}
+};
+
 class StepLoop {
 public:
-    StepLoop(WeatheringModel& m, const EvaporationLookup& lookup, CoreDump* dump,
+    StepLoop(const StepLoopParts& m, const EvaporationLookup& lookup, CoreDump* dump,
              const LEStorage& les)
         : m_(m),
           le_(les.le),
-          total_(&m.total),
-          messages_(&m.Messages()),
+          total_(&m.results.total),
+          messages_(m.run.sink),
           table_(lookup.table),
           exposure_(lookup.exposure),
           rows_(lookup.rows),
@@ -174,12 +190,12 @@ public:
           dump_(dump),
           outcomes_(les.outcomes),
           memos_(les.memos),
-          subStep_(m.deltat) {
+          subStep_(m.run.deltat) {
         // The release volumes stay as they are for the whole run; hours of
         // equal volume (a steady continuous release) share one power.
         double prevVr = std::nan(""), prevFactor = 0;
         for (int h = 0; h < kHours; ++h) {
-            const double Vr = m.release[h].vol;
+            const double Vr = m.setup.release[h].vol;
             if (!(Vr > 100)) {
                 breakingFactor_[h] = std::nan("");
                 continue;
@@ -241,7 +257,7 @@ private:
     void AddToSums(int index, const LEOutcome& out, double F, StepSums& sums);
     static void UpdateOne(void* loop, int index);
 
-    WeatheringModel& m_;
+    StepLoopParts m_;
     LE* le_;            // the LEs this loop moves
     RunTotals* total_;  // the budget of the case being run
     MessageSink* messages_;

@@ -12,9 +12,9 @@ namespace ormix {
 // after the cases before it: its envelope widens the results, a step
 // without oil repeats the step before as it stands by then.
 void EnterCase(WeatheringModel& m, const CaseRecord& record) {
-    for (int s = 0; s < m.numSteps; ++s) {
+    for (int s = 0; s < m.run.numSteps; ++s) {
         const CaseStep& c = record.steps[s];
-        StepResult& res = m.result[s];
+        StepResult& res = m.results.result[s];
         res.slickArea = c.slickArea;
         switch (c.properties) {
             case CaseProperties::Statistics:
@@ -24,7 +24,7 @@ void EnterCase(WeatheringModel& m, const CaseRecord& record) {
                 RecordProperty(res.benzene, c.benz, 1);
                 break;
             case CaseProperties::Previous: {
-                const StepResult& prev = m.result[s - 1];
+                const StepResult& prev = m.results.result[s - 1];
                 res.density = prev.density;
                 res.viscosity = prev.viscosity;
                 res.water = prev.water;
@@ -32,7 +32,7 @@ void EnterCase(WeatheringModel& m, const CaseRecord& record) {
                 break;
             }
             case CaseProperties::Initial: {
-                double r0 = m.InitialOil.rho0, v0 = m.InitialOil.visc0, b0 = c.benz0;
+                double r0 = m.setup.InitialOil.rho0, v0 = m.setup.InitialOil.visc0, b0 = c.benz0;
                 res.density = {r0, r0, r0, r0};
                 res.viscosity = {v0, v0, v0, v0};
                 res.water = {0, 0, 0, 0};
@@ -48,7 +48,7 @@ void EnterCase(WeatheringModel& m, const CaseRecord& record) {
 }
 
 bool UncertaintyCases::Allocate(Worker& w) {
-    const int n = std::max(m_.numLEs, 1);
+    const int n = std::max(m_.les.numLEs, 1);
     try {
         w.le.reset(new LE[n]);
         w.outcomes.reset(new LEOutcome[n]);
@@ -62,20 +62,20 @@ bool UncertaintyCases::Allocate(Worker& w) {
 bool UncertaintyCases::RunAll(int threads, const BackgroundSpread* spread) {
     WeatheringModel& m = m_;
     spread_ = spread;
-    const int les = m.numLEs;
+    const int les = m.les.numLEs;
     // An uncertainty that is asked for but not given counts as none.
-    by_.uv = m.volFlag && m.volUnc > 0 ? m.volUnc / 100.0 : 0.0;
-    by_.uw = m.windFlag && m.windUnc > 0 ? m.windUnc : 0.0;
-    by_.windCases = m.windFlag + 1;
+    by_.uv = m.inputs.volFlag && m.inputs.volUnc > 0 ? m.inputs.volUnc / 100.0 : 0.0;
+    by_.uw = m.inputs.windFlag && m.inputs.windUnc > 0 ? m.inputs.windUnc : 0.0;
+    by_.windCases = m.inputs.windFlag + 1;
     try {
-        for (int IV = 0; IV <= m.volFlag; ++IV)
-            for (int IW = 0; IW <= m.windFlag; ++IW)
-                for (int IB = 0; IB <= m.emulFlag; ++IB) {
+        for (int IV = 0; IV <= m.inputs.volFlag; ++IV)
+            for (int IW = 0; IW <= m.inputs.windFlag; ++IW)
+                for (int IB = 0; IB <= m.inputs.emulFlag; ++IB) {
                     CaseRecord& c = cases_.emplace_back();
                     c.IV = IV;
                     c.IW = IW;
                     c.IB = IB;
-                    c.steps.resize(m.numSteps);
+                    c.steps.resize(m.run.numSteps);
                     c.wet.resize(les);
                     c.last.resize(les);
                     c.stabilityIn.resize(les);
@@ -91,7 +91,7 @@ bool UncertaintyCases::RunAll(int threads, const BackgroundSpread* spread) {
     for (Worker& w : workers_)
         if (!Allocate(w)) return false;
     for (int i = 0; i < les; ++i)
-        stabilityAfterPass0_[i] = m.le[i].stabilityTime;
+        stabilityAfterPass0_[i] = m.les.le[i].stabilityTime;
 
     // An LE's onset time, once set, carries from case to case. Each case
     // starts from the onset times the cases ended so far have set; one that
@@ -116,12 +116,12 @@ bool UncertaintyCases::RunAll(int threads, const BackgroundSpread* spread) {
 
 bool UncertaintyCases::Enter(int firstSubStep) {
     WeatheringModel& m = m_;
-    const int les = m.numLEs;
+    const int les = m.les.numLEs;
 
     // Enter the cases in their order, filling in what each leaves open.
     std::vector<CarriedValues> carried(les);
     for (int i = 0; i < les; ++i) {
-        const LE& e = m.le[i];
+        const LE& e = m.les.le[i];
         carried[i] = {e.f_evap, e.vp, e.benz, e.mv};
     }
     std::vector<int> stability = stabilityAfterPass0_;
@@ -170,21 +170,21 @@ bool UncertaintyCases::Enter(int firstSubStep) {
     for (const Worker& w : workers_)
         if (w.lastCase == lastCase) finalLEs = w.le.get();
     if (again_ && again_->lastCase == lastCase) finalLEs = again_->le.get();
-    std::copy(finalLEs, finalLEs + les, m.le);
+    std::copy(finalLEs, finalLEs + les, m.les.le);
     for (int i = 0; i < les; ++i) {
-        LE& e = m.le[i];
+        LE& e = m.les.le[i];
         e.stabilityTime = stability[i];
         e.f_evap = carried[i].f_evap;
         e.vp = carried[i].vp;
         e.benz = carried[i].benz;
         e.mv = carried[i].mv;
     }
-    m.total = cases_.back().total;
+    m.results.total = cases_.back().total;
     return true;
 }
 
 void UncertaintyCases::RunOn(Worker& w, int c, const std::vector<int>& stability) {
-    StepLoop loop(m_, lookup_, dump_, {w.le.get(), w.outcomes.get(), w.memos.get()});
+    StepLoop loop(StepLoopParts(m_), lookup_, dump_, {w.le.get(), w.outcomes.get(), w.memos.get()});
     WorkerPool one(1);
     loop.Use(one, spread_);
     try {

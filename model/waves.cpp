@@ -42,10 +42,13 @@ double Fetch(const WeatheringModel& m, double theta) {
     auto mix = [](double a, double ca, double b, double sb) {
         return math::Sqrt(a * a * ca * ca + b * b * sb * sb);
     };
-    if (theta < 1.57) return mix(m.fetchN, std::cos(theta), m.fetchE, std::sin(theta));
-    if (theta < kPi) return mix(m.fetchS, std::cos(kPi - theta), m.fetchE, std::sin(kPi - theta));
-    if (theta < 4.71) return mix(m.fetchS, std::cos(theta - kPi), m.fetchW, std::sin(theta - kPi));
-    return mix(m.fetchN, std::cos(6.28 - theta), m.fetchW, std::sin(6.28 - theta));
+    if (theta < 1.57)
+        return mix(m.inputs.fetchN, std::cos(theta), m.inputs.fetchE, std::sin(theta));
+    if (theta < kPi)
+        return mix(m.inputs.fetchS, std::cos(kPi - theta), m.inputs.fetchE, std::sin(kPi - theta));
+    if (theta < 4.71)
+        return mix(m.inputs.fetchS, std::cos(theta - kPi), m.inputs.fetchW, std::sin(theta - kPi));
+    return mix(m.inputs.fetchN, std::cos(6.28 - theta), m.inputs.fetchW, std::sin(6.28 - theta));
 }
 
 WaveCase Wave(double rhoW, double H, double Ub) {
@@ -63,14 +66,14 @@ WaveCase Wave(double rhoW, double H, double Ub) {
 }  // namespace
 
 void ComputeWaves(WeatheringModel& m) {
-    const bool cases = m.windFlag != 0;
-    const double uw = m.windUnc == NoData ? 0.0 : m.windUnc;
-    for (int h = 0; h < m.numHours && h < kHours; ++h) {
-        WaveHour& w = m.wave[h];
+    const bool cases = m.inputs.windFlag != 0;
+    const double uw = m.inputs.windUnc == NoData ? 0.0 : m.inputs.windUnc;
+    for (int h = 0; h < m.run.numHours && h < kHours; ++h) {
+        WaveHour& w = m.inputs.wave[h];
         const double Hin = w.inputHeight;
         if (Hin >= 0) {
             // An entered wave height stands for every wind case.
-            WaveCase c = Wave(m.waterDensity, Hin, BreakingSpeedOfHeight(Hin));
+            WaveCase c = Wave(m.inputs.waterDensity, Hin, BreakingSpeedOfHeight(Hin));
             w.best = c;
             if (cases) w.high = w.low = c;
             continue;
@@ -79,27 +82,28 @@ void ComputeWaves(WeatheringModel& m) {
         // The wind of the hour, smoothed over the two hours before it.
         double U;
         if (h == 0)
-            U = m.wind[0].speed;
+            U = m.inputs.wind[0].speed;
         else if (h == 1)
-            U = (m.wind[0].speed + m.wind[1].speed) * 0.5;
+            U = (m.inputs.wind[0].speed + m.inputs.wind[1].speed) * 0.5;
         else
-            U = (m.wind[h - 2].speed + m.wind[h - 1].speed + m.wind[h].speed) * kThird;
+            U = (m.inputs.wind[h - 2].speed + m.inputs.wind[h - 1].speed + m.inputs.wind[h].speed) *
+                kThird;
         double Uhi = U + uw, Ulo = U - uw;
-        if (Uhi > m.maxWind) Uhi = m.maxWind;
-        if (Ulo < m.minWind) Ulo = m.minWind;
+        if (Uhi > m.setup.maxWind) Uhi = m.setup.maxWind;
+        if (Ulo < m.setup.minWind) Ulo = m.setup.minWind;
 
-        const double theta = m.wind[h].direction;
+        const double theta = m.inputs.wind[h].direction;
         if (!(theta >= 0 && theta <= 2.01 * kPi)) {
             m.Messages().Error("Wave_Energy: angle must be between 0 and pi");
             return;
         }
         const double F = Fetch(m, theta);
-        m.wind[h].fetch = F;
+        m.inputs.wind[h].fetch = F;
 
-        w.best = Wave(m.waterDensity, WaveHeight(U, StressSpeed(U), F), U);
+        w.best = Wave(m.inputs.waterDensity, WaveHeight(U, StressSpeed(U), F), U);
         if (cases) {
-            w.high = Wave(m.waterDensity, WaveHeight(Uhi, StressSpeed(Uhi), F), Uhi);
-            w.low = Wave(m.waterDensity, WaveHeight(Ulo, StressSpeed(Ulo), F), Ulo);
+            w.high = Wave(m.inputs.waterDensity, WaveHeight(Uhi, StressSpeed(Uhi), F), Uhi);
+            w.low = Wave(m.inputs.waterDensity, WaveHeight(Ulo, StressSpeed(Ulo), F), Ulo);
         }
     }
 }

@@ -117,12 +117,14 @@ struct StepResult {
     double slickArea;  // m2
 };
 
-struct WeatheringModel {
-    // 1. Hourly release volumes (m3), indexed by the hour number 1..120.
-    double hourlyVolume[kHours + 1];
-
-    // 2. Releases in SI. The instantaneous and the boomed release share the
-    // first three fields.
+// What the fill operations set from the input records, in SI: the
+// releases, the hourly wind and waves, the water and air, the response
+// operations, the oil as filled and the uncertainty asked for. Set-up adds
+// the derived columns of the wind and wave hours (directions' sines and
+// cosines, fetch, the three wave cases).
+struct ModelInputs {
+    // Releases. The instantaneous and the boomed release share the first
+    // three fields.
     int instFlag;
     int instStartHour;
     double instVol;
@@ -130,31 +132,27 @@ struct WeatheringModel {
     int contStartHour, contEndHour;
     double contStartRate, contEndRate;  // m3/s
     TankModel tank;
+    double containedArea;  // m2 of the boomed release, NoData when there is none
 
-    // 3, 4. Wind and waves, hour by hour.
+    // Wind and waves, hour by hour.
     WindHour wind[kHours];
     WaveHour wave[kHours];
 
-    // 5. Water and air.
+    // Water and air.
     double waterTemp;                       // K
     double waterDensity;                    // kg/m3
     double waterViscosity;                  // m2/s
     double sediment;                        // kg/m3
     double currentSpeed;                    // m/s
     double currentDirection;                // rad, flows towards
-    double currentDx, currentDy;            // m per time step, east and north
     double airPressure;                     // Pa
     double fetchN, fetchE, fetchS, fetchW;  // m
-    double k1, k2;                          // spreading constants
-    double buoyancy;                        // relative buoyancy of the oil
-    double spreadConst;
 
-    // 6. Lagrangian elements.
-    LE le[kMaxLEs];
-
-    // 7. Response operations in SI.
+    // Response operations. The dispersant's two fractions follow the names
+    // of its input record, which read backwards: dispDispersed is the share
+    // of the spill area sprayed, dispSprayed the share of that oil dispersed.
     int dispStartHour[kMaxOperations], dispDuration[kMaxOperations];
-    double dispDispersed[kMaxOperations], dispSprayed[kMaxOperations];  // fractions
+    double dispDispersed[kMaxOperations], dispSprayed[kMaxOperations];
     int skimStartHour[kMaxOperations], skimDuration[kMaxOperations];
     double skimRate[kMaxOperations];    // m3/s
     double skimAmount[kMaxOperations];  // m3
@@ -164,55 +162,79 @@ struct WeatheringModel {
     double defaultBurnRate;            // m/s
     double burnRate;                   // m/s, NoData when not given
 
-    // 8. Hourly release records.
-    ReleaseHour release[kHours];
-
-    // 9. The oil, prepared at the water temperature.
+    // The oil as filled; set-up prepares it at the water temperature.
     OilState oil;
-    InitialOilValues InitialOil;
 
-    // 10. Results, one per time step.
-    StepResult result[kMaxSteps];
-
-    // 11. Hourly removal rates.
-    ResponseHour response[kHours];
-
-    // 12. Run control.
-    int numLEs;
-    int baseLEs;
-    int numHours;
-    double containedArea;     // m2, NoData when there is none
-    double maxWind, minWind;  // m/s
-    int releaseHours;
-    int deltat;  // s
-    int numSteps;
-    int stepsPerHour;
-    int spreadParam;
-    double MinBenzene;
+    // Uncertainty.
     int windFlag;
     double windUnc;  // m/s
     int volFlag;
     double volUnc;  // percent
     int emulFlag;
-    double emulPercent;     // percent, NoData when not used
-    int emulHours;          // whole hours, NoData when not used
+    double emulPercent;  // percent, NoData when not used
+    int emulHours;       // whole hours, NoData when not used
+};
+
+// What set-up derives from the inputs for the run to read: the hourly
+// release volumes and records, the hourly removal rates, the oil's initial
+// values and evaporation lookup, and the constants of spreading and
+// evaporation.
+struct SetUpTables {
+    double hourlyVolume[kHours + 1];  // m3, indexed by the hour number 1..120
+    ReleaseHour release[kHours];
+    ResponseHour response[kHours];
+    InitialOilValues InitialOil;
+    EvaporationTable evap;
+    double evapConst;  // evaporation mass-transfer constant K0
+    double k1, k2;     // spreading constants
+    double buoyancy;   // relative buoyancy of the oil
+    double spreadConst;
+    double currentDx, currentDy;  // m per time step, east and north
+    int releaseHours;
+    double maxWind, minWind;  // m/s
+    double MinBenzene;
     double gasConstant;     // J/mol/K
     double gasConstantCal;  // cal/mol/K
-    double evapConst;       // evaporation mass-transfer constant K0
-    EvaporationTable evap;
+};
 
-    // 13. Change flags.
-    bool envChanged, oilChanged, releaseChanged, responseChanged;
+// The Lagrangian elements and how many a run uses.
+struct ModelLEs {
+    LE le[kMaxLEs];
+    int numLEs;
+    int baseLEs;  // the LEs of a large release; smaller ones get fewer
+};
 
+// What a run leaves for the outputs: one result per time step, and the
+// budget of the run case last run.
+struct ModelResults {
+    StepResult result[kMaxSteps];
     RunTotals total;
-
-    // Where messages go and where the core dump is written.
-    MessageSink* sink;
-    std::string workDir;
     // Set by a run whose core dump could not be written completely (its
     // message has been shown); the results of the run stand.
     bool dumpFailed = false;
+};
+
+// The run's length and time step, which set-up steps it must redo, where
+// its messages and core dump go, and its random generator.
+struct RunControl {
+    int numHours;
+    int deltat;  // s
+    int numSteps;
+    int stepsPerHour;
+    int spreadParam;
+    // Set by the fills; set-up redoes what follows from the inputs changed.
+    bool envChanged, oilChanged, releaseChanged, responseChanged;
+    MessageSink* sink;
+    std::string workDir;
     ModelRandom random;
+};
+
+struct WeatheringModel {
+    ModelInputs inputs;
+    SetUpTables setup;
+    ModelLEs les;
+    ModelResults results;
+    RunControl run;
 
     WeatheringModel();
 
@@ -225,19 +247,11 @@ struct WeatheringModel {
     // (the reason has been shown); nothing then follows.
     bool SetUp();
 
-    // Runs pass 0 and, when asked for, every uncertainty case; writes the core
-    // dump when asked. Returns false when the run ended without results.
-    bool Run(bool coreDump);
-
-    // Spreads the oil (the LE areas of every hour) and runs the model, the
-    // spreading of the later hours going on beside the first pass.
-    bool Solve(bool coreDump);
-
     // The burned, skimmed and beached amounts have one computed value; give it
     // to the high and low entries as well, so that they show no band.
     void CopyRemovalsToEnvelope();
 
-    MessageSink& Messages() const { return *sink; }
+    MessageSink& Messages() const { return *run.sink; }
     std::string DumpPath(const char* name) const;
 
     // Copies are not meant: the model is large and owned by one document.

@@ -191,8 +191,8 @@ std::string BudgetTableRows(const OutputSeries& v, std::time_t release,
 
 bool HasResults(const CSpillDoc& doc) {
     const WeatheringModel& m = doc.Model();
-    return doc.solved && !doc.needsSolving && m.numSteps >= 1 && m.stepsPerHour >= 1 &&
-           m.numSteps >= m.stepsPerHour;
+    return doc.solved && !doc.needsSolving && m.run.numSteps >= 1 && m.run.stepsPerHour >= 1 &&
+           m.run.numSteps >= m.run.stepsPerHour;
 }
 
 OilBudgetTable BuildOilBudgetTable(const CSpillDoc& doc, const BudgetTableChoices& choices) {

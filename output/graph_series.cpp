@@ -65,7 +65,7 @@ double ConvertProperty(const WeatheringModel& m, int kind, int unit, double v) {
         case kDensityGraph:
             return ConvertDensity(unit, v);
         case kViscosityGraph:
-            return ConvertViscosity(unit, v, m.InitialOil.rho0, m.waterTemp);
+            return ConvertViscosity(unit, v, m.setup.InitialOil.rho0, m.inputs.waterTemp);
         case kWaterGraph:
             return ConvertWaterContent(unit, v);
     }
@@ -180,7 +180,7 @@ OutputSeries BuildGraphSeries(const WeatheringModel& m, int kind, int unit) {
     out.units = GraphUnitLabel(kind, unit);
     const double density = MassUnitDensity(m);
     for (int s = 0; s < out.stepCount; ++s) {
-        const StepResult& r = m.result[s];
+        const StepResult& r = m.results.result[s];
         if (const Triple* t = BudgetQuantity(r, kind)) {
             out.series[0][s] = ConvertBudgetValue(unit, t->low, r.released.low, density);
             out.series[1][s] = ConvertBudgetValue(unit, t->best, r.released.best, density);

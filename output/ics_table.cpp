@@ -60,7 +60,7 @@ OutputSeries BuildIcsSeries(const WeatheringModel& m) {
     double largest[kIcsSeriesCount] = {};
     auto bbl = [&](double v) { return ConvertBudgetValue(kBudgetBarrels, v, 0, density); };
     for (int s = 0; s < out.stepCount; ++s) {
-        const StepResult& r = m.result[s];
+        const StepResult& r = m.results.result[s];
         const double dispersed = bbl(r.dispersed.best);
         const double chemical = bbl(r.chemDispersed.best);
         const double natural = dispersed == NoData  ? NoData

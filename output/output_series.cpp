@@ -8,8 +8,8 @@ namespace ormix {
 
 OutputSeries EmptySeries(const WeatheringModel& m, int K) {
     OutputSeries s;
-    s.stepCount = std::clamp(m.numSteps, 0, kMaxSteps);
-    s.hours = m.stepsPerHour > 0 ? s.stepCount / m.stepsPerHour : 0;
+    s.stepCount = std::clamp(m.run.numSteps, 0, kMaxSteps);
+    s.hours = m.run.stepsPerHour > 0 ? s.stepCount / m.run.stepsPerHour : 0;
     if (s.hours == 0) s.stepCount = 0;  // less than an hour of results: nothing to show
     s.series.resize(K);
     for (auto& values : s.series)
@@ -19,7 +19,7 @@ OutputSeries EmptySeries(const WeatheringModel& m, int K) {
 }
 
 double MassUnitDensity(const WeatheringModel& m) {
-    return m.oil.rhoRef_value[0];
+    return m.inputs.oil.rhoRef_value[0];
 }
 
 OutputSeries BuildBudgetTableSeries(const WeatheringModel& m, int unit) {
@@ -31,7 +31,7 @@ OutputSeries BuildBudgetTableSeries(const WeatheringModel& m, int unit) {
     const double density = MassUnitDensity(m);
     double largest[kBudgetSeriesCount] = {};
     for (int s = 0; s < out.stepCount; ++s) {
-        const StepResult& r = m.result[s];
+        const StepResult& r = m.results.result[s];
         const double reference = r.released.best;
         const double values[kBudgetSeriesCount] = {
             r.evaporated.best, r.dispersed.best, r.burned.best,  r.skimmed.best,

@@ -87,12 +87,12 @@ OilAtWater PrepareAtWaterTemperature(const SpillDocData& doc) {
     if (doc.inputWater.temperature == NoData) return out;
     auto m = std::make_unique<WeatheringModel>();
     SilentSink quiet;
-    m->sink = &quiet;
+    m->run.sink = &quiet;
     FillOil(*m, doc.inputOil);
     FillWater(*m, doc.inputWater);
     PrepareModelOil(*m);  // sets the two values first; what fails later does not matter here
-    if (m->InitialOil.rho0 > 0) out.density = m->InitialOil.rho0;
-    if (m->InitialOil.visc0 > 0) out.viscosity = m->InitialOil.visc0;
+    if (m->setup.InitialOil.rho0 > 0) out.density = m->setup.InitialOil.rho0;
+    if (m->setup.InitialOil.visc0 > 0) out.viscosity = m->setup.InitialOil.visc0;
     return out;
 }
 
@@ -316,7 +316,7 @@ std::vector<SummaryNode> BuildScenarioSummary(const CSpillDoc& doc) {
                                       ReleaseSection(doc)};
     const SummaryNode optional[] = {
         DispersantSection(doc), BurnSection(doc), MechanicalSection(doc), BeachedSection(doc),
-        EmulsificationSection(doc, doc.solved, doc.Model().oil.bullwinkleHigh)};
+        EmulsificationSection(doc, doc.solved, doc.Model().inputs.oil.bullwinkleHigh)};
     for (const SummaryNode& s : optional)
         if (!s.text.empty()) sections.push_back(s);
     return sections;

@@ -263,8 +263,8 @@ void OilAndResponse(const CSpillDoc& d, DumpWriter& w) {
         w.Real("dist_frac", i, oil.dist_frac[i]);
     }
     // The initial density and viscosity the model derived at set-up.
-    w.Real("InitialOil.rho0", d.Model().InitialOil.rho0);
-    w.Real("InitialOil.visc0", d.Model().InitialOil.visc0);
+    w.Real("InitialOil.rho0", d.Model().setup.InitialOil.rho0);
+    w.Real("InitialOil.visc0", d.Model().setup.InitialOil.visc0);
     w.Int("dist_volumeFrac", oil.dist_volumeFrac);
 
     w.Header("Input Uncertainty\n");

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "core/scoped_value.h"
+#include "model/run.h"
 #include "oil/oil_selection.h"
 #include "scenario/input_dump.h"
 #include "scenario/typed_text.h"
@@ -214,9 +215,9 @@ bool CSpillDoc::Solve() {
     WeatheringModel& m = *model_;
     // The model speaks through the scenario's sink for this run only: the
     // sink may be gone once the run is over.
-    ScopedValue<MessageSink*> speak(m.sink, sink);
-    m.workDir = workDir;
-    if (runSeed) m.random.Seed(*runSeed);
+    ScopedValue<MessageSink*> speak(m.run.sink, sink);
+    m.run.workDir = workDir;
+    if (runSeed) m.run.random.Seed(*runSeed);
     m.Reset();
 
     InputRecordSet records;
@@ -241,14 +242,14 @@ bool CSpillDoc::Solve() {
     // A run that cannot be set up or that ends early has no results: the
     // scenario keeps needing a run.
     bool ok = m.SetUp();
-    if (ok && m.numSteps < 1) {
+    if (ok && m.run.numSteps < 1) {
         messages.Error("The wind records give no hour to run. Please enter the wind again.");
         ok = false;
     }
     if (ok) {
-        ok = m.Solve(true);
+        ok = RunModel(m, {.coreDump = true});
     }
-    dumpFailed = m.dumpFailed;
+    dumpFailed = m.results.dumpFailed;
     if (!WriteInputDump(*this)) dumpFailed = true;
     if (!ok) {
         // The model was reset: whatever an earlier run showed is gone.

@@ -148,7 +148,7 @@ Outcome RunWithFailingAllocation(WeatheringModel& m, const Records& r, int threa
     g_countdown = k;
     try {
         FillModel(m, r.Set());
-        out.ran = m.SetUp() && SpreadAndRun(m, dump, threads);
+        out.ran = m.SetUp() && RunModel(m, {.coreDump = dump, .threads = threads});
     } catch (...) {
         out.escaped = true;
         // Where the failed allocation was asked for (addresses for addr2line).
@@ -160,8 +160,9 @@ Outcome RunWithFailingAllocation(WeatheringModel& m, const Records& r, int threa
 }
 
 bool SameResults(const WeatheringModel& a, const WeatheringModel& b) {
-    return a.numSteps == b.numSteps &&
-           std::memcmp(a.result, b.result, sizeof(StepResult) * a.numSteps) == 0;
+    return a.run.numSteps == b.run.numSteps &&
+           std::memcmp(a.results.result, b.results.result, sizeof(StepResult) * a.run.numSteps) ==
+               0;
 }
 
 // Threads of the run, and whether it writes the core dump.
@@ -173,7 +174,7 @@ TEST_P(AllocationFailureTest, EveryFailingAllocationEndsInAMessageOrTheSameResul
     testing::TempDir dir;
     FixedSink referenceSink;
     auto reference = testing::NewModel(&referenceSink);
-    reference->workDir = dir.Path();
+    reference->run.workDir = dir.Path();
     Outcome ok = RunWithFailingAllocation(*reference, r, threads, dump, -1);
     ASSERT_TRUE(ok.ran);
     ASSERT_EQ(referenceSink.count, 0);
@@ -182,7 +183,7 @@ TEST_P(AllocationFailureTest, EveryFailingAllocationEndsInAMessageOrTheSameResul
     for (long long k = 0;; ++k) {
         FixedSink sink;
         auto m = testing::NewModel(&sink);
-        m->workDir = dir.Path();
+        m->run.workDir = dir.Path();
         const Outcome out = RunWithFailingAllocation(*m, r, threads, dump, k);
         ASSERT_FALSE(out.escaped) << "allocation " << k;
         if (!out.failed) break;  // the run makes fewer than k + 1 allocations
@@ -210,18 +211,18 @@ TEST(AllocationFailure, SpreadingWithoutStorageSaysSoAndFillsNoArea) {
     Records r(6);
     r.Instant(500);
     ASSERT_TRUE(testing::SetUpFrom(*m, r));
-    for (int i = 0; i < m->numLEs; ++i)
+    for (int i = 0; i < m->les.numLEs; ++i)
         for (int h = 0; h < kHours; ++h)
-            m->le[i].area[h] = -1;
+            m->les.le[i].area[h] = -1;
     g_failures = 0;
     g_countdown = 0;
     Spread(*m);
     g_countdown = -1;
     ASSERT_EQ(g_failures, 1);
     EXPECT_TRUE(sink.Contains("Error: Out of Memory (Spread)"));
-    for (int i = 0; i < m->numLEs; ++i)
+    for (int i = 0; i < m->les.numLEs; ++i)
         for (int h = 0; h < kHours; ++h)
-            ASSERT_EQ(m->le[i].area[h], -1) << "LE " << i << " hour " << h;
+            ASSERT_EQ(m->les.le[i].area[h], -1) << "LE " << i << " hour " << h;
 }
 
 }  // namespace

@@ -71,16 +71,16 @@ TEST(BudgetRows, ATwelveHourSpillGetsHourlyRows) {
 
 TEST(BudgetRows, AnOngoingReleaseShowsEvenHoursOnly) {
     auto m = SyntheticRun(12, 8);
-    for (int s = 0; s < m->numSteps; ++s)
-        m->result[s].released.best = m->result[s].remaining.best = s + 1.0;
+    for (int s = 0; s < m->run.numSteps; ++s)
+        m->results.result[s].released.best = m->results.result[s].remaining.best = s + 1.0;
     OutputSeries s = BuildBudgetTableSeries(*m, kBudgetBarrels);
     EXPECT_EQ(Hours(s, SelectBudgetRows(s, 30)), (std::vector<int>{2, 4, 6, 8, 10, 12}));
 }
 
 TEST(BudgetRows, ALongRunIsThinnedToThirtyRowsStartingOneHourIn) {
     auto m = SyntheticRun(120, 2);
-    for (int s = 0; s < m->numSteps; ++s)
-        m->result[s].released.best = m->result[s].remaining.best = s + 1.0;
+    for (int s = 0; s < m->run.numSteps; ++s)
+        m->results.result[s].released.best = m->results.result[s].remaining.best = s + 1.0;
     OutputSeries s = BuildBudgetTableSeries(*m, kBudgetBarrels);
     const std::vector<int> rows = SelectBudgetRows(s, 30);
     ASSERT_FALSE(rows.empty());
@@ -95,9 +95,9 @@ TEST(BudgetRows, ALongRunIsThinnedToThirtyRowsStartingOneHourIn) {
 // two hours.
 TEST(BudgetRows, SixStepsAnHourStillFindEvenHours) {
     auto m = SyntheticRun(24, 6);
-    for (int s = 0; s < m->numSteps; ++s) {
+    for (int s = 0; s < m->run.numSteps; ++s) {
         double v = s < 84 ? 100 : 100 + (s - 83);
-        m->result[s].released.best = m->result[s].remaining.best = v;
+        m->results.result[s].released.best = m->results.result[s].remaining.best = v;
     }
     OutputSeries s = BuildBudgetTableSeries(*m, kBudgetBarrels);
     const std::vector<int> rows = SelectBudgetRows(s, 30);
@@ -111,8 +111,8 @@ TEST(BudgetRows, SixStepsAnHourStillFindEvenHours) {
 
 TEST(BudgetRows, TheTableEndsOnceATenthOrLessIsAfloat) {
     auto m = SyntheticRun(48, 4);
-    for (int s = 0; s < m->numSteps; ++s)
-        m->result[s].remaining.best = std::max(0.0, 100.0 - s * 100.0 / 96);
+    for (int s = 0; s < m->run.numSteps; ++s)
+        m->results.result[s].remaining.best = std::max(0.0, 100.0 - s * 100.0 / 96);
     OutputSeries s = BuildBudgetTableSeries(*m, kBudgetBarrels);
     const std::vector<int> hours = Hours(s, SelectBudgetRows(s, 30));
     ASSERT_FALSE(hours.empty());

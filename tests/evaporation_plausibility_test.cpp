@@ -49,7 +49,7 @@ double EvaporatedAfterFiveDays(const InputOil& oil, bool inBoom) {
     auto m = NewModel(&sink);
     EXPECT_TRUE(testing::RunFrom(*m, r));
     EXPECT_TRUE(sink.messages.empty());
-    const StepResult& last = m->result[m->numSteps - 1];
+    const StepResult& last = m->results.result[m->run.numSteps - 1];
     return last.evaporated.best / last.released.best;
 }
 

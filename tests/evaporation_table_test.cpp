@@ -16,61 +16,63 @@ using testing::NewModel;
 
 // The two steps of the table on a model's oil, water and wind.
 bool Components(WeatheringModel& m) {
-    return BuildPseudoComponents(m.oil, OilSurroundingsOf(m), m.Messages());
+    return BuildPseudoComponents(m.inputs.oil, OilSurroundingsOf(m), m.Messages());
 }
 bool Table(WeatheringModel& m) {
-    return BuildEvaporationTable({m.oil, m.InitialOil, m.evap, m.evapConst}, OilSurroundingsOf(m),
-                                 m.Messages());
+    return BuildEvaporationTable(
+        {m.inputs.oil, m.setup.InitialOil, m.setup.evap, m.setup.evapConst}, OilSurroundingsOf(m),
+        m.Messages());
 }
 
 double BoilingPointOf(const WeatheringModel& m, int j) {
     // Invert the molar-volume line V = 7e-5 - 2.102e-7 TB + 1e-9 TB^2.
-    double V = m.oil.compMolarVolume[j];
+    double V = m.inputs.oil.compMolarVolume[j];
     return (2.102e-7 + std::sqrt(2.102e-7 * 2.102e-7 - 4e-9 * (7e-5 - V))) / 2e-9;
 }
 
 std::unique_ptr<WeatheringModel> WithCuts(std::vector<double> T, std::vector<double> F,
                                           int kind = 2) {
     auto m = NewModel();
-    m->waterTemp = 288.15;
-    std::strcpy(m->oil.productType, "crude");
-    m->oil.distKind = kind;
-    m->oil.cutCount = static_cast<int>(T.size());
+    m->inputs.waterTemp = 288.15;
+    std::strcpy(m->inputs.oil.productType, "crude");
+    m->inputs.oil.distKind = kind;
+    m->inputs.oil.cutCount = static_cast<int>(T.size());
     for (size_t i = 0; i < T.size(); ++i) {
-        m->oil.dist_temp[i] = T[i];
-        m->oil.dist_frac[i] = F[i];
+        m->inputs.oil.dist_temp[i] = T[i];
+        m->inputs.oil.dist_frac[i] = F[i];
     }
     return m;
 }
 
 TEST(PseudoComponents, CrudeWithoutCutsFollowsItsBoilingLine) {
     auto m = NewModel();
-    m->waterTemp = 288.15;
-    std::strcpy(m->oil.productType, "crude");
-    m->oil.distKind = 1;
-    m->oil.T0 = 400;
-    m->oil.TG = 600;
+    m->inputs.waterTemp = 288.15;
+    std::strcpy(m->inputs.oil.productType, "crude");
+    m->inputs.oil.distKind = 1;
+    m->inputs.oil.T0 = 400;
+    m->inputs.oil.TG = 600;
     ASSERT_TRUE(Components(*m));
-    ASSERT_EQ(m->oil.componentCount, 5);
+    ASSERT_EQ(m->inputs.oil.componentCount, 5);
     double TB[] = {460, 580, 700, 820, 940};
     for (int j = 0; j < 5; ++j) {
         EXPECT_NEAR(BoilingPointOf(*m, j), TB[j], 1e-6);
-        EXPECT_NEAR(m->oil.compFraction[j], 0.2, 1e-12);
-        EXPECT_NEAR(m->oil.compMolecularWeight[j],
+        EXPECT_NEAR(m->inputs.oil.compFraction[j], 0.2, 1e-12);
+        EXPECT_NEAR(m->inputs.oil.compMolecularWeight[j],
                     0.04132 - 1.985e-4 * TB[j] + 9.494e-7 * TB[j] * TB[j], 1e-15);
-        EXPECT_NEAR(m->oil.compVapourPressure[j], VapourPressure(TB[j], 101300, 288.15), 1e-9);
+        EXPECT_NEAR(m->inputs.oil.compVapourPressure[j], VapourPressure(TB[j], 101300, 288.15),
+                    1e-9);
     }
 }
 
 TEST(PseudoComponents, CutsByVolume) {
     auto m = WithCuts({400, 450, 500}, {0.1, 0.3, 0.5});
     ASSERT_TRUE(Components(*m));
-    ASSERT_EQ(m->oil.componentCount, 4);
+    ASSERT_EQ(m->inputs.oil.componentCount, 4);
     double TB[] = {387.5, 425, 475, 562.5};
     double f[] = {0.1, 0.2, 0.2, 0.5};
     for (int j = 0; j < 4; ++j) {
         EXPECT_NEAR(BoilingPointOf(*m, j), TB[j], 1e-6) << j;
-        EXPECT_NEAR(m->oil.compFraction[j], f[j], 1e-12) << j;
+        EXPECT_NEAR(m->inputs.oil.compFraction[j], f[j], 1e-12) << j;
     }
 }
 
@@ -94,12 +96,12 @@ TEST(PseudoComponents, WeightFractionsBecomeVolumeFractionsFavouringLightOnes) {
     ASSERT_TRUE(Components(*byWeight));
     double sum = 0;
     for (int j = 0; j < 4; ++j)
-        sum += byWeight->oil.compFraction[j];
+        sum += byWeight->inputs.oil.compFraction[j];
     EXPECT_NEAR(sum, 1, 1e-12);
     // Light components take more volume per kilogram.
-    EXPECT_GT(byWeight->oil.compFraction[0], byVolume->oil.compFraction[0]);
-    EXPECT_LT(byWeight->oil.compFraction[3], byVolume->oil.compFraction[3]);
-    const OilState& o = byWeight->oil;
+    EXPECT_GT(byWeight->inputs.oil.compFraction[0], byVolume->inputs.oil.compFraction[0]);
+    EXPECT_LT(byWeight->inputs.oil.compFraction[3], byVolume->inputs.oil.compFraction[3]);
+    const OilState& o = byWeight->inputs.oil;
     double norm = 0;
     double w[] = {0.1, 0.2, 0.2, 0.5};
     for (int k = 0; k < 4; ++k)
@@ -111,10 +113,10 @@ TEST(PseudoComponents, WeightFractionsBecomeVolumeFractionsFavouringLightOnes) {
 TEST(PseudoComponents, UnknownDistillationKindIsAnError) {
     CollectingSink sink;
     auto m = WithCuts({400, 450}, {0.1, 0.3}, 7);
-    m->sink = &sink;
+    m->run.sink = &sink;
     EXPECT_FALSE(Components(*m));
     EXPECT_TRUE(sink.Contains(" pseudo component calculation error "));
-    EXPECT_EQ(m->oil.componentCount, NoDataInt);
+    EXPECT_EQ(m->inputs.oil.componentCount, NoDataInt);
 }
 
 TEST(VapourPressure, IsTheAmbientPressureAtTheBoilingPoint) {
@@ -126,11 +128,11 @@ class EvaporationTableTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m = WithCuts({400, 450, 500}, {0.1, 0.3, 0.5});
-        m->InitialOil.rho0 = 870;
-        m->oil.api = 31;
-        m->oil.benzene = 0.004;
+        m->setup.InitialOil.rho0 = 870;
+        m->inputs.oil.api = 31;
+        m->inputs.oil.benzene = 0.004;
         for (int h = 0; h < 24; ++h)
-            m->wind[h].speed = h == 5 ? 12 : 8;
+            m->inputs.wind[h].speed = h == 5 ? 12 : 8;
         ASSERT_TRUE(Components(*m));
         ASSERT_TRUE(Table(*m));
     }
@@ -138,8 +140,8 @@ protected:
 };
 
 TEST_F(EvaporationTableTest, RowZeroIsTheFreshOil) {
-    const OilState& o = m->oil;
-    const double* row = m->evap.row[0];
+    const OilState& o = m->inputs.oil;
+    const double* row = m->setup.evap.row[0];
     double Sn = 0, Mn = 0;
     for (int j = 0; j < o.componentCount; ++j) {
         Sn += o.compFraction[j] / o.compMolarVolume[j];
@@ -151,18 +153,18 @@ TEST_F(EvaporationTableTest, RowZeroIsTheFreshOil) {
     double xb = 0.004 * 870 / 877, Mb = 0.07811, Vb = Mb / 877;
     double Cb = 133 * std::pow(10.0, 7.9622 - 1785 / 288.15) / (8.3144 * 288.15);
     EXPECT_NEAR(row[kEvBenz], xb * (row[kEvMv] / Vb) * Mb * Cb, 1e-15);
-    EXPECT_NEAR(m->evapConst, 0.006564 * std::pow(0.018 / (Mn / Sn), 0.333), 1e-15);
-    EXPECT_EQ(m->evap.rows, kMaxEvapRows);
+    EXPECT_NEAR(m->setup.evapConst, 0.006564 * std::pow(0.018 / (Mn / Sn), 0.333), 1e-15);
+    EXPECT_EQ(m->setup.evap.rows, kMaxEvapRows);
 }
 
 TEST_F(EvaporationTableTest, ExposuresRiseToTheLargestAndTheOilOnlyLoses) {
-    const int R = m->evap.rows;
-    double EXmax = 4.32e9 * m->evapConst * std::pow(12.0, 7.0 / 9.0);
-    EXPECT_NEAR(m->evap.row[R - 1][kEvEx], EXmax, 1e-9 * EXmax);
-    EXPECT_NEAR(m->evap.row[1][kEvEx], EXmax * 2 / (R * (R - 1.0)), 1e-12 * EXmax);
+    const int R = m->setup.evap.rows;
+    double EXmax = 4.32e9 * m->setup.evapConst * std::pow(12.0, 7.0 / 9.0);
+    EXPECT_NEAR(m->setup.evap.row[R - 1][kEvEx], EXmax, 1e-9 * EXmax);
+    EXPECT_NEAR(m->setup.evap.row[1][kEvEx], EXmax * 2 / (R * (R - 1.0)), 1e-12 * EXmax);
     for (int r = 1; r < R; ++r) {
-        const double* a = m->evap.row[r - 1];
-        const double* b = m->evap.row[r];
+        const double* a = m->setup.evap.row[r - 1];
+        const double* b = m->setup.evap.row[r];
         ASSERT_GT(b[kEvEx], a[kEvEx]) << r;
         ASSERT_GE(b[kEvFevap], a[kEvFevap]) << r;
         ASSERT_LE(b[kEvRate], a[kEvRate] * (1 + 1e-12)) << r;  // the light components go first
@@ -171,28 +173,29 @@ TEST_F(EvaporationTableTest, ExposuresRiseToTheLargestAndTheOilOnlyLoses) {
         ASSERT_LE(b[kEvFevap], 1.0);
     }
     // The light half of the oil is gone by the end of the table.
-    EXPECT_GT(m->evap.row[R - 1][kEvFevap], 0.3);
+    EXPECT_GT(m->setup.evap.row[R - 1][kEvFevap], 0.3);
 }
 
 TEST_F(EvaporationTableTest, CalmWindCollapsesTheExposures) {
     for (int h = 0; h < kHours; ++h)
-        m->wind[h].speed = h < 24 ? 0 : NoData;
+        m->inputs.wind[h].speed = h < 24 ? 0 : NoData;
     ASSERT_TRUE(Table(*m));
-    for (int r = 0; r < m->evap.rows; ++r)
-        ASSERT_EQ(m->evap.row[r][kEvEx], 0);
-    EXPECT_NEAR(m->evap.row[m->evap.rows - 1][kEvFevap], 0, 1e-15);
+    for (int r = 0; r < m->setup.evap.rows; ++r)
+        ASSERT_EQ(m->setup.evap.row[r][kEvEx], 0);
+    EXPECT_NEAR(m->setup.evap.row[m->setup.evap.rows - 1][kEvFevap], 0, 1e-15);
 }
 
 TEST_F(EvaporationTableTest, WithoutABenzeneValueItIsEstimatedFromTheApi) {
-    m->oil.benzene = NoData;
+    m->inputs.oil.benzene = NoData;
     ASSERT_TRUE(Table(*m));
     double xb = (31 - 10) * 0.014 + 0.001, Mb = 0.07811, Vb = Mb / 877;
     double Cb = 133 * std::pow(10.0, 7.9622 - 1785 / 288.15) / (8.3144 * 288.15);
-    EXPECT_NEAR(m->evap.row[0][kEvBenz], xb * (m->evap.row[0][kEvMv] / Vb) * Mb * Cb, 1e-15);
+    EXPECT_NEAR(m->setup.evap.row[0][kEvBenz], xb * (m->setup.evap.row[0][kEvMv] / Vb) * Mb * Cb,
+                1e-15);
     // A very heavy crude would be estimated below nothing: it has none.
-    m->oil.api = 8;
+    m->inputs.oil.api = 8;
     ASSERT_TRUE(Table(*m));
-    EXPECT_EQ(m->evap.row[0][kEvBenz], 0);
+    EXPECT_EQ(m->setup.evap.row[0][kEvBenz], 0);
 }
 
 }  // namespace

@@ -298,7 +298,7 @@ std::string RunWithFullDisk(const std::string& dir, long long bytes) {
                    const WeatheringModel& m = doc->Model();
                    char released[64];
                    std::snprintf(released, sizeof released, " %.6f",
-                                 m.result[m.numSteps - 1].released.best);
+                                 m.results.result[m.run.numSteps - 1].released.best);
                    out += released;
                    out += doc->dumpFailed ? " dumpFailed" : "";
                    for (const Message& msg : sink.messages)

@@ -16,7 +16,7 @@ TEST(Fill, TonsBecomeVolumeThroughTheOilDensity) {
     r.Instant(10);
     r.instant.volUnits = kVolTons;
     FillModel(*m, r.Set());
-    EXPECT_NEAR(m->instVol, 10.673, 5e-4);  // 10 x 907.2 / 850
+    EXPECT_NEAR(m->inputs.instVol, 10.673, 5e-4);  // 10 x 907.2 / 850
 }
 
 TEST(Fill, MetricTonsWithoutDensityUseTheApiGravity) {
@@ -27,18 +27,18 @@ TEST(Fill, MetricTonsWithoutDensityUseTheApiGravity) {
     r.Instant(1);
     r.instant.volUnits = kVolMetricTons;
     FillModel(*m, r.Set());
-    EXPECT_NEAR(m->oil.rhoRef_value[0], 141500 / 161.5, 1e-9);
-    EXPECT_NEAR(m->oil.rhoRef_temp[0], 288.7, 1e-12);
-    EXPECT_NEAR(m->instVol, 1000 / (141500 / 161.5), 1e-9);
+    EXPECT_NEAR(m->inputs.oil.rhoRef_value[0], 141500 / 161.5, 1e-9);
+    EXPECT_NEAR(m->inputs.oil.rhoRef_temp[0], 288.7, 1e-12);
+    EXPECT_NEAR(m->inputs.instVol, 1000 / (141500 / 161.5), 1e-9);
 
     // When even the derived density is not positive, the water density stands in.
     m->Reset();
-    m->waterDensity = 1025;
-    m->oil.rhoRef_value[0] = -1;
-    m->oil.api = 30;
+    m->inputs.waterDensity = 1025;
+    m->inputs.oil.rhoRef_value[0] = -1;
+    m->inputs.oil.api = 30;
     InputInstant in = r.instant;
     FillInstant(*m, in);
-    EXPECT_NEAR(m->instVol, 1000 / (141.5 * 1025 / 161.5), 1e-9);
+    EXPECT_NEAR(m->inputs.instVol, 1000 / (141.5 * 1025 / 161.5), 1e-9);
 }
 
 TEST(Fill, WindRecordsAndWater) {
@@ -52,13 +52,13 @@ TEST(Fill, WindRecordsAndWater) {
     r.water.tempUnits = 1;
     r.water.temperature = 60;
     FillModel(*m, r.Set());
-    EXPECT_NEAR(m->wind[1].speed, 5.1444, 1e-4);
-    EXPECT_NEAR(m->wind[1].direction, 1.57, 1e-12);
-    EXPECT_NEAR(m->wave[2].inputHeight, 3.048, 1e-12);
-    EXPECT_EQ(m->wave[1].inputHeight, NoData);
-    EXPECT_EQ(m->wind[3].speed, NoData);
-    EXPECT_NEAR(m->waterTemp, 288.706, 1e-3);
-    EXPECT_NEAR(m->waterDensity, SeawaterDensity(15.5556, 32), 1e-3);
+    EXPECT_NEAR(m->inputs.wind[1].speed, 5.1444, 1e-4);
+    EXPECT_NEAR(m->inputs.wind[1].direction, 1.57, 1e-12);
+    EXPECT_NEAR(m->inputs.wave[2].inputHeight, 3.048, 1e-12);
+    EXPECT_EQ(m->inputs.wave[1].inputHeight, NoData);
+    EXPECT_EQ(m->inputs.wind[3].speed, NoData);
+    EXPECT_NEAR(m->inputs.waterTemp, 288.706, 1e-3);
+    EXPECT_NEAR(m->inputs.waterDensity, SeawaterDensity(15.5556, 32), 1e-3);
 }
 
 TEST(Fill, ContinuousRatesBecomeCubicMetresPerSecond) {
@@ -66,10 +66,10 @@ TEST(Fill, ContinuousRatesBecomeCubicMetresPerSecond) {
     Records r;
     r.continuous = {true, 1, 10, 1000, 60, 2};  // gal/h
     FillModel(*m, r.Set());
-    EXPECT_NEAR(m->contStartRate, 0.0010515, 1e-7);
+    EXPECT_NEAR(m->inputs.contStartRate, 0.0010515, 1e-7);
     r.continuous.rateUnits = 6;  // gal/min
     FillModel(*m, r.Set());
-    EXPECT_NEAR(m->contEndRate, 60 * 0.003785411784 / 60, 1e-12);
+    EXPECT_NEAR(m->inputs.contEndRate, 60 * 0.003785411784 / 60, 1e-12);
 }
 
 TEST(Fill, BoomedReleaseReplacesInstantaneous) {
@@ -78,14 +78,14 @@ TEST(Fill, BoomedReleaseReplacesInstantaneous) {
     r.Instant(50, 3);
     r.boomed = {true, 1, 10, kVolCubicMetres, 1000, 3};
     FillModel(*m, r.Set());
-    EXPECT_EQ(m->instStartHour, 1);
-    EXPECT_EQ(m->instVol, 10);
-    EXPECT_EQ(m->containedArea, 1000);
+    EXPECT_EQ(m->inputs.instStartHour, 1);
+    EXPECT_EQ(m->inputs.instVol, 10);
+    EXPECT_EQ(m->inputs.containedArea, 1000);
 }
 
 TEST(Fill, UnknownUnitCodeStopsTheFillAndLeavesItsFlag) {
     auto m = NewModel();
-    m->envChanged = false;
+    m->run.envChanged = false;
     InputWater w;
     w.temperature = 15;
     w.tempUnits = 2;
@@ -93,18 +93,18 @@ TEST(Fill, UnknownUnitCodeStopsTheFillAndLeavesItsFlag) {
     w.speedUnits = 9;  // no such unit
     w.direction = 90;
     FillWater(*m, w);
-    EXPECT_NEAR(m->waterTemp, 288.15, 1e-12);  // written before the unknown code
-    EXPECT_EQ(m->currentDirection, NoData);    // after it: untouched
-    EXPECT_FALSE(m->envChanged);
+    EXPECT_NEAR(m->inputs.waterTemp, 288.15, 1e-12);  // written before the unknown code
+    EXPECT_EQ(m->inputs.currentDirection, NoData);    // after it: untouched
+    EXPECT_FALSE(m->run.envChanged);
 
-    m->responseChanged = false;
+    m->run.responseChanged = false;
     InputBurn b;
     b.num = 1;
     b.startHour[0] = 1;
     b.thick[0] = 10;
     b.thickUnits[0] = 7;
     FillBurn(*m, b);
-    EXPECT_FALSE(m->responseChanged);
+    EXPECT_FALSE(m->run.responseChanged);
 }
 
 TEST(Fill, ResponseOperationsInSI) {
@@ -131,15 +131,15 @@ TEST(Fill, ResponseOperationsInSI) {
     r.beached.volUnits = kVolGallons;
     r.beached.vol[5] = 3600;
     FillModel(*m, r.Set());
-    EXPECT_NEAR(m->burnThick[0], 0.01, 1e-15);
-    EXPECT_NEAR(m->burnArea[0], 9.29335225, 1e-9);
-    EXPECT_NEAR(m->burnRate, 0.004 * 0.0254, 1e-15);
-    EXPECT_EQ(m->skimRate[0], NoData);
-    EXPECT_NEAR(m->skimAmount[0], 15.8987294928, 1e-9);
-    EXPECT_NEAR(m->dispDispersed[0], 0.5, 1e-15);
-    EXPECT_NEAR(m->dispSprayed[0], 0.8, 1e-15);
-    EXPECT_NEAR(m->response[5].beach, 0.003785411784, 1e-15);
-    EXPECT_EQ(m->response[4].beach, 0);
+    EXPECT_NEAR(m->inputs.burnThick[0], 0.01, 1e-15);
+    EXPECT_NEAR(m->inputs.burnArea[0], 9.29335225, 1e-9);
+    EXPECT_NEAR(m->inputs.burnRate, 0.004 * 0.0254, 1e-15);
+    EXPECT_EQ(m->inputs.skimRate[0], NoData);
+    EXPECT_NEAR(m->inputs.skimAmount[0], 15.8987294928, 1e-9);
+    EXPECT_NEAR(m->inputs.dispDispersed[0], 0.5, 1e-15);
+    EXPECT_NEAR(m->inputs.dispSprayed[0], 0.8, 1e-15);
+    EXPECT_NEAR(m->setup.response[5].beach, 0.003785411784, 1e-15);
+    EXPECT_EQ(m->setup.response[4].beach, 0);
 }
 
 }  // namespace

@@ -74,8 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
 // The bounds that the engine sets for each kind reach the axis as they are.
 TEST(ValueAxisOfARun, KeepsTheKindsFixedBounds) {
     auto m = SyntheticRun(24, 4);
-    for (int s = 0; s < m->numSteps; ++s)
-        m->result[s].evaporated = {3, 1, 2};
+    for (int s = 0; s < m->run.numSteps; ++s)
+        m->results.result[s].evaporated = {3, 1, 2};
     struct {
         int kind, unit;
         double low, high;
@@ -157,9 +157,9 @@ TEST(Readout, GivesTheTimeAndTheValuesUnderThePointer) {
     EXPECT_EQ(GraphReadout(band, kRemainGraph, band.stepCount, release), "");
 
     auto m = SyntheticRun(12, 2);
-    for (int s = 0; s < m->numSteps; ++s) {
-        m->result[s].evaporated = {20, 20, 20};
-        m->result[s].remaining = {80, 80, 80};
+    for (int s = 0; s < m->run.numSteps; ++s) {
+        m->results.result[s].evaporated = {20, 20, 20};
+        m->results.result[s].remaining = {80, 80, 80};
     }
     const OutputSeries budget = BuildBudgetGraphSeries(*m, kBudgetPercent);
     const std::string text = GraphReadout(budget, kOilBudgetGraph, 0, release);

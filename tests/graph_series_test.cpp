@@ -26,8 +26,8 @@ TEST(GraphSeries, DensityAxisRunsFrom500To1100InEitherUnit) {
 
 TEST(GraphSeries, BudgetGraphInPercentRunsFrom0To100EvenForSmallAmounts) {
     auto m = SyntheticRun(120, 2);
-    for (int s = 0; s < m->numSteps; ++s)
-        m->result[s].evaporated = {3, 1, 2};
+    for (int s = 0; s < m->run.numSteps; ++s)
+        m->results.result[s].evaporated = {3, 1, 2};
     OutputSeries p = BuildGraphSeries(*m, kEvaporationGraph, kBudgetPercent);
     EXPECT_EQ(p.minimum, 0);
     EXPECT_EQ(p.maximum, 100);
@@ -43,9 +43,9 @@ TEST(GraphSeries, BudgetGraphInPercentRunsFrom0To100EvenForSmallAmounts) {
 
 TEST(GraphSeries, BandsConvertAgainstTheReleasedAmountOfTheSameKind) {
     auto m = SyntheticRun(12, 8);
-    for (int s = 0; s < m->numSteps; ++s) {
-        m->result[s].released = {200, 50, 100};
-        m->result[s].remaining = {100, 40, 100};
+    for (int s = 0; s < m->run.numSteps; ++s) {
+        m->results.result[s].released = {200, 50, 100};
+        m->results.result[s].remaining = {100, 40, 100};
     }
     OutputSeries p = BuildGraphSeries(*m, kRemainGraph, kBudgetPercent);
     EXPECT_EQ(p.series[0][0], 80);   // low of low
@@ -55,8 +55,8 @@ TEST(GraphSeries, BandsConvertAgainstTheReleasedAmountOfTheSameKind) {
 
 TEST(GraphSeries, MissingAndNegativeValuesAreNeverDrawn) {
     auto m = SyntheticRun(12, 8);
-    m->result[0].burned = {NoData, NoData, NoData};  // no burn in this run
-    m->result[3].water = {-0.1, -0.1, -0.1, -0.1};
+    m->results.result[0].burned = {NoData, NoData, NoData};  // no burn in this run
+    m->results.result[3].water = {-0.1, -0.1, -0.1, -0.1};
     OutputSeries burn = BuildGraphSeries(*m, kBurnGraph, kBudgetBarrels);
     EXPECT_EQ(burn.series[1][0], NoData);
     EXPECT_EQ(burn.series[1][1], 0);
@@ -95,16 +95,16 @@ TEST(GraphSeries, HoursStepsAndUnknownKinds) {
     EXPECT_DOUBLE_EQ(s.HoursAt(143), 24);
     EXPECT_EQ(BuildGraphSeries(*m, 5, 0).stepCount, 0);
     EXPECT_EQ(BuildGraphSeries(*m, 12, 0).stepCount, 0);
-    m->numSteps = 0;
+    m->run.numSteps = 0;
     EXPECT_EQ(BuildGraphSeries(*m, kDensityGraph, 1).stepCount, 0);
 }
 
 TEST(BudgetGraph, SevenNamedSeriesUpToTheLargestRelease) {
     auto m = SyntheticRun(12, 8);
-    for (int s = 0; s < m->numSteps; ++s) {
-        m->result[s].released.best = 10.0 * (s + 1);
-        m->result[s].evaporated.best = s;
-        m->result[s].remaining.best = 9.0 * (s + 1) + 1;
+    for (int s = 0; s < m->run.numSteps; ++s) {
+        m->results.result[s].released.best = 10.0 * (s + 1);
+        m->results.result[s].evaporated.best = s;
+        m->results.result[s].remaining.best = 9.0 * (s + 1) + 1;
     }
     OutputSeries b = BuildBudgetGraphSeries(*m, kBudgetCubicMetres);
     ASSERT_EQ(b.series.size(), 7u);

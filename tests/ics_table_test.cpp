@@ -18,9 +18,9 @@ constexpr double kBbl = 0.158987294928;
 // evaporated and 2 dispersed (1 of them chemically), the rest afloat.
 std::unique_ptr<WeatheringModel> Hourly() {
     auto m = SyntheticRun(24, 6);
-    for (int s = 0; s < m->numSteps; ++s) {
+    for (int s = 0; s < m->run.numSteps; ++s) {
         const double hours = (s + 1) / 6.0;
-        StepResult& r = m->result[s];
+        StepResult& r = m->results.result[s];
         r.released.best = 10 * hours * kBbl;
         r.evaporated.best = 4 * hours * kBbl;
         r.dispersed.best = 2 * hours * kBbl;

@@ -47,12 +47,12 @@ TEST(KeptValues, DispersionWithAKeptMemoMatchesAFreshComputation) {
     testing::Records r(24);
     r.Instant(100);
     ASSERT_TRUE(testing::SetUpFrom(*m, r));
-    m->sediment = 0.05;
+    m->inputs.sediment = 0.05;
     LE e{};
     e.Vol = 0.5;
-    e.rho = m->InitialOil.rho0;
+    e.rho = m->setup.InitialOil.rho0;
     const double A = 200, Vr = 500;
-    const DispersionWaves at = DispersionWavesAt(*m, 3, 0, 1, 900);
+    const DispersionWaves at = DispersionWavesAt(m->inputs, m->run, 3, 0, 1, 900);
     ASSERT_GT(at.DeFactor, 0);  // the waves break
 
     DispersionMemo memo;
@@ -61,8 +61,8 @@ TEST(KeptValues, DispersionWithAKeptMemoMatchesAFreshComputation) {
     for (int k = 0; k < 6; ++k) {
         e.visc = viscosities[k];
         e.Y = waters[k];
-        const double kept = NaturalDispersionIn(*m, at, 90, e, A, Vr, memo);
-        const double fresh = NaturalDispersion(*m, 3, 90, e, 0, 1, 900, A, Vr);
+        const double kept = NaturalDispersionIn(m->inputs, at, 90, e, A, Vr, memo);
+        const double fresh = NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 900, A, Vr);
         EXPECT_EQ(kept, fresh) << "sub-step " << k;
         EXPECT_GT(fresh, 0);
     }

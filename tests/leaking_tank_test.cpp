@@ -246,16 +246,16 @@ TEST(LeakingTank, ModelRunAddsTheOutflowFromItsStartHour) {
     r.tank.hDiam = 0.1;
     r.tank.hArea = 0.1 * 0.1 * kPi / 4;
     ASSERT_TRUE(testing::SetUpFrom(*m, r));
-    ASSERT_GT(m->tank.durationSeconds, 3600);
-    ASSERT_LT(m->tank.durationSeconds, 20 * 3600);
+    ASSERT_GT(m->inputs.tank.durationSeconds, 3600);
+    ASSERT_LT(m->inputs.tank.durationSeconds, 20 * 3600);
     double total = 0;
-    for (int h = 1; h <= m->numHours; ++h)
-        total += m->hourlyVolume[h];
-    EXPECT_EQ(m->hourlyVolume[1], 0);
-    EXPECT_EQ(m->hourlyVolume[2], 0);
-    EXPECT_GT(m->hourlyVolume[3], 0);
+    for (int h = 1; h <= m->run.numHours; ++h)
+        total += m->setup.hourlyVolume[h];
+    EXPECT_EQ(m->setup.hourlyVolume[1], 0);
+    EXPECT_EQ(m->setup.hourlyVolume[2], 0);
+    EXPECT_GT(m->setup.hourlyVolume[3], 0);
     EXPECT_GT(total, 600);
-    EXPECT_EQ(m->tank.lastHour, 3 + (m->tank.durationSeconds - 1) / 3600);
+    EXPECT_EQ(m->inputs.tank.lastHour, 3 + (m->inputs.tank.durationSeconds - 1) / 3600);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 
+#include "model/run.h"
 #include "model/spreading.h"
 #include "model/weathering_model.h"
 
@@ -91,8 +92,8 @@ struct Records {
 
 inline std::unique_ptr<WeatheringModel> NewModel(MessageSink* sink = nullptr) {
     auto m = std::make_unique<WeatheringModel>();
-    m->random.Seed(12345);
-    if (sink) m->sink = sink;
+    m->run.random.Seed(12345);
+    if (sink) m->run.sink = sink;
     return m;
 }
 
@@ -106,8 +107,7 @@ inline bool SetUpFrom(WeatheringModel& m, const Records& r) {
 // The whole run without the core dump.
 inline bool RunFrom(WeatheringModel& m, const Records& r, bool dump = false) {
     if (!SetUpFrom(m, r)) return false;
-    Spread(m);
-    bool ok = m.Run(dump);
+    bool ok = RunModel(m, {.coreDump = dump});
     m.CopyRemovalsToEnvelope();
     return ok;
 }

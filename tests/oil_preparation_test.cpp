@@ -32,9 +32,9 @@ TEST(DensityAtTemperature, FromTheApiAloneThroughTheFill) {
         r.oil.rhoRef_value[i] = r.oil.rhoRef_temp[i] = r.oil.rhoRef_fevap[i] = NoData;
     r.oil.api = 30;
     auto m = Filled(r);
-    EXPECT_NEAR(m->oil.rhoRef_value[0], 876.2, 0.05);
-    double expected = m->oil.rhoRef_value[0] * (1 + 0.0008 * (288.7 - 283.15));
-    EXPECT_NEAR(DensityAtTemperature(m->oil, 283.15, m->Messages()), expected, 1e-9);
+    EXPECT_NEAR(m->inputs.oil.rhoRef_value[0], 876.2, 0.05);
+    double expected = m->inputs.oil.rhoRef_value[0] * (1 + 0.0008 * (288.7 - 283.15));
+    EXPECT_NEAR(DensityAtTemperature(m->inputs.oil, 283.15, m->Messages()), expected, 1e-9);
 }
 
 TEST(DensityAtTemperature, MeanOfFreshAndWeatheredPoints) {
@@ -47,7 +47,7 @@ TEST(DensityAtTemperature, MeanOfFreshAndWeatheredPoints) {
     r.oil.rhoRef_fevap[1] = 0.2;
     auto m = Filled(r);
     // 900 and 954 / 1.036 = 920.8.
-    EXPECT_NEAR(DensityAtTemperature(m->oil, 288, m->Messages()), 910.4, 0.05);
+    EXPECT_NEAR(DensityAtTemperature(m->inputs.oil, 288, m->Messages()), 910.4, 0.05);
 }
 
 TEST(ViscosityAtTemperature, OneKinematicPointCorrectedToTheWater) {
@@ -55,7 +55,7 @@ TEST(ViscosityAtTemperature, OneKinematicPointCorrectedToTheWater) {
     r.oil.viscRef_value[0] = 1e-5;
     r.oil.viscRef_temp[0] = 288;
     auto m = Filled(r);
-    ViscosityEstimate v = ViscosityAtTemperature(m->oil, 278, 5000, 876, m->Messages());
+    ViscosityEstimate v = ViscosityAtTemperature(m->inputs.oil, 278, 5000, 876, m->Messages());
     ASSERT_TRUE(v.ok);
     EXPECT_NEAR(v.visc, 1.867e-5, 0.001e-5);
     EXPECT_NEAR(v.evapConst, 6.48, 0.01);
@@ -73,7 +73,7 @@ TEST_P(EvapConstLimits, HeldWithinTwoAndTwelve) {
     r.oil.viscRef_value[0] = GetParam().cSt * 1e-6;
     r.oil.viscRef_temp[0] = 288;
     auto m = Filled(r);
-    EXPECT_NEAR(ViscosityAtTemperature(m->oil, 288, 5000, 876, m->Messages()).evapConst,
+    EXPECT_NEAR(ViscosityAtTemperature(m->inputs.oil, 288, 5000, 876, m->Messages()).evapConst,
                 GetParam().expected, 1e-9);
 }
 
@@ -94,7 +94,7 @@ TEST(ViscosityAtTemperature, SeveralPointsTakeTheClosestFreshOne) {
         r.oil.viscRef_fevap[i] = f[i];
     }
     auto m = Filled(r);
-    ViscosityEstimate e = ViscosityAtTemperature(m->oil, 293, 5000, 876, m->Messages());
+    ViscosityEstimate e = ViscosityAtTemperature(m->inputs.oil, 293, 5000, 876, m->Messages());
     ASSERT_TRUE(e.ok);
     double fresh = 1e-5 * std::exp(5000 * (1.0 / 293 - 1.0 / 298));
     EXPECT_NEAR(e.visc, fresh, 1e-18);
@@ -110,7 +110,7 @@ TEST(ViscosityAtTemperature, DynamicPointsAreTurnedKinematic) {
     r.oil.dyViscRef_temp[0] = 288;
     r.oil.dyViscRef_fevap[0] = 0;
     ViscosityEstimate one =
-        ViscosityAtTemperature(Filled(r)->oil, 288, 5000, 876, DiscardMessages());
+        ViscosityAtTemperature(Filled(r)->inputs.oil, 288, 5000, 876, DiscardMessages());
     ASSERT_TRUE(one.ok);
     EXPECT_NEAR(one.visc, 1e-3, 1e-15);
 
@@ -122,7 +122,7 @@ TEST(ViscosityAtTemperature, DynamicPointsAreTurnedKinematic) {
         r.oil.dyViscRef_fevap[i] = 0;
     }
     auto m = Filled(r);
-    ViscosityEstimate e = ViscosityAtTemperature(m->oil, 293, 5000, 900, m->Messages());
+    ViscosityEstimate e = ViscosityAtTemperature(m->inputs.oil, 293, 5000, 900, m->Messages());
     ASSERT_TRUE(e.ok);
     EXPECT_NEAR(e.visc, 0.5 / 900 * std::exp(5000 * (1.0 / 293 - 1.0 / 298)), 1e-15);
 }
@@ -155,7 +155,7 @@ TEST_P(PreparationStops, WithTheMessage) {
         EXPECT_TRUE(sink.Contains(GetParam().also));
     }
     if (GetParam().unset) {
-        EXPECT_EQ(m->InitialOil.*GetParam().unset, NoData);
+        EXPECT_EQ(m->setup.InitialOil.*GetParam().unset, NoData);
     }
 }
 
@@ -202,13 +202,13 @@ TEST(PrepareOil, MinimumThicknessOfRefinedProductsAndCrudes) {
     r.Instant(100);
     auto m = NewModel();
     ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->oil.minThickness, 5e-5);
+    EXPECT_EQ(m->inputs.oil.minThickness, 5e-5);
     r.oil = testing::HeavyFuelOil();  // refined, but far above 100 cSt
     ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->oil.minThickness, 1e-4);
+    EXPECT_EQ(m->inputs.oil.minThickness, 1e-4);
     r.oil = testing::LightCrude();
     ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->oil.minThickness, 1e-4);
+    EXPECT_EQ(m->inputs.oil.minThickness, 1e-4);
 }
 
 TEST(PrepareOil, EstimatesApiAndBoilingLineWhenMissing) {
@@ -217,11 +217,11 @@ TEST(PrepareOil, EstimatesApiAndBoilingLineWhenMissing) {
     r.Instant(100);
     auto m = NewModel();
     ASSERT_TRUE(SetUpFrom(*m, r));
-    double T = m->waterTemp;
-    EXPECT_NEAR(m->oil.api, 141500 / ((1 - 0.0008 * (289.0 - T)) * m->InitialOil.rho0) - 131.5,
-                1e-9);
-    EXPECT_NEAR(m->oil.T0, 457.16 - 3.3447 * m->oil.api, 1e-9);
-    EXPECT_NEAR(m->oil.TG, 1356.7 - 247.36 * std::log(m->oil.api), 1e-9);
+    double T = m->inputs.waterTemp;
+    EXPECT_NEAR(m->inputs.oil.api,
+                141500 / ((1 - 0.0008 * (289.0 - T)) * m->setup.InitialOil.rho0) - 131.5, 1e-9);
+    EXPECT_NEAR(m->inputs.oil.T0, 457.16 - 3.3447 * m->inputs.oil.api, 1e-9);
+    EXPECT_NEAR(m->inputs.oil.TG, 1356.7 - 247.36 * std::log(m->inputs.oil.api), 1e-9);
 }
 
 TEST(PrepareOil, DenserThanTheWaterWarnsAndTheRunGoesOn) {
@@ -233,13 +233,13 @@ TEST(PrepareOil, DenserThanTheWaterWarnsAndTheRunGoesOn) {
     ASSERT_TRUE(testing::RunFrom(*m, r));
     EXPECT_TRUE(sink.Contains("Oil is denser than surrounding water. Will sink"));
     EXPECT_FALSE(sink.Contains("Initial LE area not properly set"));
-    EXPECT_GT(m->buoyancy, 0);
-    const StepResult& last = m->result[m->numSteps - 1];
+    EXPECT_GT(m->setup.buoyancy, 0);
+    const StepResult& last = m->results.result[m->run.numSteps - 1];
     EXPECT_NEAR(last.released.best, 100, 1e-9);
     EXPECT_GT(last.remaining.best, 0);
     // The emulsion is held at the water density (to the last digits of the
     // weighted mean).
-    EXPECT_NEAR(last.density.mean, m->waterDensity, 1e-9);
+    EXPECT_NEAR(last.density.mean, m->inputs.waterDensity, 1e-9);
 }
 
 struct WaterCase {
@@ -252,7 +252,7 @@ class WaterContent : public ::testing::TestWithParam<WaterCase> {};
 TEST_P(WaterContent, FromTheDynamicViscosity) {
     auto m = NewModel();
     double rho = 900;
-    EmulsionLimits e = EmulsionWaterContent(m->oil, GetParam().mu / rho, rho);
+    EmulsionLimits e = EmulsionWaterContent(m->inputs.oil, GetParam().mu / rho, rho);
     EXPECT_NEAR(e.waterContent, GetParam().Y, 5e-4);
     EXPECT_NEAR(e.areaFactor, 6 / 1e-6 * e.waterContent / (1 - e.waterContent), 1e-3);
 }
@@ -265,8 +265,8 @@ INSTANTIATE_TEST_SUITE_P(Oil, WaterContent,
 
 TEST(PrepareOil, WaterContentGivenIsKept) {
     auto m = NewModel();
-    m->oil.waterContent = 0.5;
-    EXPECT_EQ(EmulsionWaterContent(m->oil, 1, 900).waterContent, 0.5);
+    m->inputs.oil.waterContent = 0.5;
+    EXPECT_EQ(EmulsionWaterContent(m->inputs.oil, 1, 900).waterContent, 0.5);
 }
 
 TEST(PrepareOil, WaterUptakeRateOfAViscousOilIsRaisedToItsFloor) {
@@ -275,11 +275,11 @@ TEST(PrepareOil, WaterUptakeRateOfAViscousOilIsRaisedToItsFloor) {
     r.Instant(100);
     auto m = NewModel();
     ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->oil.waterUptakeRate, 1e-6);
+    EXPECT_EQ(m->inputs.oil.waterUptakeRate, 1e-6);
     r.oil = testing::LightCrude();
     ASSERT_TRUE(SetUpFrom(*m, r));
-    double mu = m->InitialOil.rho0 * m->InitialOil.visc0;
-    EXPECT_NEAR(m->oil.waterUptakeRate, (3.11 - 3.63 * mu) * 1e-6, 1e-18);
+    double mu = m->setup.InitialOil.rho0 * m->setup.InitialOil.visc0;
+    EXPECT_NEAR(m->inputs.oil.waterUptakeRate, (3.11 - 3.63 * mu) * 1e-6, 1e-18);
 }
 
 // Onset of emulsification: a crude of API 30 whose boiling line has TG 600,
@@ -300,15 +300,15 @@ class EmulsionOnsetTest : public ::testing::TestWithParam<OnsetCase> {};
 TEST_P(EmulsionOnsetTest, FractionEvaporatedAtTheOnset) {
     const OnsetCase& c = GetParam();
     auto m = NewModel();
-    std::strcpy(m->oil.productType, c.type);
-    m->oil.api = 30;
-    m->oil.TG = 600;
-    m->oil.asphalt = c.asphalt;
-    m->oil.nickel = c.nickel;
-    m->oil.vanadium = c.vanadium;
-    EmulsionOnset(m->oil, OilSurroundingsOf(*m));
-    EXPECT_NEAR(m->oil.bullwinkleHigh, c.high, 1e-9);
-    EXPECT_EQ(m->oil.bullwinkleLow, c.low);
+    std::strcpy(m->inputs.oil.productType, c.type);
+    m->inputs.oil.api = 30;
+    m->inputs.oil.TG = 600;
+    m->inputs.oil.asphalt = c.asphalt;
+    m->inputs.oil.nickel = c.nickel;
+    m->inputs.oil.vanadium = c.vanadium;
+    EmulsionOnset(m->inputs.oil, OilSurroundingsOf(*m));
+    EXPECT_NEAR(m->inputs.oil.bullwinkleHigh, c.high, 1e-9);
+    EXPECT_EQ(m->inputs.oil.bullwinkleLow, c.low);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -327,30 +327,30 @@ INSTANTIATE_TEST_SUITE_P(
 // only an onset not given waits for total evaporation.
 TEST(EmulsionOnset, AGivenOnsetAtOnceHoldsForARefinedProduct) {
     auto m = NewModel();
-    std::strcpy(m->oil.productType, "refined");
-    m->oil.bullwinkleHigh = 0;
-    EmulsionOnset(m->oil, OilSurroundingsOf(*m));
-    EXPECT_EQ(m->oil.bullwinkleHigh, 0);
+    std::strcpy(m->inputs.oil.productType, "refined");
+    m->inputs.oil.bullwinkleHigh = 0;
+    EmulsionOnset(m->inputs.oil, OilSurroundingsOf(*m));
+    EXPECT_EQ(m->inputs.oil.bullwinkleHigh, 0);
 }
 
 TEST(EmulsionOnset, UncertaintyWidensTheTimeInHoursAndTheFractionInPercent) {
     auto m = NewModel();
-    m->oil.bulltimeHigh = 5;
-    m->emulFlag = 1;
-    m->emulHours = 8;
-    EmulsionOnset(m->oil, OilSurroundingsOf(*m));
-    EXPECT_EQ(m->oil.bulltimeHigh, 13);
-    EXPECT_EQ(m->oil.bulltimeLow, 0);  // not below 0
-    EXPECT_EQ(m->oil.bullwinkleHigh, NoData);
+    m->inputs.oil.bulltimeHigh = 5;
+    m->inputs.emulFlag = 1;
+    m->inputs.emulHours = 8;
+    EmulsionOnset(m->inputs.oil, OilSurroundingsOf(*m));
+    EXPECT_EQ(m->inputs.oil.bulltimeHigh, 13);
+    EXPECT_EQ(m->inputs.oil.bulltimeLow, 0);  // not below 0
+    EXPECT_EQ(m->inputs.oil.bullwinkleHigh, NoData);
 
     auto f = NewModel();
-    std::strcpy(f->oil.productType, "crude");
-    f->oil.bullwinkleHigh = 0.95;
-    f->emulFlag = 1;
-    f->emulPercent = 10;
-    EmulsionOnset(f->oil, OilSurroundingsOf(*f));
-    EXPECT_EQ(f->oil.bullwinkleHigh, 1.0);  // at most 1
-    EXPECT_NEAR(f->oil.bullwinkleLow, 0.85, 1e-12);
+    std::strcpy(f->inputs.oil.productType, "crude");
+    f->inputs.oil.bullwinkleHigh = 0.95;
+    f->inputs.emulFlag = 1;
+    f->inputs.emulPercent = 10;
+    EmulsionOnset(f->inputs.oil, OilSurroundingsOf(*f));
+    EXPECT_EQ(f->inputs.oil.bullwinkleHigh, 1.0);  // at most 1
+    EXPECT_NEAR(f->inputs.oil.bullwinkleLow, 0.85, 1e-12);
 }
 // Distillation cuts.
 
@@ -366,20 +366,20 @@ TEST_P(Distillation, KeepsTheValidCuts) {
     CollectingSink sink;
     auto m = NewModel(&sink);
     const CutCase& c = GetParam();
-    m->oil.distKind = 2;
-    m->oil.cutCount = static_cast<int>(c.temps.size());
+    m->inputs.oil.distKind = 2;
+    m->inputs.oil.cutCount = static_cast<int>(c.temps.size());
     for (size_t i = 0; i < c.temps.size(); ++i) {
-        m->oil.dist_temp[i] = c.temps[i];
-        m->oil.dist_frac[i] = c.fracs[i];
+        m->inputs.oil.dist_temp[i] = c.temps[i];
+        m->inputs.oil.dist_frac[i] = c.fracs[i];
     }
-    CheckDistillation(m->oil, m->Messages());
-    EXPECT_EQ(m->oil.cutCount, c.kept);
+    CheckDistillation(m->inputs.oil, m->Messages());
+    EXPECT_EQ(m->inputs.oil.cutCount, c.kept);
     if (c.message)
         EXPECT_TRUE(sink.Contains(c.message));
     else
         EXPECT_TRUE(sink.messages.empty());
     for (int i = c.kept; i < kCuts; ++i)
-        EXPECT_EQ(m->oil.dist_frac[i], NoData);
+        EXPECT_EQ(m->inputs.oil.dist_frac[i], NoData);
 }
 
 INSTANTIATE_TEST_SUITE_P(

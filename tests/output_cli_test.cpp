@@ -145,11 +145,11 @@ TEST(RunCommand, ADrawnSeedRepeatsTheRun) {
     auto again = std::make_unique<CSpillDoc>(0, o.workDir, o.library);
     ASSERT_EQ(LoadAndRun(o, *again, messages), 0);
     const WeatheringModel &a = first->Model(), &b = again->Model();
-    ASSERT_EQ(a.numSteps, b.numSteps);
-    for (int s = 0; s < a.numSteps; ++s) {
-        EXPECT_EQ(a.result[s].remaining.low, b.result[s].remaining.low) << s;
-        EXPECT_EQ(a.result[s].remaining.high, b.result[s].remaining.high) << s;
-        EXPECT_EQ(a.result[s].evaporated.best, b.result[s].evaporated.best) << s;
+    ASSERT_EQ(a.run.numSteps, b.run.numSteps);
+    for (int s = 0; s < a.run.numSteps; ++s) {
+        EXPECT_EQ(a.results.result[s].remaining.low, b.results.result[s].remaining.low) << s;
+        EXPECT_EQ(a.results.result[s].remaining.high, b.results.result[s].remaining.high) << s;
+        EXPECT_EQ(a.results.result[s].evaporated.best, b.results.result[s].evaporated.best) << s;
     }
 }
 

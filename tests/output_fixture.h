@@ -20,14 +20,14 @@ namespace ormix::testing {
 // `released` m3, nothing removed, all of it afloat, and fresh properties.
 inline std::unique_ptr<WeatheringModel> SyntheticRun(int hours, int sph, double released = 100) {
     auto m = std::make_unique<WeatheringModel>();
-    m->numHours = hours;
-    m->stepsPerHour = sph;
-    m->numSteps = hours * sph;
-    m->oil.rhoRef_value[0] = 900;
-    m->InitialOil.rho0 = 880;
-    m->waterTemp = 288.15;
-    for (int s = 0; s < m->numSteps; ++s) {
-        StepResult& r = m->result[s];
+    m->run.numHours = hours;
+    m->run.stepsPerHour = sph;
+    m->run.numSteps = hours * sph;
+    m->inputs.oil.rhoRef_value[0] = 900;
+    m->setup.InitialOil.rho0 = 880;
+    m->inputs.waterTemp = 288.15;
+    for (int s = 0; s < m->run.numSteps; ++s) {
+        StepResult& r = m->results.result[s];
         r.released = {released, released, released};
         r.remaining = {released, released, released};
         r.evaporated = r.dispersed = r.chemDispersed = r.burned = r.skimmed = r.beached = {0, 0, 0};

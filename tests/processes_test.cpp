@@ -23,8 +23,8 @@ std::unique_ptr<WeatheringModel> Prepared(MessageSink* sink = nullptr) {
 LE FreshLE(const WeatheringModel& m) {
     LE e{};
     e.Vol = e.initVol = 1;
-    e.rho = m.InitialOil.rho0;
-    e.visc = m.InitialOil.visc0;
+    e.rho = m.setup.InitialOil.rho0;
+    e.visc = m.setup.InitialOil.visc0;
     e.stabilityTime = NoDataInt;
     e.birth = 1;
     return e;
@@ -46,147 +46,150 @@ TEST(Processes, EvaporationMiniStepRaisesExposureAndLeavesTheStoredVolume) {
 TEST(Processes, EmulsificationRateConstantFromWavesOrWind) {
     auto m = Prepared();
     // A 1 m wave acts like a 6.35 m/s wind: stronger than 5 m/s, weaker than 9.
-    const double at6 = EmulsificationRateConstant(*m, NoData, 6.35);
-    EXPECT_NEAR(EmulsificationRateConstant(*m, 1, 5), at6, 1e-3 * at6);
-    EXPECT_EQ(EmulsificationRateConstant(*m, 1, 9), EmulsificationRateConstant(*m, NoData, 9));
+    const double at6 = EmulsificationRateConstant(m->inputs, NoData, 6.35);
+    EXPECT_NEAR(EmulsificationRateConstant(m->inputs, 1, 5), at6, 1e-3 * at6);
+    EXPECT_EQ(EmulsificationRateConstant(m->inputs, 1, 9),
+              EmulsificationRateConstant(m->inputs, NoData, 9));
     // A small wave is lifted by the light-wind form.
-    EXPECT_GT(EmulsificationRateConstant(*m, 0.2, 1), EmulsificationRateConstant(*m, NoData, 1));
-    m->containedArea = 1000;
-    EXPECT_EQ(EmulsificationRateConstant(*m, 1, 9), 0);
+    EXPECT_GT(EmulsificationRateConstant(m->inputs, 0.2, 1),
+              EmulsificationRateConstant(m->inputs, NoData, 1));
+    m->inputs.containedArea = 1000;
+    EXPECT_EQ(EmulsificationRateConstant(m->inputs, 1, 9), 0);
 }
 
 TEST(Processes, OnsetByTimeStartsEveryLEAtTheSameMoment) {
     auto m = Prepared();
-    m->oil.bulltimeHigh = 2;
-    m->oil.bullwinkleHigh = NoData;
-    double Kem = EmulsificationRateConstant(*m, NoData, 10);
+    m->inputs.oil.bulltimeHigh = 2;
+    m->inputs.oil.bullwinkleHigh = NoData;
+    double Kem = EmulsificationRateConstant(m->inputs, NoData, 10);
     LE e = FreshLE(*m);
-    Emulsify(*m, 7199, 22, Kem, e, 0, 0);
+    Emulsify(m->inputs, 7199, 22, Kem, e, 0, 0);
     EXPECT_EQ(e.Y, 0);
     EXPECT_EQ(e.S, 0);
-    double d = Emulsify(*m, 7200, 22, Kem, e, 0, 0);
+    double d = Emulsify(m->inputs, 7200, 22, Kem, e, 0, 0);
     EXPECT_NEAR(e.S, 22 * Kem, 1e-9);  // t0 = 7200 s: exp(0)
-    EXPECT_EQ(d, m->oil.dropletMax);
+    EXPECT_EQ(d, m->inputs.oil.dropletMax);
     EXPECT_GT(e.Y, 0);
     EXPECT_EQ(e.stabilityTime, NoDataInt);  // not needed: the onset time is known
 }
 
 TEST(Processes, OnsetByEvaporationRemembersItsMoment) {
     auto m = Prepared();
-    m->oil.bulltimeHigh = NoData;
-    m->oil.bullwinkleHigh = 0.1;
-    double Kem = EmulsificationRateConstant(*m, NoData, 10);
+    m->inputs.oil.bulltimeHigh = NoData;
+    m->inputs.oil.bullwinkleHigh = 0.1;
+    double Kem = EmulsificationRateConstant(m->inputs, NoData, 10);
     LE e = FreshLE(*m);
     e.f_evap = 0.05;
-    Emulsify(*m, 1000, 22, Kem, e, 0, 0);
+    Emulsify(m->inputs, 1000, 22, Kem, e, 0, 0);
     EXPECT_EQ(e.S, 0);
     e.f_evap = 0.1;
-    Emulsify(*m, 3000, 22, Kem, e, 0, 0);
+    Emulsify(m->inputs, 3000, 22, Kem, e, 0, 0);
     EXPECT_EQ(e.stabilityTime, 3000);
     double S1 = e.S;
-    Emulsify(*m, 5000, 22, Kem, e, 0, 0);
+    Emulsify(m->inputs, 5000, 22, Kem, e, 0, 0);
     EXPECT_EQ(e.stabilityTime, 3000);
     EXPECT_GT(e.S, S1);
 }
 
 TEST(Processes, WaterContentReachesItsMaximumAndDropletsShrink) {
     auto m = Prepared();
-    m->oil.bulltimeHigh = 0.5;  // truncated to hour 0: under way at once
-    double Ymax = m->oil.waterContent;
-    double Smax = m->oil.emulsionAreaFactor;
+    m->inputs.oil.bulltimeHigh = 0.5;  // truncated to hour 0: under way at once
+    double Ymax = m->inputs.oil.waterContent;
+    double Smax = m->inputs.oil.emulsionAreaFactor;
     LE e = FreshLE(*m);
     double d = 0;
     for (int t = 0; t < 400000; t += 1800)
-        d = Emulsify(*m, t, 1800, 1e4, e, 0, 0);
+        d = Emulsify(m->inputs, t, 1800, 1e4, e, 0, 0);
     EXPECT_EQ(e.S, Smax);
     EXPECT_EQ(e.Y, Ymax);
-    EXPECT_NEAR(d, m->oil.dropletMin, 1e-18);
+    EXPECT_NEAR(d, m->inputs.oil.dropletMin, 1e-18);
     // At full emulsification the Mooney constant makes the emulsion exactly
     // viscMultiplier times as viscous as the oil.
-    m->oil.viscMultiplier = 200;
-    double c = MooneyConstant(*m, m->oil.dropletMin);
+    m->inputs.oil.viscMultiplier = 200;
+    double c = MooneyConstant(m->inputs, m->setup, m->inputs.oil.dropletMin);
     EXPECT_NEAR(std::exp(2.5 * Ymax / (1 - c * Ymax)), 200, 1e-9);
 }
 
 TEST(Processes, NoOnsetValuesMeansNoWaterEver) {
     auto m = Prepared();
-    m->oil.bulltimeHigh = NoData;
-    m->oil.bullwinkleHigh = NoData;
+    m->inputs.oil.bulltimeHigh = NoData;
+    m->inputs.oil.bullwinkleHigh = NoData;
     LE e = FreshLE(*m);
     e.f_evap = 0.9;
     for (int t = 0; t < 100000; t += 900)
-        Emulsify(*m, t, 900, 1e3, e, 0, 0);
+        Emulsify(m->inputs, t, 900, 1e3, e, 0, 0);
     EXPECT_EQ(e.Y, 0);
 }
 
 TEST(Processes, MiddleOnsetInThePassWithoutUncertainty) {
     auto m = Prepared();
-    m->emulFlag = 1;
-    m->oil.bulltimeLow = 2;
-    m->oil.bulltimeHigh = 5;
-    m->oil.bullwinkleLow = 0.1;
-    m->oil.bullwinkleHigh = 0.3;
-    EmulsionOnsetValues mid = OnsetValues(*m, 0, 0);
+    m->inputs.emulFlag = 1;
+    m->inputs.oil.bulltimeLow = 2;
+    m->inputs.oil.bulltimeHigh = 5;
+    m->inputs.oil.bullwinkleLow = 0.1;
+    m->inputs.oil.bullwinkleHigh = 0.3;
+    EmulsionOnsetValues mid = OnsetValues(m->inputs, 0, 0);
     EXPECT_EQ(mid.time, std::floor(3.5 * 3600 + 0.5));
     EXPECT_NEAR(mid.fraction, 0.2, 1e-15);
-    EXPECT_EQ(OnsetValues(*m, 1, 1).time, 7200);
-    EXPECT_EQ(OnsetValues(*m, 0, 1).time, 18000);
+    EXPECT_EQ(OnsetValues(m->inputs, 1, 1).time, 7200);
+    EXPECT_EQ(OnsetValues(m->inputs, 0, 1).time, 18000);
     // An unset low value: the high one stands for it.
-    m->oil.bulltimeLow = NoData;
-    EXPECT_EQ(OnsetValues(*m, 1, 1).time, 18000);
-    EXPECT_EQ(OnsetValues(*m, 0, 0).time, 18000);
+    m->inputs.oil.bulltimeLow = NoData;
+    EXPECT_EQ(OnsetValues(m->inputs, 1, 1).time, 18000);
+    EXPECT_EQ(OnsetValues(m->inputs, 0, 0).time, 18000);
 }
 
 TEST(Processes, DensityOfTheEmulsionNeverExceedsTheWater) {
     auto m = Prepared();
-    EXPECT_EQ(EmulsionDensity(*m, 1.0, 0.8), m->waterDensity);
+    EXPECT_EQ(EmulsionDensity(m->inputs, m->setup, 1.0, 0.8), m->inputs.waterDensity);
 }
 
 TEST(Processes, MooneyConstantIsHeld) {
     auto m = Prepared();
-    m->oil.viscMultiplier = NoData;
-    EXPECT_EQ(MooneyConstant(*m, 1e-5), 0.65);
-    m->oil.viscMultiplier = 1;  // ln 1 = 0: not a number of any use
-    EXPECT_EQ(MooneyConstant(*m, 1e-5), 0.45);
-    m->oil.viscMultiplier = 1e6;
-    EXPECT_EQ(MooneyConstant(*m, 1e-6), 0.85);
+    m->inputs.oil.viscMultiplier = NoData;
+    EXPECT_EQ(MooneyConstant(m->inputs, m->setup, 1e-5), 0.65);
+    m->inputs.oil.viscMultiplier = 1;  // ln 1 = 0: not a number of any use
+    EXPECT_EQ(MooneyConstant(m->inputs, m->setup, 1e-5), 0.45);
+    m->inputs.oil.viscMultiplier = 1e6;
+    EXPECT_EQ(MooneyConstant(m->inputs, m->setup, 1e-6), 0.85);
 }
 
 TEST(Processes, NaturalDispersionDirectTermWithoutSediment) {
     auto m = Prepared();
-    m->sediment = 0;
+    m->inputs.sediment = 0;
     LE e = FreshLE(*m);
     e.Vol = 1;
     double A = 100;
-    double D = NaturalDispersion(*m, 3, 90, e, 0, 1, 0, A, 50);
+    double D = NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, A, 50);
     EXPECT_GT(D, 0);
     // With sediment in the water the oil-sediment term adds to it.
-    m->sediment = 0.05;
-    EXPECT_GT(NaturalDispersion(*m, 3, 90, e, 0, 1, 0, A, 50), D);
+    m->inputs.sediment = 0.05;
+    EXPECT_GT(NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, A, 50), D);
     // Never more than the LE holds; nothing inside a boom.
-    EXPECT_EQ(NaturalDispersion(*m, 3, 90, e, 0, 1, 0, 1e12, 50), e.Vol);
-    m->containedArea = 1000;
-    EXPECT_EQ(NaturalDispersion(*m, 3, 90, e, 0, 1, 0, A, 50), 0);
+    EXPECT_EQ(NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, 1e12, 50), e.Vol);
+    m->inputs.containedArea = 1000;
+    EXPECT_EQ(NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, A, 50), 0);
 }
 
 TEST(Processes, DispersionWavesFollowTheWindCaseAndTheHour) {
     auto m = Prepared();
-    m->wave[3].high = {2, 0.02, 50};
-    m->wave[4].high = {4, 0.04, 100};
-    m->wave[3].low = {1, 0.01, 10};
-    WaveCase w = WavesForDispersion(*m, 3, 0, 2, 900);
+    m->inputs.wave[3].high = {2, 0.02, 50};
+    m->inputs.wave[4].high = {4, 0.04, 100};
+    m->inputs.wave[3].low = {1, 0.01, 10};
+    WaveCase w = WavesForDispersion(m->inputs, m->run, 3, 0, 2, 900);
     EXPECT_NEAR(w.Hrms, 2.5, 1e-12);
     EXPECT_NEAR(w.De, 62.5, 1e-12);
-    EXPECT_EQ(WavesForDispersion(*m, 23, 0, 1, 900).Hrms, m->wave[23].best.Hrms);  // last hour
+    EXPECT_EQ(WavesForDispersion(m->inputs, m->run, 23, 0, 1, 900).Hrms,
+              m->inputs.wave[23].best.Hrms);  // last hour
 }
 
 TEST(Processes, LargeViscousReleaseBreaksFewerWaves) {
     auto m = Prepared();
-    m->sediment = 0;
+    m->inputs.sediment = 0;
     LE e = FreshLE(*m);
     e.visc = 5e-5;
-    double small = NaturalDispersion(*m, 3, 90, e, 0, 1, 0, 100, 100);
-    double large = NaturalDispersion(*m, 3, 90, e, 0, 1, 0, 100, 3200);
+    double small = NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, 100, 100);
+    double large = NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, 100, 3200);
     EXPECT_GT(large, 0);
     EXPECT_LT(large, small);
 }

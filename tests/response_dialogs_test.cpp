@@ -335,7 +335,7 @@ protected:
         checks.instantaneous = true;
         ASSERT_TRUE(ReleaseDialogOK(*doc_, checks).accepted);
     }
-    const ResponseHour& Hour(int h) { return doc_->Model().response[h]; }
+    const ResponseHour& Hour(int h) { return doc_->Model().setup.response[h]; }
 
     std::unique_ptr<CSpillDoc> doc_;
     CollectingSink messages_;
@@ -369,7 +369,7 @@ TEST_F(ResponseRun, SpraysCleanupAndBurnsReachTheModel) {
     for (int h = 4; h <= 13; ++h)
         EXPECT_DOUBLE_EQ(Hour(h).skim, 15.8987294928 / 36000) << h;
     EXPECT_EQ(Hour(14).skim, 0.0);
-    EXPECT_GT(doc_->Model().result[doc_->Model().numSteps - 1].skimmed.best, 0.0);
+    EXPECT_GT(doc_->Model().results.result[doc_->Model().run.numSteps - 1].skimmed.best, 0.0);
     EXPECT_NEAR(Hour(0).burn, 2 * 250 * 0.02 / 3600, 1e-12);
     EXPECT_EQ(Hour(1).burn, 0.0);
 }

@@ -134,18 +134,18 @@ void CheckRun(const Scenario& c) {
     SCOPED_TRACE(c.Describe());
     CollectingSink sink;
     auto m = NewModel(&sink);
-    m->random.Seed(1000 + c.oil);
+    m->run.random.Seed(1000 + c.oil);
     Records r = Build(c);
     ASSERT_TRUE(RunFrom(*m, r));
     for (const Message& msg : sink.messages)
         ADD_FAILURE() << "unexpected message: " << msg.text;
 
-    const double rhoW = m->waterDensity, Ymax = m->oil.waterContent;
-    ASSERT_LT(m->InitialOil.rho0, rhoW);
+    const double rhoW = m->inputs.waterDensity, Ymax = m->inputs.oil.waterContent;
+    ASSERT_LT(m->setup.InitialOil.rho0, rhoW);
     double prevEvap = 0, prevFraction = 0;
-    for (int s = 0; s < m->numSteps; ++s) {
+    for (int s = 0; s < m->run.numSteps; ++s) {
         SCOPED_TRACE("step " + std::to_string(s));
-        const StepResult& x = m->result[s];
+        const StepResult& x = m->results.result[s];
         ASSERT_TRUE(Finite(x));
         double released = x.released.best;
         double accounted = x.remaining.best + x.evaporated.best + Amount(x.dispersed.best) +
@@ -155,7 +155,7 @@ void CheckRun(const Scenario& c) {
         ASSERT_GE(x.evaporated.best, prevEvap);
         prevEvap = x.evaporated.best;
         // With the whole release in the water, the evaporated fraction only grows.
-        if (c.release != 2 && s >= m->stepsPerHour) {
+        if (c.release != 2 && s >= m->run.stepsPerHour) {
             double fraction = x.evaporated.best / released;
             ASSERT_GE(fraction, prevFraction);
             prevFraction = fraction;
@@ -176,8 +176,8 @@ void CheckRun(const Scenario& c) {
         ASSERT_GE(x.remaining.high, x.remaining.best);
         ASSERT_LE(x.remaining.low, x.remaining.best);
     }
-    for (int i = 0; i < m->numLEs; ++i) {
-        const LE& e = m->le[i];
+    for (int i = 0; i < m->les.numLEs; ++i) {
+        const LE& e = m->les.le[i];
         ASSERT_GE(e.f_evap, 0);
         ASSERT_LE(e.f_evap, 1);
         ASSERT_LE(e.Y, Ymax * (1 + 1e-12));

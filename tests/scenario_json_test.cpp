@@ -314,8 +314,8 @@ const std::map<std::string, DocCheck>& DocumentedMeanings() {
              EXPECT_EQ(d.inputInstant.vol, 1000);
              EXPECT_EQ(d.inputInstant.volUnits, kVolBarrels);
              EXPECT_EQ(d.SpillTime, MakeLocalTime(2026, 7, 10, 6));
-             EXPECT_EQ(d.Model().numHours, 120);
-             const StepResult& last = d.Model().result[d.Model().numSteps - 1];
+             EXPECT_EQ(d.Model().run.numHours, 120);
+             const StepResult& last = d.Model().results.result[d.Model().run.numSteps - 1];
              EXPECT_NEAR(last.released.best, 1000 * 0.158987294928, 1e-6);
          }},
         {"water",
@@ -352,7 +352,7 @@ const std::map<std::string, DocCheck>& DocumentedMeanings() {
              EXPECT_EQ(w.fetchE, 0);
              EXPECT_EQ(w.fetchS, 25);
              EXPECT_EQ(w.fetchUnits, 2);  // km
-             EXPECT_EQ(d.Model().numHours, 4);
+             EXPECT_EQ(d.Model().run.numHours, 4);
          }},
         {"releases",
          [](const CSpillDoc& d) {

@@ -28,10 +28,10 @@ TEST_P(TimeStepTest, StepsPerHourFollowTheLengthOfTheRun) {
     Records r(GetParam().hours);
     r.Instant(100);
     ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->numHours, GetParam().hours);
-    EXPECT_EQ(m->stepsPerHour, GetParam().stepsPerHour);
-    EXPECT_EQ(m->deltat, GetParam().deltat);
-    EXPECT_EQ(m->numSteps, GetParam().hours * GetParam().stepsPerHour);
+    EXPECT_EQ(m->run.numHours, GetParam().hours);
+    EXPECT_EQ(m->run.stepsPerHour, GetParam().stepsPerHour);
+    EXPECT_EQ(m->run.deltat, GetParam().deltat);
+    EXPECT_EQ(m->run.numSteps, GetParam().hours * GetParam().stepsPerHour);
 }
 
 INSTANTIATE_TEST_SUITE_P(Model, TimeStepTest,
@@ -52,11 +52,11 @@ TEST(SetUp, HoursOfTheRunEndAtTheLastGivenWind) {
     r.wind.speed[119] = NoData;
     r.wind.speed[50] = NoData;  // a gap inside still counts
     ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->numHours, 119);
+    EXPECT_EQ(m->run.numHours, 119);
     EXPECT_EQ(RunLengthOf(*m).hours, 119);
     EXPECT_EQ(RunLengthOf(*m).end, RunEnd::LastWind);
 
-    for (WindHour& w : m->wind)
+    for (WindHour& w : m->inputs.wind)
         w.speed = NoData;
     EXPECT_EQ(RunLengthOf(*m).hours, 0);
     EXPECT_EQ(RunLengthOf(*m).end, RunEnd::NoWind);
@@ -78,10 +78,10 @@ TEST_P(LECountTest, SingleInstantaneousRelease) {
     Records r;
     r.Instant(GetParam().volume);
     ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->numLEs, GetParam().expected);
-    EXPECT_EQ(m->releaseHours, 1);
-    EXPECT_EQ(m->release[0].nLE, GetParam().expected);
-    EXPECT_DOUBLE_EQ(m->release[0].volLE * m->release[0].nLE, GetParam().volume);
+    EXPECT_EQ(m->les.numLEs, GetParam().expected);
+    EXPECT_EQ(m->setup.releaseHours, 1);
+    EXPECT_EQ(m->setup.release[0].nLE, GetParam().expected);
+    EXPECT_DOUBLE_EQ(m->setup.release[0].volLE * m->setup.release[0].nLE, GetParam().volume);
 }
 
 INSTANTIATE_TEST_SUITE_P(Model, LECountTest,
@@ -95,22 +95,22 @@ TEST(SetUp, ContinuousReleaseHourlyVolumes) {
     // 100 m3/h falling to 20 m3/h over hours 3..6.
     r.continuous = {true, 3, 6, 100, 20, 3};
     ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->hourlyVolume[2], 0);
+    EXPECT_EQ(m->setup.hourlyVolume[2], 0);
     double slope = (20.0 - 100.0) / 4 / 3600;
     for (int i = 0; i < 4; ++i)
-        EXPECT_NEAR(m->hourlyVolume[3 + i], ((i + 0.5) * slope + 100.0 / 3600) * 3600, 1e-9);
-    EXPECT_EQ(m->hourlyVolume[7], 0);
-    EXPECT_EQ(m->releaseHours, 4);
+        EXPECT_NEAR(m->setup.hourlyVolume[3 + i], ((i + 0.5) * slope + 100.0 / 3600) * 3600, 1e-9);
+    EXPECT_EQ(m->setup.hourlyVolume[7], 0);
+    EXPECT_EQ(m->setup.releaseHours, 4);
     // Fewer than 6 release hours and under 1000 m3: 180 LEs in all, at least 2 an hour.
     int total = 0;
-    for (int h = 0; h < m->numHours; ++h) {
-        if (m->release[h].vol > 0) {
-            EXPECT_GE(m->release[h].nLE, 2);
+    for (int h = 0; h < m->run.numHours; ++h) {
+        if (m->setup.release[h].vol > 0) {
+            EXPECT_GE(m->setup.release[h].nLE, 2);
         }
-        total += m->release[h].nLE;
+        total += m->setup.release[h].nLE;
     }
-    EXPECT_EQ(total, m->numLEs);
-    EXPECT_LE(m->numLEs, 180 + 2 * 4);
+    EXPECT_EQ(total, m->les.numLEs);
+    EXPECT_LE(m->les.numLEs, 180 + 2 * 4);
 }
 
 TEST(SetUp, EveryReleaseHourHasAtLeastTwoLEs) {
@@ -119,11 +119,11 @@ TEST(SetUp, EveryReleaseHourHasAtLeastTwoLEs) {
     r.Instant(20000);
     r.continuous = {true, 1, 120, 0.5, 0.5, 3};  // a trickle beside a large spill
     ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->releaseHours, 120);
+    EXPECT_EQ(m->setup.releaseHours, 120);
     for (int h = 0; h < 120; ++h)
-        EXPECT_GE(m->release[h].nLE, 2) << "hour " << h;
-    EXPECT_LE(m->numLEs, 480);
-    EXPECT_EQ(m->release[119].cumLE, m->numLEs);
+        EXPECT_GE(m->setup.release[h].nLE, 2) << "hour " << h;
+    EXPECT_LE(m->les.numLEs, 480);
+    EXPECT_EQ(m->setup.release[119].cumLE, m->les.numLEs);
 }
 
 TEST(SetUp, ContainedReleaseHasTwoLEsSharingTheArea) {
@@ -131,14 +131,14 @@ TEST(SetUp, ContainedReleaseHasTwoLEsSharingTheArea) {
     Records r;
     r.boomed = {true, 1, 10, kVolCubicMetres, 1000, 3};
     ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->numLEs, 2);
-    EXPECT_EQ(m->releaseHours, 1);
-    EXPECT_EQ(m->release[0].area, 1000);
-    EXPECT_EQ(m->release[0].nLE, 2);
-    EXPECT_EQ(m->release[5].cumLE, 2);
-    EXPECT_EQ(m->release[5].cumVol, 10);
-    EXPECT_EQ(m->le[0].initVol, 5);
-    EXPECT_EQ(m->le[1].area[0], 500);
+    EXPECT_EQ(m->les.numLEs, 2);
+    EXPECT_EQ(m->setup.releaseHours, 1);
+    EXPECT_EQ(m->setup.release[0].area, 1000);
+    EXPECT_EQ(m->setup.release[0].nLE, 2);
+    EXPECT_EQ(m->setup.release[5].cumLE, 2);
+    EXPECT_EQ(m->setup.release[5].cumVol, 10);
+    EXPECT_EQ(m->les.le[0].initVol, 5);
+    EXPECT_EQ(m->les.le[1].area[0], 500);
 }
 
 TEST(SetUp, LEsStartFreshWithTheirHoursValues) {
@@ -146,14 +146,14 @@ TEST(SetUp, LEsStartFreshWithTheirHoursValues) {
     Records r;
     r.Instant(100);
     ASSERT_TRUE(SetUpFrom(*m, r));
-    for (int i = 0; i < m->numLEs; ++i) {
-        const LE& e = m->le[i];
+    for (int i = 0; i < m->les.numLEs; ++i) {
+        const LE& e = m->les.le[i];
         ASSERT_EQ(e.birth, 1);
         ASSERT_EQ(e.Vol, e.initVol);
         ASSERT_GT(e.initArea, 0);
         ASSERT_GE(e.alpha3, 0);
         ASSERT_LE(e.alpha3, 1);
-        ASSERT_EQ(e.rho, m->InitialOil.rho0);
+        ASSERT_EQ(e.rho, m->setup.InitialOil.rho0);
     }
 }
 
@@ -164,8 +164,8 @@ TEST(SetUp, CurrentDisplacementPerStep) {
     r.water.speed = 1;
     r.water.direction = 90;  // flowing east
     ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_NEAR(m->currentDx, std::sin(1.57) * 450, 1e-9);
-    EXPECT_NEAR(m->currentDy, std::cos(1.57) * 450, 1e-9);
+    EXPECT_NEAR(m->setup.currentDx, std::sin(1.57) * 450, 1e-9);
+    EXPECT_NEAR(m->setup.currentDy, std::cos(1.57) * 450, 1e-9);
 }
 
 TEST(SetUp, LEWithoutAnAreaStopsTheSetUp) {
@@ -175,7 +175,7 @@ TEST(SetUp, LEWithoutAnAreaStopsTheSetUp) {
     r.Instant(100);
     m->Reset();
     FillModel(*m, r.Set());
-    m->k2 = 0;  // no spreading at all: every initial area is 0
+    m->setup.k2 = 0;  // no spreading at all: every initial area is 0
     EXPECT_FALSE(m->SetUp());
     EXPECT_TRUE(sink.Contains("Initial LE area not properly set"));
 }
@@ -192,12 +192,12 @@ TEST(RemovalSchedule, DispersantSpray) {
     r.dispersant.dispersed[0] = 50;
     r.dispersant.sprayed[0] = 80;
     ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->response[1].chemDisp, 0);
-    EXPECT_NEAR(m->response[2].chemDisp, 0.4 / 7200, 1e-15);
-    EXPECT_NEAR(m->response[3].chemDisp, 0.4 / 7200, 1e-15);
-    EXPECT_EQ(m->response[4].chemDisp, 0);
-    EXPECT_NEAR(m->response[2].natDispReduction, 0.8, 1e-15);
-    EXPECT_NEAR(m->response[3].natDispReduction, 0.8, 1e-15);
+    EXPECT_EQ(m->setup.response[1].chemDisp, 0);
+    EXPECT_NEAR(m->setup.response[2].chemDisp, 0.4 / 7200, 1e-15);
+    EXPECT_NEAR(m->setup.response[3].chemDisp, 0.4 / 7200, 1e-15);
+    EXPECT_EQ(m->setup.response[4].chemDisp, 0);
+    EXPECT_NEAR(m->setup.response[2].natDispReduction, 0.8, 1e-15);
+    EXPECT_NEAR(m->setup.response[3].natDispReduction, 0.8, 1e-15);
 }
 
 TEST(RemovalSchedule, OperationsBeforeTheReleaseAreSkipped) {
@@ -212,7 +212,7 @@ TEST(RemovalSchedule, OperationsBeforeTheReleaseAreSkipped) {
     r.dispersant.duration[1] = 5;
     r.dispersant.dispersed[1] = r.dispersant.sprayed[1] = 100;
     ASSERT_TRUE(SetUpFrom(*m, r));
-    for (const ResponseHour& h : m->response)
+    for (const ResponseHour& h : m->setup.response)
         EXPECT_EQ(h.chemDisp, 0);
 }
 
@@ -233,13 +233,13 @@ TEST(RemovalSchedule, SkimmingByAmountOrRate) {
     r.skimmer.startHour[2] = 20;  // neither rate nor amount
     r.skimmer.duration[2] = 2;
     ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_NEAR(m->response[0].skim, 15.8987294928 / 36000, 1e-15);
-    EXPECT_NEAR(m->response[9].skim, 15.8987294928 / 36000, 1e-15);
-    EXPECT_EQ(m->response[10].skim, 0);
-    EXPECT_NEAR(m->response[114].skim, 0.01, 1e-15);
-    EXPECT_NEAR(m->response[119].skim, 0.01, 1e-15);
-    EXPECT_EQ(m->response[113].skim, 0);
-    EXPECT_EQ(m->response[19].skim, 0);
+    EXPECT_NEAR(m->setup.response[0].skim, 15.8987294928 / 36000, 1e-15);
+    EXPECT_NEAR(m->setup.response[9].skim, 15.8987294928 / 36000, 1e-15);
+    EXPECT_EQ(m->setup.response[10].skim, 0);
+    EXPECT_NEAR(m->setup.response[114].skim, 0.01, 1e-15);
+    EXPECT_NEAR(m->setup.response[119].skim, 0.01, 1e-15);
+    EXPECT_EQ(m->setup.response[113].skim, 0);
+    EXPECT_EQ(m->setup.response[19].skim, 0);
     EXPECT_TRUE(sink.Contains("No skim rate or amount"));
 }
 
@@ -269,9 +269,9 @@ TEST(RemovalSchedule, HoursAsLargeAsAWholeNumberGoes) {
     r.dispersant.dispersed[1] = r.dispersant.sprayed[1] = 100;
     ASSERT_TRUE(SetUpFrom(*m, r));
     for (int h = 0; h < kHours; ++h) {
-        EXPECT_EQ(m->response[h].skim, h >= 116 ? 0.01 : 0.0) << "hour " << h;
+        EXPECT_EQ(m->setup.response[h].skim, h >= 116 ? 0.01 : 0.0) << "hour " << h;
         // The spray shortened to the run's last three hours.
-        EXPECT_NEAR(m->response[h].chemDisp, h >= 117 ? 0.4 / (3 * 3600.0) : 0.0, 1e-15);
+        EXPECT_NEAR(m->setup.response[h].chemDisp, h >= 117 ? 0.4 / (3 * 3600.0) : 0.0, 1e-15);
     }
 }
 
@@ -297,12 +297,12 @@ TEST(RemovalSchedule, Burns) {
     // 2.5 hours from start hour 1: 360 mm at 0.04 mm/s is 9000 s.
     AddBurn(r, 1, 360, 100);
     ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_NEAR(m->response[3].burn, 2 * 250 * 0.02 / 3600, 1e-12);
+    EXPECT_NEAR(m->setup.response[3].burn, 2 * 250 * 0.02 / 3600, 1e-12);
     double q = 4e-5 * 100;
-    EXPECT_NEAR(m->response[0].burn, q, 1e-15);
-    EXPECT_NEAR(m->response[1].burn, q, 1e-15);
-    EXPECT_NEAR(m->response[2].burn, q / 2, 1e-12);
-    EXPECT_EQ(m->response[4].burn, 0);
+    EXPECT_NEAR(m->setup.response[0].burn, q, 1e-15);
+    EXPECT_NEAR(m->setup.response[1].burn, q, 1e-15);
+    EXPECT_NEAR(m->setup.response[2].burn, q / 2, 1e-12);
+    EXPECT_EQ(m->setup.response[4].burn, 0);
 
     // A regression rate given replaces the default: 1 cm at 0.1 mm/s is 100 s.
     r.burn.num = 0;
@@ -310,7 +310,7 @@ TEST(RemovalSchedule, Burns) {
     r.burn.burnRegRate = 0.1;
     r.burn.burnRegRateUnits = 1;
     ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_NEAR(m->response[0].burn, 100 * (1e-4 * 100) / 3600, 1e-12);
+    EXPECT_NEAR(m->setup.response[0].burn, 100 * (1e-4 * 100) / 3600, 1e-12);
 }
 
 }  // namespace

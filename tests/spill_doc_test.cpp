@@ -126,19 +126,19 @@ TEST(SpillDoc, SolveRunsTheModelAndSetsTheBudgetUnit) {
     CompleteScenario(*doc);
     testing::EnterInstantaneous(*doc, {3, 14, 6}, "20000", 1);  // gal
     ASSERT_TRUE(ReleaseDialogOK(*doc, {false, true, false, false}).accepted);
-    const MessageSink* modelSink = doc->Model().sink;
+    const MessageSink* modelSink = doc->Model().run.sink;
     ASSERT_TRUE(doc->Solve()) << (sink.messages.empty() ? "" : sink.messages[0].text);
     EXPECT_TRUE(doc->solved);
     // The scenario's sink, which may not outlive the run, is not left behind.
-    EXPECT_EQ(doc->Model().sink, modelSink);
+    EXPECT_EQ(doc->Model().run.sink, modelSink);
     EXPECT_FALSE(doc->needsSolving);
     EXPECT_TRUE(doc->windowOpen[kWindowBudgetGraph]);
     EXPECT_EQ(doc->budgetGraphUnit, kGraphGallons);
     const WeatheringModel& m = doc->Model();
-    EXPECT_EQ(m.numHours, 120);
-    EXPECT_NEAR(m.result[m.numSteps - 1].released.best, 20000 * 0.003785411784, 1e-9);
+    EXPECT_EQ(m.run.numHours, 120);
+    EXPECT_NEAR(m.results.result[m.run.numSteps - 1].released.best, 20000 * 0.003785411784, 1e-9);
     // Burned, skimmed and beached carry one value in all three entries.
-    const StepResult& last = m.result[m.numSteps - 1];
+    const StepResult& last = m.results.result[m.run.numSteps - 1];
     EXPECT_EQ(last.burned.high, last.burned.best);
 }
 
@@ -174,9 +174,9 @@ TEST(SpillDoc, RerunsRepeatTheResultsOrLeaveNoneShown) {
     auto doc = NewDoc();
     doc->sink = &sink;
     SolvedInstantaneous(*doc);
-    StepResult first = doc->Model().result[100];
+    StepResult first = doc->Model().results.result[100];
     ASSERT_TRUE(doc->Solve());
-    EXPECT_EQ(0, std::memcmp(&first, &doc->Model().result[100], sizeof first));
+    EXPECT_EQ(0, std::memcmp(&first, &doc->Model().results.result[100], sizeof first));
 
     doc->inputOil.rhoRef_fevap[0] = 0.2;  // a weathered first density: bad density data
     EXPECT_FALSE(doc->Solve());

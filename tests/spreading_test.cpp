@@ -51,11 +51,12 @@ TEST_P(BoomedSpreadTest, SharesTheContainedAreaInEveryHour) {
     EXPECT_TRUE(sink.messages.empty());
     for (int i = 0; i < 2; ++i) {
         for (int h = 0; h < 12; ++h) {
-            EXPECT_DOUBLE_EQ(m->le[i].area[h], GetParam().perLE) << "LE " << i << " hour " << h;
-            EXPECT_DOUBLE_EQ(m->le[i].thick[h], GetParam().thick) << "LE " << i << " hour " << h;
+            EXPECT_DOUBLE_EQ(m->les.le[i].area[h], GetParam().perLE) << "LE " << i << " hour " << h;
+            EXPECT_DOUBLE_EQ(m->les.le[i].thick[h], GetParam().thick)
+                << "LE " << i << " hour " << h;
         }
     }
-    EXPECT_EQ(m->le[2].area[0], NoData);
+    EXPECT_EQ(m->les.le[2].area[0], NoData);
 }
 
 INSTANTIATE_TEST_SUITE_P(Spreading, BoomedSpreadTest,
@@ -66,11 +67,11 @@ TEST(Spreading, ReleaseRecordsThatAreNotABoomedReleaseFillNothing) {
     CollectingSink sink;
     auto m = BoomedModel(12, 1000, sink);
     ASSERT_TRUE(m);
-    m->release[1].cumVol = 12;
+    m->setup.release[1].cumVol = 12;
     Spread(*m);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text, "Spread: contained release error");
-    EXPECT_EQ(m->le[0].area[1], NoData);
+    EXPECT_EQ(m->les.le[0].area[1], NoData);
 }
 
 // A one-hour run has no second hour to compare with; its boomed release is
@@ -81,7 +82,7 @@ TEST(Spreading, OneHourBoomedRunIsSpread) {
     ASSERT_TRUE(m);
     Spread(*m);
     EXPECT_TRUE(sink.messages.empty());
-    EXPECT_DOUBLE_EQ(m->le[1].area[0], 500);
+    EXPECT_DOUBLE_EQ(m->les.le[1].area[0], 500);
 }
 
 struct OpenCase {
@@ -116,13 +117,13 @@ TEST_P(OpenWaterSpreadTest, AreasAreLimitedAndThicknessFollowsThem) {
     ASSERT_TRUE(SetUpFrom(*m, Scenario()));
     Spread(*m);
     EXPECT_TRUE(sink.messages.empty());
-    const double hmin = m->oil.minThickness;
+    const double hmin = m->inputs.oil.minThickness;
     bool capped = false;
-    for (int h = 0; h < m->numHours; ++h) {
-        const int released = m->release[h].cumLE;
+    for (int h = 0; h < m->run.numHours; ++h) {
+        const int released = m->setup.release[h].cumLE;
         double sum = 0;
-        for (int i = 0; i < m->numLEs; ++i) {
-            const LE& e = m->le[i];
+        for (int i = 0; i < m->les.numLEs; ++i) {
+            const LE& e = m->les.le[i];
             if (i >= released) {
                 EXPECT_EQ(e.area[h], NoData) << "LE " << i << " before its release, hour " << h;
                 continue;
@@ -133,7 +134,7 @@ TEST_P(OpenWaterSpreadTest, AreasAreLimitedAndThicknessFollowsThem) {
             EXPECT_LE(e.area[h], 4 * e.Vol / hmin * (1 + 1e-12));
             sum += e.area[h];
         }
-        const double maxArea = m->release[h].cumVol / hmin;
+        const double maxArea = m->setup.release[h].cumVol / hmin;
         EXPECT_LE(sum, maxArea * (1 + 1e-12)) << "hour " << h;
         if (sum > 0.99 * maxArea) capped = true;
     }
@@ -158,22 +159,23 @@ INSTANTIATE_TEST_SUITE_P(Spreading, OpenWaterSpreadTest,
 TEST(Spreading, WholeRunKeepsSlickAndLEAreasWithinTheirLimits) {
     testing::TempDir dir;
     auto m = NewModel();
-    m->workDir = dir.Path();
+    m->run.workDir = dir.Path();
     Records r(120);
     r.Instant(1);
     ASSERT_TRUE(testing::RunFrom(*m, r, true));
-    const double hmin = m->oil.minThickness;
+    const double hmin = m->inputs.oil.minThickness;
     // From the last step of the release hour on, every LE is out (before, the
     // LEs already out carry their areas at the end of the hour).
-    for (int s = m->stepsPerHour - 1; s < m->numSteps; ++s)
-        EXPECT_LE(m->result[s].slickArea, m->result[s].released.best / hmin * (1 + 1e-12))
+    for (int s = m->run.stepsPerHour - 1; s < m->run.numSteps; ++s)
+        EXPECT_LE(m->results.result[s].slickArea,
+                  m->results.result[s].released.best / hmin * (1 + 1e-12))
             << "step " << s;
 
     const std::string dump = testing::ReadFile(dir.File("OrmixCore.dmp"));
     int seen = 0;
     for (size_t at = dump.find("LE_area\t= "); at != std::string::npos;
          at = dump.find("LE_area\t= ", at + 1), ++seen)
-        EXPECT_GE(std::strtod(dump.c_str() + at + 10, nullptr), m->le[9].initArea - 1e-4);
+        EXPECT_GE(std::strtod(dump.c_str() + at + 10, nullptr), m->les.le[9].initArea - 1e-4);
     EXPECT_GT(seen, 200);
 }
 
@@ -181,16 +183,17 @@ TEST(Spreading, SeededRunsRepeatAndOtherSeedsDiffer) {
     Records r(24);
     r.Instant(300);
     auto a = NewModel(), b = NewModel(), c = NewModel();
-    c->random.Seed(777);
+    c->run.random.Seed(777);
     for (auto* m : {a.get(), b.get(), c.get()}) {
         ASSERT_TRUE(SetUpFrom(*m, r));
         Spread(*m);
     }
     bool differs = false;
-    for (int i = 0; i < a->numLEs; ++i) {
-        EXPECT_EQ(std::memcmp(a->le[i].area, b->le[i].area, sizeof a->le[i].area), 0);
-        EXPECT_EQ(std::memcmp(a->le[i].thick, b->le[i].thick, sizeof a->le[i].thick), 0);
-        if (a->le[i].area[23] != c->le[i].area[23]) differs = true;
+    for (int i = 0; i < a->les.numLEs; ++i) {
+        EXPECT_EQ(std::memcmp(a->les.le[i].area, b->les.le[i].area, sizeof a->les.le[i].area), 0);
+        EXPECT_EQ(std::memcmp(a->les.le[i].thick, b->les.le[i].thick, sizeof a->les.le[i].thick),
+                  0);
+        if (a->les.le[i].area[23] != c->les.le[i].area[23]) differs = true;
     }
     EXPECT_TRUE(differs);
 }
@@ -202,15 +205,15 @@ TEST(Spreading, ParticlesInNoTriangleTakeTheLargestAreaTheirVolumeAllows) {
     Records r(12);
     r.Instant(5);
     ASSERT_TRUE(SetUpFrom(*m, r));
-    m->numLEs = 1;
+    m->les.numLEs = 1;
     for (int h = 0; h < 12; ++h)
-        m->release[h].cumLE = 1;
-    m->release[0].nLE = 1;
+        m->setup.release[h].cumLE = 1;
+    m->setup.release[0].nLE = 1;
     Spread(*m);
-    const LE& e = m->le[0];
+    const LE& e = m->les.le[0];
     for (int h = 0; h < 12; ++h)
-        EXPECT_DOUBLE_EQ(e.area[h], 4 * e.Vol / m->oil.minThickness) << "hour " << h;
-    EXPECT_EQ(m->le[1].area[1], NoData);
+        EXPECT_DOUBLE_EQ(e.area[h], 4 * e.Vol / m->inputs.oil.minThickness) << "hour " << h;
+    EXPECT_EQ(m->les.le[1].area[1], NoData);
 }
 
 // Without wind the particles move only by the random walk; a turn of the
@@ -229,7 +232,7 @@ TEST(Spreading, OnlyATurnOfMoreThanAQuarterRadianRedrawsTheFactors) {
         Spread(*m);
         std::vector<double> a;
         for (int h = 0; h < 6; ++h)
-            a.push_back(m->le[0].area[h] + m->le[50].area[h]);
+            a.push_back(m->les.le[0].area[h] + m->les.le[50].area[h]);
         return a;
     };
     const std::vector<double> steady = areasWith(270, 270);
@@ -267,12 +270,15 @@ TEST(Spreading, ThreadsWaitingForTheSpreadingTakeHoursAndChangeNoBit) {
     spread.Finish(besideSink);
 
     EXPECT_GT(spread.HoursTriangulatedByWaiters(), 0);
-    ASSERT_EQ(alone->numLEs, beside->numLEs);
-    ASSERT_GT(alone->numLEs, 100);
-    for (int i = 0; i < alone->numLEs; ++i) {
-        ASSERT_EQ(std::memcmp(alone->le[i].area, beside->le[i].area, sizeof alone->le[i].area), 0)
+    ASSERT_EQ(alone->les.numLEs, beside->les.numLEs);
+    ASSERT_GT(alone->les.numLEs, 100);
+    for (int i = 0; i < alone->les.numLEs; ++i) {
+        ASSERT_EQ(std::memcmp(alone->les.le[i].area, beside->les.le[i].area,
+                              sizeof alone->les.le[i].area),
+                  0)
             << "LE " << i;
-        ASSERT_EQ(std::memcmp(alone->le[i].thick, beside->le[i].thick, sizeof alone->le[i].thick),
+        ASSERT_EQ(std::memcmp(alone->les.le[i].thick, beside->les.le[i].thick,
+                              sizeof alone->les.le[i].thick),
                   0)
             << "LE " << i;
     }
@@ -292,8 +298,8 @@ TEST_P(DriftTest, WindDriftFollowsTheSpreadingFactor) {
     r.Instant(100);
     ASSERT_TRUE(SetUpFrom(*m, r));
     const double alpha = GetParam();
-    std::vector<Particle> p(4000, Particle{1, 0, 0, 0, 1, alpha, m->le[0].spreadCoeff});
-    DriftStep(*m, 0, m->deltat, p.data(), 4000);
+    std::vector<Particle> p(4000, Particle{1, 0, 0, 0, 1, alpha, m->les.le[0].spreadCoeff});
+    DriftStep(*m, 0, m->run.deltat, p.data(), 4000);
     double mx = 0, my = 0;
     for (const Particle& q : p) {
         mx += q.x / 4000;

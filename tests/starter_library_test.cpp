@@ -92,7 +92,7 @@ TEST_F(StarterLibrary, EveryOilRunsADayAt5And25DegreesWithoutBadDataMessages) {
             r.Instant(100.0);
             auto m = testing::NewModel(&messages);
             ASSERT_TRUE(testing::RunFrom(*m, r));
-            EXPECT_GT(m->numSteps, 0);
+            EXPECT_GT(m->run.numSteps, 0);
             for (const Message& msg : messages.messages)
                 if (msg.kind != MessageKind::Information) {
                     EXPECT_EQ(msg.text, "Oil is denser than surrounding water. Will sink");

@@ -23,11 +23,12 @@ TEST(StepLoop, InstantaneousReleaseEntersInEqualPartsOverItsHour) {
     Records r(12);
     r.Instant(5);  // below 10 m3: 120 LEs; 12 hours: 8 steps an hour
     ASSERT_TRUE(RunFrom(*m, r));
-    ASSERT_EQ(m->stepsPerHour, 8);
-    ASSERT_EQ(m->numLEs, 120);
+    ASSERT_EQ(m->run.stepsPerHour, 8);
+    ASSERT_EQ(m->les.numLEs, 120);
     for (int s = 0; s < 8; ++s)
-        EXPECT_NEAR(m->result[s].released.best, 5.0 * 15 * (s + 1) / 120, 1e-12) << "step " << s;
-    EXPECT_NEAR(m->result[8].released.best, 5.0, 1e-12);
+        EXPECT_NEAR(m->results.result[s].released.best, 5.0 * 15 * (s + 1) / 120, 1e-12)
+            << "step " << s;
+    EXPECT_NEAR(m->results.result[8].released.best, 5.0, 1e-12);
 }
 
 TEST(StepLoop, WithoutUncertaintyTheEnvelopeIsTheBestRun) {
@@ -35,8 +36,8 @@ TEST(StepLoop, WithoutUncertaintyTheEnvelopeIsTheBestRun) {
     Records r(24);
     r.Instant(200);
     ASSERT_TRUE(RunFrom(*m, r));
-    for (int s = 0; s < m->numSteps; ++s) {
-        const StepResult& x = m->result[s];
+    for (int s = 0; s < m->run.numSteps; ++s) {
+        const StepResult& x = m->results.result[s];
         EXPECT_EQ(x.remaining.high, x.remaining.best);
         EXPECT_EQ(x.remaining.low, x.remaining.best);
         EXPECT_EQ(x.released.high, x.released.low);
@@ -50,9 +51,9 @@ TEST(StepLoop, ContainedReleaseHasBothLEsAndTheBoomedAreaFromTheFirstStep) {
     Records r(12);
     r.boomed = {true, 1, 10, kVolCubicMetres, 1000, 3};
     ASSERT_TRUE(RunFrom(*m, r));
-    EXPECT_EQ(m->result[0].released.best, 10);
-    EXPECT_EQ(m->result[0].slickArea, 1000);
-    EXPECT_EQ(m->result[m->numSteps - 1].slickArea, 1000);
+    EXPECT_EQ(m->results.result[0].released.best, 10);
+    EXPECT_EQ(m->results.result[0].slickArea, 1000);
+    EXPECT_EQ(m->results.result[m->run.numSteps - 1].slickArea, 1000);
 }
 
 // Every uncertainty case of the volume scales the released amount with its
@@ -64,19 +65,19 @@ TEST(StepLoop, VolumeUncertaintyBandsTheReleasedAmount) {
     r.uncertainty.volFlag = 1;
     r.uncertainty.vol = 10;
     ASSERT_TRUE(RunFrom(*m, r));
-    const StepResult& last = m->result[m->numSteps - 1];
+    const StepResult& last = m->results.result[m->run.numSteps - 1];
     EXPECT_NEAR(last.released.best, 200, 1e-9);
     EXPECT_NEAR(last.released.high, 220, 1e-9);
     EXPECT_NEAR(last.released.low, 180, 1e-9);
-    for (int s = 0; s < m->numSteps; ++s) {
-        const StepResult& x = m->result[s];
+    for (int s = 0; s < m->run.numSteps; ++s) {
+        const StepResult& x = m->results.result[s];
         EXPECT_LE(x.remaining.high, x.released.high + 1e-9);
         EXPECT_LE(x.remaining.low, x.released.low + 1e-9);
         EXPECT_LE(x.remaining.best, x.released.best + 1e-9);
     }
     // The last case run is the larger volume: 1.1 of the volume (less what
     // weathered away), 1.1^0.833 of the area.
-    const LE& e = m->le[0];
+    const LE& e = m->les.le[0];
     EXPECT_LT(e.Vol, e.initVol * 1.1);
     EXPECT_NEAR(e.area[3], e.areaBase[3] * std::pow(1.1, 0.833), 1e-9);
 }
@@ -89,15 +90,15 @@ TEST(StepLoop, RemovalsBeyondTheOilAfloatTakeExactlyTheOilAfloat) {
     for (int h = 0; h < 12; ++h)
         r.beached.vol[h] = 1000;  // far more than was spilled
     ASSERT_TRUE(RunFrom(*m, r));
-    for (int s = 0; s < m->numSteps; ++s) {
-        const StepResult& x = m->result[s];
+    for (int s = 0; s < m->run.numSteps; ++s) {
+        const StepResult& x = m->results.result[s];
         EXPECT_NEAR(x.beached.best, x.released.best, 1e-12) << "step " << s;
         EXPECT_EQ(x.remaining.best, 0);
     }
-    for (int i = 0; i < m->numLEs; ++i)
-        EXPECT_EQ(m->le[i].Vol, 0);
+    for (int i = 0; i < m->les.numLEs; ++i)
+        EXPECT_EQ(m->les.le[i].Vol, 0);
     // With no oil left, the properties repeat the last described ones.
-    EXPECT_EQ(m->result[5].density.mean, m->result[0].density.mean);
+    EXPECT_EQ(m->results.result[5].density.mean, m->results.result[0].density.mean);
 }
 
 TEST(StepLoop, ChemicalDispersionCountsAsDispersed) {
@@ -110,10 +111,10 @@ TEST(StepLoop, ChemicalDispersionCountsAsDispersed) {
     r.dispersant.dispersed[0] = 100;
     r.dispersant.sprayed[0] = 50;
     ASSERT_TRUE(RunFrom(*m, r));
-    const StepResult& last = m->result[m->numSteps - 1];
+    const StepResult& last = m->results.result[m->run.numSteps - 1];
     // Half the oil afloat at the start of the spray (the end of step 7),
     // dispersed over its hour.
-    EXPECT_NEAR(last.chemDispersed.best, 0.5 * m->result[7].remaining.best, 1e-9);
+    EXPECT_NEAR(last.chemDispersed.best, 0.5 * m->results.result[7].remaining.best, 1e-9);
     EXPECT_GT(last.dispersed.best, last.chemDispersed.best);  // and the waves disperse some
     EXPECT_NEAR(last.remaining.best + last.dispersed.best + last.evaporated.best, 100, 1e-9);
 }
@@ -131,7 +132,7 @@ TEST(StepLoop, ASprayOverTheWholeSlickStopsNaturalDispersionForItsHour) {
     r.dispersant.sprayed[0] = 100;
     ASSERT_TRUE(RunFrom(*m, r));
     auto natural = [&](int hour) {
-        const StepResult& s = m->result[hour * m->stepsPerHour - 1];
+        const StepResult& s = m->results.result[hour * m->run.stepsPerHour - 1];
         return s.dispersed.best - s.chemDispersed.best;
     };
     EXPECT_GT(natural(1), 0);
@@ -150,15 +151,16 @@ TEST(StepLoop, AbsentQuantitiesAreMarkedInTheFirstStep) {
     r.skimmer.rate[0] = 10;
     r.skimmer.rateUnits[0] = 3;
     ASSERT_TRUE(RunFrom(*m, r));
-    const StepResult& first = m->result[0];
+    const StepResult& first = m->results.result[0];
     EXPECT_EQ(first.burned.best, NoData);
     EXPECT_EQ(first.burned.high, NoData);
     EXPECT_EQ(first.beached.low, NoData);
     EXPECT_EQ(first.dispersed.best, NoData);
     EXPECT_EQ(first.water.mean, NoData);
     EXPECT_EQ(first.skimmed.best, 0);  // skimming happens later: present
-    EXPECT_GT(m->result[m->numSteps - 1].skimmed.best, 0);
-    EXPECT_EQ(m->result[m->numSteps - 1].skimmed.high, m->result[m->numSteps - 1].skimmed.best);
+    EXPECT_GT(m->results.result[m->run.numSteps - 1].skimmed.best, 0);
+    EXPECT_EQ(m->results.result[m->run.numSteps - 1].skimmed.high,
+              m->results.result[m->run.numSteps - 1].skimmed.best);
 }
 
 TEST(StepLoop, WindUncertaintyStaysWithinTheWindLimits) {
@@ -170,9 +172,9 @@ TEST(StepLoop, WindUncertaintyStaysWithinTheWindLimits) {
     r.uncertainty.wind = 5;
     r.uncertainty.windUnits = 3;
     ASSERT_TRUE(RunFrom(*m, r));
-    EXPECT_NEAR(m->windUnc, 5, 1e-12);
-    EXPECT_EQ(m->maxWind, 30);
-    EXPECT_EQ(m->minWind, 1);
+    EXPECT_NEAR(m->inputs.windUnc, 5, 1e-12);
+    EXPECT_EQ(m->setup.maxWind, 30);
+    EXPECT_EQ(m->setup.minWind, 1);
 }
 
 // An oil that holds no benzene at all puts none into the air: the results
@@ -184,12 +186,14 @@ TEST(StepLoop, BenzeneStaysAtItsFloorWithoutAnyBenzene) {
     r.Instant(100);
     ASSERT_TRUE(RunFrom(*m, r));
     // (The three-point smoothing weighs by 0.333, a shade below one third.)
-    for (int s = 0; s < m->numSteps; ++s) {
-        EXPECT_NEAR(m->result[s].benzene.mean, m->MinBenzene, 0.002 * m->MinBenzene);
-        EXPECT_NEAR(m->result[s].benzene.high, m->MinBenzene, 0.002 * m->MinBenzene);
+    for (int s = 0; s < m->run.numSteps; ++s) {
+        EXPECT_NEAR(m->results.result[s].benzene.mean, m->setup.MinBenzene,
+                    0.002 * m->setup.MinBenzene);
+        EXPECT_NEAR(m->results.result[s].benzene.high, m->setup.MinBenzene,
+                    0.002 * m->setup.MinBenzene);
     }
-    for (int r = 0; r < m->evap.rows; ++r)
-        ASSERT_EQ(m->evap.row[r][kEvBenz], 0.0);
+    for (int r = 0; r < m->setup.evap.rows; ++r)
+        ASSERT_EQ(m->setup.evap.row[r][kEvBenz], 0.0);
 }
 
 TEST(StepLoop, RunWithoutHoursHasNoResults) {
@@ -199,8 +203,8 @@ TEST(StepLoop, RunWithoutHoursHasNoResults) {
     m->Reset();
     FillModel(*m, r.Set());
     ASSERT_TRUE(m->SetUp());
-    EXPECT_EQ(m->numSteps, 0);
-    EXPECT_FALSE(m->Run(false));
+    EXPECT_EQ(m->run.numSteps, 0);
+    EXPECT_FALSE(RunModel(*m));
 }
 
 // The core dump.
@@ -223,7 +227,7 @@ protected:
 
 TEST_F(CoreDumpTest, HeaderAndFirstStepOfAContainedRelease) {
     auto m = NewModel();
-    m->workDir = dir.Path();
+    m->run.workDir = dir.Path();
     Records r(12);
     r.boomed = {true, 1, 10, kVolCubicMetres, 1000, 3};
     ASSERT_TRUE(RunFrom(*m, r, true));
@@ -253,7 +257,7 @@ TEST_F(CoreDumpTest, HeaderAndFirstStepOfAContainedRelease) {
 
 TEST_F(CoreDumpTest, ListsLE9AndEveryRunAndStep) {
     auto m = NewModel();
-    m->workDir = dir.Path();
+    m->run.workDir = dir.Path();
     Records r(12);
     r.Instant(100);
     r.uncertainty.volFlag = 1;
@@ -281,33 +285,29 @@ TEST_F(CoreDumpTest, ThreadsChangeNoBitOfTheResultsOrTheDump) {
     r.Instant(3000);
     r.continuous = {true, 2, 40, 30, 5, 3};
     r.AllUncertainties(10);
-    constexpr int kWays = 4;  // spread first then run on 1 thread; spread beside on 1..3
+    constexpr int kWays = 4;  // 1 thread (spread first), 2..4 (spread beside)
     std::string dumps[kWays];
     CollectingSink sinks[kWays];
     std::unique_ptr<WeatheringModel> models[kWays];
     for (int t = 0; t < kWays; ++t) {
         models[t] = NewModel(&sinks[t]);
         WeatheringModel& m = *models[t];
-        m.workDir = dir.Path();
+        m.run.workDir = dir.Path();
         ASSERT_TRUE(testing::SetUpFrom(m, r));
-        if (t == 0) {
-            Spread(m);
-            ASSERT_TRUE(RunWithThreads(m, true, 1));
-        } else {
-            ASSERT_TRUE(SpreadAndRun(m, true, t));
-        }
+        ASSERT_TRUE(RunModel(m, {.coreDump = true, .threads = t + 1}));
         dumps[t] = ReadDump();
     }
-    ASSERT_GT(models[0]->numLEs, 100);
+    ASSERT_GT(models[0]->les.numLEs, 100);
     for (int t = 1; t < kWays; ++t) {
         EXPECT_EQ(FirstDifference(dumps[t], dumps[0]), std::string::npos) << t << " threads";
-        EXPECT_EQ(0, std::memcmp(models[t]->result, models[0]->result, sizeof models[0]->result));
+        EXPECT_EQ(0, std::memcmp(models[t]->results.result, models[0]->results.result,
+                                 sizeof models[0]->results.result));
         ASSERT_EQ(sinks[t].messages.size(), sinks[0].messages.size());
         for (size_t k = 0; k < sinks[0].messages.size(); ++k)
             EXPECT_EQ(sinks[t].messages[k].text, sinks[0].messages[k].text);
-        for (int i = 0; i < models[0]->numLEs; ++i) {
-            const LE& a = models[0]->le[i];
-            const LE& b = models[t]->le[i];
+        for (int i = 0; i < models[0]->les.numLEs; ++i) {
+            const LE& a = models[0]->les.le[i];
+            const LE& b = models[t]->les.le[i];
             // Bit for bit, field by field (the record has padding).
             auto same = [](const auto& x, const auto& y) {
                 return std::memcmp(&x, &y, sizeof x) == 0;
@@ -338,9 +338,9 @@ TEST_F(CoreDumpTest, ACaseWhereLE9HoldsNoOilShowsWhatTheCaseBeforeLeft) {
     std::string dumps[2];
     for (int t = 0; t < 2; ++t) {
         auto m = NewModel();
-        m->workDir = dir.Path();
+        m->run.workDir = dir.Path();
         ASSERT_TRUE(testing::SetUpFrom(*m, r));
-        ASSERT_TRUE(SpreadAndRun(*m, true, t + 1));
+        ASSERT_TRUE(RunModel(*m, {.coreDump = true, .threads = t + 1}));
         dumps[t] = ReadDump();
     }
     EXPECT_EQ(FirstDifference(dumps[1], dumps[0]), std::string::npos);
@@ -383,22 +383,23 @@ TEST_F(CoreDumpTest, OnsetTimesCarryFromCaseToCaseHoweverTheCasesAreShared) {
     for (int k = 0; k < 2; ++k) {
         models[k] = NewModel();
         WeatheringModel& m = *models[k];
-        m.workDir = dir.Path();
+        m.run.workDir = dir.Path();
         ASSERT_TRUE(testing::SetUpFrom(m, r));
-        Spread(m);
-        ASSERT_TRUE(RunWithThreads(m, true, threads[k]));
+        ASSERT_TRUE(RunModel(m, {.coreDump = true, .threads = threads[k]}));
         dumps[k] = ReadDump();
     }
     EXPECT_EQ(FirstDifference(dumps[1], dumps[0]), std::string::npos);
-    EXPECT_EQ(0, std::memcmp(models[1]->result, models[0]->result, sizeof models[0]->result));
-    for (int i = 0; i < models[0]->numLEs; ++i)
-        EXPECT_EQ(models[1]->le[i].stabilityTime, models[0]->le[i].stabilityTime) << "LE " << i;
+    EXPECT_EQ(0, std::memcmp(models[1]->results.result, models[0]->results.result,
+                             sizeof models[0]->results.result));
+    for (int i = 0; i < models[0]->les.numLEs; ++i)
+        EXPECT_EQ(models[1]->les.le[i].stabilityTime, models[0]->les.le[i].stabilityTime)
+            << "LE " << i;
 }
 
 TEST_F(CoreDumpTest, UnwritableDumpEndsTheRunWithoutResults) {
     CollectingSink sink;
     auto m = NewModel(&sink);
-    m->workDir = dir.File("no-such-directory");
+    m->run.workDir = dir.File("no-such-directory");
     Records r(12);
     r.Instant(100);
     EXPECT_FALSE(RunFrom(*m, r, true));
@@ -407,7 +408,7 @@ TEST_F(CoreDumpTest, UnwritableDumpEndsTheRunWithoutResults) {
     EXPECT_EQ(sink.messages.back().text,
               "Core: Cannot create dump file " + dir.File("no-such-directory/OrmixCore.dmp") +
                   ": no new file can be created in its folder (No such file or directory)");
-    EXPECT_EQ(m->result[0].released.best, NoData);
+    EXPECT_EQ(m->results.result[0].released.best, NoData);
 }
 
 }  // namespace

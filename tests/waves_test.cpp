@@ -15,92 +15,93 @@ using testing::NewModel;
 // (rad), water of 1025 kg/m3 and no fetch.
 std::unique_ptr<WeatheringModel> Windy(std::initializer_list<double> speeds, double dir = 4.71) {
     auto m = NewModel();
-    m->waterDensity = 1025;
+    m->inputs.waterDensity = 1025;
     int h = 0;
     for (double s : speeds) {
-        m->wind[h].speed = s;
-        m->wind[h].direction = dir;
+        m->inputs.wind[h].speed = s;
+        m->inputs.wind[h].direction = dir;
         ++h;
     }
-    m->numHours = h;
+    m->run.numHours = h;
     return m;
 }
 
 TEST(Waves, FullyDevelopedSeaAtTenMetresPerSecond) {
     auto m = Windy({10});
     ComputeWaves(*m);
-    const WaveCase& w = m->wave[0].best;
+    const WaveCase& w = m->inputs.wave[0].best;
     EXPECT_NEAR(w.Hrms, 1.753, 5e-4);
     EXPECT_NEAR(w.f_bw, (0.01 * 10 + 0.01) * 0.5 / 3.85, 1e-15);
     EXPECT_NEAR(w.De, 1025 * 0.0034 * 9.8 * w.Hrms * w.Hrms, 1e-9);
     // Without wind uncertainty the high and low cases stay unset.
-    EXPECT_EQ(m->wave[0].high.Hrms, NoData);
-    EXPECT_EQ(m->wave[0].low.De, NoData);
+    EXPECT_EQ(m->inputs.wave[0].high.Hrms, NoData);
+    EXPECT_EQ(m->inputs.wave[0].low.De, NoData);
 }
 
 TEST(Waves, LightWindUsesTheStressSpeedAndBreaksNoWaves) {
     auto m = Windy({2});
     ComputeWaves(*m);
     // The stress speed 0.71 x 2^1.23 = 1.664 m/s.
-    EXPECT_NEAR(m->wave[0].best.Hrms / 0.707, 0.069, 5e-4);
-    EXPECT_EQ(m->wave[0].best.f_bw, 0);
+    EXPECT_NEAR(m->inputs.wave[0].best.Hrms / 0.707, 0.069, 5e-4);
+    EXPECT_EQ(m->inputs.wave[0].best.f_bw, 0);
 }
 
 TEST(Waves, StormBeyondTwentyMetresPerSecondSeesAThousandKilometres) {
     auto m = Windy({25});
     ComputeWaves(*m);
-    EXPECT_NEAR(m->wave[0].best.Hrms, 0.707 * 0.0016 * 25 * std::sqrt(1e6 / 9.8), 1e-12);
+    EXPECT_NEAR(m->inputs.wave[0].best.Hrms, 0.707 * 0.0016 * 25 * std::sqrt(1e6 / 9.8), 1e-12);
 }
 
 TEST(Waves, EnteredWaveHeightStandsForEveryCase) {
     auto m = Windy({3});
-    m->windFlag = 1;
-    m->windUnc = 2;
-    m->wave[0].inputHeight = 1;
+    m->inputs.windFlag = 1;
+    m->inputs.windUnc = 2;
+    m->inputs.wave[0].inputHeight = 1;
     ComputeWaves(*m);
-    for (const WaveCase* w : {&m->wave[0].best, &m->wave[0].high, &m->wave[0].low}) {
+    for (const WaveCase* w :
+         {&m->inputs.wave[0].best, &m->inputs.wave[0].high, &m->inputs.wave[0].low}) {
         EXPECT_NEAR(w->Hrms, 0.707, 1e-15);
         EXPECT_NEAR(w->f_bw * 3.85, 0.03675, 1e-5);  // breaking speed 6.35 m/s
     }
-    EXPECT_EQ(m->wind[0].fetch, NoData);  // no fetch is looked at
+    EXPECT_EQ(m->inputs.wind[0].fetch, NoData);  // no fetch is looked at
 }
 
 TEST(Waves, WindOfTheHourIsSmoothedOverThreeHoursWithPointThreeThreeThree) {
     auto m = Windy({10, 10, 10, 10});
-    m->fetchN = m->fetchE = m->fetchS = m->fetchW = 5000;
+    m->inputs.fetchN = m->inputs.fetchE = m->inputs.fetchS = m->inputs.fetchW = 5000;
     ComputeWaves(*m);
     // Fetch-limited: 5 km is shorter than 2268 x UA^2.
-    EXPECT_NEAR(m->wave[1].best.Hrms, 0.707 * 0.0016 * std::sqrt(5000 / 9.8) * 10, 1e-12);
-    EXPECT_NEAR(m->wave[2].best.Hrms, 0.707 * 0.0016 * std::sqrt(5000 / 9.8) * 9.99, 1e-12);
+    EXPECT_NEAR(m->inputs.wave[1].best.Hrms, 0.707 * 0.0016 * std::sqrt(5000 / 9.8) * 10, 1e-12);
+    EXPECT_NEAR(m->inputs.wave[2].best.Hrms, 0.707 * 0.0016 * std::sqrt(5000 / 9.8) * 9.99, 1e-12);
 }
 
 TEST(Waves, WindUncertaintyStaysWithinTheWindLimits) {
     auto m = Windy({29, 2});
-    m->windFlag = 1;
-    m->windUnc = 5;
+    m->inputs.windFlag = 1;
+    m->inputs.windUnc = 5;
     ComputeWaves(*m);
-    EXPECT_NEAR(m->wave[0].high.Hrms, 0.707 * 0.0016 * 30 * std::sqrt(1e6 / 9.8), 1e-12);
+    EXPECT_NEAR(m->inputs.wave[0].high.Hrms, 0.707 * 0.0016 * 30 * std::sqrt(1e6 / 9.8), 1e-12);
     // Hour 1: (29 + 2) / 2 = 15.5 m/s; low 10.5 m/s.
-    EXPECT_NEAR(m->wave[1].low.Hrms, 0.707 * 0.243 * 10.5 * 10.5 / 9.8, 1e-12);
+    EXPECT_NEAR(m->inputs.wave[1].low.Hrms, 0.707 * 0.243 * 10.5 * 10.5 / 9.8, 1e-12);
     auto calm = Windy({2});
-    calm->windFlag = 1;
-    calm->windUnc = 5;
+    calm->inputs.windFlag = 1;
+    calm->inputs.windUnc = 5;
     ComputeWaves(*calm);
     double UA = 0.71 * std::pow(1.0, 1.23);  // raised to the 1 m/s minimum
-    EXPECT_NEAR(calm->wave[0].low.Hrms, 0.707 * 0.243 * UA * UA / 9.8, 1e-15);
+    EXPECT_NEAR(calm->inputs.wave[0].low.Hrms, 0.707 * 0.243 * UA * UA / 9.8, 1e-15);
 }
 
 TEST(Waves, FetchOfTheWindsQuadrant) {
     auto m = Windy({10, 10}, 0);
-    m->fetchN = 1000;
-    m->fetchE = 2000;
-    m->fetchS = 3000;
-    m->fetchW = 4000;
-    m->wind[1].direction = 1.57;
+    m->inputs.fetchN = 1000;
+    m->inputs.fetchE = 2000;
+    m->inputs.fetchS = 3000;
+    m->inputs.fetchW = 4000;
+    m->inputs.wind[1].direction = 1.57;
     ComputeWaves(*m);
-    EXPECT_NEAR(m->wind[0].fetch, 1000, 1e-9);  // from due north
+    EXPECT_NEAR(m->inputs.wind[0].fetch, 1000, 1e-9);  // from due north
     // Due east, by the second quadrant's formula: almost exactly the east fetch.
-    EXPECT_NEAR(m->wind[1].fetch, 2000, 0.01);
+    EXPECT_NEAR(m->inputs.wind[1].fetch, 2000, 0.01);
 }
 
 TEST(Waves, BreakingIsContinuousAtFourMetresPerSecond) {
@@ -108,20 +109,20 @@ TEST(Waves, BreakingIsContinuousAtFourMetresPerSecond) {
     auto b = Windy({4});
     ComputeWaves(*a);
     ComputeWaves(*b);
-    EXPECT_NEAR(a->wave[0].best.f_bw * 3.85, 0.025, 1e-6);
-    EXPECT_NEAR(b->wave[0].best.f_bw * 3.85, 0.025, 1e-15);
+    EXPECT_NEAR(a->inputs.wave[0].best.f_bw * 3.85, 0.025, 1e-6);
+    EXPECT_NEAR(b->inputs.wave[0].best.f_bw * 3.85, 0.025, 1e-15);
 }
 
 TEST(Waves, DirectionOutOfRangeStopsWithItsMessage) {
     CollectingSink sink;
     auto m = Windy({10, 10, 10});
-    m->sink = &sink;
-    m->wind[1].direction = 7;
+    m->run.sink = &sink;
+    m->inputs.wind[1].direction = 7;
     ComputeWaves(*m);
     EXPECT_TRUE(sink.Contains("Wave_Energy: angle must be between 0 and pi"));
-    EXPECT_GT(m->wave[0].best.Hrms, 0);
-    EXPECT_EQ(m->wave[1].best.Hrms, NoData);
-    EXPECT_EQ(m->wave[2].best.Hrms, NoData);
+    EXPECT_GT(m->inputs.wave[0].best.Hrms, 0);
+    EXPECT_EQ(m->inputs.wave[1].best.Hrms, NoData);
+    EXPECT_EQ(m->inputs.wave[2].best.Hrms, NoData);
 }
 
 // A run whose waves stopped early disperses nothing in the hours without
@@ -134,12 +135,12 @@ TEST(Waves, RunWithBadDirectionStaysFinite) {
     r.Instant(100);
     ASSERT_TRUE(testing::RunFrom(*m, r));
     EXPECT_TRUE(sink.Contains("Wave_Energy: angle must be between 0 and pi"));
-    for (int s = 0; s < m->numSteps; ++s) {
-        ASSERT_TRUE(std::isfinite(m->result[s].dispersed.best)) << s;
-        ASSERT_TRUE(std::isfinite(m->result[s].viscosity.mean)) << s;
+    for (int s = 0; s < m->run.numSteps; ++s) {
+        ASSERT_TRUE(std::isfinite(m->results.result[s].dispersed.best)) << s;
+        ASSERT_TRUE(std::isfinite(m->results.result[s].viscosity.mean)) << s;
     }
-    const StepResult& last = m->result[m->numSteps - 1];
-    EXPECT_EQ(last.dispersed.best, m->result[5 * m->stepsPerHour - 1].dispersed.best);
+    const StepResult& last = m->results.result[m->run.numSteps - 1];
+    EXPECT_EQ(last.dispersed.best, m->results.result[5 * m->run.stepsPerHour - 1].dispersed.best);
 }
 
 }  // namespace

@@ -64,8 +64,9 @@ QString WaxyOilScenario(const QTemporaryDir& dir) {
 }
 
 bool SameResults(const WeatheringModel& a, const WeatheringModel& b) {
-    if (a.numSteps != b.numSteps || a.numSteps < 1) return false;
-    return std::memcmp(&a.result[0], &b.result[0], sizeof(a.result[0]) * a.numSteps) == 0;
+    if (a.run.numSteps != b.run.numSteps || a.run.numSteps < 1) return false;
+    return std::memcmp(&a.results.result[0], &b.results.result[0],
+                       sizeof(a.results.result[0]) * a.run.numSteps) == 0;
 }
 
 }  // namespace
