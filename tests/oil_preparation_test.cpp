@@ -26,36 +26,41 @@ std::unique_ptr<WeatheringModel> Filled(const Records& r, MessageSink* sink = nu
     return m;
 }
 
-TEST(DensityAtTemperature, FromTheApiAloneThroughTheFill) {
+// Reference points of an oil property: value, temperature (K), fraction
+// evaporated.
+struct RefPoint {
+    double value, kelvin, fevap;
+};
+void SetPoints(double* value, double* kelvin, double* fevap, std::initializer_list<RefPoint> p) {
+    int i = 0;
+    for (const RefPoint& q : p) {
+        value[i] = q.value;
+        kelvin[i] = q.kelvin;
+        fevap[i++] = q.fevap;
+    }
+}
+#define DENSITY(o) (o).rhoRef_value, (o).rhoRef_temp, (o).rhoRef_fevap
+#define KINEMATIC(o) (o).viscRef_value, (o).viscRef_temp, (o).viscRef_fevap
+#define DYNAMIC(o) (o).dyViscRef_value, (o).dyViscRef_temp, (o).dyViscRef_fevap
+
+TEST(DensityAtTemperature, FromTheApiAloneOrTheMeanOfFreshAndWeatheredPoints) {
     Records r;
-    for (int i = 0; i < kDensityPoints; ++i)
-        r.oil.rhoRef_value[i] = r.oil.rhoRef_temp[i] = r.oil.rhoRef_fevap[i] = NoData;
-    r.oil.api = 30;
-    auto m = Filled(r);
+    SetPoints(DENSITY(r.oil), {{NoData, NoData, NoData}});
+    auto m = Filled(r);  // the fill derives a density from the API 30
     EXPECT_NEAR(m->inputs.oil.rhoRef_value[0], 876.2, 0.05);
     double expected = m->inputs.oil.rhoRef_value[0] * (1 + 0.0008 * (288.7 - 283.15));
     EXPECT_NEAR(DensityAtTemperature(m->inputs.oil, 283.15, m->Messages()), expected, 1e-9);
-}
 
-TEST(DensityAtTemperature, MeanOfFreshAndWeatheredPoints) {
-    Records r;
-    r.oil.rhoRef_value[0] = 900;
-    r.oil.rhoRef_temp[0] = 288;
-    r.oil.rhoRef_fevap[0] = 0;
-    r.oil.rhoRef_value[1] = 954;
-    r.oil.rhoRef_temp[1] = 288;
-    r.oil.rhoRef_fevap[1] = 0.2;
-    auto m = Filled(r);
+    SetPoints(DENSITY(r.oil), {{900, 288, 0}, {954, 288, 0.2}});
     // 900 and 954 / 1.036 = 920.8.
-    EXPECT_NEAR(DensityAtTemperature(m->inputs.oil, 288, m->Messages()), 910.4, 0.05);
+    EXPECT_NEAR(DensityAtTemperature(Filled(r)->inputs.oil, 288, DiscardMessages()), 910.4, 0.05);
 }
 
 TEST(ViscosityAtTemperature, OneKinematicPointCorrectedToTheWater) {
     Records r;
-    r.oil.viscRef_value[0] = 1e-5;
-    r.oil.viscRef_temp[0] = 288;
-    auto m = Filled(r);
-    ViscosityEstimate v = ViscosityAtTemperature(m->inputs.oil, 278, 5000, 876, m->Messages());
+    SetPoints(KINEMATIC(r.oil), {{1e-5, 288, 0}});
+    ViscosityEstimate v =
+        ViscosityAtTemperature(Filled(r)->inputs.oil, 278, 5000, 876, DiscardMessages());
     ASSERT_TRUE(v.ok);
     EXPECT_NEAR(v.visc, 1.867e-5, 0.001e-5);
     EXPECT_NEAR(v.evapConst, 6.48, 0.01);
@@ -70,11 +75,10 @@ class EvapConstLimits : public ::testing::TestWithParam<EvapConstCase> {};
 
 TEST_P(EvapConstLimits, HeldWithinTwoAndTwelve) {
     Records r;
-    r.oil.viscRef_value[0] = GetParam().cSt * 1e-6;
-    r.oil.viscRef_temp[0] = 288;
-    auto m = Filled(r);
-    EXPECT_NEAR(ViscosityAtTemperature(m->inputs.oil, 288, 5000, 876, m->Messages()).evapConst,
-                GetParam().expected, 1e-9);
+    SetPoints(KINEMATIC(r.oil), {{GetParam().cSt * 1e-6, 288, 0}});
+    EXPECT_NEAR(
+        ViscosityAtTemperature(Filled(r)->inputs.oil, 288, 5000, 876, DiscardMessages()).evapConst,
+        GetParam().expected, 1e-9);
 }
 
 INSTANTIATE_TEST_SUITE_P(Oil, EvapConstLimits,
@@ -85,16 +89,9 @@ INSTANTIATE_TEST_SUITE_P(Oil, EvapConstLimits,
 // weathered ones tell how evaporation raises viscosity.
 TEST(ViscosityAtTemperature, SeveralPointsTakeTheClosestFreshOne) {
     Records r;
-    double v[] = {2e-5, 1e-5, 4e-5};
-    double T[] = {278, 298, 298};
-    double f[] = {0, 0, 0.2};
-    for (int i = 0; i < 3; ++i) {
-        r.oil.viscRef_value[i] = v[i];
-        r.oil.viscRef_temp[i] = T[i];
-        r.oil.viscRef_fevap[i] = f[i];
-    }
-    auto m = Filled(r);
-    ViscosityEstimate e = ViscosityAtTemperature(m->inputs.oil, 293, 5000, 876, m->Messages());
+    SetPoints(KINEMATIC(r.oil), {{2e-5, 278, 0}, {1e-5, 298, 0}, {4e-5, 298, 0.2}});
+    ViscosityEstimate e =
+        ViscosityAtTemperature(Filled(r)->inputs.oil, 293, 5000, 876, DiscardMessages());
     ASSERT_TRUE(e.ok);
     double fresh = 1e-5 * std::exp(5000 * (1.0 / 293 - 1.0 / 298));
     EXPECT_NEAR(e.visc, fresh, 1e-18);
@@ -106,23 +103,15 @@ TEST(ViscosityAtTemperature, SeveralPointsTakeTheClosestFreshOne) {
 TEST(ViscosityAtTemperature, DynamicPointsAreTurnedKinematic) {
     Records r;
     r.oil.viscRef_value[0] = NoData;
-    r.oil.dyViscRef_value[0] = 0.876;  // 1000 cP
-    r.oil.dyViscRef_temp[0] = 288;
-    r.oil.dyViscRef_fevap[0] = 0;
+    SetPoints(DYNAMIC(r.oil), {{0.876, 288, 0}});  // 1000 cP
     ViscosityEstimate one =
         ViscosityAtTemperature(Filled(r)->inputs.oil, 288, 5000, 876, DiscardMessages());
     ASSERT_TRUE(one.ok);
     EXPECT_NEAR(one.visc, 1e-3, 1e-15);
 
-    double v[] = {0.9, 0.5};
-    double T[] = {278, 298};
-    for (int i = 0; i < 2; ++i) {
-        r.oil.dyViscRef_value[i] = v[i];
-        r.oil.dyViscRef_temp[i] = T[i];
-        r.oil.dyViscRef_fevap[i] = 0;
-    }
-    auto m = Filled(r);
-    ViscosityEstimate e = ViscosityAtTemperature(m->inputs.oil, 293, 5000, 900, m->Messages());
+    SetPoints(DYNAMIC(r.oil), {{0.9, 278, 0}, {0.5, 298, 0}});
+    ViscosityEstimate e =
+        ViscosityAtTemperature(Filled(r)->inputs.oil, 293, 5000, 900, DiscardMessages());
     ASSERT_TRUE(e.ok);
     EXPECT_NEAR(e.visc, 0.5 / 900 * std::exp(5000 * (1.0 / 293 - 1.0 / 298)), 1e-15);
 }
@@ -137,17 +126,13 @@ struct StopCase {
     double InitialOilValues::*unset;  // a fresh value left unset, or nullptr
 };
 
-std::ostream& operator<<(std::ostream& os, const StopCase& c) {
-    return os << c.what;
-}
-
 class PreparationStops : public ::testing::TestWithParam<StopCase> {};
 
 TEST_P(PreparationStops, WithTheMessage) {
+    SCOPED_TRACE(GetParam().what);
     CollectingSink sink;
     Records r;
-    GetParam().change(r.oil);
-    r.Instant(100);
+    GetParam().change(r.Instant(100).oil);
     auto m = NewModel(&sink);
     EXPECT_FALSE(SetUpFrom(*m, r));
     EXPECT_TRUE(sink.Contains(GetParam().message));
@@ -181,9 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"weathered dynamic viscosity",
                  [](InputOil& o) {
                      o.viscRef_value[0] = NoData;
-                     o.dyViscRef_value[0] = 0.02;
-                     o.dyViscRef_temp[0] = 288;
-                     o.dyViscRef_fevap[0] = 0.1;
+                     SetPoints(DYNAMIC(o), {{0.02, 288, 0.1}});
                  },
                  "initial viscosity must be unweathered", nullptr, &InitialOilValues::visc0},
         StopCase{"second cut does not rise",
@@ -197,26 +180,20 @@ INSTANTIATE_TEST_SUITE_P(
                  "Refined oils must have distillation cuts.", nullptr, nullptr}));
 
 TEST(PrepareOil, MinimumThicknessOfRefinedProductsAndCrudes) {
+    // Heavy fuel oil is refined, but far above 100 cSt.
+    const std::pair<InputOil, double> oils[] = {
+        {testing::Diesel(), 5e-5}, {testing::HeavyFuelOil(), 1e-4}, {testing::LightCrude(), 1e-4}};
     Records r;
-    r.oil = testing::Diesel();
-    r.Instant(100);
-    auto m = NewModel();
-    ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->inputs.oil.minThickness, 5e-5);
-    r.oil = testing::HeavyFuelOil();  // refined, but far above 100 cSt
-    ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->inputs.oil.minThickness, 1e-4);
-    r.oil = testing::LightCrude();
-    ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->inputs.oil.minThickness, 1e-4);
+    for (const auto& [oil, thickness] : oils) {
+        r.Instant(100).oil = oil;
+        EXPECT_EQ(testing::SetUpNew(r)->inputs.oil.minThickness, thickness) << oil.dist_temp[0];
+    }
 }
 
 TEST(PrepareOil, EstimatesApiAndBoilingLineWhenMissing) {
     Records r;
-    r.oil.api = NoData;
-    r.Instant(100);
-    auto m = NewModel();
-    ASSERT_TRUE(SetUpFrom(*m, r));
+    r.Instant(100).oil.api = NoData;
+    auto m = testing::SetUpNew(r);
     double T = m->inputs.waterTemp;
     EXPECT_NEAR(m->inputs.oil.api,
                 141500 / ((1 - 0.0008 * (289.0 - T)) * m->setup.InitialOil.rho0) - 131.5, 1e-9);
@@ -227,14 +204,12 @@ TEST(PrepareOil, EstimatesApiAndBoilingLineWhenMissing) {
 TEST(PrepareOil, DenserThanTheWaterWarnsAndTheRunGoesOn) {
     CollectingSink sink;
     Records r;
-    r.oil = testing::BasicOil("crude", 8, 1040, 5000, 15);
-    r.Instant(100);
-    auto m = NewModel(&sink);
-    ASSERT_TRUE(testing::RunFrom(*m, r));
+    r.Instant(100).oil = testing::BasicOil("crude", 8, 1040, 5000, 15);
+    auto m = testing::RunNew(r, &sink);
     EXPECT_TRUE(sink.Contains("Oil is denser than surrounding water. Will sink"));
     EXPECT_FALSE(sink.Contains("Initial LE area not properly set"));
     EXPECT_GT(m->setup.buoyancy, 0);
-    const StepResult& last = m->results.result[m->run.numSteps - 1];
+    const StepResult& last = testing::LastStep(*m);
     EXPECT_NEAR(last.released.best, 100, 1e-9);
     EXPECT_GT(last.remaining.best, 0);
     // The emulsion is held at the water density (to the last digits of the
@@ -249,12 +224,13 @@ struct WaterCase {
 
 class WaterContent : public ::testing::TestWithParam<WaterCase> {};
 
-TEST_P(WaterContent, FromTheDynamicViscosity) {
-    auto m = NewModel();
-    double rho = 900;
-    EmulsionLimits e = EmulsionWaterContent(m->inputs.oil, GetParam().mu / rho, rho);
+TEST_P(WaterContent, FromTheDynamicViscosityUnlessGiven) {
+    OilState oil = NewModel()->inputs.oil;
+    EmulsionLimits e = EmulsionWaterContent(oil, GetParam().mu / 900, 900);
     EXPECT_NEAR(e.waterContent, GetParam().Y, 5e-4);
     EXPECT_NEAR(e.areaFactor, 6 / 1e-6 * e.waterContent / (1 - e.waterContent), 1e-3);
+    oil.waterContent = 0.5;
+    EXPECT_EQ(EmulsionWaterContent(oil, GetParam().mu / 900, 900).waterContent, 0.5);
 }
 
 INSTANTIATE_TEST_SUITE_P(Oil, WaterContent,
@@ -263,16 +239,9 @@ INSTANTIATE_TEST_SUITE_P(Oil, WaterContent,
                                            // Beyond about 635 kg/(m s) no water at all.
                                            WaterCase{5000, 0.0}));
 
-TEST(PrepareOil, WaterContentGivenIsKept) {
-    auto m = NewModel();
-    m->inputs.oil.waterContent = 0.5;
-    EXPECT_EQ(EmulsionWaterContent(m->inputs.oil, 1, 900).waterContent, 0.5);
-}
-
 TEST(PrepareOil, WaterUptakeRateOfAViscousOilIsRaisedToItsFloor) {
     Records r;
-    r.oil = testing::BasicOil("crude", 15, 960, 1e6 / 960.0, 15);  // 1 kg/(m s) at 15 deg C
-    r.Instant(100);
+    r.Instant(100).oil = testing::BasicOil("crude", 15, 960, 1e6 / 960.0, 15);  // 1 kg/(m s)
     auto m = NewModel();
     ASSERT_TRUE(SetUpFrom(*m, r));
     EXPECT_EQ(m->inputs.oil.waterUptakeRate, 1e-6);
@@ -291,14 +260,11 @@ struct OnsetCase {
     double high, low;
 };
 
-std::ostream& operator<<(std::ostream& os, const OnsetCase& c) {
-    return os << c.what;
-}
-
 class EmulsionOnsetTest : public ::testing::TestWithParam<OnsetCase> {};
 
 TEST_P(EmulsionOnsetTest, FractionEvaporatedAtTheOnset) {
     const OnsetCase& c = GetParam();
+    SCOPED_TRACE(c.what);
     auto m = NewModel();
     std::strcpy(m->inputs.oil.productType, c.type);
     m->inputs.oil.api = 30;

@@ -71,43 +71,6 @@ std::uint64_t FingerprintOf(DagTriangulation& t, const Cloud& c) {
     return f.Value();
 }
 
-// Patches a few grid units across: most points merge, and survivors move
-// into the reach of others.
-Cloud Patches(std::uint32_t seed, int n) {
-    ModelRandom r;
-    r.Seed(seed);
-    Cloud c;
-    double cx[12], cy[12];
-    for (int k = 0; k < 12; ++k) {
-        cx[k] = r.Fraction() * 5000;
-        cy[k] = r.Fraction() * 5000;
-    }
-    for (int i = 0; i < n; ++i) {
-        if (i % 10 == 0) {
-            const double px = r.Fraction() * 5000;
-            c.Add(px, r.Fraction() * 5000);
-            continue;
-        }
-        const int k = r.Next() % 12;
-        const double px = cx[k] + (r.Fraction() - 0.5) * 8;
-        c.Add(px, cy[k] + (r.Fraction() - 0.5) * 8);
-    }
-    return c;
-}
-
-// Whole-numbered positions on a small lattice: repeated points, many points
-// on one line and four on one circle, points on the edges of triangles.
-Cloud Lattice(std::uint32_t seed, int n, int columns, int rows, double step) {
-    ModelRandom r;
-    r.Seed(seed);
-    Cloud c;
-    for (int i = 0; i < n; ++i) {
-        const double px = r.Next() % columns * step;
-        c.Add(px, r.Next() % rows * step);
-    }
-    return c;
-}
-
 // Points about 1.5 grid units apart along a few lines: merges chain along
 // them, each survivor moving toward the next point.
 Cloud Chains(std::uint32_t seed) {
