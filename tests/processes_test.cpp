@@ -139,11 +139,6 @@ TEST(Processes, MiddleOnsetInThePassWithoutUncertainty) {
     EXPECT_EQ(OnsetValues(m->inputs, 0, 0).time, 18000);
 }
 
-TEST(Processes, DensityOfTheEmulsionNeverExceedsTheWater) {
-    auto m = Prepared();
-    EXPECT_EQ(EmulsionDensity(m->inputs, m->setup, 1.0, 0.8), m->inputs.waterDensity);
-}
-
 TEST(Processes, MooneyConstantIsHeld) {
     auto m = Prepared();
     m->inputs.oil.viscMultiplier = NoData;

@@ -43,13 +43,6 @@ TEST(StepLoop, WithoutUncertaintyTheEnvelopeIsTheBestRun) {
     }
 }
 
-TEST(StepLoop, ContainedReleaseHasBothLEsAndTheBoomedAreaFromTheFirstStep) {
-    auto m = RunNew(Records(12).Boomed(10, 1000));
-    EXPECT_EQ(m->results.result[0].released.best, 10);
-    EXPECT_EQ(m->results.result[0].slickArea, 1000);
-    EXPECT_EQ(LastStep(*m).slickArea, 1000);
-}
-
 // Every uncertainty case of the volume scales the released amount with its
 // LE volumes, so no case ever has more oil afloat than it released.
 TEST(StepLoop, VolumeUncertaintyBandsTheReleasedAmount) {
@@ -126,18 +119,6 @@ TEST(StepLoop, AbsentQuantitiesAreMarkedInTheFirstStep) {
     EXPECT_EQ(first.skimmed.best, 0);  // skimming happens later: present
     EXPECT_GT(LastStep(*m).skimmed.best, 0);
     EXPECT_EQ(LastStep(*m).skimmed.high, LastStep(*m).skimmed.best);
-}
-
-TEST(StepLoop, WindUncertaintyStaysWithinTheWindLimits) {
-    Records r(12);
-    r.Instant(100).wind.speed[0] = 29;
-    r.uncertainty.windFlag = 1;
-    r.uncertainty.wind = 5;
-    r.uncertainty.windUnits = 3;
-    auto m = RunNew(r);
-    EXPECT_NEAR(m->inputs.windUnc, 5, 1e-12);
-    EXPECT_EQ(m->setup.maxWind, 30);
-    EXPECT_EQ(m->setup.minWind, 1);
 }
 
 // An oil that holds no benzene at all puts none into the air: the results
