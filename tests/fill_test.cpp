@@ -98,36 +98,19 @@ TEST(Fill, UnknownUnitCodeStopsTheFillAndLeavesItsFlag) {
     EXPECT_FALSE(m->run.envChanged);
 
     m->run.responseChanged = false;
-    InputBurn b;
-    b.num = 1;
-    b.startHour[0] = 1;
-    b.thick[0] = 10;
-    b.thickUnits[0] = 7;
-    FillBurn(*m, b);
+    Records r;
+    FillBurn(*m, r.Burn(1, 10, 7, NoData).burn);
     EXPECT_FALSE(m->run.responseChanged);
 }
 
 TEST(Fill, ResponseOperationsInSI) {
     auto m = NewModel();
     Records r;
-    r.burn.num = 1;
-    r.burn.startHour[0] = 2;
-    r.burn.thick[0] = 10;
-    r.burn.thickUnits[0] = 1;
-    r.burn.area[0] = 100;
-    r.burn.areaUnits[0] = 1;
+    r.Burn(2, 10, 1, 100, 1).Skim(1, 10, NoData).Spray(3, 2, 50, 80);
     r.burn.burnRegRate = 0.004;
     r.burn.burnRegRateUnits = 2;
-    r.skimmer.num = 1;
-    r.skimmer.startHour[0] = 1;
-    r.skimmer.duration[0] = 10;
     r.skimmer.amount[0] = 100;
     r.skimmer.amountUnits[0] = kVolBarrels;
-    r.dispersant.num = 1;
-    r.dispersant.startHour[0] = 3;
-    r.dispersant.duration[0] = 2;
-    r.dispersant.dispersed[0] = 50;
-    r.dispersant.sprayed[0] = 80;
     r.beached.volUnits = kVolGallons;
     r.beached.vol[5] = 3600;
     FillModel(*m, r.Set());

@@ -89,6 +89,18 @@ struct Records {
         return *this;
     }
 
+    // A burn of oil `thick` thick over `area` (units as in the burn record:
+    // 1 mm, 2 cm; 1 ft2, 3 m2).
+    Records& Burn(int startHour, double thick, int thickUnits, double area, int areaUnits = 3) {
+        const int i = burn.num++;
+        burn.startHour[i] = startHour;
+        burn.thick[i] = thick;
+        burn.thickUnits[i] = thickUnits;
+        burn.area[i] = area;
+        burn.areaUnits[i] = areaUnits;
+        return *this;
+    }
+
     // Volume (20 %), wind (3 m/s) and emulsion uncertainty (the onset
     // fraction give or take emulPercent).
     Records& AllUncertainties(double emulPercent) {

@@ -149,21 +149,27 @@ TEST(Processes, MooneyConstantIsHeld) {
     EXPECT_EQ(MooneyConstant(m->inputs, m->setup, 1e-6), 0.85);
 }
 
-TEST(Processes, NaturalDispersionDirectTermWithoutSediment) {
+TEST(Processes, NaturalDispersion) {
     auto m = Prepared();
     m->inputs.sediment = 0;
     LE e = FreshLE(*m);
-    e.Vol = 1;
-    double A = 100;
-    double D = NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, A, 50);
-    EXPECT_GT(D, 0);
+    auto D = [&](double A, double Vr) {
+        return NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, A, Vr);
+    };
+    const double direct = D(100, 50);
+    EXPECT_GT(direct, 0);
+    // A large viscous release breaks fewer waves.
+    e.visc = 5e-5;
+    EXPECT_GT(D(100, 3200), 0);
+    EXPECT_LT(D(100, 3200), D(100, 100));
+    e.visc = m->setup.InitialOil.visc0;
     // With sediment in the water the oil-sediment term adds to it.
     m->inputs.sediment = 0.05;
-    EXPECT_GT(NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, A, 50), D);
+    EXPECT_GT(D(100, 50), direct);
     // Never more than the LE holds; nothing inside a boom.
-    EXPECT_EQ(NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, 1e12, 50), e.Vol);
+    EXPECT_EQ(D(1e12, 50), e.Vol);
     m->inputs.containedArea = 1000;
-    EXPECT_EQ(NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, A, 50), 0);
+    EXPECT_EQ(D(100, 50), 0);
 }
 
 TEST(Processes, DispersionWavesFollowTheWindCaseAndTheHour) {
@@ -176,17 +182,6 @@ TEST(Processes, DispersionWavesFollowTheWindCaseAndTheHour) {
     EXPECT_NEAR(w.De, 62.5, 1e-12);
     EXPECT_EQ(WavesForDispersion(m->inputs, m->run, 23, 0, 1, 900).Hrms,
               m->inputs.wave[23].best.Hrms);  // last hour
-}
-
-TEST(Processes, LargeViscousReleaseBreaksFewerWaves) {
-    auto m = Prepared();
-    m->inputs.sediment = 0;
-    LE e = FreshLE(*m);
-    e.visc = 5e-5;
-    double small = NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, 100, 100);
-    double large = NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, 100, 3200);
-    EXPECT_GT(large, 0);
-    EXPECT_LT(large, small);
 }
 
 }  // namespace

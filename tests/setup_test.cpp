@@ -216,26 +216,14 @@ TEST(RemovalSchedule, HoursAsLargeAsAWholeNumberGoes) {
     }
 }
 
-// A burn of `area` m2 from the given start hour, of oil `thick` mm thick
-// (or cm with unit 2).
-void AddBurn(Records& r, int startHour, double thick, double area, int unit = 1) {
-    const int i = r.burn.num++;
-    r.burn.startHour[i] = startHour;
-    r.burn.thick[i] = thick;
-    r.burn.thickUnits[i] = unit;
-    r.burn.area[i] = area;
-    r.burn.areaUnits[i] = 3;
-}
-
 TEST(RemovalSchedule, Burns) {
     Records r;
     r.Instant(1000);
     // 500 m2 of 10 mm oil at the default 0.04 mm/s: 250 s at 0.02 m3/s; a
     // second short burn in the same hour adds to it.
-    AddBurn(r, 4, 10, 500);
-    AddBurn(r, 4, 10, 500);
+    r.Burn(4, 10, 1, 500).Burn(4, 10, 1, 500);
     // 2.5 hours from start hour 1: 360 mm at 0.04 mm/s is 9000 s.
-    AddBurn(r, 1, 360, 100);
+    r.Burn(1, 360, 1, 100);
     auto m = SetUpNew(r);
     EXPECT_NEAR(m->setup.response[3].burn, 2 * 250 * 0.02 / 3600, 1e-12);
     double q = 4e-5 * 100;
@@ -246,7 +234,7 @@ TEST(RemovalSchedule, Burns) {
 
     // A regression rate given replaces the default: 1 cm at 0.1 mm/s is 100 s.
     r.burn.num = 0;
-    AddBurn(r, 1, 1, 100, 2);
+    r.Burn(1, 1, 2, 100);
     r.burn.burnRegRate = 0.1;
     r.burn.burnRegRateUnits = 1;
     ASSERT_TRUE(SetUpFrom(*m, r));
