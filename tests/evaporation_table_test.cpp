@@ -45,10 +45,7 @@ std::unique_ptr<WeatheringModel> WithCuts(std::vector<double> T, std::vector<dou
 }
 
 TEST(PseudoComponents, CrudeWithoutCutsFollowsItsBoilingLine) {
-    auto m = NewModel();
-    m->inputs.waterTemp = 288.15;
-    std::strcpy(m->inputs.oil.productType, "crude");
-    m->inputs.oil.distKind = 1;
+    auto m = WithCuts({}, {}, 1);
     m->inputs.oil.T0 = 400;
     m->inputs.oil.TG = 600;
     ASSERT_TRUE(Components(*m));
@@ -124,6 +121,14 @@ TEST(VapourPressure, IsTheAmbientPressureAtTheBoilingPoint) {
     EXPECT_LT(VapourPressure(450, 101300, 288), VapourPressure(400, 101300, 288));
 }
 
+// The benzene concentration over an oil holding the mole fraction `xb`
+// of benzene, at 15 deg C.
+double Benzene(double xb, const double* row) {
+    const double Mb = 0.07811, Vb = Mb / 877;
+    const double Cb = 133 * std::pow(10.0, 7.9622 - 1785 / 288.15) / (8.3144 * 288.15);
+    return xb * (row[kEvMv] / Vb) * Mb * Cb;
+}
+
 class EvaporationTableTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -150,9 +155,7 @@ TEST_F(EvaporationTableTest, RowZeroIsTheFreshOil) {
     EXPECT_EQ(row[kEvEx], 0);
     EXPECT_NEAR(row[kEvFevap], 0, 1e-15);
     EXPECT_NEAR(row[kEvMv], 1 / Sn, 1e-18);
-    double xb = 0.004 * 870 / 877, Mb = 0.07811, Vb = Mb / 877;
-    double Cb = 133 * std::pow(10.0, 7.9622 - 1785 / 288.15) / (8.3144 * 288.15);
-    EXPECT_NEAR(row[kEvBenz], xb * (row[kEvMv] / Vb) * Mb * Cb, 1e-15);
+    EXPECT_NEAR(row[kEvBenz], Benzene(0.004 * 870 / 877, row), 1e-15);
     EXPECT_NEAR(m->setup.evapConst, 0.006564 * std::pow(0.018 / (Mn / Sn), 0.333), 1e-15);
     EXPECT_EQ(m->setup.evap.rows, kMaxEvapRows);
 }
@@ -188,10 +191,8 @@ TEST_F(EvaporationTableTest, CalmWindCollapsesTheExposures) {
 TEST_F(EvaporationTableTest, WithoutABenzeneValueItIsEstimatedFromTheApi) {
     m->inputs.oil.benzene = NoData;
     ASSERT_TRUE(Table(*m));
-    double xb = (31 - 10) * 0.014 + 0.001, Mb = 0.07811, Vb = Mb / 877;
-    double Cb = 133 * std::pow(10.0, 7.9622 - 1785 / 288.15) / (8.3144 * 288.15);
-    EXPECT_NEAR(m->setup.evap.row[0][kEvBenz], xb * (m->setup.evap.row[0][kEvMv] / Vb) * Mb * Cb,
-                1e-15);
+    const double* row = m->setup.evap.row[0];
+    EXPECT_NEAR(row[kEvBenz], Benzene((31 - 10) * 0.014 + 0.001, row), 1e-15);
     // A very heavy crude would be estimated below nothing: it has none.
     m->inputs.oil.api = 8;
     ASSERT_TRUE(Table(*m));

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <ostream>
 
 #include "model/run_length.h"
 #include "model_fixture.h"
@@ -17,10 +16,6 @@ using testing::SetUpNew;
 struct StepCase {
     int hours, stepsPerHour, deltat;
 };
-
-std::ostream& operator<<(std::ostream& os, const StepCase& c) {
-    return os << c.hours << " hours";
-}
 
 class TimeStepTest : public ::testing::TestWithParam<StepCase> {};
 
@@ -62,10 +57,6 @@ struct LECase {
     double volume;
     int expected;
 };
-
-std::ostream& operator<<(std::ostream& os, const LECase& c) {
-    return os << c.volume << " m3";
-}
 
 class LECountTest : public ::testing::TestWithParam<LECase> {};
 

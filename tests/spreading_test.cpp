@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -33,10 +32,6 @@ struct BoomCase {
     double perLE;      // m2
     double thick;      // m
 };
-
-std::ostream& operator<<(std::ostream& os, const BoomCase& c) {
-    return os << "10 m3 in " << c.contained << " m2";
-}
 
 class BoomedSpreadTest : public ::testing::TestWithParam<BoomCase> {};
 
@@ -89,10 +84,6 @@ struct OpenCase {
     double instant;     // m3 at hour 1, 0 for none
     double continuous;  // m3/h from hour 1 to hour 24, 0 for none
 };
-
-std::ostream& operator<<(std::ostream& os, const OpenCase& c) {
-    return os << c.name;
-}
 
 class OpenWaterSpreadTest : public ::testing::TestWithParam<OpenCase> {
 protected:

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <limits>
 #include <map>
-#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -189,10 +188,6 @@ struct CloudCase {
     int points;
     std::uint32_t seed;
 };
-
-std::ostream& operator<<(std::ostream& os, const CloudCase& c) {
-    return os << (c.clustered ? "clustered " : "uniform ") << c.points << " seed " << c.seed;
-}
 
 class RandomCloudTest : public ::testing::TestWithParam<CloudCase> {};
 
