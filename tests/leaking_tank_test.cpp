@@ -11,20 +11,16 @@ namespace {
 // A 10 m cube holding 800 m3 (8 m of oil), a 20 cm round hole 1 m above the
 // bottom, the outside water at the tank bottom.
 InputTank Cube() {
-    InputTank t;
-    t.flag = true;
-    t.tHeight = t.tWidth = t.tLength = 10;
-    t.tUnits = 1;
-    t.oVol = 800;
-    t.oUnits = 3;
-    t.hDiam = 0.2;
-    t.hArea = 0.2 * 0.2 * kPi / 4;
-    t.hUnits = 1;
-    t.zHeight = 1;
-    t.zUnits = 1;
-    t.wHeight = 0;
-    t.wUnits = 1;
-    return t;
+    return {.flag = true,
+            .tHeight = 10,
+            .tWidth = 10,
+            .tLength = 10,
+            .oVol = 800,
+            .oUnits = 3,
+            .hDiam = 0.2,
+            .hArea = 0.2 * 0.2 * kPi / 4,
+            .zHeight = 1,
+            .wHeight = 0};
 }
 
 struct Outflow {
@@ -206,17 +202,17 @@ TEST(LeakingTank, ReleaseLongerThan120HoursIsCutButItsDurationIsNot) {
 }
 
 TEST(LeakingTank, PreparationConvertsFeetGallonsAndInches) {
-    InputTank in = Cube();
-    in.tUnits = 2;
-    in.tHeight = in.tWidth = in.tLength = 10;
-    in.oVol = 1000;
-    in.oUnits = 2;
-    in.hDiam = 2;
-    in.hArea = 3;
-    in.hUnits = 4;
-    in.Cd = 0.5;
     TankModel t;
-    PrepareTankModel(t, in);
+    PrepareTankModel(t, {.tHeight = 10,
+                         .tWidth = 10,
+                         .tLength = 10,
+                         .tUnits = 2,
+                         .oVol = 1000,
+                         .oUnits = 2,
+                         .hDiam = 2,
+                         .hArea = 3,
+                         .hUnits = 4,
+                         .Cd = 0.5});
     EXPECT_NEAR(t.tankHeight, 3.048, 1e-12);
     EXPECT_NEAR(t.bottomArea, 3.048 * 3.048, 1e-12);
     EXPECT_NEAR(t.oilVolume, 3.785411784, 1e-12);
