@@ -112,7 +112,10 @@ TEST(StepLoop, AbsentQuantitiesAreMarkedInTheFirstStep) {
     EXPECT_EQ(first.burned.high, NoData);
     EXPECT_EQ(first.beached.low, NoData);
     EXPECT_EQ(first.dispersed.best, NoData);
+    // The smoothing keeps the mark of the absent water content.
     EXPECT_EQ(first.water.mean, NoData);
+    EXPECT_EQ(first.water.low, NoData);
+    EXPECT_EQ(m->results.result[1].water.mean, 0);
     EXPECT_EQ(first.skimmed.best, 0);  // skimming happens later: present
     EXPECT_GT(LastStep(*m).skimmed.best, 0);
     EXPECT_EQ(LastStep(*m).skimmed.high, LastStep(*m).skimmed.best);
