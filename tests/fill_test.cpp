@@ -9,23 +9,16 @@ namespace {
 using testing::NewModel;
 using testing::Records;
 
-TEST(Fill, TonsBecomeVolumeThroughTheOilDensity) {
+TEST(Fill, TonsBecomeVolumeThroughTheOilDensityOrTheApiGravity) {
     auto m = NewModel();
     Records r;
+    r.Instant(10).instant.volUnits = kVolTons;
     r.oil.rhoRef_value[0] = 850;
-    r.Instant(10);
-    r.instant.volUnits = kVolTons;
     FillModel(*m, r.Set());
     EXPECT_NEAR(m->inputs.instVol, 10.673, 5e-4);  // 10 x 907.2 / 850
-}
 
-TEST(Fill, MetricTonsWithoutDensityUseTheApiGravity) {
-    auto m = NewModel();
-    Records r;
-    r.oil.api = 30;
-    r.oil.rhoRef_value[0] = NoData;  // the oil fill then derives one from the API
-    r.Instant(1);
-    r.instant.volUnits = kVolMetricTons;
+    r.Instant(1).instant.volUnits = kVolMetricTons;
+    r.oil.rhoRef_value[0] = NoData;  // the oil fill then derives one from the API 30
     FillModel(*m, r.Set());
     EXPECT_NEAR(m->inputs.oil.rhoRef_value[0], 141500 / 161.5, 1e-9);
     EXPECT_NEAR(m->inputs.oil.rhoRef_temp[0], 288.7, 1e-12);

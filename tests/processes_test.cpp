@@ -57,10 +57,17 @@ TEST(Processes, EmulsificationRateConstantFromWavesOrWind) {
     EXPECT_EQ(EmulsificationRateConstant(m->inputs, 1, 9), 0);
 }
 
-TEST(Processes, OnsetByTimeStartsEveryLEAtTheSameMoment) {
+// A prepared model whose emulsion starts after `hours` or at the fraction
+// evaporated `fraction` (NoData: not given).
+std::unique_ptr<WeatheringModel> WithOnset(double hours, double fraction) {
     auto m = Prepared();
-    m->inputs.oil.bulltimeHigh = 2;
-    m->inputs.oil.bullwinkleHigh = NoData;
+    m->inputs.oil.bulltimeHigh = hours;
+    m->inputs.oil.bullwinkleHigh = fraction;
+    return m;
+}
+
+TEST(Processes, OnsetByTimeStartsEveryLEAtTheSameMoment) {
+    auto m = WithOnset(2, NoData);
     double Kem = EmulsificationRateConstant(m->inputs, NoData, 10);
     LE e = FreshLE(*m);
     Emulsify(m->inputs, 7199, 22, Kem, e, 0, 0);
@@ -74,9 +81,7 @@ TEST(Processes, OnsetByTimeStartsEveryLEAtTheSameMoment) {
 }
 
 TEST(Processes, OnsetByEvaporationRemembersItsMoment) {
-    auto m = Prepared();
-    m->inputs.oil.bulltimeHigh = NoData;
-    m->inputs.oil.bullwinkleHigh = 0.1;
+    auto m = WithOnset(NoData, 0.1);
     double Kem = EmulsificationRateConstant(m->inputs, NoData, 10);
     LE e = FreshLE(*m);
     e.f_evap = 0.05;
@@ -111,9 +116,7 @@ TEST(Processes, WaterContentReachesItsMaximumAndDropletsShrink) {
 }
 
 TEST(Processes, NoOnsetValuesMeansNoWaterEver) {
-    auto m = Prepared();
-    m->inputs.oil.bulltimeHigh = NoData;
-    m->inputs.oil.bullwinkleHigh = NoData;
+    auto m = WithOnset(NoData, NoData);
     LE e = FreshLE(*m);
     e.f_evap = 0.9;
     for (int t = 0; t < 100000; t += 900)
