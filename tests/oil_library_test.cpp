@@ -220,7 +220,7 @@ struct CustomLibTest : ::testing::Test {
     }
 };
 
-TEST_F(CustomLibTest, SavingIntoAMissingLibraryMakesThreeLines) {
+TEST_F(CustomLibTest, SavingIntoAMissingLibraryMakesThreeLinesAndDeletingLeavesTwo) {
     EXPECT_EQ(lib.Load(), kTableNotFound);
     SetOil("Test Oil, Lab", "30");
     lib.SetFieldText(oilfield::kOilId, "C1");
@@ -230,11 +230,7 @@ TEST_F(CustomLibTest, SavingIntoAMissingLibraryMakesThreeLines) {
     EXPECT_FALSE(std::filesystem::exists(path + ".bak"));
     ASSERT_EQ(lib.Summaries().size(), 1u);
     EXPECT_EQ(lib.Date(), "03/05/2024");
-}
-
-TEST_F(CustomLibTest, DeletingTheOnlyOilLeavesTheTwoFirstLines) {
-    SetOil("Only", "30");
-    ASSERT_EQ(lib.SaveRecord(-1), kTableOk);
+    // Deleting the only oil leaves the two first lines.
     ASSERT_EQ(lib.DeleteRecord(lib.Summaries().at(0).position), kTableOk);
     EXPECT_EQ(ReadFile(path), "1.0\t03/05/2024\tormix\n" + Header());
     EXPECT_TRUE(lib.Summaries().empty());
