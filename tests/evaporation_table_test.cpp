@@ -61,18 +61,6 @@ TEST(PseudoComponents, CrudeWithoutCutsFollowsItsBoilingLine) {
     }
 }
 
-TEST(PseudoComponents, CutsByVolume) {
-    auto m = WithCuts({400, 450, 500}, {0.1, 0.3, 0.5});
-    ASSERT_TRUE(Components(*m));
-    ASSERT_EQ(m->inputs.oil.componentCount, 4);
-    double TB[] = {387.5, 425, 475, 562.5};
-    double f[] = {0.1, 0.2, 0.2, 0.5};
-    for (int j = 0; j < 4; ++j) {
-        EXPECT_NEAR(BoilingPointOf(*m, j), TB[j], 1e-6) << j;
-        EXPECT_NEAR(m->inputs.oil.compFraction[j], f[j], 1e-12) << j;
-    }
-}
-
 TEST(PseudoComponents, VeryLightFirstCutAndHeavyResidueAreHeld) {
     // Extrapolated back, the first boiling point falls below 273 K.
     auto m = WithCuts({280, 500}, {0.4, 0.5});
@@ -86,11 +74,19 @@ TEST(PseudoComponents, VeryLightFirstCutAndHeavyResidueAreHeld) {
     EXPECT_NEAR(BoilingPointOf(*heavy, 2), 1500, 1e-6);
 }
 
-TEST(PseudoComponents, WeightFractionsBecomeVolumeFractionsFavouringLightOnes) {
+// Cuts by volume give the fractions between them; by weight, fractions
+// that favour the light components.
+TEST(PseudoComponents, CutsByVolumeOrWeight) {
     auto byVolume = WithCuts({400, 450, 500}, {0.1, 0.3, 0.5}, 2);
     auto byWeight = WithCuts({400, 450, 500}, {0.1, 0.3, 0.5}, 3);
     ASSERT_TRUE(Components(*byVolume));
     ASSERT_TRUE(Components(*byWeight));
+    ASSERT_EQ(byVolume->inputs.oil.componentCount, 4);
+    const double TB[] = {387.5, 425, 475, 562.5}, f[] = {0.1, 0.2, 0.2, 0.5};
+    for (int j = 0; j < 4; ++j) {
+        EXPECT_NEAR(BoilingPointOf(*byVolume, j), TB[j], 1e-6) << j;
+        EXPECT_NEAR(byVolume->inputs.oil.compFraction[j], f[j], 1e-12) << j;
+    }
     double sum = 0;
     for (int j = 0; j < 4; ++j)
         sum += byWeight->inputs.oil.compFraction[j];
@@ -100,10 +96,9 @@ TEST(PseudoComponents, WeightFractionsBecomeVolumeFractionsFavouringLightOnes) {
     EXPECT_LT(byWeight->inputs.oil.compFraction[3], byVolume->inputs.oil.compFraction[3]);
     const OilState& o = byWeight->inputs.oil;
     double norm = 0;
-    double w[] = {0.1, 0.2, 0.2, 0.5};
     for (int k = 0; k < 4; ++k)
-        norm += o.compMolarVolume[k] / o.compMolecularWeight[k] * w[k];
-    EXPECT_NEAR(o.compFraction[1], w[1] * o.compMolarVolume[1] / o.compMolecularWeight[1] / norm,
+        norm += o.compMolarVolume[k] / o.compMolecularWeight[k] * f[k];
+    EXPECT_NEAR(o.compFraction[1], f[1] * o.compMolarVolume[1] / o.compMolecularWeight[1] / norm,
                 1e-15);
 }
 

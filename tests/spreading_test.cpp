@@ -132,9 +132,7 @@ INSTANTIATE_TEST_SUITE_P(Spreading, OpenWaterSpreadTest,
                                            OpenCase{"thin_120h", 120, 1, 0},
                                            OpenCase{"large_instant_48h", 48, 20000, 0},
                                            OpenCase{"continuous_and_instant_36h", 36, 500, 40}),
-                         [](const ::testing::TestParamInfo<OpenCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The whole run of the thin case: once released, the slick never covers more
 // than the oil at the minimum thickness, and no LE is given less than its
