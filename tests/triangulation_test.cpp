@@ -93,26 +93,31 @@ void ExpectDelaunayOfSurvivors(const DagTriangulation& t, int n) {
     }
 }
 
-TEST(Triangulation, FewerThanThreePointsGiveNoTriangles) {
+// Fewer than three points, points on a line and identical points give no
+// triangles; non-finite points take no part; a square gives two.
+TEST(Triangulation, DegenerateCloudsAndASquare) {
     CollectingSink sink;
     DagTriangulation t(sink);
     const double x[] = {0, 10}, y[] = {0, 5};
     for (int n = 0; n < 3; ++n)
         EXPECT_EQ(t.CalculateDagTri(x, y, n), 0) << n << " points";
     EXPECT_EQ(t.CalculateDagTri(nullptr, nullptr, 5), 0);
-    EXPECT_TRUE(sink.messages.empty());
-}
-
-TEST(Triangulation, SquareGivesTwoTrianglesAndALineNone) {
-    CollectingSink sink;
-    DagTriangulation t(sink);
-    const double sx[] = {0, 100, 100, 0}, sy[] = {0, 0, 100, 100};
-    ASSERT_EQ(t.CalculateDagTri(sx, sy, 4), 2);
-    ExpectDelaunayOfSurvivors(t, 4);
     const double lx[] = {0, 50, 100}, ly[] = {0, 25, 50};
     EXPECT_EQ(t.CalculateDagTri(lx, ly, 3), 0);
     const double cx[] = {0, 10, 20, 30, 40}, cy[] = {7, 7, 7, 7, 7};
     EXPECT_EQ(t.CalculateDagTri(cx, cy, 5), 0);
+    const double same[] = {5, 5, 5, 5};
+    EXPECT_EQ(t.CalculateDagTri(same, same, 4), 0);
+    const double sx[] = {0, 100, 100, 0}, sy[] = {0, 0, 100, 100};
+    ASSERT_EQ(t.CalculateDagTri(sx, sy, 4), 2);
+    ExpectDelaunayOfSurvivors(t, 4);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nx[] = {0, nan, 100, 100, inf, 0}, ny[] = {0, 1, 0, 100, 3, 100};
+    ASSERT_EQ(t.CalculateDagTri(nx, ny, 6), 2);
+    ExpectDelaunayOfSurvivors(t, 6);
+    EXPECT_EQ(t.Points().weight[1], 0);
+    EXPECT_EQ(t.Points().weight[4], 0);
     EXPECT_TRUE(sink.messages.empty());
 }
 
@@ -152,21 +157,6 @@ TEST(Triangulation, PointsCloserThanTwoGridUnitsMergeToTheirWeightedMean) {
     // Exactly 2 units apart is not close: point 6 is a corner of its own.
     EXPECT_EQ(p.weight[6], 1);
     ExpectDelaunayOfSurvivors(t, 7);
-}
-
-TEST(Triangulation, IdenticalAndNonFinitePointsTakeNoPart) {
-    CollectingSink sink;
-    DagTriangulation t(sink);
-    const double same[] = {5, 5, 5, 5};
-    EXPECT_EQ(t.CalculateDagTri(same, same, 4), 0);
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    const double x[] = {0, nan, 100, 100, inf, 0}, y[] = {0, 1, 0, 100, 3, 100};
-    ASSERT_EQ(t.CalculateDagTri(x, y, 6), 2);
-    ExpectDelaunayOfSurvivors(t, 6);
-    EXPECT_EQ(t.Points().weight[1], 0);
-    EXPECT_EQ(t.Points().weight[4], 0);
-    EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST(Triangulation, StorageThatCannotGrowEndsWithTheStepName) {
