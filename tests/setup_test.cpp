@@ -163,39 +163,16 @@ TEST(RemovalSchedule, DispersantSpray) {
     }
 }
 
-TEST(RemovalSchedule, OperationsBeforeTheReleaseAreSkipped) {
-    // The second starts beyond the run: nothing either.
-    auto m = SetUpNew(Records().Instant(100).Spray(0, 5, 100, 100).Spray(125, 5, 100, 100));
-    for (const ResponseHour& h : m->setup.response)
-        EXPECT_EQ(h.chemDisp, 0);
-}
-
-TEST(RemovalSchedule, SkimmingByAmountOrRate) {
-    CollectingSink sink;
-    Records r;
-    // 100 bbl over 10 hours; a rate to past the run's end at hour 120;
-    // neither rate nor amount.
-    r.Instant(100).Skim(1, 10, NoData).Skim(115, 10, 36).Skim(20, 2, NoData);
-    r.skimmer.amount[0] = 100;
-    r.skimmer.amountUnits[0] = kVolBarrels;
-    auto m = SetUpNew(r, &sink);
-    EXPECT_NEAR(m->setup.response[0].skim, 15.8987294928 / 36000, 1e-15);
-    EXPECT_NEAR(m->setup.response[9].skim, 15.8987294928 / 36000, 1e-15);
-    EXPECT_EQ(m->setup.response[10].skim, 0);
-    EXPECT_NEAR(m->setup.response[114].skim, 0.01, 1e-15);
-    EXPECT_NEAR(m->setup.response[119].skim, 0.01, 1e-15);
-    EXPECT_EQ(m->setup.response[113].skim, 0);
-    EXPECT_EQ(m->setup.response[19].skim, 0);
-    EXPECT_TRUE(sink.Contains("No skim rate or amount"));
-}
-
 // A scenario file carries the operations' hours as they stand: the largest
 // whole numbers must neither overflow nor reach past the run.
 TEST(RemovalSchedule, HoursAsLargeAsAWholeNumberGoes) {
     constexpr int kLargest = 2147483647;
-    // From hours 117 and 118 to the end of the run; and from a start that never comes.
+    // From hours 117 and 118 to the end of the run; and from a start that never
+    // comes. Sprays before the release or beyond the run give nothing either.
     auto m = SetUpNew(Records()
                           .Instant(100)
+                          .Spray(0, 5, 100, 100)
+                          .Spray(125, 5, 100, 100)
                           .Skim(117, kLargest, 36)
                           .Skim(kLargest, kLargest, 36)
                           .Spray(118, kLargest, 50, 80)
