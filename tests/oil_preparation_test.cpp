@@ -66,24 +66,16 @@ TEST(ViscosityAtTemperature, OneKinematicPointCorrectedToTheWater) {
     EXPECT_NEAR(v.evapConst, 6.48, 0.01);
 }
 
-struct EvapConstCase {
-    double cSt;
-    double expected;
-};
-
-class EvapConstLimits : public ::testing::TestWithParam<EvapConstCase> {};
-
-TEST_P(EvapConstLimits, HeldWithinTwoAndTwelve) {
-    Records r;
-    SetPoints(KINEMATIC(r.oil), {{GetParam().cSt * 1e-6, 288, 0}});
-    EXPECT_NEAR(
-        ViscosityAtTemperature(Filled(r)->inputs.oil, 288, 5000, 876, DiscardMessages()).evapConst,
-        GetParam().expected, 1e-9);
+TEST(ViscosityAtTemperature, EvaporationConstantIsHeldWithinTwoAndTwelve) {
+    for (auto [cSt, expected] : {std::pair{1.0, 2.0}, {16.0, 6.0}, {100.0, 12.0}, {5000.0, 12.0}}) {
+        Records r;
+        SetPoints(KINEMATIC(r.oil), {{cSt * 1e-6, 288, 0}});
+        EXPECT_NEAR(ViscosityAtTemperature(Filled(r)->inputs.oil, 288, 5000, 876, DiscardMessages())
+                        .evapConst,
+                    expected, 1e-9)
+            << cSt << " cSt";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Oil, EvapConstLimits,
-                         ::testing::Values(EvapConstCase{1, 2}, EvapConstCase{16, 6},
-                                           EvapConstCase{100, 12}, EvapConstCase{5000, 12}));
 
 // Several points: the fresh one closest to the water temperature, and the
 // weathered ones tell how evaporation raises viscosity.
@@ -217,27 +209,17 @@ TEST(PrepareOil, DenserThanTheWaterWarnsAndTheRunGoesOn) {
     EXPECT_NEAR(last.density.mean, m->inputs.waterDensity, 1e-9);
 }
 
-struct WaterCase {
-    double mu;  // kg/(m s)
-    double Y;
-};
-
-class WaterContent : public ::testing::TestWithParam<WaterCase> {};
-
-TEST_P(WaterContent, FromTheDynamicViscosityUnlessGiven) {
-    OilState oil = NewModel()->inputs.oil;
-    EmulsionLimits e = EmulsionWaterContent(oil, GetParam().mu / 900, 900);
-    EXPECT_NEAR(e.waterContent, GetParam().Y, 5e-4);
-    EXPECT_NEAR(e.areaFactor, 6 / 1e-6 * e.waterContent / (1 - e.waterContent), 1e-3);
-    oil.waterContent = 0.5;
-    EXPECT_EQ(EmulsionWaterContent(oil, GetParam().mu / 900, 900).waterContent, 0.5);
+TEST(PrepareOil, WaterContentFromTheDynamicViscosityUnlessGiven) {
+    // Beyond about 635 kg/(m s) no water at all.
+    for (auto [mu, Y] : {std::pair{0.01, 0.9}, {0.05, 0.9}, {0.5, 0.681}, {5000.0, 0.0}}) {
+        OilState oil = NewModel()->inputs.oil;
+        EmulsionLimits e = EmulsionWaterContent(oil, mu / 900, 900);
+        EXPECT_NEAR(e.waterContent, Y, 5e-4) << mu << " kg/(m s)";
+        EXPECT_NEAR(e.areaFactor, 6 / 1e-6 * e.waterContent / (1 - e.waterContent), 1e-3);
+        oil.waterContent = 0.5;
+        EXPECT_EQ(EmulsionWaterContent(oil, mu / 900, 900).waterContent, 0.5);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Oil, WaterContent,
-                         ::testing::Values(WaterCase{0.01, 0.9}, WaterCase{0.05, 0.9},
-                                           WaterCase{0.5, 0.681},
-                                           // Beyond about 635 kg/(m s) no water at all.
-                                           WaterCase{5000, 0.0}));
 
 TEST(PrepareOil, WaterUptakeRateOfAViscousOilIsRaisedToItsFloor) {
     Records r;

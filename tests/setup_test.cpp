@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 #include "model/run_length.h"
 #include "model_fixture.h"
@@ -13,25 +15,22 @@ using testing::Records;
 using testing::SetUpFrom;
 using testing::SetUpNew;
 
-struct StepCase {
-    int hours, stepsPerHour, deltat;
-};
-
-class TimeStepTest : public ::testing::TestWithParam<StepCase> {};
-
-TEST_P(TimeStepTest, StepsPerHourFollowTheLengthOfTheRun) {
-    auto m = SetUpNew(Records(GetParam().hours).Instant(100));
-    EXPECT_EQ(m->run.numHours, GetParam().hours);
-    EXPECT_EQ(m->run.stepsPerHour, GetParam().stepsPerHour);
-    EXPECT_EQ(m->run.deltat, GetParam().deltat);
-    EXPECT_EQ(m->run.numSteps, GetParam().hours * GetParam().stepsPerHour);
+TEST(SetUp, StepsPerHourFollowTheLengthOfTheRun) {
+    // Hours, steps an hour, seconds a step.
+    for (auto [hours, perHour, deltat] : {std::array{12, 8, 450},
+                                          {13, 6, 600},
+                                          {24, 6, 600},
+                                          {25, 4, 900},
+                                          {48, 4, 900},
+                                          {49, 2, 1800},
+                                          {120, 2, 1800}}) {
+        auto m = SetUpNew(Records(hours).Instant(100));
+        EXPECT_EQ(m->run.numHours, hours);
+        EXPECT_EQ(m->run.stepsPerHour, perHour) << hours << " hours";
+        EXPECT_EQ(m->run.deltat, deltat) << hours << " hours";
+        EXPECT_EQ(m->run.numSteps, hours * perHour);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Model, TimeStepTest,
-                         ::testing::Values(StepCase{12, 8, 450}, StepCase{13, 6, 600},
-                                           StepCase{24, 6, 600}, StepCase{25, 4, 900},
-                                           StepCase{48, 4, 900}, StepCase{49, 2, 1800},
-                                           StepCase{120, 2, 1800}));
 
 // The run says what ended it: the last wind, or the 5 day limit.
 TEST(SetUp, HoursOfTheRunEndAtTheLastGivenWind) {
@@ -53,25 +52,20 @@ TEST(SetUp, HoursOfTheRunEndAtTheLastGivenWind) {
     EXPECT_EQ(RunLengthOf(*m).end, RunEnd::NoWind);
 }
 
-struct LECase {
-    double volume;
-    int expected;
-};
-
-class LECountTest : public ::testing::TestWithParam<LECase> {};
-
-TEST_P(LECountTest, SingleInstantaneousRelease) {
-    auto m = SetUpNew(Records().Instant(GetParam().volume));
-    EXPECT_EQ(m->les.numLEs, GetParam().expected);
-    EXPECT_EQ(m->setup.releaseHours, 1);
-    EXPECT_EQ(m->setup.release[0].nLE, GetParam().expected);
-    EXPECT_DOUBLE_EQ(m->setup.release[0].volLE * m->setup.release[0].nLE, GetParam().volume);
+TEST(SetUp, LEsOfASingleInstantaneousReleaseFollowItsVolume) {
+    for (auto [volume, count] : {std::pair{5.0, 120},
+                                 {9.99, 120},
+                                 {10.0, 180},
+                                 {999.0, 180},
+                                 {1000.0, 240},
+                                 {50000.0, 240}}) {
+        auto m = SetUpNew(Records().Instant(volume));
+        EXPECT_EQ(m->les.numLEs, count) << volume << " m3";
+        EXPECT_EQ(m->setup.releaseHours, 1);
+        EXPECT_EQ(m->setup.release[0].nLE, count);
+        EXPECT_DOUBLE_EQ(m->setup.release[0].volLE * m->setup.release[0].nLE, volume);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Model, LECountTest,
-                         ::testing::Values(LECase{5, 120}, LECase{9.99, 120}, LECase{10, 180},
-                                           LECase{999, 180}, LECase{1000, 240},
-                                           LECase{50000, 240}));
 
 TEST(SetUp, ContinuousReleaseHourlyVolumes) {
     Records r;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -243,54 +244,42 @@ TEST(Spreading, ThreadsWaitingForTheSpreadingTakeHoursAndChangeNoBit) {
     EXPECT_EQ(testing::Texts(aloneSink), testing::Texts(besideSink));
 }
 
-class DriftTest : public ::testing::TestWithParam<double> {};
-
 // Mean drift over many particles: the random walk averages out, the wind
 // drift is 1.2 percent of the wind with factor 0 and 3 percent with factor 1,
 // away from where the wind blows from.
-TEST_P(DriftTest, WindDriftFollowsTheSpreadingFactor) {
+TEST(Spreading, WindDriftFollowsTheSpreadingFactor) {
     auto m = NewModel();
     ASSERT_TRUE(SetUpFrom(*m, Records(12).Instant(100)));  // 10 m/s from the west, 450 s steps
-    const double alpha = GetParam();
-    std::vector<Particle> p(4000, Particle{1, 0, 0, 0, 1, alpha, m->les.le[0].spreadCoeff});
-    DriftStep(*m, 0, m->run.deltat, p.data(), 4000);
-    double mx = 0, my = 0;
-    for (const Particle& q : p) {
-        mx += q.x / 4000;
-        my += q.y / 4000;
+    for (double alpha : {0.0, 1.0}) {
+        std::vector<Particle> p(4000, Particle{1, 0, 0, 0, 1, alpha, m->les.le[0].spreadCoeff});
+        DriftStep(*m, 0, m->run.deltat, p.data(), 4000);
+        double mx = 0, my = 0;
+        for (const Particle& q : p) {
+            mx += q.x / 4000;
+            my += q.y / 4000;
+        }
+        const double d = (0.012 + 0.018 * alpha) * 10 * 450;
+        EXPECT_NEAR(mx, -std::sin(270 * 3.14 / 180) * d, 3.0) << alpha;
+        EXPECT_NEAR(my, -std::cos(270 * 3.14 / 180) * d, 3.0) << alpha;
     }
-    const double d = (0.012 + 0.018 * alpha) * 10 * 450;
-    EXPECT_NEAR(mx, -std::sin(270 * 3.14 / 180) * d, 3.0);
-    EXPECT_NEAR(my, -std::cos(270 * 3.14 / 180) * d, 3.0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Spreading, DriftTest, ::testing::Values(0.0, 1.0));
 
 // In the first half of an hour's steps only the LEs released before its
 // middle move (of an odd number released in the hour, the larger half);
 // from the middle on, all that are out.
-struct MovingCase {
-    int h, sph, c, n;
-    int firstHalf, secondHalf;  // LEs moving in each step of each half
-};
-
-class MovingLEsTest : public ::testing::TestWithParam<MovingCase> {};
-
-TEST_P(MovingLEsTest, TheLEsReleasedLateInTheHourStartMovingAtItsMiddle) {
-    const MovingCase& c = GetParam();
-    for (int k = 0; k < c.sph; ++k) {
-        const int s = c.h * c.sph + k;
-        const int expected = 2 * k < c.sph ? c.firstHalf : c.secondHalf;
-        EXPECT_EQ(MovingLEs(s, c.h, c.sph, c.c, c.n), expected) << "step " << k << " of the hour";
-    }
+TEST(Spreading, TheLEsReleasedLateInTheHourStartMovingAtItsMiddle) {
+    // Hour, steps an hour, LEs out by its end, LEs released in it; LEs moving
+    // in each step of each half.
+    for (auto [h, sph, c, n, firstHalf, secondHalf] :
+         {std::array{2, 8, 30, 10, 25, 30},   // 20 out before
+          std::array{0, 2, 5, 5, 3, 5},       // odd: 3 of 5 first
+          std::array{4, 2, 12, 0, 12, 12},    // no release
+          std::array{0, 8, 1, 1, 1, 1},       // a lone LE moves
+          std::array{1, 8, 40, 40, 20, 40}})  // all new
+        for (int k = 0; k < sph; ++k)
+            EXPECT_EQ(MovingLEs(h * sph + k, h, sph, c, n), 2 * k < sph ? firstHalf : secondHalf)
+                << "hour " << h << " of " << c << " LEs, step " << k;
 }
-
-INSTANTIATE_TEST_SUITE_P(Spreading, MovingLEsTest,
-                         ::testing::Values(MovingCase{2, 8, 30, 10, 25, 30},    // 20 out before
-                                           MovingCase{0, 2, 5, 5, 3, 5},        // odd: 3 of 5 first
-                                           MovingCase{4, 2, 12, 0, 12, 12},     // no release
-                                           MovingCase{0, 8, 1, 1, 1, 1},        // a lone LE moves
-                                           MovingCase{1, 8, 40, 40, 20, 40}));  // all new
 
 }  // namespace
 }  // namespace ormix
