@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "core/constants.h"
 #include "tests/temp_dir.h"
@@ -18,35 +19,22 @@ using testing::WriteFile;
 
 const char* const kNames[] = {"Name", "ID", "API"};
 
-struct NumberCase {
-    const char* text;
-    int decimals;
-    double expected;
-};
-
-class ParseNumber : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(ParseNumber, ReadsAsTheLibraryReads) {
-    const NumberCase& c = GetParam();
-    double v = ParseTableNumber(c.text, c.decimals);
-    if (c.expected == NoData)
-        EXPECT_EQ(v, NoData) << c.text;
-    else
-        EXPECT_NEAR(v, c.expected, 1e-12) << c.text;
+TEST(ParseNumber, ReadsAsTheLibraryReads) {
+    // Text, decimals, value (-999: none).
+    const std::tuple<const char*, int, double> cases[] = {
+        {"", 4, NoData},          {"-999", 4, NoData},
+        {"-999.0000", 2, NoData}, {"abc", 4, NoData},
+        {"-", 4, NoData},         {".", 4, NoData},
+        {"nan", 4, NoData},       {"inf", 4, NoData},
+        {"1e40", 4, NoData},  // beyond single precision
+        {"12abc", 4, 12.0},       {"  3.14159", 2, 3.14},
+        {"+7", 0, 7.0},           {".5", 1, 0.5},
+        {"2.5", 0, 3.0},          {"-2.5", 0, -2.0},
+        {"1e-05", 10, 1e-5},      {"0.0000123456", 10, 1.23456e-5},
+        {"876.5", 6, 876.5},      {"30.12346", 4, 30.1235}};
+    for (auto [text, decimals, expected] : cases)
+        EXPECT_NEAR(ParseTableNumber(text, decimals), expected, 1e-12) << '"' << text << '"';
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Fields, ParseNumber,
-    ::testing::Values(NumberCase{"", 4, NoData}, NumberCase{"-999", 4, NoData},
-                      NumberCase{"-999.0000", 2, NoData}, NumberCase{"abc", 4, NoData},
-                      NumberCase{"-", 4, NoData}, NumberCase{".", 4, NoData},
-                      NumberCase{"nan", 4, NoData}, NumberCase{"inf", 4, NoData},
-                      NumberCase{"1e40", 4, NoData},  // beyond single precision
-                      NumberCase{"12abc", 4, 12.0}, NumberCase{"  3.14159", 2, 3.14},
-                      NumberCase{"+7", 0, 7.0}, NumberCase{".5", 1, 0.5}, NumberCase{"2.5", 0, 3.0},
-                      NumberCase{"-2.5", 0, -2.0}, NumberCase{"1e-05", 10, 1e-5},
-                      NumberCase{"0.0000123456", 10, 1.23456e-5}, NumberCase{"876.5", 6, 876.5},
-                      NumberCase{"30.12346", 4, 30.1235}));
 
 TEST(FormatNumber, FixedDecimalsAndEmptyForNoData) {
     EXPECT_EQ(FormatTableNumber(876.5, 6), "876.500000");
