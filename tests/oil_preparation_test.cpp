@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <functional>
 #include <ostream>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "model/setup.h"
 #include "model_fixture.h"
@@ -295,43 +299,30 @@ TEST(EmulsionOnset, UncertaintyWidensTheTimeInHoursAndTheFractionInPercent) {
 }
 // Distillation cuts.
 
-struct CutCase {
-    std::vector<double> temps, fracs;
-    int kept;
-    const char* message;  // nullptr: none
-};
-
-class Distillation : public ::testing::TestWithParam<CutCase> {};
-
-TEST_P(Distillation, KeepsTheValidCuts) {
-    CollectingSink sink;
-    auto m = NewModel(&sink);
-    const CutCase& c = GetParam();
-    m->inputs.oil.distKind = 2;
-    m->inputs.oil.cutCount = static_cast<int>(c.temps.size());
-    for (size_t i = 0; i < c.temps.size(); ++i) {
-        m->inputs.oil.dist_temp[i] = c.temps[i];
-        m->inputs.oil.dist_frac[i] = c.fracs[i];
+TEST(Distillation, KeepsTheValidCuts) {
+    // Temperatures, fractions, cuts kept and the message (empty: none).
+    const std::tuple<std::vector<double>, std::vector<double>, int, std::string> cases[] = {
+        {{350, 400, 400}, {0.1, 0.2, 0.3}, 2, "bad distillation temperature data"},
+        {{350, 400, 450, 500, 550, 600, 600}, {.1, .2, .3, .4, .5, .6, .7}, 6, ""},
+        {{350, 400, 450}, {0.1, 0.3, 0.2}, 2, "bad distillation fraction data"},
+        {{270, 400, 450}, {0.1, 0.3, 0.5}, 0, "bad distillation temperature data"},
+        {{350, 400, 450}, {0.1, 0.3, 30}, 2, "bad distillation fraction data"},
+        {{350, 400, 450}, {0.1, 0.3, 0.5}, 3, ""}};
+    for (const auto& [temps, fracs, kept, message] : cases) {
+        CollectingSink sink;
+        OilState oil = NewModel()->inputs.oil;
+        oil.distKind = 2;
+        oil.cutCount = static_cast<int>(temps.size());
+        std::copy(temps.begin(), temps.end(), oil.dist_temp);
+        std::copy(fracs.begin(), fracs.end(), oil.dist_frac);
+        CheckDistillation(oil, sink);
+        EXPECT_EQ(oil.cutCount, kept) << temps.size() << " cuts, " << message;
+        EXPECT_EQ(testing::Texts(sink),
+                  message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
+        for (int i = kept; i < kCuts; ++i)
+            EXPECT_EQ(oil.dist_frac[i], NoData);
     }
-    CheckDistillation(m->inputs.oil, m->Messages());
-    EXPECT_EQ(m->inputs.oil.cutCount, c.kept);
-    if (c.message)
-        EXPECT_TRUE(sink.Contains(c.message));
-    else
-        EXPECT_TRUE(sink.messages.empty());
-    for (int i = c.kept; i < kCuts; ++i)
-        EXPECT_EQ(m->inputs.oil.dist_frac[i], NoData);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Oil, Distillation,
-    ::testing::Values(
-        CutCase{{350, 400, 400}, {0.1, 0.2, 0.3}, 2, "bad distillation temperature data"},
-        CutCase{{350, 400, 450, 500, 550, 600, 600}, {.1, .2, .3, .4, .5, .6, .7}, 6, nullptr},
-        CutCase{{350, 400, 450}, {0.1, 0.3, 0.2}, 2, "bad distillation fraction data"},
-        CutCase{{270, 400, 450}, {0.1, 0.3, 0.5}, 0, "bad distillation temperature data"},
-        CutCase{{350, 400, 450}, {0.1, 0.3, 30}, 2, "bad distillation fraction data"},
-        CutCase{{350, 400, 450}, {0.1, 0.3, 0.5}, 3, nullptr}));
 
 }  // namespace
 }  // namespace ormix

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <tuple>
 
 #include "calculators/smoke_plume.h"
 #include "calculators/smoke_plume_dialog.h"
@@ -144,33 +146,28 @@ TEST(SmokePlume, NegativeOrMissingInputsFail) {
     EXPECT_EQ(status([](Burn& b) { b.rho = -1; }), 0);
 }
 
-struct AirCase {
-    double t;
-    int unit;           // 0 deg F, 1 deg C
-    const char* limit;  // the limit passed ("above 38 degrees C"); nullptr: accepted
-};
-
-class PlumeAirTemperatureTest : public ::testing::TestWithParam<AirCase> {};
-
-TEST_P(PlumeAirTemperatureTest, BoundsInTheUnitTyped) {
-    const AirCase& a = GetParam();
-    PageCheck c = CheckPlumeInputs({150, a.t, a.unit, 10, 0});
-    EXPECT_EQ(c.accepted, a.limit == nullptr);
-    if (a.limit) {
-        const bool warm = a.limit[0] == 'a';
-        EXPECT_EQ(c.message, std::string("Sorry, ORMIX does not support air temperatures ") +
-                                 a.limit + ". Please enter a " + (warm ? "cooler" : "warmer") +
-                                 " air temperature.");
+TEST(SmokePlumeDialog, AirTemperatureBoundsInTheUnitTyped) {
+    // Temperature, unit (0 deg F, 1 deg C), the limit passed (empty: accepted).
+    const std::tuple<double, int, std::string> cases[] = {{38, 1, ""},
+                                                          {38.9, 1, ""},
+                                                          {39, 1, "above 38 degrees C"},
+                                                          {-18, 1, ""},
+                                                          {-18.1, 1, "below -18 degrees C"},
+                                                          {100, 0, ""},
+                                                          {100.1, 0, "above 100 degrees F"},
+                                                          {0, 0, ""},
+                                                          {-0.1, 0, "below 0 degrees F"},
+                                                          {-1, 0, "below 0 degrees F"}};
+    for (const auto& [t, unit, limit] : cases) {
+        PageCheck c = CheckPlumeInputs({150, t, unit, 10, 0});
+        EXPECT_EQ(c.accepted, limit.empty()) << t;
+        if (!limit.empty()) {
+            EXPECT_EQ(c.message, "Sorry, ORMIX does not support air temperatures " + limit +
+                                     ". Please enter a " + (limit[0] == 'a' ? "cooler" : "warmer") +
+                                     " air temperature.");
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Plume, PlumeAirTemperatureTest,
-    ::testing::Values(AirCase{38, 1, nullptr}, AirCase{38.9, 1, nullptr},
-                      AirCase{39, 1, "above 38 degrees C"}, AirCase{-18, 1, nullptr},
-                      AirCase{-18.1, 1, "below -18 degrees C"}, AirCase{100, 0, nullptr},
-                      AirCase{100.1, 0, "above 100 degrees F"}, AirCase{0, 0, nullptr},
-                      AirCase{-0.1, 0, "below 0 degrees F"}, AirCase{-1, 0, "below 0 degrees F"}));
 
 TEST(SmokePlumeDialog, WindAndLocChecks) {
     PlumeSlotValues s{150, 60, 0, 10, 0};
