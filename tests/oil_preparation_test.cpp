@@ -239,44 +239,37 @@ TEST(PrepareOil, WaterUptakeRateOfAViscousOilIsRaisedToItsFloor) {
 
 // Onset of emulsification: a crude of API 30 whose boiling line has TG 600,
 // so the boiling term is (483 - (532.98 - 3.1295 * 30)) / 600 = 0.073175.
-struct OnsetCase {
-    const char* what;
-    const char* type;
-    double asphalt, nickel, vanadium;
-    double given, high;  // the onset given (NoData: none) and the one used
-};
-
-class EmulsionOnsetTest : public ::testing::TestWithParam<OnsetCase> {};
-
-TEST_P(EmulsionOnsetTest, FractionEvaporatedAtTheOnset) {
-    const OnsetCase& c = GetParam();
-    SCOPED_TRACE(c.what);
-    auto m = NewModel();
-    std::strcpy(m->inputs.oil.productType, c.type);
-    m->inputs.oil.api = 30;
-    m->inputs.oil.TG = 600;
-    m->inputs.oil.asphalt = c.asphalt;
-    m->inputs.oil.nickel = c.nickel;
-    m->inputs.oil.vanadium = c.vanadium;
-    m->inputs.oil.bullwinkleHigh = c.given;
-    EmulsionOnset(m->inputs.oil, OilSurroundingsOf(*m));
-    EXPECT_NEAR(m->inputs.oil.bullwinkleHigh, c.high, 1e-9);
-    EXPECT_EQ(m->inputs.oil.bullwinkleLow, NoData);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Oil, EmulsionOnsetTest,
-    ::testing::Values(
+TEST(EmulsionOnset, FractionEvaporatedAtTheOnset) {
+    struct {
+        const char* what;
+        const char* type;
+        double asphalt, nickel, vanadium;
+        double given, high;  // the onset given (NoData: none) and the one used
+    } const cases[] = {
         // Rich in metals: at once, up to the boiling term.
-        OnsetCase{"metals", "crude", NoData, 10, 20, NoData, 0.0365875},
-        OnsetCase{"asphaltenes", "crude", 0.5, NoData, NoData, NoData, 0.1629690196},
-        OnsetCase{"few asphaltenes held at 0.303", "crude", 0.05, NoData, NoData, NoData,
-                  0.1880875},
-        OnsetCase{"from the API", "crude", NoData, NoData, NoData, NoData, 0.1005703312},
+        {"metals", "crude", NoData, 10, 20, NoData, 0.0365875},
+        {"asphaltenes", "crude", 0.5, NoData, NoData, NoData, 0.1629690196},
+        {"few asphaltenes held at 0.303", "crude", 0.05, NoData, NoData, NoData, 0.1880875},
+        {"from the API", "crude", NoData, NoData, NoData, NoData, 0.1005703312},
         // A refined product without an onset waits for total evaporation;
         // one given as 0 % evaporated starts at once.
-        OnsetCase{"refined", "refined", NoData, NoData, NoData, NoData, 1},
-        OnsetCase{"refined at once", "refined", NoData, NoData, NoData, 0, 0}));
+        {"refined", "refined", NoData, NoData, NoData, NoData, 1},
+        {"refined at once", "refined", NoData, NoData, NoData, 0, 0}};
+    for (const auto& c : cases) {
+        auto m = NewModel();
+        OilState& o = m->inputs.oil;
+        std::strcpy(o.productType, c.type);
+        o.api = 30;
+        o.TG = 600;
+        o.asphalt = c.asphalt;
+        o.nickel = c.nickel;
+        o.vanadium = c.vanadium;
+        o.bullwinkleHigh = c.given;
+        EmulsionOnset(o, OilSurroundingsOf(*m));
+        EXPECT_NEAR(o.bullwinkleHigh, c.high, 1e-9) << c.what;
+        EXPECT_EQ(o.bullwinkleLow, NoData) << c.what;
+    }
+}
 
 TEST(EmulsionOnset, UncertaintyWidensTheTimeInHoursAndTheFractionInPercent) {
     auto m = NewModel();
