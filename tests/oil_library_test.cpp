@@ -157,26 +157,22 @@ TEST(LoadFile, ColumnsInAnyOrderReadTheSameValues) {
 
 // The pour point's minimum and maximum, and the texts and sort keys in
 // degrees C and F (after the name, source, location, API and ID).
-class PourPoint : public ::testing::TestWithParam<std::array<const char*, 3>> {};
-
-TEST_P(PourPoint, TextsAndSortKeys) {
-    const auto [min, max, expected] = GetParam();
-    Written w(kLine1 + "Oil Name\tPour Point Min (K)\tPour Point Max (K)\n" + "Oil\t" + min + "\t" +
-              max + "\n");
-    ASSERT_EQ(w.lib.Load(), kTableOk);
-    EXPECT_EQ(Describe(w.lib.Summaries().at(0)), std::string("Oil||||") + expected);
+TEST(Summary, PourPointTextsAndSortKeys) {
+    for (auto [min, max, expected] :
+         {std::array{"<", "266.15", "less than -7|less than 19||9999|-74|186"},
+          {">", "266.15", "greater than -7|greater than 19||9999|-66|194"},
+          {"265.15", "270.15", "-8 to -3|18 to 27||9999|-78|182"},
+          {"270.15", "270.15", "-3|27||9999|-30|270"},
+          {"270.15", "", "-3|27||9999|-30|270"},
+          {"", "270.15", "-3|27||9999|9999|9999"},
+          {"<", "", "|||9999|9999|9999"},
+          {"", "", "|||9999|9999|9999"}}) {
+        Written w(kLine1 + "Oil Name\tPour Point Min (K)\tPour Point Max (K)\n" + "Oil\t" + min +
+                  "\t" + max + "\n");
+        ASSERT_EQ(w.lib.Load(), kTableOk);
+        EXPECT_EQ(Describe(w.lib.Summaries().at(0)), std::string("Oil||||") + expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Ranges, PourPoint,
-    ::testing::Values(std::array{"<", "266.15", "less than -7|less than 19||9999|-74|186"},
-                      std::array{">", "266.15", "greater than -7|greater than 19||9999|-66|194"},
-                      std::array{"265.15", "270.15", "-8 to -3|18 to 27||9999|-78|182"},
-                      std::array{"270.15", "270.15", "-3|27||9999|-30|270"},
-                      std::array{"270.15", "", "-3|27||9999|-30|270"},
-                      std::array{"", "270.15", "-3|27||9999|9999|9999"},
-                      std::array{"<", "", "|||9999|9999|9999"},
-                      std::array{"", "", "|||9999|9999|9999"}));
 
 TEST(Summary, NameAndSourceSplitAtTheFirstCommaAndTextsAreCut) {
     Written w(kLine1 + Header() + Oil("Crude,   Lab, second", "1", "") +
