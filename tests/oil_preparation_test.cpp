@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <functional>
-#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -116,64 +114,60 @@ TEST(ViscosityAtTemperature, DynamicPointsAreTurnedKinematic) {
 // instead of running on with meaningless oil (a 1 kg/m3 density, say).
 struct StopCase {
     const char* what;
-    std::function<void(InputOil&)> change;
+    void (*change)(InputOil&);
     const char* message;
     const char* also;                 // a second message, or nullptr
     double InitialOilValues::*unset;  // a fresh value left unset, or nullptr
 };
 
-class PreparationStops : public ::testing::TestWithParam<StopCase> {};
-
-TEST_P(PreparationStops, WithTheMessage) {
-    SCOPED_TRACE(GetParam().what);
-    CollectingSink sink;
-    Records r;
-    GetParam().change(r.Instant(100).oil);
-    auto m = NewModel(&sink);
-    EXPECT_FALSE(SetUpFrom(*m, r));
-    EXPECT_TRUE(sink.Contains(GetParam().message));
-    if (GetParam().also) {
-        EXPECT_TRUE(sink.Contains(GetParam().also));
-    }
-    if (GetParam().unset) {
-        EXPECT_EQ(m->setup.InitialOil.*GetParam().unset, NoData);
+TEST(PreparationStops, WithTheMessage) {
+    const StopCase cases[] = {
+        {"weathered first density", [](InputOil& o) { o.rhoRef_fevap[0] = 0.1; },
+         "bad density data", nullptr, &InitialOilValues::rho0},
+        {"neither density nor API",
+         [](InputOil& o) {
+             o.rhoRef_value[0] = NoData;
+             o.api = NoData;
+         },
+         "bad density data", nullptr, &InitialOilValues::rho0},
+        {"no viscosity",
+         [](InputOil& o) {
+             o.viscRef_value[0] = NoData;
+             o.dyViscRef_value[0] = NoData;
+         },
+         "no viscosity data", nullptr, &InitialOilValues::visc0},
+        {"weathered kinematic viscosity", [](InputOil& o) { o.viscRef_fevap[0] = 0.1; },
+         "initial viscosity must be unweathered", nullptr, &InitialOilValues::visc0},
+        {"weathered dynamic viscosity",
+         [](InputOil& o) {
+             o.viscRef_value[0] = NoData;
+             SetPoints(DYNAMIC(o), {{0.02, 288, 0.1}});
+         },
+         "initial viscosity must be unweathered", nullptr, &InitialOilValues::visc0},
+        {"second cut does not rise",
+         [](InputOil& o) {
+             o = testing::MediumCrude();
+             o.dist_temp[1] = o.dist_temp[0];
+         },
+         "bad distillation temperature data", " pseudo component calculation error ", nullptr},
+        {"refined without cuts", [](InputOil& o) { std::strcpy(o.productType, "refined"); },
+         "Refined oils must have distillation cuts.", nullptr, nullptr}};
+    for (const StopCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        CollectingSink sink;
+        Records r;
+        c.change(r.Instant(100).oil);
+        auto m = NewModel(&sink);
+        EXPECT_FALSE(SetUpFrom(*m, r));
+        EXPECT_TRUE(sink.Contains(c.message));
+        if (c.also) {
+            EXPECT_TRUE(sink.Contains(c.also));
+        }
+        if (c.unset) {
+            EXPECT_EQ(m->setup.InitialOil.*c.unset, NoData);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Oil, PreparationStops,
-    ::testing::Values(
-        StopCase{"weathered first density", [](InputOil& o) { o.rhoRef_fevap[0] = 0.1; },
-                 "bad density data", nullptr, &InitialOilValues::rho0},
-        StopCase{"neither density nor API",
-                 [](InputOil& o) {
-                     o.rhoRef_value[0] = NoData;
-                     o.api = NoData;
-                 },
-                 "bad density data", nullptr, &InitialOilValues::rho0},
-        StopCase{"no viscosity",
-                 [](InputOil& o) {
-                     o.viscRef_value[0] = NoData;
-                     o.dyViscRef_value[0] = NoData;
-                 },
-                 "no viscosity data", nullptr, &InitialOilValues::visc0},
-        StopCase{"weathered kinematic viscosity", [](InputOil& o) { o.viscRef_fevap[0] = 0.1; },
-                 "initial viscosity must be unweathered", nullptr, &InitialOilValues::visc0},
-        StopCase{"weathered dynamic viscosity",
-                 [](InputOil& o) {
-                     o.viscRef_value[0] = NoData;
-                     SetPoints(DYNAMIC(o), {{0.02, 288, 0.1}});
-                 },
-                 "initial viscosity must be unweathered", nullptr, &InitialOilValues::visc0},
-        StopCase{"second cut does not rise",
-                 [](InputOil& o) {
-                     o = testing::MediumCrude();
-                     o.dist_temp[1] = o.dist_temp[0];
-                 },
-                 "bad distillation temperature data", " pseudo component calculation error ",
-                 nullptr},
-        StopCase{"refined without cuts", [](InputOil& o) { std::strcpy(o.productType, "refined"); },
-                 "Refined oils must have distillation cuts.", nullptr, nullptr}));
 
 TEST(PrepareOil, MinimumThicknessOfRefinedProductsAndCrudes) {
     // Heavy fuel oil is refined, but far above 100 cSt.
