@@ -31,12 +31,13 @@ struct Outflow {
     CollectingSink messages;
 };
 
-void Compute(const InputTank& in, Outflow& out, double rhoW = 1025, double rhoO = 870) {
+Outflow Drain(const InputTank& in, double rhoW = 1025, double rhoO = 870) {
+    Outflow out;
     PrepareTankModel(out.tank, in);
     out.duration = ComputeTankRelease(out.tank, rhoW, rhoO, out.hourly, out.messages);
-    out.total = 0;
     for (double v : out.hourly)
         out.total += v;
+    return out;
 }
 
 // What the drain curve holds: every segment's flow times its length.
@@ -50,8 +51,7 @@ double CurveVolume(const TankModel& t) {
 }
 
 TEST(LeakingTank, VentedDrainStartsAtTheInitialLevelAfterOneTwoHundredthOfTheDrainingTime) {
-    Outflow o;
-    Compute(Cube(), o);
+    const Outflow o = Drain(Cube());
     const double head = 8 - 1, ah = 0.2 * 0.2 * kPi / 4;
     const double T = std::sqrt(19.6 * head) * 100 / (ah * 0.65 * 9.8);
     ASSERT_GT(o.tank.pointCount, 100);
@@ -70,8 +70,7 @@ TEST(LeakingTank, VentedDrainStartsAtTheInitialLevelAfterOneTwoHundredthOfTheDra
 TEST(LeakingTank, HoleAtTheWaterLevelCountsAsUnderwater) {
     InputTank in = Cube();
     in.wHeight = in.zHeight;
-    Outflow o;
-    Compute(in, o);
+    const Outflow o = Drain(in);
     // The underwater drain's first point is the start itself.
     ASSERT_GE(o.tank.pointCount, 2);
     EXPECT_EQ(o.tank.time[0], 0);
@@ -89,8 +88,7 @@ TEST(LeakingTank, UnderwaterDrainNeverReleasesMoreThanTheTankHolds) {
     for (double water : {1.0, 1.1, 1.19, 1.2, 2.0, 4.0, 6.0}) {
         InputTank in = Cube();
         in.wHeight = water;
-        Outflow o;
-        Compute(in, o);
+        const Outflow o = Drain(in);
         EXPECT_LE(o.total, 800 * (1 + 1e-9)) << "water at " << water << " m";
         EXPECT_GT(o.total, 0) << "water at " << water << " m";
         const int last = o.tank.pointCount - 1;
@@ -112,8 +110,7 @@ TEST(LeakingTank, OpeningAtOrAboveTheOilSurfaceOrNoneReleasesNothing) {
             in.hDiam = in.hArea = NoData;
         else
             in.zHeight = hole;
-        Outflow o;
-        Compute(in, o);
+        const Outflow o = Drain(in);
         EXPECT_EQ(o.tank.pointCount, 0);
         EXPECT_EQ(o.duration, 0);
         EXPECT_EQ(o.total, 0);
@@ -125,8 +122,7 @@ TEST(LeakingTank, OpeningAtOrAboveTheOilSurfaceOrNoneReleasesNothing) {
 TEST(LeakingTank, OilHeavierThanTheWaterSinksAndIsNotReleased) {
     InputTank in = Cube();
     in.wHeight = 5;
-    Outflow o;
-    Compute(in, o, 1020, 1020);
+    const Outflow o = Drain(in, 1020, 1020);
     EXPECT_EQ(o.total, 0);
     EXPECT_EQ(o.duration, 0);
     ASSERT_EQ(o.messages.messages.size(), 1u);
@@ -137,8 +133,7 @@ TEST(LeakingTank, OilHeavierThanTheWaterSinksAndIsNotReleased) {
 TEST(LeakingTank, UnventedTankHoledAboveTheWaterIsNotComputed) {
     InputTank in = Cube();
     in.vent = 0;
-    Outflow o;
-    Compute(in, o);
+    const Outflow o = Drain(in);
     EXPECT_EQ(o.total, 0);
     EXPECT_TRUE(o.messages.Contains("Leaking Tank: air ingestion not yet supported."));
 }
@@ -146,23 +141,20 @@ TEST(LeakingTank, UnventedTankHoledAboveTheWaterIsNotComputed) {
 TEST(LeakingTank, NegativeDensitiesTakeTheDefaults) {
     InputTank in = Cube();
     in.wHeight = 3;
-    Outflow given, defaulted;
-    Compute(in, given, 1024, 905.632);
-    Compute(in, defaulted, -1, -1);
+    const Outflow given = Drain(in, 1024, 905.632), defaulted = Drain(in, -1, -1);
     EXPECT_EQ(given.total, defaulted.total);
     EXPECT_EQ(given.duration, defaulted.duration);
 }
 
 TEST(LeakingTank, HigherHoleDrainsLessAndLargerHoleDrainsTheSameOilFaster) {
-    Outflow low, high, wide;
-    Compute(Cube(), low);
+    const Outflow low = Drain(Cube());
     InputTank raised = Cube();
     raised.zHeight = 4;
-    Compute(raised, high);
+    const Outflow high = Drain(raised);
     InputTank widened = Cube();
     widened.hDiam = 0.4;
     widened.hArea = 0.4 * 0.4 * kPi / 4;
-    Compute(widened, wide);
+    const Outflow wide = Drain(widened);
     EXPECT_LT(high.total, low.total);
     EXPECT_NEAR(wide.total, low.total, low.total * 0.01);
     EXPECT_LT(wide.duration, low.duration);
@@ -174,8 +166,7 @@ TEST(LeakingTank, HourlyVolumesShareEachSegmentAcrossHourEnds) {
     InputTank in = Cube();
     in.hDiam = 0.03;
     in.hArea = 0.03 * 0.03 * kPi / 4;
-    Outflow o;
-    Compute(in, o);
+    const Outflow o = Drain(in);
     ASSERT_GT(o.duration, 3 * 3600);
     const double sum = CurveVolume(o.tank);
     EXPECT_NEAR(o.total, sum, sum * 1e-12);
@@ -194,8 +185,7 @@ TEST(LeakingTank, ReleaseLongerThan120HoursIsCutButItsDurationIsNot) {
     in.oVol = 7000;
     in.hDiam = 0.02;
     in.hArea = 0.02 * 0.02 * kPi / 4;
-    Outflow o;
-    Compute(in, o);
+    const Outflow o = Drain(in);
     EXPECT_GT(o.duration, kHours * 3600);
     EXPECT_GT(o.hourly[kHours - 1], 0);
     EXPECT_LT(o.total, CurveVolume(o.tank) * 0.99);
