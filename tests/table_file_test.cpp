@@ -44,52 +44,54 @@ TEST(FormatNumber, FixedDecimalsAndEmptyForNoData) {
     EXPECT_EQ(FormatTableNumber(NAN, 2), "");
 }
 
-TEST(TableFileLines, EveryPairOfLineEndCharactersEndsOneLine) {
+// A table file "t" of three named fields in a fresh directory.
+struct TableFileTest : ::testing::Test {
     TempDir dir;
+    TableFile t{dir.File("t"), kNames, 3, 3};
+    void Write(const std::string& bytes) { WriteFile(dir.File("t"), bytes); }
+};
+
+TEST_F(TableFileTest, EveryPairOfLineEndCharactersEndsOneLine) {
     // CR LF, LF, CR, LF CR, CR CR, LF LF, and a last line without an end.
-    WriteFile(dir.File("t"), "a\r\nb\nc\rd\n\re\r\rf\n\ng");
-    TableFile t(dir.File("t"), kNames, 3, 3);
+    Write("a\r\nb\nc\rd\n\re\r\rf\n\ng");
     ASSERT_EQ(t.Open(true, 0), kTableOk);
-    struct Line {
-        const char* text;
-        long position;
-        int length;
-    };
-    for (Line want : {Line{"a", 0, 3}, Line{"b", 3, 2}, Line{"c", 5, 2}, Line{"d", 7, 3},
-                      Line{"e", 10, 3}, Line{"f", 13, 3}, Line{"g", 16, 1}}) {
+    // Text, position and length with the line's end.
+    for (auto [text, position, length] : {std::tuple{"a", 0, 3},
+                                          {"b", 3, 2},
+                                          {"c", 5, 2},
+                                          {"d", 7, 3},
+                                          {"e", 10, 3},
+                                          {"f", 13, 3},
+                                          {"g", 16, 1}}) {
         ASSERT_EQ(t.ReadLine(true), kTableOk);
-        EXPECT_EQ(t.Line(), want.text);
-        EXPECT_EQ(t.LinePosition(), want.position) << want.text;
-        EXPECT_EQ(t.LineLength(), want.length) << want.text;
+        EXPECT_EQ(t.Line(), text);
+        EXPECT_EQ(t.LinePosition(), position) << text;
+        EXPECT_EQ(t.LineLength(), length) << text;
     }
     EXPECT_EQ(t.ReadLine(true), kTableEnd);
     EXPECT_TRUE(t.AtEnd());
 }
 
-TEST(TableFileLines, ALineHoldsAtMost4095CharactersWithItsEnd) {
-    TempDir dir;
-    TableFile t(dir.File("t"), kNames, 3, 3);
-    WriteFile(dir.File("t"), std::string(4094, 'x') + "\n" + "next\n");
+TEST_F(TableFileTest, ALineHoldsAtMost4095CharactersWithItsEnd) {
+    Write(std::string(4094, 'x') + "\n" + "next\n");
     ASSERT_EQ(t.Open(true, 0), kTableOk);
     EXPECT_EQ(t.ReadLine(false), kTableOk);
     EXPECT_EQ(t.LineLength(), 4095);
     EXPECT_EQ(t.ReadLine(false), kTableOk);
     EXPECT_EQ(t.Line(), "next");
 
-    WriteFile(dir.File("t"), std::string(4095, 'x') + "\n");
+    Write(std::string(4095, 'x') + "\n");
     ASSERT_EQ(t.Open(true, 0), kTableOk);
     EXPECT_EQ(t.ReadLine(false), kTableLineTooLong);
 }
 
-TEST(TableFileFields, At256FieldsFurtherFieldsAreIgnored) {
-    TempDir dir;
+TEST_F(TableFileTest, At256FieldsFurtherFieldsAreIgnored) {
     std::string line;
     for (int i = 0; i < 300; ++i) {
         if (i) line += '\t';
         line += std::to_string(i);
     }
-    WriteFile(dir.File("t"), line + "\n");
-    TableFile t(dir.File("t"), kNames, 3, 3);
+    Write(line + "\n");
     ASSERT_EQ(t.ReadRecordAt(0), kTableOk);
     EXPECT_EQ(t.ColumnCount(), 256);
     EXPECT_EQ(t.Column(255), "255");
@@ -114,9 +116,7 @@ TEST(TableFileFields, TheHeaderSaysWhereEachNamedFieldStands) {
     EXPECT_TRUE(t.IsFieldEmpty(4));
 }
 
-TEST(TableFileWrite, FieldsCannotHoldTabsOrLineBreaksAndLongLinesAreCut) {
-    TempDir dir;
-    TableFile t(dir.File("t"), kNames, 3, 3);
+TEST_F(TableFileTest, FieldsCannotHoldTabsOrLineBreaksAndLongLinesAreCut) {
     ASSERT_EQ(t.BeginReplace(), kTableOk);
     t.SetFieldText(1, "a\tb\nc");
     t.SetFieldNumber(3, 30.25, 1);
