@@ -20,28 +20,29 @@
 namespace ormix {
 namespace {
 
+// A hash of the values added, in order: whole numbers by their 64-bit value,
+// floating ones by their bits.
 class Fingerprint {
 public:
-    void Add(std::uint64_t v) {
+    template <typename T>
+    void Add(T value) {
+        std::uint64_t v;
+        if constexpr (std::is_floating_point_v<T>) {
+            const double d = value;
+            std::memcpy(&v, &d, sizeof v);
+        } else {
+            v = static_cast<std::uint64_t>(static_cast<std::int64_t>(value));
+        }
         for (int i = 0; i < 8; ++i) {
             hash_ ^= (v >> (8 * i)) & 0xff;
             hash_ *= 1099511628211ull;
         }
     }
-    void Add(double v) {
-        std::uint64_t bits;
-        std::memcpy(&bits, &v, sizeof bits);
-        Add(bits);
-    }
     template <typename T>
     void AddAll(const std::vector<T>& values) {
-        Add(static_cast<std::uint64_t>(values.size()));
-        for (T v : values) {
-            if constexpr (std::is_floating_point_v<T>)
-                Add(static_cast<double>(v));
-            else
-                Add(static_cast<std::uint64_t>(static_cast<std::int64_t>(v)));
-        }
+        Add(values.size());
+        for (T v : values)
+            Add(v);
     }
     std::uint64_t Value() const { return hash_; }
 
@@ -50,11 +51,11 @@ private:
 };
 
 void AddResult(Fingerprint& f, const DagTriangulation& t, int count) {
-    f.Add(static_cast<std::uint64_t>(count));
+    f.Add(count);
     for (const DagTriangle& d : t.Triangles())
         for (int k = 0; k < 3; ++k) {
-            f.Add(static_cast<std::uint64_t>(d.corner[k]));
-            f.Add(static_cast<std::uint64_t>(static_cast<std::int64_t>(d.neighbour[k])));
+            f.Add(d.corner[k]);
+            f.Add(d.neighbour[k]);
         }
     const DagPoints& p = t.Points();
     f.AddAll(p.weight);
