@@ -67,10 +67,7 @@ TEST(Fill, ContinuousRatesBecomeCubicMetresPerSecond) {
 
 TEST(Fill, BoomedReleaseReplacesInstantaneous) {
     auto m = NewModel();
-    Records r;
-    r.Instant(50, 3);
-    r.boomed = {true, 1, 10, kVolCubicMetres, 1000, 3};
-    FillModel(*m, r.Set());
+    FillModel(*m, Records().Instant(50, 3).Boomed(10, 1000).Set());
     EXPECT_EQ(m->inputs.instStartHour, 1);
     EXPECT_EQ(m->inputs.instVol, 10);
     EXPECT_EQ(m->inputs.containedArea, 1000);
@@ -79,13 +76,9 @@ TEST(Fill, BoomedReleaseReplacesInstantaneous) {
 TEST(Fill, UnknownUnitCodeStopsTheFillAndLeavesItsFlag) {
     auto m = NewModel();
     m->run.envChanged = false;
-    InputWater w;
-    w.temperature = 15;
-    w.tempUnits = 2;
-    w.speed = 1;
-    w.speedUnits = 9;  // no such unit
-    w.direction = 90;
-    FillWater(*m, w);
+    // Speed unit 9: no such unit.
+    FillWater(*m,
+              {.temperature = 15, .tempUnits = 2, .speed = 1, .speedUnits = 9, .direction = 90});
     EXPECT_NEAR(m->inputs.waterTemp, 288.15, 1e-12);  // written before the unknown code
     EXPECT_EQ(m->inputs.currentDirection, NoData);    // after it: untouched
     EXPECT_FALSE(m->run.envChanged);
