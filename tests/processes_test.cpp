@@ -30,19 +30,6 @@ LE FreshLE(const WeatheringModel& m) {
     return e;
 }
 
-TEST(Processes, EvaporationMiniStepRaisesExposureAndLeavesTheStoredVolume) {
-    LE e{};
-    e.Vol = 2;
-    e.Y = 0.5;
-    e.evex = 10;
-    double row[kEvapColumns] = {0, 1e-3, 0, 0, 0, 0};
-    double E = EvaporationMiniStep(0.004, 0.001, row, 50, e);
-    EXPECT_GT(e.evex, 10);
-    EXPECT_GT(E, 0);
-    EXPECT_LT(E, 2);
-    EXPECT_EQ(e.Vol, 2);  // the step subtracts the sum afterwards
-}
-
 TEST(Processes, EmulsificationRateConstantFromWavesOrWind) {
     auto m = Prepared();
     // A 1 m wave acts like a 6.35 m/s wind: stronger than 5 m/s, weaker than 9.

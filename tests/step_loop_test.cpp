@@ -163,15 +163,13 @@ struct DumpedRun {
 
 class CoreDumpTest : public ::testing::Test {
 protected:
-    std::string ReadDump() { return testing::ReadFile(dir.File("OrmixCore.dmp")); }
-
     // The run with its core dump on the given number of threads.
     void Run(const Records& r, int threads, DumpedRun& out) {
         out.model = NewModel(&out.sink);
         out.model->run.workDir = dir.Path();
         ASSERT_TRUE(testing::SetUpFrom(*out.model, r));
         ASSERT_TRUE(RunModel(*out.model, {.coreDump = true, .threads = threads}));
-        out.dump = ReadDump();
+        out.dump = testing::ReadFile(dir.File("OrmixCore.dmp"));
     }
 
     // Runs on one thread and on `threads`: the dumps, the results and the
