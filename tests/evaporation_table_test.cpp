@@ -45,10 +45,7 @@ std::unique_ptr<WeatheringModel> WithCuts(std::vector<double> T, std::vector<dou
 }
 
 TEST(PseudoComponents, CrudeWithoutCutsFollowsItsBoilingLine) {
-    auto m = NewModel();
-    m->inputs.waterTemp = 288.15;
-    std::strcpy(m->inputs.oil.productType, "crude");
-    m->inputs.oil.distKind = 1;
+    auto m = WithCuts({}, {}, 1);
     m->inputs.oil.T0 = 400;
     m->inputs.oil.TG = 600;
     ASSERT_TRUE(Components(*m));
@@ -61,18 +58,6 @@ TEST(PseudoComponents, CrudeWithoutCutsFollowsItsBoilingLine) {
                     0.04132 - 1.985e-4 * TB[j] + 9.494e-7 * TB[j] * TB[j], 1e-15);
         EXPECT_NEAR(m->inputs.oil.compVapourPressure[j], VapourPressure(TB[j], 101300, 288.15),
                     1e-9);
-    }
-}
-
-TEST(PseudoComponents, CutsByVolume) {
-    auto m = WithCuts({400, 450, 500}, {0.1, 0.3, 0.5});
-    ASSERT_TRUE(Components(*m));
-    ASSERT_EQ(m->inputs.oil.componentCount, 4);
-    double TB[] = {387.5, 425, 475, 562.5};
-    double f[] = {0.1, 0.2, 0.2, 0.5};
-    for (int j = 0; j < 4; ++j) {
-        EXPECT_NEAR(BoilingPointOf(*m, j), TB[j], 1e-6) << j;
-        EXPECT_NEAR(m->inputs.oil.compFraction[j], f[j], 1e-12) << j;
     }
 }
 
@@ -89,11 +74,19 @@ TEST(PseudoComponents, VeryLightFirstCutAndHeavyResidueAreHeld) {
     EXPECT_NEAR(BoilingPointOf(*heavy, 2), 1500, 1e-6);
 }
 
-TEST(PseudoComponents, WeightFractionsBecomeVolumeFractionsFavouringLightOnes) {
+// Cuts by volume give the fractions between them; by weight, fractions
+// that favour the light components.
+TEST(PseudoComponents, CutsByVolumeOrWeight) {
     auto byVolume = WithCuts({400, 450, 500}, {0.1, 0.3, 0.5}, 2);
     auto byWeight = WithCuts({400, 450, 500}, {0.1, 0.3, 0.5}, 3);
     ASSERT_TRUE(Components(*byVolume));
     ASSERT_TRUE(Components(*byWeight));
+    ASSERT_EQ(byVolume->inputs.oil.componentCount, 4);
+    const double TB[] = {387.5, 425, 475, 562.5}, f[] = {0.1, 0.2, 0.2, 0.5};
+    for (int j = 0; j < 4; ++j) {
+        EXPECT_NEAR(BoilingPointOf(*byVolume, j), TB[j], 1e-6) << j;
+        EXPECT_NEAR(byVolume->inputs.oil.compFraction[j], f[j], 1e-12) << j;
+    }
     double sum = 0;
     for (int j = 0; j < 4; ++j)
         sum += byWeight->inputs.oil.compFraction[j];
@@ -103,10 +96,9 @@ TEST(PseudoComponents, WeightFractionsBecomeVolumeFractionsFavouringLightOnes) {
     EXPECT_LT(byWeight->inputs.oil.compFraction[3], byVolume->inputs.oil.compFraction[3]);
     const OilState& o = byWeight->inputs.oil;
     double norm = 0;
-    double w[] = {0.1, 0.2, 0.2, 0.5};
     for (int k = 0; k < 4; ++k)
-        norm += o.compMolarVolume[k] / o.compMolecularWeight[k] * w[k];
-    EXPECT_NEAR(o.compFraction[1], w[1] * o.compMolarVolume[1] / o.compMolecularWeight[1] / norm,
+        norm += o.compMolarVolume[k] / o.compMolecularWeight[k] * f[k];
+    EXPECT_NEAR(o.compFraction[1], f[1] * o.compMolarVolume[1] / o.compMolecularWeight[1] / norm,
                 1e-15);
 }
 
@@ -122,6 +114,14 @@ TEST(PseudoComponents, UnknownDistillationKindIsAnError) {
 TEST(VapourPressure, IsTheAmbientPressureAtTheBoilingPoint) {
     EXPECT_NEAR(VapourPressure(450, 101300, 450), 101300, 1e-9);
     EXPECT_LT(VapourPressure(450, 101300, 288), VapourPressure(400, 101300, 288));
+}
+
+// The benzene concentration over an oil holding the mole fraction `xb`
+// of benzene, at 15 deg C.
+double Benzene(double xb, const double* row) {
+    const double Mb = 0.07811, Vb = Mb / 877;
+    const double Cb = 133 * std::pow(10.0, 7.9622 - 1785 / 288.15) / (8.3144 * 288.15);
+    return xb * (row[kEvMv] / Vb) * Mb * Cb;
 }
 
 class EvaporationTableTest : public ::testing::Test {
@@ -150,9 +150,7 @@ TEST_F(EvaporationTableTest, RowZeroIsTheFreshOil) {
     EXPECT_EQ(row[kEvEx], 0);
     EXPECT_NEAR(row[kEvFevap], 0, 1e-15);
     EXPECT_NEAR(row[kEvMv], 1 / Sn, 1e-18);
-    double xb = 0.004 * 870 / 877, Mb = 0.07811, Vb = Mb / 877;
-    double Cb = 133 * std::pow(10.0, 7.9622 - 1785 / 288.15) / (8.3144 * 288.15);
-    EXPECT_NEAR(row[kEvBenz], xb * (row[kEvMv] / Vb) * Mb * Cb, 1e-15);
+    EXPECT_NEAR(row[kEvBenz], Benzene(0.004 * 870 / 877, row), 1e-15);
     EXPECT_NEAR(m->setup.evapConst, 0.006564 * std::pow(0.018 / (Mn / Sn), 0.333), 1e-15);
     EXPECT_EQ(m->setup.evap.rows, kMaxEvapRows);
 }
@@ -188,10 +186,8 @@ TEST_F(EvaporationTableTest, CalmWindCollapsesTheExposures) {
 TEST_F(EvaporationTableTest, WithoutABenzeneValueItIsEstimatedFromTheApi) {
     m->inputs.oil.benzene = NoData;
     ASSERT_TRUE(Table(*m));
-    double xb = (31 - 10) * 0.014 + 0.001, Mb = 0.07811, Vb = Mb / 877;
-    double Cb = 133 * std::pow(10.0, 7.9622 - 1785 / 288.15) / (8.3144 * 288.15);
-    EXPECT_NEAR(m->setup.evap.row[0][kEvBenz], xb * (m->setup.evap.row[0][kEvMv] / Vb) * Mb * Cb,
-                1e-15);
+    const double* row = m->setup.evap.row[0];
+    EXPECT_NEAR(row[kEvBenz], Benzene((31 - 10) * 0.014 + 0.001, row), 1e-15);
     // A very heavy crude would be estimated below nothing: it has none.
     m->inputs.oil.api = 8;
     ASSERT_TRUE(Table(*m));

@@ -9,23 +9,16 @@ namespace {
 using testing::NewModel;
 using testing::Records;
 
-TEST(Fill, TonsBecomeVolumeThroughTheOilDensity) {
+TEST(Fill, TonsBecomeVolumeThroughTheOilDensityOrTheApiGravity) {
     auto m = NewModel();
     Records r;
+    r.Instant(10).instant.volUnits = kVolTons;
     r.oil.rhoRef_value[0] = 850;
-    r.Instant(10);
-    r.instant.volUnits = kVolTons;
     FillModel(*m, r.Set());
     EXPECT_NEAR(m->inputs.instVol, 10.673, 5e-4);  // 10 x 907.2 / 850
-}
 
-TEST(Fill, MetricTonsWithoutDensityUseTheApiGravity) {
-    auto m = NewModel();
-    Records r;
-    r.oil.api = 30;
-    r.oil.rhoRef_value[0] = NoData;  // the oil fill then derives one from the API
-    r.Instant(1);
-    r.instant.volUnits = kVolMetricTons;
+    r.Instant(1).instant.volUnits = kVolMetricTons;
+    r.oil.rhoRef_value[0] = NoData;  // the oil fill then derives one from the API 30
     FillModel(*m, r.Set());
     EXPECT_NEAR(m->inputs.oil.rhoRef_value[0], 141500 / 161.5, 1e-9);
     EXPECT_NEAR(m->inputs.oil.rhoRef_temp[0], 288.7, 1e-12);
@@ -74,10 +67,7 @@ TEST(Fill, ContinuousRatesBecomeCubicMetresPerSecond) {
 
 TEST(Fill, BoomedReleaseReplacesInstantaneous) {
     auto m = NewModel();
-    Records r;
-    r.Instant(50, 3);
-    r.boomed = {true, 1, 10, kVolCubicMetres, 1000, 3};
-    FillModel(*m, r.Set());
+    FillModel(*m, Records().Instant(50, 3).Boomed(10, 1000).Set());
     EXPECT_EQ(m->inputs.instStartHour, 1);
     EXPECT_EQ(m->inputs.instVol, 10);
     EXPECT_EQ(m->inputs.containedArea, 1000);
@@ -86,48 +76,27 @@ TEST(Fill, BoomedReleaseReplacesInstantaneous) {
 TEST(Fill, UnknownUnitCodeStopsTheFillAndLeavesItsFlag) {
     auto m = NewModel();
     m->run.envChanged = false;
-    InputWater w;
-    w.temperature = 15;
-    w.tempUnits = 2;
-    w.speed = 1;
-    w.speedUnits = 9;  // no such unit
-    w.direction = 90;
-    FillWater(*m, w);
+    // Speed unit 9: no such unit.
+    FillWater(*m,
+              {.temperature = 15, .tempUnits = 2, .speed = 1, .speedUnits = 9, .direction = 90});
     EXPECT_NEAR(m->inputs.waterTemp, 288.15, 1e-12);  // written before the unknown code
     EXPECT_EQ(m->inputs.currentDirection, NoData);    // after it: untouched
     EXPECT_FALSE(m->run.envChanged);
 
     m->run.responseChanged = false;
-    InputBurn b;
-    b.num = 1;
-    b.startHour[0] = 1;
-    b.thick[0] = 10;
-    b.thickUnits[0] = 7;
-    FillBurn(*m, b);
+    Records r;
+    FillBurn(*m, r.Burn(1, 10, 7, NoData).burn);
     EXPECT_FALSE(m->run.responseChanged);
 }
 
 TEST(Fill, ResponseOperationsInSI) {
     auto m = NewModel();
     Records r;
-    r.burn.num = 1;
-    r.burn.startHour[0] = 2;
-    r.burn.thick[0] = 10;
-    r.burn.thickUnits[0] = 1;
-    r.burn.area[0] = 100;
-    r.burn.areaUnits[0] = 1;
+    r.Burn(2, 10, 1, 100, 1).Skim(1, 10, NoData).Spray(3, 2, 50, 80);
     r.burn.burnRegRate = 0.004;
     r.burn.burnRegRateUnits = 2;
-    r.skimmer.num = 1;
-    r.skimmer.startHour[0] = 1;
-    r.skimmer.duration[0] = 10;
     r.skimmer.amount[0] = 100;
     r.skimmer.amountUnits[0] = kVolBarrels;
-    r.dispersant.num = 1;
-    r.dispersant.startHour[0] = 3;
-    r.dispersant.duration[0] = 2;
-    r.dispersant.dispersed[0] = 50;
-    r.dispersant.sprayed[0] = 80;
     r.beached.volUnits = kVolGallons;
     r.beached.vol[5] = 3600;
     FillModel(*m, r.Set());

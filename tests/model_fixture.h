@@ -2,8 +2,12 @@
 // from them, shared by the model tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "model/run.h"
 #include "model/spreading.h"
@@ -58,6 +62,45 @@ struct Records {
         return *this;
     }
 
+    // Oil held in a boom of the given area (m2) from hour 1.
+    Records& Boomed(double m3, double area) {
+        boomed = {true, 1, m3, kVolCubicMetres, area, 3};
+        return *this;
+    }
+
+    // A dispersant operation: `area` percent of the slick sprayed, `dispersed`
+    // percent of the sprayed oil dispersed (stored the other way round).
+    Records& Spray(int startHour, int hours, double area, double dispersed) {
+        const int i = dispersant.num++;
+        dispersant.startHour[i] = startHour;
+        dispersant.duration[i] = hours;
+        dispersant.dispersed[i] = area;
+        dispersant.sprayed[i] = dispersed;
+        return *this;
+    }
+
+    // Skimming at a rate in m3/h (NoData: neither rate nor amount).
+    Records& Skim(int startHour, int hours, double rate) {
+        const int i = skimmer.num++;
+        skimmer.startHour[i] = startHour;
+        skimmer.duration[i] = hours;
+        skimmer.rate[i] = rate;
+        skimmer.rateUnits[i] = 3;
+        return *this;
+    }
+
+    // A burn of oil `thick` thick over `area` (units as in the burn record:
+    // 1 mm, 2 cm; 1 ft2, 3 m2).
+    Records& Burn(int startHour, double thick, int thickUnits, double area, int areaUnits = 3) {
+        const int i = burn.num++;
+        burn.startHour[i] = startHour;
+        burn.thick[i] = thick;
+        burn.thickUnits[i] = thickUnits;
+        burn.area[i] = area;
+        burn.areaUnits[i] = areaUnits;
+        return *this;
+    }
+
     // Volume (20 %), wind (3 m/s) and emulsion uncertainty (the onset
     // fraction give or take emulPercent).
     Records& AllUncertainties(double emulPercent) {
@@ -97,6 +140,30 @@ inline std::unique_ptr<WeatheringModel> NewModel(MessageSink* sink = nullptr) {
     return m;
 }
 
+// The texts of the messages, in order.
+inline std::vector<std::string> Texts(const CollectingSink& sink) {
+    std::vector<std::string> out;
+    for (const Message& m : sink.messages)
+        out.push_back(m.text);
+    return out;
+}
+
+// Whether two models gave every LE the same areas and thicknesses, bit for bit.
+inline bool SameSpread(const WeatheringModel& a, const WeatheringModel& b) {
+    if (a.les.numLEs != b.les.numLEs) return false;
+    for (int i = 0; i < a.les.numLEs; ++i) {
+        const LE &x = a.les.le[i], &y = b.les.le[i];
+        if (std::memcmp(x.area, y.area, sizeof x.area) ||
+            std::memcmp(x.thick, y.thick, sizeof x.thick))
+            return false;
+    }
+    return true;
+}
+
+inline const StepResult& LastStep(const WeatheringModel& m) {
+    return m.results.result[m.run.numSteps - 1];
+}
+
 // Reset, fill and set-up; returns whether set-up succeeded.
 inline bool SetUpFrom(WeatheringModel& m, const Records& r) {
     m.Reset();
@@ -110,6 +177,18 @@ inline bool RunFrom(WeatheringModel& m, const Records& r, bool dump = false) {
     bool ok = RunModel(m, {.coreDump = dump});
     m.CopyRemovalsToEnvelope();
     return ok;
+}
+
+// A new seeded model set up, or run, from the records.
+inline std::unique_ptr<WeatheringModel> SetUpNew(const Records& r, MessageSink* sink = nullptr) {
+    auto m = NewModel(sink);
+    EXPECT_TRUE(SetUpFrom(*m, r));
+    return m;
+}
+inline std::unique_ptr<WeatheringModel> RunNew(const Records& r, MessageSink* sink = nullptr) {
+    auto m = NewModel(sink);
+    EXPECT_TRUE(RunFrom(*m, r));
+    return m;
 }
 
 }  // namespace ormix::testing

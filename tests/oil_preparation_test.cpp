@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <functional>
-#include <ostream>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "model/setup.h"
 #include "model_fixture.h"
@@ -26,75 +28,64 @@ std::unique_ptr<WeatheringModel> Filled(const Records& r, MessageSink* sink = nu
     return m;
 }
 
-TEST(DensityAtTemperature, FromTheApiAloneThroughTheFill) {
+// Reference points of an oil property: value, temperature (K), fraction
+// evaporated.
+struct RefPoint {
+    double value, kelvin, fevap;
+};
+void SetPoints(double* value, double* kelvin, double* fevap, std::initializer_list<RefPoint> p) {
+    int i = 0;
+    for (const RefPoint& q : p) {
+        value[i] = q.value;
+        kelvin[i] = q.kelvin;
+        fevap[i++] = q.fevap;
+    }
+}
+#define DENSITY(o) (o).rhoRef_value, (o).rhoRef_temp, (o).rhoRef_fevap
+#define KINEMATIC(o) (o).viscRef_value, (o).viscRef_temp, (o).viscRef_fevap
+#define DYNAMIC(o) (o).dyViscRef_value, (o).dyViscRef_temp, (o).dyViscRef_fevap
+
+TEST(DensityAtTemperature, FromTheApiAloneOrTheMeanOfFreshAndWeatheredPoints) {
     Records r;
-    for (int i = 0; i < kDensityPoints; ++i)
-        r.oil.rhoRef_value[i] = r.oil.rhoRef_temp[i] = r.oil.rhoRef_fevap[i] = NoData;
-    r.oil.api = 30;
-    auto m = Filled(r);
+    SetPoints(DENSITY(r.oil), {{NoData, NoData, NoData}});
+    auto m = Filled(r);  // the fill derives a density from the API 30
     EXPECT_NEAR(m->inputs.oil.rhoRef_value[0], 876.2, 0.05);
     double expected = m->inputs.oil.rhoRef_value[0] * (1 + 0.0008 * (288.7 - 283.15));
     EXPECT_NEAR(DensityAtTemperature(m->inputs.oil, 283.15, m->Messages()), expected, 1e-9);
-}
 
-TEST(DensityAtTemperature, MeanOfFreshAndWeatheredPoints) {
-    Records r;
-    r.oil.rhoRef_value[0] = 900;
-    r.oil.rhoRef_temp[0] = 288;
-    r.oil.rhoRef_fevap[0] = 0;
-    r.oil.rhoRef_value[1] = 954;
-    r.oil.rhoRef_temp[1] = 288;
-    r.oil.rhoRef_fevap[1] = 0.2;
-    auto m = Filled(r);
+    SetPoints(DENSITY(r.oil), {{900, 288, 0}, {954, 288, 0.2}});
     // 900 and 954 / 1.036 = 920.8.
-    EXPECT_NEAR(DensityAtTemperature(m->inputs.oil, 288, m->Messages()), 910.4, 0.05);
+    EXPECT_NEAR(DensityAtTemperature(Filled(r)->inputs.oil, 288, DiscardMessages()), 910.4, 0.05);
 }
 
 TEST(ViscosityAtTemperature, OneKinematicPointCorrectedToTheWater) {
     Records r;
-    r.oil.viscRef_value[0] = 1e-5;
-    r.oil.viscRef_temp[0] = 288;
-    auto m = Filled(r);
-    ViscosityEstimate v = ViscosityAtTemperature(m->inputs.oil, 278, 5000, 876, m->Messages());
+    SetPoints(KINEMATIC(r.oil), {{1e-5, 288, 0}});
+    ViscosityEstimate v =
+        ViscosityAtTemperature(Filled(r)->inputs.oil, 278, 5000, 876, DiscardMessages());
     ASSERT_TRUE(v.ok);
     EXPECT_NEAR(v.visc, 1.867e-5, 0.001e-5);
     EXPECT_NEAR(v.evapConst, 6.48, 0.01);
 }
 
-struct EvapConstCase {
-    double cSt;
-    double expected;
-};
-
-class EvapConstLimits : public ::testing::TestWithParam<EvapConstCase> {};
-
-TEST_P(EvapConstLimits, HeldWithinTwoAndTwelve) {
-    Records r;
-    r.oil.viscRef_value[0] = GetParam().cSt * 1e-6;
-    r.oil.viscRef_temp[0] = 288;
-    auto m = Filled(r);
-    EXPECT_NEAR(ViscosityAtTemperature(m->inputs.oil, 288, 5000, 876, m->Messages()).evapConst,
-                GetParam().expected, 1e-9);
+TEST(ViscosityAtTemperature, EvaporationConstantIsHeldWithinTwoAndTwelve) {
+    for (auto [cSt, expected] : {std::pair{1.0, 2.0}, {16.0, 6.0}, {100.0, 12.0}, {5000.0, 12.0}}) {
+        Records r;
+        SetPoints(KINEMATIC(r.oil), {{cSt * 1e-6, 288, 0}});
+        EXPECT_NEAR(ViscosityAtTemperature(Filled(r)->inputs.oil, 288, 5000, 876, DiscardMessages())
+                        .evapConst,
+                    expected, 1e-9)
+            << cSt << " cSt";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Oil, EvapConstLimits,
-                         ::testing::Values(EvapConstCase{1, 2}, EvapConstCase{16, 6},
-                                           EvapConstCase{100, 12}, EvapConstCase{5000, 12}));
 
 // Several points: the fresh one closest to the water temperature, and the
 // weathered ones tell how evaporation raises viscosity.
 TEST(ViscosityAtTemperature, SeveralPointsTakeTheClosestFreshOne) {
     Records r;
-    double v[] = {2e-5, 1e-5, 4e-5};
-    double T[] = {278, 298, 298};
-    double f[] = {0, 0, 0.2};
-    for (int i = 0; i < 3; ++i) {
-        r.oil.viscRef_value[i] = v[i];
-        r.oil.viscRef_temp[i] = T[i];
-        r.oil.viscRef_fevap[i] = f[i];
-    }
-    auto m = Filled(r);
-    ViscosityEstimate e = ViscosityAtTemperature(m->inputs.oil, 293, 5000, 876, m->Messages());
+    SetPoints(KINEMATIC(r.oil), {{2e-5, 278, 0}, {1e-5, 298, 0}, {4e-5, 298, 0.2}});
+    ViscosityEstimate e =
+        ViscosityAtTemperature(Filled(r)->inputs.oil, 293, 5000, 876, DiscardMessages());
     ASSERT_TRUE(e.ok);
     double fresh = 1e-5 * std::exp(5000 * (1.0 / 293 - 1.0 / 298));
     EXPECT_NEAR(e.visc, fresh, 1e-18);
@@ -106,23 +97,15 @@ TEST(ViscosityAtTemperature, SeveralPointsTakeTheClosestFreshOne) {
 TEST(ViscosityAtTemperature, DynamicPointsAreTurnedKinematic) {
     Records r;
     r.oil.viscRef_value[0] = NoData;
-    r.oil.dyViscRef_value[0] = 0.876;  // 1000 cP
-    r.oil.dyViscRef_temp[0] = 288;
-    r.oil.dyViscRef_fevap[0] = 0;
+    SetPoints(DYNAMIC(r.oil), {{0.876, 288, 0}});  // 1000 cP
     ViscosityEstimate one =
         ViscosityAtTemperature(Filled(r)->inputs.oil, 288, 5000, 876, DiscardMessages());
     ASSERT_TRUE(one.ok);
     EXPECT_NEAR(one.visc, 1e-3, 1e-15);
 
-    double v[] = {0.9, 0.5};
-    double T[] = {278, 298};
-    for (int i = 0; i < 2; ++i) {
-        r.oil.dyViscRef_value[i] = v[i];
-        r.oil.dyViscRef_temp[i] = T[i];
-        r.oil.dyViscRef_fevap[i] = 0;
-    }
-    auto m = Filled(r);
-    ViscosityEstimate e = ViscosityAtTemperature(m->inputs.oil, 293, 5000, 900, m->Messages());
+    SetPoints(DYNAMIC(r.oil), {{0.9, 278, 0}, {0.5, 298, 0}});
+    ViscosityEstimate e =
+        ViscosityAtTemperature(Filled(r)->inputs.oil, 293, 5000, 900, DiscardMessages());
     ASSERT_TRUE(e.ok);
     EXPECT_NEAR(e.visc, 0.5 / 900 * std::exp(5000 * (1.0 / 293 - 1.0 / 298)), 1e-15);
 }
@@ -131,92 +114,76 @@ TEST(ViscosityAtTemperature, DynamicPointsAreTurnedKinematic) {
 // instead of running on with meaningless oil (a 1 kg/m3 density, say).
 struct StopCase {
     const char* what;
-    std::function<void(InputOil&)> change;
+    void (*change)(InputOil&);
     const char* message;
     const char* also;                 // a second message, or nullptr
     double InitialOilValues::*unset;  // a fresh value left unset, or nullptr
 };
 
-std::ostream& operator<<(std::ostream& os, const StopCase& c) {
-    return os << c.what;
-}
-
-class PreparationStops : public ::testing::TestWithParam<StopCase> {};
-
-TEST_P(PreparationStops, WithTheMessage) {
-    CollectingSink sink;
-    Records r;
-    GetParam().change(r.oil);
-    r.Instant(100);
-    auto m = NewModel(&sink);
-    EXPECT_FALSE(SetUpFrom(*m, r));
-    EXPECT_TRUE(sink.Contains(GetParam().message));
-    if (GetParam().also) {
-        EXPECT_TRUE(sink.Contains(GetParam().also));
+TEST(PreparationStops, WithTheMessage) {
+    const StopCase cases[] = {
+        {"weathered first density", [](InputOil& o) { o.rhoRef_fevap[0] = 0.1; },
+         "bad density data", nullptr, &InitialOilValues::rho0},
+        {"neither density nor API",
+         [](InputOil& o) {
+             o.rhoRef_value[0] = NoData;
+             o.api = NoData;
+         },
+         "bad density data", nullptr, &InitialOilValues::rho0},
+        {"no viscosity",
+         [](InputOil& o) {
+             o.viscRef_value[0] = NoData;
+             o.dyViscRef_value[0] = NoData;
+         },
+         "no viscosity data", nullptr, &InitialOilValues::visc0},
+        {"weathered kinematic viscosity", [](InputOil& o) { o.viscRef_fevap[0] = 0.1; },
+         "initial viscosity must be unweathered", nullptr, &InitialOilValues::visc0},
+        {"weathered dynamic viscosity",
+         [](InputOil& o) {
+             o.viscRef_value[0] = NoData;
+             SetPoints(DYNAMIC(o), {{0.02, 288, 0.1}});
+         },
+         "initial viscosity must be unweathered", nullptr, &InitialOilValues::visc0},
+        {"second cut does not rise",
+         [](InputOil& o) {
+             o = testing::MediumCrude();
+             o.dist_temp[1] = o.dist_temp[0];
+         },
+         "bad distillation temperature data", " pseudo component calculation error ", nullptr},
+        {"refined without cuts", [](InputOil& o) { std::strcpy(o.productType, "refined"); },
+         "Refined oils must have distillation cuts.", nullptr, nullptr}};
+    for (const StopCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        CollectingSink sink;
+        Records r;
+        c.change(r.Instant(100).oil);
+        auto m = NewModel(&sink);
+        EXPECT_FALSE(SetUpFrom(*m, r));
+        EXPECT_TRUE(sink.Contains(c.message));
+        if (c.also) {
+            EXPECT_TRUE(sink.Contains(c.also));
+        }
+        if (c.unset) {
+            EXPECT_EQ(m->setup.InitialOil.*c.unset, NoData);
+        }
     }
-    if (GetParam().unset) {
-        EXPECT_EQ(m->setup.InitialOil.*GetParam().unset, NoData);
-    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Oil, PreparationStops,
-    ::testing::Values(
-        StopCase{"weathered first density", [](InputOil& o) { o.rhoRef_fevap[0] = 0.1; },
-                 "bad density data", nullptr, &InitialOilValues::rho0},
-        StopCase{"neither density nor API",
-                 [](InputOil& o) {
-                     o.rhoRef_value[0] = NoData;
-                     o.api = NoData;
-                 },
-                 "bad density data", nullptr, &InitialOilValues::rho0},
-        StopCase{"no viscosity",
-                 [](InputOil& o) {
-                     o.viscRef_value[0] = NoData;
-                     o.dyViscRef_value[0] = NoData;
-                 },
-                 "no viscosity data", nullptr, &InitialOilValues::visc0},
-        StopCase{"weathered kinematic viscosity", [](InputOil& o) { o.viscRef_fevap[0] = 0.1; },
-                 "initial viscosity must be unweathered", nullptr, &InitialOilValues::visc0},
-        StopCase{"weathered dynamic viscosity",
-                 [](InputOil& o) {
-                     o.viscRef_value[0] = NoData;
-                     o.dyViscRef_value[0] = 0.02;
-                     o.dyViscRef_temp[0] = 288;
-                     o.dyViscRef_fevap[0] = 0.1;
-                 },
-                 "initial viscosity must be unweathered", nullptr, &InitialOilValues::visc0},
-        StopCase{"second cut does not rise",
-                 [](InputOil& o) {
-                     o = testing::MediumCrude();
-                     o.dist_temp[1] = o.dist_temp[0];
-                 },
-                 "bad distillation temperature data", " pseudo component calculation error ",
-                 nullptr},
-        StopCase{"refined without cuts", [](InputOil& o) { std::strcpy(o.productType, "refined"); },
-                 "Refined oils must have distillation cuts.", nullptr, nullptr}));
 
 TEST(PrepareOil, MinimumThicknessOfRefinedProductsAndCrudes) {
+    // Heavy fuel oil is refined, but far above 100 cSt.
+    const std::pair<InputOil, double> oils[] = {
+        {testing::Diesel(), 5e-5}, {testing::HeavyFuelOil(), 1e-4}, {testing::LightCrude(), 1e-4}};
     Records r;
-    r.oil = testing::Diesel();
-    r.Instant(100);
-    auto m = NewModel();
-    ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->inputs.oil.minThickness, 5e-5);
-    r.oil = testing::HeavyFuelOil();  // refined, but far above 100 cSt
-    ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->inputs.oil.minThickness, 1e-4);
-    r.oil = testing::LightCrude();
-    ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->inputs.oil.minThickness, 1e-4);
+    for (const auto& [oil, thickness] : oils) {
+        r.Instant(100).oil = oil;
+        EXPECT_EQ(testing::SetUpNew(r)->inputs.oil.minThickness, thickness) << oil.dist_temp[0];
+    }
 }
 
 TEST(PrepareOil, EstimatesApiAndBoilingLineWhenMissing) {
     Records r;
-    r.oil.api = NoData;
-    r.Instant(100);
-    auto m = NewModel();
-    ASSERT_TRUE(SetUpFrom(*m, r));
+    r.Instant(100).oil.api = NoData;
+    auto m = testing::SetUpNew(r);
     double T = m->inputs.waterTemp;
     EXPECT_NEAR(m->inputs.oil.api,
                 141500 / ((1 - 0.0008 * (289.0 - T)) * m->setup.InitialOil.rho0) - 131.5, 1e-9);
@@ -227,14 +194,12 @@ TEST(PrepareOil, EstimatesApiAndBoilingLineWhenMissing) {
 TEST(PrepareOil, DenserThanTheWaterWarnsAndTheRunGoesOn) {
     CollectingSink sink;
     Records r;
-    r.oil = testing::BasicOil("crude", 8, 1040, 5000, 15);
-    r.Instant(100);
-    auto m = NewModel(&sink);
-    ASSERT_TRUE(testing::RunFrom(*m, r));
+    r.Instant(100).oil = testing::BasicOil("crude", 8, 1040, 5000, 15);
+    auto m = testing::RunNew(r, &sink);
     EXPECT_TRUE(sink.Contains("Oil is denser than surrounding water. Will sink"));
     EXPECT_FALSE(sink.Contains("Initial LE area not properly set"));
     EXPECT_GT(m->setup.buoyancy, 0);
-    const StepResult& last = m->results.result[m->run.numSteps - 1];
+    const StepResult& last = testing::LastStep(*m);
     EXPECT_NEAR(last.released.best, 100, 1e-9);
     EXPECT_GT(last.remaining.best, 0);
     // The emulsion is held at the water density (to the last digits of the
@@ -242,37 +207,21 @@ TEST(PrepareOil, DenserThanTheWaterWarnsAndTheRunGoesOn) {
     EXPECT_NEAR(last.density.mean, m->inputs.waterDensity, 1e-9);
 }
 
-struct WaterCase {
-    double mu;  // kg/(m s)
-    double Y;
-};
-
-class WaterContent : public ::testing::TestWithParam<WaterCase> {};
-
-TEST_P(WaterContent, FromTheDynamicViscosity) {
-    auto m = NewModel();
-    double rho = 900;
-    EmulsionLimits e = EmulsionWaterContent(m->inputs.oil, GetParam().mu / rho, rho);
-    EXPECT_NEAR(e.waterContent, GetParam().Y, 5e-4);
-    EXPECT_NEAR(e.areaFactor, 6 / 1e-6 * e.waterContent / (1 - e.waterContent), 1e-3);
-}
-
-INSTANTIATE_TEST_SUITE_P(Oil, WaterContent,
-                         ::testing::Values(WaterCase{0.01, 0.9}, WaterCase{0.05, 0.9},
-                                           WaterCase{0.5, 0.681},
-                                           // Beyond about 635 kg/(m s) no water at all.
-                                           WaterCase{5000, 0.0}));
-
-TEST(PrepareOil, WaterContentGivenIsKept) {
-    auto m = NewModel();
-    m->inputs.oil.waterContent = 0.5;
-    EXPECT_EQ(EmulsionWaterContent(m->inputs.oil, 1, 900).waterContent, 0.5);
+TEST(PrepareOil, WaterContentFromTheDynamicViscosityUnlessGiven) {
+    // Beyond about 635 kg/(m s) no water at all.
+    for (auto [mu, Y] : {std::pair{0.01, 0.9}, {0.05, 0.9}, {0.5, 0.681}, {5000.0, 0.0}}) {
+        OilState oil = NewModel()->inputs.oil;
+        EmulsionLimits e = EmulsionWaterContent(oil, mu / 900, 900);
+        EXPECT_NEAR(e.waterContent, Y, 5e-4) << mu << " kg/(m s)";
+        EXPECT_NEAR(e.areaFactor, 6 / 1e-6 * e.waterContent / (1 - e.waterContent), 1e-3);
+        oil.waterContent = 0.5;
+        EXPECT_EQ(EmulsionWaterContent(oil, mu / 900, 900).waterContent, 0.5);
+    }
 }
 
 TEST(PrepareOil, WaterUptakeRateOfAViscousOilIsRaisedToItsFloor) {
     Records r;
-    r.oil = testing::BasicOil("crude", 15, 960, 1e6 / 960.0, 15);  // 1 kg/(m s) at 15 deg C
-    r.Instant(100);
+    r.Instant(100).oil = testing::BasicOil("crude", 15, 960, 1e6 / 960.0, 15);  // 1 kg/(m s)
     auto m = NewModel();
     ASSERT_TRUE(SetUpFrom(*m, r));
     EXPECT_EQ(m->inputs.oil.waterUptakeRate, 1e-6);
@@ -284,53 +233,36 @@ TEST(PrepareOil, WaterUptakeRateOfAViscousOilIsRaisedToItsFloor) {
 
 // Onset of emulsification: a crude of API 30 whose boiling line has TG 600,
 // so the boiling term is (483 - (532.98 - 3.1295 * 30)) / 600 = 0.073175.
-struct OnsetCase {
-    const char* what;
-    const char* type;
-    double asphalt, nickel, vanadium;
-    double high, low;
-};
-
-std::ostream& operator<<(std::ostream& os, const OnsetCase& c) {
-    return os << c.what;
-}
-
-class EmulsionOnsetTest : public ::testing::TestWithParam<OnsetCase> {};
-
-TEST_P(EmulsionOnsetTest, FractionEvaporatedAtTheOnset) {
-    const OnsetCase& c = GetParam();
-    auto m = NewModel();
-    std::strcpy(m->inputs.oil.productType, c.type);
-    m->inputs.oil.api = 30;
-    m->inputs.oil.TG = 600;
-    m->inputs.oil.asphalt = c.asphalt;
-    m->inputs.oil.nickel = c.nickel;
-    m->inputs.oil.vanadium = c.vanadium;
-    EmulsionOnset(m->inputs.oil, OilSurroundingsOf(*m));
-    EXPECT_NEAR(m->inputs.oil.bullwinkleHigh, c.high, 1e-9);
-    EXPECT_EQ(m->inputs.oil.bullwinkleLow, c.low);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Oil, EmulsionOnsetTest,
-    ::testing::Values(
+TEST(EmulsionOnset, FractionEvaporatedAtTheOnset) {
+    struct {
+        const char* what;
+        const char* type;
+        double asphalt, nickel, vanadium;
+        double given, high;  // the onset given (NoData: none) and the one used
+    } const cases[] = {
         // Rich in metals: at once, up to the boiling term.
-        OnsetCase{"metals", "crude", NoData, 10, 20, 0.0365875, NoData},
-        OnsetCase{"asphaltenes", "crude", 0.5, NoData, NoData, 0.1629690196, NoData},
-        OnsetCase{"few asphaltenes held at 0.303", "crude", 0.05, NoData, NoData, 0.1880875,
-                  NoData},
-        OnsetCase{"from the API", "crude", NoData, NoData, NoData, 0.1005703312, NoData},
-        // A refined product without an onset waits for total evaporation.
-        OnsetCase{"refined", "refined", NoData, NoData, NoData, 1, NoData}));
-
-// An onset given as 0 % evaporated means at once, for a refined product too:
-// only an onset not given waits for total evaporation.
-TEST(EmulsionOnset, AGivenOnsetAtOnceHoldsForARefinedProduct) {
-    auto m = NewModel();
-    std::strcpy(m->inputs.oil.productType, "refined");
-    m->inputs.oil.bullwinkleHigh = 0;
-    EmulsionOnset(m->inputs.oil, OilSurroundingsOf(*m));
-    EXPECT_EQ(m->inputs.oil.bullwinkleHigh, 0);
+        {"metals", "crude", NoData, 10, 20, NoData, 0.0365875},
+        {"asphaltenes", "crude", 0.5, NoData, NoData, NoData, 0.1629690196},
+        {"few asphaltenes held at 0.303", "crude", 0.05, NoData, NoData, NoData, 0.1880875},
+        {"from the API", "crude", NoData, NoData, NoData, NoData, 0.1005703312},
+        // A refined product without an onset waits for total evaporation;
+        // one given as 0 % evaporated starts at once.
+        {"refined", "refined", NoData, NoData, NoData, NoData, 1},
+        {"refined at once", "refined", NoData, NoData, NoData, 0, 0}};
+    for (const auto& c : cases) {
+        auto m = NewModel();
+        OilState& o = m->inputs.oil;
+        std::strcpy(o.productType, c.type);
+        o.api = 30;
+        o.TG = 600;
+        o.asphalt = c.asphalt;
+        o.nickel = c.nickel;
+        o.vanadium = c.vanadium;
+        o.bullwinkleHigh = c.given;
+        EmulsionOnset(o, OilSurroundingsOf(*m));
+        EXPECT_NEAR(o.bullwinkleHigh, c.high, 1e-9) << c.what;
+        EXPECT_EQ(o.bullwinkleLow, NoData) << c.what;
+    }
 }
 
 TEST(EmulsionOnset, UncertaintyWidensTheTimeInHoursAndTheFractionInPercent) {
@@ -354,43 +286,30 @@ TEST(EmulsionOnset, UncertaintyWidensTheTimeInHoursAndTheFractionInPercent) {
 }
 // Distillation cuts.
 
-struct CutCase {
-    std::vector<double> temps, fracs;
-    int kept;
-    const char* message;  // nullptr: none
-};
-
-class Distillation : public ::testing::TestWithParam<CutCase> {};
-
-TEST_P(Distillation, KeepsTheValidCuts) {
-    CollectingSink sink;
-    auto m = NewModel(&sink);
-    const CutCase& c = GetParam();
-    m->inputs.oil.distKind = 2;
-    m->inputs.oil.cutCount = static_cast<int>(c.temps.size());
-    for (size_t i = 0; i < c.temps.size(); ++i) {
-        m->inputs.oil.dist_temp[i] = c.temps[i];
-        m->inputs.oil.dist_frac[i] = c.fracs[i];
+TEST(Distillation, KeepsTheValidCuts) {
+    // Temperatures, fractions, cuts kept and the message (empty: none).
+    const std::tuple<std::vector<double>, std::vector<double>, int, std::string> cases[] = {
+        {{350, 400, 400}, {0.1, 0.2, 0.3}, 2, "bad distillation temperature data"},
+        {{350, 400, 450, 500, 550, 600, 600}, {.1, .2, .3, .4, .5, .6, .7}, 6, ""},
+        {{350, 400, 450}, {0.1, 0.3, 0.2}, 2, "bad distillation fraction data"},
+        {{270, 400, 450}, {0.1, 0.3, 0.5}, 0, "bad distillation temperature data"},
+        {{350, 400, 450}, {0.1, 0.3, 30}, 2, "bad distillation fraction data"},
+        {{350, 400, 450}, {0.1, 0.3, 0.5}, 3, ""}};
+    for (const auto& [temps, fracs, kept, message] : cases) {
+        CollectingSink sink;
+        OilState oil = NewModel()->inputs.oil;
+        oil.distKind = 2;
+        oil.cutCount = static_cast<int>(temps.size());
+        std::copy(temps.begin(), temps.end(), oil.dist_temp);
+        std::copy(fracs.begin(), fracs.end(), oil.dist_frac);
+        CheckDistillation(oil, sink);
+        EXPECT_EQ(oil.cutCount, kept) << temps.size() << " cuts, " << message;
+        EXPECT_EQ(testing::Texts(sink),
+                  message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
+        for (int i = kept; i < kCuts; ++i)
+            EXPECT_EQ(oil.dist_frac[i], NoData);
     }
-    CheckDistillation(m->inputs.oil, m->Messages());
-    EXPECT_EQ(m->inputs.oil.cutCount, c.kept);
-    if (c.message)
-        EXPECT_TRUE(sink.Contains(c.message));
-    else
-        EXPECT_TRUE(sink.messages.empty());
-    for (int i = c.kept; i < kCuts; ++i)
-        EXPECT_EQ(m->inputs.oil.dist_frac[i], NoData);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Oil, Distillation,
-    ::testing::Values(
-        CutCase{{350, 400, 400}, {0.1, 0.2, 0.3}, 2, "bad distillation temperature data"},
-        CutCase{{350, 400, 450, 500, 550, 600, 600}, {.1, .2, .3, .4, .5, .6, .7}, 6, nullptr},
-        CutCase{{350, 400, 450}, {0.1, 0.3, 0.2}, 2, "bad distillation fraction data"},
-        CutCase{{270, 400, 450}, {0.1, 0.3, 0.5}, 0, "bad distillation temperature data"},
-        CutCase{{350, 400, 450}, {0.1, 0.3, 30}, 2, "bad distillation fraction data"},
-        CutCase{{350, 400, 450}, {0.1, 0.3, 0.5}, 3, nullptr}));
 
 }  // namespace
 }  // namespace ormix

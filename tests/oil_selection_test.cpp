@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -22,6 +23,13 @@ const char kHeader[] =
     "Density#1 (kg/m^3)\tDensity#1 Ref Temp (K)\tDensity#1 Weathering\tKVis#1 (m^2/s)\t"
     "KVis#1 Ref Temp (K)\tCut#1 Vapor Temp (K)\tCut#1 Fraction\tCut#2 Vapor Temp (K)\t"
     "Cut#2 Fraction\tCut Units\tWater Content Emulsion\tEmuls Constant Max\tBenezene\n";
+
+// The scenario's oil texts in one line.
+std::string Describe(const OilTexts& t) {
+    return t.OilLibDate + "|" + t.OilOrmixID + "|" + t.OilName + "|" + t.Location + "|" +
+           t.Synonyms + "|" + t.ProductType + "|" + t.API + "|" + t.PourPoint + "|" + t.FlashPoint +
+           "|" + t.Adhesion + "|" + t.Aromatics;
+}
 
 struct SelectionTest : ::testing::Test {
     TempDir dir;
@@ -43,50 +51,38 @@ TEST_F(SelectionTest, ALibraryOilFillsTheTextsAndTheModelRecord) {
     OilChoice choice;
     ASSERT_TRUE(ChooseLibraryOil(lib, Position(0), choice, messages));
     EXPECT_TRUE(messages.messages.empty());
-    const OilTexts& t = choice.texts;
-    EXPECT_EQ(t.OilLibDate, "02/03/2024");
-    EXPECT_EQ(t.OilOrmixID, "X1");
-    EXPECT_EQ(t.OilName, "Medium Crude");
-    EXPECT_EQ(t.Location, "Gulf");
-    EXPECT_EQ(t.Synonyms, "none listed");
-    EXPECT_EQ(t.ProductType, "crude");
-    EXPECT_EQ(t.API, "30.1");
-    EXPECT_EQ(t.PourPoint, "-9 to -3 deg C");
-    EXPECT_EQ(t.FlashPoint, "less than -10 deg C");
-    EXPECT_EQ(t.Adhesion, "12.50");
-    EXPECT_EQ(t.Aromatics, "25");
+    EXPECT_EQ(Describe(choice.texts),
+              "02/03/2024|X1|Medium Crude|Gulf|none listed|crude|30.1|-9 to -3 deg C|"
+              "less than -10 deg C|12.50|25");
 
+    // The record: name and type, API, first density point, first kinematic
+    // and dynamic viscosities, the second and third cuts, the cut units,
+    // emulsion water content and onset, onset time, water uptake rate,
+    // benzene and asphaltenes (-999: not known).
     const InputOil& o = choice.oil;
-    EXPECT_STREQ(o.name, "Medium Crude");
-    EXPECT_STREQ(o.productType, "crude");
-    EXPECT_NEAR(o.api, 30.1235, 1e-9);
-    EXPECT_NEAR(o.rhoRef_value[0], 876.123474, 1e-9);  // read in single precision
-    EXPECT_DOUBLE_EQ(o.rhoRef_temp[0], 288.15);
-    EXPECT_DOUBLE_EQ(o.rhoRef_fevap[0], 0.0);
-    EXPECT_NEAR(o.viscRef_value[0], 0.0000123457, 1e-15);
-    EXPECT_EQ(o.dyViscRef_value[0], NoData);
-    EXPECT_DOUBLE_EQ(o.dist_temp[1], 473.15);
-    EXPECT_DOUBLE_EQ(o.dist_frac[1], 0.3);
-    EXPECT_EQ(o.dist_temp[2], NoData);
-    EXPECT_EQ(o.dist_volumeFrac, 0);
-    EXPECT_DOUBLE_EQ(o.waterContent, 0.8);
-    EXPECT_DOUBLE_EQ(o.bullwinkle, 0.25);
-    EXPECT_EQ(o.bulltime, NoData);
-    EXPECT_EQ(o.waterUptakeRate, NoData);
-    EXPECT_DOUBLE_EQ(o.benzene, 0.002);
-    EXPECT_EQ(o.asphalt, NoData);
+    char record[400];
+    std::snprintf(record, sizeof record,
+                  "%s|%s|%.9g|%.9g %g %g|%.9g %g|%g %g %g|%d|%g %g %g %g|%g %g", o.name,
+                  o.productType, o.api, o.rhoRef_value[0], o.rhoRef_temp[0], o.rhoRef_fevap[0],
+                  o.viscRef_value[0], o.dyViscRef_value[0], o.dist_temp[1], o.dist_frac[1],
+                  o.dist_temp[2], o.dist_volumeFrac, o.waterContent, o.bullwinkle, o.bulltime,
+                  o.waterUptakeRate, o.benzene, o.asphalt);
+    EXPECT_STREQ(record,
+                 "Medium Crude|crude|30.1235|876.123474 288.15 0|1.23457e-05 -999|473.15 0.3 "
+                 "-999|0|0.8 0.25 -999 -999|0.002 -999");
 
     OilChoice copy = choice;
     ClearChosenOil(copy.texts, copy.oil);
-    EXPECT_EQ(copy.texts.OilName, "");
-    EXPECT_EQ(copy.texts.OilLibDate, "");
+    EXPECT_EQ(Describe(copy.texts), "||||||||||");
     EXPECT_EQ(copy.oil.api, NoData);
     EXPECT_EQ(copy.oil.rhoRef_value[0], NoData);
     EXPECT_DOUBLE_EQ(copy.oil.rhoRef_temp[0], 288.15);
 }
 
 TEST_F(SelectionTest, BadLibraryOilsAreRefusedAndThePreviousOilStays) {
-    Write("Too Heavy\tX1\t\t\t5\nNo Data\tX2\nVolume\tX3\t\t\t\t<\t266.15\t\t\trefined\n");
+    Write(
+        "Too Heavy\tX1\t\t\t5\nNo Data\tX2\nVolume\tX3\t\t\t\t<\t266.15\t\t\trefined\n"
+        "A rather long custom oil name, Lab\tX4\t\t\t30\n");
     OilChoice choice;
     std::strcpy(choice.oil.name, "previous");
     EXPECT_FALSE(ChooseLibraryOil(lib, Position(0), choice, messages));
@@ -102,22 +98,17 @@ TEST_F(SelectionTest, BadLibraryOilsAreRefusedAndThePreviousOilStays) {
     // A custom oil is taken without these checks, and says it is custom.
     OilChoice custom;
     ASSERT_TRUE(ChooseCustomOil(lib, Position(2), custom, messages));
-    EXPECT_EQ(custom.texts.OilName, "Volume (custom oil)");
-    EXPECT_EQ(custom.texts.PourPoint, "-7 deg C or less");
-    EXPECT_EQ(custom.texts.API, "unknown");
-    EXPECT_EQ(custom.texts.FlashPoint, "unknown");
+    EXPECT_EQ(Describe(custom.texts),
+              "02/03/2024|X3|Volume (custom oil)|unknown|none listed|refined|unknown|-7 deg C or "
+              "less|unknown||");
     EXPECT_EQ(custom.oil.dist_volumeFrac, 1);
+    // The model's name is the display name cut to 31 characters.
+    ASSERT_TRUE(ChooseCustomOil(lib, Position(3), custom, messages));
+    EXPECT_EQ(custom.texts.OilName, "A rather long custom oil name, Lab (custom oil)");
+    EXPECT_STREQ(custom.oil.name, "A rather long custom oil name, ");
     EXPECT_FALSE(ChooseCustomOil(lib, -1, custom, messages));
     EXPECT_EQ(messages.messages.back().text,
               "Please Select an Oil\n\nNo oil has been selected in the list.");
-}
-
-TEST_F(SelectionTest, TheModelNameIsTheDisplayNameCutTo31Characters) {
-    Write("A rather long custom oil name, Lab\tX1\t\t\t30\n");
-    OilChoice choice;
-    ASSERT_TRUE(ChooseCustomOil(lib, Position(0), choice, messages));
-    EXPECT_EQ(choice.texts.OilName, "A rather long custom oil name, Lab (custom oil)");
-    EXPECT_STREQ(choice.oil.name, "A rather long custom oil name, ");
 }
 
 TEST_F(SelectionTest, ListsSortAndLookUpsFindByNameOrId) {

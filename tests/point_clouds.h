@@ -30,4 +30,41 @@ inline Cloud UniformCloud(std::uint32_t seed, int n, double width, double height
     return c;
 }
 
+// Patches a few grid units across: most points merge, and survivors move
+// into the reach of others.
+inline Cloud Patches(std::uint32_t seed, int n) {
+    ModelRandom r;
+    r.Seed(seed);
+    Cloud c;
+    double cx[12], cy[12];
+    for (int k = 0; k < 12; ++k) {
+        cx[k] = r.Fraction() * 5000;
+        cy[k] = r.Fraction() * 5000;
+    }
+    for (int i = 0; i < n; ++i) {
+        if (i % 10 == 0) {
+            const double px = r.Fraction() * 5000;
+            c.Add(px, r.Fraction() * 5000);
+            continue;
+        }
+        const int k = r.Next() % 12;
+        const double px = cx[k] + (r.Fraction() - 0.5) * 8;
+        c.Add(px, cy[k] + (r.Fraction() - 0.5) * 8);
+    }
+    return c;
+}
+
+// Whole-numbered positions on a small lattice: repeated points, many points
+// on one line and four on one circle, points on the edges of triangles.
+inline Cloud Lattice(std::uint32_t seed, int n, int columns, int rows, double step) {
+    ModelRandom r;
+    r.Seed(seed);
+    Cloud c;
+    for (int i = 0; i < n; ++i) {
+        const double px = r.Next() % columns * step;
+        c.Add(px, r.Next() % rows * step);
+    }
+    return c;
+}
+
 }  // namespace ormix

@@ -30,19 +30,6 @@ LE FreshLE(const WeatheringModel& m) {
     return e;
 }
 
-TEST(Processes, EvaporationMiniStepRaisesExposureAndLeavesTheStoredVolume) {
-    LE e{};
-    e.Vol = 2;
-    e.Y = 0.5;
-    e.evex = 10;
-    double row[kEvapColumns] = {0, 1e-3, 0, 0, 0, 0};
-    double E = EvaporationMiniStep(0.004, 0.001, row, 50, e);
-    EXPECT_GT(e.evex, 10);
-    EXPECT_GT(E, 0);
-    EXPECT_LT(E, 2);
-    EXPECT_EQ(e.Vol, 2);  // the step subtracts the sum afterwards
-}
-
 TEST(Processes, EmulsificationRateConstantFromWavesOrWind) {
     auto m = Prepared();
     // A 1 m wave acts like a 6.35 m/s wind: stronger than 5 m/s, weaker than 9.
@@ -57,10 +44,17 @@ TEST(Processes, EmulsificationRateConstantFromWavesOrWind) {
     EXPECT_EQ(EmulsificationRateConstant(m->inputs, 1, 9), 0);
 }
 
-TEST(Processes, OnsetByTimeStartsEveryLEAtTheSameMoment) {
+// A prepared model whose emulsion starts after `hours` or at the fraction
+// evaporated `fraction` (NoData: not given).
+std::unique_ptr<WeatheringModel> WithOnset(double hours, double fraction) {
     auto m = Prepared();
-    m->inputs.oil.bulltimeHigh = 2;
-    m->inputs.oil.bullwinkleHigh = NoData;
+    m->inputs.oil.bulltimeHigh = hours;
+    m->inputs.oil.bullwinkleHigh = fraction;
+    return m;
+}
+
+TEST(Processes, OnsetByTimeStartsEveryLEAtTheSameMoment) {
+    auto m = WithOnset(2, NoData);
     double Kem = EmulsificationRateConstant(m->inputs, NoData, 10);
     LE e = FreshLE(*m);
     Emulsify(m->inputs, 7199, 22, Kem, e, 0, 0);
@@ -74,9 +68,7 @@ TEST(Processes, OnsetByTimeStartsEveryLEAtTheSameMoment) {
 }
 
 TEST(Processes, OnsetByEvaporationRemembersItsMoment) {
-    auto m = Prepared();
-    m->inputs.oil.bulltimeHigh = NoData;
-    m->inputs.oil.bullwinkleHigh = 0.1;
+    auto m = WithOnset(NoData, 0.1);
     double Kem = EmulsificationRateConstant(m->inputs, NoData, 10);
     LE e = FreshLE(*m);
     e.f_evap = 0.05;
@@ -111,9 +103,7 @@ TEST(Processes, WaterContentReachesItsMaximumAndDropletsShrink) {
 }
 
 TEST(Processes, NoOnsetValuesMeansNoWaterEver) {
-    auto m = Prepared();
-    m->inputs.oil.bulltimeHigh = NoData;
-    m->inputs.oil.bullwinkleHigh = NoData;
+    auto m = WithOnset(NoData, NoData);
     LE e = FreshLE(*m);
     e.f_evap = 0.9;
     for (int t = 0; t < 100000; t += 900)
@@ -139,11 +129,6 @@ TEST(Processes, MiddleOnsetInThePassWithoutUncertainty) {
     EXPECT_EQ(OnsetValues(m->inputs, 0, 0).time, 18000);
 }
 
-TEST(Processes, DensityOfTheEmulsionNeverExceedsTheWater) {
-    auto m = Prepared();
-    EXPECT_EQ(EmulsionDensity(m->inputs, m->setup, 1.0, 0.8), m->inputs.waterDensity);
-}
-
 TEST(Processes, MooneyConstantIsHeld) {
     auto m = Prepared();
     m->inputs.oil.viscMultiplier = NoData;
@@ -154,21 +139,27 @@ TEST(Processes, MooneyConstantIsHeld) {
     EXPECT_EQ(MooneyConstant(m->inputs, m->setup, 1e-6), 0.85);
 }
 
-TEST(Processes, NaturalDispersionDirectTermWithoutSediment) {
+TEST(Processes, NaturalDispersion) {
     auto m = Prepared();
     m->inputs.sediment = 0;
     LE e = FreshLE(*m);
-    e.Vol = 1;
-    double A = 100;
-    double D = NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, A, 50);
-    EXPECT_GT(D, 0);
+    auto D = [&](double A, double Vr) {
+        return NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, A, Vr);
+    };
+    const double direct = D(100, 50);
+    EXPECT_GT(direct, 0);
+    // A large viscous release breaks fewer waves.
+    e.visc = 5e-5;
+    EXPECT_GT(D(100, 3200), 0);
+    EXPECT_LT(D(100, 3200), D(100, 100));
+    e.visc = m->setup.InitialOil.visc0;
     // With sediment in the water the oil-sediment term adds to it.
     m->inputs.sediment = 0.05;
-    EXPECT_GT(NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, A, 50), D);
+    EXPECT_GT(D(100, 50), direct);
     // Never more than the LE holds; nothing inside a boom.
-    EXPECT_EQ(NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, 1e12, 50), e.Vol);
+    EXPECT_EQ(D(1e12, 50), e.Vol);
     m->inputs.containedArea = 1000;
-    EXPECT_EQ(NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, A, 50), 0);
+    EXPECT_EQ(D(100, 50), 0);
 }
 
 TEST(Processes, DispersionWavesFollowTheWindCaseAndTheHour) {
@@ -181,17 +172,6 @@ TEST(Processes, DispersionWavesFollowTheWindCaseAndTheHour) {
     EXPECT_NEAR(w.De, 62.5, 1e-12);
     EXPECT_EQ(WavesForDispersion(m->inputs, m->run, 23, 0, 1, 900).Hrms,
               m->inputs.wave[23].best.Hrms);  // last hour
-}
-
-TEST(Processes, LargeViscousReleaseBreaksFewerWaves) {
-    auto m = Prepared();
-    m->inputs.sediment = 0;
-    LE e = FreshLE(*m);
-    e.visc = 5e-5;
-    double small = NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, 100, 100);
-    double large = NaturalDispersion(m->inputs, m->run, 3, 90, e, 0, 1, 0, 100, 3200);
-    EXPECT_GT(large, 0);
-    EXPECT_LT(large, small);
 }
 
 }  // namespace

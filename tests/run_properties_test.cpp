@@ -4,9 +4,10 @@
 // The scenarios are drawn from a grid by a seeded generator.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <random>
-#include <sstream>
 
 #include "model/run.h"
 #include "model_fixture.h"
@@ -20,47 +21,41 @@ using testing::Records;
 using testing::RunFrom;
 
 InputOil OilOfKind(int k) {
-    switch (k) {
-        case 0:
-            return testing::LightCrude();
-        case 1:
-            return testing::MediumCrude();
-        case 2:
-            return testing::HeavyFuelOil();
-        case 3:
-            return testing::Diesel();
-        case 4: {
-            // A crude without cuts, by its API alone, with metals and a
-            // weathered viscosity point.
-            InputOil o = testing::BasicOil("crude", 22, 921, 300, 15);
-            o.viscRef_value[1] = 2000e-6;
-            o.viscRef_temp[1] = 288.15;
-            o.viscRef_fevap[1] = 0.2;
-            o.nickel = 20;
-            o.vanadium = 40;
-            o.benzene = 0;
-            return o;
-        }
-        default: {
-            // Cuts by weight, a given emulsion and a viscosity multiplier.
-            InputOil o = testing::MediumCrude();
-            o.dist_volumeFrac = 0;
-            o.waterContent = 0.7;
-            o.viscMultiplier = 300;
-            o.asphalt = 0.04;
-            return o;
-        }
+    if (k < 4) {
+        return std::array{testing::LightCrude(), testing::MediumCrude(), testing::HeavyFuelOil(),
+                          testing::Diesel()}[k];
     }
+    if (k == 4) {
+        // A crude without cuts, by its API alone, with metals and a
+        // weathered viscosity point.
+        InputOil o = testing::BasicOil("crude", 22, 921, 300, 15);
+        o.viscRef_value[1] = 2000e-6;
+        o.viscRef_temp[1] = 288.15;
+        o.viscRef_fevap[1] = 0.2;
+        o.nickel = 20;
+        o.vanadium = 40;
+        o.benzene = 0;
+        return o;
+    }
+    // Cuts by weight, a given emulsion and a viscosity multiplier.
+    InputOil o = testing::MediumCrude();
+    o.dist_volumeFrac = 0;
+    o.waterContent = 0.7;
+    o.viscMultiplier = 300;
+    o.asphalt = 0.04;
+    return o;
 }
 
 struct Scenario {
     int oil, hours, release, uncertainty;
     double celsius, wind, waves;
     std::string Describe() const {
-        std::ostringstream os;
-        os << "oil " << oil << ", " << hours << " h, release " << release << ", " << celsius
-           << " deg C, wind " << wind << " m/s, waves " << waves << ", uncertainty " << uncertainty;
-        return os.str();
+        char s[160];
+        std::snprintf(s, sizeof s,
+                      "oil %d, %d h, release %d, %g deg C, wind %g m/s, waves %g, "
+                      "uncertainty %d",
+                      oil, hours, release, celsius, wind, waves, uncertainty);
+        return s;
     }
 };
 
@@ -75,47 +70,17 @@ Records Build(const Scenario& c) {
         r.wind.waveHt[h] = c.waves;
     }
     r.wind.fetchN = r.wind.fetchE = 20;  // miles
-    switch (c.release) {
-        case 0:
-            r.Instant(5);
-            break;
-        case 1:
-            r.Instant(2000);
-            break;
-        case 2:
-            r.continuous = {true, 1, c.hours / 2, 40, 10, 3};
-            break;
-        default:
-            r.boomed = {true, 1, 50, kVolCubicMetres, 20000, 3};
-            break;
-    }
-    if (c.uncertainty & 1) {
-        r.uncertainty.volFlag = 1;
-        r.uncertainty.vol = 25;
-    }
-    if (c.uncertainty & 2) {
-        r.uncertainty.windFlag = 1;
-        r.uncertainty.wind = 4;
-        r.uncertainty.windUnits = 3;
-    }
-    if (c.uncertainty & 4) {
-        r.uncertainty.emulFlag = 1;
-        r.uncertainty.emul = 10;
-        r.uncertainty.emulUnits = 1;
-    }
-    // Some response now and then.
-    if (c.release == 1) {
-        r.skimmer.num = 1;
-        r.skimmer.startHour[0] = 3;
-        r.skimmer.duration[0] = 5;
-        r.skimmer.rate[0] = 20;
-        r.skimmer.rateUnits[0] = 3;
-        r.dispersant.num = 1;
-        r.dispersant.startHour[0] = 6;
-        r.dispersant.duration[0] = 2;
-        r.dispersant.dispersed[0] = 50;
-        r.dispersant.sprayed[0] = 40;
-    }
+    if (c.release == 0) r.Instant(5);
+    if (c.release == 1) r.Instant(2000).Skim(3, 5, 20).Spray(6, 2, 50, 40);  // and some response
+    if (c.release == 2) r.continuous = {true, 1, c.hours / 2, 40, 10, 3};
+    if (c.release == 3) r.Boomed(50, 20000);
+    // Volume (25 %), wind (4 m/s) and emulsion (10 %) uncertainty by bits.
+    r.AllUncertainties(10);
+    r.uncertainty.vol = 25;
+    r.uncertainty.wind = 4;
+    r.uncertainty.volFlag = c.uncertainty & 1;
+    r.uncertainty.windFlag = (c.uncertainty & 2) != 0;
+    r.uncertainty.emulFlag = (c.uncertainty & 4) != 0;
     return r;
 }
 
@@ -160,11 +125,9 @@ void CheckRun(const Scenario& c) {
             ASSERT_GE(fraction, prevFraction);
             prevFraction = fraction;
         }
-        for (const Quad* q : {&x.density}) {
-            ASSERT_LE(q->high, rhoW * (1 + 1e-12));
-            ASSERT_LE(q->mean, rhoW * (1 + 1e-12));
-            ASSERT_GT(q->low, 0);
-        }
+        ASSERT_LE(x.density.high, rhoW * (1 + 1e-12));
+        ASSERT_LE(x.density.mean, rhoW * (1 + 1e-12));
+        ASSERT_GT(x.density.low, 0);
         if (x.water.mean != NoData) {
             ASSERT_LE(x.water.high, Ymax * (1 + 1e-12));
             ASSERT_LE(x.water.mean, Ymax * (1 + 1e-12));
@@ -209,19 +172,14 @@ TEST(RunProperties, HoldOverAGridOfOilsWatersAndWinds) {
 // and end without results rather than show results that are not numbers.
 TEST(RunProperties, ResultsThatAreNotNumbersEndTheRunWithAMessage) {
     CollectingSink sink;
-    auto m = NewModel(&sink);
     Records r(24);
-    r.Instant(1000);
-    r.oil.waterUptakeRate = 1e308;
-    EXPECT_FALSE(RunFrom(*m, r));
+    r.Instant(1000).oil.waterUptakeRate = 1e308;
+    EXPECT_FALSE(RunFrom(*NewModel(&sink), r));
     EXPECT_TRUE(sink.Contains(kResultsNotNumbers));
 
     // The same oil with a water uptake rate an oil can have runs.
-    CollectingSink fine;
-    auto n = NewModel(&fine);
     r.oil.waterUptakeRate = 2e-6;
-    EXPECT_TRUE(RunFrom(*n, r));
-    EXPECT_FALSE(fine.Contains(kResultsNotNumbers));
+    EXPECT_TRUE(RunFrom(*NewModel(), r));
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
-#include <ostream>
+#include <utility>
 
 #include "model/run_length.h"
 #include "model_fixture.h"
@@ -12,40 +13,29 @@ namespace {
 using testing::NewModel;
 using testing::Records;
 using testing::SetUpFrom;
+using testing::SetUpNew;
 
-struct StepCase {
-    int hours, stepsPerHour, deltat;
-};
-
-std::ostream& operator<<(std::ostream& os, const StepCase& c) {
-    return os << c.hours << " hours";
+TEST(SetUp, StepsPerHourFollowTheLengthOfTheRun) {
+    // Hours, steps an hour, seconds a step.
+    for (auto [hours, perHour, deltat] : {std::array{12, 8, 450},
+                                          {13, 6, 600},
+                                          {24, 6, 600},
+                                          {25, 4, 900},
+                                          {48, 4, 900},
+                                          {49, 2, 1800},
+                                          {120, 2, 1800}}) {
+        auto m = SetUpNew(Records(hours).Instant(100));
+        EXPECT_EQ(m->run.numHours, hours);
+        EXPECT_EQ(m->run.stepsPerHour, perHour) << hours << " hours";
+        EXPECT_EQ(m->run.deltat, deltat) << hours << " hours";
+        EXPECT_EQ(m->run.numSteps, hours * perHour);
+    }
 }
-
-class TimeStepTest : public ::testing::TestWithParam<StepCase> {};
-
-TEST_P(TimeStepTest, StepsPerHourFollowTheLengthOfTheRun) {
-    auto m = NewModel();
-    Records r(GetParam().hours);
-    r.Instant(100);
-    ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->run.numHours, GetParam().hours);
-    EXPECT_EQ(m->run.stepsPerHour, GetParam().stepsPerHour);
-    EXPECT_EQ(m->run.deltat, GetParam().deltat);
-    EXPECT_EQ(m->run.numSteps, GetParam().hours * GetParam().stepsPerHour);
-}
-
-INSTANTIATE_TEST_SUITE_P(Model, TimeStepTest,
-                         ::testing::Values(StepCase{12, 8, 450}, StepCase{13, 6, 600},
-                                           StepCase{24, 6, 600}, StepCase{25, 4, 900},
-                                           StepCase{48, 4, 900}, StepCase{49, 2, 1800},
-                                           StepCase{120, 2, 1800}));
 
 // The run says what ended it: the last wind, or the 5 day limit.
 TEST(SetUp, HoursOfTheRunEndAtTheLastGivenWind) {
-    auto m = NewModel();
     Records r(120);
-    r.Instant(100);
-    ASSERT_TRUE(SetUpFrom(*m, r));
+    auto m = SetUpNew(r.Instant(100));
     EXPECT_EQ(RunLengthOf(*m).hours, 120);
     EXPECT_EQ(RunLengthOf(*m).end, RunEnd::FiveDayLimit);
 
@@ -62,39 +52,25 @@ TEST(SetUp, HoursOfTheRunEndAtTheLastGivenWind) {
     EXPECT_EQ(RunLengthOf(*m).end, RunEnd::NoWind);
 }
 
-struct LECase {
-    double volume;
-    int expected;
-};
-
-std::ostream& operator<<(std::ostream& os, const LECase& c) {
-    return os << c.volume << " m3";
+TEST(SetUp, LEsOfASingleInstantaneousReleaseFollowItsVolume) {
+    for (auto [volume, count] : {std::pair{5.0, 120},
+                                 {9.99, 120},
+                                 {10.0, 180},
+                                 {999.0, 180},
+                                 {1000.0, 240},
+                                 {50000.0, 240}}) {
+        auto m = SetUpNew(Records().Instant(volume));
+        EXPECT_EQ(m->les.numLEs, count) << volume << " m3";
+        EXPECT_EQ(m->setup.releaseHours, 1);
+        EXPECT_EQ(m->setup.release[0].nLE, count);
+        EXPECT_DOUBLE_EQ(m->setup.release[0].volLE * m->setup.release[0].nLE, volume);
+    }
 }
-
-class LECountTest : public ::testing::TestWithParam<LECase> {};
-
-TEST_P(LECountTest, SingleInstantaneousRelease) {
-    auto m = NewModel();
-    Records r;
-    r.Instant(GetParam().volume);
-    ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->les.numLEs, GetParam().expected);
-    EXPECT_EQ(m->setup.releaseHours, 1);
-    EXPECT_EQ(m->setup.release[0].nLE, GetParam().expected);
-    EXPECT_DOUBLE_EQ(m->setup.release[0].volLE * m->setup.release[0].nLE, GetParam().volume);
-}
-
-INSTANTIATE_TEST_SUITE_P(Model, LECountTest,
-                         ::testing::Values(LECase{5, 120}, LECase{9.99, 120}, LECase{10, 180},
-                                           LECase{999, 180}, LECase{1000, 240},
-                                           LECase{50000, 240}));
 
 TEST(SetUp, ContinuousReleaseHourlyVolumes) {
-    auto m = NewModel();
     Records r;
-    // 100 m3/h falling to 20 m3/h over hours 3..6.
-    r.continuous = {true, 3, 6, 100, 20, 3};
-    ASSERT_TRUE(SetUpFrom(*m, r));
+    r.continuous = {true, 3, 6, 100, 20, 3};  // 100 m3/h falling to 20 m3/h over hours 3..6
+    auto m = SetUpNew(r);
     EXPECT_EQ(m->setup.hourlyVolume[2], 0);
     double slope = (20.0 - 100.0) / 4 / 3600;
     for (int i = 0; i < 4; ++i)
@@ -114,11 +90,9 @@ TEST(SetUp, ContinuousReleaseHourlyVolumes) {
 }
 
 TEST(SetUp, EveryReleaseHourHasAtLeastTwoLEs) {
-    auto m = NewModel();
     Records r;
-    r.Instant(20000);
-    r.continuous = {true, 1, 120, 0.5, 0.5, 3};  // a trickle beside a large spill
-    ASSERT_TRUE(SetUpFrom(*m, r));
+    r.Instant(20000).continuous = {true, 1, 120, 0.5, 0.5, 3};  // a trickle beside a large spill
+    auto m = SetUpNew(r);
     EXPECT_EQ(m->setup.releaseHours, 120);
     for (int h = 0; h < 120; ++h)
         EXPECT_GE(m->setup.release[h].nLE, 2) << "hour " << h;
@@ -127,10 +101,7 @@ TEST(SetUp, EveryReleaseHourHasAtLeastTwoLEs) {
 }
 
 TEST(SetUp, ContainedReleaseHasTwoLEsSharingTheArea) {
-    auto m = NewModel();
-    Records r;
-    r.boomed = {true, 1, 10, kVolCubicMetres, 1000, 3};
-    ASSERT_TRUE(SetUpFrom(*m, r));
+    auto m = SetUpNew(Records().Boomed(10, 1000));
     EXPECT_EQ(m->les.numLEs, 2);
     EXPECT_EQ(m->setup.releaseHours, 1);
     EXPECT_EQ(m->setup.release[0].area, 1000);
@@ -142,10 +113,7 @@ TEST(SetUp, ContainedReleaseHasTwoLEsSharingTheArea) {
 }
 
 TEST(SetUp, LEsStartFreshWithTheirHoursValues) {
-    auto m = NewModel();
-    Records r;
-    r.Instant(100);
-    ASSERT_TRUE(SetUpFrom(*m, r));
+    auto m = SetUpNew(Records().Instant(100));
     for (int i = 0; i < m->les.numLEs; ++i) {
         const LE& e = m->les.le[i];
         ASSERT_EQ(e.birth, 1);
@@ -158,12 +126,10 @@ TEST(SetUp, LEsStartFreshWithTheirHoursValues) {
 }
 
 TEST(SetUp, CurrentDisplacementPerStep) {
-    auto m = NewModel();
     Records r(12);
-    r.Instant(100);
-    r.water.speed = 1;
+    r.Instant(100).water.speed = 1;
     r.water.direction = 90;  // flowing east
-    ASSERT_TRUE(SetUpFrom(*m, r));
+    auto m = SetUpNew(r);
     EXPECT_NEAR(m->setup.currentDx, std::sin(1.57) * 450, 1e-9);
     EXPECT_NEAR(m->setup.currentDy, std::cos(1.57) * 450, 1e-9);
 }
@@ -171,10 +137,8 @@ TEST(SetUp, CurrentDisplacementPerStep) {
 TEST(SetUp, LEWithoutAnAreaStopsTheSetUp) {
     CollectingSink sink;
     auto m = NewModel(&sink);
-    Records r;
-    r.Instant(100);
     m->Reset();
-    FillModel(*m, r.Set());
+    FillModel(*m, Records().Instant(100).Set());
     m->setup.k2 = 0;  // no spreading at all: every initial area is 0
     EXPECT_FALSE(m->SetUp());
     EXPECT_TRUE(sink.Contains("Initial LE area not properly set"));
@@ -183,91 +147,30 @@ TEST(SetUp, LEWithoutAnAreaStopsTheSetUp) {
 // Hourly removal schedules.
 
 TEST(RemovalSchedule, DispersantSpray) {
-    auto m = NewModel();
-    Records r;
-    r.Instant(100);
-    r.dispersant.num = 1;
-    r.dispersant.startHour[0] = 3;
-    r.dispersant.duration[0] = 2;
-    r.dispersant.dispersed[0] = 50;
-    r.dispersant.sprayed[0] = 80;
-    ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->setup.response[1].chemDisp, 0);
-    EXPECT_NEAR(m->setup.response[2].chemDisp, 0.4 / 7200, 1e-15);
-    EXPECT_NEAR(m->setup.response[3].chemDisp, 0.4 / 7200, 1e-15);
-    EXPECT_EQ(m->setup.response[4].chemDisp, 0);
-    EXPECT_NEAR(m->setup.response[2].natDispReduction, 0.8, 1e-15);
-    EXPECT_NEAR(m->setup.response[3].natDispReduction, 0.8, 1e-15);
-}
-
-TEST(RemovalSchedule, OperationsBeforeTheReleaseAreSkipped) {
-    auto m = NewModel();
-    Records r;
-    r.Instant(100);
-    r.dispersant.num = 2;
-    r.dispersant.startHour[0] = 0;
-    r.dispersant.duration[0] = 5;
-    r.dispersant.dispersed[0] = r.dispersant.sprayed[0] = 100;
-    r.dispersant.startHour[1] = 125;  // beyond the run: nothing either
-    r.dispersant.duration[1] = 5;
-    r.dispersant.dispersed[1] = r.dispersant.sprayed[1] = 100;
-    ASSERT_TRUE(SetUpFrom(*m, r));
-    for (const ResponseHour& h : m->setup.response)
-        EXPECT_EQ(h.chemDisp, 0);
-}
-
-TEST(RemovalSchedule, SkimmingByAmountOrRate) {
-    CollectingSink sink;
-    auto m = NewModel(&sink);
-    Records r;
-    r.Instant(100);
-    r.skimmer.num = 3;
-    r.skimmer.startHour[0] = 1;
-    r.skimmer.duration[0] = 10;
-    r.skimmer.amount[0] = 100;
-    r.skimmer.amountUnits[0] = kVolBarrels;
-    r.skimmer.startHour[1] = 115;  // a rate; the run ends at hour 120
-    r.skimmer.duration[1] = 10;
-    r.skimmer.rate[1] = 36;
-    r.skimmer.rateUnits[1] = 3;
-    r.skimmer.startHour[2] = 20;  // neither rate nor amount
-    r.skimmer.duration[2] = 2;
-    ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_NEAR(m->setup.response[0].skim, 15.8987294928 / 36000, 1e-15);
-    EXPECT_NEAR(m->setup.response[9].skim, 15.8987294928 / 36000, 1e-15);
-    EXPECT_EQ(m->setup.response[10].skim, 0);
-    EXPECT_NEAR(m->setup.response[114].skim, 0.01, 1e-15);
-    EXPECT_NEAR(m->setup.response[119].skim, 0.01, 1e-15);
-    EXPECT_EQ(m->setup.response[113].skim, 0);
-    EXPECT_EQ(m->setup.response[19].skim, 0);
-    EXPECT_TRUE(sink.Contains("No skim rate or amount"));
+    auto m = SetUpNew(Records().Instant(100).Spray(3, 2, 50, 80));
+    for (int h = 1; h <= 4; ++h) {
+        const bool on = h == 2 || h == 3;
+        EXPECT_NEAR(m->setup.response[h].chemDisp, on ? 0.4 / 7200 : 0.0, 1e-15) << h;
+        if (on) {
+            EXPECT_NEAR(m->setup.response[h].natDispReduction, 0.8, 1e-15);
+        }
+    }
 }
 
 // A scenario file carries the operations' hours as they stand: the largest
 // whole numbers must neither overflow nor reach past the run.
 TEST(RemovalSchedule, HoursAsLargeAsAWholeNumberGoes) {
-    auto m = NewModel();
-    Records r;
-    r.Instant(100);
     constexpr int kLargest = 2147483647;
-    r.skimmer.num = 2;
-    r.skimmer.startHour[0] = 117;  // to the end of the run
-    r.skimmer.duration[0] = kLargest;
-    r.skimmer.rate[0] = 36;
-    r.skimmer.rateUnits[0] = 3;
-    r.skimmer.startHour[1] = kLargest;  // never
-    r.skimmer.duration[1] = kLargest;
-    r.skimmer.rate[1] = 36;
-    r.skimmer.rateUnits[1] = 3;
-    r.dispersant.num = 2;
-    r.dispersant.startHour[0] = 118;
-    r.dispersant.duration[0] = kLargest;
-    r.dispersant.dispersed[0] = 50;
-    r.dispersant.sprayed[0] = 80;
-    r.dispersant.startHour[1] = kLargest;
-    r.dispersant.duration[1] = kLargest;
-    r.dispersant.dispersed[1] = r.dispersant.sprayed[1] = 100;
-    ASSERT_TRUE(SetUpFrom(*m, r));
+    // From hours 117 and 118 to the end of the run; and from a start that never
+    // comes. Sprays before the release or beyond the run give nothing either.
+    auto m = SetUpNew(Records()
+                          .Instant(100)
+                          .Spray(0, 5, 100, 100)
+                          .Spray(125, 5, 100, 100)
+                          .Skim(117, kLargest, 36)
+                          .Skim(kLargest, kLargest, 36)
+                          .Spray(118, kLargest, 50, 80)
+                          .Spray(kLargest, kLargest, 100, 100));
     for (int h = 0; h < kHours; ++h) {
         EXPECT_EQ(m->setup.response[h].skim, h >= 116 ? 0.01 : 0.0) << "hour " << h;
         // The spray shortened to the run's last three hours.
@@ -275,28 +178,15 @@ TEST(RemovalSchedule, HoursAsLargeAsAWholeNumberGoes) {
     }
 }
 
-// A burn of `area` m2 from the given start hour, of oil `thick` mm thick
-// (or cm with unit 2).
-void AddBurn(Records& r, int startHour, double thick, double area, int unit = 1) {
-    const int i = r.burn.num++;
-    r.burn.startHour[i] = startHour;
-    r.burn.thick[i] = thick;
-    r.burn.thickUnits[i] = unit;
-    r.burn.area[i] = area;
-    r.burn.areaUnits[i] = 3;
-}
-
 TEST(RemovalSchedule, Burns) {
-    auto m = NewModel();
     Records r;
     r.Instant(1000);
     // 500 m2 of 10 mm oil at the default 0.04 mm/s: 250 s at 0.02 m3/s; a
     // second short burn in the same hour adds to it.
-    AddBurn(r, 4, 10, 500);
-    AddBurn(r, 4, 10, 500);
+    r.Burn(4, 10, 1, 500).Burn(4, 10, 1, 500);
     // 2.5 hours from start hour 1: 360 mm at 0.04 mm/s is 9000 s.
-    AddBurn(r, 1, 360, 100);
-    ASSERT_TRUE(SetUpFrom(*m, r));
+    r.Burn(1, 360, 1, 100);
+    auto m = SetUpNew(r);
     EXPECT_NEAR(m->setup.response[3].burn, 2 * 250 * 0.02 / 3600, 1e-12);
     double q = 4e-5 * 100;
     EXPECT_NEAR(m->setup.response[0].burn, q, 1e-15);
@@ -306,7 +196,7 @@ TEST(RemovalSchedule, Burns) {
 
     // A regression rate given replaces the default: 1 cm at 0.1 mm/s is 100 s.
     r.burn.num = 0;
-    AddBurn(r, 1, 1, 100, 2);
+    r.Burn(1, 1, 2, 100);
     r.burn.burnRegRate = 0.1;
     r.burn.burnRegRateUnits = 1;
     ASSERT_TRUE(SetUpFrom(*m, r));

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <tuple>
 
 #include "calculators/smoke_plume.h"
 #include "calculators/smoke_plume_dialog.h"
@@ -18,6 +20,13 @@ struct Burn {
     int Compute(PlumeResult& r, MessageSink& sink) const {
         return ComputeSmokePlume(r, loc, area, thickness, rate, air, oil, wind, api, rho, rhoT,
                                  sink);
+    }
+    // The plume of a burn that must compute.
+    PlumeResult Plume() const {
+        PlumeResult r;
+        CollectingSink sink;
+        EXPECT_EQ(Compute(r, sink), 0);
+        return r;
     }
 };
 
@@ -51,9 +60,7 @@ TEST(SmokePlume, WindProfilesPassThroughTheTenMetreWindAndJoinUp) {
 
 TEST(SmokePlume, ReachesTheLocDistanceWithinTheTolerance) {
     Burn b;
-    PlumeResult r;
-    CollectingSink sink;
-    ASSERT_EQ(b.Compute(r, sink), 0);
+    const PlumeResult r = b.Plume();
     const PlumeSource src = SourceOf(b);
     const double un = WindAtHeight(src.zs, src.z0, b.wind, Stability::Neutral);
     const double hn = 38.71 * std::pow(src.F, 0.6) / un + src.zs;
@@ -62,40 +69,38 @@ TEST(SmokePlume, ReachesTheLocDistanceWithinTheTolerance) {
     const double conc = CentrelineConcentration(src, Stability::Neutral, un, hn, X);
     EXPECT_LE(std::fabs(conc - b.loc * 1e-9) / (b.loc * 1e-9), 0.002);
     EXPECT_EQ(r.loc, b.loc);
+    // The burn lasts 250 s: whole minutes only.
+    EXPECT_EQ(r.burnDuration, 4);
+    b.thickness = 0.01196;  // 299 s
+    EXPECT_EQ(b.Plume().burnDuration, 4);
 }
 
+// With a LOC below the farthest concentration the envelope reaches 20 km and
+// its last point repeats the one before.
 TEST(SmokePlume, EnvelopeSurroundsThePlumeCentre) {
-    Burn b;
-    PlumeResult r;
-    CollectingSink sink;
-    ASSERT_EQ(b.Compute(r, sink), 0);
-    for (int k = 0; k < 2; ++k) {
-        const PlumeEnvelope& e = r.envelope[k];
-        EXPECT_EQ(e.x[0], 0);
-        EXPECT_EQ(e.lower[0], 0);
-        EXPECT_EQ(e.upper[0], 0);
-        for (int i = 1; i < kPlumePoints; ++i) {
-            EXPECT_GT(e.x[i], e.x[i - 1]);
-            EXPECT_GE(e.lower[i], 0);
-            EXPECT_LE(e.lower[i], e.upper[i]);
-            EXPECT_LE(e.upper[i], r.maxHeight);
+    for (double loc : {150.0, 1.0}) {
+        Burn b;
+        b.loc = loc;
+        const PlumeResult r = b.Plume();
+        for (const PlumeEnvelope& e : r.envelope) {
+            EXPECT_EQ(e.x[0], 0);
+            EXPECT_EQ(e.lower[0], 0);
+            EXPECT_EQ(e.upper[0], 0);
+            for (int i = 1; i < kPlumePoints; ++i) {
+                EXPECT_GT(e.x[i], e.x[i - 1]);
+                EXPECT_GE(e.lower[i], 0);
+                EXPECT_LE(e.lower[i], e.upper[i]);
+                EXPECT_LE(e.upper[i], r.maxHeight);
+            }
+            if (loc == 1) {
+                const int n = kPlumePoints - 1;
+                EXPECT_EQ(e.x[n], 20000);
+                EXPECT_EQ(e.lower[n], e.lower[n - 1]);
+                EXPECT_EQ(e.upper[n], e.upper[n - 1]);
+            }
         }
-    }
-    EXPECT_EQ(r.minHeight, 0);
-    EXPECT_GT(r.maxHeight, 100);
-}
-
-TEST(SmokePlume, LocBelowTheFarthestConcentrationReachesTwentyKilometres) {
-    Burn b;
-    b.loc = 1;
-    PlumeResult r;
-    CollectingSink sink;
-    ASSERT_EQ(b.Compute(r, sink), 0);
-    for (int k = 0; k < 2; ++k) {
-        const PlumeEnvelope& e = r.envelope[k];
-        EXPECT_EQ(e.x[kPlumePoints - 1], 20000);
-        EXPECT_EQ(e.lower[kPlumePoints - 1], e.lower[kPlumePoints - 2]);
-        EXPECT_EQ(e.upper[kPlumePoints - 1], e.upper[kPlumePoints - 2]);
+        EXPECT_EQ(r.minHeight, 0);
+        EXPECT_GT(r.maxHeight, 100);
     }
 }
 
@@ -104,10 +109,7 @@ TEST(SmokePlume, HigherLocReachesLessFar) {
     for (double loc : {100.0, 300.0, 1000.0, 5000.0}) {
         Burn b;
         b.loc = loc;
-        PlumeResult r;
-        CollectingSink sink;
-        ASSERT_EQ(b.Compute(r, sink), 0);
-        const double X = r.Of(Stability::Neutral).x[kPlumePoints - 1];
+        const double X = b.Plume().Of(Stability::Neutral).x[kPlumePoints - 1];
         EXPECT_LT(X, previous) << loc;
         previous = X;
     }
@@ -130,66 +132,42 @@ TEST(SmokePlume, PlumeBelowTheLocAt50MetresFails) {
 }
 
 TEST(SmokePlume, NegativeOrMissingInputsFail) {
-    Burn b;
-    PlumeResult r;
-    CollectingSink sink;
-    b.thickness = -1;
-    EXPECT_EQ(b.Compute(r, sink), -1);
-    b = Burn{};
-    b.wind = 0;  // a logarithm of zero roughness
-    EXPECT_EQ(b.Compute(r, sink), -1);
-    b = Burn{};
-    b.rho = -1;
-    b.api = -1;
-    EXPECT_EQ(b.Compute(r, sink), -1);
+    auto status = [](void (*change)(Burn&)) {
+        Burn b;
+        change(b);
+        PlumeResult r;
+        CollectingSink sink;
+        return b.Compute(r, sink);
+    };
+    EXPECT_EQ(status([](Burn& b) { b.thickness = -1; }), -1);
+    EXPECT_EQ(status([](Burn& b) { b.wind = 0; }), -1);  // a logarithm of zero roughness
+    EXPECT_EQ(status([](Burn& b) { b.rho = b.api = -1; }), -1);
     // A missing density is taken from the API gravity.
-    b = Burn{};
-    b.rho = -1;
-    EXPECT_EQ(b.Compute(r, sink), 0);
+    EXPECT_EQ(status([](Burn& b) { b.rho = -1; }), 0);
 }
 
-TEST(SmokePlume, BurnDurationIsTruncatedToWholeMinutes) {
-    Burn b;
-    b.thickness = 0.01196;  // 299 s
-    PlumeResult r;
-    CollectingSink sink;
-    ASSERT_EQ(b.Compute(r, sink), 0);
-    EXPECT_EQ(r.burnDuration, 4);
-}
-
-const char* kTooWarm =
-    "Sorry, ORMIX does not support air temperatures above 38 degrees C. Please enter a cooler "
-    "air temperature.";
-const char* kTooCold =
-    "Sorry, ORMIX does not support air temperatures below 0 degrees F. Please enter a warmer "
-    "air temperature.";
-
-struct AirCase {
-    double t;
-    int unit;
-    const char* message;  // nullptr: accepted
-};
-
-class PlumeAirTemperatureTest : public ::testing::TestWithParam<AirCase> {};
-
-TEST_P(PlumeAirTemperatureTest, Bounds) {
-    PlumeSlotValues s{150, GetParam().t, GetParam().unit, 10, 0};
-    PageCheck c = CheckPlumeInputs(s);
-    EXPECT_EQ(c.accepted, GetParam().message == nullptr) << c.message;
-    if (GetParam().message) {
-        EXPECT_EQ(c.message.rfind("Sorry, ORMIX does not support air temperatures", 0), 0u);
-        if (*GetParam().message) {
-            EXPECT_EQ(c.message, GetParam().message);
+TEST(SmokePlumeDialog, AirTemperatureBoundsInTheUnitTyped) {
+    // Temperature, unit (0 deg F, 1 deg C), the limit passed (empty: accepted).
+    const std::tuple<double, int, std::string> cases[] = {{38, 1, ""},
+                                                          {38.9, 1, ""},
+                                                          {39, 1, "above 38 degrees C"},
+                                                          {-18, 1, ""},
+                                                          {-18.1, 1, "below -18 degrees C"},
+                                                          {100, 0, ""},
+                                                          {100.1, 0, "above 100 degrees F"},
+                                                          {0, 0, ""},
+                                                          {-0.1, 0, "below 0 degrees F"},
+                                                          {-1, 0, "below 0 degrees F"}};
+    for (const auto& [t, unit, limit] : cases) {
+        PageCheck c = CheckPlumeInputs({150, t, unit, 10, 0});
+        EXPECT_EQ(c.accepted, limit.empty()) << t;
+        if (!limit.empty()) {
+            EXPECT_EQ(c.message, "Sorry, ORMIX does not support air temperatures " + limit +
+                                     ". Please enter a " + (limit[0] == 'a' ? "cooler" : "warmer") +
+                                     " air temperature.");
         }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Plume, PlumeAirTemperatureTest,
-                         ::testing::Values(AirCase{38, 1, nullptr}, AirCase{38.9, 1, nullptr},
-                                           AirCase{39, 1, kTooWarm}, AirCase{-18, 1, nullptr},
-                                           AirCase{-18.1, 1, ""}, AirCase{100, 0, nullptr},
-                                           AirCase{100.1, 0, ""}, AirCase{0, 0, nullptr},
-                                           AirCase{-0.1, 0, ""}, AirCase{-1, 0, kTooCold}));
 
 TEST(SmokePlumeDialog, WindAndLocChecks) {
     PlumeSlotValues s{150, 60, 0, 10, 0};

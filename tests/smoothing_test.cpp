@@ -72,15 +72,5 @@ TEST(Smoothing, AbsentEntriesKeepTheirMarkAndAreNotAveraged) {
     EXPECT_NEAR(m->results.result[1].water.mean, 0.25, 1e-12);  // only with step 2
 }
 
-TEST(Smoothing, WholeRunWithoutWaterUptakeKeepsItsAbsentMark) {
-    auto m = NewModel();
-    testing::Records r(12);
-    r.boomed = {true, 1, 100, kVolCubicMetres, 10000, 3};  // no water uptake in a boom
-    ASSERT_TRUE(testing::RunFrom(*m, r));
-    EXPECT_EQ(m->results.result[0].water.mean, NoData);
-    EXPECT_EQ(m->results.result[0].water.low, NoData);
-    EXPECT_EQ(m->results.result[1].water.mean, 0);
-}
-
 }  // namespace
 }  // namespace ormix

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -24,44 +24,32 @@ using testing::SetUpFrom;
 // 10 m3 inside a boom, set up and not yet spread; null if set-up failed.
 std::unique_ptr<WeatheringModel> BoomedModel(int hours, double contained, MessageSink& sink) {
     auto m = NewModel(&sink);
-    Records r(hours);
-    r.boomed = {true, 1, 10, kVolCubicMetres, contained, 3};
-    if (!SetUpFrom(*m, r)) return nullptr;
+    if (!SetUpFrom(*m, Records(hours).Boomed(10, contained))) return nullptr;
     return m;
 }
 
-struct BoomCase {
-    double contained;  // m2
-    double perLE;      // m2
-    double thick;      // m
-};
-
-std::ostream& operator<<(std::ostream& os, const BoomCase& c) {
-    return os << "10 m3 in " << c.contained << " m2";
-}
-
-class BoomedSpreadTest : public ::testing::TestWithParam<BoomCase> {};
-
-// Minimum thickness 0.1 mm: 10 m3 may cover at most 100,000 m2.
-TEST_P(BoomedSpreadTest, SharesTheContainedAreaInEveryHour) {
-    CollectingSink sink;
-    auto m = BoomedModel(12, GetParam().contained, sink);
-    ASSERT_TRUE(m);
-    Spread(*m);
-    EXPECT_TRUE(sink.messages.empty());
-    for (int i = 0; i < 2; ++i) {
-        for (int h = 0; h < 12; ++h) {
-            EXPECT_DOUBLE_EQ(m->les.le[i].area[h], GetParam().perLE) << "LE " << i << " hour " << h;
-            EXPECT_DOUBLE_EQ(m->les.le[i].thick[h], GetParam().thick)
-                << "LE " << i << " hour " << h;
+// Minimum thickness 0.1 mm: 10 m3 may cover at most 100,000 m2. A one-hour
+// run has no second hour to compare with, and is still boomed.
+TEST(Spreading, BoomedReleaseSharesTheContainedAreaInEveryHour) {
+    // Area contained (m2), hours; area (m2) and thickness (m) of each LE.
+    for (auto [contained, hours, perLE, thick] : {std::array{1000.0, 12.0, 500.0, 0.01},
+                                                  {10000.0, 12.0, 5000.0, 0.001},
+                                                  {200000.0, 12.0, 50000.0, 1e-4},
+                                                  {1000.0, 1.0, 500.0, 0.01}}) {
+        CollectingSink sink;
+        auto m = BoomedModel(static_cast<int>(hours), contained, sink);
+        ASSERT_TRUE(m);
+        Spread(*m);
+        EXPECT_TRUE(sink.messages.empty());
+        for (int i = 0; i < 2; ++i) {
+            for (int h = 0; h < hours; ++h) {
+                EXPECT_DOUBLE_EQ(m->les.le[i].area[h], perLE) << contained << " m2, hour " << h;
+                EXPECT_DOUBLE_EQ(m->les.le[i].thick[h], thick) << contained << " m2, hour " << h;
+            }
         }
+        EXPECT_EQ(m->les.le[2].area[0], NoData);
     }
-    EXPECT_EQ(m->les.le[2].area[0], NoData);
 }
-
-INSTANTIATE_TEST_SUITE_P(Spreading, BoomedSpreadTest,
-                         ::testing::Values(BoomCase{1000, 500, 0.01}, BoomCase{10000, 5000, 0.001},
-                                           BoomCase{200000, 50000, 1e-4}));
 
 TEST(Spreading, ReleaseRecordsThatAreNotABoomedReleaseFillNothing) {
     CollectingSink sink;
@@ -74,27 +62,12 @@ TEST(Spreading, ReleaseRecordsThatAreNotABoomedReleaseFillNothing) {
     EXPECT_EQ(m->les.le[0].area[1], NoData);
 }
 
-// A one-hour run has no second hour to compare with; its boomed release is
-// still a boomed release.
-TEST(Spreading, OneHourBoomedRunIsSpread) {
-    CollectingSink sink;
-    auto m = BoomedModel(1, 1000, sink);
-    ASSERT_TRUE(m);
-    Spread(*m);
-    EXPECT_TRUE(sink.messages.empty());
-    EXPECT_DOUBLE_EQ(m->les.le[1].area[0], 500);
-}
-
 struct OpenCase {
     const char* name;
     int hours;
     double instant;     // m3 at hour 1, 0 for none
     double continuous;  // m3/h from hour 1 to hour 24, 0 for none
 };
-
-std::ostream& operator<<(std::ostream& os, const OpenCase& c) {
-    return os << c.name;
-}
 
 class OpenWaterSpreadTest : public ::testing::TestWithParam<OpenCase> {
 protected:
@@ -149,9 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Spreading, OpenWaterSpreadTest,
                                            OpenCase{"thin_120h", 120, 1, 0},
                                            OpenCase{"large_instant_48h", 48, 20000, 0},
                                            OpenCase{"continuous_and_instant_36h", 36, 500, 40}),
-                         [](const ::testing::TestParamInfo<OpenCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The whole run of the thin case: once released, the slick never covers more
 // than the oil at the minimum thickness, and no LE is given less than its
@@ -160,9 +131,7 @@ TEST(Spreading, WholeRunKeepsSlickAndLEAreasWithinTheirLimits) {
     testing::TempDir dir;
     auto m = NewModel();
     m->run.workDir = dir.Path();
-    Records r(120);
-    r.Instant(1);
-    ASSERT_TRUE(testing::RunFrom(*m, r, true));
+    ASSERT_TRUE(testing::RunFrom(*m, Records(120).Instant(1), true));
     const double hmin = m->inputs.oil.minThickness;
     // From the last step of the release hour on, every LE is out (before, the
     // LEs already out carry their areas at the end of the hour).
@@ -180,31 +149,21 @@ TEST(Spreading, WholeRunKeepsSlickAndLEAreasWithinTheirLimits) {
 }
 
 TEST(Spreading, SeededRunsRepeatAndOtherSeedsDiffer) {
-    Records r(24);
-    r.Instant(300);
     auto a = NewModel(), b = NewModel(), c = NewModel();
     c->run.random.Seed(777);
     for (auto* m : {a.get(), b.get(), c.get()}) {
-        ASSERT_TRUE(SetUpFrom(*m, r));
+        ASSERT_TRUE(SetUpFrom(*m, Records(24).Instant(300)));
         Spread(*m);
     }
-    bool differs = false;
-    for (int i = 0; i < a->les.numLEs; ++i) {
-        EXPECT_EQ(std::memcmp(a->les.le[i].area, b->les.le[i].area, sizeof a->les.le[i].area), 0);
-        EXPECT_EQ(std::memcmp(a->les.le[i].thick, b->les.le[i].thick, sizeof a->les.le[i].thick),
-                  0);
-        if (a->les.le[i].area[23] != c->les.le[i].area[23]) differs = true;
-    }
-    EXPECT_TRUE(differs);
+    EXPECT_TRUE(testing::SameSpread(*a, *b));
+    EXPECT_FALSE(testing::SameSpread(*a, *c));
 }
 
 // An LE whose two particles form no triangle covers the most its volume may:
 // each particle at a quarter of the minimum thickness.
 TEST(Spreading, ParticlesInNoTriangleTakeTheLargestAreaTheirVolumeAllows) {
     auto m = NewModel();
-    Records r(12);
-    r.Instant(5);
-    ASSERT_TRUE(SetUpFrom(*m, r));
+    ASSERT_TRUE(SetUpFrom(*m, Records(12).Instant(5)));
     m->les.numLEs = 1;
     for (int h = 0; h < 12; ++h)
         m->setup.release[h].cumLE = 1;
@@ -248,8 +207,7 @@ TEST(Spreading, OnlyATurnOfMoreThanAQuarterRadianRedrawsTheFactors) {
 // spreading done alone, before the run.
 TEST(Spreading, ThreadsWaitingForTheSpreadingTakeHoursAndChangeNoBit) {
     Records r(49);
-    r.Instant(3000);
-    r.continuous = {true, 2, 40, 30, 5, 3};
+    r.Instant(3000).continuous = {true, 2, 40, 30, 5, 3};
     CollectingSink aloneSink, besideSink;
     auto alone = NewModel(&aloneSink);
     auto beside = NewModel(&besideSink);
@@ -270,73 +228,47 @@ TEST(Spreading, ThreadsWaitingForTheSpreadingTakeHoursAndChangeNoBit) {
     spread.Finish(besideSink);
 
     EXPECT_GT(spread.HoursTriangulatedByWaiters(), 0);
-    ASSERT_EQ(alone->les.numLEs, beside->les.numLEs);
     ASSERT_GT(alone->les.numLEs, 100);
-    for (int i = 0; i < alone->les.numLEs; ++i) {
-        ASSERT_EQ(std::memcmp(alone->les.le[i].area, beside->les.le[i].area,
-                              sizeof alone->les.le[i].area),
-                  0)
-            << "LE " << i;
-        ASSERT_EQ(std::memcmp(alone->les.le[i].thick, beside->les.le[i].thick,
-                              sizeof alone->les.le[i].thick),
-                  0)
-            << "LE " << i;
-    }
-    ASSERT_EQ(aloneSink.messages.size(), besideSink.messages.size());
-    for (size_t k = 0; k < aloneSink.messages.size(); ++k)
-        EXPECT_EQ(aloneSink.messages[k].text, besideSink.messages[k].text);
+    EXPECT_TRUE(testing::SameSpread(*alone, *beside));
+    EXPECT_EQ(testing::Texts(aloneSink), testing::Texts(besideSink));
 }
-
-class DriftTest : public ::testing::TestWithParam<double> {};
 
 // Mean drift over many particles: the random walk averages out, the wind
 // drift is 1.2 percent of the wind with factor 0 and 3 percent with factor 1,
 // away from where the wind blows from.
-TEST_P(DriftTest, WindDriftFollowsTheSpreadingFactor) {
+TEST(Spreading, WindDriftFollowsTheSpreadingFactor) {
     auto m = NewModel();
-    Records r(12);  // 10 m/s from the west, 450 s steps
-    r.Instant(100);
-    ASSERT_TRUE(SetUpFrom(*m, r));
-    const double alpha = GetParam();
-    std::vector<Particle> p(4000, Particle{1, 0, 0, 0, 1, alpha, m->les.le[0].spreadCoeff});
-    DriftStep(*m, 0, m->run.deltat, p.data(), 4000);
-    double mx = 0, my = 0;
-    for (const Particle& q : p) {
-        mx += q.x / 4000;
-        my += q.y / 4000;
+    ASSERT_TRUE(SetUpFrom(*m, Records(12).Instant(100)));  // 10 m/s from the west, 450 s steps
+    for (double alpha : {0.0, 1.0}) {
+        std::vector<Particle> p(4000, Particle{1, 0, 0, 0, 1, alpha, m->les.le[0].spreadCoeff});
+        DriftStep(*m, 0, m->run.deltat, p.data(), 4000);
+        double mx = 0, my = 0;
+        for (const Particle& q : p) {
+            mx += q.x / 4000;
+            my += q.y / 4000;
+        }
+        const double d = (0.012 + 0.018 * alpha) * 10 * 450;
+        EXPECT_NEAR(mx, -std::sin(270 * 3.14 / 180) * d, 3.0) << alpha;
+        EXPECT_NEAR(my, -std::cos(270 * 3.14 / 180) * d, 3.0) << alpha;
     }
-    const double d = (0.012 + 0.018 * alpha) * 10 * 450;
-    EXPECT_NEAR(mx, -std::sin(270 * 3.14 / 180) * d, 3.0);
-    EXPECT_NEAR(my, -std::cos(270 * 3.14 / 180) * d, 3.0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Spreading, DriftTest, ::testing::Values(0.0, 1.0));
 
 // In the first half of an hour's steps only the LEs released before its
 // middle move (of an odd number released in the hour, the larger half);
 // from the middle on, all that are out.
-struct MovingCase {
-    int h, sph, c, n;
-    int firstHalf, secondHalf;  // LEs moving in each step of each half
-};
-
-class MovingLEsTest : public ::testing::TestWithParam<MovingCase> {};
-
-TEST_P(MovingLEsTest, TheLEsReleasedLateInTheHourStartMovingAtItsMiddle) {
-    const MovingCase& c = GetParam();
-    for (int k = 0; k < c.sph; ++k) {
-        const int s = c.h * c.sph + k;
-        const int expected = 2 * k < c.sph ? c.firstHalf : c.secondHalf;
-        EXPECT_EQ(MovingLEs(s, c.h, c.sph, c.c, c.n), expected) << "step " << k << " of the hour";
-    }
+TEST(Spreading, TheLEsReleasedLateInTheHourStartMovingAtItsMiddle) {
+    // Hour, steps an hour, LEs out by its end, LEs released in it; LEs moving
+    // in each step of each half.
+    for (auto [h, sph, c, n, firstHalf, secondHalf] :
+         {std::array{2, 8, 30, 10, 25, 30},   // 20 out before
+          std::array{0, 2, 5, 5, 3, 5},       // odd: 3 of 5 first
+          std::array{4, 2, 12, 0, 12, 12},    // no release
+          std::array{0, 8, 1, 1, 1, 1},       // a lone LE moves
+          std::array{1, 8, 40, 40, 20, 40}})  // all new
+        for (int k = 0; k < sph; ++k)
+            EXPECT_EQ(MovingLEs(h * sph + k, h, sph, c, n), 2 * k < sph ? firstHalf : secondHalf)
+                << "hour " << h << " of " << c << " LEs, step " << k;
 }
-
-INSTANTIATE_TEST_SUITE_P(Spreading, MovingLEsTest,
-                         ::testing::Values(MovingCase{2, 8, 30, 10, 25, 30},    // 20 out before
-                                           MovingCase{0, 2, 5, 5, 3, 5},        // odd: 3 of 5 first
-                                           MovingCase{4, 2, 12, 0, 12, 12},     // no release
-                                           MovingCase{0, 8, 1, 1, 1, 1},        // a lone LE moves
-                                           MovingCase{1, 8, 40, 40, 20, 40}));  // all new
 
 }  // namespace
 }  // namespace ormix

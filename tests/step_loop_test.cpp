@@ -17,25 +17,19 @@ namespace {
 using testing::NewModel;
 using testing::Records;
 using testing::RunFrom;
+using testing::RunNew;
 
+using testing::LastStep;
+
+// Without uncertainty the envelope is the best run.
 TEST(StepLoop, InstantaneousReleaseEntersInEqualPartsOverItsHour) {
-    auto m = NewModel();
-    Records r(12);
-    r.Instant(5);  // below 10 m3: 120 LEs; 12 hours: 8 steps an hour
-    ASSERT_TRUE(RunFrom(*m, r));
+    auto m = RunNew(Records(12).Instant(5));  // below 10 m3: 120 LEs; 12 hours: 8 steps an hour
     ASSERT_EQ(m->run.stepsPerHour, 8);
     ASSERT_EQ(m->les.numLEs, 120);
     for (int s = 0; s < 8; ++s)
         EXPECT_NEAR(m->results.result[s].released.best, 5.0 * 15 * (s + 1) / 120, 1e-12)
             << "step " << s;
     EXPECT_NEAR(m->results.result[8].released.best, 5.0, 1e-12);
-}
-
-TEST(StepLoop, WithoutUncertaintyTheEnvelopeIsTheBestRun) {
-    auto m = NewModel();
-    Records r(24);
-    r.Instant(200);
-    ASSERT_TRUE(RunFrom(*m, r));
     for (int s = 0; s < m->run.numSteps; ++s) {
         const StepResult& x = m->results.result[s];
         EXPECT_EQ(x.remaining.high, x.remaining.best);
@@ -46,26 +40,14 @@ TEST(StepLoop, WithoutUncertaintyTheEnvelopeIsTheBestRun) {
     }
 }
 
-TEST(StepLoop, ContainedReleaseHasBothLEsAndTheBoomedAreaFromTheFirstStep) {
-    auto m = NewModel();
-    Records r(12);
-    r.boomed = {true, 1, 10, kVolCubicMetres, 1000, 3};
-    ASSERT_TRUE(RunFrom(*m, r));
-    EXPECT_EQ(m->results.result[0].released.best, 10);
-    EXPECT_EQ(m->results.result[0].slickArea, 1000);
-    EXPECT_EQ(m->results.result[m->run.numSteps - 1].slickArea, 1000);
-}
-
 // Every uncertainty case of the volume scales the released amount with its
 // LE volumes, so no case ever has more oil afloat than it released.
 TEST(StepLoop, VolumeUncertaintyBandsTheReleasedAmount) {
-    auto m = NewModel();
     Records r(24);
-    r.Instant(200);
-    r.uncertainty.volFlag = 1;
+    r.Instant(200).uncertainty.volFlag = 1;
     r.uncertainty.vol = 10;
-    ASSERT_TRUE(RunFrom(*m, r));
-    const StepResult& last = m->results.result[m->run.numSteps - 1];
+    auto m = RunNew(r);
+    const StepResult& last = LastStep(*m);
     EXPECT_NEAR(last.released.best, 200, 1e-9);
     EXPECT_NEAR(last.released.high, 220, 1e-9);
     EXPECT_NEAR(last.released.low, 180, 1e-9);
@@ -83,13 +65,11 @@ TEST(StepLoop, VolumeUncertaintyBandsTheReleasedAmount) {
 }
 
 TEST(StepLoop, RemovalsBeyondTheOilAfloatTakeExactlyTheOilAfloat) {
-    auto m = NewModel();
     Records r(12);
-    r.Instant(5);
-    r.beached.volUnits = kVolCubicMetres;
+    r.Instant(5).beached.volUnits = kVolCubicMetres;
     for (int h = 0; h < 12; ++h)
         r.beached.vol[h] = 1000;  // far more than was spilled
-    ASSERT_TRUE(RunFrom(*m, r));
+    auto m = RunNew(r);
     for (int s = 0; s < m->run.numSteps; ++s) {
         const StepResult& x = m->results.result[s];
         EXPECT_NEAR(x.beached.best, x.released.best, 1e-12) << "step " << s;
@@ -102,16 +82,8 @@ TEST(StepLoop, RemovalsBeyondTheOilAfloatTakeExactlyTheOilAfloat) {
 }
 
 TEST(StepLoop, ChemicalDispersionCountsAsDispersed) {
-    auto m = NewModel();
-    Records r(12);
-    r.Instant(100);
-    r.dispersant.num = 1;
-    r.dispersant.startHour[0] = 2;
-    r.dispersant.duration[0] = 1;
-    r.dispersant.dispersed[0] = 100;
-    r.dispersant.sprayed[0] = 50;
-    ASSERT_TRUE(RunFrom(*m, r));
-    const StepResult& last = m->results.result[m->run.numSteps - 1];
+    auto m = RunNew(Records(12).Instant(100).Spray(2, 1, 100, 50));
+    const StepResult& last = LastStep(*m);
     // Half the oil afloat at the start of the spray (the end of step 7),
     // dispersed over its hour.
     EXPECT_NEAR(last.chemDispersed.best, 0.5 * m->results.result[7].remaining.best, 1e-9);
@@ -122,15 +94,7 @@ TEST(StepLoop, ChemicalDispersionCountsAsDispersed) {
 // The waves do not disperse the part of the slick being sprayed: with all of
 // it sprayed, natural dispersion stops for the spray's hour and resumes after.
 TEST(StepLoop, ASprayOverTheWholeSlickStopsNaturalDispersionForItsHour) {
-    auto m = NewModel();
-    Records r(12);
-    r.Instant(100);
-    r.dispersant.num = 1;
-    r.dispersant.startHour[0] = 2;
-    r.dispersant.duration[0] = 1;
-    r.dispersant.dispersed[0] = 50;
-    r.dispersant.sprayed[0] = 100;
-    ASSERT_TRUE(RunFrom(*m, r));
+    auto m = RunNew(Records(12).Instant(100).Spray(2, 1, 50, 100));
     auto natural = [&](int hour) {
         const StepResult& s = m->results.result[hour * m->run.stepsPerHour - 1];
         return s.dispersed.best - s.chemDispersed.best;
@@ -141,56 +105,33 @@ TEST(StepLoop, ASprayOverTheWholeSlickStopsNaturalDispersionForItsHour) {
 }
 
 TEST(StepLoop, AbsentQuantitiesAreMarkedInTheFirstStep) {
-    auto m = NewModel();
-    Records r(12);
     // Inside a boom nothing disperses and no water is taken up.
-    r.boomed = {true, 1, 100, kVolCubicMetres, 10000, 3};
-    r.skimmer.num = 1;
-    r.skimmer.startHour[0] = 2;
-    r.skimmer.duration[0] = 2;
-    r.skimmer.rate[0] = 10;
-    r.skimmer.rateUnits[0] = 3;
-    ASSERT_TRUE(RunFrom(*m, r));
+    auto m = RunNew(Records(12).Boomed(100, 10000).Skim(2, 2, 10));
     const StepResult& first = m->results.result[0];
     EXPECT_EQ(first.burned.best, NoData);
     EXPECT_EQ(first.burned.high, NoData);
     EXPECT_EQ(first.beached.low, NoData);
     EXPECT_EQ(first.dispersed.best, NoData);
+    // The smoothing keeps the mark of the absent water content.
     EXPECT_EQ(first.water.mean, NoData);
+    EXPECT_EQ(first.water.low, NoData);
+    EXPECT_EQ(m->results.result[1].water.mean, 0);
     EXPECT_EQ(first.skimmed.best, 0);  // skimming happens later: present
-    EXPECT_GT(m->results.result[m->run.numSteps - 1].skimmed.best, 0);
-    EXPECT_EQ(m->results.result[m->run.numSteps - 1].skimmed.high,
-              m->results.result[m->run.numSteps - 1].skimmed.best);
-}
-
-TEST(StepLoop, WindUncertaintyStaysWithinTheWindLimits) {
-    auto m = NewModel();
-    Records r(12);
-    r.Instant(100);
-    r.wind.speed[0] = 29;
-    r.uncertainty.windFlag = 1;
-    r.uncertainty.wind = 5;
-    r.uncertainty.windUnits = 3;
-    ASSERT_TRUE(RunFrom(*m, r));
-    EXPECT_NEAR(m->inputs.windUnc, 5, 1e-12);
-    EXPECT_EQ(m->setup.maxWind, 30);
-    EXPECT_EQ(m->setup.minWind, 1);
+    EXPECT_GT(LastStep(*m).skimmed.best, 0);
+    EXPECT_EQ(LastStep(*m).skimmed.high, LastStep(*m).skimmed.best);
 }
 
 // An oil that holds no benzene at all puts none into the air: the results
 // stay at the floor value, never a division by the zero fraction.
 TEST(StepLoop, BenzeneStaysAtItsFloorWithoutAnyBenzene) {
-    auto m = NewModel();
     Records r(12);
-    r.oil.benzene = 0;
-    r.Instant(100);
-    ASSERT_TRUE(RunFrom(*m, r));
+    r.Instant(100).oil.benzene = 0;
+    auto m = RunNew(r);
     // (The three-point smoothing weighs by 0.333, a shade below one third.)
+    const double floor = m->setup.MinBenzene;
     for (int s = 0; s < m->run.numSteps; ++s) {
-        EXPECT_NEAR(m->results.result[s].benzene.mean, m->setup.MinBenzene,
-                    0.002 * m->setup.MinBenzene);
-        EXPECT_NEAR(m->results.result[s].benzene.high, m->setup.MinBenzene,
-                    0.002 * m->setup.MinBenzene);
+        EXPECT_NEAR(m->results.result[s].benzene.mean, floor, 0.002 * floor);
+        EXPECT_NEAR(m->results.result[s].benzene.high, floor, 0.002 * floor);
     }
     for (int r = 0; r < m->setup.evap.rows; ++r)
         ASSERT_EQ(m->setup.evap.row[r][kEvBenz], 0.0);
@@ -198,11 +139,7 @@ TEST(StepLoop, BenzeneStaysAtItsFloorWithoutAnyBenzene) {
 
 TEST(StepLoop, RunWithoutHoursHasNoResults) {
     auto m = NewModel();
-    Records r(0);
-    r.Instant(100);
-    m->Reset();
-    FillModel(*m, r.Set());
-    ASSERT_TRUE(m->SetUp());
+    ASSERT_TRUE(testing::SetUpFrom(*m, Records(0).Instant(100)));
     EXPECT_EQ(m->run.numSteps, 0);
     EXPECT_FALSE(RunModel(*m));
 }
@@ -218,20 +155,44 @@ size_t FirstDifference(const std::string& a, const std::string& b) {
     return a.size() == b.size() ? std::string::npos : n;
 }
 
+struct DumpedRun {
+    std::unique_ptr<WeatheringModel> model;
+    CollectingSink sink;
+    std::string dump;
+};
+
 class CoreDumpTest : public ::testing::Test {
 protected:
-    std::string ReadDump() { return testing::ReadFile(dir.File("OrmixCore.dmp")); }
+    // The run with its core dump on the given number of threads.
+    void Run(const Records& r, int threads, DumpedRun& out) {
+        out.model = NewModel(&out.sink);
+        out.model->run.workDir = dir.Path();
+        ASSERT_TRUE(testing::SetUpFrom(*out.model, r));
+        ASSERT_TRUE(RunModel(*out.model, {.coreDump = true, .threads = threads}));
+        out.dump = testing::ReadFile(dir.File("OrmixCore.dmp"));
+    }
+
+    // Runs on one thread and on `threads`: the dumps, the results and the
+    // messages must agree bit for bit.
+    void ExpectSameOnThreads(const Records& r, int threads, DumpedRun& one, DumpedRun& many) {
+        if (!one.model) {
+            ASSERT_NO_FATAL_FAILURE(Run(r, 1, one));
+        }
+        ASSERT_NO_FATAL_FAILURE(Run(r, threads, many));
+        SCOPED_TRACE(std::to_string(threads) + " threads");
+        EXPECT_EQ(FirstDifference(many.dump, one.dump), std::string::npos);
+        EXPECT_EQ(0, std::memcmp(many.model->results.result, one.model->results.result,
+                                 sizeof one.model->results.result));
+        EXPECT_EQ(testing::Texts(many.sink), testing::Texts(one.sink));
+    }
 
     testing::TempDir dir;
 };
 
 TEST_F(CoreDumpTest, HeaderAndFirstStepOfAContainedRelease) {
-    auto m = NewModel();
-    m->run.workDir = dir.Path();
-    Records r(12);
-    r.boomed = {true, 1, 10, kVolCubicMetres, 1000, 3};
-    ASSERT_TRUE(RunFrom(*m, r, true));
-    std::string dump = ReadDump();
+    DumpedRun run;
+    ASSERT_NO_FATAL_FAILURE(Run(Records(12).Boomed(10, 1000), 1, run));
+    const std::string& dump = run.dump;
     const char* expected =
         "                 CORE DUMP FILE\n"
         "                 ==============\n"
@@ -256,58 +217,39 @@ TEST_F(CoreDumpTest, HeaderAndFirstStepOfAContainedRelease) {
 }
 
 TEST_F(CoreDumpTest, ListsLE9AndEveryRunAndStep) {
-    auto m = NewModel();
-    m->run.workDir = dir.Path();
     Records r(12);
-    r.Instant(100);
-    r.uncertainty.volFlag = 1;
+    r.Instant(100).uncertainty.volFlag = 1;
     r.uncertainty.vol = 10;
-    ASSERT_TRUE(RunFrom(*m, r, true));
-    std::string dump = ReadDump();
+    DumpedRun run;
+    ASSERT_NO_FATAL_FAILURE(Run(r, 1, run));
     auto count = [&](const std::string& what) {
         size_t n = 0;
-        for (size_t p = dump.find(what); p != std::string::npos; p = dump.find(what, p + 1))
+        for (size_t p = run.dump.find(what); p != std::string::npos; p = run.dump.find(what, p + 1))
             ++n;
         return n;
     };
     EXPECT_EQ(count("\n IV = "), 3u);  // pass 0 and the two volume cases
     EXPECT_EQ(count("\n\t step = "), 3u * 96);
-    EXPECT_NE(dump.find("\n\t\t\t LE_area\t= "), std::string::npos);
-    EXPECT_NE(dump.find("\t\t\t LE[9].vol_disp\t= -999.0000\n"), std::string::npos);
-    EXPECT_NE(dump.find("\t\t\t LE[9].Y\t= 0.000000e+00\n"), std::string::npos);
+    EXPECT_NE(run.dump.find("\n\t\t\t LE_area\t= "), std::string::npos);
+    EXPECT_NE(run.dump.find("\t\t\t LE[9].vol_disp\t= -999.0000\n"), std::string::npos);
+    EXPECT_NE(run.dump.find("\t\t\t LE[9].Y\t= 0.000000e+00\n"), std::string::npos);
 }
 
 // The spreading runs beside pass 0, the uncertainty cases side by side and
-// the LEs of a step on several threads; the results, the messages and the
-// dump must not depend on how many.
+// the LEs of a step on several threads; the results, the messages, the LEs
+// and the dump must not depend on how many (1 thread: spread first; 2..4:
+// spread beside).
 TEST_F(CoreDumpTest, ThreadsChangeNoBitOfTheResultsOrTheDump) {
     Records r(49);
-    r.Instant(3000);
-    r.continuous = {true, 2, 40, 30, 5, 3};
-    r.AllUncertainties(10);
-    constexpr int kWays = 4;  // 1 thread (spread first), 2..4 (spread beside)
-    std::string dumps[kWays];
-    CollectingSink sinks[kWays];
-    std::unique_ptr<WeatheringModel> models[kWays];
-    for (int t = 0; t < kWays; ++t) {
-        models[t] = NewModel(&sinks[t]);
-        WeatheringModel& m = *models[t];
-        m.run.workDir = dir.Path();
-        ASSERT_TRUE(testing::SetUpFrom(m, r));
-        ASSERT_TRUE(RunModel(m, {.coreDump = true, .threads = t + 1}));
-        dumps[t] = ReadDump();
-    }
-    ASSERT_GT(models[0]->les.numLEs, 100);
-    for (int t = 1; t < kWays; ++t) {
-        EXPECT_EQ(FirstDifference(dumps[t], dumps[0]), std::string::npos) << t << " threads";
-        EXPECT_EQ(0, std::memcmp(models[t]->results.result, models[0]->results.result,
-                                 sizeof models[0]->results.result));
-        ASSERT_EQ(sinks[t].messages.size(), sinks[0].messages.size());
-        for (size_t k = 0; k < sinks[0].messages.size(); ++k)
-            EXPECT_EQ(sinks[t].messages[k].text, sinks[0].messages[k].text);
-        for (int i = 0; i < models[0]->les.numLEs; ++i) {
-            const LE& a = models[0]->les.le[i];
-            const LE& b = models[t]->les.le[i];
+    r.Instant(3000).AllUncertainties(10).continuous = {true, 2, 40, 30, 5, 3};
+    DumpedRun one;
+    for (int t = 2; t <= 4; ++t) {
+        DumpedRun many;
+        ASSERT_NO_FATAL_FAILURE(ExpectSameOnThreads(r, t, one, many));
+        ASSERT_GT(one.model->les.numLEs, 100);
+        for (int i = 0; i < one.model->les.numLEs; ++i) {
+            const LE& a = one.model->les.le[i];
+            const LE& b = many.model->les.le[i];
             // Bit for bit, field by field (the record has padding).
             auto same = [](const auto& x, const auto& y) {
                 return std::memcmp(&x, &y, sizeof x) == 0;
@@ -328,27 +270,15 @@ TEST_F(CoreDumpTest, ThreadsChangeNoBitOfTheResultsOrTheDump) {
 // evaporated that pass 0 left it with.
 TEST_F(CoreDumpTest, ACaseWhereLE9HoldsNoOilShowsWhatTheCaseBeforeLeft) {
     Records r(12);
-    r.Instant(100);
-    r.beached.volUnits = kVolCubicMetres;
+    r.Instant(100).AllUncertainties(10).beached.volUnits = kVolCubicMetres;
     r.beached.vol[0] = 90;  // more than 80 m3 (low case), less than 100 (pass 0)
-    r.uncertainty.volFlag = 1;
-    r.uncertainty.vol = 20;
-    r.uncertainty.emulFlag = 1;
-    r.uncertainty.emul = 10;
-    std::string dumps[2];
-    for (int t = 0; t < 2; ++t) {
-        auto m = NewModel();
-        m->run.workDir = dir.Path();
-        ASSERT_TRUE(testing::SetUpFrom(*m, r));
-        ASSERT_TRUE(RunModel(*m, {.coreDump = true, .threads = t + 1}));
-        dumps[t] = ReadDump();
-    }
-    EXPECT_EQ(FirstDifference(dumps[1], dumps[0]), std::string::npos);
-    const std::string& dump = dumps[0];
-    EXPECT_EQ(dump.find_first_of(std::string("\x01\x02", 2)), std::string::npos);
+    r.uncertainty.windFlag = 0;
+    DumpedRun one, two;
+    ASSERT_NO_FATAL_FAILURE(ExpectSameOnThreads(r, 2, one, two));
+    EXPECT_EQ(one.dump.find_first_of(std::string("\x01\x02", 2)), std::string::npos);
     // The f_evap lines of LE 9, run by run.
     std::vector<std::vector<std::string>> runs;
-    std::istringstream in(dump);
+    std::istringstream in(one.dump);
     for (std::string line; std::getline(in, line);) {
         if (line.find(" IV = ") == 0) runs.emplace_back();
         if (line.find("LE[9].f_evap") != std::string::npos) runs.back().push_back(line);
@@ -373,26 +303,12 @@ TEST_F(CoreDumpTest, ACaseWhereLE9HoldsNoOilShowsWhatTheCaseBeforeLeft) {
 // low-onset cases after the first cannot know its times.
 TEST_F(CoreDumpTest, OnsetTimesCarryFromCaseToCaseHoweverTheCasesAreShared) {
     Records r(24);
-    r.Instant(500);
-    r.continuous = {true, 2, 40, 30, 5, 3};
+    r.Instant(500).AllUncertainties(15).continuous = {true, 2, 40, 30, 5, 3};
     r.oil.bullwinkle = 0.2;  // onset by evaporation: 0.05 in the low cases
-    r.AllUncertainties(15);
-    std::string dumps[2];
-    std::unique_ptr<WeatheringModel> models[2];
-    const int threads[2] = {1, 8};
-    for (int k = 0; k < 2; ++k) {
-        models[k] = NewModel();
-        WeatheringModel& m = *models[k];
-        m.run.workDir = dir.Path();
-        ASSERT_TRUE(testing::SetUpFrom(m, r));
-        ASSERT_TRUE(RunModel(m, {.coreDump = true, .threads = threads[k]}));
-        dumps[k] = ReadDump();
-    }
-    EXPECT_EQ(FirstDifference(dumps[1], dumps[0]), std::string::npos);
-    EXPECT_EQ(0, std::memcmp(models[1]->results.result, models[0]->results.result,
-                             sizeof models[0]->results.result));
-    for (int i = 0; i < models[0]->les.numLEs; ++i)
-        EXPECT_EQ(models[1]->les.le[i].stabilityTime, models[0]->les.le[i].stabilityTime)
+    DumpedRun one, eight;
+    ASSERT_NO_FATAL_FAILURE(ExpectSameOnThreads(r, 8, one, eight));
+    for (int i = 0; i < one.model->les.numLEs; ++i)
+        EXPECT_EQ(eight.model->les.le[i].stabilityTime, one.model->les.le[i].stabilityTime)
             << "LE " << i;
 }
 
@@ -400,9 +316,7 @@ TEST_F(CoreDumpTest, UnwritableDumpEndsTheRunWithoutResults) {
     CollectingSink sink;
     auto m = NewModel(&sink);
     m->run.workDir = dir.File("no-such-directory");
-    Records r(12);
-    r.Instant(100);
-    EXPECT_FALSE(RunFrom(*m, r, true));
+    EXPECT_FALSE(RunFrom(*m, Records(12).Instant(100), true));
     // The message names the file and the reason.
     ASSERT_FALSE(sink.messages.empty());
     EXPECT_EQ(sink.messages.back().text,

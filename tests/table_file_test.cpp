@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "core/constants.h"
 #include "tests/temp_dir.h"
@@ -18,35 +19,22 @@ using testing::WriteFile;
 
 const char* const kNames[] = {"Name", "ID", "API"};
 
-struct NumberCase {
-    const char* text;
-    int decimals;
-    double expected;
-};
-
-class ParseNumber : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(ParseNumber, ReadsAsTheLibraryReads) {
-    const NumberCase& c = GetParam();
-    double v = ParseTableNumber(c.text, c.decimals);
-    if (c.expected == NoData)
-        EXPECT_EQ(v, NoData) << c.text;
-    else
-        EXPECT_NEAR(v, c.expected, 1e-12) << c.text;
+TEST(ParseNumber, ReadsAsTheLibraryReads) {
+    // Text, decimals, value (-999: none).
+    const std::tuple<const char*, int, double> cases[] = {
+        {"", 4, NoData},          {"-999", 4, NoData},
+        {"-999.0000", 2, NoData}, {"abc", 4, NoData},
+        {"-", 4, NoData},         {".", 4, NoData},
+        {"nan", 4, NoData},       {"inf", 4, NoData},
+        {"1e40", 4, NoData},  // beyond single precision
+        {"12abc", 4, 12.0},       {"  3.14159", 2, 3.14},
+        {"+7", 0, 7.0},           {".5", 1, 0.5},
+        {"2.5", 0, 3.0},          {"-2.5", 0, -2.0},
+        {"1e-05", 10, 1e-5},      {"0.0000123456", 10, 1.23456e-5},
+        {"876.5", 6, 876.5},      {"30.12346", 4, 30.1235}};
+    for (auto [text, decimals, expected] : cases)
+        EXPECT_NEAR(ParseTableNumber(text, decimals), expected, 1e-12) << '"' << text << '"';
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Fields, ParseNumber,
-    ::testing::Values(NumberCase{"", 4, NoData}, NumberCase{"-999", 4, NoData},
-                      NumberCase{"-999.0000", 2, NoData}, NumberCase{"abc", 4, NoData},
-                      NumberCase{"-", 4, NoData}, NumberCase{".", 4, NoData},
-                      NumberCase{"nan", 4, NoData}, NumberCase{"inf", 4, NoData},
-                      NumberCase{"1e40", 4, NoData},  // beyond single precision
-                      NumberCase{"12abc", 4, 12.0}, NumberCase{"  3.14159", 2, 3.14},
-                      NumberCase{"+7", 0, 7.0}, NumberCase{".5", 1, 0.5}, NumberCase{"2.5", 0, 3.0},
-                      NumberCase{"-2.5", 0, -2.0}, NumberCase{"1e-05", 10, 1e-5},
-                      NumberCase{"0.0000123456", 10, 1.23456e-5}, NumberCase{"876.5", 6, 876.5},
-                      NumberCase{"30.12346", 4, 30.1235}));
 
 TEST(FormatNumber, FixedDecimalsAndEmptyForNoData) {
     EXPECT_EQ(FormatTableNumber(876.5, 6), "876.500000");
@@ -56,52 +44,54 @@ TEST(FormatNumber, FixedDecimalsAndEmptyForNoData) {
     EXPECT_EQ(FormatTableNumber(NAN, 2), "");
 }
 
-TEST(TableFileLines, EveryPairOfLineEndCharactersEndsOneLine) {
+// A table file "t" of three named fields in a fresh directory.
+struct TableFileTest : ::testing::Test {
     TempDir dir;
+    TableFile t{dir.File("t"), kNames, 3, 3};
+    void Write(const std::string& bytes) { WriteFile(dir.File("t"), bytes); }
+};
+
+TEST_F(TableFileTest, EveryPairOfLineEndCharactersEndsOneLine) {
     // CR LF, LF, CR, LF CR, CR CR, LF LF, and a last line without an end.
-    WriteFile(dir.File("t"), "a\r\nb\nc\rd\n\re\r\rf\n\ng");
-    TableFile t(dir.File("t"), kNames, 3, 3);
+    Write("a\r\nb\nc\rd\n\re\r\rf\n\ng");
     ASSERT_EQ(t.Open(true, 0), kTableOk);
-    struct Line {
-        const char* text;
-        long position;
-        int length;
-    };
-    for (Line want : {Line{"a", 0, 3}, Line{"b", 3, 2}, Line{"c", 5, 2}, Line{"d", 7, 3},
-                      Line{"e", 10, 3}, Line{"f", 13, 3}, Line{"g", 16, 1}}) {
+    // Text, position and length with the line's end.
+    for (auto [text, position, length] : {std::tuple{"a", 0, 3},
+                                          {"b", 3, 2},
+                                          {"c", 5, 2},
+                                          {"d", 7, 3},
+                                          {"e", 10, 3},
+                                          {"f", 13, 3},
+                                          {"g", 16, 1}}) {
         ASSERT_EQ(t.ReadLine(true), kTableOk);
-        EXPECT_EQ(t.Line(), want.text);
-        EXPECT_EQ(t.LinePosition(), want.position) << want.text;
-        EXPECT_EQ(t.LineLength(), want.length) << want.text;
+        EXPECT_EQ(t.Line(), text);
+        EXPECT_EQ(t.LinePosition(), position) << text;
+        EXPECT_EQ(t.LineLength(), length) << text;
     }
     EXPECT_EQ(t.ReadLine(true), kTableEnd);
     EXPECT_TRUE(t.AtEnd());
 }
 
-TEST(TableFileLines, ALineHoldsAtMost4095CharactersWithItsEnd) {
-    TempDir dir;
-    TableFile t(dir.File("t"), kNames, 3, 3);
-    WriteFile(dir.File("t"), std::string(4094, 'x') + "\n" + "next\n");
+TEST_F(TableFileTest, ALineHoldsAtMost4095CharactersWithItsEnd) {
+    Write(std::string(4094, 'x') + "\n" + "next\n");
     ASSERT_EQ(t.Open(true, 0), kTableOk);
     EXPECT_EQ(t.ReadLine(false), kTableOk);
     EXPECT_EQ(t.LineLength(), 4095);
     EXPECT_EQ(t.ReadLine(false), kTableOk);
     EXPECT_EQ(t.Line(), "next");
 
-    WriteFile(dir.File("t"), std::string(4095, 'x') + "\n");
+    Write(std::string(4095, 'x') + "\n");
     ASSERT_EQ(t.Open(true, 0), kTableOk);
     EXPECT_EQ(t.ReadLine(false), kTableLineTooLong);
 }
 
-TEST(TableFileFields, At256FieldsFurtherFieldsAreIgnored) {
-    TempDir dir;
+TEST_F(TableFileTest, At256FieldsFurtherFieldsAreIgnored) {
     std::string line;
     for (int i = 0; i < 300; ++i) {
         if (i) line += '\t';
         line += std::to_string(i);
     }
-    WriteFile(dir.File("t"), line + "\n");
-    TableFile t(dir.File("t"), kNames, 3, 3);
+    Write(line + "\n");
     ASSERT_EQ(t.ReadRecordAt(0), kTableOk);
     EXPECT_EQ(t.ColumnCount(), 256);
     EXPECT_EQ(t.Column(255), "255");
@@ -126,9 +116,7 @@ TEST(TableFileFields, TheHeaderSaysWhereEachNamedFieldStands) {
     EXPECT_TRUE(t.IsFieldEmpty(4));
 }
 
-TEST(TableFileWrite, FieldsCannotHoldTabsOrLineBreaksAndLongLinesAreCut) {
-    TempDir dir;
-    TableFile t(dir.File("t"), kNames, 3, 3);
+TEST_F(TableFileTest, FieldsCannotHoldTabsOrLineBreaksAndLongLinesAreCut) {
     ASSERT_EQ(t.BeginReplace(), kTableOk);
     t.SetFieldText(1, "a\tb\nc");
     t.SetFieldNumber(3, 30.25, 1);

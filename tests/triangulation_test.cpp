@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <limits>
 #include <map>
-#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -16,32 +15,6 @@
 
 namespace ormix {
 namespace {
-
-// Tight clusters (a few centimetres) spread over a kilometre, with stray
-// points, so that many points fall within the merging distance.
-Cloud ClusteredCloud(std::uint32_t seed, int n) {
-    ModelRandom r;
-    r.Seed(seed);
-    Cloud c;
-    const int clusters = 3 + r.Next() % 12;
-    std::vector<std::pair<double, double>> centre;
-    for (int k = 0; k < clusters; ++k) {
-        double cx = r.Fraction() * 1000;
-        centre.emplace_back(cx, r.Fraction() * 1000);
-    }
-    for (int i = 0; i < n; ++i) {
-        if (r.Next() % 10 == 0) {
-            double px = r.Fraction() * 1000;
-            c.Add(px, r.Fraction() * 1000);
-            continue;
-        }
-        const auto& [cx, cy] = centre[r.Next() % clusters];
-        const double spread = (r.Next() % 2) ? 0.3 : 3.0;  // about 1 or 12 grid units
-        double px = cx + (r.Fraction() - 0.5) * spread;
-        c.Add(px, cy + (r.Fraction() - 0.5) * spread);
-    }
-    return c;
-}
 
 std::int64_t Cross(std::int64_t ax, std::int64_t ay, std::int64_t bx, std::int64_t by,
                    std::int64_t cx, std::int64_t cy) {
@@ -120,26 +93,31 @@ void ExpectDelaunayOfSurvivors(const DagTriangulation& t, int n) {
     }
 }
 
-TEST(Triangulation, FewerThanThreePointsGiveNoTriangles) {
+// Fewer than three points, points on a line and identical points give no
+// triangles; non-finite points take no part; a square gives two.
+TEST(Triangulation, DegenerateCloudsAndASquare) {
     CollectingSink sink;
     DagTriangulation t(sink);
     const double x[] = {0, 10}, y[] = {0, 5};
     for (int n = 0; n < 3; ++n)
         EXPECT_EQ(t.CalculateDagTri(x, y, n), 0) << n << " points";
     EXPECT_EQ(t.CalculateDagTri(nullptr, nullptr, 5), 0);
-    EXPECT_TRUE(sink.messages.empty());
-}
-
-TEST(Triangulation, SquareGivesTwoTrianglesAndALineNone) {
-    CollectingSink sink;
-    DagTriangulation t(sink);
-    const double sx[] = {0, 100, 100, 0}, sy[] = {0, 0, 100, 100};
-    ASSERT_EQ(t.CalculateDagTri(sx, sy, 4), 2);
-    ExpectDelaunayOfSurvivors(t, 4);
     const double lx[] = {0, 50, 100}, ly[] = {0, 25, 50};
     EXPECT_EQ(t.CalculateDagTri(lx, ly, 3), 0);
     const double cx[] = {0, 10, 20, 30, 40}, cy[] = {7, 7, 7, 7, 7};
     EXPECT_EQ(t.CalculateDagTri(cx, cy, 5), 0);
+    const double same[] = {5, 5, 5, 5};
+    EXPECT_EQ(t.CalculateDagTri(same, same, 4), 0);
+    const double sx[] = {0, 100, 100, 0}, sy[] = {0, 0, 100, 100};
+    ASSERT_EQ(t.CalculateDagTri(sx, sy, 4), 2);
+    ExpectDelaunayOfSurvivors(t, 4);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nx[] = {0, nan, 100, 100, inf, 0}, ny[] = {0, 1, 0, 100, 3, 100};
+    ASSERT_EQ(t.CalculateDagTri(nx, ny, 6), 2);
+    ExpectDelaunayOfSurvivors(t, 6);
+    EXPECT_EQ(t.Points().weight[1], 0);
+    EXPECT_EQ(t.Points().weight[4], 0);
     EXPECT_TRUE(sink.messages.empty());
 }
 
@@ -181,21 +159,6 @@ TEST(Triangulation, PointsCloserThanTwoGridUnitsMergeToTheirWeightedMean) {
     ExpectDelaunayOfSurvivors(t, 7);
 }
 
-TEST(Triangulation, IdenticalAndNonFinitePointsTakeNoPart) {
-    CollectingSink sink;
-    DagTriangulation t(sink);
-    const double same[] = {5, 5, 5, 5};
-    EXPECT_EQ(t.CalculateDagTri(same, same, 4), 0);
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    const double x[] = {0, nan, 100, 100, inf, 0}, y[] = {0, 1, 0, 100, 3, 100};
-    ASSERT_EQ(t.CalculateDagTri(x, y, 6), 2);
-    ExpectDelaunayOfSurvivors(t, 6);
-    EXPECT_EQ(t.Points().weight[1], 0);
-    EXPECT_EQ(t.Points().weight[4], 0);
-    EXPECT_TRUE(sink.messages.empty());
-}
-
 TEST(Triangulation, StorageThatCannotGrowEndsWithTheStepName) {
     Cloud c = UniformCloud(7, 300, 500, 500);
     CollectingSink sink;
@@ -216,16 +179,11 @@ struct CloudCase {
     std::uint32_t seed;
 };
 
-std::ostream& operator<<(std::ostream& os, const CloudCase& c) {
-    return os << (c.clustered ? "clustered " : "uniform ") << c.points << " seed " << c.seed;
-}
-
 class RandomCloudTest : public ::testing::TestWithParam<CloudCase> {};
 
 TEST_P(RandomCloudTest, IsTheDelaunayTriangulationOfTheSurvivingPoints) {
     const CloudCase& k = GetParam();
-    Cloud c =
-        k.clustered ? ClusteredCloud(k.seed, k.points) : UniformCloud(k.seed, k.points, 2e3, 2e3);
+    Cloud c = k.clustered ? Patches(k.seed, k.points) : UniformCloud(k.seed, k.points, 2e3, 2e3);
     CollectingSink sink;
     DagTriangulation t(sink);
     const int count = t.CalculateDagTri(c.x.data(), c.y.data(), c.Size());
@@ -238,28 +196,19 @@ TEST_P(RandomCloudTest, IsTheDelaunayTriangulationOfTheSurvivingPoints) {
             merged += w == 0;
         EXPECT_GT(merged, k.points / 4) << "the cloud should exercise merging";
     }
-    // The input is not changed.
-    Cloud again =
-        k.clustered ? ClusteredCloud(k.seed, k.points) : UniformCloud(k.seed, k.points, 2e3, 2e3);
-    EXPECT_EQ(c.x, again.x);
-    EXPECT_EQ(c.y, again.y);
 }
 
 INSTANTIATE_TEST_SUITE_P(Clouds, RandomCloudTest,
                          ::testing::Values(CloudCase{false, 3, 1}, CloudCase{false, 10, 2},
                                            CloudCase{false, 100, 3}, CloudCase{false, 1000, 4},
-                                           CloudCase{true, 50, 5}, CloudCase{true, 400, 6},
+                                           CloudCase{true, 120, 5}, CloudCase{true, 400, 6},
                                            CloudCase{true, 1000, 7}, CloudCase{true, 1000, 8}));
 
 // Small integer coordinates put many points on one line and four on one
 // circle: the cases an inexact test gets wrong.
 TEST(Triangulation, LatticePointsWithManyCocircularAndCollinearPoints) {
     for (std::uint32_t seed = 1; seed <= 20; ++seed) {
-        ModelRandom r;
-        r.Seed(seed);
-        Cloud c;
-        for (int i = 0; i < 60; ++i)
-            c.Add(r.Next() % 9 * 100.0, r.Next() % 7 * 100.0);
+        const Cloud c = Lattice(seed, 60, 9, 7, 100);
         CollectingSink sink;
         DagTriangulation t(sink);
         t.CalculateDagTri(c.x.data(), c.y.data(), c.Size());

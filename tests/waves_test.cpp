@@ -26,30 +26,31 @@ std::unique_ptr<WeatheringModel> Windy(std::initializer_list<double> speeds, dou
     return m;
 }
 
-TEST(Waves, FullyDevelopedSeaAtTenMetresPerSecond) {
-    auto m = Windy({10});
+// The best case of hour 0 under a single wind.
+WaveCase Sea(double speed) {
+    auto m = Windy({speed});
     ComputeWaves(*m);
-    const WaveCase& w = m->inputs.wave[0].best;
-    EXPECT_NEAR(w.Hrms, 1.753, 5e-4);
-    EXPECT_NEAR(w.f_bw, (0.01 * 10 + 0.01) * 0.5 / 3.85, 1e-15);
-    EXPECT_NEAR(w.De, 1025 * 0.0034 * 9.8 * w.Hrms * w.Hrms, 1e-9);
     // Without wind uncertainty the high and low cases stay unset.
     EXPECT_EQ(m->inputs.wave[0].high.Hrms, NoData);
     EXPECT_EQ(m->inputs.wave[0].low.De, NoData);
+    return m->inputs.wave[0].best;
 }
 
-TEST(Waves, LightWindUsesTheStressSpeedAndBreaksNoWaves) {
-    auto m = Windy({2});
-    ComputeWaves(*m);
-    // The stress speed 0.71 x 2^1.23 = 1.664 m/s.
-    EXPECT_NEAR(m->inputs.wave[0].best.Hrms / 0.707, 0.069, 5e-4);
-    EXPECT_EQ(m->inputs.wave[0].best.f_bw, 0);
-}
-
-TEST(Waves, StormBeyondTwentyMetresPerSecondSeesAThousandKilometres) {
-    auto m = Windy({25});
-    ComputeWaves(*m);
-    EXPECT_NEAR(m->inputs.wave[0].best.Hrms, 0.707 * 0.0016 * 25 * std::sqrt(1e6 / 9.8), 1e-12);
+TEST(Waves, HeightAndBreakingFollowTheWind) {
+    // A fully developed sea at 10 m/s.
+    const WaveCase w = Sea(10);
+    EXPECT_NEAR(w.Hrms, 1.753, 5e-4);
+    EXPECT_NEAR(w.f_bw, (0.01 * 10 + 0.01) * 0.5 / 3.85, 1e-15);
+    EXPECT_NEAR(w.De, 1025 * 0.0034 * 9.8 * w.Hrms * w.Hrms, 1e-9);
+    // A light wind acts through its stress speed 0.71 x 2^1.23 = 1.664 m/s
+    // and breaks no waves.
+    EXPECT_NEAR(Sea(2).Hrms / 0.707, 0.069, 5e-4);
+    EXPECT_EQ(Sea(2).f_bw, 0);
+    // Beyond 20 m/s a storm sees a thousand kilometres.
+    EXPECT_NEAR(Sea(25).Hrms, 0.707 * 0.0016 * 25 * std::sqrt(1e6 / 9.8), 1e-12);
+    // Breaking is continuous at 4 m/s.
+    EXPECT_NEAR(Sea(3.999999).f_bw * 3.85, 0.025, 1e-6);
+    EXPECT_NEAR(Sea(4).f_bw * 3.85, 0.025, 1e-15);
 }
 
 TEST(Waves, EnteredWaveHeightStandsForEveryCase) {
@@ -104,15 +105,6 @@ TEST(Waves, FetchOfTheWindsQuadrant) {
     EXPECT_NEAR(m->inputs.wind[1].fetch, 2000, 0.01);
 }
 
-TEST(Waves, BreakingIsContinuousAtFourMetresPerSecond) {
-    auto a = Windy({3.999999});
-    auto b = Windy({4});
-    ComputeWaves(*a);
-    ComputeWaves(*b);
-    EXPECT_NEAR(a->inputs.wave[0].best.f_bw * 3.85, 0.025, 1e-6);
-    EXPECT_NEAR(b->inputs.wave[0].best.f_bw * 3.85, 0.025, 1e-15);
-}
-
 TEST(Waves, DirectionOutOfRangeStopsWithItsMessage) {
     CollectingSink sink;
     auto m = Windy({10, 10, 10});
@@ -129,18 +121,16 @@ TEST(Waves, DirectionOutOfRangeStopsWithItsMessage) {
 // waves, and never produces a number that is not one.
 TEST(Waves, RunWithBadDirectionStaysFinite) {
     CollectingSink sink;
-    auto m = NewModel(&sink);
     testing::Records r(24);
-    r.wind.direction[5] = 400;  // degrees
-    r.Instant(100);
-    ASSERT_TRUE(testing::RunFrom(*m, r));
+    r.Instant(100).wind.direction[5] = 400;  // degrees
+    auto m = testing::RunNew(r, &sink);
     EXPECT_TRUE(sink.Contains("Wave_Energy: angle must be between 0 and pi"));
     for (int s = 0; s < m->run.numSteps; ++s) {
         ASSERT_TRUE(std::isfinite(m->results.result[s].dispersed.best)) << s;
         ASSERT_TRUE(std::isfinite(m->results.result[s].viscosity.mean)) << s;
     }
-    const StepResult& last = m->results.result[m->run.numSteps - 1];
-    EXPECT_EQ(last.dispersed.best, m->results.result[5 * m->run.stepsPerHour - 1].dispersed.best);
+    EXPECT_EQ(testing::LastStep(*m).dispersed.best,
+              m->results.result[5 * m->run.stepsPerHour - 1].dispersed.best);
 }
 
 }  // namespace
