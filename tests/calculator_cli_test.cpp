@@ -60,7 +60,6 @@ TEST_P(TankJsonBadFile, NamesTheOffendingKey) {
 INSTANTIATE_TEST_SUITE_P(
     Tank, TankJsonBadFile,
     ::testing::Values(BadFile{"{", "not valid JSON"},
-                      BadFile{R"({"step1": {"length": 1e400}})", "not valid JSON"},
                       BadFile{R"({"step1": {"lenght": 3}})", "step1.lenght: unknown key"},
                       BadFile{R"({"step1": {"unit": "yards"}})", "step1.unit: expected one of"},
                       BadFile{R"({"step2": {"amount": "lots"}})",

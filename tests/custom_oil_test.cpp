@@ -224,7 +224,6 @@ TEST(CustomOilJson, RefusesBadRecordsNamingTheKey) {
     };
     for (Bad bad :
          {Bad{"[1]", "expected a JSON object"}, Bad{"{", "not valid JSON: "},
-          Bad{R"({"api": 1e400})", "not valid JSON: "},
           Bad{R"({"colour": "red"})", "colour: unknown key"},
           Bad{R"({"api": "30"})", "api: expected a number"},
           Bad{R"({"name": 3})", "name: expected a text"},
