@@ -305,15 +305,8 @@ class ResponseRun : public ::testing::Test {
 protected:
     void SetUp() override {
         doc_ = NewDoc();
-        doc_->workDir = ::testing::TempDir();
         doc_->sink = &messages_;
-        testing::ChooseMediumCrude(*doc_);
-        testing::EnterWater(*doc_);
-        testing::EnterConstantWind(*doc_);
-        testing::EnterInstantaneous(*doc_, {3, 14, 6});
-        ReleaseChecks checks;
-        checks.instantaneous = true;
-        ASSERT_TRUE(ReleaseDialogOK(*doc_, checks).accepted);
+        testing::EnterRunnableScenario(*doc_, ::testing::TempDir());
     }
     const ResponseHour& Hour(int h) { return doc_->Model().setup.response[h]; }
 
