@@ -14,7 +14,6 @@
 #include "scenario/scenario_json.h"
 #include "scenario/wind_dialogs.h"
 #include "scenario_fixture.h"
-#include "temp_dir.h"
 
 namespace ormix {
 namespace {
@@ -181,47 +180,6 @@ TEST(ScenarioCli, EveryMessageNamesTheFileAndThePath) {
               "needs this information and you left the field empty.");
     EXPECT_EQ(ScenarioMessageLine("a.qsx", "", "The amount released exceeds the limit.\n"),
               "a.qsx: The amount released exceeds the limit.");
-
-    testing::TempDir dir;
-    RunOptions options;
-    options.workDir = dir.Path();
-    options.library = std::string(ORMIX_SOURCE_DIR) + "/data/OilLib";
-    options.seed = 1;
-    struct Case {
-        const char* json;
-        std::vector<std::string> lines;
-    };
-    const Case cases[] = {
-        {R"({"releases": {"instantaneous": {"time": "2026-03-14 06:00", "amount": 1e6}}})",
-         {"error: F: releases.instantaneous: Problem with the Input: Sorry, the amount spilled is "
-          "too large. ORMIX can only model instantaneous releases between 2 and 500,000 "
-          "barrels."}},
-        {R"({"oil": {"name": "Arabian Light"}, "water": {"temperature": 60},
-             "releases": {"instantaneous": {"time": "2026-03-14 06:00", "amount": 100},
-                          "contained": {"time": "2026-03-14 06:00", "amount": 10,
-                                        "unit": "cu m", "area": 1000}}})",
-         {"error: F: releases: Contained release excludes the others: A release into a contained "
-          "area is the only release of a scenario, but the instantaneous release is given as "
-          "well. Please keep either the contained release or the others."}},
-        {R"({"oil": {"name": "Arabian Light"}, "water": {"temperature": 60}})",
-         {"error: F: wind: no wind is given; ORMIX needs the wind speed and direction",
-          "error: F: releases: no release is given; ORMIX needs to know how much oil is spilled "
-          "and when"}},
-    };
-    for (const Case& c : cases) {
-        options.file = dir.File("scenario.json");
-        testing::WriteFile(options.file, c.json);
-        CSpillDoc doc(MakeLocalTime(2026, 1, 1, 0), options.workDir, options.library);
-        CollectingSink sink;
-        EXPECT_EQ(LoadAndRun(options, doc, sink), 1);
-        std::vector<std::string> lines;
-        for (const Message& m : sink.messages) {
-            std::string line = (m.kind == MessageKind::Error ? "error: " : "other: ") + m.text;
-            line.replace(line.find(options.file), options.file.size(), "F");
-            lines.push_back(line);
-        }
-        EXPECT_EQ(lines, c.lines);
-    }
 }
 
 TEST(Calendar, TimesThatDoNotExist) {
