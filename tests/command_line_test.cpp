@@ -8,7 +8,6 @@
 
 #include "cli/command_line.h"
 #include "cli/oil_library_hint.h"
-#include "cli/run_command.h"
 #include "cli/series_command.h"
 #include "cli/unit_names.h"
 #include "output/budget_units.h"
@@ -158,32 +157,6 @@ TEST(OilLibraryHint, SaysWhereItLookedAndWhatToDo) {
     EXPECT_EQ(OilLibraryHint(kTableLineTooLong, "/data/OilLib", false)
                   .rfind("/data/OilLib could not be read as an oil library", 0),
               0u);
-}
-
-// A library that is missing is said from the command line; one that is not
-// an oil library is named; an oil missing from a readable library gets no hint.
-TEST(OilLibraryHint, FollowsTheRefusalOfAScenarioWhoseLibraryIsUnusable) {
-    testing::TempDir dir;
-    RunOptions o;
-    o.file = std::string(ORMIX_SOURCE_DIR) + "/examples/scenarios/open-sea-crude.json";
-    o.seed = 1;
-    o.workDir = dir.Path();
-    testing::WriteFile(dir.File("OilLib"), "1.0\t01/01/2026\tORMIX\nOil Name\n");
-    auto doc = std::make_unique<CSpillDoc>(0, o.workDir);
-    CollectingSink messages;
-    EXPECT_EQ(LoadAndRun(o, *doc, messages), 1);
-    ASSERT_EQ(messages.messages.size(), 2u);
-    EXPECT_EQ(messages.messages[1].kind, MessageKind::Information);
-    EXPECT_EQ(messages.messages[1].text.rfind(dir.File("OilLib") + " is not an oil library", 0),
-              0u);
-
-    o.library = std::string(ORMIX_SOURCE_DIR) + "/data/OilLib";
-    testing::WriteFile(dir.File("s.json"), R"({"oil": {"name": "No Such Oil"}})");
-    o.file = dir.File("s.json");
-    doc = std::make_unique<CSpillDoc>(0, o.workDir, o.library);
-    messages.messages.clear();
-    EXPECT_EQ(LoadAndRun(o, *doc, messages), 1);
-    EXPECT_EQ(messages.messages.size(), 1u);
 }
 
 // One spelling per unit on every command, the other spellings accepted.
