@@ -1,13 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-
 #include "calculators/plume_json.h"
 #include "calculators/tank_json.h"
-#include "cli/plume_command.h"
-#include "cli/tank_command.h"
 #include "temp_dir.h"
 
 namespace ormix {
@@ -113,24 +107,6 @@ TEST(TankJson, WaterOutsideTheWaterDialogsLimitsIsRefused) {
               "104 degrees F. Please enter a cooler water temperature.");
 }
 
-// The text is checked from the command line; here the curves' file.
-TEST(TankCommand, ExampleWritesTheCurves) {
-    std::ostringstream out;
-    CollectingSink sink;
-    const std::string csv = ::testing::TempDir() + "tank-curves.csv";
-    ASSERT_EQ(RunTankCommand({kExamples + "tank.json", csv}, out, sink), 0)
-        << (sink.messages.empty() ? "" : sink.messages[0].text);
-    std::ifstream in(csv);
-    std::string header, first;
-    std::getline(in, header);
-    std::getline(in, first);
-    EXPECT_EQ(header,
-              "Time in Minutes,Oil Released (bbl),Oil (m),Water (m),Hole bottom (m),Hole top "
-              "(m),Tank height (m)");
-    EXPECT_EQ(first.substr(first.find(',', first.find(',') + 1)), ",5.29958,0,1.5,1.7,8");
-    std::remove(csv.c_str());
-}
-
 TEST(PlumeJson, RefusalsComeInTheDialogsOrder) {
     const std::string burn =
         R"("burn": {"month": "July", "day": 4, "hour": 14, "area": 500, "areaUnit": "sq. meters",
@@ -158,23 +134,6 @@ TEST(PlumeJson, RefusalsComeInTheDialogsOrder) {
     EXPECT_EQ(c.message,
               "Problem with the Input.\n\nMissing Important Information.\nPlease enter the burn "
               "area. ORMIX needs this information and you left the field empty.\n");
-}
-
-TEST(PlumeCommand, ExampleWritesBothClassesCurves) {
-    std::ostringstream out;
-    CollectingSink sink;
-    const std::string csv = ::testing::TempDir() + "plume.csv";
-    ASSERT_EQ(RunPlumeCommand({kExamples + "burn.json", csv}, out, sink), 0);
-    EXPECT_NE(out.str().find("\nStable Stability: LOC distance = "), std::string::npos);
-    std::ifstream in(csv);
-    std::string line;
-    int rows = 0;
-    std::getline(in, line);
-    EXPECT_EQ(line, "Stability,Downwind distance (m),Lower height (m),Upper height (m)");
-    while (std::getline(in, line))
-        ++rows;
-    EXPECT_EQ(rows, 2 * kPlumePoints);
-    std::remove(csv.c_str());
 }
 
 }  // namespace
