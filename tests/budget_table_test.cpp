@@ -37,13 +37,9 @@ TEST(TextCells, NumbersAreGroupedOnlyWithoutDecimals) {
 }
 
 TEST(TextCells, DecimalsFollowTheTotalReleased) {
-    EXPECT_EQ(VolumeDecimals(5), 2);
-    EXPECT_EQ(VolumeDecimals(9.99), 2);
-    EXPECT_EQ(VolumeDecimals(10), 1);
-    EXPECT_EQ(VolumeDecimals(50), 1);
-    EXPECT_EQ(VolumeDecimals(100), 0);
-    EXPECT_EQ(VolumeDecimals(5000), 0);
-    EXPECT_EQ(VolumeDecimals(0), 2);
+    for (auto [total, decimals] :
+         {std::pair{5.0, 2}, {9.99, 2}, {10.0, 1}, {50.0, 1}, {100.0, 0}, {5000.0, 0}, {0.0, 2}})
+        EXPECT_EQ(VolumeDecimals(total), decimals) << total;
 }
 
 std::vector<int> Hours(const OutputSeries& s, const std::vector<int>& steps) {
@@ -51,6 +47,12 @@ std::vector<int> Hours(const OutputSeries& s, const std::vector<int>& steps) {
     for (int step : steps)
         h.push_back((step + 1) / s.StepsPerHour());
     return h;
+}
+
+// A release that goes on: more released (and afloat) at every step.
+void Ongoing(WeatheringModel& m) {
+    for (int s = 0; s < m.run.numSteps; ++s)
+        m.results.result[s].released.best = m.results.result[s].remaining.best = s + 1.0;
 }
 
 // Until the first row the release counts as going on (nothing shown yet),
@@ -71,16 +73,14 @@ TEST(BudgetRows, ATwelveHourSpillGetsHourlyRows) {
 
 TEST(BudgetRows, AnOngoingReleaseShowsEvenHoursOnly) {
     auto m = SyntheticRun(12, 8);
-    for (int s = 0; s < m->run.numSteps; ++s)
-        m->results.result[s].released.best = m->results.result[s].remaining.best = s + 1.0;
+    Ongoing(*m);
     OutputSeries s = BuildBudgetTableSeries(*m, kBudgetBarrels);
     EXPECT_EQ(Hours(s, SelectBudgetRows(s, 30)), (std::vector<int>{2, 4, 6, 8, 10, 12}));
 }
 
 TEST(BudgetRows, ALongRunIsThinnedToThirtyRowsStartingOneHourIn) {
     auto m = SyntheticRun(120, 2);
-    for (int s = 0; s < m->run.numSteps; ++s)
-        m->results.result[s].released.best = m->results.result[s].remaining.best = s + 1.0;
+    Ongoing(*m);
     OutputSeries s = BuildBudgetTableSeries(*m, kBudgetBarrels);
     const std::vector<int> rows = SelectBudgetRows(s, 30);
     ASSERT_FALSE(rows.empty());
