@@ -30,22 +30,17 @@ const char* kComplete = R"({
   "emulsification": {"hours": 6}
 })";
 
-TEST(ScenarioJson, LoadsEveryDialogAndRuns) {
+// The documented blocks below check each section as loaded and run; here
+// what none of them gives: a known wave height and the emulsification hours.
+TEST(ScenarioJson, LoadsEveryDialog) {
     auto doc = testing::NewLibraryDoc();
     ScenarioLoadResult r = LoadScenarioJson(kComplete, *doc);
     ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
-    EXPECT_EQ(doc->OilName, "Arabian Light");
     EXPECT_TRUE(doc->m_bOilInputPassed && doc->m_bWaterInputPassed &&
                 doc->m_bWindAndWaveInputPassed && doc->m_bReleaseInputPassed);
-    EXPECT_EQ(doc->SpillTime, MakeLocalTime(2026, 3, 14, 6));
-    EXPECT_EQ(doc->inputContinuous.startHour, 11);
-    EXPECT_EQ(doc->inputContinuous.endHour, 20);
     EXPECT_EQ(doc->inputWindWave.waveHt[0], 1);
     EXPECT_EQ(doc->inputOil.bulltime, 6);
-    EXPECT_EQ(doc->inputUncertainty.vol, 10);
     EXPECT_TRUE(doc->needsSolving);
-    doc->runSeed = 3;
-    EXPECT_TRUE(doc->Solve());
 }
 
 struct Refusal {
