@@ -119,20 +119,9 @@ TEST(BudgetRows, TheTableEndsOnceATenthOrLessIsAfloat) {
     EXPECT_LE(hours.back(), 22);
 }
 
-TEST(BudgetTable, AQuantityThatStaysZeroHasNoColumn) {
-    auto m = SyntheticRun(12, 8);
-    OutputSeries s = BuildBudgetTableSeries(*m, kBudgetBarrels);
-    s.units = "bbl";
-    const std::string t = BudgetTableRows(s, MakeLocalTime(2026, 3, 14, 6), {});
-    EXPECT_EQ(t.substr(0, t.find("\n", t.find("\n") + 1) + 1),
-              "Hours Into\t Released \t \tRemaining \t\n"
-              "     Spill\t   bbl    \t \t percent  \t\n");
-    // Rows alternate "-" and " " in their separators; percent has no decimals.
-    EXPECT_NE(t.find("         2\t   629    \t-\t   100    \t\n"), std::string::npos) << t;
-    EXPECT_NE(t.find("         3\t   629    \t \t   100    \t\n"), std::string::npos) << t;
-}
-
-TEST(BudgetTable, DatesRollOverTheYearEndFromTheReleaseHour) {
+// Columns left out, separators and the rollover of dates at the year end:
+// see the golden tables.
+TEST(BudgetTable, RowTimesCountFromTheReleaseHour) {
     auto m = SyntheticRun(24, 6);
     OutputSeries s = BuildBudgetTableSeries(*m, kBudgetBarrels);
     s.units = "bbl";
@@ -140,12 +129,7 @@ TEST(BudgetTable, DatesRollOverTheYearEndFromTheReleaseHour) {
     c.time = BudgetTimeColumn::Dates;
     const std::time_t release = MakeLocalTime(2026, 12, 31, 23) + 30 * 60;
     const std::string t = BudgetTableRows(s, release, c);
-    EXPECT_NE(t.find("Date &\tTime\t Released \t \tRemaining \t\n      \t    \t   bbl    \t"),
-              std::string::npos)
-        << t;
     EXPECT_NE(t.find("\nDec 31\t2300\t   629    \t-"), std::string::npos) << t;
-    EXPECT_NE(t.find("\nJan 01\t0000\t"), std::string::npos) << t;
-    EXPECT_NE(t.find("\n      \t0200\t"), std::string::npos) << t;
     EXPECT_EQ(FormatTime(ModelHourStart(release, 25), "%b %d %H%M"), "Jan 01 2300");
 }
 
