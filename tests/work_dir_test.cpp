@@ -168,34 +168,6 @@ Chosen Choose(std::vector<std::string> args, const std::string& data, const std:
     return {ok, args, err.str()};
 }
 
-// Runs from a directory without OilLib: every command with --workdir gets
-// the data directory, and the person is told which library is used.
-class ChosenWorkDir : public ::testing::TestWithParam<std::vector<std::string>> {};
-
-TEST_P(ChosenWorkDir, IsAddedToEveryCommandThatTakesOne) {
-    Layout l;
-    const fs::path before = fs::current_path();
-    fs::current_path(l.bare);
-    const Chosen c = Choose(GetParam(), l.data, l.oilLib);
-    fs::current_path(before);
-    ASSERT_TRUE(c.ok) << c.err;
-    std::vector<std::string> expected = GetParam();
-    expected.insert(expected.end(), {"--workdir", l.data});
-    EXPECT_EQ(c.args, expected);
-    EXPECT_NE(c.err.find("there is no OilLib in the current directory"), std::string::npos);
-    EXPECT_TRUE(fs::exists(l.data + "/OilLib"));
-}
-
-INSTANTIATE_TEST_SUITE_P(CommandLine, ChosenWorkDir,
-                         ::testing::Values(std::vector<std::string>{"run", "x.json", "--seed", "1"},
-                                           std::vector<std::string>{"series", "x.json", "--graph",
-                                                                    "density"},
-                                           std::vector<std::string>{"convert", "x.json", "y.qsx"},
-                                           std::vector<std::string>{"run-records", "x.json"},
-                                           std::vector<std::string>{"oils", "--find", "crude"},
-                                           std::vector<std::string>{"oil", "show", "Brent"},
-                                           std::vector<std::string>{"custom-oil", "remove", "X"}));
-
 TEST(CommandLine, ChosenWorkDirLeavesOtherCommandLinesAlone) {
     Layout l;
     const fs::path before = fs::current_path();
