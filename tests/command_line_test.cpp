@@ -63,33 +63,16 @@ TEST(CommandLine, UsageErrorsExitWithTwo) {
     }
 }
 
-// `help COMMAND` is the command's --help.
-TEST(CommandLine, HelpOfACommandIsItsHelpOption) {
-    ::testing::internal::CaptureStdout();
-    Outcome o = Ormix({"help", "oil", "show"});
-    const std::string shown = ::testing::internal::GetCapturedStdout();
-    EXPECT_EQ(o.status, 0);
-    EXPECT_NE(shown.find("Usage: ormix oil show [OPTIONS] NAME-OR-ID"), std::string::npos) << shown;
-    o = Ormix({"oil", "show", "--help"});
-    EXPECT_EQ(o.out, shown);
-}
-
 // The library's own message stays; the command adds where it looked and
-// what to type.
+// what to type. (A working directory without OilLib, and a file that is no
+// oil library: see the command tests.)
 TEST(OilLibraryHint, SaysWhereItLookedAndWhatToDo) {
-    EXPECT_EQ(OilLibraryHint(kTableNotFound, "/data/spill/OilLib", false),
-              "ormix looked for the oil library OilLib in the working directory /data/spill and "
-              "found none: give the directory that holds it with --workdir, or name the file "
-              "with --library (from the top of the source tree: --library data/OilLib)");
     EXPECT_EQ(OilLibraryHint(kTableNotFound, "/data/Lib", true),
               "there is no oil library file /data/Lib (named by --library); from the top of the "
               "source tree: --library data/OilLib");
     EXPECT_EQ(OilLibraryHint(kTableNotFound, "/data/Lib", true, "/usr/share/ormix/OilLib"),
               "there is no oil library file /data/Lib (named by --library); the installed one: "
               "--library /usr/share/ormix/OilLib");
-    EXPECT_EQ(OilLibraryHint(kNotAnOilLibrary, "/data/notes.txt", true)
-                  .rfind("/data/notes.txt is not an oil library", 0),
-              0u);
     EXPECT_EQ(OilLibraryHint(kTableLineTooLong, "/data/OilLib", false)
                   .rfind("/data/OilLib could not be read as an oil library", 0),
               0u);
