@@ -37,13 +37,9 @@ TEST(TextCells, NumbersAreGroupedOnlyWithoutDecimals) {
 }
 
 TEST(TextCells, DecimalsFollowTheTotalReleased) {
-    EXPECT_EQ(VolumeDecimals(5), 2);
-    EXPECT_EQ(VolumeDecimals(9.99), 2);
-    EXPECT_EQ(VolumeDecimals(10), 1);
-    EXPECT_EQ(VolumeDecimals(50), 1);
-    EXPECT_EQ(VolumeDecimals(100), 0);
-    EXPECT_EQ(VolumeDecimals(5000), 0);
-    EXPECT_EQ(VolumeDecimals(0), 2);
+    for (auto [total, decimals] :
+         {std::pair{5.0, 2}, {9.99, 2}, {10.0, 1}, {50.0, 1}, {100.0, 0}, {5000.0, 0}, {0.0, 2}})
+        EXPECT_EQ(VolumeDecimals(total), decimals) << total;
 }
 
 std::vector<int> Hours(const OutputSeries& s, const std::vector<int>& steps) {
@@ -51,6 +47,12 @@ std::vector<int> Hours(const OutputSeries& s, const std::vector<int>& steps) {
     for (int step : steps)
         h.push_back((step + 1) / s.StepsPerHour());
     return h;
+}
+
+// A release that goes on: more released (and afloat) at every step.
+void Ongoing(WeatheringModel& m) {
+    for (int s = 0; s < m.run.numSteps; ++s)
+        m.results.result[s].released.best = m.results.result[s].remaining.best = s + 1.0;
 }
 
 // Until the first row the release counts as going on (nothing shown yet),
@@ -71,16 +73,14 @@ TEST(BudgetRows, ATwelveHourSpillGetsHourlyRows) {
 
 TEST(BudgetRows, AnOngoingReleaseShowsEvenHoursOnly) {
     auto m = SyntheticRun(12, 8);
-    for (int s = 0; s < m->run.numSteps; ++s)
-        m->results.result[s].released.best = m->results.result[s].remaining.best = s + 1.0;
+    Ongoing(*m);
     OutputSeries s = BuildBudgetTableSeries(*m, kBudgetBarrels);
     EXPECT_EQ(Hours(s, SelectBudgetRows(s, 30)), (std::vector<int>{2, 4, 6, 8, 10, 12}));
 }
 
 TEST(BudgetRows, ALongRunIsThinnedToThirtyRowsStartingOneHourIn) {
     auto m = SyntheticRun(120, 2);
-    for (int s = 0; s < m->run.numSteps; ++s)
-        m->results.result[s].released.best = m->results.result[s].remaining.best = s + 1.0;
+    Ongoing(*m);
     OutputSeries s = BuildBudgetTableSeries(*m, kBudgetBarrels);
     const std::vector<int> rows = SelectBudgetRows(s, 30);
     ASSERT_FALSE(rows.empty());
@@ -119,20 +119,9 @@ TEST(BudgetRows, TheTableEndsOnceATenthOrLessIsAfloat) {
     EXPECT_LE(hours.back(), 22);
 }
 
-TEST(BudgetTable, AQuantityThatStaysZeroHasNoColumn) {
-    auto m = SyntheticRun(12, 8);
-    OutputSeries s = BuildBudgetTableSeries(*m, kBudgetBarrels);
-    s.units = "bbl";
-    const std::string t = BudgetTableRows(s, MakeLocalTime(2026, 3, 14, 6), {});
-    EXPECT_EQ(t.substr(0, t.find("\n", t.find("\n") + 1) + 1),
-              "Hours Into\t Released \t \tRemaining \t\n"
-              "     Spill\t   bbl    \t \t percent  \t\n");
-    // Rows alternate "-" and " " in their separators; percent has no decimals.
-    EXPECT_NE(t.find("         2\t   629    \t-\t   100    \t\n"), std::string::npos) << t;
-    EXPECT_NE(t.find("         3\t   629    \t \t   100    \t\n"), std::string::npos) << t;
-}
-
-TEST(BudgetTable, DatesRollOverTheYearEndFromTheReleaseHour) {
+// Columns left out, separators and the rollover of dates at the year end:
+// see the golden tables.
+TEST(BudgetTable, RowTimesCountFromTheReleaseHour) {
     auto m = SyntheticRun(24, 6);
     OutputSeries s = BuildBudgetTableSeries(*m, kBudgetBarrels);
     s.units = "bbl";
@@ -140,12 +129,7 @@ TEST(BudgetTable, DatesRollOverTheYearEndFromTheReleaseHour) {
     c.time = BudgetTimeColumn::Dates;
     const std::time_t release = MakeLocalTime(2026, 12, 31, 23) + 30 * 60;
     const std::string t = BudgetTableRows(s, release, c);
-    EXPECT_NE(t.find("Date &\tTime\t Released \t \tRemaining \t\n      \t    \t   bbl    \t"),
-              std::string::npos)
-        << t;
     EXPECT_NE(t.find("\nDec 31\t2300\t   629    \t-"), std::string::npos) << t;
-    EXPECT_NE(t.find("\nJan 01\t0000\t"), std::string::npos) << t;
-    EXPECT_NE(t.find("\n      \t0200\t"), std::string::npos) << t;
     EXPECT_EQ(FormatTime(ModelHourStart(release, 25), "%b %d %H%M"), "Jan 01 2300");
 }
 

@@ -23,8 +23,13 @@ struct ChildLimits {
     long long fileBytes = -1;  // writes beyond this size fail (EFBIG), when set
 };
 
-// Runs `body` in a child process and hands back the text it returns.
-inline ChildResult InChild(const std::function<std::string()>& body, ChildLimits limits = {}) {
+struct Child {
+    pid_t pid = -1;
+    int fd = -1;  // what the body returns comes through this pipe
+};
+
+// Starts `body` in a child process; FinishChild waits for it.
+inline Child StartChild(const std::function<std::string()>& body, ChildLimits limits = {}) {
     int pipeFds[2];
     if (::pipe(pipeFds) != 0) return {};
     pid_t pid = ::fork();
@@ -48,16 +53,26 @@ inline ChildResult InChild(const std::function<std::string()>& body, ChildLimits
         ::_exit(0);
     }
     ::close(pipeFds[1]);
+    return {pid, pipeFds[0]};
+}
+
+inline ChildResult FinishChild(const Child& child) {
     ChildResult result;
+    if (child.pid < 0) return result;
     char buf[4096];
     ssize_t n;
-    while ((n = ::read(pipeFds[0], buf, sizeof buf)) > 0)
+    while ((n = ::read(child.fd, buf, sizeof buf)) > 0)
         result.text.append(buf, static_cast<size_t>(n));
-    ::close(pipeFds[0]);
+    ::close(child.fd);
     int status = 0;
-    ::waitpid(pid, &status, 0);
+    ::waitpid(child.pid, &status, 0);
     result.finished = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return result;
+}
+
+// Runs `body` in a child process and hands back the text it returns.
+inline ChildResult InChild(const std::function<std::string()>& body, ChildLimits limits = {}) {
+    return FinishChild(StartChild(body, limits));
 }
 
 }  // namespace ormix::testing

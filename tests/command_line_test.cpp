@@ -8,7 +8,6 @@
 
 #include "cli/command_line.h"
 #include "cli/oil_library_hint.h"
-#include "cli/run_command.h"
 #include "cli/series_command.h"
 #include "cli/unit_names.h"
 #include "output/budget_units.h"
@@ -18,24 +17,19 @@
 namespace ormix {
 namespace {
 
+using Args = std::vector<std::string>;
+
 struct Outcome {
     int status;
     std::string out, err;
 };
 
-Outcome Ormix(const std::vector<std::string>& args) {
+Outcome Ormix(const Args& args) {
     CLI::App app;
     BuildCommandLine(app);
     std::ostringstream out, err;
     const int status = RunCommandLine(app, args, out, err);
     return {status, out.str(), err.str()};
-}
-
-size_t Count(const std::string& text, const std::string& part) {
-    size_t n = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++n;
-    return n;
 }
 
 struct Misspelling {
@@ -59,149 +53,29 @@ INSTANTIATE_TEST_SUITE_P(
                       Misspelling{"--lib", "--library"}, Misspelling{"--workdri", "--workdir"},
                       Misspelling{"xyz", ""}, Misspelling{"--time", ""}, Misspelling{"draw", ""}));
 
-struct UsageCase {
-    std::vector<std::string> args;
-    const char* error;  // "" when the words are fine
-};
-
-class UsageErrors : public ::testing::TestWithParam<UsageCase> {};
-
-// Said before anything runs (no scenario file is read), with status 2.
-TEST_P(UsageErrors, NameWhatIsUnknownAndWhatWasMeant) {
-    const Outcome o = Ormix(GetParam().args);
-    if (*GetParam().error == '\0') {
-        EXPECT_EQ(o.err.find("unknown"), std::string::npos) << o.err;
-        return;
+// The texts of usage errors are checked from the command line; said before
+// anything runs, they exit with 2.
+TEST(CommandLine, UsageErrorsExitWithTwo) {
+    for (const Args& args : {Args{"rnu", "x.json"}, Args{"run", "--sed", "3", "x.json"}, Args{}}) {
+        const Outcome o = Ormix(args);
+        EXPECT_EQ(o.status, 2) << o.err;
+        EXPECT_EQ(o.out, "");
     }
-    EXPECT_EQ(o.status, 2);
-    EXPECT_EQ(o.err, GetParam().error);
-    EXPECT_EQ(o.out, "");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    CommandLine, UsageErrors,
-    ::testing::Values(
-        UsageCase{{"rnu", "x.json"},
-                  "ormix: unknown command 'rnu'; did you mean 'run'?\n"
-                  "Run 'ormix help' for the commands.\n"},
-        UsageCase{{"draw"}, "ormix: unknown command 'draw'\nRun 'ormix help' for the commands.\n"},
-        UsageCase{{"oil", "shwo", "Brent"},
-                  "ormix oil: unknown command 'shwo'; did you mean 'show'?\n"
-                  "Run 'ormix help oil' for the commands.\n"},
-        UsageCase{{"run", "--sed", "3", "x.json"},
-                  "ormix run: unknown option '--sed'; did you mean '--seed'?\n"
-                  "Run 'ormix help run' for the options.\n"},
-        UsageCase{{"ics", "x.json", "--duration", "-3", "--lib=data/OilLib"},
-                  "ormix ics: unknown option '--lib'; did you mean '--library'?\n"
-                  "Run 'ormix help ics' for the options.\n"},
-        UsageCase{{"custom-oil", "add", "--jsno", "a.json"},
-                  "ormix custom-oil add: unknown option '--jsno'; did you mean '--json'?\n"
-                  "Run 'ormix help custom-oil add' for the options.\n"},
-        UsageCase{{}, "ormix: a command is required\nRun 'ormix help' for the commands.\n"},
-        // A value that begins with a dash is a value, not an option.
-        UsageCase{{"ics", "x.json", "--begin", "03/14 06", "--duration", "-3"}, ""}));
-
-// `help COMMAND` is the command's --help.
-TEST(CommandLine, HelpOfACommandIsItsHelpOption) {
-    ::testing::internal::CaptureStdout();
-    Outcome o = Ormix({"help", "oil", "show"});
-    const std::string shown = ::testing::internal::GetCapturedStdout();
-    EXPECT_EQ(o.status, 0);
-    EXPECT_NE(shown.find("Usage: ormix oil show [OPTIONS] NAME-OR-ID"), std::string::npos) << shown;
-    o = Ormix({"oil", "show", "--help"});
-    EXPECT_EQ(o.out, shown);
-}
-
-// Every command that runs the model says in its help that runs are random.
-TEST(CommandLine, HelpOfEveryRunSaysRunsAreRandom) {
-    for (const char* command : {"run", "ics", "series", "summary", "run-records"}) {
-        const Outcome o = Ormix({command, "--help"});
-        EXPECT_NE(o.out.find("Runs are random"), std::string::npos) << command;
-        EXPECT_NE(o.out.find("--seed"), std::string::npos) << command;
-    }
-}
-
-class MissingWorkDir : public ::testing::TestWithParam<std::vector<std::string>> {};
-
-// Said once, with the path, and nothing is read or run.
-TEST_P(MissingWorkDir, IsSaidOnceBeforeAnythingRuns) {
-    testing::TempDir dir;
-    const std::string missing = dir.File("missing");
-    std::vector<std::string> args = GetParam();
-    args.insert(args.end(), {"--workdir", missing});
-    const Outcome o = Ormix(args);
-    EXPECT_EQ(o.status, 2);
-    EXPECT_EQ(Count(o.err, "the working directory " + missing + " does not exist"), 1u) << o.err;
-    EXPECT_EQ(o.out, "");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    CommandLine, MissingWorkDir,
-    ::testing::Values(std::vector<std::string>{"run", "x.json"},
-                      std::vector<std::string>{"ics", "x.json"},
-                      std::vector<std::string>{"series", "x.json", "--graph", "density"},
-                      std::vector<std::string>{"summary", "x.json"},
-                      std::vector<std::string>{"convert", "x.json", "y.qsx"},
-                      std::vector<std::string>{"run-records", "x.json"},
-                      std::vector<std::string>{"oils"},
-                      std::vector<std::string>{"oil", "show", "Brent"},
-                      std::vector<std::string>{"custom-oil", "add", "--json", "x.json"},
-                      std::vector<std::string>{"custom-oil", "edit", "X", "--json", "x.json"},
-                      std::vector<std::string>{"custom-oil", "remove", "X"}));
-
-TEST(CommandLine, AWorkDirThatIsAFileIsRefused) {
-    testing::TempDir dir;
-    testing::WriteFile(dir.File("OilLib"), "");
-    const Outcome o = Ormix({"oils", "--workdir", dir.File("OilLib")});
-    EXPECT_EQ(o.status, 2);
-    EXPECT_NE(o.err.find(dir.File("OilLib") + " is not a directory"), std::string::npos) << o.err;
 }
 
 // The library's own message stays; the command adds where it looked and
-// what to type.
+// what to type. (A working directory without OilLib, and a file that is no
+// oil library: see the command tests.)
 TEST(OilLibraryHint, SaysWhereItLookedAndWhatToDo) {
-    EXPECT_EQ(OilLibraryHint(kTableNotFound, "/data/spill/OilLib", false),
-              "ormix looked for the oil library OilLib in the working directory /data/spill and "
-              "found none: give the directory that holds it with --workdir, or name the file "
-              "with --library (from the top of the source tree: --library data/OilLib)");
     EXPECT_EQ(OilLibraryHint(kTableNotFound, "/data/Lib", true),
               "there is no oil library file /data/Lib (named by --library); from the top of the "
               "source tree: --library data/OilLib");
     EXPECT_EQ(OilLibraryHint(kTableNotFound, "/data/Lib", true, "/usr/share/ormix/OilLib"),
               "there is no oil library file /data/Lib (named by --library); the installed one: "
               "--library /usr/share/ormix/OilLib");
-    EXPECT_EQ(OilLibraryHint(kNotAnOilLibrary, "/data/notes.txt", true)
-                  .rfind("/data/notes.txt is not an oil library", 0),
-              0u);
     EXPECT_EQ(OilLibraryHint(kTableLineTooLong, "/data/OilLib", false)
                   .rfind("/data/OilLib could not be read as an oil library", 0),
               0u);
-}
-
-// A library that is missing is said from the command line; one that is not
-// an oil library is named; an oil missing from a readable library gets no hint.
-TEST(OilLibraryHint, FollowsTheRefusalOfAScenarioWhoseLibraryIsUnusable) {
-    testing::TempDir dir;
-    RunOptions o;
-    o.file = std::string(ORMIX_SOURCE_DIR) + "/examples/scenarios/open-sea-crude.json";
-    o.seed = 1;
-    o.workDir = dir.Path();
-    testing::WriteFile(dir.File("OilLib"), "1.0\t01/01/2026\tORMIX\nOil Name\n");
-    auto doc = std::make_unique<CSpillDoc>(0, o.workDir);
-    CollectingSink messages;
-    EXPECT_EQ(LoadAndRun(o, *doc, messages), 1);
-    ASSERT_EQ(messages.messages.size(), 2u);
-    EXPECT_EQ(messages.messages[1].kind, MessageKind::Information);
-    EXPECT_EQ(messages.messages[1].text.rfind(dir.File("OilLib") + " is not an oil library", 0),
-              0u);
-
-    o.library = std::string(ORMIX_SOURCE_DIR) + "/data/OilLib";
-    testing::WriteFile(dir.File("s.json"), R"({"oil": {"name": "No Such Oil"}})");
-    o.file = dir.File("s.json");
-    doc = std::make_unique<CSpillDoc>(0, o.workDir, o.library);
-    messages.messages.clear();
-    EXPECT_EQ(LoadAndRun(o, *doc, messages), 1);
-    EXPECT_EQ(messages.messages.size(), 1u);
 }
 
 // One spelling per unit on every command, the other spellings accepted.

@@ -16,6 +16,10 @@ DialogResult Water(CSpillDoc& doc, const char* temperature, int unit,
     return WaterDialogOK(doc, e);
 }
 
+const std::string kTooWarm =
+    "Problem with the Input\n\nSorry, ORMIX does not support water temperatures above 40 "
+    "degrees C. Please enter a cooler water temperature.";
+
 TEST(WaterDialog, TemperatureBounds) {
     auto doc = NewDoc();
     const std::string p = "Problem with the Input\n\n";
@@ -30,9 +34,7 @@ TEST(WaterDialog, TemperatureBounds) {
               p + "Sorry, ORMIX does not support water temperatures above 104 degrees F. Please "
                   "enter a cooler water temperature.");
     EXPECT_TRUE(Water(*doc, "40", 1).accepted);
-    EXPECT_EQ(Water(*doc, "41", 1).Text(),
-              p + "Sorry, ORMIX does not support water temperatures above 40 degrees C. Please "
-                  "enter a cooler water temperature.");
+    EXPECT_EQ(Water(*doc, "41", 1).Text(), kTooWarm);
     EXPECT_EQ(Water(*doc, "-1", 1).Text(), freezing);
     EXPECT_EQ(Water(*doc, "", 1).Text(),
               p + "Please enter the water temperature. ORMIX needs this information and you left "
@@ -48,12 +50,9 @@ TEST(WaterDialog, TemperatureBounds) {
 // number in the text: an exponent cannot slip a value past its limit.
 TEST(WaterDialog, ChecksTheNumberItKeeps) {
     auto doc = NewDoc();
-    const std::string tooWarm =
-        "Problem with the Input\n\nSorry, ORMIX does not support water temperatures above 40 "
-        "degrees C. Please enter a cooler water temperature.";
-    EXPECT_EQ(Water(*doc, "5e2", 1).Text(), tooWarm);
-    EXPECT_EQ(Water(*doc, "1e400", 1).Text(), tooWarm);
-    EXPECT_EQ(Water(*doc, "0x30", 1).Text(), tooWarm);
+    EXPECT_EQ(Water(*doc, "5e2", 1).Text(), kTooWarm);
+    EXPECT_EQ(Water(*doc, "1e400", 1).Text(), kTooWarm);
+    EXPECT_EQ(Water(*doc, "0x30", 1).Text(), kTooWarm);
     for (const char* noNumber : {"nan", "-inf", "abc"}) {
         ASSERT_TRUE(Water(*doc, noNumber, 1).accepted) << noNumber;
         EXPECT_EQ(doc->inputWater.temperature, 0.0) << noNumber;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
 #include "output/ics_table.h"
 #include "output_fixture.h"
@@ -133,26 +132,6 @@ TEST(IcsExport, TwoCarriageReturnLinesInTheYearOfTheSpill) {
               "burn_tot\tfloatUnc_tot\tbeach_tot\ttotal\r"
               "02/29 0800\t02/29 1600\t0.2\t1.2\t2.2\t3.2\t4.2\t5.2\t6.2\t7.2\t"
               "0.5\t10.5\t20.5\t30.5\t40.5\t50.5\t60.5\t70.5\t80.5\r");
-}
-
-TEST(IcsExport, AnUnwritableFileIsReportedAndNothingIsWritten) {
-    testing::TempDir dir;
-    IcsTable table;
-    table.hasResults = true;
-    table.exportText = "x\r";
-    CollectingSink messages;
-    const std::string path = dir.File("missing/ICS209.txt");
-    EXPECT_FALSE(WriteIcsExport(path, table, messages));
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text,
-              "Cannot create file for ICS table.\n\n" + path +
-                  ": no new file can be created in its folder (No such file or directory)");
-    EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_TRUE(WriteIcsExport(dir.File("ICS209.txt"), table, messages));
-    EXPECT_EQ(testing::ReadFile(dir.File("ICS209.txt")), "x\r");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
-                            std::filesystem::directory_iterator()),
-              1);  // no temporary file left beside it
 }
 
 TEST(IcsTableGolden, DieselContinuousEveningPeriod) {

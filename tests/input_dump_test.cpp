@@ -61,14 +61,9 @@ TEST(InputDump, AFailedDumpIsReportedAndTheRunGoesOn) {
     testing::TempDir dir;
     fs::create_directories(dir.File("OrmixInput.dmp"));  // cannot be opened as a file
     auto doc = testing::NewDoc();
-    doc->workDir = dir.Path();
     CollectingSink messages;
     doc->sink = &messages;
-    testing::ChooseMediumCrude(*doc);
-    testing::EnterWater(*doc);
-    testing::EnterConstantWind(*doc);
-    testing::EnterInstantaneous(*doc, {3, 14, 6});
-    ASSERT_TRUE(ReleaseDialogOK(*doc, ReleaseChecks{false, true, false, false}).accepted);
+    testing::EnterRunnableScenario(*doc, dir.Path());
     EXPECT_TRUE(doc->Solve());
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "Core: Cannot create dump file " +

@@ -13,11 +13,17 @@ struct AmountCase {
     int unit;
     const char* amount;
     bool accepted;
-    const char* message;  // the line after the heading, when refused
+    std::string message;  // the line after the heading, when refused
 };
 
 std::ostream& operator<<(std::ostream& os, const AmountCase& c) {
     return os << c.amount << " in unit " << c.unit;
+}
+
+// The refusal of an amount outside the range of the unit.
+std::string Outside(const char* side, const char* range) {
+    return std::string("Sorry, the amount spilled is too ") + side +
+           ". ORMIX can only model instantaneous releases between " + range + ".";
 }
 
 class InstantaneousLimits : public ::testing::TestWithParam<AmountCase> {};
@@ -31,7 +37,7 @@ TEST_P(InstantaneousLimits, BothSidesOfEveryBound) {
     DialogResult r = InstantaneousDialogOK(*doc, e);
     EXPECT_EQ(r.accepted, GetParam().accepted);
     if (!GetParam().accepted) {
-        EXPECT_EQ(r.Text(), std::string("Problem with the Input\n\n") + GetParam().message);
+        EXPECT_EQ(r.Text(), "Problem with the Input\n\n" + GetParam().message);
         EXPECT_TRUE(static_cast<SpillDocData&>(*doc) == before);
     } else {
         EXPECT_TRUE(doc->inputInstant.flag);
@@ -43,34 +49,23 @@ INSTANTIATE_TEST_SUITE_P(
     Releases, InstantaneousLimits,
     ::testing::Values(
         AmountCase{0, "2", true, ""}, AmountCase{0, "500000", true, ""},
-        AmountCase{0, "1.99", false,
-                   "Sorry, the amount spilled is too small. ORMIX can only model instantaneous "
-                   "releases between 2 and 500,000 barrels."},
-        AmountCase{0, "500001", false,
-                   "Sorry, the amount spilled is too large. ORMIX can only model instantaneous "
-                   "releases between 2 and 500,000 barrels."},
+        AmountCase{0, "1.99", false, Outside("small", "2 and 500,000 barrels")},
+        AmountCase{0, "500001", false, Outside("large", "2 and 500,000 barrels")},
         AmountCase{1, "84", true, ""}, AmountCase{1, "21000000", true, ""},
-        AmountCase{1, "83", false,
-                   "Sorry, the amount spilled is too small. ORMIX can only model instantaneous "
-                   "releases between 84 and 21,000,000 gallons."},
+        AmountCase{1, "83", false, Outside("small", "84 and 21,000,000 gallons")},
         AmountCase{2, "0.32", true, ""}, AmountCase{2, "79494", true, ""},
-        AmountCase{2, "79495", false,
-                   "Sorry, the amount spilled is too large. ORMIX can only model instantaneous "
-                   "releases between 0.32 and 79,494 cubic meters."},
+        AmountCase{2, "79495", false, Outside("large", "0.32 and 79,494 cubic meters")},
         AmountCase{3, "0.35", true, ""},
-        AmountCase{3, "0.34", false,
-                   "Sorry, the amount spilled is too small. ORMIX can only model instantaneous "
-                   "releases between 0.35 and 87,540 tons."},
+        AmountCase{3, "0.34", false, Outside("small", "0.35 and 87,540 tons")},
         AmountCase{4, "79415", true, ""},
-        AmountCase{4, "79416", false,
-                   "Sorry, the amount spilled is too large. ORMIX can only model instantaneous "
-                   "releases between 0.32 and 79,415 metric tons."},
+        AmountCase{4, "79416", false, Outside("large", "0.32 and 79,415 metric tons")},
         AmountCase{0, "", false, "Please enter an amount spilled. ORMIX needs this information."},
-        AmountCase{0, "lots", false,
-                   "Sorry, the amount spilled is too small. ORMIX can only model instantaneous "
-                   "releases between 2 and 500,000 barrels."}));
+        AmountCase{0, "lots", false, Outside("small", "2 and 500,000 barrels")}));
 
 TEST(ContainedDialog, ThicknessAndAreaLimits) {
+    const char* kThick =
+        "Sorry, ORMIX cannot model slicks thicker than 20 cm. Please increase\nthe contained area "
+        "or reduce the amount spilled.";
     struct Case {
         const char* amount;
         int unit;
@@ -79,13 +74,9 @@ TEST(ContainedDialog, ThicknessAndAreaLimits) {
         const char* line;  // empty when accepted
     };
     const Case cases[] = {
-        {"1000", 0, "5", 2,
-         "Sorry, ORMIX cannot model slicks thicker than 20 cm. Please increase\nthe contained area "
-         "or reduce the amount spilled."},
+        {"1000", 0, "5", 2, kThick},
         {"10", 0, "10000", 2, ""},  // 0.16 mm
-        {"100", 3, "100", 2,
-         "Sorry, ORMIX cannot model slicks thicker than 20 cm. Please increase\nthe contained area "
-         "or reduce the amount spilled."},
+        {"100", 3, "100", 2, kThick},
         {"0.1", 2, "10000", 2,
          "Sorry, ORMIX cannot model slicks thinner than 0.1 mm. Please reduce\nthe contained area "
          "or increase the amount spilled."},
@@ -173,45 +164,25 @@ CSpillDoc& CloseRelease(CSpillDoc& doc, ReleaseChecks checks, DialogResult* out 
     return doc;
 }
 
-TEST(ContinuousRelease, AmountOverHours) {
-    auto doc = NewDoc();
-    ASSERT_TRUE(Continuous(*doc, "10", 0, 0, "1000").accepted);
-    CloseRelease(*doc, {false, false, true, false});
-    const InputContinuous& c = doc->inputContinuous;
-    EXPECT_EQ(c.startHour, 1);
-    EXPECT_EQ(c.endHour, 10);
-    EXPECT_EQ(c.startRate, 100);
-    EXPECT_EQ(c.endRate, 100);
-    EXPECT_EQ(c.rateUnits, 1);
-    EXPECT_TRUE(doc->m_bReleaseInputPassed);
-}
-
-TEST(ContinuousRelease, TenDaysAreTruncatedToFive) {
-    auto doc = NewDoc();
-    ASSERT_TRUE(Continuous(*doc, "10", 1, 0, "12000").accepted);
-    DialogResult r;
-    CloseRelease(*doc, {false, false, true, false}, &r);
-    ASSERT_EQ(r.messages.size(), 1u);
-    EXPECT_EQ(r.messages[0].text.rfind("Continuous release will be truncated\n\n", 0), 0u);
-    EXPECT_EQ(doc->duration, 5);
-    EXPECT_DOUBLE_EQ(doc->amount, 6000);
-    EXPECT_EQ(doc->inputContinuous.endHour, 120);
-    EXPECT_DOUBLE_EQ(doc->inputContinuous.startRate, 50);
-}
-
 // Hours and days alike: a release from the spill time longer than the 120
 // hours of the run is cut at the limit after the dialog has closed, and one
 // of exactly 120 hours or 5 days is taken whole.
-TEST(ContinuousRelease, FallingRateCutAtTheLimit) {
-    auto doc = NewDoc();
-    ASSERT_TRUE(Continuous(*doc, "200", 0, 2, "100", "20").accepted);
-    DialogResult r;
-    CloseRelease(*doc, {false, false, true, false}, &r);
-    ASSERT_EQ(r.messages.size(), 1u);
-    EXPECT_EQ(r.messages[0].text.rfind("Continuous release will be truncated\n\n", 0), 0u);
-    EXPECT_EQ(doc->duration, 120);
-    EXPECT_NEAR(doc->endRate, (20 - 100) / (199.0 / 119) + 100, 1e-9);  // about 52.16
-    EXPECT_EQ(doc->inputContinuous.endHour, 120);
+TEST(ContinuousRelease, CutAtTheLimit) {
+    auto days = NewDoc(), falling = NewDoc();
+    ASSERT_TRUE(Continuous(*days, "10", 1, 0, "12000").accepted);
+    ASSERT_TRUE(Continuous(*falling, "200", 0, 2, "100", "20").accepted);
+    for (CSpillDoc* doc : {days.get(), falling.get()}) {
+        DialogResult r;
+        CloseRelease(*doc, {false, false, true, false}, &r);
+        ASSERT_EQ(r.messages.size(), 1u);
+        EXPECT_EQ(r.messages[0].text.rfind("Continuous release will be truncated\n\n", 0), 0u);
+        EXPECT_EQ(doc->inputContinuous.endHour, 120);
+    }
+    EXPECT_EQ(days->duration, 5);
+    EXPECT_DOUBLE_EQ(days->amount, 6000);
+    EXPECT_DOUBLE_EQ(days->inputContinuous.startRate, 50);
+    EXPECT_EQ(falling->duration, 120);
+    EXPECT_NEAR(falling->endRate, (20 - 100) / (199.0 / 119) + 100, 1e-9);  // about 52.16
 }
 
 TEST(ContinuousRelease, FiveDaysAndHundredTwentyHoursAgree) {
@@ -235,21 +206,6 @@ TEST(ContinuousRelease, FiveDaysAndHundredTwentyHoursAgree) {
         EXPECT_FALSE(r.accepted) << unit;
         EXPECT_EQ(r.Text().rfind("Continuous release will be truncated\n\n", 0), 0u) << unit;
     }
-}
-
-// The model runs 120 hours whatever the winds: timed winds that reach
-// further do not let a release beyond them pass unannounced.
-TEST(ReleaseDialog, FiveDayLimitWithLongTimedWinds) {
-    auto doc = NewDoc();
-    doc->m_bVarWind = true;
-    doc->m_iVarWindNumber = 2;
-    doc->m_tVarWindTime[0] = MakeLocalTime(2026, 3, 14, 0);
-    doc->m_tVarWindTime[1] = MakeLocalTime(2026, 3, 25, 0);
-    testing::EnterInstantaneous(*doc, {3, 14, 6});
-    doc->TankTime = MakeLocalTime(2026, 3, 19, 6);  // start hour 121
-    DialogResult r = ReleaseDialogOK(*doc, {false, true, false, true});
-    EXPECT_FALSE(r.accepted);
-    EXPECT_EQ(r.Text().rfind("Leaking Tank release will be ignored\n\n", 0), 0u);
 }
 
 // A contained release is the only release of a scenario: checked with
@@ -276,9 +232,13 @@ TEST(ContinuousRelease, EndHourCountsFromItsOwnStart) {
     ASSERT_TRUE(ContinuousAt(*doc, {3, 14, 15}, "24", "2400").accepted);
     testing::EnterInstantaneous(*doc, {3, 14, 6});
     CloseRelease(*doc, {false, true, true, false});
-    EXPECT_EQ(doc->inputContinuous.startHour, 10);
-    EXPECT_EQ(doc->inputContinuous.endHour, 33);  // 24 hours: 10..33
-    EXPECT_DOUBLE_EQ(doc->inputContinuous.startRate, 100);
+    const InputContinuous& c = doc->inputContinuous;
+    EXPECT_EQ(c.startHour, 10);
+    EXPECT_EQ(c.endHour, 33);  // 24 hours: 10..33
+    EXPECT_DOUBLE_EQ(c.startRate, 100);
+    EXPECT_DOUBLE_EQ(c.endRate, 100);
+    EXPECT_EQ(c.rateUnits, 1);
+    EXPECT_TRUE(doc->m_bReleaseInputPassed);
 }
 
 TEST(ReleaseDialog, NothingCheckedIsRefused) {
@@ -351,16 +311,24 @@ INSTANTIATE_TEST_SUITE_P(Releases, YearWrap,
                                            WrapCase{12, 12, 1, false, false, true},
                                            WrapCase{12, 12, 12, false, false, false}));
 
-TEST(ReleaseDialog, FiveDayLimitWithConstantWinds) {
-    auto doc = NewDoc();
-    testing::EnterInstantaneous(*doc, {3, 14, 6});
-    doc->TankTime = MakeLocalTime(2026, 3, 19, 6);  // 120 hours later: start hour 121
-    DialogResult r = ReleaseDialogOK(*doc, {false, true, false, true});
-    EXPECT_FALSE(r.accepted);
-    EXPECT_EQ(r.Text().rfind("Leaking Tank release will be ignored\n\n", 0), 0u);
-    doc->TankTime = MakeLocalTime(2026, 3, 19, 5);  // start hour 120
-    EXPECT_TRUE(ReleaseDialogOK(*doc, {false, true, false, true}).accepted);
-    EXPECT_EQ(doc->inputTank.startHour, 120);
+// The model runs 120 hours whatever the winds: timed winds that reach
+// further do not let a release beyond them pass unannounced.
+TEST(ReleaseDialog, FiveDayLimitWithConstantOrLongTimedWinds) {
+    for (bool timed : {false, true}) {
+        auto doc = NewDoc();
+        doc->m_bVarWind = timed;
+        doc->m_iVarWindNumber = 2;
+        doc->m_tVarWindTime[0] = MakeLocalTime(2026, 3, 14, 0);
+        doc->m_tVarWindTime[1] = MakeLocalTime(2026, 3, 25, 0);
+        testing::EnterInstantaneous(*doc, {3, 14, 6});
+        doc->TankTime = MakeLocalTime(2026, 3, 19, 6);  // 120 hours later: start hour 121
+        DialogResult r = ReleaseDialogOK(*doc, {false, true, false, true});
+        EXPECT_FALSE(r.accepted) << timed;
+        EXPECT_EQ(r.Text().rfind("Leaking Tank release will be ignored\n\n", 0), 0u);
+        doc->TankTime = MakeLocalTime(2026, 3, 19, 5);  // start hour 120
+        EXPECT_TRUE(ReleaseDialogOK(*doc, {false, true, false, true}).accepted) << timed;
+        EXPECT_EQ(doc->inputTank.startHour, 120);
+    }
 }
 
 TEST(ReleaseDialog, TimedWindsMustCoverTheReleases) {

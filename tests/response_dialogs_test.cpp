@@ -128,19 +128,6 @@ TEST(DispersantSheet, PacksTheSlotsInUseAndKeepsEveryPage) {
     EXPECT_TRUE(static_cast<SpillDocData&>(*doc) == after);
 }
 
-TEST(ResponsePages, JanuaryDateWithDecemberSpillIsNextYear) {
-    auto doc = NewDoc(2026, 12, 31, 22);
-    CleanupPages pages = CleanupPagesOf(*doc);
-    pages[0].use = true;
-    pages[0].when = {1, 1, 2};
-    pages[0].duration = "5";
-    pages[0].amount = "10";
-    pages[0].rateGiven = false;
-    ASSERT_TRUE(CleanupSheetOK(*doc, pages).accepted);
-    EXPECT_EQ(doc->SkimmerTime[0], MakeLocalTime(2027, 1, 1, 2));
-    EXPECT_EQ(doc->inputSkimmer.startHour[0], 5);
-}
-
 BurnPage Burn(const char* area, int areaUnit, const char* thickness, int thicknessUnit) {
     BurnPage p;
     p.use = true;
@@ -154,7 +141,13 @@ BurnPage Burn(const char* area, int areaUnit, const char* thickness, int thickne
 
 TEST(BurnPageCheck, MessagesAndLimits) {
     const std::string missing = kProblem + "Missing Important Information.\n";
-    const std::string within = "Please enter a value within these limits.";
+    const std::string noThickness = missing +
+                                    "Please enter the oil thickness. ORMIX needs this information "
+                                    "and you left the field empty.";
+    auto Limited = [](const char* what, const char* range) {
+        return kProblem + "The " + what + " is limited to between " + range +
+               ".\nPlease enter a value within these limits.";
+    };
     struct Case {
         BurnPage page;
         std::string text;  // empty: accepted
@@ -163,39 +156,26 @@ TEST(BurnPageCheck, MessagesAndLimits) {
         {Burn("", 2, "10", 0),
          missing + "Please enter the burn area. ORMIX needs this information and you left the "
                    "field empty.\n"},
-        {Burn("500", 2, "", 0),
-         missing + "Please enter the oil thickness. ORMIX needs this information and you left the "
-                   "field empty."},
-        {Burn("500", 2, "0", 0),
-         missing + "Please enter the oil thickness. ORMIX needs this information and you left the "
-                   "field empty."},
+        {Burn("500", 2, "", 0), noThickness},
+        {Burn("500", 2, "0", 0), noThickness},
         {Burn("1", 2, "2", 0), ""},
         {Burn("10000", 2, "200", 0), ""},
-        {Burn("0.9", 2, "10", 0),
-         kProblem + "The burn area is limited to between 1 and 10,000 square meters.\n" + within},
-        {Burn("10001", 2, "10", 0),
-         kProblem + "The burn area is limited to between 1 and 10,000 square meters.\n" + within},
-        {Burn("9", 0, "10", 0),
-         kProblem + "The burn area is limited to between 10 and 100,000 square feet.\n" + within},
+        {Burn("0.9", 2, "10", 0), Limited("burn area", "1 and 10,000 square meters")},
+        {Burn("10001", 2, "10", 0), Limited("burn area", "1 and 10,000 square meters")},
+        {Burn("9", 0, "10", 0), Limited("burn area", "10 and 100,000 square feet")},
         {Burn("100000", 0, "10", 0), ""},
-        {Burn("11961", 1, "10", 0),
-         kProblem + "The burn area is limited to between 1 and 11,960 square yards.\n" + within},
-        {Burn("500", 2, "1.9", 0),
-         kProblem + "The oil thickness is limited to between 2 and 200 milimeters.\n" + within},
+        {Burn("11961", 1, "10", 0), Limited("burn area", "1 and 11,960 square yards")},
+        {Burn("500", 2, "1.9", 0), Limited("oil thickness", "2 and 200 milimeters")},
         {Burn("500", 2, "0.2", 1), ""},
-        {Burn("500", 2, "20.1", 1),
-         kProblem + "The oil thickness is limited to between 0.2 and 20 centimeters.\n" + within},
+        {Burn("500", 2, "20.1", 1), Limited("oil thickness", "0.2 and 20 centimeters")},
         {Burn("500", 2, "0.078", 2), ""},
         {Burn("500", 2, "7.8", 2), ""},
-        {Burn("500", 2, "0.077", 2),
-         kProblem + "The oil thickness is limited to between 0.078 and 7.8 inches.\n" + within},
+        {Burn("500", 2, "0.077", 2), Limited("oil thickness", "0.078 and 7.8 inches")},
     };
     for (const Case& c : cases) {
         DialogResult r = CheckBurnPage(c.page);
         EXPECT_EQ(r.accepted, c.text.empty()) << c.page.area << " " << c.page.thickness;
-        if (!c.text.empty()) {
-            EXPECT_EQ(r.Text(), c.text);
-        }
+        EXPECT_EQ(r.accepted ? "" : r.Text(), c.text);
     }
     BurnPage unused = Burn("", 2, "", 0);
     unused.use = false;
@@ -325,15 +305,8 @@ class ResponseRun : public ::testing::Test {
 protected:
     void SetUp() override {
         doc_ = NewDoc();
-        doc_->workDir = ::testing::TempDir();
         doc_->sink = &messages_;
-        testing::ChooseMediumCrude(*doc_);
-        testing::EnterWater(*doc_);
-        testing::EnterConstantWind(*doc_);
-        testing::EnterInstantaneous(*doc_, {3, 14, 6});
-        ReleaseChecks checks;
-        checks.instantaneous = true;
-        ASSERT_TRUE(ReleaseDialogOK(*doc_, checks).accepted);
+        testing::EnterRunnableScenario(*doc_, ::testing::TempDir());
     }
     const ResponseHour& Hour(int h) { return doc_->Model().setup.response[h]; }
 

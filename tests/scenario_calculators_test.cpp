@@ -72,19 +72,6 @@ TEST(ReleaseKindEntered, OnlyOnceTheKindsDialogHasAcceptedIt) {
     EXPECT_FALSE(ReleaseKindEntered(*doc, ReleaseKind::Continuous));
 }
 
-TEST(TankWizardOK, RefusalLeavesTheDocumentAsItWas) {
-    auto doc = NewDoc();
-    const SpillDocData before = *doc;
-    TankWizardEntries e = HalfFullTank();
-    e.page.diameter = NoData;
-    DialogResult r = TankWizardOK(*doc, e);
-    EXPECT_FALSE(r.accepted);
-    EXPECT_EQ(r.Text(),
-              "Problem with the Input.\n\nPlease enter the diameter of the hole. You either "
-              "left\nthe field empty or entered zero.");
-    EXPECT_TRUE(static_cast<const SpillDocData&>(*doc) == before);
-}
-
 TEST(ComputeScenarioTank, UsesTheWaterOnlyOnceEntered) {
     auto doc = NewDoc();
     TankWizardEntries e = HalfFullTank();

@@ -411,25 +411,6 @@ TEST(ScenarioJsonForm, FileToJsonToFileIsByteIdentical) {
     }
 }
 
-TEST(ScenarioJsonForm, PersonsJsonToFileToJsonGivesTheSameDocument) {
-    auto person = Example("response-operations");
-    std::string path = TempPath("person.qsx");
-    ASSERT_TRUE(SaveScenarioFile(*person, path).ok);
-    SpillDocData fromFile;
-    ASSERT_TRUE(ReadScenarioFile(path, fromFile).ok);
-    std::string text, error;
-    ASSERT_TRUE(WriteDocumentJson(fromFile, text, error));
-    auto loaded = testing::NewLibraryDoc();
-    ScenarioLoadResult r = LoadScenarioJson(text, *loaded);
-    ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
-    EXPECT_TRUE(r.messages.empty());
-    SpillDocData expected = *person;
-    expected.oilFromCustom = false;
-    expected.oilPosition = -1;
-    EXPECT_TRUE(static_cast<SpillDocData&>(*loaded) == expected);
-    EXPECT_TRUE(loaded->needsSolving);
-}
-
 TEST(ScenarioJsonForm, RefusesWhatTheFileCouldNotHold) {
     std::string text, error, path;
     SpillDocData d;

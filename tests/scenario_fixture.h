@@ -69,4 +69,16 @@ inline void ChooseMediumCrude(CSpillDoc& doc) {
     doc.m_bOilInputPassed = true;
 }
 
+// Oil, water, wind and an instantaneous release of `amount` (in `unit`)
+// at the spill time: a scenario ready to run, its files in `workDir`.
+inline void EnterRunnableScenario(CSpillDoc& doc, const std::string& workDir,
+                                  const char* amount = "1000", int unit = 0) {
+    doc.workDir = workDir;
+    ChooseMediumCrude(doc);
+    EnterWater(doc);
+    EnterConstantWind(doc);
+    EnterInstantaneous(doc, {3, 14, 6}, amount, unit);
+    ASSERT_TRUE(ReleaseDialogOK(doc, {false, true, false, false}).accepted);
+}
+
 }  // namespace ormix::testing

@@ -14,7 +14,6 @@
 #include "scenario/scenario_json.h"
 #include "scenario/wind_dialogs.h"
 #include "scenario_fixture.h"
-#include "temp_dir.h"
 
 namespace ormix {
 namespace {
@@ -31,22 +30,17 @@ const char* kComplete = R"({
   "emulsification": {"hours": 6}
 })";
 
-TEST(ScenarioJson, LoadsEveryDialogAndRuns) {
+// The documented blocks below check each section as loaded and run; here
+// what none of them gives: a known wave height and the emulsification hours.
+TEST(ScenarioJson, LoadsEveryDialog) {
     auto doc = testing::NewLibraryDoc();
     ScenarioLoadResult r = LoadScenarioJson(kComplete, *doc);
     ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
-    EXPECT_EQ(doc->OilName, "Arabian Light");
     EXPECT_TRUE(doc->m_bOilInputPassed && doc->m_bWaterInputPassed &&
                 doc->m_bWindAndWaveInputPassed && doc->m_bReleaseInputPassed);
-    EXPECT_EQ(doc->SpillTime, MakeLocalTime(2026, 3, 14, 6));
-    EXPECT_EQ(doc->inputContinuous.startHour, 11);
-    EXPECT_EQ(doc->inputContinuous.endHour, 20);
     EXPECT_EQ(doc->inputWindWave.waveHt[0], 1);
     EXPECT_EQ(doc->inputOil.bulltime, 6);
-    EXPECT_EQ(doc->inputUncertainty.vol, 10);
     EXPECT_TRUE(doc->needsSolving);
-    doc->runSeed = 3;
-    EXPECT_TRUE(doc->Solve());
 }
 
 struct Refusal {
@@ -181,47 +175,6 @@ TEST(ScenarioCli, EveryMessageNamesTheFileAndThePath) {
               "needs this information and you left the field empty.");
     EXPECT_EQ(ScenarioMessageLine("a.qsx", "", "The amount released exceeds the limit.\n"),
               "a.qsx: The amount released exceeds the limit.");
-
-    testing::TempDir dir;
-    RunOptions options;
-    options.workDir = dir.Path();
-    options.library = std::string(ORMIX_SOURCE_DIR) + "/data/OilLib";
-    options.seed = 1;
-    struct Case {
-        const char* json;
-        std::vector<std::string> lines;
-    };
-    const Case cases[] = {
-        {R"({"releases": {"instantaneous": {"time": "2026-03-14 06:00", "amount": 1e6}}})",
-         {"error: F: releases.instantaneous: Problem with the Input: Sorry, the amount spilled is "
-          "too large. ORMIX can only model instantaneous releases between 2 and 500,000 "
-          "barrels."}},
-        {R"({"oil": {"name": "Arabian Light"}, "water": {"temperature": 60},
-             "releases": {"instantaneous": {"time": "2026-03-14 06:00", "amount": 100},
-                          "contained": {"time": "2026-03-14 06:00", "amount": 10,
-                                        "unit": "cu m", "area": 1000}}})",
-         {"error: F: releases: Contained release excludes the others: A release into a contained "
-          "area is the only release of a scenario, but the instantaneous release is given as "
-          "well. Please keep either the contained release or the others."}},
-        {R"({"oil": {"name": "Arabian Light"}, "water": {"temperature": 60}})",
-         {"error: F: wind: no wind is given; ORMIX needs the wind speed and direction",
-          "error: F: releases: no release is given; ORMIX needs to know how much oil is spilled "
-          "and when"}},
-    };
-    for (const Case& c : cases) {
-        options.file = dir.File("scenario.json");
-        testing::WriteFile(options.file, c.json);
-        CSpillDoc doc(MakeLocalTime(2026, 1, 1, 0), options.workDir, options.library);
-        CollectingSink sink;
-        EXPECT_EQ(LoadAndRun(options, doc, sink), 1);
-        std::vector<std::string> lines;
-        for (const Message& m : sink.messages) {
-            std::string line = (m.kind == MessageKind::Error ? "error: " : "other: ") + m.text;
-            line.replace(line.find(options.file), options.file.size(), "F");
-            lines.push_back(line);
-        }
-        EXPECT_EQ(lines, c.lines);
-    }
 }
 
 TEST(Calendar, TimesThatDoNotExist) {
@@ -243,25 +196,6 @@ TEST(ScenarioJson, JanuaryWithDecemberIsTheFollowingYear) {
     ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
     EXPECT_EQ(doc->ContinuousTime, MakeLocalTime(2027, 1, 1, 1));
     EXPECT_EQ(doc->inputContinuous.startHour, 3);
-}
-
-TEST(ScenarioJson, TankReleaseFromItsPages) {
-    auto doc = testing::NewLibraryDoc();
-    ScenarioLoadResult r = LoadScenarioJson(R"({
-      "releases": {"tank": {"time": "2026-03-14 06:00",
-        "step1": {"length": 10, "width": 10, "height": 10, "unit": "meters"},
-        "step2": {"choice": "percent", "percent": 50},
-        "step3": {"choice": "circular", "diameter": 20, "unit": "cm"},
-        "step4": {"choice": "height", "height": 1, "unit": "meters"},
-        "step5": {"choice": "percent", "percent": 0},
-        "step7": {"unit": "bbl"}}}})",
-                                            *doc);
-    ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
-    EXPECT_TRUE(doc->inputTank.flag);
-    EXPECT_EQ(doc->inputTank.startHour, 1);
-    EXPECT_EQ(doc->inputTank.oVol, 500);
-    EXPECT_EQ(doc->TankTime, MakeLocalTime(2026, 3, 14, 6));
-    EXPECT_GT(doc->tankPages.totalRelease, 0);
 }
 
 // The blocks of docs/scenario-format.md: each loads, joined with the whole
@@ -378,6 +312,7 @@ const std::map<std::string, DocCheck>& DocumentedMeanings() {
          [](const CSpillDoc& d) {
              const InputTank& t = d.inputTank;
              EXPECT_TRUE(t.flag);
+             EXPECT_EQ(d.TankTime, MakeLocalTime(2026, 7, 10, 6));
              EXPECT_EQ(t.startHour, 1);
              EXPECT_DOUBLE_EQ(t.oVol, 1440);
              EXPECT_EQ(t.oUnits, 3);  // cu m

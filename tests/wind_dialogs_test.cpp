@@ -18,29 +18,23 @@ DialogResult Wind(CSpillDoc& doc, const char* speed, int unit, const char* direc
 TEST(ConstantWind, SpeedAndDirectionBounds) {
     auto doc = NewDoc();
     const std::string p = "Problem with the Input.\n\n";
-    EXPECT_EQ(Wind(*doc, "1", 0).Text(),
-              p + "Sorry, ORMIX does not support wind speeds less than 2 mph.\nPlease enter a "
-                  "larger value.");
+    auto Speed = [&](const char* limit, const char* value) {
+        return p + "Sorry, ORMIX does not support wind speeds " + limit + ".\nPlease enter a " +
+               value + " value.";
+    };
+    EXPECT_EQ(Wind(*doc, "1", 0).Text(), Speed("less than 2 mph", "larger"));
     EXPECT_TRUE(Wind(*doc, "2", 0).accepted);
-    EXPECT_EQ(Wind(*doc, "78", 0).Text(),
-              p + "Sorry, ORMIX does not support wind speeds greater than 77 mph.\nPlease enter a "
-                  "smaller value.");
+    EXPECT_EQ(Wind(*doc, "78", 0).Text(), Speed("greater than 77 mph", "smaller"));
     EXPECT_TRUE(Wind(*doc, "68", 1).accepted);
     EXPECT_FALSE(Wind(*doc, "69", 1).accepted);
     EXPECT_TRUE(Wind(*doc, "1", 2).accepted);
-    EXPECT_EQ(Wind(*doc, "36", 2).Text(),
-              p + "Sorry, ORMIX does not support wind speeds greater than 35 m/s.\nPlease enter a "
-                  "smaller value.");
+    EXPECT_EQ(Wind(*doc, "36", 2).Text(), Speed("greater than 35 m/s", "smaller"));
     // Only an empty field was left empty: 0 and below are below the lowest.
     EXPECT_EQ(Wind(*doc, "", 2).Text(),
               "Missing Important Information.\n\nPlease enter the wind speed. ORMIX needs "
               "this\ninformation and you left the field empty.");
-    EXPECT_EQ(Wind(*doc, "0", 2).Text(),
-              p + "Sorry, ORMIX does not support wind speeds less than 1 m/s.\nPlease enter a "
-                  "larger value.");
-    EXPECT_EQ(Wind(*doc, "-5", 0).Text(),
-              p + "Sorry, ORMIX does not support wind speeds less than 2 mph.\nPlease enter a "
-                  "larger value.");
+    EXPECT_EQ(Wind(*doc, "0", 2).Text(), Speed("less than 1 m/s", "larger"));
+    EXPECT_EQ(Wind(*doc, "-5", 0).Text(), Speed("less than 2 mph", "larger"));
     EXPECT_EQ(Wind(*doc, "10", 2, "").Text(),
               "Missing Important Information.\n\nPlease enter the wind direction. ORMIX needs "
               "this information and you left the field empty.");

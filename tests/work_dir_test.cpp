@@ -168,34 +168,6 @@ Chosen Choose(std::vector<std::string> args, const std::string& data, const std:
     return {ok, args, err.str()};
 }
 
-// Runs from a directory without OilLib: every command with --workdir gets
-// the data directory, and the person is told which library is used.
-class ChosenWorkDir : public ::testing::TestWithParam<std::vector<std::string>> {};
-
-TEST_P(ChosenWorkDir, IsAddedToEveryCommandThatTakesOne) {
-    Layout l;
-    const fs::path before = fs::current_path();
-    fs::current_path(l.bare);
-    const Chosen c = Choose(GetParam(), l.data, l.oilLib);
-    fs::current_path(before);
-    ASSERT_TRUE(c.ok) << c.err;
-    std::vector<std::string> expected = GetParam();
-    expected.insert(expected.end(), {"--workdir", l.data});
-    EXPECT_EQ(c.args, expected);
-    EXPECT_NE(c.err.find("there is no OilLib in the current directory"), std::string::npos);
-    EXPECT_TRUE(fs::exists(l.data + "/OilLib"));
-}
-
-INSTANTIATE_TEST_SUITE_P(CommandLine, ChosenWorkDir,
-                         ::testing::Values(std::vector<std::string>{"run", "x.json", "--seed", "1"},
-                                           std::vector<std::string>{"series", "x.json", "--graph",
-                                                                    "density"},
-                                           std::vector<std::string>{"convert", "x.json", "y.qsx"},
-                                           std::vector<std::string>{"run-records", "x.json"},
-                                           std::vector<std::string>{"oils", "--find", "crude"},
-                                           std::vector<std::string>{"oil", "show", "Brent"},
-                                           std::vector<std::string>{"custom-oil", "remove", "X"}));
-
 TEST(CommandLine, ChosenWorkDirLeavesOtherCommandLinesAlone) {
     Layout l;
     const fs::path before = fs::current_path();
@@ -215,15 +187,9 @@ TEST(CommandLine, ChosenWorkDirLeavesOtherCommandLinesAlone) {
     }
     EXPECT_FALSE(fs::exists(l.data));
 
-    // An OilLib in the current directory: used without a word.
-    fs::current_path(l.withLib);
-    Chosen c = Choose({"oils"}, l.data, l.oilLib);
-    EXPECT_EQ(c.args, (std::vector<std::string>{"oils", "--workdir", l.withLib}));
-    EXPECT_EQ(c.err, "");
-
-    // Nothing can be used: said, and the command does not run.
-    fs::current_path(l.bare);
-    c = Choose({"oils"}, "", l.oilLib);
+    // Nothing can be used: said, and the command does not run. (An OilLib
+    // in the current directory is used without a word: see the command tests.)
+    Chosen c = Choose({"oils"}, "", l.oilLib);
     fs::current_path(before);
     EXPECT_FALSE(c.ok);
     EXPECT_NE(c.err.find("error: ORMIX cannot tell where to keep its files"), std::string::npos);
