@@ -21,7 +21,7 @@ inline QString SourcePath(const QString& relative) {
 }
 
 inline QString Example(const char* name) {
-    return SourcePath(QStringLiteral("examples/scenarios/%1.json").arg(QLatin1String(name)));
+    return SourcePath(u"examples/scenarios/%1.json"_s.arg(QLatin1String(name)));
 }
 
 inline QByteArray ReadBytes(const QString& path) {
@@ -50,9 +50,8 @@ struct FakeInputs {
 class WindowFixture {
 public:
     WindowFixture() {
-        QFile::copy(SourcePath(QStringLiteral("data/OilLib")),
-                    dir.filePath(QStringLiteral("OilLib")));
-        QSettings().remove(QStringLiteral("RecentFiles"));
+        QFile::copy(SourcePath(u"data/OilLib"_s), dir.filePath(u"OilLib"_s));
+        QSettings().remove(u"RecentFiles"_s);
         window = std::make_unique<MainWindow>(fake.context, dir.path(), inputs.Runner());
         window->resize(1200, 800);
         window->show();

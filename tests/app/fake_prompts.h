@@ -11,6 +11,8 @@
 
 namespace ormix::app::testing {
 
+using namespace Qt::StringLiterals;
+
 class FakePrompts final : public UserPrompts {
 public:
     struct Told {

@@ -36,7 +36,7 @@ namespace {
 int PdfPageCount(const QString& path) {
     const QByteArray pdf = ReadBytes(path);
     if (!pdf.startsWith("%PDF")) return 0;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    static const QRegularExpression page(u"/Type\\s*/Page(?!s)"_s);
     return static_cast<int>(QString::fromLatin1(pdf).count(page));
 }
 
@@ -178,8 +178,8 @@ private slots:
         QStringList names;
         for (QLegendMarker* m : budget->Chart()->legend()->markers())
             if (m->isVisible()) names << m->label();
-        QVERIFY(names.contains(QStringLiteral("Evaporated")));
-        QVERIFY(names.contains(QStringLiteral("Total")));
+        QVERIFY(names.contains(u"Evaporated"_s));
+        QVERIFY(names.contains(u"Total"_s));
 
         // Nothing to lay out: no chart, and the person is told.
         graphs::GraphSource bad = gap;
@@ -199,8 +199,8 @@ private slots:
         QVERIFY(s);
         GraphView unsolved(*s, WindowKind::Density, f.fake.context);
         QCOMPARE(unsolved.State(), graphs::GraphState::NotAvailable);
-        QCOMPARE(unsolved.Message()->text(), QStringLiteral("N/A"));
-        QVERIFY(unsolved.PrintedPages().front().lines.contains(QStringLiteral("N/A")));
+        QCOMPARE(unsolved.Message()->text(), u"N/A"_s);
+        QVERIFY(unsolved.PrintedPages().front().lines.contains(u"N/A"_s));
 
         QVERIFY(f.window->Solve(s));
         auto* g = static_cast<GraphView*>(f.window->OutputOf(s, WindowKind::BudgetGraph));
@@ -209,7 +209,7 @@ private slots:
         const QPointF middle = c->plotArea().center();
         const QPoint at = g->ChartView()->mapFromScene(c->mapToScene(middle));
         const QString text = g->ReadoutAt(at);
-        QVERIFY2(text.contains(QStringLiteral("Evaporated")), qPrintable(text));
+        QVERIFY2(text.contains(u"Evaporated"_s), qPrintable(text));
         QVERIFY(g->ReadoutAt(QPoint(1, 1)).isEmpty());  // outside the plot area
         QVERIFY(f.fake.prompts.told.empty());
     }
@@ -228,7 +228,7 @@ private slots:
         QVERIFY(!g->ChooseUnit(kDensityKgPerCubicMetre));
         QCOMPARE(g->DrawCount(), draws);
         QAction* gcc = menu->actions().at(1);
-        QCOMPARE(gcc->text(), QStringLiteral("g/cc"));
+        QCOMPARE(gcc->text(), u"g/cc"_s);
         gcc->trigger();
         QCOMPARE(g->DrawCount(), draws + 1);
         QCOMPARE(f.session->Doc().graphUnit[kDensityGraph], int(kDensityGramsPerCc));
@@ -308,35 +308,33 @@ private slots:
             QVERIFY(view);
             const std::vector<PrintedPage> pages = view->PrintedPages();
             QCOMPARE(pages.size(), size_t{1});
-            QVERIFY(pages[0].title.startsWith(QStringLiteral("Spill Scenario - Oil ")));
+            QVERIFY(pages[0].title.startsWith(u"Spill Scenario - Oil "_s));
             QVERIFY(pages[0].lines.join('\n').contains(f.session->Title()));
-            const QString pdf = f.File(QStringLiteral("graph%1.pdf").arg(int(kind)));
+            const QString pdf = f.File(u"graph%1.pdf"_s.arg(int(kind)));
             f.fake.prompts.printFiles.push_back(pdf);
             QVERIFY(w.PrintActive());
             QCOMPARE(PdfPageCount(pdf), 1);
         }
         ScenarioView* table = w.OpenOutput(f.session, WindowKind::BudgetTable);
-        QCOMPARE(table->PrintedPages().front().title,
-                 QStringLiteral("Spill Scenario - Oil Budget Table"));
-        f.fake.prompts.printFiles.push_back(f.File(QStringLiteral("table.pdf")));
+        QCOMPARE(table->PrintedPages().front().title, u"Spill Scenario - Oil Budget Table"_s);
+        f.fake.prompts.printFiles.push_back(f.File(u"table.pdf"_s));
         QVERIFY(w.PrintActive());
-        QVERIFY(PdfPageCount(f.File(QStringLiteral("table.pdf"))) >= 1);
+        QVERIFY(PdfPageCount(f.File(u"table.pdf"_s)) >= 1);
         ScenarioView* ics = w.OpenOutput(f.session, WindowKind::IcsTable);
-        QCOMPARE(ics->PrintedPages().front().title,
-                 QStringLiteral("Spill Scenario - ICS 209-OS Box 3"));
+        QCOMPARE(ics->PrintedPages().front().title, u"Spill Scenario - ICS 209-OS Box 3"_s);
 
         const int asked = f.fake.prompts.printsAsked;
         QVERIFY(w.PrintActive());  // cancelled: no file queued
         QCOMPARE(f.fake.prompts.printsAsked, asked + 1);
         QVERIFY(f.fake.prompts.told.empty());
-        f.fake.prompts.printFiles.push_back(f.File(QStringLiteral("no/such/dir/x.pdf")));
+        f.fake.prompts.printFiles.push_back(f.File(u"no/such/dir/x.pdf"_s));
         QVERIFY(!w.PrintActive());
         QCOMPARE(f.fake.prompts.told.size(), size_t{1});
 
-        f.fake.prompts.printFiles.push_back(f.File(QStringLiteral("preview.pdf")));
+        f.fake.prompts.printFiles.push_back(f.File(u"preview.pdf"_s));
         w.Action(Command::PrintPreview)->trigger();
         QCOMPARE(f.fake.prompts.previews, 1);
-        QCOMPARE(PdfPageCount(f.File(QStringLiteral("preview.pdf"))), 1);
+        QCOMPARE(PdfPageCount(f.File(u"preview.pdf"_s)), 1);
         w.Action(Command::PageSetup)->trigger();
         QCOMPARE(f.fake.prompts.pageSetups, 1);
     }
@@ -349,18 +347,17 @@ private slots:
         MainWindow& w = *f.window;
         auto* g = f.Graph(WindowKind::BudgetGraph);
         QVERIFY(g);
-        f.fake.prompts.files = {f.File(QStringLiteral("budget.svg")),
-                                f.File(QStringLiteral("budget.pdf")),
-                                f.File(QStringLiteral("budget"))};
+        f.fake.prompts.files = {f.File(u"budget.svg"_s), f.File(u"budget.pdf"_s),
+                                f.File(u"budget"_s)};
         for (int i = 0; i < 3; ++i)
             QVERIFY(w.ExportActive());
-        QVERIFY(f.fake.prompts.saveSuggestions.back().endsWith(QStringLiteral(".png")));
-        QVERIFY(QSvgRenderer(f.File(QStringLiteral("budget.svg"))).isValid());
-        QCOMPARE(PdfPageCount(f.File(QStringLiteral("budget.pdf"))), 1);
-        const QImage png(f.File(QStringLiteral("budget.png")));
+        QVERIFY(f.fake.prompts.saveSuggestions.back().endsWith(u".png"_s));
+        QVERIFY(QSvgRenderer(f.File(u"budget.svg"_s)).isValid());
+        QCOMPARE(PdfPageCount(f.File(u"budget.pdf"_s)), 1);
+        const QImage png(f.File(u"budget.png"_s));
         QCOMPARE(png.size(), GraphPictureSize());
         QVERIFY(f.fake.prompts.told.empty());
-        f.fake.prompts.files = {f.File(QStringLiteral("no/such/dir/budget.png"))};
+        f.fake.prompts.files = {f.File(u"no/such/dir/budget.png"_s)};
         QVERIFY(!w.ExportActive());
         QCOMPARE(f.fake.prompts.told.size(), size_t{1});
 
@@ -370,69 +367,55 @@ private slots:
         table->OtherChoice()->setCurrentIndex(0);  // the released unit
         QCOMPARE(table->Choices().other, BudgetOtherColumns::Same);
         QCOMPARE(table->Choices().released, int(kBudgetBarrels));
-        f.fake.prompts.files = {f.File(QStringLiteral("table.csv")),
-                                f.File(QStringLiteral("table.txt"))};
+        f.fake.prompts.files = {f.File(u"table.csv"_s), f.File(u"table.txt"_s)};
         QVERIFY(w.ExportActive());
         QVERIFY(w.ExportActive());
         QProcess series;
-        QCOMPARE(Processes(series, {QStringLiteral("series"), Example("open-sea-crude"),
-                                    QStringLiteral("--graph"), QStringLiteral("budget"),
-                                    QStringLiteral("--unit"), QStringLiteral("bbl"),
-                                    QStringLiteral("--seed"), QStringLiteral("11"),
-                                    QStringLiteral("--workdir"), f.dir.path()}),
+        QCOMPARE(Processes(series, {u"series"_s, Example("open-sea-crude"), u"--graph"_s,
+                                    u"budget"_s, u"--unit"_s, u"bbl"_s, u"--seed"_s, u"11"_s,
+                                    u"--workdir"_s, f.dir.path()}),
                  0);
-        QCOMPARE(QString::fromUtf8(ReadBytes(f.File(QStringLiteral("table.csv")))),
+        QCOMPARE(QString::fromUtf8(ReadBytes(f.File(u"table.csv"_s))),
                  QString::fromUtf8(series.readAllStandardOutput()));
-        const QString tsv = QString::fromUtf8(ReadBytes(f.File(QStringLiteral("table.txt"))));
+        const QString tsv = QString::fromUtf8(ReadBytes(f.File(u"table.txt"_s)));
         QVERIFY(tsv.contains(QLatin1Char('\t')));
-        QVERIFY(!tsv.contains(QStringLiteral("  \t")));
+        QVERIFY(!tsv.contains(u"  \t"_s));
     }
 
     // `ormix plot` draws the same graph without a display: a PNG of the
     // asked size, an SVG that parses; bad requests are refused.
     void PlotCommandWritesPictures() {
         QTemporaryDir dir;
-        QFile::copy(SourcePath(QStringLiteral("data/OilLib")),
-                    dir.filePath(QStringLiteral("OilLib")));
-        const QStringList base = {QStringLiteral("plot"), Example("open-sea-crude"),
-                                  QStringLiteral("--workdir"), dir.path()};
+        QFile::copy(SourcePath(u"data/OilLib"_s), dir.filePath(u"OilLib"_s));
+        const QStringList base = {u"plot"_s, Example("open-sea-crude"), u"--workdir"_s, dir.path()};
         QProcess png;
-        const int rc = Processes(
-            png,
-            base + QStringList{QStringLiteral("--graph"), QStringLiteral("density"),
-                               QStringLiteral("--unit"), QStringLiteral("g/cc"),
-                               QStringLiteral("--width"), QStringLiteral("640"),
-                               QStringLiteral("--height"), QStringLiteral("400"),
-                               QStringLiteral("--out"), dir.filePath(QStringLiteral("d.png"))},
-            {QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("DISPLAY"),
-             QStringLiteral("WAYLAND_DISPLAY")});
+        const int rc =
+            Processes(png,
+                      base + QStringList{u"--graph"_s, u"density"_s, u"--unit"_s, u"g/cc"_s,
+                                         u"--width"_s, u"640"_s, u"--height"_s, u"400"_s,
+                                         u"--out"_s, dir.filePath(u"d.png"_s)},
+                      {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s});
         QVERIFY2(rc == 0, png.readAllStandardError().constData());
-        QCOMPARE(QImage(dir.filePath(QStringLiteral("d.png"))).size(), QSize(640, 400));
+        QCOMPARE(QImage(dir.filePath(u"d.png"_s)).size(), QSize(640, 400));
 
         QProcess svg;
-        QCOMPARE(
-            Processes(svg, base + QStringList{QStringLiteral("--graph"), QStringLiteral("budget"),
-                                              QStringLiteral("--out"),
-                                              dir.filePath(QStringLiteral("b.svg"))}),
-            0);
-        QSvgRenderer renderer(dir.filePath(QStringLiteral("b.svg")));
+        QCOMPARE(Processes(svg, base + QStringList{u"--graph"_s, u"budget"_s, u"--out"_s,
+                                                   dir.filePath(u"b.svg"_s)}),
+                 0);
+        QSvgRenderer renderer(dir.filePath(u"b.svg"_s));
         QVERIFY(renderer.isValid());
-        QVERIFY(ReadBytes(dir.filePath(QStringLiteral("b.svg"))).contains("Oil Budget"));
+        QVERIFY(ReadBytes(dir.filePath(u"b.svg"_s)).contains("Oil Budget"));
 
         for (const QStringList& bad :
-             {QStringList{QStringLiteral("--graph"), QStringLiteral("density"),
-                          QStringLiteral("--out"), dir.filePath(QStringLiteral("d.gif"))},
-              QStringList{QStringLiteral("--graph"), QStringLiteral("density"),
-                          QStringLiteral("--unit"), QStringLiteral("bbl"), QStringLiteral("--seed"),
-                          QStringLiteral("11"), QStringLiteral("--out"),
-                          dir.filePath(QStringLiteral("d.png"))},
-              QStringList{QStringLiteral("--graph"), QStringLiteral("sky"), QStringLiteral("--out"),
-                          dir.filePath(QStringLiteral("d.png"))}}) {
+             {QStringList{u"--graph"_s, u"density"_s, u"--out"_s, dir.filePath(u"d.gif"_s)},
+              QStringList{u"--graph"_s, u"density"_s, u"--unit"_s, u"bbl"_s, u"--seed"_s, u"11"_s,
+                          u"--out"_s, dir.filePath(u"d.png"_s)},
+              QStringList{u"--graph"_s, u"sky"_s, u"--out"_s, dir.filePath(u"d.png"_s)}}) {
             QProcess p;
             QCOMPARE(Processes(p, base + bad), 1);
             QVERIFY(!p.readAllStandardError().isEmpty());
         }
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("d.gif"))));
+        QVERIFY(!QFile::exists(dir.filePath(u"d.gif"_s)));
     }
 };
 

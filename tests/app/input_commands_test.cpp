@@ -68,7 +68,7 @@ QStringList MnemonicClashes(QWidget* dialog) {
     }
     QStringList clashes;
     for (auto it = used.begin(); it != used.end(); ++it)
-        if (it.value().size() > 1) clashes << it.value().join(QStringLiteral(" / "));
+        if (it.value().size() > 1) clashes << it.value().join(u" / "_s);
     return clashes;
 }
 
@@ -144,8 +144,8 @@ private slots:
             d->show();
             auto check = [&d](const QString& where) {
                 QStringList clash = MnemonicClashes(d.get());
-                QVERIFY2(clash.isEmpty(), qPrintable(d->windowTitle() + where + ": " +
-                                                     clash.join(QStringLiteral(", "))));
+                QVERIFY2(clash.isEmpty(),
+                         qPrintable(d->windowTitle() + where + ": " + clash.join(u", "_s)));
             };
             auto* tabs = d->findChild<QTabWidget*>();
             for (int page = 0; page < (tabs ? tabs->count() : 1); ++page) {
@@ -154,7 +154,7 @@ private slots:
                 for (QRadioButton* r : d->findChildren<QRadioButton*>()) {
                     if (!r->isVisibleTo(d.get()) || !r->isEnabled()) continue;
                     r->click();
-                    check(QStringLiteral(" (") + r->text() + QLatin1Char(')'));
+                    check(u" ("_s + r->text() + QLatin1Char(')'));
                 }
             }
             bool hasDefault = false;
@@ -173,15 +173,15 @@ private slots:
         FakeContext f;
         LeakingTankWizard wizard(*doc, f.context);
         wizard.show();
-        wizard.length->setText(QStringLiteral("15"));
-        wizard.width->setText(QStringLiteral("10"));
-        wizard.height->setText(QStringLiteral("12"));
+        wizard.length->setText(u"15"_s);
+        wizard.width->setText(u"10"_s);
+        wizard.height->setText(u"12"_s);
         wizard.byPercent->setChecked(true);
-        wizard.percentFull->setText(QStringLiteral("80"));
-        wizard.diameter->setText(QStringLiteral("30"));
+        wizard.percentFull->setText(u"80"_s);
+        wizard.diameter->setText(u"30"_s);
         wizard.openingUnit->setCurrentIndex(1);
-        wizard.leakHeight->setText(QStringLiteral("2"));
-        wizard.waterHeight->setText(QStringLiteral("1"));
+        wizard.leakHeight->setText(u"2"_s);
+        wizard.waterHeight->setText(u"1"_s);
         for (int step = 1; step <= 7; ++step) {
             QCOMPARE(wizard.currentId(), step - 1);
             QStringList clash = MnemonicClashes(&wizard);

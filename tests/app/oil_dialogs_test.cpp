@@ -80,7 +80,7 @@ private slots:
             OilLibrarySheet s(*doc, doc->OilLib(), f.context,
                               OilLibrarySheet::Purpose::ChooseForScenario);
             QCOMPARE(s.oils->list->topLevelItemCount(), int(doc->OilLib().Summaries().size()));
-            QCOMPARE(s.oils->list->headerItem()->text(1), QStringLiteral("Reference"));
+            QCOMPARE(s.oils->list->headerItem()->text(1), u"Reference"_s);
             Type(s.oils->find, "north sea");
             QVERIFY(s.oils->list->topLevelItemCount() < 10);
             QVERIFY(s.oils->RowOf(brent) >= 0);
@@ -89,10 +89,9 @@ private slots:
                 SearchSummaries(SortedSummaries(doc->OilLib(), OilSort::Api), "north sea");
             QCOMPARE(s.oils->list->topLevelItem(0)->text(0), Q(byApi.front()->name));
             s.oils->Select(brent);
-            QCOMPARE(s.name->text(), QStringLiteral("Brent Blend"));
-            QCOMPARE(s.pages.front()->ValueOf(QStringLiteral("Name")),
-                     QStringLiteral("Brent Blend"));
-            QCOMPARE(s.done->text(), QStringLiteral("Done"));
+            QCOMPARE(s.name->text(), u"Brent Blend"_s);
+            QCOMPARE(s.pages.front()->ValueOf(u"Name"_s), u"Brent Blend"_s);
+            QCOMPARE(s.done->text(), u"Done"_s);
             QVERIFY(!Button(&s, QDialogButtonBox::Cancel));
             QCOMPARE(Closes(&s, s.done), int(QDialog::Accepted));
         }
@@ -121,25 +120,25 @@ private slots:
         Type(sheet->Entry("api"), "5");
         QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), -1);
         QCOMPARE(f.prompts.told.back().text,
-                 QStringLiteral("Problem with the Input\n\n") + Q(CustomOilRuleText(4)));
+                 u"Problem with the Input\n\n"_s + Q(CustomOilRuleText(4)));
         Type(sheet->Entry("wax"), "abc");
         QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), -1);
         QCOMPARE(f.prompts.told.back().text,
-                 QStringLiteral("Problem with the Input\n\nWax content (%) must be a number."));
+                 u"Problem with the Input\n\nWax content (%) must be a number."_s);
         QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Cancel)), int(QDialog::Rejected));
-        QVERIFY(!QFileInfo::exists(work.filePath(QStringLiteral("CustomLib"))));
+        QVERIFY(!QFileInfo::exists(work.filePath(u"CustomLib"_s)));
 
         AddBlankOil(d, f, "My crude, test");
         QCOMPARE(d.oils->list->topLevelItemCount(), 1);
-        QCOMPARE(d.oils->list->currentItem()->text(0), QStringLiteral("My crude"));
+        QCOMPARE(d.oils->list->currentItem()->text(0), u"My crude"_s);
 
         // Editing keeps what it does not show, and the temperature unit
         // converts what is typed.
         Click(d.edit);
         sheet = Opened<CustomOilSheet>(&d);
-        QCOMPARE(sheet->Entry("api")->text(), QStringLiteral("30"));
+        QCOMPARE(sheet->Entry("api")->text(), u"30"_s);
         Choose(sheet->temperatureUnit, 1);
-        QCOMPARE(sheet->Entry("kinematicViscosity1Temp")->text(), QStringLiteral("59"));
+        QCOMPARE(sheet->Entry("kinematicViscosity1Temp")->text(), u"59"_s);
         Type(sheet->Entry("pourPoint"), "32");
         QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), int(QDialog::Accepted));
         QCOMPARE(d.oils->list->topLevelItemCount(), 1);
@@ -148,7 +147,7 @@ private slots:
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QVERIFY(d.ChoseOil());
         QCOMPARE(doc->OilName, std::string("My crude, test (custom oil)"));
-        QVERIFY(QString::fromStdString(doc->PourPoint).startsWith(QStringLiteral("0 ")));
+        QVERIFY(QString::fromStdString(doc->PourPoint).startsWith(u"0 "_s));
     }
 
     void CopiesAndRemovalAskFirst() {
@@ -182,7 +181,7 @@ private slots:
         QCOMPARE(Closes(pick, pick->done), int(QDialog::Accepted));
         sheet = Opened<CustomOilSheet>(&d);
         QVERIFY(sheet);
-        QCOMPARE(sheet->name->text(), QStringLiteral("Diesel Fuel"));
+        QCOMPARE(sheet->name->text(), u"Diesel Fuel"_s);
         QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), int(QDialog::Accepted));
         // The scenario keeps its own oil whole.
         QVERIFY(static_cast<const SpillDocData&>(*doc) == chosen);
@@ -195,12 +194,11 @@ private slots:
                          Q(std::string(doc->OilLib().FieldText(field))));
         d.oils->Select(PositionOf(doc->CustomLib(), "Second, test"));
 
-        const std::string before =
-            ReadText(work.filePath(QStringLiteral("CustomLib")).toStdString());
+        const std::string before = ReadText(work.filePath(u"CustomLib"_s).toStdString());
         f.prompts.confirmations = {false};
         Click(d.remove);
-        QCOMPARE(ReadText(work.filePath(QStringLiteral("CustomLib")).toStdString()), before);
-        QVERIFY(f.prompts.asked.back().contains(QStringLiteral("Second, test")));
+        QCOMPARE(ReadText(work.filePath(u"CustomLib"_s).toStdString()), before);
+        QVERIFY(f.prompts.asked.back().contains(u"Second, test"_s));
         Click(d.remove);
         QCOMPARE(d.oils->list->topLevelItemCount(), 2);
     }
@@ -213,7 +211,7 @@ private slots:
         CustomOilDialog d(*doc, f.context);
         d.show();
         AddBlankOil(d, f, "Kept, test");
-        const QString lib = work.filePath(QStringLiteral("CustomLib"));
+        const QString lib = work.filePath(u"CustomLib"_s);
         const std::string before = ReadText(lib.toStdString());
         Click(d.edit);
         auto* sheet = Opened<CustomOilSheet>(&d);
@@ -227,7 +225,7 @@ private slots:
         QVERIFY(f.prompts.told.back().text.startsWith(Q(kUnableToSaveMessage)));
         QCOMPARE(ReadText(lib.toStdString()), before);
         QVERIFY(sheet->isVisible());
-        QCOMPARE(sheet->Entry("api")->text(), QStringLiteral("35"));
+        QCOMPARE(sheet->Entry("api")->text(), u"35"_s);
     }
 };
 

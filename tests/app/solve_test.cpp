@@ -53,7 +53,7 @@ public:
 
 // A scenario whose oil's pour point (35 deg C) lies above the water's.
 QString WaxyOilScenario(const QTemporaryDir& dir) {
-    const QString path = dir.filePath(QStringLiteral("waxy.json"));
+    const QString path = dir.filePath(u"waxy.json"_s);
     QFile f(path);
     f.open(QIODevice::WriteOnly);
     f.write(R"({"oil": {"name": "Minas"},
@@ -79,8 +79,7 @@ private slots:
     // inputs says so and opens nothing.
     void MessagesOfTheRunAreBoxes() {
         QTemporaryDir dir;
-        QFile::copy(SourcePath(QStringLiteral("data/OilLib")),
-                    dir.filePath(QStringLiteral("OilLib")));
+        QFile::copy(SourcePath(u"data/OilLib"_s), dir.filePath(u"OilLib"_s));
         WatchingPrompts prompts;
         FakeHelp help;
         AppContext context{prompts, help};
@@ -104,10 +103,10 @@ private slots:
         const WatchingPrompts::Seen& warning = prompts.seen[0];
         QCOMPARE(warning.kind, MessageKind::Warning);
         QVERIFY(warning.text.startsWith(QLatin1String("Temperature colder than pour point.")));
-        QCOMPARE(warning.windowTitle, QStringLiteral("Running"));
+        QCOMPARE(warning.windowTitle, u"Running"_s);
         QVERIFY(warning.onWindowThread);
         QVERIFY(warning.waitCursor);
-        QCOMPARE(w.windowTitle(), QStringLiteral("ORMIX - waxy.json"));
+        QCOMPARE(w.windowTitle(), u"ORMIX - waxy.json"_s);
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(w.BusyIndicator()->isHidden());
     }
