@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +28,27 @@ inline QString Example(const char* name) {
 inline QByteArray ReadBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// What a run of the `ormix` command gave.
+struct CliRun {
+    int status;  // -1 when it did not finish normally
+    QByteArray out, err;
+};
+
+// Runs `ormix` with `args` and then the words of `words` as arguments, in
+// `dir`, without the environment variables `unset`.
+inline CliRun RunCli(const QString& dir, const QStringList& args, const char* words = "",
+                     const QStringList& unset = {}) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : unset)
+        env.remove(name);
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(dir);
+    p.start(ORMIX_CLI, args + QString::fromLatin1(words).split(' ', Qt::SkipEmptyParts));
+    const bool done = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit;
+    return {done ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
 }
 
 // Input dialogs that do not exist in the test: a command is available when

@@ -3,8 +3,8 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -17,21 +17,20 @@
 
 namespace ormix::app::testing {
 
-class EnvironmentDialogsTest : public QObject {
+class EnvironmentDialogsTest : public QObject, ScenarioPerTest {
     Q_OBJECT
 private slots:
+    void init() { Renew(); }
+
     // What OK stores, a new dialog on the scenario shows again.
     void WaterEntriesComeBack() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
         auto shown = [](WaterDialog& d) {
             return QStringList{d.temperature->text(),           d.temperatureUnit->currentText(),
                                d.salinityChoice->currentText(), d.salinity->text(),
                                d.currentSpeed->text(),          d.currentUnit->currentText(),
                                d.currentDirection->text()};
         };
-        WaterDialog d(*doc, f.context);
+        WaterDialog d(*doc, f->context);
         Type(d.temperature, "50.7");
         Choose(d.temperatureUnit, 0);
         Choose(d.salinityChoice, kOtherSalinity);
@@ -40,28 +39,25 @@ private slots:
         Choose(d.currentUnit, 1);
         Type(d.currentDirection, "90");
         QCOMPARE(Press(&d), kAccepted);
-        QVERIFY(f.prompts.told.empty());
-        WaterDialog again(*doc, f.context);
+        QVERIFY(f->prompts.told.empty());
+        WaterDialog again(*doc, f->context);
         QCOMPARE(shown(again), shown(d));
     }
 
     // A click on the compass writes the engine's figures into the fields.
     void CompassClickFillsTheCurrentAndTheWind() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
         CompassClick expected;
         QVERIFY(CompassBullseye(30, -40, expected));
         auto click = [](DirectionBullseye* compass, QPoint offset) {
             QTest::mouseClick(compass, Qt::LeftButton, {}, compass->Centre() + offset);
         };
-        WaterDialog water(*doc, f.context);
+        WaterDialog water(*doc, f->context);
         water.show();
         click(water.compass, {30, -40});
         QCOMPARE(water.currentSpeed->text(), Q(expected.currentSpeed));
         QCOMPARE(water.currentDirection->text(), Q(expected.currentDirection));
 
-        WindDialog wind(*doc, f.context);
+        WindDialog wind(*doc, f->context);
         wind.show();
         click(wind.compass, {30, -40});
         QCOMPARE(wind.speed->text(), QString::number(expected.windSpeed));
@@ -76,10 +72,7 @@ private slots:
     }
 
     void WindRecordsAreAddedReplacedOnlyWhenAskedAndDeleted() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work, MakeLocalTime(2026, 3, 14, 6));
-        FakeContext f;
-        WindDialog d(*doc, f.context);
+        WindDialog d(*doc, f->context);
         d.show();
         Click(d.variable);
         auto add = [&](int hour, const char* speed) {
@@ -92,14 +85,14 @@ private slots:
         QVERIFY(add(6, "10"));
         QCOMPARE(d.recordList->topLevelItem(0)->text(1), u"06:00"_s);  // in time order
         QCOMPARE(d.recordList->topLevelItem(0)->text(2), u"10 mph"_s);
-        f.prompts.confirmations = {false, true};
+        f->prompts.confirmations = {false, true};
         QVERIFY(!add(6, "20"));  // not replaced
-        QCOMPARE(f.prompts.asked.back(), Q(d.Records().ReplaceQuestion(d.TypedRecord())));
+        QCOMPARE(f->prompts.asked.back(), Q(d.Records().ReplaceQuestion(d.TypedRecord())));
         QCOMPARE(d.Records().Rows()[0].speed, std::string("10"));
         QVERIFY(add(6, "20"));
         QCOMPARE(d.Records().Rows()[0].speed, std::string("20"));
         QVERIFY(!add(7, ""));  // refused with the engine's message
-        QCOMPARE(f.prompts.told.back().kind, MessageKind::Error);
+        QCOMPARE(f->prompts.told.back().kind, MessageKind::Error);
         QCOMPARE(d.Records().Rows().size(), size_t{2});
         d.recordList->setCurrentItem(d.recordList->topLevelItem(1));
         QCOMPARE(d.recordSpeed->text(), u"12"_s);  // the chosen record comes back
@@ -116,11 +109,8 @@ private slots:
     // Cancel gives the scenario back as it was, even after the fetch and
     // uncertainty dialogs have been closed with OK.
     void CancelUndoesTheSubDialogs() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
         const SpillDocData before = *doc;
-        WindDialog d(*doc, f.context);
+        WindDialog d(*doc, f->context);
         d.show();
         Click(d.variable);
         Choose(d.waves, kWavesFromFetch);
@@ -137,11 +127,8 @@ private slots:
     // A typed onset sets the oil's; back to the default onset, the
     // uncertainty left in its disabled field does not count.
     void EmulsificationValueAndDefault() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
         {
-            EmulsificationDialog d(*doc, f.context);
+            EmulsificationDialog d(*doc, f->context);
             QVERIFY(!d.value->isEnabled());
             Click(d.useValue);
             Choose(d.unit, 1);
@@ -151,7 +138,7 @@ private slots:
         }
         QCOMPARE(doc->inputOil.bulltime, 12.0);
         QCOMPARE(doc->inputUncertainty.emul, 2.0);
-        EmulsificationDialog back(*doc, f.context);
+        EmulsificationDialog back(*doc, f->context);
         QCOMPARE(back.uncertainty->text(), u"2"_s);
         Click(back.useDefault);
         QVERIFY(!back.uncertainty->isEnabled());

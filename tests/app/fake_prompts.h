@@ -1,7 +1,9 @@
 // A person who answers every box at once: the tests' UserPrompts and help.
 #pragma once
 
+#include <QFile>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QStringList>
 #include <deque>
 #include <utility>
@@ -83,6 +85,15 @@ private:
         return v;
     }
 };
+
+// Pages of the PDF file a printer wrote (0 when it is not one).
+inline int PdfPageCount(const QString& path) {
+    QFile f(path);
+    const QByteArray pdf = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    if (!pdf.startsWith("%PDF")) return 0;
+    static const QRegularExpression page(u"/Type\\s*/Page(?!s)"_s);
+    return static_cast<int>(QString::fromLatin1(pdf).count(page));
+}
 
 class FakeHelp final : public HelpService {
 public:

@@ -74,13 +74,12 @@ QStringList MnemonicClashes(QWidget* dialog) {
 
 }  // namespace
 
-class InputCommandsTest : public QObject {
+class InputCommandsTest : public QObject, ScenarioPerTest {
     Q_OBJECT
 private slots:
+    void init() { Renew(); }
+
     void EveryCommandOpensItsDialog() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
         const char* titles[] = {"Standard Oils",  "Custom Oils",      "Emulsification",
                                 "Wind and Waves", "Water Properties", "Release",
                                 "Dispersant Use", "In-SituBurn",      "Mechanical Cleanup",
@@ -94,16 +93,13 @@ private slots:
                 d->reject();
             });
             const SpillDocData before = *doc;
-            QVERIFY(!RunInputCommand(command, *doc, f.context, nullptr));
+            QVERIFY(!RunInputCommand(command, *doc, f->context, nullptr));
             QCOMPARE(shown, QString::fromLatin1(titles[c]));
             QVERIFY(static_cast<const SpillDocData&>(*doc) == before);  // Cancel: as it was
         }
     }
 
     void AcceptedChangeIsReported() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
         auto enter = [&](const char* temperature) {
             WhenShown([temperature](QDialog* d) {
                 auto* water = qobject_cast<WaterDialog*>(d);
@@ -112,7 +108,7 @@ private slots:
                 Choose(water->temperatureUnit, 1);
                 water->accept();
             });
-            return RunInputCommand(InputCommand::Water, *doc, f.context, nullptr);
+            return RunInputCommand(InputCommand::Water, *doc, f->context, nullptr);
         };
         QVERIFY(enter("12"));
         QVERIFY(doc->m_bWaterInputPassed);
@@ -123,23 +119,20 @@ private slots:
     // mnemonics of what is on screen at once share a letter, on every page
     // and in every mode that a choice shows; the sub-dialogs too.
     void KeyboardMnemonicsAreUnique() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
         QVERIFY(doc->OilLib().Load() == 0);
         std::vector<std::unique_ptr<QDialog>> dialogs;
         for (int c = 0; c <= int(InputCommand::Beaching); ++c)
             dialogs.push_back(
-                MakeInputDialog(static_cast<InputCommand>(c), *doc, f.context, nullptr));
-        dialogs.push_back(std::make_unique<InstantaneousDialog>(*doc, f.context));
-        dialogs.push_back(std::make_unique<ContinuousDialog>(*doc, f.context));
-        dialogs.push_back(std::make_unique<ContainedDialog>(*doc, f.context));
-        dialogs.push_back(std::make_unique<AmountUncertaintyDialog>(*doc, f.context));
-        dialogs.push_back(std::make_unique<FetchDialog>(*doc, f.context));
-        dialogs.push_back(std::make_unique<WindUncertaintyDialog>(*doc, f.context));
-        dialogs.push_back(std::make_unique<BurnRateDialog>(*doc, f.context));
-        dialogs.push_back(std::make_unique<NewCustomOilDialog>(f.context));
-        dialogs.push_back(std::make_unique<CustomOilSheet>(doc->CustomLib(), -1, f.context));
+                MakeInputDialog(static_cast<InputCommand>(c), *doc, f->context, nullptr));
+        dialogs.push_back(std::make_unique<InstantaneousDialog>(*doc, f->context));
+        dialogs.push_back(std::make_unique<ContinuousDialog>(*doc, f->context));
+        dialogs.push_back(std::make_unique<ContainedDialog>(*doc, f->context));
+        dialogs.push_back(std::make_unique<AmountUncertaintyDialog>(*doc, f->context));
+        dialogs.push_back(std::make_unique<FetchDialog>(*doc, f->context));
+        dialogs.push_back(std::make_unique<WindUncertaintyDialog>(*doc, f->context));
+        dialogs.push_back(std::make_unique<BurnRateDialog>(*doc, f->context));
+        dialogs.push_back(std::make_unique<NewCustomOilDialog>(f->context));
+        dialogs.push_back(std::make_unique<CustomOilSheet>(doc->CustomLib(), -1, f->context));
         for (const std::unique_ptr<QDialog>& d : dialogs) {
             d->show();
             auto check = [&d](const QString& where) {

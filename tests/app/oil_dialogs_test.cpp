@@ -67,17 +67,16 @@ private:
 
 }  // namespace
 
-class OilDialogsTest : public QObject {
+class OilDialogsTest : public QObject, ScenarioPerTest {
     Q_OBJECT
 private slots:
+    void init() { Renew(); }
+
     void LibrarySheetChoosesTheHighlightedOil() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
         QCOMPARE(doc->OilLib().Load(), 0);
         const long brent = PositionOf(doc->OilLib(), "Brent Blend");
         {
-            OilLibrarySheet s(*doc, doc->OilLib(), f.context,
+            OilLibrarySheet s(*doc, doc->OilLib(), f->context,
                               OilLibrarySheet::Purpose::ChooseForScenario);
             QCOMPARE(s.oils->list->topLevelItemCount(), int(doc->OilLib().Summaries().size()));
             QCOMPARE(s.oils->list->headerItem()->text(1), u"Reference"_s);
@@ -97,20 +96,17 @@ private slots:
         }
         QVERIFY(doc->m_bOilInputPassed);
         QCOMPARE(doc->OilName, std::string("Brent Blend"));
-        OilLibrarySheet again(*doc, doc->OilLib(), f.context,
+        OilLibrarySheet again(*doc, doc->OilLib(), f->context,
                               OilLibrarySheet::Purpose::ChooseForScenario);
         QCOMPARE(again.oils->SelectedPosition(), brent);  // highlighted again
     }
 
     void CustomOilsAreAddedCheckedEditedAndChosen() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
-        CustomOilDialog d(*doc, f.context);
+        CustomOilDialog d(*doc, f->context);
         d.show();
         // Nothing selected: the engine's message.
         Click(d.edit);
-        QCOMPARE(f.prompts.told.back().text, Q(kSelectAnOilMessage));
+        QCOMPARE(f->prompts.told.back().text, Q(kSelectAnOilMessage));
 
         // A sheet that fails a rule stays open as typed with the rule's text.
         d.StartNew(NewCustomOil::Blank);
@@ -119,16 +115,16 @@ private slots:
         Type(sheet->name, "My crude, test");
         Type(sheet->Entry("api"), "5");
         QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), -1);
-        QCOMPARE(f.prompts.told.back().text,
+        QCOMPARE(f->prompts.told.back().text,
                  u"Problem with the Input\n\n"_s + Q(CustomOilRuleText(4)));
         Type(sheet->Entry("wax"), "abc");
         QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), -1);
-        QCOMPARE(f.prompts.told.back().text,
+        QCOMPARE(f->prompts.told.back().text,
                  u"Problem with the Input\n\nWax content (%) must be a number."_s);
         QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Cancel)), int(QDialog::Rejected));
-        QVERIFY(!QFileInfo::exists(work.filePath(u"CustomLib"_s)));
+        QVERIFY(!QFileInfo::exists(work->filePath(u"CustomLib"_s)));
 
-        AddBlankOil(d, f, "My crude, test");
+        AddBlankOil(d, *f, "My crude, test");
         QCOMPARE(d.oils->list->topLevelItemCount(), 1);
         QCOMPARE(d.oils->list->currentItem()->text(0), u"My crude"_s);
 
@@ -151,12 +147,9 @@ private slots:
     }
 
     void CopiesAndRemovalAskFirst() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
-        CustomOilDialog d(*doc, f.context);
+        CustomOilDialog d(*doc, f->context);
         d.show();
-        AddBlankOil(d, f, "First, test");
+        AddBlankOil(d, *f, "First, test");
         // A copy of the selected custom oil gets its own identifier.
         d.StartNew(NewCustomOil::CopyOfCustomOil);
         auto* sheet = Opened<CustomOilSheet>(&d);
@@ -194,24 +187,21 @@ private slots:
                          Q(std::string(doc->OilLib().FieldText(field))));
         d.oils->Select(PositionOf(doc->CustomLib(), "Second, test"));
 
-        const std::string before = ReadText(work.filePath(u"CustomLib"_s).toStdString());
-        f.prompts.confirmations = {false};
+        const std::string before = ReadText(work->filePath(u"CustomLib"_s).toStdString());
+        f->prompts.confirmations = {false};
         Click(d.remove);
-        QCOMPARE(ReadText(work.filePath(u"CustomLib"_s).toStdString()), before);
-        QVERIFY(f.prompts.asked.back().contains(u"Second, test"_s));
+        QCOMPARE(ReadText(work->filePath(u"CustomLib"_s).toStdString()), before);
+        QVERIFY(f->prompts.asked.back().contains(u"Second, test"_s));
         Click(d.remove);
         QCOMPARE(d.oils->list->topLevelItemCount(), 2);
     }
 
     // A save that cannot be written says so and leaves CustomLib whole.
     void FailedSaveKeepsCustomLibWhole() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
-        CustomOilDialog d(*doc, f.context);
+        CustomOilDialog d(*doc, f->context);
         d.show();
-        AddBlankOil(d, f, "Kept, test");
-        const QString lib = work.filePath(u"CustomLib"_s);
+        AddBlankOil(d, *f, "Kept, test");
+        const QString lib = work->filePath(u"CustomLib"_s);
         const std::string before = ReadText(lib.toStdString());
         Click(d.edit);
         auto* sheet = Opened<CustomOilSheet>(&d);
@@ -222,7 +212,7 @@ private slots:
             FileSizeLimit tiny(16);
             QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), -1);
         }
-        QVERIFY(f.prompts.told.back().text.startsWith(Q(kUnableToSaveMessage)));
+        QVERIFY(f->prompts.told.back().text.startsWith(Q(kUnableToSaveMessage)));
         QCOMPARE(ReadText(lib.toStdString()), before);
         QVERIFY(sheet->isVisible());
         QCOMPARE(sheet->Entry("api")->text(), u"35"_s);

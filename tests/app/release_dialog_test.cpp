@@ -17,14 +17,13 @@
 
 namespace ormix::app::testing {
 
-class ReleaseDialogTest : public QObject {
+class ReleaseDialogTest : public QObject, ScenarioPerTest {
     Q_OBJECT
 private slots:
+    void init() { Renew(); }
+
     void KindsCheckTheirBoxesAndOkSetsTheSpillTime() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work, MakeLocalTime(2026, 3, 14, 6));
-        FakeContext f;
-        ReleaseDialog d(*doc, f.context);
+        ReleaseDialog d(*doc, f->context);
         d.show();
         // Nothing entered: no box can be checked.
         QVERIFY(!d.instantaneous->isEnabled() && !d.contained->isEnabled());
@@ -56,10 +55,7 @@ private slots:
     // A refused tank page keeps the wizard on that page; Cancel of the
     // wizard enters nothing.
     void TankWizardStopsOnARefusedPage() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
-        ReleaseDialog d(*doc, f.context);
+        ReleaseDialog d(*doc, f->context);
         d.show();
         Click(d.tankButton);
         auto* w = Opened<LeakingTankWizard>(&d);
@@ -69,8 +65,8 @@ private slots:
         Type(w->height, "10");
         w->next();
         QCOMPARE(w->currentId(), 0);
-        QCOMPARE(f.prompts.told.back().kind, MessageKind::Error);
-        QCOMPARE(f.prompts.told.back().text,
+        QCOMPARE(f->prompts.told.back().kind, MessageKind::Error);
+        QCOMPARE(f->prompts.told.back().text,
                  u"Problem with the Input.\n\nThe length of the tank "
                  "must be between 0.3 and 20 meters."_s);
         Type(w->length, "20");
@@ -82,10 +78,7 @@ private slots:
     }
 
     void HelpExplainsAndOpensTheManual() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
-        ReleaseDialog d(*doc, f.context);
+        ReleaseDialog d(*doc, f->context);
         d.show();
         Click(Button(&d, QDialogButtonBox::Help));
         auto* help = Opened<ShortHelpDialog>(&d);
@@ -93,7 +86,7 @@ private slots:
         QCOMPARE(help->windowTitle(), u"Help on Release"_s);
         QCOMPARE(help->readMore->text().remove('&'), u"Read more about it in the online manual"_s);
         Click(help->readMore);
-        QCOMPARE(f.help.topics, QStringList{u"release.html"_s});
+        QCOMPARE(f->help.topics, QStringList{u"release.html"_s});
     }
 };
 

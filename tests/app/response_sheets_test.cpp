@@ -19,14 +19,13 @@
 
 namespace ormix::app::testing {
 
-class ResponseSheetsTest : public QObject {
+class ResponseSheetsTest : public QObject, ScenarioPerTest {
     Q_OBJECT
 private slots:
+    void init() { Renew(); }
+
     void DispersantPagesInUseAreCheckedAndBecomeTheRecord() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work, MakeLocalTime(2026, 3, 14, 6));
-        FakeContext f;
-        DispersantSheet s(*doc, f.context);
+        DispersantSheet s(*doc, f->context);
         s.show();
         QCOMPARE(s.tabs->tabText(4), u"Spray 5"_s);
         QVERIFY(!s.duration[1]->isEnabledTo(&s));
@@ -39,7 +38,7 @@ private slots:
         // Leaving the page with its percent dispersed missing: it stays.
         s.tabs->setCurrentIndex(2);
         QCOMPARE(s.tabs->currentIndex(), 1);
-        QCOMPARE(f.prompts.told.back().text, Q(CheckDispersantPage(*doc, 1, s.Page(1)).Text()));
+        QCOMPARE(f->prompts.told.back().text, Q(CheckDispersantPage(*doc, 1, s.Page(1)).Text()));
         Type(s.percentDispersed[1], "80");
         s.tabs->setCurrentIndex(2);
         QCOMPARE(s.tabs->currentIndex(), 2);
@@ -53,10 +52,7 @@ private slots:
     // A spray before the first release is warned about once, when its page
     // is left, and not again at OK.
     void TimingWarningIsShownOnce() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work, MakeLocalTime(2026, 3, 14, 6));
-        FakeContext f;
-        DispersantSheet s(*doc, f.context);
+        DispersantSheet s(*doc, f->context);
         s.show();
         Click(s.use[0]);
         s.when[0]->SetValue({3, 14, 5});
@@ -64,18 +60,15 @@ private slots:
         Type(s.percentSprayed[0], "50");
         Type(s.percentDispersed[0], "80");
         s.tabs->setCurrentIndex(1);
-        QCOMPARE(f.prompts.told.size(), size_t{1});
-        QCOMPARE(f.prompts.told[0].kind, MessageKind::Warning);
+        QCOMPARE(f->prompts.told.size(), size_t{1});
+        QCOMPARE(f->prompts.told[0].kind, MessageKind::Warning);
         QCOMPARE(Press(&s), kAccepted);
-        QCOMPARE(f.prompts.told.size(), size_t{1});
+        QCOMPARE(f->prompts.told.size(), size_t{1});
     }
 
     // OK with a refused page shows the engine's message on that page.
     void BurnSheetRefusal() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
-        BurnSheet s(*doc, f.context);
+        BurnSheet s(*doc, f->context);
         s.show();
         s.tabs->setCurrentIndex(3);
         Click(s.use[3]);
@@ -83,7 +76,7 @@ private slots:
         Type(s.thickness[3], "10");
         QCOMPARE(Press(&s), kStaysOpen);
         QCOMPARE(s.tabs->currentIndex(), 3);
-        QCOMPARE(f.prompts.told.back().text, Q(CheckBurnPage(s.Page(3)).Text()));
+        QCOMPARE(f->prompts.told.back().text, Q(CheckBurnPage(s.Page(3)).Text()));
     }
 
     void SmokePlumeComputesForTheBurnOfItsPage() {
@@ -125,17 +118,14 @@ private slots:
     }
 
     void CleanupCarriesOnlyTheChosenQuantity() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
-        CleanupSheet s(*doc, f.context);
+        CleanupSheet s(*doc, f->context);
         s.show();
         Click(s.use[0]);
         s.when[0]->SetValue({3, 14, 6});
         Type(s.duration[0], "121");
         Type(s.rate[0], "50");
         QCOMPARE(Press(&s), kStaysOpen);
-        QCOMPARE(f.prompts.told.back().text, Q(CheckCleanupPage(s.Page(0)).Text()));
+        QCOMPARE(f->prompts.told.back().text, Q(CheckCleanupPage(s.Page(0)).Text()));
         Type(s.duration[0], "10");
         Click(s.byAmount[0]);
         QVERIFY(!s.rate[0]->isEnabled() && s.amount[0]->isEnabled());
