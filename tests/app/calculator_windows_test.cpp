@@ -4,12 +4,10 @@
 #include <QChart>
 #include <QChartView>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 #include "app/dialog_support.h"
 
@@ -23,22 +21,6 @@
 #include "test_registry.h"
 
 namespace ormix::app::testing {
-
-namespace {
-
-// Prints to a PDF file and returns its number of pages (0 on failure).
-int PrintedPageCount(const std::vector<PrintedPage>& pages, const QString& file) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    if (!PrintPages(printer, pages)) return 0;
-    QFile pdf(file);
-    if (!pdf.open(QIODevice::ReadOnly)) return 0;
-    return static_cast<int>(
-        QString::fromLatin1(pdf.readAll()).count(QRegularExpression(u"/Type\\s*/Page[^s]"_s)));
-}
-
-}  // namespace
 
 class CalculatorWindowsTest : public QObject {
     Q_OBJECT
@@ -60,20 +42,13 @@ private slots:
         QCOMPARE(w.releasedPlot->chart()->title(), u"Oil Released"_s);
         QCOMPARE(w.levelsPlot->chart()->title(), u"Levels Inside Tank"_s);
 
-        const std::vector<PrintedPage> pages = w.PrintedPages();
-        QCOMPARE(pages.size(), size_t{2});
-        for (const PrintedPage& p : pages)
+        // Print asks through the person's prompts: a page for each plot.
+        for (const PrintedPage& p : w.PrintedPages())
             QCOMPARE(p.title, u"Leaking Tank"_s);
-        QCOMPARE(PrintedPageCount(pages, work.filePath(u"tank.pdf"_s)), 2);
-        // A printer that cannot write says so.
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-        QCOMPARE(PrintedPageCount(pages, work.filePath(u"no/such/dir/tank.pdf"_s)), 0);
-        // The wizard's Print button asks through the person's prompts.
-        const QString printed = work.filePath(u"tank-button.pdf"_s);
-        f.prompts.printFiles.push_back(printed);
+        f.prompts.printFiles.push_back(work.filePath("tank.pdf"));
         Click(w.button(QWizard::CustomButton1));
         QCOMPARE(f.prompts.printsAsked, 1);
-        QVERIFY(QFileInfo(printed).size() > 0);
+        QCOMPARE(PdfPageCount(work.filePath("tank.pdf")), 2);
         Click(w.button(QWizard::HelpButton));
         QCOMPARE(f.help.topics, QStringList{u"Leaking_Tank.html"_s});
     }
@@ -99,17 +74,14 @@ private slots:
         QCOMPARE(pages.size(), size_t{1});
         QCOMPARE(pages[0].title, u"Smoke Plume"_s);
         QCOMPARE(pages[0].lines, lines);
-        QCOMPARE(PrintedPageCount(pages, work.filePath(u"plume.pdf"_s)), 1);
         // Print asks through the person's prompts; a printer that cannot be
         // used is reported, not passed over.
-        const QString printed = work.filePath(u"plume-button.pdf"_s);
-        f.prompts.printFiles.push_back(printed);
-        f.prompts.printFiles.push_back(work.filePath(u"no/such/dir/plume.pdf"_s));
+        f.prompts.printFiles = {work.filePath("plume.pdf"), work.filePath("no/such/dir/plume.pdf")};
         Click(d.print);
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         Click(d.print);
         QCOMPARE(f.prompts.printsAsked, 2);
-        QVERIFY(QFileInfo(printed).size() > 0);
+        QCOMPARE(PdfPageCount(work.filePath("plume.pdf")), 1);
         QCOMPARE(f.prompts.told.size(), size_t{1});
         for (QPushButton* b : d.findChildren<QPushButton*>())
             if (b->text() == u"&Help"_s) Click(b);

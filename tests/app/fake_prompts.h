@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -35,8 +36,12 @@ public:
     std::deque<QString> printFiles;
     int printsAsked = 0, printSetups = 0, pageSetups = 0, previews = 0;
 
+    // Called as each message box comes up, to note how the program looked.
+    std::function<void()> onTell;
+
     void Tell(QWidget*, MessageKind kind, const QString& text) override {
         told.push_back({kind, text});
+        if (onTell) onTell();
     }
     Answer AskYesNoCancel(QWidget*, const QString& text) override {
         asked << text;

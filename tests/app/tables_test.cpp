@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "app/budget_table_view.h"
+#include "app/dialog_support.h"
 #include "app/ics_table_view.h"
 #include "app/table_clipboard.h"
 #include "app/text_table_view.h"
@@ -45,33 +46,24 @@ class TablesTest : public QObject {
 private slots:
     // Each choice of the oil budget table's bar draws the engine's table
     // for that choice; the table starts in the release's unit.
-    void BudgetTableBarRedraws_data() {
-        QTest::addColumn<int>("time");
-        QTest::addColumn<int>("released");
-        QTest::addColumn<int>("other");
-        QTest::addColumn<int>("unit");
-        QTest::newRow("dates, gal, same") << 1 << 1 << 0 << 4;
-        QTest::newRow("hours, cu m, fraction") << 0 << 2 << 2 << 0;
-        QTest::newRow("hours, metric tons, percent") << 0 << 4 << 1 << 6;
-    }
     void BudgetTableBarRedraws() {
-        QFETCH(int, time);
-        QFETCH(int, released);
-        QFETCH(int, other);
-        QFETCH(int, unit);
         SolvedTables f;
         QVERIFY(f.budget);
         QCOMPARE(f.budget->ReleasedChoice()->currentText(), u"bbl"_s);
         QCOMPARE(f.budget->OtherChoice()->currentText(), u"Percent"_s);
-        f.budget->TimeChoice()->setCurrentIndex(time);
-        f.budget->ReleasedChoice()->setCurrentIndex(released);
-        f.budget->OtherChoice()->setCurrentIndex(other);
-        BudgetTableChoices expected;
-        expected.time = time ? BudgetTimeColumn::Dates : BudgetTimeColumn::Hours;
-        expected.released = unit;
-        expected.other = static_cast<BudgetOtherColumns>(other);
-        QCOMPARE(f.budget->Table()->Text(),
-                 QString::fromStdString(BuildOilBudgetTable(f.session->Doc(), expected).Text()));
+        // The bar's time, released and other choices, and the unit chosen.
+        const int choices[][4] = {{1, 1, 0, 4}, {0, 2, 2, 0}, {0, 4, 1, 6}};
+        for (const auto& [time, released, other, unit] : choices) {
+            f.budget->TimeChoice()->setCurrentIndex(time);
+            f.budget->ReleasedChoice()->setCurrentIndex(released);
+            f.budget->OtherChoice()->setCurrentIndex(other);
+            BudgetTableChoices expected;
+            expected.time = time ? BudgetTimeColumn::Dates : BudgetTimeColumn::Hours;
+            expected.released = unit;
+            expected.other = static_cast<BudgetOtherColumns>(other);
+            QCOMPARE(f.budget->Table()->Text(),
+                     Q(BuildOilBudgetTable(f.session->Doc(), expected).Text()));
+        }
     }
 
     // Copy in a table window puts the table on the clipboard as cells a
@@ -145,11 +137,11 @@ private slots:
     // made says so.
     void IcsSaveWritesTheExport() {
         SolvedTables f;
-        f.fake.prompts.files = {f.File(u"period"_s), f.File(u"no/such/dir/ICS209.txt"_s)};
+        f.fake.prompts.files = {f.File("period"), f.File("no/such/dir/ICS209.txt")};
         f.ics->SaveButton()->click();
         QCOMPARE(f.fake.prompts.saveTitles.value(0), u"Save ICS Table File"_s);
         QCOMPARE(f.fake.prompts.saveSuggestions.value(0), u"ICS209.txt"_s);
-        QCOMPARE(ReadBytes(f.File(u"period.ics"_s)),
+        QCOMPARE(ReadBytes(f.File("period.ics")),
                  QByteArray::fromStdString(f.ics->Table().exportText));
         QVERIFY(f.fake.prompts.told.empty());
 
