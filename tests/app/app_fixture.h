@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,12 +22,33 @@ inline QString SourcePath(const QString& relative) {
 }
 
 inline QString Example(const char* name) {
-    return SourcePath(QStringLiteral("examples/scenarios/%1.json").arg(QLatin1String(name)));
+    return SourcePath(u"examples/scenarios/%1.json"_s.arg(QLatin1String(name)));
 }
 
 inline QByteArray ReadBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// What a run of the `ormix` command gave.
+struct CliRun {
+    int status;  // -1 when it did not finish normally
+    QByteArray out, err;
+};
+
+// Runs `ormix` with `args` and then the words of `words` as arguments, in
+// `dir`, without the environment variables `unset`.
+inline CliRun RunCli(const QString& dir, const QStringList& args, const char* words = "",
+                     const QStringList& unset = {}) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : unset)
+        env.remove(name);
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(dir);
+    p.start(ORMIX_CLI, args + QString::fromLatin1(words).split(' ', Qt::SkipEmptyParts));
+    const bool done = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit;
+    return {done ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
 }
 
 // Input dialogs that do not exist in the test: a command is available when
@@ -50,9 +72,8 @@ struct FakeInputs {
 class WindowFixture {
 public:
     WindowFixture() {
-        QFile::copy(SourcePath(QStringLiteral("data/OilLib")),
-                    dir.filePath(QStringLiteral("OilLib")));
-        QSettings().remove(QStringLiteral("RecentFiles"));
+        QFile::copy(SourcePath(u"data/OilLib"_s), dir.filePath(u"OilLib"_s));
+        QSettings().remove(u"RecentFiles"_s);
         window = std::make_unique<MainWindow>(fake.context, dir.path(), inputs.Runner());
         window->resize(1200, 800);
         window->show();

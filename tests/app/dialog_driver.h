@@ -4,19 +4,24 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
-#include <cstdio>
 
 #include "app/day_hour_entry.h"
-#include "scenario/release_dialogs.h"
 
 namespace ormix::app::testing {
+
+using namespace Qt::StringLiterals;
+
+// How a dialog closed on a click: accepted, rejected, or still open.
+constexpr int kAccepted = QDialog::Accepted, kRejected = QDialog::Rejected, kStaysOpen = -1;
 
 // Replaces a field's text as typing would (the field counts as edited).
 inline void Type(QLineEdit* edit, const QString& text) {
@@ -35,11 +40,10 @@ inline void Click(QAbstractButton* button) {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Presses a button of a dialog and returns how the dialog closed: Accepted,
-// Rejected, or -1 while it stays open. (A sub-dialog deletes itself on
-// closing, so its result is taken as it closes.)
+// Presses a button of a dialog and returns how the dialog closed. (A
+// sub-dialog deletes itself on closing, so its result is taken as it closes.)
 inline int Closes(QDialog* dialog, QAbstractButton* button) {
-    int result = -1;
+    int result = kStaysOpen;
     QPointer<QDialog> alive(dialog);
     auto watch =
         QObject::connect(dialog, &QDialog::finished, dialog, [&result](int r) { result = r; });
@@ -53,6 +57,11 @@ inline QPushButton* Button(QDialog* d, QDialogButtonBox::StandardButton which) {
     return d->findChild<QDialogButtonBox*>()->button(which);
 }
 
+// Presses a standard button (OK unless named) and returns how the dialog closed.
+inline int Press(QDialog* d, QDialogButtonBox::StandardButton which = QDialogButtonBox::Ok) {
+    return Closes(d, Button(d, which));
+}
+
 // The dialog of type T that a button has just opened over `parent`.
 template <class T>
 T* Opened(QWidget* parent) {
@@ -62,15 +71,15 @@ T* Opened(QWidget* parent) {
     return found;
 }
 
-// "YYYY-MM-DD HH:00" as the month, day and hour a dialog offers.
-inline DayAndHour WhenOf(const std::string& time) {
-    int y = 0, mo = 1, d = 1, h = 0;
-    std::sscanf(time.c_str(), "%d-%d-%d %d", &y, &mo, &d, &h);
-    return {mo, d, h};
-}
-
-inline void SetWhen(DayHourEntry* entry, const std::string& time) {
-    entry->SetValue(WhenOf(time));
+// Clicks a button that opens a dialog of type T, fills it, and presses OK,
+// which must accept it.
+template <class T, class Fill>
+void ThroughDialog(QAbstractButton* button, QWidget* parent, Fill fill) {
+    Click(button);
+    T* d = Opened<T>(parent);
+    QVERIFY(d);
+    fill(*d);
+    QCOMPARE(Press(d), kAccepted);
 }
 
 }  // namespace ormix::app::testing

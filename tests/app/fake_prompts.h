@@ -1,15 +1,20 @@
 // A person who answers every box at once: the tests' UserPrompts and help.
 #pragma once
 
+#include <QFile>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <utility>
 #include <vector>
 
 #include "app/app_context.h"
 
 namespace ormix::app::testing {
+
+using namespace Qt::StringLiterals;
 
 class FakePrompts final : public UserPrompts {
 public:
@@ -31,8 +36,12 @@ public:
     std::deque<QString> printFiles;
     int printsAsked = 0, printSetups = 0, pageSetups = 0, previews = 0;
 
+    // Called as each message box comes up, to note how the program looked.
+    std::function<void()> onTell;
+
     void Tell(QWidget*, MessageKind kind, const QString& text) override {
         told.push_back({kind, text});
+        if (onTell) onTell();
     }
     Answer AskYesNoCancel(QWidget*, const QString& text) override {
         asked << text;
@@ -81,6 +90,15 @@ private:
         return v;
     }
 };
+
+// Pages of the PDF file a printer wrote (0 when it is not one).
+inline int PdfPageCount(const QString& path) {
+    QFile f(path);
+    const QByteArray pdf = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    if (!pdf.startsWith("%PDF")) return 0;
+    static const QRegularExpression page(u"/Type\\s*/Page(?!s)"_s);
+    return static_cast<int>(QString::fromLatin1(pdf).count(page));
+}
 
 class FakeHelp final : public HelpService {
 public:

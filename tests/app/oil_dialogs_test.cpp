@@ -45,7 +45,7 @@ void AddBlankOil(CustomOilDialog& d, FakeContext& f, const char* name) {
     Type(sheet->Entry("kinematicViscosity1"), "20");
     Type(sheet->Entry("kinematicViscosity1Temp"), "15");
     const size_t told = f.prompts.told.size();
-    QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+    QCOMPARE(Press(sheet), kAccepted);
     QCOMPARE(f.prompts.told.size(), told);
 }
 
@@ -67,20 +67,18 @@ private:
 
 }  // namespace
 
-class OilDialogsTest : public QObject {
+class OilDialogsTest : public QObject, ScenarioPerTest {
     Q_OBJECT
 private slots:
+    void init() { Renew(); }
+
     void LibrarySheetChoosesTheHighlightedOil() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
         QCOMPARE(doc->OilLib().Load(), 0);
         const long brent = PositionOf(doc->OilLib(), "Brent Blend");
         {
-            OilLibrarySheet s(*doc, doc->OilLib(), f.context,
+            OilLibrarySheet s(*doc, doc->OilLib(), f->context,
                               OilLibrarySheet::Purpose::ChooseForScenario);
             QCOMPARE(s.oils->list->topLevelItemCount(), int(doc->OilLib().Summaries().size()));
-            QCOMPARE(s.oils->list->headerItem()->text(1), QStringLiteral("Reference"));
             Type(s.oils->find, "north sea");
             QVERIFY(s.oils->list->topLevelItemCount() < 10);
             QVERIFY(s.oils->RowOf(brent) >= 0);
@@ -89,29 +87,24 @@ private slots:
                 SearchSummaries(SortedSummaries(doc->OilLib(), OilSort::Api), "north sea");
             QCOMPARE(s.oils->list->topLevelItem(0)->text(0), Q(byApi.front()->name));
             s.oils->Select(brent);
-            QCOMPARE(s.name->text(), QStringLiteral("Brent Blend"));
-            QCOMPARE(s.pages.front()->ValueOf(QStringLiteral("Name")),
-                     QStringLiteral("Brent Blend"));
-            QCOMPARE(s.done->text(), QStringLiteral("Done"));
+            QCOMPARE(s.name->text(), u"Brent Blend"_s);
+            QCOMPARE(s.pages.front()->ValueOf(u"Name"_s), u"Brent Blend"_s);
             QVERIFY(!Button(&s, QDialogButtonBox::Cancel));
-            QCOMPARE(Closes(&s, s.done), int(QDialog::Accepted));
+            QCOMPARE(Closes(&s, s.done), kAccepted);
         }
         QVERIFY(doc->m_bOilInputPassed);
         QCOMPARE(doc->OilName, std::string("Brent Blend"));
-        OilLibrarySheet again(*doc, doc->OilLib(), f.context,
+        OilLibrarySheet again(*doc, doc->OilLib(), f->context,
                               OilLibrarySheet::Purpose::ChooseForScenario);
         QCOMPARE(again.oils->SelectedPosition(), brent);  // highlighted again
     }
 
     void CustomOilsAreAddedCheckedEditedAndChosen() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
-        CustomOilDialog d(*doc, f.context);
+        CustomOilDialog d(*doc, f->context);
         d.show();
         // Nothing selected: the engine's message.
         Click(d.edit);
-        QCOMPARE(f.prompts.told.back().text, Q(kSelectAnOilMessage));
+        QCOMPARE(f->prompts.told.back().text, Q(kSelectAnOilMessage));
 
         // A sheet that fails a rule stays open as typed with the rule's text.
         d.StartNew(NewCustomOil::Blank);
@@ -119,50 +112,43 @@ private slots:
         QVERIFY(sheet);
         Type(sheet->name, "My crude, test");
         Type(sheet->Entry("api"), "5");
-        QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), -1);
-        QCOMPARE(f.prompts.told.back().text,
-                 QStringLiteral("Problem with the Input\n\n") + Q(CustomOilRuleText(4)));
-        Type(sheet->Entry("wax"), "abc");
-        QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), -1);
-        QCOMPARE(f.prompts.told.back().text,
-                 QStringLiteral("Problem with the Input\n\nWax content (%) must be a number."));
-        QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Cancel)), int(QDialog::Rejected));
-        QVERIFY(!QFileInfo::exists(work.filePath(QStringLiteral("CustomLib"))));
+        QCOMPARE(Press(sheet), kStaysOpen);
+        QCOMPARE(f->prompts.told.back().text,
+                 u"Problem with the Input\n\n"_s + Q(CustomOilRuleText(4)));
+        QCOMPARE(Press(sheet, QDialogButtonBox::Cancel), kRejected);
+        QVERIFY(!QFileInfo::exists(work->filePath("CustomLib")));
 
-        AddBlankOil(d, f, "My crude, test");
+        AddBlankOil(d, *f, "My crude, test");
         QCOMPARE(d.oils->list->topLevelItemCount(), 1);
-        QCOMPARE(d.oils->list->currentItem()->text(0), QStringLiteral("My crude"));
+        QCOMPARE(d.oils->list->currentItem()->text(0), u"My crude"_s);
 
         // Editing keeps what it does not show, and the temperature unit
         // converts what is typed.
         Click(d.edit);
         sheet = Opened<CustomOilSheet>(&d);
-        QCOMPARE(sheet->Entry("api")->text(), QStringLiteral("30"));
+        QCOMPARE(sheet->Entry("api")->text(), u"30"_s);
         Choose(sheet->temperatureUnit, 1);
-        QCOMPARE(sheet->Entry("kinematicViscosity1Temp")->text(), QStringLiteral("59"));
+        QCOMPARE(sheet->Entry("kinematicViscosity1Temp")->text(), u"59"_s);
         Type(sheet->Entry("pourPoint"), "32");
-        QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+        QCOMPARE(Press(sheet), kAccepted);
         QCOMPARE(d.oils->list->topLevelItemCount(), 1);
 
         Click(d.choose);
-        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(d.result(), kAccepted);
         QVERIFY(d.ChoseOil());
         QCOMPARE(doc->OilName, std::string("My crude, test (custom oil)"));
-        QVERIFY(QString::fromStdString(doc->PourPoint).startsWith(QStringLiteral("0 ")));
+        QVERIFY(QString::fromStdString(doc->PourPoint).startsWith(u"0 "_s));
     }
 
     void CopiesAndRemovalAskFirst() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
-        CustomOilDialog d(*doc, f.context);
+        CustomOilDialog d(*doc, f->context);
         d.show();
-        AddBlankOil(d, f, "First, test");
+        AddBlankOil(d, *f, "First, test");
         // A copy of the selected custom oil gets its own identifier.
         d.StartNew(NewCustomOil::CopyOfCustomOil);
         auto* sheet = Opened<CustomOilSheet>(&d);
         Type(sheet->name, "Second, test");
-        QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+        QCOMPARE(Press(sheet), kAccepted);
         QCOMPARE(d.oils->list->topLevelItemCount(), 2);
         const auto& oils = doc->CustomLib().Summaries();
         QVERIFY(oils[0].oilId != oils[1].oilId);
@@ -174,16 +160,16 @@ private slots:
         Click(d.newOil);
         auto* ask = Opened<NewCustomOilDialog>(&d);
         QVERIFY(ask->copyOfLibraryOil->isChecked());
-        QCOMPARE(Closes(ask, Button(ask, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+        QCOMPARE(Press(ask), kAccepted);
         auto* pick = Opened<OilLibrarySheet>(&d);
         QVERIFY(pick);
         const long diesel = PositionOf(doc->OilLib(), "Diesel Fuel");
         pick->oils->Select(diesel);
-        QCOMPARE(Closes(pick, pick->done), int(QDialog::Accepted));
+        QCOMPARE(Closes(pick, pick->done), kAccepted);
         sheet = Opened<CustomOilSheet>(&d);
         QVERIFY(sheet);
-        QCOMPARE(sheet->name->text(), QStringLiteral("Diesel Fuel"));
-        QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+        QCOMPARE(sheet->name->text(), u"Diesel Fuel"_s);
+        QCOMPARE(Press(sheet), kAccepted);
         // The scenario keeps its own oil whole.
         QVERIFY(static_cast<const SpillDocData&>(*doc) == chosen);
         const long copy = PositionOf(doc->CustomLib(), "Diesel Fuel");
@@ -195,25 +181,21 @@ private slots:
                          Q(std::string(doc->OilLib().FieldText(field))));
         d.oils->Select(PositionOf(doc->CustomLib(), "Second, test"));
 
-        const std::string before =
-            ReadText(work.filePath(QStringLiteral("CustomLib")).toStdString());
-        f.prompts.confirmations = {false};
+        const std::string before = ReadText(work->filePath("CustomLib").toStdString());
+        f->prompts.confirmations = {false};
         Click(d.remove);
-        QCOMPARE(ReadText(work.filePath(QStringLiteral("CustomLib")).toStdString()), before);
-        QVERIFY(f.prompts.asked.back().contains(QStringLiteral("Second, test")));
+        QCOMPARE(ReadText(work->filePath("CustomLib").toStdString()), before);
+        QVERIFY(f->prompts.asked.back().contains(u"Second, test"_s));
         Click(d.remove);
         QCOMPARE(d.oils->list->topLevelItemCount(), 2);
     }
 
     // A save that cannot be written says so and leaves CustomLib whole.
     void FailedSaveKeepsCustomLibWhole() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
-        CustomOilDialog d(*doc, f.context);
+        CustomOilDialog d(*doc, f->context);
         d.show();
-        AddBlankOil(d, f, "Kept, test");
-        const QString lib = work.filePath(QStringLiteral("CustomLib"));
+        AddBlankOil(d, *f, "Kept, test");
+        const QString lib = work->filePath("CustomLib");
         const std::string before = ReadText(lib.toStdString());
         Click(d.edit);
         auto* sheet = Opened<CustomOilSheet>(&d);
@@ -222,12 +204,12 @@ private slots:
             // A disk that takes only a few bytes of any file, for any user:
             // the rewrite fails part-way.
             FileSizeLimit tiny(16);
-            QCOMPARE(Closes(sheet, Button(sheet, QDialogButtonBox::Ok)), -1);
+            QCOMPARE(Press(sheet), kStaysOpen);
         }
-        QVERIFY(f.prompts.told.back().text.startsWith(Q(kUnableToSaveMessage)));
+        QVERIFY(f->prompts.told.back().text.startsWith(Q(kUnableToSaveMessage)));
         QCOMPARE(ReadText(lib.toStdString()), before);
         QVERIFY(sheet->isVisible());
-        QCOMPARE(sheet->Entry("api")->text(), QStringLiteral("35"));
+        QCOMPARE(sheet->Entry("api")->text(), u"35"_s);
     }
 };
 

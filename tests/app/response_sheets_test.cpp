@@ -1,7 +1,6 @@
 // The response sheets: a page's box enables its fields, a page in use is
 // checked when it is left, OK rebuilds the operation record through the
-// engine, and Cancel gives back what "Advanced Options" changed. The smoke
-// plume opens for the burn of its page.
+// engine. The smoke plume opens for the burn of its page.
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -10,8 +9,6 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "app/beaching_dialog.h"
-#include "app/burn_rate_dialog.h"
 #include "app/dialog_support.h"
 #include "app/response_sheets.h"
 #include "app/smoke_plume_dialog.h"
@@ -22,16 +19,15 @@
 
 namespace ormix::app::testing {
 
-class ResponseSheetsTest : public QObject {
+class ResponseSheetsTest : public QObject, ScenarioPerTest {
     Q_OBJECT
 private slots:
+    void init() { Renew(); }
+
     void DispersantPagesInUseAreCheckedAndBecomeTheRecord() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work, MakeLocalTime(2026, 3, 14, 6));
-        FakeContext f;
-        DispersantSheet s(*doc, f.context);
+        DispersantSheet s(*doc, f->context);
         s.show();
-        QCOMPARE(s.tabs->tabText(4), QStringLiteral("Spray 5"));
+        QCOMPARE(s.tabs->tabText(4), u"Spray 5"_s);
         QVERIFY(!s.duration[1]->isEnabledTo(&s));
         s.tabs->setCurrentIndex(1);
         Click(s.use[1]);
@@ -42,11 +38,11 @@ private slots:
         // Leaving the page with its percent dispersed missing: it stays.
         s.tabs->setCurrentIndex(2);
         QCOMPARE(s.tabs->currentIndex(), 1);
-        QCOMPARE(f.prompts.told.back().text, Q(CheckDispersantPage(*doc, 1, s.Page(1)).Text()));
+        QCOMPARE(f->prompts.told.back().text, Q(CheckDispersantPage(*doc, 1, s.Page(1)).Text()));
         Type(s.percentDispersed[1], "80");
         s.tabs->setCurrentIndex(2);
         QCOMPARE(s.tabs->currentIndex(), 2);
-        QCOMPARE(Closes(&s, Button(&s, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+        QCOMPARE(Press(&s), kAccepted);
         QCOMPARE(doc->inputDispersant.num, 1);
         QCOMPARE(doc->inputDispersant.startHour[0], 3);
         QCOMPARE(doc->inputDispersant.dispersed[0], 50.0);
@@ -56,10 +52,7 @@ private slots:
     // A spray before the first release is warned about once, when its page
     // is left, and not again at OK.
     void TimingWarningIsShownOnce() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work, MakeLocalTime(2026, 3, 14, 6));
-        FakeContext f;
-        DispersantSheet s(*doc, f.context);
+        DispersantSheet s(*doc, f->context);
         s.show();
         Click(s.use[0]);
         s.when[0]->SetValue({3, 14, 5});
@@ -67,37 +60,23 @@ private slots:
         Type(s.percentSprayed[0], "50");
         Type(s.percentDispersed[0], "80");
         s.tabs->setCurrentIndex(1);
-        QCOMPARE(f.prompts.told.size(), size_t{1});
-        QCOMPARE(f.prompts.told[0].kind, MessageKind::Warning);
-        QCOMPARE(Closes(&s, Button(&s, QDialogButtonBox::Ok)), int(QDialog::Accepted));
-        QCOMPARE(f.prompts.told.size(), size_t{1});
+        QCOMPARE(f->prompts.told.size(), size_t{1});
+        QCOMPARE(f->prompts.told[0].kind, MessageKind::Warning);
+        QCOMPARE(Press(&s), kAccepted);
+        QCOMPARE(f->prompts.told.size(), size_t{1});
     }
 
-    // OK with a refused page shows the engine's message; Cancel gives back
-    // the burn rate the advanced options had set.
-    void BurnSheetRefusalAndCancel() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
-        const SpillDocData before = *doc;
-        BurnSheet s(*doc, f.context);
+    // OK with a refused page shows the engine's message on that page.
+    void BurnSheetRefusal() {
+        BurnSheet s(*doc, f->context);
         s.show();
-        Click(s.advanced);
-        auto* rate = Opened<BurnRateDialog>(&s);
-        QVERIFY(rate);
-        Choose(rate->choice, 1);
-        Type(rate->rate, "0.05");
-        QCOMPARE(Closes(rate, Button(rate, QDialogButtonBox::Ok)), int(QDialog::Accepted));
-        QCOMPARE(doc->inputBurn.burnRegRate, 0.05);
         s.tabs->setCurrentIndex(3);
         Click(s.use[3]);
         Type(s.area[3], "5");  // below 10 square feet
         Type(s.thickness[3], "10");
-        QCOMPARE(Closes(&s, Button(&s, QDialogButtonBox::Ok)), -1);
+        QCOMPARE(Press(&s), kStaysOpen);
         QCOMPARE(s.tabs->currentIndex(), 3);
-        QCOMPARE(f.prompts.told.back().text, Q(CheckBurnPage(s.Page(3)).Text()));
-        QCOMPARE(Closes(&s, Button(&s, QDialogButtonBox::Cancel)), int(QDialog::Rejected));
-        QVERIFY(static_cast<const SpillDocData&>(*doc) == before);
+        QCOMPARE(f->prompts.told.back().text, Q(CheckBurnPage(s.Page(3)).Text()));
     }
 
     void SmokePlumeComputesForTheBurnOfItsPage() {
@@ -119,70 +98,42 @@ private slots:
         Click(s.smokePlume[0]);
         auto* plume = Opened<SmokePlumeDialog>(&s);
         QVERIFY(plume);
-        QCOMPARE(plume->loc->text(), QStringLiteral("150"));  // kept with the burn
+        QCOMPARE(plume->loc->text(), u"150"_s);  // kept with the burn
         Type(plume->airTemperature, "120");
         QVERIFY(!plume->Next());
         QVERIFY(!plume->ShowsResult());
         Type(plume->airTemperature, "70");
         QVERIFY(plume->Next());
         QVERIFY(plume->ShowsResult());
-        QVERIFY(plume->report->text().startsWith(QStringLiteral("Time of Burn = July 10, 20:00")));
+        QVERIFY(plume->report->text().startsWith(u"Time of Burn = July 10, 20:00"_s));
         Type(plume->loc, "1e12");  // so high that the plume is below it at 50 m
         plume->Back();
         QVERIFY(!plume->Next());
         QCOMPARE(f.prompts.told.back().text,
-                 QStringLiteral("TechError in CalcSmokePlume()\n\nAn error occured while "
-                                "calculating the smoke plume. Calculation aborted."));
+                 u"TechError in CalcSmokePlume()\n\nAn error occured while "
+                 "calculating the smoke plume. Calculation aborted."_s);
         Type(plume->loc, "200");
-        QCOMPARE(Closes(plume, plume->finished), int(QDialog::Accepted));
+        QCOMPARE(Closes(plume, plume->finished), kAccepted);
         QCOMPARE(doc->plume[0].loc, 200.0);
     }
 
     void CleanupCarriesOnlyTheChosenQuantity() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work);
-        FakeContext f;
-        CleanupSheet s(*doc, f.context);
+        CleanupSheet s(*doc, f->context);
         s.show();
         Click(s.use[0]);
         s.when[0]->SetValue({3, 14, 6});
         Type(s.duration[0], "121");
         Type(s.rate[0], "50");
-        QCOMPARE(Closes(&s, Button(&s, QDialogButtonBox::Ok)), -1);
-        QCOMPARE(f.prompts.told.back().text, Q(CheckCleanupPage(s.Page(0)).Text()));
+        QCOMPARE(Press(&s), kStaysOpen);
+        QCOMPARE(f->prompts.told.back().text, Q(CheckCleanupPage(s.Page(0)).Text()));
         Type(s.duration[0], "10");
         Click(s.byAmount[0]);
         QVERIFY(!s.rate[0]->isEnabled() && s.amount[0]->isEnabled());
         Type(s.amount[0], "100");
-        QCOMPARE(Closes(&s, Button(&s, QDialogButtonBox::Ok)), int(QDialog::Accepted));
+        QCOMPARE(Press(&s), kAccepted);
         QCOMPARE(doc->inputSkimmer.num, 1);
         QCOMPARE(doc->inputSkimmer.amount[0], 100.0);
         QCOMPARE(doc->inputSkimmer.rate[0], NoData);
-    }
-
-    void BeachingSpreadsTheDaysOverTheHours() {
-        QTemporaryDir work;
-        auto doc = NewScenario(work, MakeLocalTime(2026, 3, 14, 14));
-        FakeContext f;
-        const SpillDocData before = *doc;
-        {
-            BeachingDialog d(*doc, f.context);
-            Type(d.days[5], "24");
-            QCOMPARE(Closes(&d, Button(&d, QDialogButtonBox::Cancel)), int(QDialog::Rejected));
-        }
-        QVERIFY(static_cast<const SpillDocData&>(*doc) == before);
-        BeachingDialog d(*doc, f.context);
-        d.show();
-        Type(d.days[2], "-5");
-        QCOMPARE(Closes(&d, Button(&d, QDialogButtonBox::Ok)), -1);
-        QCOMPARE(f.prompts.told.back().text,
-                 Q(BeachingDialogOK(*NewScenario(work), d.Entries()).Text()));
-        QVERIFY(static_cast<const SpillDocData&>(*doc) == before);
-        Type(d.days[2], "");
-        Type(d.days[5], "24");
-        QCOMPARE(Closes(&d, Button(&d, QDialogButtonBox::Ok)), int(QDialog::Accepted));
-        QCOMPARE(doc->inputBeached.vol[119], 1.0);
-        QCOMPARE(doc->inputBeached.volUnits, 1);
     }
 };
 

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "fake_prompts.h"
 #include "scenario/calendar.h"
 #include "scenario/scenario_json.h"
 #include "scenario/spill_doc.h"
@@ -46,5 +47,20 @@ inline std::unique_ptr<CSpillDoc> ExampleScenario(const QTemporaryDir& work,
     if (!r.ok) qWarning("%s: %s: %s", name.c_str(), r.path.c_str(), r.refusal.text.c_str());
     return doc;
 }
+
+// For a test class of dialogs: each test starts from a new scenario on a
+// working directory of its own, and a person who answers at once. The
+// class calls Renew() from its init().
+struct ScenarioPerTest {
+    void Renew() {
+        doc.reset();
+        f = std::make_unique<FakeContext>();
+        work = std::make_unique<QTemporaryDir>();
+        doc = NewScenario(*work);
+    }
+    std::unique_ptr<QTemporaryDir> work;
+    std::unique_ptr<CSpillDoc> doc;
+    std::unique_ptr<FakeContext> f;
+};
 
 }  // namespace ormix::app::testing

@@ -24,36 +24,9 @@ namespace ormix::app::testing {
 
 namespace {
 
-// A person who notes, for each box, how the window looked when it came up.
-class WatchingPrompts final : public UserPrompts {
-public:
-    struct Seen {
-        MessageKind kind;
-        QString text;
-        QString windowTitle;
-        bool onWindowThread;
-        bool waitCursor;
-    };
-    QWidget* window = nullptr;
-    std::vector<Seen> seen;
-
-    void Tell(QWidget*, MessageKind kind, const QString& text) override {
-        const QCursor* cursor = QApplication::overrideCursor();
-        seen.push_back({kind, text, window ? window->windowTitle() : QString(),
-                        QThread::currentThread() == qApp->thread(),
-                        cursor && cursor->shape() == Qt::WaitCursor});
-    }
-    Answer AskYesNoCancel(QWidget*, const QString&) override { return Answer::No; }
-    bool Confirm(QWidget*, const QString&) override { return true; }
-    QString ChooseOpenFile(QWidget*, const QString&, const QString&) override { return {}; }
-    QString ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-};
-
 // A scenario whose oil's pour point (35 deg C) lies above the water's.
 QString WaxyOilScenario(const QTemporaryDir& dir) {
-    const QString path = dir.filePath(QStringLiteral("waxy.json"));
+    const QString path = dir.filePath(u"waxy.json"_s);
     QFile f(path);
     f.open(QIODevice::WriteOnly);
     f.write(R"({"oil": {"name": "Minas"},
@@ -78,36 +51,30 @@ private slots:
     // window says "Running" under the wait cursor; a scenario that lacks
     // inputs says so and opens nothing.
     void MessagesOfTheRunAreBoxes() {
-        QTemporaryDir dir;
-        QFile::copy(SourcePath(QStringLiteral("data/OilLib")),
-                    dir.filePath(QStringLiteral("OilLib")));
-        WatchingPrompts prompts;
-        FakeHelp help;
-        AppContext context{prompts, help};
-        MainWindow w(context, dir.path());
-        prompts.window = &w;
-        w.show();
-
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        const auto& told = f.fake.prompts.told;
         ScenarioSession* empty = w.NewScenario();
         QVERIFY(!w.Solve(empty));
-        QCOMPARE(prompts.seen.size(), size_t{1});
-        QCOMPARE(prompts.seen[0].kind, MessageKind::Error);
-        QVERIFY(
-            prompts.seen[0].text.startsWith(QLatin1String(" ERROR!  Please\n  - select an oil")));
+        QCOMPARE(told.size(), size_t{1});
+        QCOMPARE(told[0].kind, MessageKind::Error);
+        QVERIFY(told[0].text.startsWith(" ERROR!  Please\n  - select an oil"));
         QCOMPARE(w.OutputsOf(empty).size(), size_t{0});
 
-        ScenarioSession* waxy = w.OpenScenario(WaxyOilScenario(dir));
+        ScenarioSession* waxy = w.OpenScenario(WaxyOilScenario(f.dir));
         QVERIFY(waxy);
-        prompts.seen.clear();
+        QStringList seen;  // how the window looked as the box came up
+        f.fake.prompts.onTell = [&] {
+            const QCursor* cursor = QApplication::overrideCursor();
+            seen << w.windowTitle() << QString::number(QThread::currentThread() == qApp->thread())
+                 << QString::number(cursor && cursor->shape() == Qt::WaitCursor);
+        };
         QVERIFY(w.Solve(waxy));
-        QCOMPARE(prompts.seen.size(), size_t{1});
-        const WatchingPrompts::Seen& warning = prompts.seen[0];
-        QCOMPARE(warning.kind, MessageKind::Warning);
-        QVERIFY(warning.text.startsWith(QLatin1String("Temperature colder than pour point.")));
-        QCOMPARE(warning.windowTitle, QStringLiteral("Running"));
-        QVERIFY(warning.onWindowThread);
-        QVERIFY(warning.waitCursor);
-        QCOMPARE(w.windowTitle(), QStringLiteral("ORMIX - waxy.json"));
+        QCOMPARE(told.size(), size_t{2});
+        QCOMPARE(told[1].kind, MessageKind::Warning);
+        QVERIFY(told[1].text.startsWith("Temperature colder than pour point."));
+        QCOMPARE(seen, (QStringList{"Running", "1", "1"}));
+        QCOMPARE(w.windowTitle(), u"ORMIX - waxy.json"_s);
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(w.BusyIndicator()->isHidden());
     }

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "app/budget_table_view.h"
+#include "app/dialog_support.h"
 #include "app/ics_table_view.h"
 #include "app/table_clipboard.h"
 #include "app/text_table_view.h"
@@ -45,33 +46,24 @@ class TablesTest : public QObject {
 private slots:
     // Each choice of the oil budget table's bar draws the engine's table
     // for that choice; the table starts in the release's unit.
-    void BudgetTableBarRedraws_data() {
-        QTest::addColumn<int>("time");
-        QTest::addColumn<int>("released");
-        QTest::addColumn<int>("other");
-        QTest::addColumn<int>("unit");
-        QTest::newRow("dates, gal, same") << 1 << 1 << 0 << 4;
-        QTest::newRow("hours, cu m, fraction") << 0 << 2 << 2 << 0;
-        QTest::newRow("hours, metric tons, percent") << 0 << 4 << 1 << 6;
-    }
     void BudgetTableBarRedraws() {
-        QFETCH(int, time);
-        QFETCH(int, released);
-        QFETCH(int, other);
-        QFETCH(int, unit);
         SolvedTables f;
         QVERIFY(f.budget);
-        QCOMPARE(f.budget->ReleasedChoice()->currentText(), QStringLiteral("bbl"));
-        QCOMPARE(f.budget->OtherChoice()->currentText(), QStringLiteral("Percent"));
-        f.budget->TimeChoice()->setCurrentIndex(time);
-        f.budget->ReleasedChoice()->setCurrentIndex(released);
-        f.budget->OtherChoice()->setCurrentIndex(other);
-        BudgetTableChoices expected;
-        expected.time = time ? BudgetTimeColumn::Dates : BudgetTimeColumn::Hours;
-        expected.released = unit;
-        expected.other = static_cast<BudgetOtherColumns>(other);
-        QCOMPARE(f.budget->Table()->Text(),
-                 QString::fromStdString(BuildOilBudgetTable(f.session->Doc(), expected).Text()));
+        QCOMPARE(f.budget->ReleasedChoice()->currentText(), u"bbl"_s);
+        QCOMPARE(f.budget->OtherChoice()->currentText(), u"Percent"_s);
+        // The bar's time, released and other choices, and the unit chosen.
+        const int choices[][4] = {{1, 1, 0, 4}, {0, 2, 2, 0}, {0, 4, 1, 6}};
+        for (const auto& [time, released, other, unit] : choices) {
+            f.budget->TimeChoice()->setCurrentIndex(time);
+            f.budget->ReleasedChoice()->setCurrentIndex(released);
+            f.budget->OtherChoice()->setCurrentIndex(other);
+            BudgetTableChoices expected;
+            expected.time = time ? BudgetTimeColumn::Dates : BudgetTimeColumn::Hours;
+            expected.released = unit;
+            expected.other = static_cast<BudgetOtherColumns>(other);
+            QCOMPARE(f.budget->Table()->Text(),
+                     Q(BuildOilBudgetTable(f.session->Doc(), expected).Text()));
+        }
     }
 
     // Copy in a table window puts the table on the clipboard as cells a
@@ -83,14 +75,13 @@ private slots:
         f.budget->Table()->setFocus();
         f.window->Action(Command::Copy)->trigger();
         const QStringList lines = Lines(QApplication::clipboard()->text());
-        QCOMPARE(lines.value(0), QStringLiteral("Oil Name = Arabian Light"));
-        QCOMPARE(lines.value(1), QStringLiteral("API = 33.4\tPour Point = -30 deg C"));
-        const int heading = lines.indexOf(QRegularExpression(QStringLiteral("Hours Into\t.*")));
+        QCOMPARE(lines.value(0), u"Oil Name = Arabian Light"_s);
+        QCOMPARE(lines.value(1), u"API = 33.4\tPour Point = -30 deg C"_s);
+        const int heading = lines.indexOf(QRegularExpression(u"Hours Into\t.*"_s));
         QVERIFY2(heading > 0, qPrintable(lines.join('\n')));
-        QCOMPARE(lines[heading],
-                 QStringLiteral("Hours Into\tReleased\tEvaporated\tDispersed\tRemaining"));
-        QCOMPARE(lines[heading + 1], QStringLiteral("Spill\tbbl\tpercent\tpercent\tpercent"));
-        QCOMPARE(lines[heading + 2].section(QLatin1Char('\t'), 0, 1), QStringLiteral("1\t5,000"));
+        QCOMPARE(lines[heading], u"Hours Into\tReleased\tEvaporated\tDispersed\tRemaining"_s);
+        QCOMPARE(lines[heading + 1], u"Spill\tbbl\tpercent\tpercent\tpercent"_s);
+        QCOMPARE(lines[heading + 2].section(QLatin1Char('\t'), 0, 1), u"1\t5,000"_s);
         for (int i = heading + 2; i < lines.size(); ++i)
             QCOMPARE(lines[i].count(QLatin1Char('\t')), 4);
 
@@ -99,12 +90,12 @@ private slots:
         duration->setFocus();
         duration->selectAll();
         f.window->Action(Command::Copy)->trigger();
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("8"));
+        QCOMPARE(QApplication::clipboard()->text(), u"8"_s);
         f.ics->TableText()->setFocus();
         f.window->Action(Command::Copy)->trigger();
         const QStringList ics = Lines(QApplication::clipboard()->text());
-        QVERIFY(ics.contains(QStringLiteral("Floating, Contained\tnot estimated\tnot estimated")));
-        QVERIFY(ics.contains(QStringLiteral("Volume Spilled\t5,000\t5,000")));
+        QVERIFY(ics.contains(u"Floating, Contained\tnot estimated\tnot estimated"_s));
+        QVERIFY(ics.contains(u"Volume Spilled\t5,000\t5,000"_s));
     }
 
     // The separators drawn between columns do not become cells.
@@ -116,9 +107,9 @@ private slots:
                                  "         2\t  5,000   \t \t    9     \t\n")
                                  .arg(QString(67, QLatin1Char('-')));
         QCOMPARE(TableAsTabSeparated(text),
-                 QStringLiteral("Oil Name = X\nAPI = 1\tPour Point = 2\n\n"
-                                "Hours Into\tReleased\tEvaporated\n1\t5,000\t6\n2\t5,000\t9\n"));
-        QCOMPARE(TableAsTabSeparated(QStringLiteral("N/A")), QStringLiteral("N/A\n"));
+                 u"Oil Name = X\nAPI = 1\tPour Point = 2\n\n"
+                 "Hours Into\tReleased\tEvaporated\n1\t5,000\t6\n2\t5,000\t9\n"_s);
+        QCOMPARE(TableAsTabSeparated(u"N/A"_s), u"N/A\n"_s);
     }
 
     // The ICS table follows its operational period; a typed duration is
@@ -126,13 +117,13 @@ private slots:
     void IcsTableFollowsItsPeriod() {
         SolvedTables f;
         QVERIFY(f.ics);
-        QCOMPARE(f.ics->MonthChoice()->currentText(), QStringLiteral("March"));
+        QCOMPARE(f.ics->MonthChoice()->currentText(), u"March"_s);
         QCOMPARE(f.ics->DayChoice()->value(), 14);
         QCOMPARE(f.ics->HourChoice()->value(), 6);
-        QCOMPARE(f.ics->DurationField()->text(), QStringLiteral("8"));
-        f.ics->DurationField()->setText(QStringLiteral("30"));
+        QCOMPARE(f.ics->DurationField()->text(), u"8"_s);
+        f.ics->DurationField()->setText(u"30"_s);
         emit f.ics->DurationField()->editingFinished();
-        QCOMPARE(f.ics->DurationField()->text(), QStringLiteral("24"));
+        QCOMPARE(f.ics->DurationField()->text(), u"24"_s);
         f.ics->HourChoice()->setValue(10);
         IcsPeriod period{3, 14, 10, 24};
         const IcsTable expected = BuildIcsTable(f.session->Doc(), period);
@@ -146,19 +137,17 @@ private slots:
     // made says so.
     void IcsSaveWritesTheExport() {
         SolvedTables f;
-        f.fake.prompts.files = {f.File(QStringLiteral("period")),
-                                f.File(QStringLiteral("no/such/dir/ICS209.txt"))};
+        f.fake.prompts.files = {f.File("period"), f.File("no/such/dir/ICS209.txt")};
         f.ics->SaveButton()->click();
-        QCOMPARE(f.fake.prompts.saveTitles.value(0), QStringLiteral("Save ICS Table File"));
-        QCOMPARE(f.fake.prompts.saveSuggestions.value(0), QStringLiteral("ICS209.txt"));
-        QCOMPARE(ReadBytes(f.File(QStringLiteral("period.ics"))),
+        QCOMPARE(f.fake.prompts.saveTitles.value(0), u"Save ICS Table File"_s);
+        QCOMPARE(f.fake.prompts.saveSuggestions.value(0), u"ICS209.txt"_s);
+        QCOMPARE(ReadBytes(f.File("period.ics")),
                  QByteArray::fromStdString(f.ics->Table().exportText));
         QVERIFY(f.fake.prompts.told.empty());
 
         QVERIFY(!f.ics->SaveTable());
         QCOMPARE(f.fake.prompts.told.size(), size_t{1});
-        QVERIFY(f.fake.prompts.told[0].text.startsWith(
-            QStringLiteral("Cannot create file for ICS table.\n\n")));
+        QVERIFY(f.fake.prompts.told[0].text.startsWith(u"Cannot create file for ICS table.\n\n"_s));
     }
 };
 

@@ -1,10 +1,7 @@
 // Every example scenario entered through the dialogs alone, as a person
 // fills them: saved, it is the same scenario file as the scenario read from
 // its JSON, and it solves to the same oil budget table.
-#include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QProcess>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <nlohmann/json.hpp>
@@ -42,223 +39,188 @@ QString Text(const json& j, const char* key) {
     return QString::fromStdString(v.is_string() ? v.get<std::string>() : v.dump());
 }
 
-int IndexOf(const json& j, const char* key, std::initializer_list<const char*> labels,
-            int fallback) {
-    if (!j.contains(key)) return fallback;
-    int i = 0;
-    for (const char* l : labels) {
-        if (j.at(key) == l) return i;
-        ++i;
-    }
-    return fallback;
+// The year, month, day and hour of a "YYYY-MM-DD HH:00" time.
+std::array<int, 4> TimeOf(const json& j) {
+    std::array<int, 4> t{0, 1, 1, 0};
+    std::sscanf(j.at("time").get<std::string>().c_str(), "%d-%d-%d %d", &t[0], &t[1], &t[2], &t[3]);
+    return t;
 }
 
-const std::initializer_list<const char*> kAmountUnits = {"bbl", "gal", "cu m", "tons",
-                                                         "metric tons"};
-const std::initializer_list<const char*> kRateUnits = {"bbl/hr",  "gal/hr",         "cu m/hr",
-                                                       "tons/hr", "metric tons/hr", "gal/min"};
-const std::initializer_list<const char*> kAreaUnits = {"sq. feet", "sq. yards", "sq. meters"};
-const std::initializer_list<const char*> kSpeedUnits = {"mph", "knots", "m/s"};
+// A list of labels to choose from: the one a JSON value names, or `fallback`.
+struct Listed {
+    QComboBox* box;
+    std::vector<std::string> labels;
+    int fallback = 0;
+};
 
-// Presses OK and expects the dialog to close accepted.
+void Enter(const json& j, const char* key, QLineEdit* edit) {
+    Type(edit, Text(j, key));
+}
+void Enter(const json& j, const char*, DayHourEntry* when) {
+    const auto t = TimeOf(j);
+    when->SetValue({t[1], t[2], t[3]});
+}
+void Enter(const json& j, const char* key, const Listed& l) {
+    const auto at = std::find(l.labels.begin(), l.labels.end(), j.value(key, json()));
+    Choose(l.box, at == l.labels.end() ? l.fallback : int(at - l.labels.begin()));
+}
+
+// Fills each field with the value of its key, in the order given, as a
+// person would.
+void FillIn(const json&) {}
+template <class Field, class... Rest>
+void FillIn(const json& j, const char* key, Field field, Rest... rest) {
+    Enter(j, key, field);
+    FillIn(j, rest...);
+}
+
+const std::vector<std::string> kAmountUnits = {"bbl", "gal", "cu m", "tons", "metric tons"};
+const std::vector<std::string> kRateUnits = {"bbl/hr",  "gal/hr",         "cu m/hr",
+                                             "tons/hr", "metric tons/hr", "gal/min"};
+const std::vector<std::string> kAreaUnits = {"sq. feet", "sq. yards", "sq. meters"};
+const std::vector<std::string> kSpeedUnits = {"mph", "knots", "m/s"};
+const std::vector<std::string> kLengthUnits = {"meters", "feet"};
+
 void Ok(QDialog* d) {
-    QDialogButtonBox* box = d->findChild<QDialogButtonBox*>();
-    QVERIFY(box);
-    QCOMPARE(Closes(d, box->button(QDialogButtonBox::Ok)), int(QDialog::Accepted));
+    QCOMPARE(Press(d), kAccepted);
 }
 
 void EnterOil(const json& j, CSpillDoc& doc, AppContext& context) {
     QVERIFY(doc.OilLib().Load() == 0);
     OilLibrarySheet sheet(doc, doc.OilLib(), context, OilLibrarySheet::Purpose::ChooseForScenario);
-    Type(sheet.oils->find, QString::fromStdString(j.at("name").get<std::string>()));
+    FillIn(j, "name", sheet.oils->find);
     std::vector<const OilSummary*> found = FindOils(doc.OilLib(), j.at("name").get<std::string>());
     QCOMPARE(found.size(), size_t{1});
     sheet.oils->Select(found.front()->position);
-    QCOMPARE(Closes(&sheet, sheet.done), int(QDialog::Accepted));
-}
-
-int ListedChoice(const QString& value, std::initializer_list<const char*> listed, int other) {
-    if (value.isEmpty()) return other == 3 ? -1 : -1;
-    int i = 0;
-    for (const char* l : listed) {
-        if (value == QLatin1String(l)) return i;
-        ++i;
-    }
-    return other;
+    QCOMPARE(Closes(&sheet, sheet.done), kAccepted);
 }
 
 void EnterWater(const json& j, CSpillDoc& doc, AppContext& context) {
     WaterDialog d(doc, context);
-    Type(d.temperature, Text(j, "temperature"));
-    Choose(d.temperatureUnit, IndexOf(j, "unit", {"F", "C"}, 1));
-    const QString salinity = Text(j, "salinity"), sediment = Text(j, "sediment");
-    int s = ListedChoice(salinity, {"0", "15", "32"}, kOtherSalinity);
-    Choose(d.salinityChoice, s < 0 ? kOceanic : s);
-    if (s == kOtherSalinity) Type(d.salinity, salinity);
-    int t = ListedChoice(sediment, {"5", "50", "500"}, kOtherSediment);
-    Choose(d.sedimentChoice, t < 0 ? kOcean : t);
-    if (t == kOtherSediment) Type(d.sediment, sediment);
-    if (j.contains("current")) {
-        const json& c = j.at("current");
-        Type(d.currentSpeed, Text(c, "speed"));
-        Choose(d.currentUnit, IndexOf(c, "unit", kSpeedUnits, 0));
-        Type(d.currentDirection, Text(c, "direction"));
-    }
+    FillIn(j, "temperature", d.temperature, "unit", Listed{d.temperatureUnit, {"F", "C"}, 1});
+    // The listed salinities and sediment loads are chosen, any other typed.
+    auto listed = [&](const char* key, const QStringList& values, QComboBox* box, int other,
+                      int fallback, QLineEdit* edit) {
+        const QString v = Text(j, key);
+        const int i = v.isEmpty() ? fallback : values.contains(v) ? values.indexOf(v) : other;
+        Choose(box, i);
+        if (i == other) Type(edit, v);
+    };
+    listed("salinity", {"0", "15", "32"}, d.salinityChoice, kOtherSalinity, kOceanic, d.salinity);
+    listed("sediment", {"5", "50", "500"}, d.sedimentChoice, kOtherSediment, kOcean, d.sediment);
+    if (j.contains("current"))
+        FillIn(j.at("current"), "speed", d.currentSpeed, "unit", Listed{d.currentUnit, kSpeedUnits},
+               "direction", d.currentDirection);
     Ok(&d);
 }
 
 void EnterWind(const json& j, CSpillDoc& doc, AppContext& context) {
     WindDialog d(doc, context);
     d.show();
-    const bool timed = j.contains("records");
     const json waves = j.value("waves", json("from wind"));
-    if (!timed) {
-        Type(d.speed, Text(j, "speed"));
-        Type(d.direction, Text(j, "direction"));
-        Choose(d.speedUnit, IndexOf(j, "unit", kSpeedUnits, 0));
+    if (!j.contains("records")) {
+        FillIn(j, "speed", d.speed, "direction", d.direction, "unit",
+               Listed{d.speedUnit, kSpeedUnits});
         if (waves.is_object() && waves.contains("fetch")) {
             Choose(d.waves, kWavesFromFetch);
-            Type(d.fetch, Text(waves, "fetch"));
-            Choose(d.fetchUnit, IndexOf(waves, "unit", {"miles", "km"}, 0));
+            FillIn(waves, "fetch", d.fetch, "unit", Listed{d.fetchUnit, {"miles", "km"}});
         } else if (waves.is_object()) {
             Choose(d.waves, kKnownWaveHeight);
-            Type(d.waveHeight, Text(waves, "height"));
-            Choose(d.waveHeightUnit, IndexOf(waves, "unit", {"meters", "feet"}, 0));
+            FillIn(waves, "height", d.waveHeight, "unit", Listed{d.waveHeightUnit, kLengthUnits});
         }
     } else {
         Click(d.variable);
-        Choose(d.recordSpeedUnit, IndexOf(j, "unit", kSpeedUnits, 0));
-        Choose(d.recordWaveHeightUnit, IndexOf(j, "waveHeightUnit", {"meters", "feet"}, 0));
+        FillIn(j, "unit", Listed{d.recordSpeedUnit, kSpeedUnits}, "waveHeightUnit",
+               Listed{d.recordWaveHeightUnit, kLengthUnits});
         for (const json& r : j.at("records")) {
-            SetWhen(d.recordTime, r.at("time").get<std::string>());
-            Type(d.recordSpeed, Text(r, "speed"));
-            Type(d.recordDirection, Text(r, "direction"));
-            Type(d.recordWaveHeight, Text(r, "waveHeight"));
+            FillIn(r, "time", d.recordTime, "speed", d.recordSpeed, "direction", d.recordDirection,
+                   "waveHeight", d.recordWaveHeight);
             QVERIFY(d.AddRecord());
         }
         if (waves.is_object()) {
             Choose(d.waves, kWavesFromFetch);
-            Click(d.fetches);
-            auto* f = Opened<FetchDialog>(&d);
-            QVERIFY(f);
-            const json& fetch = waves.at("fetch");
-            Type(f->north, Text(fetch, "north"));
-            Type(f->east, Text(fetch, "east"));
-            Type(f->south, Text(fetch, "south"));
-            Type(f->west, Text(fetch, "west"));
-            Choose(f->unit, IndexOf(fetch, "unit", {"miles", "km"}, 0));
-            Ok(f);
+            ThroughDialog<FetchDialog>(d.fetches, &d, [&](FetchDialog& f) {
+                FillIn(waves.at("fetch"), "north", f.north, "east", f.east, "south", f.south,
+                       "west", f.west, "unit", Listed{f.unit, {"miles", "km"}});
+            });
         }
     }
-    if (j.contains("uncertainty")) {
-        Click(d.uncertainty);
-        auto* u = Opened<WindUncertaintyDialog>(&d);
-        QVERIFY(u);
-        Type(u->value, Text(j.at("uncertainty"), "speed"));
-        Choose(u->unit, IndexOf(j.at("uncertainty"), "unit", kSpeedUnits, 0));
-        Ok(u);
-    }
+    if (j.contains("uncertainty"))
+        ThroughDialog<WindUncertaintyDialog>(d.uncertainty, &d, [&](WindUncertaintyDialog& u) {
+            FillIn(j.at("uncertainty"), "speed", u.value, "unit", Listed{u.unit, kSpeedUnits});
+        });
     Ok(&d);
 }
 
 void EnterTank(const json& t, LeakingTankWizard* w) {
-    const json& s1 = t.at("step1");
-    Type(w->length, Text(s1, "length"));
-    Type(w->width, Text(s1, "width"));
-    Type(w->height, Text(s1, "height"));
-    Choose(w->sizeUnit, IndexOf(s1, "unit", {"meters", "feet"}, 0));
+    FillIn(t.at("step1"), "length", w->length, "width", w->width, "height", w->height, "unit",
+           Listed{w->sizeUnit, kLengthUnits});
     const json& s2 = t.at("step2");
     Click(s2.value("choice", "amount") == "percent" ? w->byPercent : w->byAmount);
-    Type(w->amount, Text(s2, "amount"));
-    Choose(w->amountUnit, IndexOf(s2, "unit", {"bbl", "gal", "cu m", "cu feet"}, 0));
-    Type(w->percentFull, Text(s2, "percent"));
+    FillIn(s2, "amount", w->amount, "unit",
+           Listed{w->amountUnit, {"bbl", "gal", "cu m", "cu feet"}}, "percent", w->percentFull);
     const json& s3 = t.at("step3");
     Click(s3.value("choice", "circular") == "circular" ? w->circular : w->rectangular);
-    Type(w->diameter, Text(s3, "diameter"));
-    Type(w->rectLength, Text(s3, "length"));
-    Type(w->rectHeight, Text(s3, "height"));
-    Choose(w->openingUnit, IndexOf(s3, "unit", {"meters", "cm", "feet", "inches"}, 0));
+    FillIn(s3, "diameter", w->diameter, "length", w->rectLength, "height", w->rectHeight, "unit",
+           Listed{w->openingUnit, {"meters", "cm", "feet", "inches"}});
     auto level = [](const json& s, QRadioButton* byHeight, QRadioButton* byPercent,
                     QLineEdit* height, QComboBox* unit, QLineEdit* percent) {
         Click(s.value("choice", "height") == "height" ? byHeight : byPercent);
-        Type(height, Text(s, "height"));
-        Choose(unit, IndexOf(s, "unit", {"meters", "feet"}, 0));
-        Type(percent, Text(s, "percent"));
+        FillIn(s, "height", height, "unit", Listed{unit, kLengthUnits}, "percent", percent);
     };
     level(t.at("step4"), w->leakByHeight, w->leakByPercent, w->leakHeight, w->leakHeightUnit,
           w->leakPercent);
     level(t.at("step5"), w->waterByHeight, w->waterByPercent, w->waterHeight, w->waterHeightUnit,
           w->waterPercent);
-    SetWhen(w->when, t.at("time").get<std::string>());
+    FillIn(t, "time", w->when);
     for (int step = 1; step <= 6; ++step)
         w->next();
     QCOMPARE(w->currentId(), 6);
-    Choose(w->plotUnit, IndexOf(t.value("step7", json::object()), "unit", kAmountUnits, 0));
-    QCOMPARE(Closes(w, w->button(QWizard::FinishButton)), int(QDialog::Accepted));
+    FillIn(t.value("step7", json::object()), "unit", Listed{w->plotUnit, kAmountUnits});
+    QCOMPARE(Closes(w, w->button(QWizard::FinishButton)), kAccepted);
 }
 
 void EnterReleases(const json& j, CSpillDoc& doc, AppContext& context) {
     ReleaseDialog d(doc, context);
     d.show();
-    if (j.contains("contained")) {
-        const json& r = j.at("contained");
-        Click(d.containedButton);
-        auto* c = Opened<ContainedDialog>(&d);
-        QVERIFY(c);
-        SetWhen(c->when, r.at("time").get<std::string>());
-        Type(c->amount, Text(r, "amount"));
-        Choose(c->unit, IndexOf(r, "unit", kAmountUnits, 0));
-        Type(c->area, Text(r, "area"));
-        Choose(c->areaUnit, IndexOf(r, "areaUnit", kAreaUnits, 2));
-        Ok(c);
-    }
-    if (j.contains("instantaneous")) {
-        const json& r = j.at("instantaneous");
-        Click(d.instantaneousButton);
-        auto* i = Opened<InstantaneousDialog>(&d);
-        QVERIFY(i);
-        SetWhen(i->when, r.at("time").get<std::string>());
-        Type(i->amount, Text(r, "amount"));
-        Choose(i->unit, IndexOf(r, "unit", kAmountUnits, 0));
-        Ok(i);
-    }
-    if (j.contains("continuous")) {
-        const json& r = j.at("continuous");
-        Click(d.continuousButton);
-        auto* c = Opened<ContinuousDialog>(&d);
-        QVERIFY(c);
-        SetWhen(c->when, r.at("time").get<std::string>());
-        Type(c->duration, Text(r, "duration"));
-        Choose(c->durationUnit, IndexOf(r, "durationUnit", {"hours", "days"}, 0));
-        if (r.contains("amount")) {
-            Click(c->byAmount);
-            Type(c->amount, Text(r, "amount"));
-            Choose(c->amountUnit, IndexOf(r, "unit", kAmountUnits, 0));
-        } else if (r.contains("rate")) {
-            Click(c->byRate);
-            Type(c->rate, Text(r, "rate"));
-            Choose(c->rateUnit1, IndexOf(r, "rateUnit", kRateUnits, 0));
-        } else {
-            Click(c->byRates);
-            Type(c->startRate, Text(r, "startRate"));
-            Type(c->endRate, Text(r, "endRate"));
-            Choose(c->rateUnit2, IndexOf(r, "rateUnit", kRateUnits, 0));
-        }
-        Ok(c);
-    }
+    if (j.contains("contained"))
+        ThroughDialog<ContainedDialog>(d.containedButton, &d, [&](ContainedDialog& c) {
+            FillIn(j.at("contained"), "time", c.when, "amount", c.amount, "unit",
+                   Listed{c.unit, kAmountUnits}, "area", c.area, "areaUnit",
+                   Listed{c.areaUnit, kAreaUnits, 2});
+        });
+    if (j.contains("instantaneous"))
+        ThroughDialog<InstantaneousDialog>(d.instantaneousButton, &d, [&](InstantaneousDialog& i) {
+            FillIn(j.at("instantaneous"), "time", i.when, "amount", i.amount, "unit",
+                   Listed{i.unit, kAmountUnits});
+        });
+    if (j.contains("continuous"))
+        ThroughDialog<ContinuousDialog>(d.continuousButton, &d, [&](ContinuousDialog& c) {
+            const json& r = j.at("continuous");
+            FillIn(r, "time", c.when, "duration", c.duration, "durationUnit",
+                   Listed{c.durationUnit, {"hours", "days"}});
+            if (r.contains("amount")) {
+                Click(c.byAmount);
+                FillIn(r, "amount", c.amount, "unit", Listed{c.amountUnit, kAmountUnits});
+            } else if (r.contains("rate")) {
+                Click(c.byRate);
+                FillIn(r, "rate", c.rate, "rateUnit", Listed{c.rateUnit1, kRateUnits});
+            } else {
+                Click(c.byRates);
+                FillIn(r, "startRate", c.startRate, "endRate", c.endRate, "rateUnit",
+                       Listed{c.rateUnit2, kRateUnits});
+            }
+        });
     if (j.contains("tank")) {
         Click(d.tankButton);
         auto* w = Opened<LeakingTankWizard>(&d);
         QVERIFY(w);
         EnterTank(j.at("tank"), w);
     }
-    if (j.contains("uncertainty")) {
-        Click(d.uncertaintyButton);
-        auto* u = Opened<AmountUncertaintyDialog>(&d);
-        QVERIFY(u);
-        Type(u->percent, Text(j, "uncertainty"));
-        Ok(u);
-    }
+    if (j.contains("uncertainty"))
+        ThroughDialog<AmountUncertaintyDialog>(
+            d.uncertaintyButton, &d,
+            [&](AmountUncertaintyDialog& u) { FillIn(j, "uncertainty", u.percent); });
     Ok(&d);
 }
 
@@ -270,8 +232,7 @@ void EnterEmulsification(const json& j, CSpillDoc& doc, AppContext& context) {
         Click(d.useValue);
         const bool percent = j.contains("evaporated");
         Choose(d.unit, percent ? 0 : 1);
-        Type(d.value, Text(j, percent ? "evaporated" : "hours"));
-        Type(d.uncertainty, Text(j, "uncertainty"));
+        FillIn(j, percent ? "evaporated" : "hours", d.value, "uncertainty", d.uncertainty);
     }
     Ok(&d);
 }
@@ -279,11 +240,12 @@ void EnterEmulsification(const json& j, CSpillDoc& doc, AppContext& context) {
 // The pages of a sheet given in the scenario: put in use and filled.
 template <class Sheet, class Fill>
 void EnterSheet(const json& pages, Sheet& sheet, Fill fill) {
+    sheet.show();
     for (size_t i = 0; i < pages.size(); ++i) {
         sheet.tabs->setCurrentIndex(static_cast<int>(i));
         if (pages[i].is_null()) continue;
         Click(sheet.use[i]);
-        SetWhen(sheet.when[i], pages[i].at("time").get<std::string>());
+        FillIn(pages[i], "time", sheet.when[i]);
         fill(static_cast<int>(i), pages[i]);
     }
 }
@@ -291,71 +253,55 @@ void EnterSheet(const json& pages, Sheet& sheet, Fill fill) {
 void EnterResponse(const json& j, CSpillDoc& doc, AppContext& context) {
     if (j.contains("dispersant")) {
         DispersantSheet s(doc, context);
-        s.show();
         EnterSheet(j.at("dispersant"), s, [&](int i, const json& p) {
-            Type(s.duration[i], Text(p, "duration"));
-            Type(s.percentSprayed[i], Text(p, "percentSprayed"));
-            Type(s.percentDispersed[i], Text(p, "percentDispersed"));
+            FillIn(p, "duration", s.duration[i], "percentSprayed", s.percentSprayed[i],
+                   "percentDispersed", s.percentDispersed[i]);
         });
         Ok(&s);
     }
     if (j.contains("burns") || j.contains("burnRate")) {
         BurnSheet s(doc, context);
         s.show();
-        if (j.contains("burnRate")) {
-            Click(s.advanced);
-            auto* r = Opened<BurnRateDialog>(&s);
-            QVERIFY(r);
-            if (j.at("burnRate").is_object()) {
-                Choose(r->choice, 1);
-                Type(r->rate, Text(j.at("burnRate"), "rate"));
-                Choose(r->unit, IndexOf(j.at("burnRate"), "unit", {"mm/sec", "in/sec"}, 0));
-            } else {
-                Choose(r->choice, 0);
-            }
-            Ok(r);
-        }
+        if (j.contains("burnRate"))
+            ThroughDialog<BurnRateDialog>(s.advanced, &s, [&](BurnRateDialog& r) {
+                const json& rate = j.at("burnRate");
+                Choose(r.choice, rate.is_object() ? 1 : 0);
+                if (rate.is_object())
+                    FillIn(rate, "rate", r.rate, "unit", Listed{r.unit, {"mm/sec", "in/sec"}});
+            });
         EnterSheet(j.value("burns", json::array()), s, [&](int i, const json& p) {
-            Type(s.area[i], Text(p, "area"));
-            Choose(s.areaUnit[i], IndexOf(p, "areaUnit", kAreaUnits, 0));
-            Type(s.thickness[i], Text(p, "thickness"));
-            Choose(s.thicknessUnit[i], IndexOf(p, "thicknessUnit", {"mm", "cm", "inches"}, 0));
+            FillIn(p, "area", s.area[i], "areaUnit", Listed{s.areaUnit[i], kAreaUnits}, "thickness",
+                   s.thickness[i], "thicknessUnit",
+                   Listed{s.thicknessUnit[i], {"mm", "cm", "inches"}});
             if (!p.contains("smokePlume")) return;
-            const json& sp = p.at("smokePlume");
             Click(s.smokePlume[i]);
             auto* plume = Opened<SmokePlumeDialog>(&s);
             QVERIFY(plume);
-            Type(plume->loc, Text(sp, "loc"));
-            Type(plume->airTemperature, Text(sp, "airTemperature"));
-            Choose(plume->airTemperatureUnit, IndexOf(sp, "airTemperatureUnit", {"F", "C"}, 0));
-            Type(plume->windSpeed, Text(sp, "windSpeed"));
-            Choose(plume->windUnit, IndexOf(sp, "windUnit", kSpeedUnits, 0));
+            FillIn(p.at("smokePlume"), "loc", plume->loc, "airTemperature", plume->airTemperature,
+                   "airTemperatureUnit", Listed{plume->airTemperatureUnit, {"F", "C"}}, "windSpeed",
+                   plume->windSpeed, "windUnit", Listed{plume->windUnit, kSpeedUnits});
             QVERIFY(plume->Next());
-            QCOMPARE(Closes(plume, plume->finished), int(QDialog::Accepted));
+            QCOMPARE(Closes(plume, plume->finished), kAccepted);
         });
         Ok(&s);
     }
     if (j.contains("cleanup")) {
         CleanupSheet s(doc, context);
-        s.show();
         EnterSheet(j.at("cleanup"), s, [&](int i, const json& p) {
-            Type(s.duration[i], Text(p, "duration"));
-            if (p.contains("rate")) {
-                Click(s.byRate[i]);
-                Type(s.rate[i], Text(p, "rate"));
-                Choose(s.rateUnit[i], IndexOf(p, "rateUnit", kRateUnits, 0));
-            } else {
-                Click(s.byAmount[i]);
-                Type(s.amount[i], Text(p, "amount"));
-                Choose(s.amountUnit[i], IndexOf(p, "unit", kAmountUnits, 0));
-            }
+            FillIn(p, "duration", s.duration[i]);
+            const bool rate = p.contains("rate");
+            Click(rate ? s.byRate[i] : s.byAmount[i]);
+            if (rate)
+                FillIn(p, "rate", s.rate[i], "rateUnit", Listed{s.rateUnit[i], kRateUnits});
+            else
+                FillIn(p, "amount", s.amount[i], "unit", Listed{s.amountUnit[i], kAmountUnits});
         });
         Ok(&s);
     }
     if (j.contains("beaching")) {
         const json& b = j.at("beaching");
         BeachingDialog d(doc, context);
-        Choose(d.unit, IndexOf(b, "unit", kAmountUnits, 0));
+        FillIn(b, "unit", Listed{d.unit, kAmountUnits});
         const json days = b.value("days", json::array());
         for (size_t i = 0; i < days.size(); ++i)
             Type(d.days[i], days[i].is_null() ? QString() : QString::fromStdString(days[i].dump()));
@@ -363,22 +309,20 @@ void EnterResponse(const json& j, CSpillDoc& doc, AppContext& context) {
     }
 }
 
-// The earliest time of the scenario: the year its dialogs place month, day
-// and hour in, as a new scenario started then.
+// The earliest time of the releases and wind records: the year the
+// dialogs' month, day and hour fall in, as a new scenario started then.
 std::time_t EarliestTime(const json& root) {
     std::time_t earliest = 0;
     auto consider = [&](const json& o) {
         if (!o.is_object() || !o.contains("time")) return;
-        int y, mo, d, h;
-        std::sscanf(o.at("time").get<std::string>().c_str(), "%d-%d-%d %d", &y, &mo, &d, &h);
-        std::time_t t = MakeLocalTime(y, mo, d, h);
-        if (earliest == 0 || t < earliest) earliest = t;
+        const auto t = TimeOf(o);
+        const std::time_t at = MakeLocalTime(t[0], t[1], t[2], t[3]);
+        if (earliest == 0 || at < earliest) earliest = at;
     };
     const json releases = root.value("releases", json::object());
     for (const auto& [key, r] : releases.items())
         consider(r);
-    const json records = root.value("wind", json::object()).value("records", json::array());
-    for (const json& r : records)
+    for (const json& r : root.value("wind", json::object()).value("records", json::array()))
         consider(r);
     return earliest;
 }
@@ -414,14 +358,15 @@ private slots:
 
         auto byHand = NewScenario(byHandDir, EarliestTime(root));
         FakeContext fake;
-        AppContext& c = fake.context;
-        if (root.contains("oil")) EnterOil(root.at("oil"), *byHand, c);
-        if (root.contains("water")) EnterWater(root.at("water"), *byHand, c);
-        if (root.contains("wind")) EnterWind(root.at("wind"), *byHand, c);
-        if (root.contains("releases")) EnterReleases(root.at("releases"), *byHand, c);
-        if (root.contains("emulsification"))
-            EnterEmulsification(root.at("emulsification"), *byHand, c);
-        if (root.contains("response")) EnterResponse(root.at("response"), *byHand, c);
+        using Enter = void (*)(const json&, CSpillDoc&, AppContext&);
+        const std::pair<const char*, Enter> inputs[] = {{"oil", EnterOil},
+                                                        {"water", EnterWater},
+                                                        {"wind", EnterWind},
+                                                        {"releases", EnterReleases},
+                                                        {"emulsification", EnterEmulsification},
+                                                        {"response", EnterResponse}};
+        for (const auto& [key, enter] : inputs)
+            if (root.contains(key)) enter(root.at(key), *byHand, fake.context);
         if (QTest::currentTestFailed()) return;
         for (const auto& t : fake.prompts.told)
             QVERIFY2(t.kind != MessageKind::Error, qPrintable(t.text));
@@ -435,15 +380,13 @@ private slots:
         QCOMPARE(table, BuildOilBudgetTable(*fromJson, choices).Text());
 
         // The saved scenario, run by the command line with the same seed.
-        const QString saved = byHandDir.filePath(QStringLiteral("by-hand.qsx"));
+        const QString saved = byHandDir.filePath(u"by-hand.qsx"_s);
         QVERIFY(SaveScenarioFile(*byHand, saved.toStdString()).ok);
-        QProcess run;
         QVERIFY(byHand->runSeed);
-        run.start(QStringLiteral(ORMIX_CLI),
-                  QStringList{QStringLiteral("run"), saved, QStringLiteral("--seed"),
-                              QString::number(*byHand->runSeed), QStringLiteral("--library"),
-                              QString::fromStdString(SourcePath("data/OilLib")),
-                              QStringLiteral("--workdir"), byHandDir.path()});
+        QProcess run;
+        run.start(ORMIX_CLI, {u"run"_s, saved, u"--seed"_s, QString::number(*byHand->runSeed),
+                              u"--library"_s, QString::fromStdString(SourcePath("data/OilLib")),
+                              u"--workdir"_s, byHandDir.path()});
         QVERIFY(run.waitForFinished(60000));
         QCOMPARE(run.exitCode(), 0);
         QCOMPARE(QString::fromUtf8(run.readAllStandardOutput()), QString::fromStdString(table));

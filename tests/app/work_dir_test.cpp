@@ -20,48 +20,47 @@ private slots:
     void WhereTheProgramKeepsItsFiles() {
         QTemporaryDir root;
         QDir dir(root.path());
-        dir.mkpath(QStringLiteral("given"));
-        dir.mkpath(QStringLiteral("with-lib"));
-        dir.mkpath(QStringLiteral("bare"));
-        QFile::copy(SourcePath(QStringLiteral("data/OilLib")),
-                    dir.filePath(QStringLiteral("with-lib/OilLib")));
-        const QString data = dir.filePath(QStringLiteral("user/data"));
+        dir.mkpath(u"given"_s);
+        dir.mkpath(u"with-lib"_s);
+        dir.mkpath(u"bare"_s);
+        QFile::copy(SourcePath(u"data/OilLib"_s), dir.filePath(u"with-lib/OilLib"_s));
+        const QString data = dir.filePath(u"user/data"_s);
         const QString bundled = QString::fromLatin1(kBundledOilLib);
 
-        WorkDirChoice c = ChooseWorkDir(dir.filePath(QStringLiteral("given")),
-                                        dir.filePath(QStringLiteral("with-lib")), data, bundled);
-        QCOMPARE(c.dir, dir.filePath(QStringLiteral("given")));
+        WorkDirChoice c =
+            ChooseWorkDir(dir.filePath(u"given"_s), dir.filePath(u"with-lib"_s), data, bundled);
+        QCOMPARE(c.dir, dir.filePath(u"given"_s));
         QVERIFY(c.message.isEmpty());
-        c = ChooseWorkDir(QString(), dir.filePath(QStringLiteral("with-lib")), data, bundled);
-        QCOMPARE(c.dir, dir.filePath(QStringLiteral("with-lib")));
+        c = ChooseWorkDir(QString(), dir.filePath(u"with-lib"_s), data, bundled);
+        QCOMPARE(c.dir, dir.filePath(u"with-lib"_s));
         QVERIFY(!QFileInfo::exists(data));
 
-        c = ChooseWorkDir(QString(), dir.filePath(QStringLiteral("bare")), data, bundled);
+        c = ChooseWorkDir(QString(), dir.filePath(u"bare"_s), data, bundled);
         QCOMPARE(c.dir, data);
         QVERIFY(c.message.isEmpty());
-        const QString lib = QDir(data).filePath(QStringLiteral("OilLib"));
-        QCOMPARE(ReadBytes(lib), ReadBytes(SourcePath(QStringLiteral("data/OilLib"))));
+        const QString lib = QDir(data).filePath(u"OilLib"_s);
+        QCOMPARE(ReadBytes(lib), ReadBytes(SourcePath(u"data/OilLib"_s)));
         QVERIFY(QFileInfo(lib).isWritable());
         QFile kept(lib);
         QVERIFY(kept.open(QIODevice::Append));
         kept.write("\n");
         kept.close();
         const QByteArray edited = ReadBytes(lib);
-        ChooseWorkDir(QString(), dir.filePath(QStringLiteral("bare")), data, bundled);
+        ChooseWorkDir(QString(), dir.filePath(u"bare"_s), data, bundled);
         QCOMPARE(ReadBytes(lib), edited);
 
         // A directory that is not there is refused with its name.
-        c = ChooseWorkDir(dir.filePath(QStringLiteral("missing")), QString(), data, bundled);
+        c = ChooseWorkDir(dir.filePath(u"missing"_s), QString(), data, bundled);
         QVERIFY(c.dir.isEmpty());
-        QVERIFY(c.message.contains(dir.filePath(QStringLiteral("missing"))));
+        QVERIFY(c.message.contains(dir.filePath(u"missing"_s)));
     }
 
     void TheCommandLine() {
         StartOptions o =
             ParseStartOptions({"ormix-desktop", "spill.qsx", "--workdir", "/tmp/work"});
         QVERIFY(o.error.isEmpty());
-        QCOMPARE(o.file, QStringLiteral("spill.qsx"));
-        QCOMPARE(o.workDir, QStringLiteral("/tmp/work"));
+        QCOMPARE(o.file, u"spill.qsx"_s);
+        QCOMPARE(o.workDir, u"/tmp/work"_s);
         QVERIFY(ParseStartOptions({"ormix-desktop"}).file.isEmpty());
         QVERIFY(!ParseStartOptions({"ormix-desktop", "a.qsx", "b.qsx"}).error.isEmpty());
         QVERIFY(!ParseStartOptions({"ormix-desktop", "--colour"}).error.isEmpty());
