@@ -61,12 +61,13 @@ TEST_F(SelectionTest, ALibraryOilFillsTheTextsAndTheModelRecord) {
     // benzene and asphaltenes (-999: not known).
     const InputOil& o = choice.oil;
     char record[400];
-    std::snprintf(record, sizeof record,
-                  "%s|%s|%.9g|%.9g %g %g|%.9g %g|%g %g %g|%d|%g %g %g %g|%g %g", o.name,
-                  o.productType, o.api, o.rhoRef_value[0], o.rhoRef_temp[0], o.rhoRef_fevap[0],
-                  o.viscRef_value[0], o.dyViscRef_value[0], o.dist_temp[1], o.dist_frac[1],
-                  o.dist_temp[2], o.dist_volumeFrac, o.waterContent, o.bullwinkle, o.bulltime,
-                  o.waterUptakeRate, o.benzene, o.asphalt);
+    std::snprintf(
+        record, sizeof record,
+        "%s|%s|%.9g|%.9g %.9g %.9g|%.9g %.9g|%.9g %.9g %.9g|%d|%.9g %.9g %.9g %.9g|%.9g %.9g",
+        o.name, o.productType, o.api, o.rhoRef_value[0], o.rhoRef_temp[0], o.rhoRef_fevap[0],
+        o.viscRef_value[0], o.dyViscRef_value[0], o.dist_temp[1], o.dist_frac[1], o.dist_temp[2],
+        o.dist_volumeFrac, o.waterContent, o.bullwinkle, o.bulltime, o.waterUptakeRate, o.benzene,
+        o.asphalt);
     EXPECT_STREQ(record,
                  "Medium Crude|crude|30.1235|876.123474 288.15 0|1.23457e-05 -999|473.15 0.3 "
                  "-999|0|0.8 0.25 -999 -999|0.002 -999");
