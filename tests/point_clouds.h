@@ -67,4 +67,11 @@ inline Cloud Lattice(std::uint32_t seed, int n, int columns, int rows, double st
     return c;
 }
 
+// A grid coordinate for the predicate checks: on a line, one of nine
+// multiples of 512 (so that many points fall on y = x); off it, any value
+// in -2048..2048.
+inline std::int64_t GridCoordinate(ModelRandom& r, bool line) {
+    return line ? (r.Next() % 9 - 4) * 512 : r.Next() % 4097 - 2048;
+}
+
 }  // namespace ormix

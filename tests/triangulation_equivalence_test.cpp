@@ -223,9 +223,7 @@ TEST(TriangulationShortCuts, WalksLocateWhatTheHistoryLocates) {
 TEST(TriangulationShortCuts, SideOfRayMatchesTheExpandedOrientation) {
     ModelRandom r;
     r.Seed(5);
-    auto coordinate = [&](bool line) {
-        return line ? (r.Next() % 9 - 4) * 512 : r.Next() % 4097 - 2048;
-    };
+    auto coordinate = [&](bool line) { return GridCoordinate(r, line); };
     for (int trial = 0; trial < 30000; ++trial) {
         const bool line = trial % 3 == 1;  // f, v and q on the line y = x
         const std::int64_t fx = coordinate(line), vx = coordinate(line), qx = coordinate(line);

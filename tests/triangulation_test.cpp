@@ -223,9 +223,7 @@ TEST(Triangulation, LatticePointsWithManyCocircularAndCollinearPoints) {
 TEST(GridPredicates, ClosedFormsWithOuterPointsMatchTheExpansion) {
     ModelRandom r;
     r.Seed(3);
-    auto coordinate = [&](bool line) {
-        return line ? (r.Next() % 9 - 4) * 512 : r.Next() % 4097 - 2048;
-    };
+    auto coordinate = [&](bool line) { return GridCoordinate(r, line); };
     for (int trial = 0; trial < 20000; ++trial) {
         const bool line = trial % 2 == 1;  // a, b, p on the line y = x
         std::int64_t ax = coordinate(line), bx = coordinate(line), px = coordinate(line);
