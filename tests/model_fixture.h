@@ -36,15 +36,10 @@ struct Records {
         oil.api = 30;
         oil.rhoRef_value[0] = 876;
         oil.rhoRef_temp[0] = 288.7;
-        oil.rhoRef_fevap[0] = 0;
+        oil.rhoRef_fevap[0] = oil.viscRef_fevap[0] = 0;
         oil.viscRef_value[0] = 2e-5;
         oil.viscRef_temp[0] = 288.15;
-        oil.viscRef_fevap[0] = 0;
-        water.temperature = 15;
-        water.tempUnits = 2;
-        water.speed = 0;
-        water.speedUnits = 3;
-        water.direction = 0;
+        water = {.temperature = 15, .tempUnits = 2, .speed = 0, .speedUnits = 3, .direction = 0};
         wind.num = hours;
         wind.speedUnits = 3;
         for (int h = 0; h < hours; ++h) {
@@ -55,10 +50,7 @@ struct Records {
 
     // An instantaneous release in cubic metres.
     Records& Instant(double m3, int startHour = 1) {
-        instant.flag = true;
-        instant.startHour = startHour;
-        instant.vol = m3;
-        instant.volUnits = kVolCubicMetres;
+        instant = {true, startHour, m3, kVolCubicMetres};
         return *this;
     }
 
@@ -104,32 +96,13 @@ struct Records {
     // Volume (20 %), wind (3 m/s) and emulsion uncertainty (the onset
     // fraction give or take emulPercent).
     Records& AllUncertainties(double emulPercent) {
-        uncertainty.volFlag = 1;
-        uncertainty.vol = 20;
-        uncertainty.windFlag = 1;
-        uncertainty.wind = 3;
-        uncertainty.windUnits = 3;
-        uncertainty.emulFlag = 1;
-        uncertainty.emul = emulPercent;
-        uncertainty.emulUnits = 1;
+        uncertainty = {1, 3, 3, 1, emulPercent, 1, 1, 20};
         return *this;
     }
 
     InputRecordSet Set() const {
-        InputRecordSet s;
-        s.oil = &oil;
-        s.windWave = &wind;
-        s.water = &water;
-        s.instant = &instant;
-        s.boomed = &boomed;
-        s.continuous = &continuous;
-        s.tank = &tank;
-        s.uncertainty = &uncertainty;
-        s.dispersant = &dispersant;
-        s.burn = &burn;
-        s.skimmer = &skimmer;
-        s.beached = &beached;
-        return s;
+        return {&oil,    &wind,        &water,      &instant, &continuous, &tank,
+                &boomed, &uncertainty, &dispersant, &burn,    &skimmer,    &beached};
     }
 };
 
@@ -171,7 +144,7 @@ inline bool SetUpFrom(WeatheringModel& m, const Records& r) {
     return m.SetUp();
 }
 
-// The whole run without the core dump.
+// The whole run, with the core dump when asked.
 inline bool RunFrom(WeatheringModel& m, const Records& r, bool dump = false) {
     if (!SetUpFrom(m, r)) return false;
     bool ok = RunModel(m, {.coreDump = dump});
