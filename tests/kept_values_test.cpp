@@ -31,12 +31,6 @@ TEST(KeptValues, AnArgumentIsTheSameOnlyWithItsSignAndNeverWhenNotANumber) {
     EXPECT_FALSE(std::signbit(r.Of(0.0, root)));
     EXPECT_EQ(r.Of(9.0, root), 3.0);
     EXPECT_EQ(calls, 4);
-
-    // An emulsion factor holds for its water content and its droplet size.
-    RememberedEmulsionFactor f{0.3, 1e-5, 2.0};
-    EXPECT_TRUE(f.Holds(0.3, 1e-5));
-    EXPECT_FALSE(f.Holds(0.3, 2e-5));
-    EXPECT_FALSE(f.Holds(0.31, 1e-5));
 }
 
 // An LE's dispersion memo follows it from sub-step to sub-step while its

@@ -80,15 +80,6 @@ std::string BinaryLine() {
     return s + "\n";
 }
 
-std::string ManyFields(int n) {
-    std::string s = "Wide Oil";
-    for (int i = 1; i < n; ++i) {
-        s += '\t';
-        s += std::to_string(i);
-    }
-    return s + "\n";
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Files, LoadFile,
     ::testing::Values(
@@ -99,7 +90,6 @@ INSTANTIATE_TEST_SUITE_P(
                       0},
         MalformedCase{"no_magic_line", Header() + Oil("A", "1", "30"), kNotAnOilLibrary, 0},
         MalformedCase{"header_only", kLine1 + Header(), kTableOk, 0},
-        MalformedCase{"fields_300", kLine1 + Header() + ManyFields(300), kTableOk, 1},
         MalformedCase{"binary_bytes", kLine1 + Header() + BinaryLine() + Oil("A", "1", "30"),
                       kTableOk, 2},
         MalformedCase{
@@ -124,7 +114,6 @@ TEST(LoadFile, MixedLineEndsGivePositionsThatReadTheRightOil) {
     OilLibrary& lib = w.lib;
     ASSERT_EQ(lib.Load(), kTableOk);
     EXPECT_EQ(lib.Version(), "1.0");
-    EXPECT_EQ(lib.Date(), "01/02/2024");
     ASSERT_EQ(lib.Summaries().size(), 4u);
     const char* ids[] = {"A1", "B2", "C3", "D4"};
     for (size_t i = 0; i < 4; ++i) {

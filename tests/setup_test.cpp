@@ -134,17 +134,6 @@ TEST(SetUp, LEWithoutAnAreaStopsTheSetUp) {
 
 // Hourly removal schedules.
 
-TEST(RemovalSchedule, DispersantSpray) {
-    auto m = SetUpNew(Records().Instant(100).Spray(3, 2, 50, 80));
-    for (int h = 1; h <= 4; ++h) {
-        const bool on = h == 2 || h == 3;
-        EXPECT_NEAR(m->setup.response[h].chemDisp, on ? 0.4 / 7200 : 0.0, 1e-15) << h;
-        if (on) {
-            EXPECT_NEAR(m->setup.response[h].natDispReduction, 0.8, 1e-15);
-        }
-    }
-}
-
 // A scenario file carries the operations' hours as they stand: the largest
 // whole numbers must neither overflow nor reach past the run.
 TEST(RemovalSchedule, HoursAsLargeAsAWholeNumberGoes) {
