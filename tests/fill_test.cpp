@@ -48,7 +48,6 @@ TEST(Fill, WindRecordsAndWater) {
     EXPECT_NEAR(m->inputs.wind[1].speed, 5.1444, 1e-4);
     EXPECT_NEAR(m->inputs.wind[1].direction, 1.57, 1e-12);
     EXPECT_NEAR(m->inputs.wave[2].inputHeight, 3.048, 1e-12);
-    EXPECT_EQ(m->inputs.wave[1].inputHeight, NoData);
     EXPECT_EQ(m->inputs.wind[3].speed, NoData);
     EXPECT_NEAR(m->inputs.waterTemp, 288.706, 1e-3);
     EXPECT_NEAR(m->inputs.waterDensity, SeawaterDensity(15.5556, 32), 1e-3);

@@ -58,16 +58,6 @@ TEST(DensityAtTemperature, FromTheApiAloneOrTheMeanOfFreshAndWeatheredPoints) {
     EXPECT_NEAR(DensityAtTemperature(Filled(r)->inputs.oil, 288, DiscardMessages()), 910.4, 0.05);
 }
 
-TEST(ViscosityAtTemperature, OneKinematicPointCorrectedToTheWater) {
-    Records r;
-    SetPoints(KINEMATIC(r.oil), {{1e-5, 288, 0}});
-    ViscosityEstimate v =
-        ViscosityAtTemperature(Filled(r)->inputs.oil, 278, 5000, 876, DiscardMessages());
-    ASSERT_TRUE(v.ok);
-    EXPECT_NEAR(v.visc, 1.867e-5, 0.001e-5);
-    EXPECT_NEAR(v.evapConst, 6.48, 0.01);
-}
-
 TEST(ViscosityAtTemperature, EvaporationConstantIsHeldWithinTwoAndTwelve) {
     for (auto [cSt, expected] : {std::pair{1.0, 2.0}, {16.0, 6.0}, {100.0, 12.0}}) {
         Records r;

@@ -41,7 +41,6 @@ TEST(SetUp, HoursOfTheRunEndAtTheLastGivenWind) {
     r.wind.speed[119] = NoData;
     r.wind.speed[50] = NoData;  // a gap inside still counts
     ASSERT_TRUE(SetUpFrom(*m, r));
-    EXPECT_EQ(m->run.numHours, 119);
     EXPECT_EQ(RunLengthOf(*m).hours, 119);
     EXPECT_EQ(RunLengthOf(*m).end, RunEnd::LastWind);
 
@@ -81,26 +80,6 @@ TEST(SetUp, ContinuousReleaseHourlyVolumes) {
     }
     EXPECT_EQ(total, m->les.numLEs);
     EXPECT_LE(m->les.numLEs, 180 + 2 * 4);
-}
-
-TEST(SetUp, EveryReleaseHourHasAtLeastTwoLEs) {
-    Records r;
-    r.Instant(20000).continuous = {true, 1, 120, 0.5, 0.5, 3};  // a trickle beside a large spill
-    auto m = SetUpNew(r);
-    EXPECT_EQ(m->setup.releaseHours, 120);
-    for (int h = 0; h < 120; ++h)
-        EXPECT_GE(m->setup.release[h].nLE, 2) << "hour " << h;
-    EXPECT_LE(m->les.numLEs, 480);
-    EXPECT_EQ(m->setup.release[119].cumLE, m->les.numLEs);
-}
-
-TEST(SetUp, ContainedReleaseHasTwoLEsSharingTheArea) {
-    auto m = SetUpNew(Records().Boomed(10, 1000));
-    EXPECT_EQ(m->les.numLEs, 2);
-    EXPECT_EQ(m->setup.release[5].cumLE, 2);
-    EXPECT_EQ(m->setup.release[5].cumVol, 10);
-    EXPECT_EQ(m->les.le[0].initVol, 5);
-    EXPECT_EQ(m->les.le[1].area[0], 500);
 }
 
 // Every LE starts with an area and a spreading factor held within 0..1.

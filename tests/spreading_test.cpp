@@ -221,26 +221,6 @@ TEST(Spreading, ThreadsWaitingForTheSpreadingTakeHoursAndChangeNoBit) {
     EXPECT_EQ(testing::Texts(aloneSink), testing::Texts(besideSink));
 }
 
-// Mean drift over many particles: the random walk averages out, the wind
-// drift is 1.2 percent of the wind with factor 0 and 3 percent with factor 1,
-// away from where the wind blows from.
-TEST(Spreading, WindDriftFollowsTheSpreadingFactor) {
-    auto m = NewModel();
-    ASSERT_TRUE(SetUpFrom(*m, Records(12).Instant(100)));  // 10 m/s from the west, 450 s steps
-    for (double alpha : {0.0, 1.0}) {
-        std::vector<Particle> p(4000, Particle{1, 0, 0, 0, 1, alpha, m->les.le[0].spreadCoeff});
-        DriftStep(*m, 0, m->run.deltat, p.data(), 4000);
-        double mx = 0, my = 0;
-        for (const Particle& q : p) {
-            mx += q.x / 4000;
-            my += q.y / 4000;
-        }
-        const double d = (0.012 + 0.018 * alpha) * 10 * 450;
-        EXPECT_NEAR(mx, -std::sin(270 * 3.14 / 180) * d, 3.0) << alpha;
-        EXPECT_NEAR(my, -std::cos(270 * 3.14 / 180) * d, 3.0) << alpha;
-    }
-}
-
 // In the first half of an hour's steps only the LEs released before its
 // middle move (of an odd number released in the hour, the larger half);
 // from the middle on, all that are out.
