@@ -156,15 +156,6 @@ TEST(PrepareOil, MinimumThicknessOfRefinedProductsAndCrudes) {
     }
 }
 
-TEST(PrepareOil, EstimatesTheApiWhenMissing) {
-    Records r;
-    r.Instant(100).oil.api = NoData;
-    auto m = testing::SetUpNew(r);
-    double T = m->inputs.waterTemp;
-    EXPECT_NEAR(m->inputs.oil.api,
-                141500 / ((1 - 0.0008 * (289.0 - T)) * m->setup.InitialOil.rho0) - 131.5, 1e-9);
-}
-
 TEST(PrepareOil, DenserThanTheWaterWarnsAndTheRunGoesOn) {
     CollectingSink sink;
     Records r;

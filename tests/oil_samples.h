@@ -1,7 +1,5 @@
-// Typical oils for the model tests, written from public assay summaries of
-// each kind of oil (API gravity, density, viscosity at a reference
-// temperature, volume percent distilled at the cut temperatures). They are
-// representative of their class, not of any one named oil.
+// Typical oils for the model tests, representative of their class (from
+// public assay summaries), not of any one named oil.
 #pragma once
 
 #include <cstring>
@@ -37,32 +35,28 @@ inline InputOil BasicOil(const char* type, double api, double density, double cS
     return oil;
 }
 
-// A light crude: API 40, 825 kg/m3, 4 cSt at 15 deg C, about 28 percent
-// distilled by 180 deg C.
+// A light crude, about 28 percent distilled by 180 deg C.
 inline InputOil LightCrude() {
     InputOil oil = BasicOil("crude", 40, 825, 4, 15);
     SetCuts(oil, {{70, 5}, {100, 12}, {150, 22}, {200, 32}, {250, 42}, {300, 52}, {350, 62}});
     return oil;
 }
 
-// A medium crude: API 30, 876 kg/m3, 15 cSt at 15 deg C, about 20 percent
-// distilled by 180 deg C.
+// A medium crude, about 20 percent distilled by 180 deg C.
 inline InputOil MediumCrude() {
     InputOil oil = BasicOil("crude", 30, 876, 15, 15);
     SetCuts(oil, {{100, 7}, {150, 15}, {200, 23}, {250, 31}, {300, 40}, {350, 49}});
     return oil;
 }
 
-// A heavy fuel oil (bunker grade): API 12, 985 kg/m3, 380 cSt at 50 deg C,
-// about 1 percent distilled by 180 deg C.
+// A heavy fuel oil, about 1 percent distilled by 180 deg C.
 inline InputOil HeavyFuelOil() {
     InputOil oil = BasicOil("refined", 12, 985, 380, 50);
     SetCuts(oil, {{200, 1}, {250, 3}, {300, 6}, {350, 12}, {400, 20}, {450, 30}, {500, 42}});
     return oil;
 }
 
-// Diesel (marine gas oil): API 35, 850 kg/m3, 3.5 cSt at 15 deg C, light
-// and narrow distillation.
+// Diesel: a light and narrow distillation.
 inline InputOil Diesel() {
     InputOil oil = BasicOil("refined", 35, 850, 3.5, 15);
     SetCuts(oil, {{180, 5}, {220, 20}, {260, 50}, {300, 80}, {340, 95}});

@@ -21,10 +21,9 @@ using testing::Records;
 using testing::RunFrom;
 
 InputOil OilOfKind(int k) {
-    if (k < 4) {
+    if (k < 4)
         return std::array{testing::LightCrude(), testing::MediumCrude(), testing::HeavyFuelOil(),
                           testing::Diesel()}[k];
-    }
     if (k == 4) {
         // A crude without cuts, by its API alone, with metals and a
         // weathered viscosity point.
@@ -47,8 +46,9 @@ InputOil OilOfKind(int k) {
 }
 
 struct Scenario {
-    int oil, hours, release, uncertainty;
+    int oil, hours, release;
     double celsius, wind, waves;
+    int uncertainty;
 };
 
 Records Build(const Scenario& c) {
@@ -88,8 +88,7 @@ void CheckRun(const Scenario& c) {
     CollectingSink sink;
     auto m = NewModel(&sink);
     m->run.random.Seed(1000 + c.oil);
-    Records r = Build(c);
-    ASSERT_TRUE(RunFrom(*m, r));
+    ASSERT_TRUE(RunFrom(*m, Build(c)));
     for (const Message& msg : sink.messages)
         ADD_FAILURE() << "unexpected message: " << msg.text;
 
@@ -142,14 +141,14 @@ TEST(RunProperties, HoldOverAGridOfOilsWatersAndWinds) {
     const double celsius[] = {0, 10, 20, 30};
     const double winds[] = {1, 4, 8, 15, 25};
     for (int n = 0; n < 36; ++n) {
-        Scenario c;
-        c.oil = n % 6;  // every oil several times
-        c.hours = hours[pick() % 4];
-        c.release = pick() % 4;
-        c.celsius = celsius[pick() % 4];
-        c.wind = winds[pick() % 5];
-        c.waves = pick() % 4 == 0 ? 1.5 : NoData;
-        c.uncertainty = pick() % 8;
+        // Every oil often; the braces draw in order, left to right.
+        const Scenario c{n % 6,
+                         hours[pick() % 4],
+                         static_cast<int>(pick() % 4),
+                         celsius[pick() % 4],
+                         winds[pick() % 5],
+                         pick() % 4 == 0 ? 1.5 : NoData,
+                         static_cast<int>(pick() % 8)};
         CheckRun(c);
         if (::testing::Test::HasFatalFailure()) return;
     }

@@ -134,15 +134,6 @@ TEST(StepLoop, RunWithoutHoursHasNoResults) {
 
 // The core dump.
 
-// Where two dumps first differ (npos: nowhere); a failure then names a
-// place rather than printing megabytes.
-size_t FirstDifference(const std::string& a, const std::string& b) {
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i)
-        if (a[i] != b[i]) return i;
-    return a.size() == b.size() ? std::string::npos : n;
-}
-
 struct DumpedRun {
     std::unique_ptr<WeatheringModel> model;
     CollectingSink sink;
@@ -168,7 +159,7 @@ protected:
         }
         ASSERT_NO_FATAL_FAILURE(Run(r, threads, many));
         SCOPED_TRACE(std::to_string(threads) + " threads");
-        EXPECT_EQ(FirstDifference(many.dump, one.dump), std::string::npos);
+        EXPECT_TRUE(many.dump == one.dump);  // not printed: megabytes
         EXPECT_EQ(0, std::memcmp(many.model->results.result, one.model->results.result,
                                  sizeof one.model->results.result));
         EXPECT_EQ(testing::Texts(many.sink), testing::Texts(one.sink));
@@ -191,7 +182,6 @@ TEST_F(CoreDumpTest, ListsLE9AndEveryRunAndStep) {
     };
     EXPECT_EQ(count("\n IV = "), 3u);  // pass 0 and the two volume cases
     EXPECT_EQ(count("\n\t step = "), 3u * 96);
-    EXPECT_NE(run.dump.find("\t\t\t LE[9].vol_disp\t= -999.0000\n"), std::string::npos);
     EXPECT_NE(run.dump.find("\t\t\t LE[9].Y\t= 0.000000e+00\n"), std::string::npos);
     const std::string end = "\n*************** end of dump file ***************\n\n";
     EXPECT_TRUE(run.dump.ends_with(end));
