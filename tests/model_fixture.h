@@ -1,5 +1,4 @@
-// A small, complete set of input records and a helper that runs the model
-// from them, shared by the model tests.
+// A small, complete set of input records and helpers that run the model.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -81,8 +80,7 @@ struct Records {
         return *this;
     }
 
-    // A burn of oil `thick` thick over `area` (units as in the burn record:
-    // 1 mm, 2 cm; 1 ft2, 3 m2).
+    // A burn of `thick` (1 mm, 2 cm) over `area` (1 ft2, 3 m2).
     Records& Burn(int startHour, double thick, int thickUnits, double area, int areaUnits = 3) {
         const int i = burn.num++;
         burn.startHour[i] = startHour;
@@ -93,8 +91,7 @@ struct Records {
         return *this;
     }
 
-    // Volume (20 %), wind (3 m/s) and emulsion uncertainty (the onset
-    // fraction give or take emulPercent).
+    // Volume (20 %), wind (3 m/s) and emulsion (emulPercent) uncertainty.
     Records& AllUncertainties(double emulPercent) {
         uncertainty = {1, 3, 3, 1, emulPercent, 1, 1, 20};
         return *this;

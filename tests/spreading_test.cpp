@@ -28,8 +28,7 @@ std::unique_ptr<WeatheringModel> BoomedModel(int hours, double contained, Messag
     return m;
 }
 
-// Minimum thickness 0.1 mm: 10 m3 may cover at most 100,000 m2. A one-hour
-// run has no second hour to compare with, and is still boomed.
+// Minimum thickness 0.1 mm: 10 m3 may cover at most 100,000 m2.
 TEST(Spreading, BoomedReleaseSharesTheContainedAreaInEveryHour) {
     // Area contained (m2), hours; area (m2) and thickness (m) of each LE.
     for (auto [contained, hours, perLE, thick] : {std::array{1000.0, 12.0, 500.0, 0.01},
@@ -111,17 +110,15 @@ INSTANTIATE_TEST_SUITE_P(Spreading, OpenWaterSpreadTest,
                                            OpenCase{"continuous_and_instant_36h", 36, 500, 40}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The whole run of the thin case: once released, the slick never covers more
-// than the oil at the minimum thickness, and no LE is given less than its
-// area at release (the core dump lists the area used for LE 9).
+// Once released, the slick never covers more than the oil at the minimum
+// thickness, and LE 9 is never given less than its area at release (dump).
 TEST(Spreading, WholeRunKeepsSlickAndLEAreasWithinTheirLimits) {
     testing::TempDir dir;
     auto m = NewModel();
     m->run.workDir = dir.Path();
     ASSERT_TRUE(testing::RunFrom(*m, Records(120).Instant(1), true));
     const double hmin = m->inputs.oil.minThickness;
-    // From the last step of the release hour on, every LE is out (before, the
-    // LEs already out carry their areas at the end of the hour).
+    // From the last step of the release hour on, every LE is out.
     for (int s = m->run.stepsPerHour - 1; s < m->run.numSteps; ++s)
         EXPECT_LE(m->results.result[s].slickArea,
                   m->results.result[s].released.best / hmin * (1 + 1e-12))
@@ -151,9 +148,8 @@ TEST(Spreading, ParticlesInNoTriangleTakeTheLargestAreaTheirVolumeAllows) {
     EXPECT_EQ(m->les.le[1].area[1], NoData);
 }
 
-// Threads that wait for the spreading beside the run triangulate hours
-// meanwhile; the areas, thicknesses and messages must be those of the
-// spreading done alone, before the run.
+// Threads waiting for the spreading beside the run triangulate hours
+// meanwhile, changing no area, thickness or message.
 TEST(Spreading, ThreadsWaitingForTheSpreadingTakeHoursAndChangeNoBit) {
     Records r(49);
     r.Instant(3000).continuous = {true, 2, 40, 30, 5, 3};
@@ -183,8 +179,7 @@ TEST(Spreading, ThreadsWaitingForTheSpreadingTakeHoursAndChangeNoBit) {
 }
 
 // In the first half of an hour's steps only the LEs released before its
-// middle move (of an odd number released in the hour, the larger half);
-// from the middle on, all that are out.
+// middle move (of an odd number, the larger half); then all that are out.
 TEST(Spreading, TheLEsReleasedLateInTheHourStartMovingAtItsMiddle) {
     // Hour, steps an hour, LEs out by its end, LEs released in it; LEs moving
     // in each step of each half.

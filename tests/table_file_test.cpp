@@ -95,24 +95,6 @@ TEST_F(TableFileTest, At256FieldsFurtherFieldsAreIgnored) {
     EXPECT_EQ(t.Column(256), "");
 }
 
-TEST(TableFileFields, TheHeaderSaysWhereEachNamedFieldStands) {
-    TempDir dir;
-    WriteFile(dir.File("t"), "API\tExtra\tName\nname only\n30.5\tx\tMy Oil\n");
-    TableFile t(dir.File("t"), kNames, 3, 4);  // field 4 has no name
-    ASSERT_EQ(t.ReadHeader(1), kTableOk);
-    EXPECT_EQ(t.ColumnOf(1), 2);
-    EXPECT_EQ(t.ColumnOf(2), -1);
-    EXPECT_EQ(t.ColumnOf(4), -1);
-    ASSERT_EQ(t.Open(true, 0), kTableOk);
-    ASSERT_EQ(t.ReadLine(false), kTableOk);
-    ASSERT_EQ(t.ReadLine(false), kTableOk);
-    ASSERT_EQ(t.ReadLine(true), kTableOk);
-    EXPECT_EQ(t.FieldText(1), "My Oil");
-    EXPECT_NEAR(t.FieldNumber(3, 4), 30.5, 1e-12);
-    EXPECT_TRUE(t.IsFieldEmpty(2));
-    EXPECT_TRUE(t.IsFieldEmpty(4));
-}
-
 TEST_F(TableFileTest, FieldsCannotHoldTabsOrLineBreaksAndLongLinesAreCut) {
     ASSERT_EQ(t.BeginReplace(), kTableOk);
     t.SetFieldText(1, "a\tb\nc");
