@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/child_process.h"
@@ -56,38 +57,24 @@ std::string Describe(const OilSummary& s) {
            s.pourTextF + "|" + s.oilId + "|" + keys;
 }
 
-struct MalformedCase {
-    const char* what;
-    std::string bytes;
-    int status;
-    size_t oils;
-};
-
-class LoadFile : public ::testing::TestWithParam<MalformedCase> {};
-
-TEST_P(LoadFile, GivesTheStatedStatusAndNeverCrashes) {
-    const MalformedCase& c = GetParam();
-    Written w(c.bytes);
-    EXPECT_EQ(w.lib.Load(), c.status);
-    EXPECT_EQ(w.lib.Summaries().size(), c.oils);
-    EXPECT_EQ(w.lib.HasSummaries(), c.status == 0);
+TEST(LoadFile, GivesTheStatedStatusAndNeverCrashes) {
+    // The bytes, the status and the number of oils.
+    const std::tuple<std::string, int, size_t> cases[] = {
+        {"", kTableEnd, 0},
+        {"1.0\t01/02/2024\tORMIX\n" + Header(), kNotAnOilLibrary, 0},
+        {"1.0\t01/02/2024\tormix \n" + Header(), kNotAnOilLibrary, 0},
+        {Header() + Oil("A", "1", "30"), kNotAnOilLibrary, 0},
+        {kLine1 + Header(), kTableOk, 0},
+        {kLine1 + Header() + "\n\t\t\n" + Oil("A", "1", "30") + "\r\n\r\n" + Oil("B", "2", "31"),
+         kTableOk, 2}};
+    for (const auto& [bytes, status, oils] : cases) {
+        SCOPED_TRACE(bytes.substr(0, 24));
+        Written w(bytes);
+        EXPECT_EQ(w.lib.Load(), status);
+        EXPECT_EQ(w.lib.Summaries().size(), oils);
+        EXPECT_EQ(w.lib.HasSummaries(), status == 0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, LoadFile,
-    ::testing::Values(MalformedCase{"empty_file", "", kTableEnd, 0},
-                      MalformedCase{"magic_in_capitals", "1.0\t01/02/2024\tORMIX\n" + Header(),
-                                    kNotAnOilLibrary, 0},
-                      MalformedCase{"magic_and_a_blank", "1.0\t01/02/2024\tormix \n" + Header(),
-                                    kNotAnOilLibrary, 0},
-                      MalformedCase{"no_magic_line", Header() + Oil("A", "1", "30"),
-                                    kNotAnOilLibrary, 0},
-                      MalformedCase{"header_only", kLine1 + Header(), kTableOk, 0},
-                      MalformedCase{"blank_lines_and_empty_fields",
-                                    kLine1 + Header() + "\n\t\t\n" + Oil("A", "1", "30") +
-                                        "\r\n\r\n" + Oil("B", "2", "31"),
-                                    kTableOk, 2}),
-    [](const auto& info) { return std::string(info.param.what); });
 
 TEST(LoadFile, AnOverlongLineIsNamedByFileAndLine) {
     Written w(kLine1 + Header() + "First\t1\n" + std::string(4095, 'x') + "\n");

@@ -1,7 +1,6 @@
-// Properties of a whole run that hold for any oil, water and wind: the oil
-// budget balances, evaporation only grows, the emulsion never sinks below
-// the water nor holds more water than it can, and no result is not a number.
-// The scenarios are drawn from a grid by a seeded generator.
+// Properties of any run, over a seeded draw from a grid of oils, waters and
+// winds: the budget balances, evaporation only grows, the emulsion neither
+// sinks nor holds more water than it can, and every result is a number.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,8 +24,7 @@ InputOil OilOfKind(int k) {
         return std::array{testing::LightCrude(), testing::MediumCrude(), testing::HeavyFuelOil(),
                           testing::Diesel()}[k];
     if (k == 4) {
-        // A crude without cuts, by its API alone, with metals and a
-        // weathered viscosity point.
+        // A crude without cuts, with metals and a weathered viscosity point.
         InputOil o = testing::BasicOil("crude", 22, 921, 300, 15);
         o.viscRef_value[1] = 2000e-6;
         o.viscRef_temp[1] = 288.15;
@@ -154,9 +152,9 @@ TEST(RunProperties, HoldOverAGridOfOilsWatersAndWinds) {
     }
 }
 
-// A scenario file carries the oil's values as they stand: one far outside
-// what any oil has drives the water uptake to infinity. The run must say so
-// and end without results rather than show results that are not numbers.
+// An oil value far outside what any oil has (a scenario file carries it as
+// it stands) drives the water uptake to infinity: the run must say so and
+// end without results rather than show results that are not numbers.
 TEST(RunProperties, ResultsThatAreNotNumbersEndTheRunWithAMessage) {
     CollectingSink sink;
     Records r(24);

@@ -117,8 +117,8 @@ TEST(SetUp, LEWithoutAnAreaStopsTheSetUp) {
 // whole numbers must neither overflow nor reach past the run.
 TEST(RemovalSchedule, HoursAsLargeAsAWholeNumberGoes) {
     constexpr int kLargest = 2147483647;
-    // From hours 117 and 118 to the end of the run; and from a start that never
-    // comes. Sprays before the release or beyond the run give nothing either.
+    // From hours 117 and 118 to the end, from a start that never comes, before
+    // the release or beyond the run.
     auto m = SetUpNew(Records()
                           .Instant(100)
                           .Spray(0, 5, 100, 100)
@@ -137,8 +137,7 @@ TEST(RemovalSchedule, HoursAsLargeAsAWholeNumberGoes) {
 TEST(RemovalSchedule, Burns) {
     Records r;
     r.Instant(1000);
-    // 500 m2 of 10 mm oil at the default 0.04 mm/s: 250 s at 0.02 m3/s; a
-    // second short burn in the same hour adds to it.
+    // 500 m2 of 10 mm at the default 0.04 mm/s: 250 s at 0.02 m3/s, twice.
     r.Burn(4, 10, 1, 500).Burn(4, 10, 1, 500);
     // 2.5 hours from start hour 1: 360 mm at 0.04 mm/s is 9000 s.
     r.Burn(1, 360, 1, 100);

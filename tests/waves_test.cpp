@@ -11,8 +11,7 @@ namespace {
 
 using testing::NewModel;
 
-// A model with the given hourly wind speeds (m/s) from the given direction
-// (rad), water of 1025 kg/m3 and no fetch.
+// Hourly wind speeds (m/s) from a direction (rad), 1025 kg/m3 water, no fetch.
 std::unique_ptr<WeatheringModel> Windy(std::initializer_list<double> speeds, double dir = 4.71) {
     auto m = NewModel();
     m->inputs.waterDensity = 1025;
@@ -40,8 +39,7 @@ TEST(Waves, HeightAndBreakingFollowTheWind) {
     // A fully developed sea at 10 m/s.
     const WaveCase w = Sea(10);
     EXPECT_NEAR(w.Hrms, 1.753, 5e-4);
-    // A light wind acts through its stress speed 0.71 x 2^1.23 = 1.664 m/s
-    // and breaks no waves.
+    // A light wind acts through its stress speed 0.71 x 2^1.23 m/s; no breaking.
     EXPECT_NEAR(Sea(2).Hrms / 0.707, 0.069, 5e-4);
     EXPECT_EQ(Sea(2).f_bw, 0);
     // Beyond 20 m/s a storm sees a thousand kilometres.
