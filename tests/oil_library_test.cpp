@@ -160,12 +160,6 @@ struct CustomLibTest : ::testing::Test {
         lib.SetFieldText(oilfield::kOilName, name);
         lib.SetFieldText(oilfield::kApi, api);
     }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> out;
-        for (const OilSummary& s : lib.Summaries())
-            out.push_back(s.fullName);
-        return out;
-    }
 };
 
 TEST_F(CustomLibTest, SavingIntoAMissingLibraryMakesThreeLinesAndDeletingLeavesTwo) {
@@ -192,12 +186,13 @@ TEST_F(CustomLibTest, EditingKeepsThePlaceAndTheOtherLinesAsTheyWere) {
     ASSERT_EQ(lib.SaveRecord(lib.Summaries().at(1).position), kTableOk);
     EXPECT_EQ(ReadFile(path), "1.0\t03/05/2024\tormix\n" + Header() + "First\t1\r\n" +
                                   "Second, edited\t2\n" + "Third\t3");
-    EXPECT_EQ(Names(), (std::vector<std::string>{"First", "Second, edited", "Third"}));
+    EXPECT_EQ(lib.Summaries().at(1).fullName, "Second, edited");
 
     // A new oil after a last line without an end starts a line of its own.
     SetOil("Fourth", "31");
     ASSERT_EQ(lib.SaveRecord(-1), kTableOk);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"First", "Second, edited", "Third", "Fourth"}));
+    ASSERT_EQ(lib.Summaries().size(), 4u);
+    EXPECT_EQ(lib.Summaries()[3].fullName, "Fourth");
 }
 
 TEST_F(CustomLibTest, AFileInAnotherColumnOrderGetsTheRecordInItsOwnOrder) {

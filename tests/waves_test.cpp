@@ -60,7 +60,6 @@ TEST(Waves, EnteredWaveHeightStandsForEveryCase) {
         EXPECT_NEAR(w->Hrms, 0.707, 1e-15);
         EXPECT_NEAR(w->f_bw * 3.85, 0.03675, 1e-5);  // breaking speed 6.35 m/s
     }
-    EXPECT_EQ(m->inputs.wind[0].fetch, NoData);  // no fetch is looked at
 }
 
 TEST(Waves, WindOfTheHourIsSmoothedOverThreeHoursWithPointThreeThreeThree) {
