@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "core/random.h"
-#include "model/grid_predicates.h"
 #include "model/triangulation.h"
 #include "tests/point_clouds.h"
 
@@ -112,6 +111,15 @@ Cloud WithNonFinite(std::uint32_t seed) {
     return c;
 }
 
+// Points in the order of their position: each cell is filled by neighbours
+// in turn, the walks' hardest case.
+Cloud Spiral() {
+    Cloud c;
+    for (int i = 0; i < 800; ++i)
+        c.Add(3.0 * i * std::cos(0.05 * i), 3.0 * i * std::sin(0.05 * i));
+    return c;
+}
+
 struct Case {
     const char* name;
     Cloud cloud;
@@ -131,108 +139,42 @@ std::vector<Case> Cases() {
         {"chains", Chains(27), 5557626312210753927ull},
         {"circle", Circle(360), 12261709017688048475ull},
         {"non-finite", WithNonFinite(28), 160494849667532747ull},
+        {"spiral", Spiral(), 14683046329488612899ull},
     };
 }
 
 // One triangulation takes the clouds in turn: storage kept from a larger or
-// different cloud must leave nothing behind.
+// different cloud must leave nothing behind. Locating points by the history
+// alone, and merging by the plain scan instead of through cells and blocks,
+// give the same.
 TEST(TriangulationShortCuts, GiveTheRecordedResultsOnAwkwardClouds) {
     CollectingSink sink;
-    DagTriangulation t(sink);
+    DagTriangulation walking(sink), history(sink), scan(sink);
+    history.UseHistoryOnly(true);
+    scan.UseScanMerge(true);
     for (const Case& k : Cases())
-        EXPECT_EQ(FingerprintOf(t, k.cloud), k.fingerprint) << k.name;
+        for (DagTriangulation* t : {&walking, &history, &scan})
+            EXPECT_EQ(FingerprintOf(*t, k.cloud), k.fingerprint) << k.name;
     EXPECT_TRUE(sink.messages.empty());
 }
 
 // Many small lattice clouds: every degenerate arrangement a few points can
 // take, each with a result that must not change, through storage kept from
-// the cloud before.
+// the cloud before, whichever way points are located and merged.
 TEST(TriangulationShortCuts, GiveTheRecordedResultsOnManySmallLatticeClouds) {
     CollectingSink sink;
-    DagTriangulation t(sink);
-    Fingerprint f;
-    for (std::uint32_t seed = 1; seed <= 400; ++seed) {
-        const int n = 3 + static_cast<int>(seed % 40);
-        const int side = 2 + static_cast<int>(seed % 7);
-        const Cloud c = Lattice(1000 + seed, n, side, side + 1, seed % 3 == 0 ? 1e-3 : 50);
-        AddResult(f, t, t.CalculateDagTri(c.x.data(), c.y.data(), c.Size()));
-    }
-    EXPECT_EQ(f.Value(), 5439060530865028247ull);
-}
-
-// Points one or two grid units apart over many blocks of cells, most of
-// them merging in chains that carry survivors across block edges.
-Cloud NearNeighbours(std::uint32_t seed) {
-    ModelRandom r;
-    r.Seed(seed);
-    Cloud c;
-    c.Add(0, 0);  // the box is 4.1 km: one grid unit is about 1 m
-    c.Add(4096, 4096);
-    const double x0 = r.Fraction() * 4000, y0 = r.Fraction() * 4000;
-    for (int i = 0; i < 600; ++i) {
-        const double px = x0 + r.Next() % 40 * 1.4;
-        c.Add(px, y0 + r.Next() % 40 * 1.4);
-    }
-    return c;
-}
-
-// The merge through cells and blocks gives what the plain scan gives.
-TEST(TriangulationShortCuts, MergingMatchesTheScanWhereMergesChain) {
-    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
-        const Cloud c = seed % 2 ? NearNeighbours(seed) : Chains(seed);
-        CollectingSink sink;
-        DagTriangulation byCell(sink), byScan(sink);
-        byScan.UseScanMerge(true);
-        EXPECT_EQ(FingerprintOf(byCell, c), FingerprintOf(byScan, c)) << "seed " << seed;
-        int merged = 0;
-        for (int w : byCell.Points().weight)
-            merged += w == 0;
-        EXPECT_GT(merged, c.Size() / 4) << "seed " << seed;
-    }
-}
-
-// Locating points by walks gives what the history alone gives, on the
-// awkward clouds (points on edges, on one circle, along lines, merged), on
-// many small lattices and on clouds whose order follows their position (a
-// spiral: each cell is filled by neighbours in turn).
-TEST(TriangulationShortCuts, WalksLocateWhatTheHistoryLocates) {
-    std::vector<Case> cases = Cases();
-    Cloud spiral;
-    for (int i = 0; i < 800; ++i) {
-        const double a = 0.05 * i, r = 3.0 * i;
-        spiral.Add(r * std::cos(a), r * std::sin(a));
-    }
-    cases.push_back({"spiral", spiral, 0});
-    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
-        const int side = 2 + static_cast<int>(seed % 9);
-        cases.push_back({"lattice",
-                         Lattice(2000 + seed, 5 + static_cast<int>(seed * 7 % 300), side, side + 2,
-                                 seed % 2 ? 1 : 25),
-                         0});
-    }
-    CollectingSink sink;
-    DagTriangulation walking(sink), history(sink);
+    DagTriangulation walking(sink), history(sink), scan(sink);
     history.UseHistoryOnly(true);
-    for (const Case& k : cases)
-        EXPECT_EQ(FingerprintOf(walking, k.cloud), FingerprintOf(history, k.cloud)) << k.name;
-    EXPECT_TRUE(sink.messages.empty());
-}
-
-// The one-product side test agrees with the full expansion in K, toward grid
-// points and outer points alike, on and off the line.
-TEST(TriangulationShortCuts, SideOfRayMatchesTheExpandedOrientation) {
-    ModelRandom r;
-    r.Seed(5);
-    auto coordinate = [&](bool line) { return GridCoordinate(r, line); };
-    for (int trial = 0; trial < 30000; ++trial) {
-        const bool line = trial % 3 == 1;  // f, v and q on the line y = x
-        const std::int64_t fx = coordinate(line), vx = coordinate(line), qx = coordinate(line);
-        const GridVertex f = GridPoint(fx, line ? fx : coordinate(false));
-        const GridVertex q = GridPoint(qx, line ? qx : coordinate(false));
-        const GridVertex v =
-            trial % 4 == 3 ? OuterVertex(trial % 3) : GridPoint(vx, line ? vx : coordinate(false));
-        const std::int64_t side = SideOfRay(Compact(f), Compact(v), Compact(q));
-        ASSERT_EQ((side > 0) - (side < 0), OrientExpanded(f, v, q)) << trial;
+    scan.UseScanMerge(true);
+    for (DagTriangulation* t : {&walking, &history, &scan}) {
+        Fingerprint f;
+        for (std::uint32_t seed = 1; seed <= 400; ++seed) {
+            const int n = 3 + static_cast<int>(seed % 40);
+            const int side = 2 + static_cast<int>(seed % 7);
+            const Cloud c = Lattice(1000 + seed, n, side, side + 1, seed % 3 == 0 ? 1e-3 : 50);
+            AddResult(f, *t, t->CalculateDagTri(c.x.data(), c.y.data(), c.Size()));
+        }
+        EXPECT_EQ(f.Value(), 5439060530865028247ull);
     }
 }
 
