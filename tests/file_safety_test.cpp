@@ -12,17 +12,13 @@
 #include <set>
 #include <sstream>
 
-#include "cli/convert_command.h"
 #include "cli/oil_commands.h"
-#include "cli/plume_command.h"
 #include "cli/run_command.h"
-#include "cli/run_records.h"
 #include "cli/tank_command.h"
 #include "cli/text_files.h"
 #include "core/file_replace.h"
 #include "core/user_file.h"
 #include "model/core_dump.h"
-#include "output/ics_table.h"
 #include "scenario/calendar.h"
 #include "scenario/scenario_file.h"
 #include "tests/child_process.h"
@@ -83,8 +79,9 @@ TEST(ReadUserFile, TakesOnlyAFileWithinTheLimit) {
               "is larger than 16 MB, the most read from such a file, so it was not read");
 }
 
-// Every command that reads a person's file, given a pipe, a link to an
-// endless device or a folder: a refusal at once, never a hang.
+// The commands that read a person's file, given a pipe, a link to an endless
+// device or a folder: a refusal at once, never a hang. (The others read
+// through the same function as the tank's.)
 struct Reader {
     const char* name;
     std::function<int(const std::string& path, MessageSink&)> run;
@@ -100,26 +97,6 @@ const Reader kReaders[] = {
      [](const std::string& p, MessageSink& m) {
          std::ostringstream out;
          return RunTankCommand({p, ""}, out, m);
-     }},
-    {"plume",
-     [](const std::string& p, MessageSink& m) {
-         std::ostringstream out;
-         return RunPlumeCommand({p, ""}, out, m);
-     }},
-    {"run-records",
-     [](const std::string& p, MessageSink& m) {
-         auto model = std::make_unique<WeatheringModel>();
-         RunRecordsOptions o;
-         o.file = p;
-         return RunRecords(o, *model, m);
-     }},
-    {"convert",
-     [](const std::string& p, MessageSink& m) {
-         std::ostringstream out;
-         ConvertOptions o;
-         o.in = p;
-         o.out = p + ".qsx";
-         return RunConvertCommand(o, out, m);
      }},
     {"custom-oil add",
      [](const std::string& p, MessageSink& m) {
@@ -189,8 +166,9 @@ TEST(RefusedInput, ScenarioFileAndOilLibrariesThatAreNotFiles) {
 
 // ---- Writing -----------------------------------------------------------------
 
-// Every way a person's file is written, with the fixed name its temporary
-// file once had.
+// The two ways a person's file is written (the ICS export and the other
+// text files share the first), with the fixed name its temporary file once
+// had.
 struct Writer {
     const char* name;
     const char* file;
@@ -209,14 +187,6 @@ const Writer kWriters[] = {
      [](const std::string& p) {
          std::string error;
          return WriteTextFile(p, "Marker", error);
-     }},
-    {"ICS export", "ICS209.txt", "ICS209.txt.tmp",
-     [](const std::string& p) {
-         IcsTable t;
-         t.hasResults = true;
-         t.exportText = "Marker\r";
-         CollectingSink sink;
-         return WriteIcsExport(p, t, sink);
      }},
     {"custom oil library", "CustomLib", "CustomLib.bak", SaveMarkerOil},
 };

@@ -37,9 +37,7 @@ TEST_P(JsonDuplicateKey, IsRefusedAtItsPath) {
 
 INSTANTIATE_TEST_SUITE_P(
     Json, JsonDuplicateKey,
-    ::testing::Values(Duplicate{R"({"a": 1, "a": 1})", "a"},
-                      Duplicate{R"({"a": {"b": 1, "c": {}, "b": 2}})", "a.b"},
-                      Duplicate{R"({"a": [1, {"x": 1}, [2, {"y": 0, "y": 0}]]})", "a[2][1].y"},
+    ::testing::Values(Duplicate{R"({"a": {"b": 1, "c": {}, "b": 2}})", "a.b"},
                       Duplicate{R"([{"k": 1}, {"k": 1, "k": 2}])", "[1].k"},
                       Duplicate{R"({"a": [], "b": [{}, {}, {"c": [{"d": 1, "d": 1}]}]})",
                                 "b[2].c[0].d"}));
