@@ -9,8 +9,6 @@
 #include "cli/custom_oil_json.h"
 #include "cli/records_json.h"
 #include "oil/custom_oil.h"
-#include "scenario/scenario_json.h"
-#include "scenario_fixture.h"
 
 namespace ormix {
 namespace {
@@ -59,13 +57,8 @@ TEST(JsonParse, TakesWhatIsStrictlyJson) {
 
 // Every JSON file the program reads refuses a key given twice, naming it.
 TEST(JsonParse, EveryReaderRefusesAKeyGivenTwice) {
-    const std::string twice = "this key is given twice";
     // The scenario's own sections: see the scenario JSON refusals.
-    auto doc = testing::NewLibraryDoc();
-    ScenarioLoadResult saved =
-        LoadScenarioJson(R"({"document": {"OilIndex": 1, "OilIndex": 2}})", *doc);
-    EXPECT_EQ(saved.path, "document.OilIndex");
-
+    const std::string twice = "this key is given twice";
     TankCalculatorInput tank;
     InputTank record;
     PageCheck tankCheck = LoadTankCalculator(
