@@ -8,9 +8,6 @@
 // The replacements below pair malloc with free, which the compiler cannot see.
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 
-#include <execinfo.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
@@ -28,14 +25,11 @@ namespace {
 // Allocations left before the one that fails (negative: none fails).
 std::atomic<long long> g_countdown{-1};
 std::atomic<int> g_failures{0};
-void* g_trace[24];  // the call stack of the allocation that failed
-int g_frames = 0;
 
 bool FailThisOne() {
     if (g_countdown.load(std::memory_order_relaxed) < 0) return false;
     if (g_countdown.fetch_sub(1, std::memory_order_relaxed) != 0) return false;
     g_failures.fetch_add(1, std::memory_order_relaxed);
-    g_frames = backtrace(g_trace, 24);
     return true;
 }
 
@@ -142,8 +136,6 @@ Outcome RunWithFailingAllocation(WeatheringModel& m, const Records& r, int threa
         out.ran = m.SetUp() && RunModel(m, {.coreDump = dump, .threads = threads});
     } catch (...) {
         out.escaped = true;
-        // Where the failed allocation was asked for (addresses for addr2line).
-        backtrace_symbols_fd(g_trace, g_frames, 2);
     }
     g_countdown = -1;
     out.failed = g_failures > 0;

@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -79,9 +78,9 @@ TEST(ReadUserFile, TakesOnlyAFileWithinTheLimit) {
               "is larger than 16 MB, the most read from such a file, so it was not read");
 }
 
-// The commands that read a person's file, given a pipe, a link to an endless
-// device or a folder: a refusal at once, never a hang. (The others read
-// through the same function as the tank's.)
+// The scenario loader and a command that reads a person's file, given a
+// pipe, a link to an endless device or a folder: a refusal at once, never a
+// hang. (The other commands read through the same function as the tank's.)
 struct Reader {
     const char* name;
     std::function<int(const std::string& path, MessageSink&)> run;
@@ -97,16 +96,6 @@ const Reader kReaders[] = {
      [](const std::string& p, MessageSink& m) {
          std::ostringstream out;
          return RunTankCommand({p, ""}, out, m);
-     }},
-    {"custom-oil add",
-     [](const std::string& p, MessageSink& m) {
-         std::ostringstream out;
-         CustomOilOptions o;
-         o.where.workDir = fs::path(p).parent_path().string();
-         o.action = "add";
-         o.json = p;
-         CustomOilIdState ids;
-         return RunCustomOil(o, ids, out, m);
      }},
 };
 
@@ -132,10 +121,8 @@ TEST_P(RefusedInput, AtOnceWithTheReason) {
 
 std::string RefusedInputName(const ::testing::TestParamInfo<std::tuple<Reader, Planted>>& info) {
     static const char* const kPlanted[] = {"_pipe", "_link_to_dev_zero", "_folder"};
-    std::string n = std::get<0>(info.param).name;
-    std::replace_if(
-        n.begin(), n.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
-    return n + kPlanted[static_cast<int>(std::get<1>(info.param))];
+    return std::get<0>(info.param).name +
+           std::string(kPlanted[static_cast<int>(std::get<1>(info.param))]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, RefusedInput,
