@@ -1,8 +1,8 @@
-// libFuzzer target: any bytes as a cloud of particle positions. The
-// triangulation must not crash or report a failure; locating points by walks
-// must give exactly what the history alone gives, and the merge through cells
-// exactly what the plain scan gives. (What makes a triangulation right is
-// checked by the tests, on random, clustered and lattice clouds.)
+// libFuzzer target: any bytes as a cloud of particle positions (not numbers,
+// infinities, huge and tiny values, many points on one line or circle). The
+// triangulation must not crash, overflow or report a failure. (What makes it
+// right, and its short cuts equal to the plain ways, is checked by the
+// triangulation test on recorded awkward clouds.)
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -46,21 +46,6 @@ void ReadCloud(const std::uint8_t* data, std::size_t size, std::vector<double>& 
     }
 }
 
-bool SameResult(const ormix::DagTriangulation& a, int countA, const ormix::DagTriangulation& b,
-                int countB) {
-    if (countA != countB) return false;
-    const auto& ta = a.Triangles();
-    const auto& tb = b.Triangles();
-    if (ta.size() != tb.size()) return false;
-    for (std::size_t i = 0; i < ta.size(); ++i)
-        for (int k = 0; k < 3; ++k)
-            if (ta[i].corner[k] != tb[i].corner[k] || ta[i].neighbour[k] != tb[i].neighbour[k])
-                return false;
-    const ormix::DagPoints &pa = a.Points(), &pb = b.Points();
-    return pa.gx == pb.gx && pa.gy == pb.gy && pa.weight == pb.weight &&
-           pa.mergedInto == pb.mergedInto;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -68,16 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReadCloud(data, size, x, y);
     const int n = static_cast<int>(x.size());
     ormix::CollectingSink sink;
-    ormix::DagTriangulation walking(sink), history(sink);
-    history.UseHistoryOnly(true);
-    const int count = walking.CalculateDagTri(x.data(), y.data(), n);
+    ormix::DagTriangulation t(sink);
+    const int count = t.CalculateDagTri(x.data(), y.data(), n);
     Check(sink.messages.empty());
-    Check(SameResult(walking, count, history, history.CalculateDagTri(x.data(), y.data(), n)));
-    if (n <= 1500) {
-        ormix::DagTriangulation scan(sink);
-        scan.UseScanMerge(true);
-        Check(SameResult(walking, count, scan, scan.CalculateDagTri(x.data(), y.data(), n)));
-    }
-    Check(sink.messages.empty());
+    Check(count == static_cast<int>(t.Triangles().size()));
     return 0;
 }

@@ -172,18 +172,5 @@ TEST(SmokePlumeDialog, ReportNamesTheDefaultOilAndTheEntriesAsTyped) {
     EXPECT_EQ(PlumeReportLines(in, r), expected);
 }
 
-TEST(SmokePlumeDialog, StartsFromTheScenariosAverageWind) {
-    InputWindWave w;
-    w.num = 3;
-    w.speedUnits = 2;
-    w.speed[0] = 10;
-    w.speed[1] = 20;
-    w.speed[2] = 30;
-    PlumeSlotValues s;
-    DefaultPlumeWind(w, s);
-    EXPECT_EQ(s.windSpeed, 20);
-    EXPECT_EQ(s.windUnit, 1);
-}
-
 }  // namespace
 }  // namespace ormix
