@@ -16,7 +16,6 @@
 #include <tuple>
 
 #include "model/run.h"
-#include "model/spreading.h"
 #include "tests/model_fixture.h"
 #include "tests/temp_dir.h"
 
@@ -101,13 +100,11 @@ using testing::Records;
 // bookkeeping never takes the failing allocation.
 class FixedSink final : public MessageSink {
 public:
-    void Show(MessageKind kind, const std::string& text) override {
+    void Show(MessageKind kind, const std::string&) override {
         ++count;
         errors += kind == MessageKind::Error;
-        spreadOutOfMemory |= text == "Error: Out of Memory (Spread)";
     }
     int count = 0, errors = 0;
-    bool spreadOutOfMemory = false;
 };
 
 // A short run that takes every path of the engine's storage: an
@@ -187,24 +184,6 @@ TEST_P(AllocationFailureTest, EveryFailingAllocationEndsInAMessageOrTheSameResul
 
 INSTANTIATE_TEST_SUITE_P(Runs, AllocationFailureTest,
                          ::testing::Combine(::testing::Values(1, 2), ::testing::Bool()));
-
-TEST(AllocationFailure, SpreadingWithoutStorageSaysSoAndFillsNoArea) {
-    FixedSink sink;
-    auto m = testing::NewModel(&sink);
-    ASSERT_TRUE(testing::SetUpFrom(*m, Records(6).Instant(500)));
-    for (int i = 0; i < m->les.numLEs; ++i)
-        for (int h = 0; h < kHours; ++h)
-            m->les.le[i].area[h] = -1;
-    g_failures = 0;
-    g_countdown = 0;
-    Spread(*m);
-    g_countdown = -1;
-    ASSERT_EQ(g_failures, 1);
-    EXPECT_TRUE(sink.spreadOutOfMemory);
-    for (int i = 0; i < m->les.numLEs; ++i)
-        for (int h = 0; h < kHours; ++h)
-            ASSERT_EQ(m->les.le[i].area[h], -1) << "LE " << i << " hour " << h;
-}
 
 }  // namespace
 }  // namespace ormix

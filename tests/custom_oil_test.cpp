@@ -232,8 +232,10 @@ TEST_F(ActionTest, NewOilsGetTheirIdentifierAndAreSavedAtTheEnd) {
 }
 
 // Another program saved an oil under the ID this one was given: this one
-// takes another ID, and both oils are kept.
-TEST_F(ActionTest, ANewOilWhoseIdWasTakenMeanwhileTakesAnother) {
+// takes another ID, and both oils are kept. Then the other program removes
+// this one's oil while it is edited: it is not saved, and the message says
+// so rather than blaming the file.
+TEST_F(ActionTest, OilsChangedByAnotherProgramMeanwhile) {
     OilLibrary theirs(dir.Path(), "CustomLib");
     ValidCrude(theirs);
     theirs.SetFieldText(kOilName, "Theirs");
@@ -249,19 +251,10 @@ TEST_F(ActionTest, ANewOilWhoseIdWasTakenMeanwhileTakesAnother) {
     EXPECT_EQ(check.Summaries()[0].oilId, "C1");
     EXPECT_NE(check.Summaries()[1].oilId, "C1");
     EXPECT_FALSE(check.Summaries()[1].oilId.empty());
-}
 
-// An oil that another program removed while it was edited is not saved, and
-// the message says so rather than blaming the file.
-TEST_F(ActionTest, SavingAnOilRemovedMeanwhileSaysItIsGone) {
-    ValidCrude(custom);
-    custom.SetFieldText(kOilId, "C1");
-    ASSERT_TRUE(SaveCustomOil(custom, -1, messages));
-    const long position = custom.Summaries().at(0).position;
+    const long position = custom.Summaries().at(1).position;
     ASSERT_TRUE(StartEditCustomOil(custom, position, messages));
-    OilLibrary theirs(dir.Path(), "CustomLib");
-    ASSERT_EQ(theirs.Load(), kTableOk);
-    ASSERT_EQ(theirs.DeleteRecord(theirs.Summaries().at(0).position), kTableOk);
+    ASSERT_EQ(check.DeleteRecord(check.Summaries().at(1).position), kTableOk);
     EXPECT_FALSE(SaveCustomOil(custom, position, messages));
     EXPECT_EQ(messages.messages.back().text, kOilGoneSaveMessage);
 }

@@ -262,19 +262,15 @@ std::string OilJson(const std::string& name) {
                "kinematicViscosity1Temp": 15})";
 }
 
-int RunCustom(const std::string& dir, const std::string& action, const std::string& oil,
-              const std::string& json, std::string* said = nullptr) {
+int AddCustomOil(const std::string& dir, const std::string& json) {
     CustomOilOptions o;
     o.where.workDir = dir;
-    o.action = action;
-    o.oil = oil;
+    o.action = "add";
     o.json = json;
     CustomOilIdState ids;
     std::ostringstream out;
     CollectingSink sink;
-    int rc = RunCustomOil(o, ids, out, sink);
-    if (said) *said = out.str() + (sink.messages.empty() ? "" : sink.messages[0].text);
-    return rc;
+    return RunCustomOil(o, ids, out, sink);
 }
 
 TEST(ConcurrentCustomOils, WritersAtOnceLoseNoOilAndClaimNoFalseSuccess) {
@@ -299,7 +295,7 @@ TEST(ConcurrentCustomOils, WritersAtOnceLoseNoOilAndClaimNoFalseSuccess) {
                 std::string claimed;
                 for (int i = 0; i < kEach; ++i) {
                     std::string name = std::to_string(w) + "-" + std::to_string(i);
-                    if (RunCustom(dir.Path(), "add", "", dir.File(name + ".json")) == 0)
+                    if (AddCustomOil(dir.Path(), dir.File(name + ".json")) == 0)
                         claimed += "New " + name + "\n";
                 }
                 return claimed;

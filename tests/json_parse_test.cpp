@@ -4,7 +4,6 @@
 
 #include <functional>
 
-#include "calculators/plume_json.h"
 #include "calculators/tank_json.h"
 #include "cli/custom_oil_json.h"
 #include "cli/records_json.h"
@@ -64,10 +63,6 @@ TEST(JsonParse, EveryReaderRefusesAKeyGivenTwice) {
     PageCheck tankCheck = LoadTankCalculator(
         R"({"step2": {"choice": "amount", "amount": 5, "amount": 50}})", tank, record);
     EXPECT_EQ(tankCheck.message.rfind("step2.amount: " + twice, 0), 0u) << tankCheck.message;
-
-    PlumeDialogInput plume;
-    PageCheck plumeCheck = LoadSmokePlume(R"({"burn": {"area": 1, "area": 2}})", plume);
-    EXPECT_EQ(plumeCheck.message.rfind("burn.area: " + twice, 0), 0u) << plumeCheck.message;
 
     TableFile oil("unused", oilfield::kColumnNames, oilfield::kNamedFields, oilfield::kFieldCount);
     std::string error;

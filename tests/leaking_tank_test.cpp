@@ -160,24 +160,10 @@ TEST(LeakingTank, ReleaseLongerThan120HoursIsCutButItsDurationIsNot) {
     EXPECT_LT(o.total, CurveVolume(o.tank) * 0.99);
 }
 
-TEST(LeakingTank, PreparationConvertsFeetGallonsAndInches) {
+// Unset sizes stay unset instead of becoming products of -999. (The units
+// are converted in the tank wizard's feet, inches and barrels test.)
+TEST(LeakingTank, PreparationLeavesUnsetSizesUnset) {
     TankModel t;
-    PrepareTankModel(t, {.tHeight = 10,
-                         .tWidth = 10,
-                         .tLength = 10,
-                         .tUnits = 2,
-                         .oVol = 1000,
-                         .oUnits = 2,
-                         .hDiam = 2,
-                         .hArea = 3,
-                         .hUnits = 4,
-                         .Cd = 0.5});
-    EXPECT_NEAR(t.bottomArea, 3.048 * 3.048, 1e-12);
-    EXPECT_NEAR(t.oilVolume, 3.785411784, 1e-12);
-    EXPECT_NEAR(t.holeArea, 3 * 0.00064516, 1e-15);
-    EXPECT_EQ(t.dischargeCoefficient, 0.5);
-
-    // Unset sizes stay unset instead of becoming products of -999.
     InputTank empty;
     PrepareTankModel(t, empty);
     EXPECT_EQ(t.bottomArea, NoData);

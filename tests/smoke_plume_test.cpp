@@ -116,7 +116,7 @@ TEST(SmokePlume, NegativeOrMissingInputsFail) {
     EXPECT_EQ(status([](Burn& b) { b.rho = -1; }), 0);
 }
 
-TEST(SmokePlumeDialog, AirTemperatureBoundsInTheUnitTyped) {
+TEST(SmokePlumeDialog, AirTemperatureBoundsInTheUnitTypedWindAndLoc) {
     // Temperature, unit (0 deg F, 1 deg C), the limit passed (empty: accepted).
     const std::tuple<double, int, std::string> cases[] = {
         {38.9, 1, ""}, {39, 1, "above 38 degrees C"},
@@ -132,21 +132,11 @@ TEST(SmokePlumeDialog, AirTemperatureBoundsInTheUnitTyped) {
                                      " air temperature.");
         }
     }
-}
-
-TEST(SmokePlumeDialog, WindAndLocChecks) {
-    PlumeSlotValues s{150, 60, 0, 10, 0};
-    for (double wind : {NoData, 0.0}) {
-        s.windSpeed = wind;
-        PageCheck c = CheckPlumeInputs(s);
-        EXPECT_FALSE(c.accepted);
-        EXPECT_EQ(c.message.rfind("Problem with the Input.\n\n", 0), 0u);
-    }
-    s.windSpeed = 10;
-    for (double loc : {NoData, 0.0}) {
-        s.loc = loc;
-        EXPECT_FALSE(CheckPlumeInputs(s).accepted) << loc;
-    }
+    // A wind and a LOC must be given, and above zero.
+    for (const PlumeSlotValues& s :
+         {PlumeSlotValues{150, 60, 0, NoData, 0}, PlumeSlotValues{150, 60, 0, 0, 0},
+          PlumeSlotValues{NoData, 60, 0, 10, 0}, PlumeSlotValues{0, 60, 0, 10, 0}})
+        EXPECT_EQ(CheckPlumeInputs(s).message.rfind("Problem with the Input.\n\n", 0), 0u);
 }
 
 TEST(SmokePlumeDialog, ReportNamesTheDefaultOilAndTheEntriesAsTyped) {
