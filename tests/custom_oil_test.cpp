@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(EnteredValues, AreStoredInTheLibrarysUnits) {
     using K = EntryKind;
-    const auto C = TemperatureUnit::Celsius, F = TemperatureUnit::Fahrenheit;
+    const auto C = TemperatureUnit::Celsius;
     EXPECT_EQ(StoredNumberText(K::Tension, 23, C), "0.023");
     EXPECT_EQ(StoredNumberText(K::Density, 0.8765, C), "876.5");
     EXPECT_EQ(StoredNumberText(K::Kinematic, 10, C), "1e-05");
@@ -128,7 +128,6 @@ TEST(EnteredValues, AreStoredInTheLibrarysUnits) {
     SetEnteredNumber(r, *pour, -7, C);
     EXPECT_EQ(r.FieldText(kPourPointMin), "266.150000");
     EXPECT_EQ(r.FieldText(kPourPointMax), "266.150000");
-    EXPECT_DOUBLE_EQ(*EnteredNumber(r, *pour, F), 19.4);
     const CustomOilItem* kv = FindCustomOilItem("kinematicViscosity2");
     ASSERT_NE(kv, nullptr);
     SetEnteredNumber(r, *kv, 12.5, C);
@@ -137,10 +136,9 @@ TEST(EnteredValues, AreStoredInTheLibrarysUnits) {
 
 TEST(Identifiers, SixteenHexDigitsUniqueWithinOneSecond) {
     CustomOilIdState ids;
-    std::string a = MakeCustomOilId(ids, 0x5F000000, 0x1234);
-    std::string b = MakeCustomOilId(ids, 0x5F000000, 0x9999);  // the first clock value stays
-    EXPECT_EQ(a, "C5F00000012340001");
-    EXPECT_EQ(b, "C5F00000012340002");
+    EXPECT_EQ(MakeCustomOilId(ids, 0x5F000000, 0x1234), "C5F00000012340001");
+    // The first clock value stays.
+    EXPECT_EQ(MakeCustomOilId(ids, 0x5F000000, 0x9999), "C5F00000012340002");
 
     // An identifier already held by a library oil is not handed out again.
     TempDir dir;
@@ -203,22 +201,12 @@ struct ActionTest : ::testing::Test {
     CollectingSink messages;
 };
 
+// (A copy of a library oil is added by the command tests.)
 TEST_F(ActionTest, NewOilsGetTheirIdentifierAndAreSavedAtTheEnd) {
-    testing::WriteFile(dir.File("OilLib"),
-                       "1.0\t01/01/2024\tormix\nOil Name\tORMIX Oil ID\tAPI\tLocation\n"
-                       "Library Oil\tL1\t30\tGulf\n");
-    OilLibrary oilLib(dir.Path(), "OilLib");
-    ASSERT_EQ(oilLib.Load(), kTableOk);
-    ASSERT_TRUE(StartNewCustomOil(custom, NewCustomOil::CopyOfLibraryOil, &oilLib,
-                                  oilLib.Summaries().at(0).position, "C1", messages));
-    EXPECT_EQ(custom.FieldText(kOilId), "C1");
-    EXPECT_EQ(custom.FieldText(kLocation), "Gulf");
-    // The library oil lacks a viscosity (refused oils: see the command tests).
-    custom.SetFieldText(DynamicViscosity(1), "0.01");
-    custom.SetFieldText(RefTemp(DynamicViscosity(1)), "288.15");
+    ValidCrude(custom);
+    custom.SetFieldText(kOilId, "C1");
+    custom.SetFieldText(kLocation, "Gulf");
     ASSERT_TRUE(SaveCustomOil(custom, -1, messages));
-    ASSERT_EQ(custom.Summaries().size(), 1u);
-
     ASSERT_TRUE(StartNewCustomOil(custom, NewCustomOil::CopyOfCustomOil, nullptr,
                                   custom.Summaries().at(0).position, "C2", messages));
     custom.SetFieldText(kOilName, "Second");

@@ -17,10 +17,6 @@ struct Duplicate {
     const char* path;
 };
 
-std::ostream& operator<<(std::ostream& os, const Duplicate& d) {
-    return os << d.json;
-}
-
 class JsonDuplicateKey : public ::testing::TestWithParam<Duplicate> {};
 
 TEST_P(JsonDuplicateKey, IsRefusedAtItsPath) {

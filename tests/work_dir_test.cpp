@@ -122,16 +122,6 @@ TEST(WorkDirRule, DataDirectoryFromTheEnvironment) {
     EXPECT_EQ(UserDataDir(nullptr, "home"), "");
 }
 
-// An unpacked package finds its files beside its programs wherever it lies;
-// the install directory is the fallback.
-TEST(WorkDirRule, InstalledFilesBesideTheProgramFirst) {
-    Layout l;
-    const std::string program = l.root.File("usr/bin/ormix");
-    EXPECT_EQ(InstalledDataDir(program, "/nowhere"), l.installed);
-    EXPECT_EQ(InstalledDataDir(l.root.File("elsewhere/ormix"), l.installed), l.installed);
-    EXPECT_EQ(InstalledDataDir(l.root.File("elsewhere/ormix"), "/nowhere"), "");
-}
-
 // ---- The command without --workdir --------------------------------------------
 
 struct Chosen {
