@@ -31,8 +31,6 @@ using testing::ReadFile;
 using testing::TempDir;
 using testing::WriteFile;
 
-const std::string kSource = ORMIX_SOURCE_DIR;
-
 std::vector<std::string> FilesIn(const std::string& dir) {
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(dir))
@@ -209,12 +207,12 @@ std::string RunWithFullDisk(const std::string& dir, long long bytes) {
     return testing::InChild(
                [&] {
                    auto doc = std::make_unique<CSpillDoc>(MakeLocalTime(2026, 1, 1, 0), dir,
-                                                          kSource + "/data/OilLib");
+                                                          ORMIX_SOURCE_DIR "/data/OilLib");
                    CollectingSink sink;
                    doc->sink = &sink;
                    doc->runSeed = 1;
-                   if (!LoadScenarioFile(kSource + "/examples/scenarios/open-sea-crude.json", *doc,
-                                         sink))
+                   if (!LoadScenarioFile(ORMIX_SOURCE_DIR "/examples/scenarios/open-sea-crude.json",
+                                         *doc, sink))
                        return std::string("not loaded");
                    std::string out = doc->Solve() ? "solved" : "failed";
                    const WeatheringModel& m = doc->Model();
