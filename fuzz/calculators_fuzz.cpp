@@ -1,9 +1,7 @@
-// libFuzzer target: the two calculators from any bytes. The first byte
-// picks the leaking tank ('T') or the smoke plume (anything else); the rest
-// is read as the calculator's JSON file. What is refused must say why; what
-// is accepted is computed, and every figure it reports must be a finite
-// number: the tank's release, its duration and both curves, the plume's
-// envelopes and heights.
+// libFuzzer target: the leaking tank (first byte 'T') or the smoke plume,
+// from the rest read as the calculator's JSON file. What is refused must say
+// why; what is accepted is computed, and every figure it reports (the tank's
+// release, duration and curves, the plume's envelopes and heights) finite.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
-// libFuzzer target: any bytes as an oil library file. Loads it, then reads
-// every oil's record by its position (and one position taken from the
-// input), and builds from each record everything the program derives from
-// it: the summaries, the scenario's texts, the model record, the checks of a
-// custom oil and the property display. Nothing may crash, hang or leak.
+// libFuzzer target: any bytes as an oil library file. Loads it, reads every
+// oil's record (and one at a position taken from the input) and builds from
+// each all the program derives: the summaries, the scenario's texts, the
+// model record, the custom oil checks and the property display. Nothing may
+// crash, hang or leak.
 #include <unistd.h>
 
 #include <cstddef>

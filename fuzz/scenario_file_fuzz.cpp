@@ -1,9 +1,8 @@
-// libFuzzer target: any bytes as a scenario file (.qsx). The reader must
-// refuse what is not one scenario without crashing, hanging, leaking or
-// allocating from an unchecked length; what it takes must write back to a
-// file that reads back to the same bytes, convert to JSON and back without
-// losing a bit, and be usable by the dialogs, the input dump and the checks a
-// run makes before it starts.
+// libFuzzer target: any bytes as a scenario file (.qsx). What is not one
+// scenario is refused without a crash, hang, leak or allocation from an
+// unchecked length; what is taken must write back to the same bytes, go to
+// JSON and back without losing a bit, and suit the dialogs, the input dump
+// and the checks that begin a run.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,7 @@
-// libFuzzer target: any bytes as a JSON scenario, loaded against the
-// bundled oil library. A refused scenario must leave the document exactly
-// as it was and say why; an accepted one must run to results (or end with a
-// message) and give a budget in which no quantity is NaN, every amount lies
-// within the oil released, and the oil is accounted for.
+// libFuzzer target: any bytes as a JSON scenario with the bundled oil
+// library. A refused one must leave the document as it was and say why; an
+// accepted one must run to results (or end with a message) whose budget has
+// no NaN, no amount beyond the oil released, and every drop accounted for.
 #include <unistd.h>
 
 #include <cmath>

@@ -1,10 +1,8 @@
-// libFuzzer target: any bytes as a cloud of particle positions. The
-// triangulation must not crash or report a failure; locating points by walks
-// must give exactly what the history alone gives, and the merge through cells
-// exactly what the plain scan gives; every triangle must be counter-clockwise
-// with corners among the surviving points, its neighbours must name it back
-// across the same edge, and no neighbour's far corner may lie inside its
-// circumcircle (which makes the whole triangulation Delaunay).
+// libFuzzer target: any bytes as a cloud of particle positions (not numbers,
+// infinities, huge and tiny values, many points on one line or circle). The
+// triangulation must not crash, overflow or report a failure. (What makes it
+// right, and its short cuts equal to the plain ways, is checked by the
+// triangulation test on recorded awkward clouds.)
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +11,6 @@
 #include <vector>
 
 #include "core/messages.h"
-#include "model/grid_predicates.h"
 #include "model/triangulation.h"
 
 namespace {
@@ -49,52 +46,6 @@ void ReadCloud(const std::uint8_t* data, std::size_t size, std::vector<double>& 
     }
 }
 
-bool SameResult(const ormix::DagTriangulation& a, int countA, const ormix::DagTriangulation& b,
-                int countB) {
-    if (countA != countB) return false;
-    const auto& ta = a.Triangles();
-    const auto& tb = b.Triangles();
-    if (ta.size() != tb.size()) return false;
-    for (std::size_t i = 0; i < ta.size(); ++i)
-        for (int k = 0; k < 3; ++k)
-            if (ta[i].corner[k] != tb[i].corner[k] || ta[i].neighbour[k] != tb[i].neighbour[k])
-                return false;
-    const ormix::DagPoints &pa = a.Points(), &pb = b.Points();
-    return pa.gx == pb.gx && pa.gy == pb.gy && pa.weight == pb.weight &&
-           pa.mergedInto == pb.mergedInto;
-}
-
-ormix::GridVertex At(const ormix::DagPoints& p, int i) {
-    return ormix::GridPoint(p.gx[i], p.gy[i]);
-}
-
-void CheckTriangles(const ormix::DagTriangulation& t, int n) {
-    const auto& tris = t.Triangles();
-    const ormix::DagPoints& p = t.Points();
-    const int count = static_cast<int>(tris.size());
-    for (int i = 0; i < count; ++i) {
-        const ormix::DagTriangle& d = tris[i];
-        for (int k = 0; k < 3; ++k)
-            Check(d.corner[k] >= 0 && d.corner[k] < n && p.Live(d.corner[k]));
-        const ormix::GridVertex a = At(p, d.corner[0]), b = At(p, d.corner[1]),
-                                c = At(p, d.corner[2]);
-        Check(ormix::Orient(a, b, c) > 0);
-        for (int k = 0; k < 3; ++k) {
-            const int u = d.neighbour[k];
-            if (u < 0) continue;
-            Check(u < count);
-            const int from = d.corner[k], to = d.corner[(k + 1) % 3];
-            const ormix::DagTriangle& e = tris[u];
-            int j = 0;
-            while (j < 3 && !(e.corner[j] == to && e.corner[(j + 1) % 3] == from))
-                ++j;
-            Check(j < 3 && e.neighbour[j] == i);
-            const int far = e.corner[(j + 2) % 3];
-            Check(ormix::InCircle(a, b, c, At(p, far)) <= 0);
-        }
-    }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -102,17 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReadCloud(data, size, x, y);
     const int n = static_cast<int>(x.size());
     ormix::CollectingSink sink;
-    ormix::DagTriangulation walking(sink), history(sink);
-    history.UseHistoryOnly(true);
-    const int count = walking.CalculateDagTri(x.data(), y.data(), n);
+    ormix::DagTriangulation t(sink);
+    const int count = t.CalculateDagTri(x.data(), y.data(), n);
     Check(sink.messages.empty());
-    Check(SameResult(walking, count, history, history.CalculateDagTri(x.data(), y.data(), n)));
-    if (n <= 1500) {
-        ormix::DagTriangulation scan(sink);
-        scan.UseScanMerge(true);
-        Check(SameResult(walking, count, scan, scan.CalculateDagTri(x.data(), y.data(), n)));
-    }
-    Check(sink.messages.empty());
-    if (n >= 3) CheckTriangles(walking, n);
+    Check(count == static_cast<int>(t.Triangles().size()));
     return 0;
 }

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <regex>
 #include <string>
 
 #include "cli/custom_oil_json.h"
@@ -64,7 +63,7 @@ auto Set(int field, const char* text) {
 INSTANTIATE_TEST_SUITE_P(
     Rules, Validation,
     ::testing::Values(
-        RuleCase{"valid crude", [](TableFile&) {}, 0}, RuleCase{"no name", Set(kOilName, ""), 1},
+        RuleCase{"valid crude", [](TableFile&) {}, 0},
         RuleCase{"blank name", Set(kOilName, "   "), 1},
         RuleCase{"blanks then a comma", Set(kOilName, "  , Lab"), 2},
         RuleCase{"comma after the name", Set(kOilName, "Oil, Lab"), 0},
@@ -94,7 +93,6 @@ INSTANTIATE_TEST_SUITE_P(
                      r.SetFieldText(DynamicViscosity(1), "0");
                  },
                  0},
-        RuleCase{"refined without cuts", Set(kProductType, "Refined"), 12},
         RuleCase{"refined with two cuts", Cuts({{"400", "0.3"}, {"600", "0.95"}}, "refined"), 12},
         RuleCase{"a cut without its fraction", Cuts({{"400", "0.3"}, {"600", ""}}), 13},
         RuleCase{"last cut 85% at 280 C", Cuts({{"400", "0.3"}, {"553.15", "0.85"}}), 0},
@@ -114,26 +112,14 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-TEST(ValidationTexts, RuleTextsAreTheSystemsOwn) {
-    EXPECT_STREQ(CustomOilRuleText(14),
-                 "Please check the distillation cut data. The last cut must be either (a) "
-                 "greater than 90%, or (b) greater than 275 degrees C (527 deg F).");
-    EXPECT_STREQ(CustomOilRuleText(9), CustomOilRuleText(11));
-    for (int rule = 1; rule <= 15; ++rule)
-        EXPECT_STRNE(CustomOilRuleText(rule), "") << rule;
-}
-
 TEST(EnteredValues, AreStoredInTheLibrarysUnits) {
     using K = EntryKind;
-    const auto C = TemperatureUnit::Celsius, F = TemperatureUnit::Fahrenheit;
-    EXPECT_EQ(StoredNumberText(K::Number, 30.5, C), "30.5");
-    EXPECT_EQ(StoredNumberText(K::Percent, 12.5, C), "0.125");
+    const auto C = TemperatureUnit::Celsius;
     EXPECT_EQ(StoredNumberText(K::Tension, 23, C), "0.023");
     EXPECT_EQ(StoredNumberText(K::Density, 0.8765, C), "876.5");
     EXPECT_EQ(StoredNumberText(K::Kinematic, 10, C), "1e-05");
     EXPECT_EQ(StoredNumberText(K::Dynamic, 25, C), "0.025");
     EXPECT_EQ(StoredNumberText(K::Temperature, 15, C), "288.150000");
-    EXPECT_EQ(StoredNumberText(K::Temperature, 59, F), "288.150000");
     EXPECT_EQ(StoredNumberText(K::Density, std::nullopt, C), "");
 
     TableFile r("unused", kColumnNames, kNamedFields, kFieldCount);
@@ -142,23 +128,17 @@ TEST(EnteredValues, AreStoredInTheLibrarysUnits) {
     SetEnteredNumber(r, *pour, -7, C);
     EXPECT_EQ(r.FieldText(kPourPointMin), "266.150000");
     EXPECT_EQ(r.FieldText(kPourPointMax), "266.150000");
-    EXPECT_DOUBLE_EQ(*EnteredNumber(r, *pour, F), 19.4);
     const CustomOilItem* kv = FindCustomOilItem("kinematicViscosity2");
     ASSERT_NE(kv, nullptr);
-    EXPECT_EQ(kv->field, KinematicViscosity(2));
     SetEnteredNumber(r, *kv, 12.5, C);
-    EXPECT_NEAR(*EnteredNumber(r, *kv, C), 12.5, 1e-9);
-    ASSERT_NE(FindCustomOilItem("cut15Percent"), nullptr);
-    EXPECT_EQ(FindCustomOilItem("cut15Percent")->field, CutFraction(15));
+    EXPECT_EQ(r.FieldText(KinematicViscosity(2)), "1.25e-05");
 }
 
 TEST(Identifiers, SixteenHexDigitsUniqueWithinOneSecond) {
     CustomOilIdState ids;
-    std::string a = MakeCustomOilId(ids, 0x5F000000, 0x1234);
-    std::string b = MakeCustomOilId(ids, 0x5F000000, 0x9999);  // the first clock value stays
-    EXPECT_EQ(a, "C5F00000012340001");
-    EXPECT_EQ(b, "C5F00000012340002");
-    EXPECT_TRUE(std::regex_match(a, std::regex("C[0-9A-F]{16}")));
+    EXPECT_EQ(MakeCustomOilId(ids, 0x5F000000, 0x1234), "C5F00000012340001");
+    // The first clock value stays.
+    EXPECT_EQ(MakeCustomOilId(ids, 0x5F000000, 0x9999), "C5F00000012340002");
 
     // An identifier already held by a library oil is not handed out again.
     TempDir dir;
@@ -190,8 +170,7 @@ TEST(CustomOilJson, RefusesBadRecordsNamingTheKey) {
         const char* error;
     };
     for (Bad bad :
-         {Bad{"[1]", "expected a JSON object"}, Bad{"{", "not valid JSON: "},
-          Bad{R"({"colour": "red"})", "colour: unknown key"},
+         {Bad{"[1]", "expected a JSON object"}, Bad{R"({"colour": "red"})", "colour: unknown key"},
           Bad{R"({"api": "30"})", "api: expected a number"},
           Bad{R"({"name": 3})", "name: expected a text"},
           Bad{R"({"name": "a\tb"})", "name: a text cannot hold a tab or a line break"},
@@ -222,28 +201,12 @@ struct ActionTest : ::testing::Test {
     CollectingSink messages;
 };
 
+// (A copy of a library oil is added by the command tests.)
 TEST_F(ActionTest, NewOilsGetTheirIdentifierAndAreSavedAtTheEnd) {
-    testing::WriteFile(dir.File("OilLib"),
-                       "1.0\t01/01/2024\tormix\nOil Name\tORMIX Oil ID\tAPI\tLocation\n"
-                       "Library Oil\tL1\t30\tGulf\n");
-    OilLibrary oilLib(dir.Path(), "OilLib");
-    ASSERT_EQ(oilLib.Load(), kTableOk);
-    ASSERT_TRUE(StartNewCustomOil(custom, NewCustomOil::CopyOfLibraryOil, &oilLib,
-                                  oilLib.Summaries().at(0).position, "C1", messages));
-    EXPECT_EQ(custom.FieldText(kOilId), "C1");
-    EXPECT_EQ(custom.FieldText(kLocation), "Gulf");
-    // The library oil lacks a viscosity: the check stops it with its text.
-    EXPECT_FALSE(SaveCustomOil(custom, -1, messages));
-    EXPECT_TRUE(messages.Contains(
-        "Problem with the Input\n\nPlease enter the fresh oil viscosity. ORMIX requires this "
-        "property."));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("CustomLib")));
-
-    custom.SetFieldText(DynamicViscosity(1), "0.01");
-    custom.SetFieldText(RefTemp(DynamicViscosity(1)), "288.15");
+    ValidCrude(custom);
+    custom.SetFieldText(kOilId, "C1");
+    custom.SetFieldText(kLocation, "Gulf");
     ASSERT_TRUE(SaveCustomOil(custom, -1, messages));
-    ASSERT_EQ(custom.Summaries().size(), 1u);
-
     ASSERT_TRUE(StartNewCustomOil(custom, NewCustomOil::CopyOfCustomOil, nullptr,
                                   custom.Summaries().at(0).position, "C2", messages));
     custom.SetFieldText(kOilName, "Second");
@@ -257,8 +220,10 @@ TEST_F(ActionTest, NewOilsGetTheirIdentifierAndAreSavedAtTheEnd) {
 }
 
 // Another program saved an oil under the ID this one was given: this one
-// takes another ID, and both oils are kept.
-TEST_F(ActionTest, ANewOilWhoseIdWasTakenMeanwhileTakesAnother) {
+// takes another ID, and both oils are kept. Then the other program removes
+// this one's oil while it is edited: it is not saved, and the message says
+// so rather than blaming the file.
+TEST_F(ActionTest, OilsChangedByAnotherProgramMeanwhile) {
     OilLibrary theirs(dir.Path(), "CustomLib");
     ValidCrude(theirs);
     theirs.SetFieldText(kOilName, "Theirs");
@@ -274,19 +239,10 @@ TEST_F(ActionTest, ANewOilWhoseIdWasTakenMeanwhileTakesAnother) {
     EXPECT_EQ(check.Summaries()[0].oilId, "C1");
     EXPECT_NE(check.Summaries()[1].oilId, "C1");
     EXPECT_FALSE(check.Summaries()[1].oilId.empty());
-}
 
-// An oil that another program removed while it was edited is not saved, and
-// the message says so rather than blaming the file.
-TEST_F(ActionTest, SavingAnOilRemovedMeanwhileSaysItIsGone) {
-    ValidCrude(custom);
-    custom.SetFieldText(kOilId, "C1");
-    ASSERT_TRUE(SaveCustomOil(custom, -1, messages));
-    const long position = custom.Summaries().at(0).position;
+    const long position = custom.Summaries().at(1).position;
     ASSERT_TRUE(StartEditCustomOil(custom, position, messages));
-    OilLibrary theirs(dir.Path(), "CustomLib");
-    ASSERT_EQ(theirs.Load(), kTableOk);
-    ASSERT_EQ(theirs.DeleteRecord(theirs.Summaries().at(0).position), kTableOk);
+    ASSERT_EQ(check.DeleteRecord(check.Summaries().at(1).position), kTableOk);
     EXPECT_FALSE(SaveCustomOil(custom, position, messages));
     EXPECT_EQ(messages.messages.back().text, kOilGoneSaveMessage);
 }
@@ -323,7 +279,6 @@ TEST_F(ActionTest, NoSelectionAndFailedRemovalShowTheirMessages) {
     EXPECT_EQ(messages.messages.back().text,
               "Unable to Remove Oil\n\nAn error occurred while attempting to modify the Custom "
               "Oil Library. Cannot delete the oil.");
-    EXPECT_EQ(messages.messages.back().kind, MessageKind::Error);
 }
 
 }  // namespace
