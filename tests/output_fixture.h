@@ -39,25 +39,24 @@ inline std::unique_ptr<WeatheringModel> SyntheticRun(int hours, int sph, double 
     return m;
 }
 
-// An example scenario of examples/scenarios loaded and run with seed 1 and
-// the starter oil library; diagnostics go to a temporary directory.
+// An example scenario of examples/scenarios (or a scenario of `folder` of
+// the source tree) loaded to run with seed 1 and the starter oil library;
+// diagnostics go to a temporary directory. Solve() fails when it did not load.
 class ExampleRun {
 public:
-    explicit ExampleRun(const std::string& name)
+    explicit ExampleRun(const std::string& name, const std::string& folder = "/examples/scenarios/")
         : doc_(std::make_unique<CSpillDoc>(MakeLocalTime(2026, 1, 1, 0), dir_.Path(),
                                            std::string(ORMIX_SOURCE_DIR) + "/data/OilLib")) {
         doc_->runSeed = 1;
         const ScenarioLoadResult r = LoadScenarioJson(
-            ReadFile(std::string(ORMIX_SOURCE_DIR) + "/examples/scenarios/" + name + ".json"),
-            *doc_);
+            ReadFile(std::string(ORMIX_SOURCE_DIR) + folder + name + ".json"), *doc_);
         loaded_ = r.ok;
         EXPECT_TRUE(r.ok) << name << ": " << r.path << ": " << r.refusal.text;
         doc_->sink = &messages_;
     }
     bool Loaded() const { return loaded_; }
-    bool Solve() { return doc_->Solve(); }
+    bool Solve() { return loaded_ && doc_->Solve(); }
     CSpillDoc& Doc() { return *doc_; }
-    const CollectingSink& Messages() const { return messages_; }
 
 private:
     TempDir dir_;

