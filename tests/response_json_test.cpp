@@ -24,25 +24,6 @@ std::string WithResponse(const std::string& response) {
            response + "}";
 }
 
-// The counts, rates and amounts of each kind are checked on the documented
-// response block; here the slots, the plume values and the beaching days.
-TEST(ResponseJson, ExampleFillsEveryKind) {
-    auto doc = testing::NewLibraryDoc();
-    ScenarioLoadResult r = LoadScenarioJson(
-        testing::ReadFile(kSource + "/examples/scenarios/response-operations.json"), *doc);
-    ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
-    EXPECT_TRUE(r.messages.empty());
-    EXPECT_EQ(doc->inputDispersant.startHour[1], 19);  // Spray 3, 18 hours after 14:00
-    EXPECT_EQ(doc->mDispersantPageUse[1], 0);
-    EXPECT_EQ(doc->inputBurn.areaUnits[1], 2);
-    EXPECT_EQ(doc->plume[0].loc, 150);
-    EXPECT_EQ(doc->plume[0].windUnit, 1);
-    EXPECT_EQ(doc->plume[1].loc, NoData);
-    EXPECT_DOUBLE_EQ(doc->inputBeached.vol[10], 200.0 / 24);  // day 2 begins at hour 10
-    EXPECT_EQ(doc->inputBeached.vol[58], NoData);             // day 4 left out
-    EXPECT_EQ(doc->inputBeached.vol[119], 1.0);
-}
-
 TEST(ResponseJson, WarningsAndTheYearOfJanuaryOperations) {
     auto doc = testing::NewLibraryDoc();
     ScenarioLoadResult r = LoadScenarioJson(WithResponse(R"({

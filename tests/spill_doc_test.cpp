@@ -10,23 +10,6 @@ namespace {
 
 using testing::NewDoc;
 
-TEST(SpillDoc, NewScenarioHasItsDefaults) {
-    auto doc = NewDoc();
-    EXPECT_TRUE(doc->needsSolving);
-    EXPECT_FALSE(doc->solved);
-    EXPECT_EQ(doc->inputWater.salinity, 32.0);
-    EXPECT_EQ(doc->inputWater.sediment, 5.0);
-    EXPECT_EQ(doc->inputInstant.startHour, NoDataInt);
-    EXPECT_TRUE(doc->m_bEmulsDefault);
-    EXPECT_EQ(doc->m_dBurnRegRate, 0.04);
-    EXPECT_EQ(doc->m_bMechanicalRateUse[4], 1);
-    EXPECT_EQ(doc->budgetGraphUnit, kGraphPercent);
-    EXPECT_EQ(doc->TankTime, doc->SpillTime);
-    EXPECT_EQ(doc->m_tVarWindTime[119], doc->SpillTime);
-    for (bool f : doc->summaryRefresh)
-        EXPECT_TRUE(f);
-}
-
 TEST(SpillDoc, MissingInputsInOrder) {
     CollectingSink sink;
     auto doc = NewDoc();
@@ -61,7 +44,6 @@ TEST(SpillDoc, PourPointWarning) {
         {"5 deg C", "5", 1, ""},
         {"unknown", "1", 1, ""},
         {"5", "1", 1, ""},  // without a blank the pour point reads as 0
-        {"-7 deg C (19 deg F)", "0", 1, ""},
     };
     for (const PourCase& c : cases) {
         auto doc = NewDoc();
@@ -190,22 +172,6 @@ TEST(SpillDocOil, UnreadableLibraryKeepsTheOil) {
     EXPECT_EQ(r.Text().rfind("Unable to read the Oil Library\n\nORMIX cannot find the file.", 0),
               0u);
     EXPECT_FALSE(doc->m_bOilInputPassed);
-}
-
-TEST(SpillDocOil, OpeningChecksTheLibraryDate) {
-    CollectingSink sink;
-    auto doc = testing::NewLibraryDoc(MakeLocalTime(2026, 3, 14, 6));
-    doc->sink = &sink;
-    ASSERT_TRUE(doc->SelectLibraryOil(PositionOf(*doc, "Maya")).accepted);
-    doc->OnOpenDocument();
-    EXPECT_TRUE(sink.messages.empty());
-    EXPECT_TRUE(doc->summaryRefresh[kSummaryOil]);
-
-    // Another library's date: the scenario file tests check the message.
-    doc->OilLibDate = "01/01/1999";
-    doc->OnOpenDocument();
-    EXPECT_EQ(sink.messages.size(), 1u);
-    EXPECT_TRUE(doc->needsSolving);
 }
 
 }  // namespace
