@@ -270,19 +270,15 @@ TEST(BeachingDialog, DaysFollowTheSpillClockHour) {
     e.unit = 0;
     e.amounts = {"50", "240", "", "0", "", "24"};
     ASSERT_TRUE(BeachingDialogOK(*doc, e).accepted);
-    const InputBeached& b = doc->inputBeached;
-    EXPECT_EQ(b.volUnits, 1);
-    for (int h = 0; h <= 9; ++h)
-        EXPECT_DOUBLE_EQ(b.vol[h], 5.0) << h;  // day 1: 10 hours
-    for (int h = 10; h <= 33; ++h)
-        EXPECT_DOUBLE_EQ(b.vol[h], 10.0) << h;
-    for (int h = 34; h <= 57; ++h)
-        EXPECT_EQ(b.vol[h], NoData) << h;  // unset: unchanged in every hour
-    for (int h = 58; h <= 81; ++h)
-        EXPECT_EQ(b.vol[h], 0.0) << h;
-    for (int h = 106; h <= 119; ++h)
-        EXPECT_DOUBLE_EQ(b.vol[h], 1.0) << h;  // day 6: 14 hours of 24 bbl / 24
-    EXPECT_EQ(doc->m_dBeachingAmount[2], NoData);
+    // Day 1 has the 10 hours to midnight; a day left empty leaves its hours
+    // unset; day 6 has 14 hours of 24 bbl / 24.
+    struct Day {
+        int first, last;
+        double perHour;
+    };
+    for (const Day& d : {Day{0, 9, 5}, {10, 33, 10}, {34, 57, NoData}, {58, 81, 0}, {106, 119, 1}})
+        for (int h = d.first; h <= d.last; ++h)
+            EXPECT_EQ(doc->inputBeached.vol[h], d.perHour) << h;
     EXPECT_TRUE(doc->summaryRefresh[kSummaryBeaching]);
 
     // A spill at midnight: day 1 is a whole day and day 6 has no hours.
@@ -293,39 +289,31 @@ TEST(BeachingDialog, DaysFollowTheSpillClockHour) {
     EXPECT_EQ(midnight->inputBeached.vol[119], NoData);  // day 5 unset
 }
 
-// Records built by the pages, handed to the model and turned into hourly
-// removal schedules by the run.
-class ResponseRun : public ::testing::Test {
-protected:
-    void SetUp() override {
-        doc_ = NewDoc();
-        doc_->sink = &messages_;
-        testing::EnterRunnableScenario(*doc_, ::testing::TempDir());
-    }
-    const ResponseHour& Hour(int h) { return doc_->Model().setup.response[h]; }
-
-    std::unique_ptr<CSpillDoc> doc_;
-    CollectingSink messages_;
-};
-
 // The hourly arithmetic is the model's (see the set-up tests); here the
 // records the sheets build must reach it with their units and hours.
-TEST_F(ResponseRun, SpraysCleanupAndBurnsReachTheModel) {
-    DispersantPages sprays = DispersantPagesOf(*doc_);
+TEST(ResponseRun, SpraysCleanupBurnsAndBeachingReachTheModel) {
+    auto doc = NewDoc();
+    testing::EnterRunnableScenario(*doc, ::testing::TempDir());
+    auto Hour = [&](int h) { return doc->Model().setup.response[h]; };
+    DispersantPages sprays = DispersantPagesOf(*doc);
     sprays[0] = Spray(8, "2", "50", "80");  // start hour 3
-    ASSERT_TRUE(DispersantSheetOK(*doc_, sprays).accepted);
-    CleanupPages cleanup = CleanupPagesOf(*doc_);
+    ASSERT_TRUE(DispersantSheetOK(*doc, sprays).accepted);
+    CleanupPages cleanup = CleanupPagesOf(*doc);
     cleanup[1].use = true;
     cleanup[1].when = {3, 14, 10};  // start hour 5
     cleanup[1].duration = "10";
     cleanup[1].rateGiven = false;
     cleanup[1].amount = "100";
-    ASSERT_TRUE(CleanupSheetOK(*doc_, cleanup).accepted);
-    BurnPages burns = BurnPagesOf(*doc_);
+    ASSERT_TRUE(CleanupSheetOK(*doc, cleanup).accepted);
+    BurnPages burns = BurnPagesOf(*doc);
     burns[0] = Burn("500", 2, "10", 0);  // 250 s at 0.04 mm/s, start hour 1
     burns[1] = Burn("500", 2, "10", 0);  // the same hour: both count
-    ASSERT_TRUE(BurnSheetOK(*doc_, burns).accepted);
-    ASSERT_TRUE(doc_->Solve());
+    ASSERT_TRUE(BurnSheetOK(*doc, burns).accepted);
+    BeachingEntries beaching;
+    beaching.unit = 2;  // cu m
+    beaching.amounts = {"18"};
+    ASSERT_TRUE(BeachingDialogOK(*doc, beaching).accepted);
+    ASSERT_TRUE(doc->Solve());
 
     EXPECT_EQ(Hour(1).chemDisp, 0.0);
     EXPECT_DOUBLE_EQ(Hour(2).chemDisp, 0.4 / 7200);
@@ -336,24 +324,9 @@ TEST_F(ResponseRun, SpraysCleanupAndBurnsReachTheModel) {
     for (int h = 4; h <= 13; ++h)
         EXPECT_DOUBLE_EQ(Hour(h).skim, 15.8987294928 / 36000) << h;
     EXPECT_EQ(Hour(14).skim, 0.0);
-    EXPECT_GT(doc_->Model().results.result[doc_->Model().run.numSteps - 1].skimmed.best, 0.0);
+    EXPECT_GT(doc->Model().results.result[doc->Model().run.numSteps - 1].skimmed.best, 0.0);
     EXPECT_NEAR(Hour(0).burn, 2 * 250 * 0.02 / 3600, 1e-12);
     EXPECT_EQ(Hour(1).burn, 0.0);
-}
-
-TEST_F(ResponseRun, IgnoredSprayAndBeachingReachTheModel) {
-    DispersantPages sprays = DispersantPagesOf(*doc_);
-    sprays[0] = Spray(5, "2", "50", "80");  // an hour before the release
-    DialogResult r = DispersantSheetOK(*doc_, sprays);
-    ASSERT_TRUE(r.accepted);
-    EXPECT_EQ(r.messages.size(), 1u);
-    BeachingEntries e;
-    e.unit = 2;  // cu m
-    e.amounts = {"18"};
-    ASSERT_TRUE(BeachingDialogOK(*doc_, e).accepted);
-    ASSERT_TRUE(doc_->Solve());
-    for (int h = 0; h < kHours; ++h)
-        EXPECT_EQ(Hour(h).chemDisp, 0.0) << h;
     EXPECT_DOUBLE_EQ(Hour(17).beach, 1.0 / 3600);  // 18 cu m over the 18 hours of day 1
     EXPECT_EQ(Hour(18).beach, 0.0);
 }
