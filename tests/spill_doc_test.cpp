@@ -105,25 +105,6 @@ TEST(SpillDoc, SolveRunsTheModelAndSetsTheBudgetUnit) {
     EXPECT_EQ(last.burned.high, last.burned.best);
 }
 
-TEST(SpillDoc, ContainedReleaseSetsCubicMetresContinuousKeepsTheUnit) {
-    for (bool contained : {true, false}) {
-        auto doc = NewDoc();
-        testing::EnterRunnableScenario(*doc, ::testing::TempDir());
-        ContainedEntries e;
-        e.amount = "10";
-        e.unit = 2;
-        e.area = "1000";
-        ContinuousEntries c;
-        c.duration = "10";
-        c.amount = "100";
-        ASSERT_TRUE(contained ? ContainedDialogOK(*doc, e).accepted
-                              : ContinuousDialogOK(*doc, c).accepted);
-        ASSERT_TRUE(ReleaseDialogOK(*doc, {contained, false, !contained, false}).accepted);
-        ASSERT_TRUE(doc->Solve());
-        EXPECT_EQ(doc->budgetGraphUnit, contained ? kGraphCubicMetres : kGraphPercent);
-    }
-}
-
 // Runs again from the same seed give the same results; a rerun that fails
 // leaves no results shown.
 TEST(SpillDoc, RerunsRepeatTheResultsOrLeaveNoneShown) {
@@ -162,16 +143,6 @@ TEST(SpillDocOil, ChoosingALibraryOilFillsTheScenario) {
     EXPECT_EQ(doc->oilPosition, pos);
     EXPECT_FALSE(doc->oilFromCustom);
     EXPECT_EQ(doc->OilLib().Summaries()[doc->OilIndex].position, pos);
-}
-
-TEST(SpillDocOil, UnreadableLibraryKeepsTheOil) {
-    auto doc = std::make_unique<CSpillDoc>(MakeLocalTime(2026, 3, 14, 6), ::testing::TempDir(),
-                                           ::testing::TempDir() + "/no-such-library");
-    DialogResult r = doc->SelectLibraryOil(0);
-    EXPECT_FALSE(r.accepted);
-    EXPECT_EQ(r.Text().rfind("Unable to read the Oil Library\n\nORMIX cannot find the file.", 0),
-              0u);
-    EXPECT_FALSE(doc->m_bOilInputPassed);
 }
 
 }  // namespace
