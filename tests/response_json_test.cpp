@@ -70,10 +70,6 @@ INSTANTIATE_TEST_SUITE_P(
                 "response.burns[1]",
                 "Problem with the Input.\n\nThe oil thickness is limited to between 2 and 200 "
                 "milimeters.\n"},
-        Refusal{R"({"dispersant": [{"time": "2026-12-31 22:00", "duration": 0,
-                    "percentSprayed": 50, "percentDispersed": 50}]})",
-                "response.dispersant[0]",
-                "Problem with the Input.\n\nDispersant applications are limited"},
         Refusal{R"({"cleanup": [{"time": "2026-12-31 22:00", "duration": 5, "rate": 1,
                     "amount": 2}]})",
                 "response.cleanup[0]", "give either a recovery rate"},

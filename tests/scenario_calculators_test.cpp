@@ -122,20 +122,6 @@ TEST(PlumeInputForBurn, TakesTheBurnAsTypedAndTheSharedRate) {
     EXPECT_EQ(in.waterTemperature, 12);
 }
 
-TEST(PlumeInputForBurn, WindStartsAsTheScenariosAverageUnlessTheBurnHasOne) {
-    auto doc = NewDoc();
-    EXPECT_EQ(PlumeInputForBurn(*doc, 1, TypedBurn()).slot.windSpeed, NoData);
-    testing::EnterConstantWind(*doc, "12", 1);
-    PlumeDialogInput in = PlumeInputForBurn(*doc, 1, TypedBurn());
-    EXPECT_EQ(in.slot.windSpeed, 12);
-    EXPECT_EQ(in.slot.windUnit, 1);
-    doc->plume[1].windSpeed = 5;
-    doc->plume[1].windUnit = 2;
-    in = PlumeInputForBurn(*doc, 1, TypedBurn());
-    EXPECT_EQ(in.slot.windSpeed, 5);
-    EXPECT_EQ(in.slot.windUnit, 2);
-}
-
 TEST(KeepPlumeValues, KeepsCheckedValuesWithTheirBurnOnly) {
     auto doc = NewDoc();
     PlumeSlotValues v = TypedPlumeValues("150", "39", 1, "12", 1);

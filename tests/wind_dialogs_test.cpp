@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "scenario_fixture.h"
 
 namespace ormix {
@@ -60,10 +62,10 @@ TEST(ConstantWind, WavesFromFetchOrHeight) {
     EXPECT_TRUE(ConstantWindDialogOK(*doc, e).accepted);
     e.fetch = "12";
     e.units.fetch = 1;
+    const InputWindWave& w = doc->inputWindWave;
     ASSERT_TRUE(ConstantWindDialogOK(*doc, e).accepted);
-    EXPECT_EQ(doc->inputWindWave.fetchN, 12);
-    EXPECT_EQ(doc->inputWindWave.fetchUnits, 2);
-    EXPECT_EQ(doc->inputWindWave.waveHt[0], NoData);
+    EXPECT_EQ((std::vector<double>{w.fetchN, double(w.fetchUnits), w.waveHt[0]}),
+              (std::vector<double>{12, 2, NoData}));
 
     e.waveChoice = kKnownWaveHeight;
     e.waveHeight = "15.6";
@@ -73,11 +75,8 @@ TEST(ConstantWind, WavesFromFetchOrHeight) {
     e.units.waveHeight = 1;
     e.waveHeight = "50";
     ASSERT_TRUE(ConstantWindDialogOK(*doc, e).accepted);
-    EXPECT_EQ(doc->inputWindWave.num, 120);
-    EXPECT_EQ(doc->inputWindWave.waveHt[119], 50);
-    EXPECT_EQ(doc->inputWindWave.waveHtUnits, 2);
-    EXPECT_EQ(doc->inputWindWave.fetchN, 0);
-    EXPECT_TRUE(doc->m_bWindAndWaveInputPassed);
+    EXPECT_EQ((std::vector<double>{double(w.num), w.waveHt[119], double(w.waveHtUnits), w.fetchN}),
+              (std::vector<double>{120, 50, 2, 0}));
 }
 
 WindRecordRow Row(int day, int hour, const char* speed, const char* direction,
