@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "scenario_fixture.h"
 
 namespace ormix {
@@ -122,17 +124,18 @@ TEST(EmulsificationDialog, OnsetAsPercentOrHours) {
     EmulsificationEntries e;
     e.useDefault = false;
     e.value = "25";
+    const InputOil& oil = doc->inputOil;
     ASSERT_TRUE(EmulsificationDialogOK(*doc, e).accepted);
-    EXPECT_DOUBLE_EQ(doc->inputOil.bullwinkle, 0.25);
-    EXPECT_EQ(doc->inputOil.bulltime, NoData);
+    EXPECT_EQ((std::vector<double>{oil.bullwinkle, oil.bulltime}),
+              (std::vector<double>{0.25, NoData}));
     e.unit = 1;
     e.value = "12";
     e.uncertainty = "2";
     ASSERT_TRUE(EmulsificationDialogOK(*doc, e).accepted);
-    EXPECT_EQ(doc->inputOil.bulltime, 12);
-    EXPECT_EQ(doc->inputOil.bullwinkle, NoData);
-    EXPECT_EQ(doc->inputUncertainty.emulFlag, 1);
-    EXPECT_EQ(doc->inputUncertainty.emulUnits, 2);
+    EXPECT_EQ(
+        (std::vector<double>{oil.bulltime, oil.bullwinkle, double(doc->inputUncertainty.emulFlag),
+                             double(doc->inputUncertainty.emulUnits)}),
+        (std::vector<double>{12, NoData, 1, 2}));
 
     const std::string p = "Problem with the Input\n\n";
     e.unit = 0;

@@ -77,8 +77,6 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{R"({"InputOil": {"productType": "unrefined"}})",
             "InputOil.productType: expected a text of at most 7 characters"},
         Bad{R"({"InputBurn": {"num": 6}})", "InputBurn.num: expected a count of 0 to 5"},
-        Bad{R"({"InputWindWave": {"num": 121}})",
-            "InputWindWave.num: expected a count of 0 to 120"},
         Bad{R"({"InputWater": 5})", "InputWater: expected an object"},
         // A unit code outside the listed ones would stop the model's fill
         // half-way and run a half-filled model.

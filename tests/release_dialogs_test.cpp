@@ -218,8 +218,6 @@ TEST(ReleaseDialog, ContainedWithOthersIsRefused) {
               "only release of a scenario, but the instantaneous and continuous releases are "
               "given as well. Please keep either the contained release or the others.");
     EXPECT_TRUE(static_cast<SpillDocData&>(*doc) == before);
-    EXPECT_NE(ContainedWithOthers({true, false, false, true}).find("the leaking tank release is"),
-              std::string::npos);
 }
 
 TEST(ContinuousRelease, EndHourCountsFromItsOwnStart) {
@@ -286,9 +284,7 @@ TEST_P(YearWrap, JanuaryReleasesFollowDecemberOnes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Releases, YearWrap,
-                         ::testing::Values(WrapCase{0, 1, 12, false, true, false},
-                                           WrapCase{1, 12, 0, true, false, false},
-                                           WrapCase{1, 12, 1, true, false, true},
+                         ::testing::Values(WrapCase{1, 12, 1, true, false, true},
                                            WrapCase{12, 1, 1, false, true, true},
                                            WrapCase{12, 12, 12, false, false, false}));
 

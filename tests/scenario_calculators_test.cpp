@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 
 #include "oil/custom_oil_entry.h"
 #include "scenario/burn_plume.h"
@@ -138,40 +139,32 @@ TEST(KeepPlumeValues, KeepsCheckedValuesWithTheirBurnOnly) {
     EXPECT_EQ(doc->plume[1], PlumeSlotValues{});
 }
 
-struct EntryCase {
-    const char* key;
-    const char* typed;
-    double value;         // NaN: no value
-    const char* problem;  // nullptr: accepted
-};
-
-class CustomOilEntryTest : public ::testing::TestWithParam<EntryCase> {};
-
-TEST_P(CustomOilEntryTest, ReadsTheWholeTextAndChecksItsLimit) {
-    const EntryCase& c = GetParam();
-    CustomOilEntry e =
-        ReadCustomOilEntry(*FindCustomOilItem(c.key), "Label", c.typed, TemperatureUnit::Celsius);
-    if (c.problem) {
-        EXPECT_EQ(e.refusal, std::string("Problem with the Input\n\nLabel ") + c.problem + ".");
-        EXPECT_FALSE(e.value);
-    } else {
-        EXPECT_EQ(e.refusal, "");
-        if (std::isnan(c.value))
-            EXPECT_FALSE(e.value);
-        else
-            EXPECT_EQ(e.value, c.value);
+// The custom oil sheet reads the whole text typed and checks its limit.
+TEST(CustomOilEntry, ReadsTheWholeTextAndChecksItsLimit) {
+    struct Case {
+        const char* key;
+        const char* typed;
+        double value;         // NaN: no value
+        const char* problem;  // nullptr: accepted
+    };
+    const Case cases[] = {{"api", "  ", NAN, nullptr},
+                          {"api", " 31.5 ", 31.5, nullptr},
+                          {"api", "31 deg", NAN, "must be a number"},
+                          {"api", "nan", NAN, "must be a number"},
+                          {"wax", "101", NAN, "must be between 0 and 100 %"},
+                          {"density1", "0", NAN, "must be greater than 0"},
+                          {"density1Temp", "-274", NAN, "must be above absolute zero"}};
+    for (const Case& c : cases) {
+        CustomOilEntry e = ReadCustomOilEntry(*FindCustomOilItem(c.key), "Label", c.typed,
+                                              TemperatureUnit::Celsius);
+        EXPECT_EQ(e.refusal, c.problem
+                                 ? std::string("Problem with the Input\n\nLabel ") + c.problem + "."
+                                 : "")
+            << c.typed;
+        EXPECT_EQ(e.value, std::isnan(c.value) ? std::nullopt : std::optional<double>(c.value))
+            << c.typed;
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Entries, CustomOilEntryTest,
-    ::testing::Values(EntryCase{"api", "  ", NAN, nullptr},
-                      EntryCase{"api", " 31.5 ", 31.5, nullptr},
-                      EntryCase{"api", "31 deg", NAN, "must be a number"},
-                      EntryCase{"api", "nan", NAN, "must be a number"},
-                      EntryCase{"wax", "101", NAN, "must be between 0 and 100 %"},
-                      EntryCase{"density1", "0", NAN, "must be greater than 0"},
-                      EntryCase{"density1Temp", "-274", NAN, "must be above absolute zero"}));
 
 }  // namespace
 }  // namespace ormix

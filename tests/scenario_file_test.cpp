@@ -46,11 +46,6 @@ std::string TempPath(const std::string& name, const std::string& folder = "scena
     return (dir / name).string();
 }
 
-void WriteBytes(const std::string& path, const Bytes& b) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
-}
-
 void PutInt32(Bytes& b, size_t at, std::int32_t v) {
     for (int i = 0; i < 4; ++i)
         b.at(at + i) = static_cast<unsigned char>(static_cast<std::uint32_t>(v) >> (8 * i));
@@ -136,7 +131,7 @@ TEST(ScenarioFile, DamagedAndForeignFilesLeaveTheOpenDocumentAlone) {
         Bytes b = good;
         c.damage(b);
         std::string path = TempPath(std::string("damaged-") + c.name + ".qsx");
-        WriteBytes(path, b);
+        testing::WriteFile(path, std::string(b.begin(), b.end()));
         auto doc = Example("variable-winds-midnight");
         doc->needsSolving = false;
         doc->solved = true;
