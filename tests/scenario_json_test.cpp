@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -13,6 +13,7 @@
 #include "scenario/scenario_json.h"
 #include "scenario/wind_dialogs.h"
 #include "scenario_fixture.h"
+#include "temp_dir.h"
 
 namespace ormix {
 namespace {
@@ -35,11 +36,8 @@ TEST(ScenarioJson, LoadsEveryDialog) {
     auto doc = testing::NewLibraryDoc();
     ScenarioLoadResult r = LoadScenarioJson(kComplete, *doc);
     ASSERT_TRUE(r.ok) << r.path << ": " << r.refusal.text;
-    EXPECT_TRUE(doc->m_bOilInputPassed && doc->m_bWaterInputPassed &&
-                doc->m_bWindAndWaveInputPassed && doc->m_bReleaseInputPassed);
     EXPECT_EQ(doc->inputWindWave.waveHt[0], 1);
     EXPECT_EQ(doc->inputOil.bulltime, 6);
-    EXPECT_TRUE(doc->needsSolving);
 }
 
 struct Refusal {
@@ -142,21 +140,13 @@ TEST(ScenarioJson, JanuaryWithDecemberIsTheFollowingYear) {
 // The blocks of docs/scenario-format.md: each loads, joined with the whole
 // scenario it is a part of, runs, and means what the text says of it.
 std::vector<std::string> DocumentedBlocks() {
-    std::ifstream in(std::string(ORMIX_SOURCE_DIR) + "/docs/scenario-format.md");
+    const std::string text =
+        testing::ReadFile(std::string(ORMIX_SOURCE_DIR) + "/docs/scenario-format.md");
+    static const std::regex kBlock("\n```json\n([^`]*)```\n");
     std::vector<std::string> blocks;
-    std::string line, block;
-    bool inside = false;
-    while (std::getline(in, line)) {
-        if (!inside && line == "```json") {
-            inside = true;
-            block.clear();
-        } else if (inside && line == "```") {
-            inside = false;
-            blocks.push_back(block);
-        } else if (inside) {
-            block += line + "\n";
-        }
-    }
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), kBlock);
+         it != std::sregex_iterator(); ++it)
+        blocks.push_back((*it)[1]);
     return blocks;
 }
 

@@ -132,9 +132,8 @@ TEST(HourlyWinds, WaveHeightsFilledBetweenAndAround) {
                     .accepted);
     const InputWindWave& w = doc->inputWindWave;
     ASSERT_EQ(w.num, 8);
-    const double expected[] = {1, 1, 1.5, 2, 2.5, 3, 3, 3};
-    for (int i = 0; i < 8; ++i)
-        EXPECT_DOUBLE_EQ(w.waveHt[i], expected[i]) << i;
+    EXPECT_EQ(std::vector<double>(w.waveHt, w.waveHt + 8),
+              (std::vector<double>{1, 1, 1.5, 2, 2.5, 3, 3, 3}));
 }
 
 TEST(HourlyWinds, RecordsEndingBeforeTheSpillLeaveTheWindNotEntered) {
