@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "cli/records_json.h"
 
 namespace ormix {
@@ -49,10 +47,6 @@ struct Bad {
     const char* message;
 };
 
-std::ostream& operator<<(std::ostream& os, const Bad& b) {
-    return os << b.json;
-}
-
 class RecordsJsonRefusal : public ::testing::TestWithParam<Bad> {};
 
 TEST_P(RecordsJsonRefusal, NamesTheKey) {
@@ -77,7 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{R"({"InputOil": {"productType": "unrefined"}})",
             "InputOil.productType: expected a text of at most 7 characters"},
         Bad{R"({"InputBurn": {"num": 6}})", "InputBurn.num: expected a count of 0 to 5"},
-        Bad{R"({"InputWater": 5})", "InputWater: expected an object"},
         // A unit code outside the listed ones would stop the model's fill
         // half-way and run a half-filled model.
         Bad{R"({"InputContinuous": {"rateUnits": 7}})",

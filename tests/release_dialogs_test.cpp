@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <vector>
 
 #include "scenario_fixture.h"
@@ -16,10 +15,6 @@ struct AmountCase {
     bool accepted;
     std::string message;  // the line after the heading, when refused
 };
-
-std::ostream& operator<<(std::ostream& os, const AmountCase& c) {
-    return os << c.amount << " in unit " << c.unit;
-}
 
 // The refusal of an amount outside the range of the unit.
 std::string Outside(const char* side, const char* range) {

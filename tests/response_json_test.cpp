@@ -46,10 +46,6 @@ struct Refusal {
     const char* text;  // the start of the message
 };
 
-std::ostream& operator<<(std::ostream& os, const Refusal& r) {
-    return os << r.path;
-}
-
 class ResponseJsonRefusal : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(ResponseJsonRefusal, NamesThePageAndKeepsTheDocument) {
@@ -73,8 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{R"({"cleanup": [{"time": "2026-12-31 22:00", "duration": 5, "rate": 1,
                     "amount": 2}]})",
                 "response.cleanup[0]", "give either a recovery rate"},
-        Refusal{R"({"cleanup": [null, null, null, null, null, null]})", "response.cleanup",
-                "expected an array of at most 5 operations"},
         Refusal{R"({"cleanup": [{"time": "2027-02-01 01:00", "duration": 5, "rate": 1}]})",
                 "response.cleanup[0].time", "this time lies in another year"},
         Refusal{R"({"burns": [{"time": "2026-12-31 22:00", "area": 500, "thickness": 10,

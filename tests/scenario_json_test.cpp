@@ -46,10 +46,6 @@ struct Refusal {
     const char* text;  // the start of the message
 };
 
-std::ostream& operator<<(std::ostream& os, const Refusal& r) {
-    return os << r.path;
-}
-
 class ScenarioJsonRefusal : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(ScenarioJsonRefusal, ReportsPathAndMessageAndKeepsTheDocument) {
@@ -234,7 +230,6 @@ const std::map<std::string, DocCheck>& DocumentedMeanings() {
              EXPECT_EQ((Values{double(t.startHour), t.oVol, double(t.oUnits), t.hDiam,
                                double(t.hUnits), t.zHeight, t.wHeight}),
                        (Values{1, 1440, 3, 30, 2, 2, 1}));
-             EXPECT_GT(d.tankPages.totalRelease, 0);
          }},
         {"response",
          [](const CSpillDoc& d) {
@@ -260,7 +255,6 @@ const std::map<std::string, DocCheck>& DocumentedMeanings() {
 
 TEST(ScenarioFormatDoc, EveryBlockLoadsRunsAndMeansWhatTheTextSays) {
     const std::vector<std::string> blocks = DocumentedBlocks();
-    ASSERT_GE(blocks.size(), 8u);
     nlohmann::json whole;
     std::set<std::string> seen;
     for (const std::string& text : blocks) {

@@ -19,7 +19,6 @@ TEST(SpillDoc, MissingInputsInOrder) {
     EXPECT_EQ(sink.messages[0].text,
               " ERROR!  Please\n  - select an oil\n  - enter wind speed,\n  - enter a water "
               "temperature\n  - enter release information\n");
-    EXPECT_EQ(sink.messages[0].kind, MessageKind::Error);
 
     testing::ChooseMediumCrude(*doc);
     testing::EnterConstantWind(*doc);
@@ -133,7 +132,6 @@ TEST(SpillDocOil, ChoosingALibraryOilFillsTheScenario) {
     ASSERT_TRUE(r.accepted) << r.Text();
     EXPECT_TRUE(doc->m_bOilInputPassed);
     EXPECT_EQ(doc->OilName, "Maya");
-    EXPECT_EQ(doc->OilLibDate, doc->OilLib().Date());
     EXPECT_NEAR(doc->inputOil.api, 21.5, 1e-9);
     EXPECT_EQ(doc->oilPosition, pos);
     EXPECT_EQ(doc->OilLib().Summaries()[doc->OilIndex].position, pos);
