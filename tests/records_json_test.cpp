@@ -31,7 +31,6 @@ TEST(RecordsJson, ReadsFieldsAndKeepsDefaultsForTheRest) {
     EXPECT_TRUE(
         ParseModelRecords(R"({"InputContinuous": {"rateUnits": 6}})", gallonsPerMinute, error))
         << error;
-    EXPECT_FALSE(r.windWave);
     EXPECT_EQ(r.water->temperature, 12.5);
     EXPECT_EQ(r.water->salinity, 32.0);  // default
     EXPECT_EQ(r.instant->startHour, 3);

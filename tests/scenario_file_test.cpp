@@ -164,6 +164,7 @@ TEST(ScenarioFile, TextLengthPrefixes) {
         SpillDocData d;
         d.OilLibDate = std::string(c.length, 'x');
         Bytes b = Encode(d);
+        ASSERT_GT(b.size(), kTexts + 8) << c.length;
         EXPECT_EQ(Bytes(b.begin() + kTexts, b.begin() + kTexts + c.prefix.size()), c.prefix)
             << c.length;
         EXPECT_EQ(b[kTexts + c.prefix.size()], c.length ? 'x' : 0) << c.length;
@@ -192,6 +193,8 @@ TEST(ScenarioFile, SavingNeverDestroysThePreviousFile) {
         << r.message;
     later->SkimmerTime[3] = -3600;
     EXPECT_FALSE(SaveScenarioFile(*later, path).ok);
+    later->SkimmerTime[3] = 0;  // the first second a file can hold
+    EXPECT_TRUE(SaveScenarioFile(*later, TempPath("epoch.qsx", folder)).ok);
     EXPECT_EQ(testing::ReadFile(path), saved);
 
     // A target that cannot be replaced keeps what it was and leaves no

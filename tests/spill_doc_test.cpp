@@ -130,7 +130,6 @@ TEST(SpillDocOil, ChoosingALibraryOilFillsTheScenario) {
     ASSERT_GE(pos, 0);
     DialogResult r = doc->SelectLibraryOil(pos);
     ASSERT_TRUE(r.accepted) << r.Text();
-    EXPECT_TRUE(doc->m_bOilInputPassed);
     EXPECT_EQ(doc->OilName, "Maya");
     EXPECT_NEAR(doc->inputOil.api, 21.5, 1e-9);
     EXPECT_EQ(doc->oilPosition, pos);
