@@ -1,9 +1,7 @@
 // The input dialogs refuse as the engine does: OK with a refused entry shows
 // the engine's own messages, of their kinds, keeps the dialog open with the
 // entry as typed, and leaves the scenario as it was.
-#include <QTest>
 #include <functional>
-#include <memory>
 
 #include "app/beaching_dialog.h"
 #include "app/burn_rate_dialog.h"
@@ -14,7 +12,6 @@
 #include "app/wind_dialog.h"
 #include "app/wind_side_dialogs.h"
 #include "dialog_driver.h"
-#include "fake_prompts.h"
 #include "scenario/release_dialogs.h"
 #include "scenario/response_dialogs.h"
 #include "scenario/wind_dialogs.h"

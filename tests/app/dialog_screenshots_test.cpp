@@ -1,8 +1,6 @@
 #include <QDir>
-#include <QTest>
 
 #include "app/dialog_screenshots.h"
-#include "fake_prompts.h"
 #include "scenario_helpers.h"
 #include "test_registry.h"
 

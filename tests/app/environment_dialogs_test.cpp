@@ -1,7 +1,5 @@
 // The water, wind and emulsification dialogs: what they show again, the
 // compass, the wind records, and what Cancel leaves in the scenario.
-#include <QRadioButton>
-#include <QTest>
 #include <QTreeWidget>
 
 #include "app/dialog_support.h"
@@ -11,7 +9,6 @@
 #include "app/wind_dialog.h"
 #include "app/wind_side_dialogs.h"
 #include "dialog_driver.h"
-#include "fake_prompts.h"
 #include "scenario_helpers.h"
 #include "test_registry.h"
 

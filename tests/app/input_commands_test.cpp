@@ -1,17 +1,9 @@
 // The shell's entry to the dialogs: every command is available and opens
 // its own dialog; the answer says whether the scenario's inputs changed.
-#include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMap>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -27,7 +19,6 @@
 #include "app/water_dialog.h"
 #include "app/wind_side_dialogs.h"
 #include "dialog_driver.h"
-#include "fake_prompts.h"
 #include "scenario/burn_plume.h"
 #include "scenario/response_dialogs.h"
 #include "scenario_helpers.h"

@@ -1,14 +1,8 @@
 // The oil library sheet and the custom oils: choosing an oil for the
 // scenario, the list's order and search, the property pages, and custom
 // oils added, checked, saved, removed and chosen through `CustomLib`.
-#include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
-#include <QTest>
 #include <QTreeWidget>
 #include <csignal>
 
@@ -21,7 +15,6 @@
 #include "app/oil_list_view.h"
 #include "app/oil_property_view.h"
 #include "dialog_driver.h"
-#include "fake_prompts.h"
 #include "oil/oil_fields.h"
 #include "scenario_helpers.h"
 #include "test_registry.h"
@@ -181,10 +174,10 @@ private slots:
                          Q(std::string(doc->OilLib().FieldText(field))));
         d.oils->Select(PositionOf(doc->CustomLib(), "Second, test"));
 
-        const std::string before = ReadText(work->filePath("CustomLib").toStdString());
+        const QByteArray before = ReadBytes(work->filePath("CustomLib"));
         f->prompts.confirmations = {false};
         Click(d.remove);
-        QCOMPARE(ReadText(work->filePath("CustomLib").toStdString()), before);
+        QCOMPARE(ReadBytes(work->filePath("CustomLib")), before);
         QVERIFY(f->prompts.asked.back().contains(u"Second, test"_s));
         Click(d.remove);
         QCOMPARE(d.oils->list->topLevelItemCount(), 2);
@@ -196,7 +189,7 @@ private slots:
         d.show();
         AddBlankOil(d, *f, "Kept, test");
         const QString lib = work->filePath("CustomLib");
-        const std::string before = ReadText(lib.toStdString());
+        const QByteArray before = ReadBytes(lib);
         Click(d.edit);
         auto* sheet = Opened<CustomOilSheet>(&d);
         Type(sheet->Entry("api"), "35");
@@ -207,7 +200,7 @@ private slots:
             QCOMPARE(Press(sheet), kStaysOpen);
         }
         QVERIFY(f->prompts.told.back().text.startsWith(Q(kUnableToSaveMessage)));
-        QCOMPARE(ReadText(lib.toStdString()), before);
+        QCOMPARE(ReadBytes(lib), before);
         QVERIFY(sheet->isVisible());
         QCOMPARE(sheet->Entry("api")->text(), u"35"_s);
     }

@@ -1,9 +1,7 @@
 // The release dialog and its kinds: the boxes follow the kinds entered, the
 // summaries the boxes, OK sets the spill time through the engine; the tank
 // wizard stops on a refused page; Help explains and opens the manual.
-#include <QCheckBox>
 #include <QLabel>
-#include <QTest>
 
 #include "app/dialog_support.h"
 #include "app/release_dialog.h"
@@ -11,7 +9,6 @@
 #include "app/short_help_dialog.h"
 #include "app/tank_wizard_pages.h"
 #include "dialog_driver.h"
-#include "fake_prompts.h"
 #include "scenario_helpers.h"
 #include "test_registry.h"
 

@@ -1,19 +1,13 @@
 // The response sheets: a page's box enables its fields, a page in use is
 // checked when it is left, OK rebuilds the operation record through the
 // engine. The smoke plume opens for the burn of its page.
-#include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
-#include <QTest>
 
 #include "app/dialog_support.h"
 #include "app/response_sheets.h"
 #include "app/smoke_plume_dialog.h"
 #include "dialog_driver.h"
-#include "fake_prompts.h"
 #include "scenario_helpers.h"
 #include "test_registry.h"
 
