@@ -43,10 +43,10 @@ std::array<int, 4> TimeOf(const json& j) {
     return t;
 }
 
-// A list of labels to choose from: the one a JSON value names, or `fallback`.
+// A choice of a list: the first label holding the JSON value (as "C" is
+// in "°C"), or `fallback` when the key is missing.
 struct Listed {
     QComboBox* box;
-    std::vector<std::string> labels;
     int fallback = 0;
 };
 
@@ -58,8 +58,11 @@ void Enter(const json& j, const char*, DayHourEntry* when) {
     when->SetValue({t[1], t[2], t[3]});
 }
 void Enter(const json& j, const char* key, const Listed& l) {
-    const auto at = std::find(l.labels.begin(), l.labels.end(), j.value(key, json()));
-    Choose(l.box, at == l.labels.end() ? l.fallback : int(at - l.labels.begin()));
+    const QString v = Text(j, key);
+    Choose(l.box, v.isEmpty() ? l.fallback : l.box->findText(v, Qt::MatchContains));
+}
+void Enter(const json& j, const char* key, QComboBox* box) {
+    Enter(j, key, Listed{box});
 }
 
 // Fills each field with the value of its key, in the order given, as a
@@ -70,13 +73,6 @@ void FillIn(const json& j, const char* key, Field field, Rest... rest) {
     Enter(j, key, field);
     FillIn(j, rest...);
 }
-
-const std::vector<std::string> kAmountUnits = {"bbl", "gal", "cu m", "tons", "metric tons"};
-const std::vector<std::string> kRateUnits = {"bbl/hr",  "gal/hr",         "cu m/hr",
-                                             "tons/hr", "metric tons/hr", "gal/min"};
-const std::vector<std::string> kAreaUnits = {"sq. feet", "sq. yards", "sq. meters"};
-const std::vector<std::string> kSpeedUnits = {"mph", "knots", "m/s"};
-const std::vector<std::string> kLengthUnits = {"meters", "feet"};
 
 void Ok(QDialog* d) {
     QCOMPARE(Press(d), kAccepted);
@@ -94,7 +90,7 @@ void EnterOil(const json& j, CSpillDoc& doc, AppContext& context) {
 
 void EnterWater(const json& j, CSpillDoc& doc, AppContext& context) {
     WaterDialog d(doc, context);
-    FillIn(j, "temperature", d.temperature, "unit", Listed{d.temperatureUnit, {"F", "C"}, 1});
+    FillIn(j, "temperature", d.temperature, "unit", Listed{d.temperatureUnit, 1});
     // The listed salinities and sediment loads are chosen, any other typed.
     auto listed = [&](const char* key, const QStringList& values, QComboBox* box, int other,
                       int fallback, QLineEdit* edit) {
@@ -106,8 +102,8 @@ void EnterWater(const json& j, CSpillDoc& doc, AppContext& context) {
     listed("salinity", {"0", "15", "32"}, d.salinityChoice, kOtherSalinity, kOceanic, d.salinity);
     listed("sediment", {"5", "50", "500"}, d.sedimentChoice, kOtherSediment, kOcean, d.sediment);
     if (j.contains("current"))
-        FillIn(j.at("current"), "speed", d.currentSpeed, "unit", Listed{d.currentUnit, kSpeedUnits},
-               "direction", d.currentDirection);
+        FillIn(j.at("current"), "speed", d.currentSpeed, "unit", d.currentUnit, "direction",
+               d.currentDirection);
     Ok(&d);
 }
 
@@ -116,19 +112,17 @@ void EnterWind(const json& j, CSpillDoc& doc, AppContext& context) {
     d.show();
     const json waves = j.value("waves", json("from wind"));
     if (!j.contains("records")) {
-        FillIn(j, "speed", d.speed, "direction", d.direction, "unit",
-               Listed{d.speedUnit, kSpeedUnits});
+        FillIn(j, "speed", d.speed, "direction", d.direction, "unit", d.speedUnit);
         if (waves.is_object() && waves.contains("fetch")) {
             Choose(d.waves, kWavesFromFetch);
-            FillIn(waves, "fetch", d.fetch, "unit", Listed{d.fetchUnit, {"miles", "km"}});
+            FillIn(waves, "fetch", d.fetch, "unit", d.fetchUnit);
         } else if (waves.is_object()) {
             Choose(d.waves, kKnownWaveHeight);
-            FillIn(waves, "height", d.waveHeight, "unit", Listed{d.waveHeightUnit, kLengthUnits});
+            FillIn(waves, "height", d.waveHeight, "unit", d.waveHeightUnit);
         }
     } else {
         Click(d.variable);
-        FillIn(j, "unit", Listed{d.recordSpeedUnit, kSpeedUnits}, "waveHeightUnit",
-               Listed{d.recordWaveHeightUnit, kLengthUnits});
+        FillIn(j, "unit", d.recordSpeedUnit, "waveHeightUnit", d.recordWaveHeightUnit);
         for (const json& r : j.at("records")) {
             FillIn(r, "time", d.recordTime, "speed", d.recordSpeed, "direction", d.recordDirection,
                    "waveHeight", d.recordWaveHeight);
@@ -138,32 +132,31 @@ void EnterWind(const json& j, CSpillDoc& doc, AppContext& context) {
             Choose(d.waves, kWavesFromFetch);
             ThroughDialog<FetchDialog>(d.fetches, &d, [&](FetchDialog& f) {
                 FillIn(waves.at("fetch"), "north", f.north, "east", f.east, "south", f.south,
-                       "west", f.west, "unit", Listed{f.unit, {"miles", "km"}});
+                       "west", f.west, "unit", f.unit);
             });
         }
     }
     if (j.contains("uncertainty"))
         ThroughDialog<WindUncertaintyDialog>(d.uncertainty, &d, [&](WindUncertaintyDialog& u) {
-            FillIn(j.at("uncertainty"), "speed", u.value, "unit", Listed{u.unit, kSpeedUnits});
+            FillIn(j.at("uncertainty"), "speed", u.value, "unit", u.unit);
         });
     Ok(&d);
 }
 
 void EnterTank(const json& t, LeakingTankWizard* w) {
     FillIn(t.at("step1"), "length", w->length, "width", w->width, "height", w->height, "unit",
-           Listed{w->sizeUnit, kLengthUnits});
+           w->sizeUnit);
     const json& s2 = t.at("step2");
     Click(s2.value("choice", "amount") == "percent" ? w->byPercent : w->byAmount);
-    FillIn(s2, "amount", w->amount, "unit",
-           Listed{w->amountUnit, {"bbl", "gal", "cu m", "cu feet"}}, "percent", w->percentFull);
+    FillIn(s2, "amount", w->amount, "unit", w->amountUnit, "percent", w->percentFull);
     const json& s3 = t.at("step3");
     Click(s3.value("choice", "circular") == "circular" ? w->circular : w->rectangular);
     FillIn(s3, "diameter", w->diameter, "length", w->rectLength, "height", w->rectHeight, "unit",
-           Listed{w->openingUnit, {"meters", "cm", "feet", "inches"}});
+           w->openingUnit);
     auto level = [](const json& s, QRadioButton* byHeight, QRadioButton* byPercent,
                     QLineEdit* height, QComboBox* unit, QLineEdit* percent) {
         Click(s.value("choice", "height") == "height" ? byHeight : byPercent);
-        FillIn(s, "height", height, "unit", Listed{unit, kLengthUnits}, "percent", percent);
+        FillIn(s, "height", height, "unit", unit, "percent", percent);
     };
     level(t.at("step4"), w->leakByHeight, w->leakByPercent, w->leakHeight, w->leakHeightUnit,
           w->leakPercent);
@@ -173,7 +166,7 @@ void EnterTank(const json& t, LeakingTankWizard* w) {
     for (int step = 1; step <= 6; ++step)
         w->next();
     QCOMPARE(w->currentId(), 6);
-    FillIn(t.value("step7", json::object()), "unit", Listed{w->plotUnit, kAmountUnits});
+    FillIn(t.value("step7", json::object()), "unit", w->plotUnit);
     QCOMPARE(Closes(w, w->button(QWizard::FinishButton)), kAccepted);
 }
 
@@ -182,30 +175,26 @@ void EnterReleases(const json& j, CSpillDoc& doc, AppContext& context) {
     d.show();
     if (j.contains("contained"))
         ThroughDialog<ContainedDialog>(d.containedButton, &d, [&](ContainedDialog& c) {
-            FillIn(j.at("contained"), "time", c.when, "amount", c.amount, "unit",
-                   Listed{c.unit, kAmountUnits}, "area", c.area, "areaUnit",
-                   Listed{c.areaUnit, kAreaUnits, 2});
+            FillIn(j.at("contained"), "time", c.when, "amount", c.amount, "unit", c.unit, "area",
+                   c.area, "areaUnit", Listed{c.areaUnit, 2});
         });
     if (j.contains("instantaneous"))
         ThroughDialog<InstantaneousDialog>(d.instantaneousButton, &d, [&](InstantaneousDialog& i) {
-            FillIn(j.at("instantaneous"), "time", i.when, "amount", i.amount, "unit",
-                   Listed{i.unit, kAmountUnits});
+            FillIn(j.at("instantaneous"), "time", i.when, "amount", i.amount, "unit", i.unit);
         });
     if (j.contains("continuous"))
         ThroughDialog<ContinuousDialog>(d.continuousButton, &d, [&](ContinuousDialog& c) {
             const json& r = j.at("continuous");
-            FillIn(r, "time", c.when, "duration", c.duration, "durationUnit",
-                   Listed{c.durationUnit, {"hours", "days"}});
+            FillIn(r, "time", c.when, "duration", c.duration, "durationUnit", c.durationUnit);
             if (r.contains("amount")) {
                 Click(c.byAmount);
-                FillIn(r, "amount", c.amount, "unit", Listed{c.amountUnit, kAmountUnits});
+                FillIn(r, "amount", c.amount, "unit", c.amountUnit);
             } else if (r.contains("rate")) {
                 Click(c.byRate);
-                FillIn(r, "rate", c.rate, "rateUnit", Listed{c.rateUnit1, kRateUnits});
+                FillIn(r, "rate", c.rate, "rateUnit", c.rateUnit1);
             } else {
                 Click(c.byRates);
-                FillIn(r, "startRate", c.startRate, "endRate", c.endRate, "rateUnit",
-                       Listed{c.rateUnit2, kRateUnits});
+                FillIn(r, "startRate", c.startRate, "endRate", c.endRate, "rateUnit", c.rateUnit2);
             }
         });
     if (j.contains("tank")) {
@@ -263,20 +252,20 @@ void EnterResponse(const json& j, CSpillDoc& doc, AppContext& context) {
             ThroughDialog<BurnRateDialog>(s.advanced, &s, [&](BurnRateDialog& r) {
                 const json& rate = j.at("burnRate");
                 Choose(r.choice, rate.is_object() ? 1 : 0);
-                if (rate.is_object())
-                    FillIn(rate, "rate", r.rate, "unit", Listed{r.unit, {"mm/sec", "in/sec"}});
+                if (!rate.is_object()) return;
+                FillIn(rate, "rate", r.rate);  // in mm/sec, or in inches/sec:
+                Choose(r.unit, rate.value("unit", "") == "in/sec" ? 1 : 0);
             });
         EnterSheet(j.value("burns", json::array()), s, [&](int i, const json& p) {
-            FillIn(p, "area", s.area[i], "areaUnit", Listed{s.areaUnit[i], kAreaUnits}, "thickness",
-                   s.thickness[i], "thicknessUnit",
-                   Listed{s.thicknessUnit[i], {"mm", "cm", "inches"}});
+            FillIn(p, "area", s.area[i], "areaUnit", s.areaUnit[i], "thickness", s.thickness[i],
+                   "thicknessUnit", s.thicknessUnit[i]);
             if (!p.contains("smokePlume")) return;
             Click(s.smokePlume[i]);
             auto* plume = Opened<SmokePlumeDialog>(&s);
             QVERIFY(plume);
             FillIn(p.at("smokePlume"), "loc", plume->loc, "airTemperature", plume->airTemperature,
-                   "airTemperatureUnit", Listed{plume->airTemperatureUnit, {"F", "C"}}, "windSpeed",
-                   plume->windSpeed, "windUnit", Listed{plume->windUnit, kSpeedUnits});
+                   "airTemperatureUnit", plume->airTemperatureUnit, "windSpeed", plume->windSpeed,
+                   "windUnit", plume->windUnit);
             QVERIFY(plume->Next());
             QCOMPARE(Closes(plume, plume->finished), kAccepted);
         });
@@ -289,16 +278,16 @@ void EnterResponse(const json& j, CSpillDoc& doc, AppContext& context) {
             const bool rate = p.contains("rate");
             Click(rate ? s.byRate[i] : s.byAmount[i]);
             if (rate)
-                FillIn(p, "rate", s.rate[i], "rateUnit", Listed{s.rateUnit[i], kRateUnits});
+                FillIn(p, "rate", s.rate[i], "rateUnit", s.rateUnit[i]);
             else
-                FillIn(p, "amount", s.amount[i], "unit", Listed{s.amountUnit[i], kAmountUnits});
+                FillIn(p, "amount", s.amount[i], "unit", s.amountUnit[i]);
         });
         Ok(&s);
     }
     if (j.contains("beaching")) {
         const json& b = j.at("beaching");
         BeachingDialog d(doc, context);
-        FillIn(b, "unit", Listed{d.unit, kAmountUnits});
+        FillIn(b, "unit", d.unit);
         const json days = b.value("days", json::array());
         for (size_t i = 0; i < days.size(); ++i)
             Type(d.days[i], days[i].is_null() ? QString() : QString::fromStdString(days[i].dump()));
