@@ -1,6 +1,6 @@
 // Every example scenario entered through the dialogs alone, as a person
 // fills them: saved, it is the same scenario file as the scenario read from
-// its JSON, and it solves to the same oil budget table.
+// its JSON, and `ormix run` solves it to the oil budget table it solves to.
 #include <QDir>
 #include <nlohmann/json.hpp>
 
@@ -305,7 +305,7 @@ std::time_t EarliestTime(const json& root) {
         const std::time_t at = MakeLocalTime(t[0], t[1], t[2], t[3]);
         if (earliest == 0 || at < earliest) earliest = at;
     };
-    const json releases = root.value("releases", json::object());
+    const json releases = root.value("releases", json::object());  // items() keeps a reference
     for (const auto& [key, r] : releases.items())
         consider(r);
     for (const json& r : root.value("wind", json::object()).value("records", json::array()))
@@ -348,10 +348,10 @@ private slots:
         // Saved, it is the file of the scenario read from its JSON, and the
         // command solves it, with the same seed, to the table of the window.
         const QString saved = dir.filePath(u"by-hand.qsx"_s),
-                      fromJson = dir.filePath(u"from-json.qsx"_s);
+                      loaded = dir.filePath(u"loaded.qsx"_s);
         QVERIFY(SaveScenarioFile(*byHand, saved.toStdString()).ok);
-        QVERIFY(SaveScenarioFile(*ExampleScenario(dir, name), fromJson.toStdString()).ok);
-        QCOMPARE(ReadBytes(saved), ReadBytes(fromJson));
+        QVERIFY(SaveScenarioFile(*ExampleScenario(dir, name), loaded.toStdString()).ok);
+        QCOMPARE(ReadBytes(saved), ReadBytes(loaded));
         QVERIFY(byHand->Solve());
         const CliRun run =
             RunCli(dir.path(), {u"run"_s, saved, u"--seed"_s, u"11"_s, u"--library"_s,
