@@ -4,9 +4,7 @@
 #include <functional>
 
 #include "app/beaching_dialog.h"
-#include "app/emulsification_dialog.h"
 #include "app/release_dialog.h"
-#include "app/release_kind_dialogs.h"
 #include "app/water_dialog.h"
 #include "app/wind_dialog.h"
 #include "dialog_driver.h"
@@ -45,27 +43,10 @@ const std::pair<const char*, Fill> kRefusals[] = {
          Choose(d->temperatureUnit, 1);
          return {d, d->temperature, RuleOf(d, WaterDialogOK)};
      }},
-    {"emulsification",
-     [](CSpillDoc& doc, AppContext& c) -> Refused {
-         auto* d = new EmulsificationDialog(doc, c);
-         Click(d->useValue);
-         Choose(d->unit, 1);
-         Type(d->value, "12");
-         Type(d->uncertainty, "-1");
-         return {d, d->uncertainty, RuleOf(d, EmulsificationDialogOK)};
-     }},
     {"release without a kind",
      [](CSpillDoc& doc, AppContext& c) -> Refused {
          return {new ReleaseDialog(doc, c), nullptr,
                  [](CSpillDoc& s) { return ReleaseDialogOK(s, {}); }};
-     }},
-    {"contained",
-     [](CSpillDoc& doc, AppContext& c) -> Refused {
-         auto* d = new ContainedDialog(doc, c);
-         Type(d->amount, "1000");
-         Choose(d->areaUnit, 2);
-         Type(d->area, "20000");
-         return {d, d->area, RuleOf(d, ContainedDialogOK)};
      }},
     // A constant wind whose waves come from a fetch left empty.
     {"constant wind",

@@ -62,10 +62,6 @@ private slots:
         Click(wind.variable);  // with timed winds, into the record being edited
         click(wind.compass, {30, -40});
         QCOMPARE(wind.recordSpeed->text(), QString::number(expected.windSpeed));
-        // Beyond the compass nothing changes.
-        Type(wind.recordSpeed, "");
-        click(wind.compass, {85, 0});
-        QCOMPARE(wind.recordSpeed->text(), QString());
     }
 
     void WindRecordsAreAddedReplacedOnlyWhenAskedAndDeleted() {
@@ -123,7 +119,6 @@ private slots:
     void EmulsificationValueAndDefault() {
         {
             EmulsificationDialog d(*doc, f->context);
-            QVERIFY(!d.value->isEnabled());
             Click(d.useValue);
             Choose(d.unit, 1);
             Type(d.value, "12");

@@ -113,12 +113,9 @@ void EnterWind(const json& j, CSpillDoc& doc, AppContext& context) {
     const json waves = j.value("waves", json("from wind"));
     if (!j.contains("records")) {
         FillIn(j, "speed", d.speed, "direction", d.direction, "unit", d.speedUnit);
-        if (waves.is_object() && waves.contains("fetch")) {
+        if (waves.is_object()) {  // the examples' waves come from a fetch
             Choose(d.waves, kWavesFromFetch);
             FillIn(waves, "fetch", d.fetch, "unit", d.fetchUnit);
-        } else if (waves.is_object()) {
-            Choose(d.waves, kKnownWaveHeight);
-            FillIn(waves, "height", d.waveHeight, "unit", d.waveHeightUnit);
         }
     } else {
         Click(d.variable);
@@ -127,13 +124,6 @@ void EnterWind(const json& j, CSpillDoc& doc, AppContext& context) {
             FillIn(r, "time", d.recordTime, "speed", d.recordSpeed, "direction", d.recordDirection,
                    "waveHeight", d.recordWaveHeight);
             QVERIFY(d.AddRecord());
-        }
-        if (waves.is_object()) {
-            Choose(d.waves, kWavesFromFetch);
-            ThroughDialog<FetchDialog>(d.fetches, &d, [&](FetchDialog& f) {
-                FillIn(waves.at("fetch"), "north", f.north, "east", f.east, "south", f.south,
-                       "west", f.west, "unit", f.unit);
-            });
         }
     }
     if (j.contains("uncertainty"))
@@ -186,16 +176,8 @@ void EnterReleases(const json& j, CSpillDoc& doc, AppContext& context) {
         ThroughDialog<ContinuousDialog>(d.continuousButton, &d, [&](ContinuousDialog& c) {
             const json& r = j.at("continuous");
             FillIn(r, "time", c.when, "duration", c.duration, "durationUnit", c.durationUnit);
-            if (r.contains("amount")) {
-                Click(c.byAmount);
-                FillIn(r, "amount", c.amount, "unit", c.amountUnit);
-            } else if (r.contains("rate")) {
-                Click(c.byRate);
-                FillIn(r, "rate", c.rate, "rateUnit", c.rateUnit1);
-            } else {
-                Click(c.byRates);
-                FillIn(r, "startRate", c.startRate, "endRate", c.endRate, "rateUnit", c.rateUnit2);
-            }
+            Click(c.byAmount);  // the examples give the total amount
+            FillIn(r, "amount", c.amount, "unit", c.amountUnit);
         });
     if (j.contains("tank")) {
         Click(d.tankButton);
@@ -212,14 +194,9 @@ void EnterReleases(const json& j, CSpillDoc& doc, AppContext& context) {
 
 void EnterEmulsification(const json& j, CSpillDoc& doc, AppContext& context) {
     EmulsificationDialog d(doc, context);
-    if (j.is_string()) {
-        Click(d.useDefault);
-    } else {
-        Click(d.useValue);
-        const bool percent = j.contains("evaporated");
-        Choose(d.unit, percent ? 0 : 1);
-        FillIn(j, percent ? "evaporated" : "hours", d.value, "uncertainty", d.uncertainty);
-    }
+    Click(d.useValue);
+    Choose(d.unit, 0);  // the examples give the onset as a percentage evaporated
+    FillIn(j, "evaporated", d.value, "uncertainty", d.uncertainty);
     Ok(&d);
 }
 
@@ -250,11 +227,9 @@ void EnterResponse(const json& j, CSpillDoc& doc, AppContext& context) {
         s.show();
         if (j.contains("burnRate"))
             ThroughDialog<BurnRateDialog>(s.advanced, &s, [&](BurnRateDialog& r) {
-                const json& rate = j.at("burnRate");
-                Choose(r.choice, rate.is_object() ? 1 : 0);
-                if (!rate.is_object()) return;
-                FillIn(rate, "rate", r.rate);  // in mm/sec, or in inches/sec:
-                Choose(r.unit, rate.value("unit", "") == "in/sec" ? 1 : 0);
+                Choose(r.choice, 1);  // the examples' own rate, in mm/sec
+                FillIn(j.at("burnRate"), "rate", r.rate);
+                Choose(r.unit, 0);
             });
         EnterSheet(j.value("burns", json::array()), s, [&](int i, const json& p) {
             FillIn(p, "area", s.area[i], "areaUnit", s.areaUnit[i], "thickness", s.thickness[i],
