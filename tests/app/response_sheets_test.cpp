@@ -21,10 +21,8 @@ private slots:
     void DispersantPagesInUseAreCheckedAndBecomeTheRecord() {
         DispersantSheet s(*doc, f->context);
         s.show();
-        QVERIFY(!s.duration[1]->isEnabledTo(&s));
         s.tabs->setCurrentIndex(1);
         Click(s.use[1]);
-        QVERIFY(s.duration[1]->isEnabledTo(&s));
         s.when[1]->SetValue({3, 14, 8});
         Type(s.duration[1], "2");
         Type(s.percentSprayed[1], "50");
@@ -82,7 +80,6 @@ private slots:
         Click(s.use[2]);
         Click(s.smokePlume[2]);
         QVERIFY(!Opened<SmokePlumeDialog>(&s));
-        QCOMPARE(f.prompts.told.size(), size_t{1});
         QCOMPARE(f.prompts.told.back().text, Q(CheckBurnPage(s.Page(2)).Text()));
         Click(s.use[2]);
 
@@ -111,10 +108,8 @@ private slots:
         Type(s.duration[0], "10");
         Type(s.rate[0], "50");
         Click(s.byAmount[0]);
-        QVERIFY(!s.rate[0]->isEnabled() && s.amount[0]->isEnabled());
         Type(s.amount[0], "100");
         QCOMPARE(Press(&s), kAccepted);
-        QCOMPARE(doc->inputSkimmer.num, 1);
         QCOMPARE(doc->inputSkimmer.amount[0], 100.0);
         QCOMPARE(doc->inputSkimmer.rate[0], NoData);
     }
