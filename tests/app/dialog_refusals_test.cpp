@@ -27,11 +27,6 @@ struct Refused {
     Rule engine;
 };
 
-template <class D, class Entries>
-Rule RuleOf(D* d, DialogResult (*rule)(CSpillDoc&, const Entries&)) {
-    return [e = d->Entries(), rule](CSpillDoc& s) { return rule(s, e); };
-}
-
 using Fill = Refused (*)(CSpillDoc&, AppContext&);
 
 const std::pair<const char*, Fill> kRefusals[] = {
@@ -40,7 +35,8 @@ const std::pair<const char*, Fill> kRefusals[] = {
          auto* d = new WaterDialog(doc, c);
          Type(d->temperature, "41");
          Choose(d->temperatureUnit, 1);
-         return {d, d->temperature, RuleOf(d, WaterDialogOK)};
+         return {d, d->temperature,
+                 [e = d->Entries()](CSpillDoc& s) { return WaterDialogOK(s, e); }};
      }},
     {"release without a kind",
      [](CSpillDoc& doc, AppContext& c) -> Refused {
