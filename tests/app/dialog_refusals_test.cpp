@@ -34,7 +34,7 @@ const std::pair<const char*, Fill> kRefusals[] = {
      [](CSpillDoc& doc, AppContext& c) -> Refused {
          auto* d = new WaterDialog(doc, c);
          Type(d->temperature, "41");
-         Choose(d->temperatureUnit, 1);
+         d->temperatureUnit->setCurrentIndex(1);
          return {d, d->temperature,
                  [e = d->Entries()](CSpillDoc& s) { return WaterDialogOK(s, e); }};
      }},
@@ -50,7 +50,7 @@ const std::pair<const char*, Fill> kRefusals[] = {
          Click(d->constant);
          Type(d->speed, "12");
          Type(d->direction, "225");
-         Choose(d->waves, kWavesFromFetch);
+         d->waves->setCurrentIndex(kWavesFromFetch);
          Type(d->fetch, "");
          return {d, d->speed, [](CSpillDoc& s) {
                      return ConstantWindDialogOK(s, {"12", "225", {}, kWavesFromFetch, "", ""});

@@ -29,11 +29,11 @@ private slots:
         };
         WaterDialog d(*doc, f->context);
         Type(d.temperature, "50.7");
-        Choose(d.temperatureUnit, 0);
-        Choose(d.salinityChoice, kOtherSalinity);
+        d.temperatureUnit->setCurrentIndex(0);
+        d.salinityChoice->setCurrentIndex(kOtherSalinity);
         Type(d.salinity, "20");
         Type(d.currentSpeed, "1.5");
-        Choose(d.currentUnit, 1);
+        d.currentUnit->setCurrentIndex(1);
         Type(d.currentDirection, "90");
         QCOMPARE(Press(&d), kAccepted);
         WaterDialog again(*doc, f->context);
@@ -102,7 +102,7 @@ private slots:
         WindDialog d(*doc, f->context);
         d.show();
         Click(d.variable);
-        Choose(d.waves, kWavesFromFetch);
+        d.waves->setCurrentIndex(kWavesFromFetch);
         ThroughDialog<FetchDialog>(d.fetches, &d, [](FetchDialog& w) { Type(w.north, "12"); });
         QCOMPARE(doc->m_dFetchN, 12.0);
         ThroughDialog<WindUncertaintyDialog>(d.uncertainty, &d,

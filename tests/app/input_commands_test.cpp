@@ -100,7 +100,7 @@ private slots:
                 auto* water = qobject_cast<WaterDialog*>(d);
                 QVERIFY(water);
                 Type(water->temperature, temperature);
-                Choose(water->temperatureUnit, 1);
+                water->temperatureUnit->setCurrentIndex(1);
                 water->accept();
             });
             return RunInputCommand(InputCommand::Water, *doc, f->context, nullptr);

@@ -59,7 +59,7 @@ void Enter(const json& j, const char*, DayHourEntry* when) {
 }
 void Enter(const json& j, const char* key, const Listed& l) {
     const QString v = Text(j, key);
-    Choose(l.box, v.isEmpty() ? l.fallback : l.box->findText(v, Qt::MatchContains));
+    l.box->setCurrentIndex(v.isEmpty() ? l.fallback : l.box->findText(v, Qt::MatchContains));
 }
 void Enter(const json& j, const char* key, QComboBox* box) {
     Enter(j, key, Listed{box});
@@ -96,7 +96,7 @@ void EnterWater(const json& j, CSpillDoc& doc, AppContext& context) {
                       int fallback, QLineEdit* edit) {
         const QString v = Text(j, key);
         const int i = v.isEmpty() ? fallback : values.contains(v) ? values.indexOf(v) : other;
-        Choose(box, i);
+        box->setCurrentIndex(i);
         if (i == other) Type(edit, v);
     };
     listed("salinity", {"0", "15", "32"}, d.salinityChoice, kOtherSalinity, kOceanic, d.salinity);
@@ -114,7 +114,7 @@ void EnterWind(const json& j, CSpillDoc& doc, AppContext& context) {
     if (!j.contains("records")) {
         FillIn(j, "speed", d.speed, "direction", d.direction, "unit", d.speedUnit);
         if (waves.is_object()) {  // the examples' waves come from a fetch
-            Choose(d.waves, kWavesFromFetch);
+            d.waves->setCurrentIndex(kWavesFromFetch);
             FillIn(waves, "fetch", d.fetch, "unit", d.fetchUnit);
         }
     } else {
@@ -195,7 +195,7 @@ void EnterReleases(const json& j, CSpillDoc& doc, AppContext& context) {
 void EnterEmulsification(const json& j, CSpillDoc& doc, AppContext& context) {
     EmulsificationDialog d(doc, context);
     Click(d.useValue);
-    Choose(d.unit, 0);  // the examples give the onset as a percentage evaporated
+    d.unit->setCurrentIndex(0);  // the examples give the onset as a percentage evaporated
     FillIn(j, "evaporated", d.value, "uncertainty", d.uncertainty);
     Ok(&d);
 }
@@ -227,9 +227,9 @@ void EnterResponse(const json& j, CSpillDoc& doc, AppContext& context) {
         s.show();
         if (j.contains("burnRate"))
             ThroughDialog<BurnRateDialog>(s.advanced, &s, [&](BurnRateDialog& r) {
-                Choose(r.choice, 1);  // the examples' own rate, in mm/sec
+                r.choice->setCurrentIndex(1);  // the examples' own rate, in mm/sec
                 FillIn(j.at("burnRate"), "rate", r.rate);
-                Choose(r.unit, 0);
+                r.unit->setCurrentIndex(0);
             });
         EnterSheet(j.value("burns", json::array()), s, [&](int i, const json& p) {
             FillIn(p, "area", s.area[i], "areaUnit", s.areaUnit[i], "thickness", s.thickness[i],
