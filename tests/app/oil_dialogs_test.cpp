@@ -1,8 +1,6 @@
 // The oil library sheet and the custom oils: choosing an oil for the
 // scenario, the list's order and search, the property pages, and custom
 // oils added, checked, saved, removed and chosen through `CustomLib`.
-#include <QLabel>
-#include <QTabWidget>
 #include <QTreeWidget>
 #include <csignal>
 
