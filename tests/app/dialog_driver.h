@@ -30,10 +30,6 @@ inline void Type(QLineEdit* edit, const QString& text) {
     if (!text.isEmpty()) QTest::keyClicks(edit, text);
 }
 
-inline void Choose(QComboBox* box, int index) {
-    box->setCurrentIndex(index);
-}
-
 inline void Click(QAbstractButton* button) {
     button->click();
     // A dialog closed by the click goes away before the next one is looked for.

@@ -1,8 +1,6 @@
 #include <QDir>
-#include <QTest>
 
 #include "app/dialog_screenshots.h"
-#include "fake_prompts.h"
 #include "scenario_helpers.h"
 #include "test_registry.h"
 
@@ -22,8 +20,6 @@ private slots:
         QString dir = qEnvironmentVariable("ORMIX_DIALOG_SHOTS", pictures.path());
         QStringList files = RenderDialogScreenshots(dir, *doc, fake.context);
         QVERIFY2(files.size() >= 50, qPrintable(QString::number(files.size())));
-        QVERIFY(files.contains(dir + u"/tank-step7.png"_s));
-        QVERIFY(files.contains(dir + u"/smoke-plume-2.png"_s));
         QVERIFY(static_cast<const SpillDocData&>(*doc) == before);
         QVERIFY(fake.prompts.told.empty());
     }

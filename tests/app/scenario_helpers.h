@@ -2,38 +2,22 @@
 // their own, with the starter oil library, and the example scenarios.
 #pragma once
 
-#include <QString>
-#include <QTemporaryDir>
-#include <QTest>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
-#include "fake_prompts.h"
+#include "app_fixture.h"
 #include "scenario/calendar.h"
 #include "scenario/scenario_json.h"
 #include "scenario/spill_doc.h"
 
 namespace ormix::app::testing {
 
-inline std::string SourcePath(const std::string& relative) {
-    return std::string(ORMIX_SOURCE_DIR) + "/" + relative;
-}
-
-inline std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // A new scenario whose spill time is the given hour, reading the starter
 // oil library; its custom oil library and diagnostic files live in `work`.
 inline std::unique_ptr<CSpillDoc> NewScenario(const QTemporaryDir& work,
                                               std::time_t spill = MakeLocalTime(2026, 3, 14, 6)) {
-    auto doc =
-        std::make_unique<CSpillDoc>(spill, work.path().toStdString(), SourcePath("data/OilLib"));
+    auto doc = std::make_unique<CSpillDoc>(spill, work.path().toStdString(),
+                                           SourcePath(u"data/OilLib"_s).toStdString());
     doc->runSeed = 11;
     return doc;
 }
@@ -42,8 +26,8 @@ inline std::unique_ptr<CSpillDoc> NewScenario(const QTemporaryDir& work,
 inline std::unique_ptr<CSpillDoc> ExampleScenario(const QTemporaryDir& work,
                                                   const std::string& name) {
     auto doc = NewScenario(work);
-    ScenarioLoadResult r =
-        LoadScenarioJson(ReadText(SourcePath("examples/scenarios/" + name)), *doc);
+    const QString path = SourcePath(u"examples/scenarios/"_s + QString::fromStdString(name));
+    ScenarioLoadResult r = LoadScenarioJson(ReadBytes(path).toStdString(), *doc);
     if (!r.ok) qWarning("%s: %s: %s", name.c_str(), r.path.c_str(), r.refusal.text.c_str());
     return doc;
 }
